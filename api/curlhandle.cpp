@@ -1,0 +1,64 @@
+#include "api/curlhandle.h"
+
+#include <mutex>
+
+namespace {
+
+// Written at start-up and by tests; read by every thread that makes a handle.
+std::mutex g_mutex;
+std::string g_caPath;
+utils::ProxyProvider g_proxyProvider;
+
+} // namespace
+
+namespace utils {
+
+CURL* create_curl_handle() {
+    std::string caPath;
+    ProxyProvider provider;
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        caPath = g_caPath;
+        provider = g_proxyProvider;
+    }
+
+    CURL* handle = curl_easy_init();
+    std::string host;
+    unsigned short port = 0;
+    const bool useProxy = provider && provider(host, port);
+    if (!handle)
+        return nullptr;
+
+    curl_easy_setopt(handle, CURLOPT_CAINFO, caPath.c_str());
+    if (useProxy) {
+        curl_easy_setopt(handle, CURLOPT_PROXYTYPE, static_cast<long>(CURLPROXY_HTTP));
+        curl_easy_setopt(handle, CURLOPT_PROXY, host.c_str());
+        curl_easy_setopt(handle, CURLOPT_PROXYPORT, static_cast<long>(port));
+    } else {
+        // An empty proxy name switches proxies off, environment variables included.
+        curl_easy_setopt(handle, CURLOPT_PROXY, "");
+    }
+    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+    // Handles live on many threads; signals must not be used for time-outs.
+    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    return handle;
+}
+
+void set_proxy_provider(ProxyProvider provider) {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_proxyProvider = std::move(provider);
+}
+
+void set_ca_path(const std::string& path) {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_caPath = path;
+}
+
+std::string get_ca_path() {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    return g_caPath;
+}
+
+} // namespace utils

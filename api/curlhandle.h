@@ -1,0 +1,27 @@
+#pragma once
+// The one maker of libcurl easy handles: every transfer of the program verifies TLS
+// against the same CA bundle and goes through the same proxy choice.
+#include <curl/curl.h>
+
+#include <functional>
+#include <string>
+
+namespace utils {
+
+using ProxyProvider = std::function<bool(std::string& host, unsigned short& port)>;
+
+// A new easy handle owned by the caller (curl_easy_cleanup), or null when libcurl
+// can't make one. It carries the CA bundle, the proxy choice (an explicit "none" when
+// no proxy is chosen, so proxy variables of the environment don't leak in), http and
+// https as the only protocols, and a connect time-out.
+CURL* create_curl_handle();
+
+// Meant for start-up, before other threads make handles.
+void set_proxy_provider(ProxyProvider provider);
+void set_ca_path(const std::string& path);
+std::string get_ca_path();
+
+// Seconds allowed for connecting; shared by every handle.
+constexpr long kConnectTimeoutSeconds = 30;
+
+} // namespace utils

@@ -1,0 +1,15 @@
+#pragma once
+// Every key of the settings store, spelled once. The store matches keys without regard
+// to case, so older spellings found in existing files still reach the same value.
+
+namespace SettingsKeys {
+
+constexpr const char* Language = "Language";
+constexpr const char* AnalyticsClientId = "GAnalytics-cid";
+constexpr const char* UseProxy = "useProxy";
+constexpr const char* HttpProxy = "httpProxy";
+constexpr const char* HttpPort = "httpPort";
+constexpr const char* UpdateStatus = "update/status";
+constexpr const char* Path = "path";
+
+} // namespace SettingsKeys
