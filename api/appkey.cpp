@@ -1,0 +1,25 @@
+#include "api/appkey.h"
+
+#include <cstddef>
+
+namespace {
+
+// The key of this deployment, each byte combined with kMask by exclusive or.
+constexpr unsigned char kMask = 0x5a;
+constexpr unsigned char kScrambledKey[40] = {
+    0x38, 0x6d, 0x3f, 0x6b, 0x39, 0x63, 0x6e, 0x3c, 0x6a, 0x3b, 0x68, 0x3e, 0x6e, 0x3f,
+    0x6c, 0x38, 0x62, 0x39, 0x69, 0x3c, 0x6f, 0x3b, 0x6d, 0x3e, 0x63, 0x3f, 0x6b, 0x38,
+    0x68, 0x39, 0x6e, 0x3e, 0x6c, 0x3c, 0x62, 0x3b, 0x6a, 0x38, 0x69, 0x39};
+
+} // namespace
+
+namespace brisko {
+
+std::string application_key() {
+    char buffer[sizeof kScrambledKey + 1] = {};
+    for (std::size_t i = 0; i < sizeof kScrambledKey; ++i)
+        buffer[i] = static_cast<char>(kScrambledKey[i] ^ kMask);
+    return std::string(buffer); // up to the first zero byte
+}
+
+} // namespace brisko
