@@ -83,18 +83,16 @@ void set_bad_reply(api_error& error, const std::string& what) {
     error.message = "Unexpected reply from the service: " + what;
 }
 
-bool apply_result_rule(const utils::http_response& response, int defaultCode,
-                       const Json::Value& defaultMsg, api_error& error, Json::Value* root) {
+reply_kind read_reply(const utils::http_response& response, Json::Value& root,
+                      api_error& error) {
     if (!response.transfer_completed()) {
         const int result = response.get_transfer_result();
         error.code = kCodeNetworkError;
         error.message = std::string(curl_easy_strerror(static_cast<CURLcode>(result))) +
                         " (curl " + std::to_string(result) + ")";
-        return false;
+        return reply_kind::no_reply;
     }
-
-    Json::Value parsed;
-    if (!json::parse(response.body_ref(), parsed)) {
+    if (!json::parse(response.body_ref(), root)) {
         const long status = response.get_http_status();
         if (status == 200) {
             error.code = kCodeBadReply;
@@ -102,21 +100,25 @@ bool apply_result_rule(const utils::http_response& response, int defaultCode,
             error.code = static_cast<int>(status);
             error.message = "HTTP error code: " + std::to_string(status);
         }
-        return false;
+        return reply_kind::not_json;
     }
-    if (!parsed.isObject()) {
+    return reply_kind::json;
+}
+
+bool read_code(const Json::Value& object, int defaultCode, const Json::Value& defaultMsg,
+               api_error& error) {
+    if (!object.isObject()) {
         set_bad_reply(error, "not a JSON object");
         return false;
     }
-
     int code = defaultCode;
     std::string message;
-    if (parsed.isMember("code") && !parsed["code"].isNull() &&
-        !json::integer(parsed["code"], code)) {
+    if (object.isMember("code") && !object["code"].isNull() &&
+        !json::integer(object["code"], code)) {
         set_bad_reply(error, "\"code\" is not a number");
         return false;
     }
-    if (!json::text(parsed.get("msg", defaultMsg), message)) {
+    if (!json::text(object.get("msg", defaultMsg), message)) {
         set_bad_reply(error, "\"msg\" is not a text");
         return false;
     }
@@ -126,14 +128,19 @@ bool apply_result_rule(const utils::http_response& response, int defaultCode,
         return false;
     }
     error.message = message;
-    if (root)
+    error.code = code == 200 ? kCodeSuccess : code;
+    return code == 200;
+}
+
+bool apply_result_rule(const utils::http_response& response, int defaultCode,
+                       const Json::Value& defaultMsg, api_error& error, Json::Value* root) {
+    Json::Value parsed;
+    if (read_reply(response, parsed, error) != reply_kind::json)
+        return false;
+    const bool ok = read_code(parsed, defaultCode, defaultMsg, error);
+    if (root && parsed.isObject())
         *root = std::move(parsed);
-    if (code == 200) {
-        error.code = kCodeSuccess;
-        return true;
-    }
-    error.code = code;
-    return false;
+    return ok;
 }
 
 } // namespace brisko

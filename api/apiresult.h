@@ -15,6 +15,7 @@ constexpr int kCodeSuccess = 0;
 constexpr int kCodeNetworkError = 11;  // no reply, or a reply cut off
 constexpr int kCodeBadReply = 99;      // not JSON (with status 200), or JSON of the wrong shape
 constexpr int kCodeSessionExpired = 201;
+constexpr int kCodeBadArgument = 98;   // refused before sending: the request can't be right
 
 // The outcome an API object keeps for its caller.
 struct api_error {
@@ -37,6 +38,20 @@ bool text(const Json::Value& value, std::string& out);
 bool integer(const Json::Value& value, int& out);
 
 } // namespace json
+
+// How a finished call's reply reads.
+enum class reply_kind {
+    no_reply,   // the transfer failed: kCodeNetworkError is stored
+    not_json,   // HTTP status, or kCodeBadReply for status 200, is stored
+    json,       // parsed; `root` holds it (any JSON value)
+};
+reply_kind read_reply(const utils::http_response& response, Json::Value& root,
+                      api_error& error);
+
+// The "code" and "msg" of a reply object, with the operation's defaults; true for 200.
+// A code or message that can't be read, or code 0, is a bad reply.
+bool read_code(const Json::Value& object, int defaultCode, const Json::Value& defaultMsg,
+               api_error& error);
 
 // Applies the result rule to a finished call and stores the outcome in `error`:
 //  - no complete reply: kCodeNetworkError with libcurl's text;

@@ -2,6 +2,8 @@
 
 #include "api/curlhandle.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
 
 namespace utils {
@@ -115,11 +117,181 @@ http_response* perform(Method method, const std::string& url, const httpReqData&
 
 } // namespace
 
+struct async_request {
+    completion_fn completion = nullptr;
+    void* context = nullptr;
+    CURL* easy = nullptr;
+    curl_slist* headerList = nullptr;
+    std::string body;
+    std::string headerText;
+
+    ~async_request() {
+        if (easy)
+            curl_easy_cleanup(easy);
+        curl_slist_free_all(headerList);
+    }
+};
+
 http_util::http_util() : multi(curl_multi_init()) {}
 
 http_util::~http_util() {
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        stopping = true;
+    }
+    if (multi)
+        curl_multi_wakeup(multi);
+    if (workerThread.joinable())
+        workerThread.join();
+    // Requests still queued at shutdown are dropped without a reply.
+    for (async_request* request : pending) {
+        curl_multi_remove_handle(multi, request->easy);
+        delete request;
+    }
+    for (async_request* request : incoming)
+        delete request;
     if (multi)
         curl_multi_cleanup(multi);
+}
+
+int http_util::get_running_count() const {
+    std::lock_guard<std::mutex> lock(mutex);
+    return running;
+}
+
+void http_util::async_post(const std::string& url, const httpReqData& request,
+                           completion_fn completion, void* context) {
+    enqueue(true, url, request, completion, context);
+}
+
+void http_util::async_get(const std::string& url, const httpReqData& request,
+                          completion_fn completion, void* context) {
+    enqueue(false, url, request, completion, context);
+}
+
+void http_util::enqueue(bool isPost, const std::string& url, const httpReqData& request,
+                        completion_fn completion, void* context) {
+    auto queued = std::make_unique<async_request>();
+    queued->completion = completion;
+    queued->context = context;
+    bool valid = true;
+    HeaderList list = buildHeaderList(request.get_headers(), valid);
+    queued->headerList = list.release();
+    queued->easy = valid ? create_curl_handle() : nullptr;
+    if (!queued->easy) {
+        // Nothing can be sent; the caller still hears of it, without a reply.
+        auto* response = new http_response();
+        response->set_code(0);
+        response->set_transfer_result(valid ? CURLE_FAILED_INIT : CURLE_BAD_FUNCTION_ARGUMENT);
+        completion(context, response);
+        return;
+    }
+    CURL* easy = queued->easy;
+    setCommonOptions(easy, url, &queued->body, &queued->headerText);
+    if (isPost) {
+        curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE,
+                         static_cast<curl_off_t>(request.get_data().size()));
+        curl_easy_setopt(easy, CURLOPT_COPYPOSTFIELDS, request.get_data().c_str());
+        curl_easy_setopt(easy, CURLOPT_TIMEOUT, kAsyncPostTimeoutSeconds);
+    }
+    if (queued->headerList)
+        curl_easy_setopt(easy, CURLOPT_HTTPHEADER, queued->headerList);
+    curl_easy_setopt(easy, CURLOPT_PRIVATE, queued.get());
+
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        incoming.push_back(queued.release());
+        if (!workerRunning && !stopping) {
+            // The previous worker has left its loop; collect it before starting anew.
+            if (workerThread.joinable())
+                workerThread.join();
+            workerRunning = true;
+            workerThread = std::thread(&http_util::worker, this);
+        }
+    }
+    curl_multi_wakeup(multi);
+}
+
+void http_util::worker(http_util* self) {
+    while (self->runOnce()) {
+    }
+}
+
+bool http_util::runOnce() {
+    std::vector<async_request*> arrived;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (stopping) {
+            workerRunning = false;
+            return false;
+        }
+        arrived.swap(incoming);
+    }
+    for (async_request* request : arrived) {
+        curl_multi_add_handle(multi, request->easy);
+        pending.push_back(request);
+    }
+
+    int stillRunning = 0;
+    curl_multi_perform(multi, &stillRunning);
+
+    std::vector<std::pair<async_request*, http_response*>> finished;
+    int queuedMessages = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi, &queuedMessages)) {
+        if (message->msg != CURLMSG_DONE)
+            continue;
+        async_request* request = nullptr;
+        curl_easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &request);
+        auto it = std::find(pending.begin(), pending.end(), request);
+        if (it == pending.end())
+            continue;
+        pending.erase(it);
+        curl_multi_remove_handle(multi, request->easy);
+
+        auto* response = new http_response();
+        long status = 0;
+        const CURLcode infoResult =
+            curl_easy_getinfo(request->easy, CURLINFO_RESPONSE_CODE, &status);
+        const CURLcode result = message->data.result;
+        response->set_transfer_result(result);
+        response->set_http_status(status);
+        if (infoResult == CURLE_OK && result == CURLE_OK && status == 200) {
+            response->set_body(request->body);
+            response->set_headers(parse_headers(request->headerText));
+            response->set_code(200);
+        } else {
+            if (result != CURLE_OK)
+                std::fprintf(stderr, "curl_easy_perform() failed: %s\n",
+                             curl_easy_strerror(result));
+            // A transfer that broke off counts as no reply, whatever status came first.
+            response->set_code(result == CURLE_OK ? static_cast<int>(status) : 0);
+        }
+        finished.emplace_back(request, response);
+    }
+
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        running = stillRunning;
+    }
+    // Completions run without the lock: they may queue further requests.
+    for (auto& done : finished) {
+        done.first->completion(done.first->context, done.second);
+        delete done.first;
+    }
+
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (pending.empty() && incoming.empty()) {
+            workerRunning = false;
+            return false;
+        }
+        if (stopping) {
+            workerRunning = false;
+            return false;
+        }
+    }
+    curl_multi_poll(multi, nullptr, 0, 1000, nullptr);
+    return true;
 }
 
 http_response* http_util::get(const std::string& url, const httpReqData& request) {

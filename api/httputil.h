@@ -7,9 +7,17 @@
 
 #include <cstddef>
 #include <map>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace utils {
+
+using completion_fn = void (*)(void* context, http_response* response);
+
+// One queued request of the asynchronous path.
+struct async_request;
 
 class http_util {
 public:
@@ -27,14 +35,39 @@ public:
     static size_t write_callback(char* data, size_t size, size_t count, std::string* target);
     static std::map<std::string, std::string> parse_headers(const std::string& headerText);
 
+    // The asynchronous path: the request is queued and sent by the transport's worker
+    // thread, which calls `completion` with the response (the completion owns it).
+    // Requests queued while the worker runs join it; otherwise a worker is started.
+    void async_post(const std::string& url, const httpReqData& request, completion_fn completion,
+                    void* context);
+    void async_get(const std::string& url, const httpReqData& request, completion_fn completion,
+                   void* context);
+    static void worker(http_util* self);
+
     CURLM* get_multi_handle() const { return multi; }
+    int get_running_count() const;
+
+    // Seconds a queued POST may take in all.
+    static constexpr long kAsyncPostTimeoutSeconds = 20;
 
     // Seconds below one byte per second after which an API call is abandoned, so that
     // no call can hang the program for ever.
     static constexpr long kLowSpeedTimeSeconds = 60;
 
 private:
-    CURLM* multi = nullptr;
+    void enqueue(bool isPost, const std::string& url, const httpReqData& request,
+                 completion_fn completion, void* context);
+    // One round of the worker; false when it is time to stop.
+    bool runOnce();
+
+    CURLM* multi = nullptr; // touched by the worker thread only (curl_multi_wakeup aside)
+    mutable std::mutex mutex;
+    std::vector<async_request*> incoming; // queued, not yet on the multi handle
+    std::vector<async_request*> pending;  // on the multi handle (worker thread only)
+    int running = 0;
+    bool workerRunning = false;
+    bool stopping = false;
+    std::thread workerThread;
 };
 
 } // namespace utils

@@ -1,5 +1,6 @@
 #include "api/userapi.h"
 
+#include "api/apicall.h"
 #include "api/client.h"
 #include "api/httputil.h"
 #include "platform/hostconfig.h"
@@ -31,14 +32,18 @@ int leadingInt(const std::string& text) {
 
 user_api::user_api(client* c) : owner(c) {}
 
-bool user_api::login(const std::string& email, const std::string& password) {
-    utils::httpReqData request;
-    request.get_headers()["Content-type"] = "Content-type:application/json";
+std::string user_api::loginBody(const std::string& email, const std::string& password) const {
     Json::Value body(Json::objectValue);
     body["app_key"] = owner->get_app_key();
     body["user_email"] = email;
     body["password"] = password;
-    request.set_data(json::styled(body));
+    return json::styled(body);
+}
+
+bool user_api::login(const std::string& email, const std::string& password) {
+    utils::httpReqData request;
+    request.get_headers()["Content-type"] = "Content-type:application/json";
+    request.set_data(loginBody(email, password));
 
     std::unique_ptr<utils::http_response> reply(
         utils::http_util::post(hosts::apiUrl(kLoginPath), request));
@@ -47,7 +52,10 @@ bool user_api::login(const std::string& email, const std::string& password) {
     Json::Value root;
     if (!apply_result_rule(*reply, 200, Json::Value(200), error, &root))
         return false;
+    return installSession(*reply, root);
+}
 
+bool user_api::installSession(const utils::http_response& reply, const Json::Value& root) {
     std::string token, sessionId;
     if (!json::text(root.get("token", ""), token) ||
         !json::text(root.get("session_id", ""), sessionId)) {
@@ -55,7 +63,7 @@ bool user_api::login(const std::string& email, const std::string& password) {
         return false;
     }
     bool haveCookie = false;
-    const std::string cookie = reply->header("Set-Cookie", &haveCookie);
+    const std::string cookie = reply.header("Set-Cookie", &haveCookie);
     if (!haveCookie) {
         error.code = kCodeBadReply;
         error.message = "The login reply carries no session cookie.";
@@ -73,16 +81,13 @@ bool user_api::login(const std::string& email, const std::string& password) {
 }
 
 bool user_api::logout() {
-    const std::shared_ptr<session> current = owner->get_session();
-    std::unique_ptr<utils::http_response> reply(
-        utils::http_util::get(hosts::apiUrl(kLogoutPath), current->make_request()));
+    const auto reply = get_api(*owner, hosts::apiUrl(kLogoutPath));
     return apply_result_rule(*reply, 200, Json::Value(""), error);
 }
 
 std::unique_ptr<user> user_api::get() {
     const std::shared_ptr<session> current = owner->get_session();
-    std::unique_ptr<utils::http_response> reply(
-        utils::http_util::get(hosts::apiUrl(kGetPath), current->make_request()));
+    const auto reply = get_api(*owner, hosts::apiUrl(kGetPath));
     response = reply->get_body();
 
     Json::Value root;
@@ -139,6 +144,81 @@ utils::httpReqData* user_api::makeSessionHeaders(const std::string& cookie) cons
     request->get_headers()["Cookie"] = "Cookie:" + cookie + ";key=" + owner->get_app_key();
     request->get_headers()["Content-type"] = "Content-type:application/json";
     return request;
+}
+
+void user_api::loginAsync(const std::string& email, const std::string& password,
+                          async_callback callback) {
+    // Login goes without the session's cookie: only the content-type line.
+    utils::httpReqData request;
+    request.get_headers()["Content-type"] = "Content-type:application/json";
+    request.set_data(loginBody(email, password));
+    auto* pending = new utils::asyn_manage(
+        new user_api(owner), owner, &user_api::onLoginReply, callback,
+        hosts::apiUrl(kLoginPath), request, [](void* p) { delete static_cast<user_api*>(p); });
+    pending->start();
+}
+
+void user_api::logoutAsync(async_callback callback) {
+    start_async<user_api>(*owner, &user_api::onLogoutReply, callback, hosts::apiUrl(kLogoutPath),
+                          std::string());
+}
+
+void user_api::getAsync(async_callback callback) {
+    start_async<user_api>(*owner, &user_api::onGetReply, callback, hosts::apiUrl(kGetPath),
+                          std::string());
+}
+
+namespace {
+
+// The reply's "code" for an asynchronous reader: 0 for 200, else the code (99 when it
+// can't be read).
+int asyncCode(const Json::Value& root) {
+    int code = 200;
+    if (!root.isObject() || !json::integer(root.get("code", 200), code))
+        return kCodeBadReply;
+    if (code == 0)
+        return kCodeBadReply; // 0 would read as success
+    return code == 200 ? kCodeSuccess : code;
+}
+
+} // namespace
+
+void user_api::onLoginReply(void* owner, utils::http_response* reply, async_callback callback) {
+    Json::Value root;
+    if (!async_reply(*reply, root, callback, nullptr))
+        return;
+    const int code = asyncCode(root);
+    if (code != kCodeSuccess) {
+        callback(code, nullptr);
+        return;
+    }
+    auto* api = static_cast<user_api*>(owner);
+    callback(api->installSession(*reply, root) ? kCodeSuccess : api->error.code, nullptr);
+}
+
+void user_api::onLogoutReply(void*, utils::http_response* reply, async_callback callback) {
+    Json::Value root;
+    if (async_reply(*reply, root, callback, nullptr))
+        callback(asyncCode(root), nullptr);
+}
+
+void user_api::onGetReply(void* owner, utils::http_response* reply, async_callback callback) {
+    Json::Value root;
+    if (!async_reply(*reply, root, callback, nullptr))
+        return;
+    const int code = asyncCode(root);
+    if (code != kCodeSuccess) {
+        callback(code, nullptr);
+        return;
+    }
+    auto* api = static_cast<user_api*>(owner);
+    std::unique_ptr<user> record = api->parseUser(root);
+    if (!record) {
+        callback(kCodeBadReply, nullptr);
+        return;
+    }
+    api->owner->get_session()->set_user(*record);
+    callback(kCodeSuccess, record.get());
 }
 
 } // namespace brisko

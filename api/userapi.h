@@ -1,6 +1,7 @@
 #pragma once
 // The service's user endpoints: log in, log out, read the account.
 #include "api/apiresult.h"
+#include "api/asyncrequest.h"
 #include "api/user.h"
 
 #include <json/json.h>
@@ -35,6 +36,16 @@ public:
     // The two header lines every call after login sends.
     utils::httpReqData* makeSessionHeaders(const std::string& cookie) const;
 
+    // Asynchronous forms: the callback hears 0 on success (with the new account record,
+    // valid during the call, after getAsync) or the failure's code.
+    void loginAsync(const std::string& email, const std::string& password,
+                    async_callback callback);
+    void logoutAsync(async_callback callback);
+    void getAsync(async_callback callback);
+    static void onLoginReply(void* owner, utils::http_response* reply, async_callback callback);
+    static void onLogoutReply(void* owner, utils::http_response* reply, async_callback callback);
+    static void onGetReply(void* owner, utils::http_response* reply, async_callback callback);
+
     int get_error_code() const { return error.code; }
     std::string get_error_msg() const { return error.message; }
     std::string get_response() const { return response; }
@@ -42,6 +53,11 @@ public:
     void set_client(client* c) { owner = c; }
 
 private:
+    std::string loginBody(const std::string& email, const std::string& password) const;
+    // Installs the session a successful login reply describes; false (with the error set)
+    // when the reply lacks what the session needs.
+    bool installSession(const utils::http_response& reply, const Json::Value& root);
+
     client* owner;
     api_error error;
     std::string response;
