@@ -1,1 +1,2 @@
 brisko_add_test(test_api_records SOURCES test_api_records.cpp LIBS api)
+brisko_add_test(test_api_service SOURCES test_api_service.cpp LIBS testsupport api)
