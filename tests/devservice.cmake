@@ -1,0 +1,2 @@
+# The local stand-in of the service.
+brisko_add_test(test_devservice SOURCES test_devservice.cpp LIBS testsupport PkgConfig::CURL)

@@ -1,0 +1,109 @@
+// brisko-devservice: the local stand-in of the service, in the foreground until
+// SIGINT or SIGTERM.
+#include "api/appkey.h"
+#include "tools/devservice/demoaccount.h"
+#include "tools/devservice/service.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+constexpr std::size_t kKeptRequests = 1000;
+
+void usage(std::ostream& out) {
+    out << "Usage: brisko-devservice [--listen 127.0.0.1:PORT] [--data DIR] [--ca-out FILE]\n"
+           "  --listen  address to listen on (default 127.0.0.1:8443; port 0 picks a free one)\n"
+           "  --data    folder that keeps the accounts across runs (default: memory only)\n"
+           "  --ca-out  where to write the CA certificate clients must trust\n"
+           "            (default: ca.crt in this program's folder)\n";
+}
+
+std::string programFolder() {
+    char path[PATH_MAX] = {};
+    const ssize_t size = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    const std::string exe = size > 0 ? std::string(path, static_cast<std::size_t>(size)) : ".";
+    const auto slash = exe.rfind('/');
+    return slash == std::string::npos ? "." : exe.substr(0, slash);
+}
+
+bool parseListen(const std::string& text, devservice::ServiceOptions& options) {
+    const auto colon = text.rfind(':');
+    if (colon == std::string::npos || colon + 1 == text.size())
+        return false;
+    char* end = nullptr;
+    const unsigned long port = std::strtoul(text.c_str() + colon + 1, &end, 10);
+    if (*end != '\0' || port > 65535)
+        return false;
+    options.host = text.substr(0, colon);
+    options.port = static_cast<std::uint16_t>(port);
+    return true;
+}
+
+void printHowToReach(std::uint16_t port, const std::string& caPath) {
+    const std::string p = std::to_string(port);
+    std::cout << "brisko-devservice listening on https://127.0.0.1:" << p << "\n"
+              << "CA certificate: " << caPath << "\n"
+              << "Point Brisko Tool at it with:\n"
+              << "  export BRISKO_API_HOST=127.0.0.1:" << p << "\n"
+              << "  export BRISKO_WEB_HOST=localhost:" << p << "\n"
+              << "  export BRISKO_LOG_HOST=127.0.0.1:" << p << "\n"
+              << "  export BRISKO_ANALYTICS_HOST=127.0.0.1:" << p << "\n"
+              << "Demo account: " << devservice::demo::kEmail << " (or phone "
+              << devservice::demo::kPhone << "), password " << devservice::demo::kPassword << "\n"
+              << "Stop with Ctrl+C." << std::endl;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    devservice::ServiceOptions options;
+    options.port = 8443;
+    options.appKey = brisko::application_key();
+    options.requestLogLimit = kKeptRequests;
+    std::string caPath = programFolder() + "/ca.crt";
+
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--help" || arg == "-h") {
+            usage(std::cout);
+            return 0;
+        } else if (arg == "--listen" && hasValue && parseListen(argv[i + 1], options)) {
+            ++i;
+        } else if (arg == "--data" && hasValue) {
+            options.dataFolder = argv[++i];
+        } else if (arg == "--ca-out" && hasValue) {
+            caPath = argv[++i];
+        } else {
+            std::cerr << "brisko-devservice: bad argument: " << arg << "\n";
+            usage(std::cerr);
+            return 2;
+        }
+    }
+
+    // Blocked before any thread starts, so that only sigwait below sees them.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    devservice::Service service(options);
+    std::string error;
+    if (!service.start(&error) || !service.writeCaFile(caPath, &error)) {
+        std::cerr << "brisko-devservice: " << error << "\n";
+        return 1;
+    }
+    printHowToReach(service.port(), caPath);
+
+    int received = 0;
+    sigwait(&stopSignals, &received);
+    std::cout << "brisko-devservice: stopping" << std::endl;
+    service.stop();
+    return 0;
+}

@@ -1,0 +1,154 @@
+#include "tools/devservice/service.h"
+
+#include "tools/devservice/demoaccount.h"
+#include "tools/devservice/jsonfiles.h"
+#include "tools/devservice/replies.h"
+#include "tools/devservice/userendpoints.h"
+
+namespace devservice {
+
+Service::Service(ServiceOptions options) : options_(std::move(options)) {
+    requests_.setLimit(options_.requestLogLimit);
+    addUserEndpoints(*this);
+}
+
+Service::~Service() {
+    stop();
+}
+
+bool Service::start(std::string* error) {
+    auto fail = [error](const std::string& message) {
+        if (error)
+            *error = message;
+        return false;
+    };
+    if (server_)
+        return fail("already started");
+    if (options_.appKey.empty())
+        return fail("no application key given");
+    if (!accounts_.open(options_.dataFolder, error))
+        return false;
+    if (options_.seedDemoAccount && accounts_.empty())
+        accounts_.add(demo::account());
+
+    std::shared_ptr<SSL_CTX> tls;
+    if (options_.tls) {
+        ca_ = std::make_unique<TestCa>();
+        if (!ca_->valid())
+            return fail(ca_->error());
+        tls = ca_->serverContext();
+    }
+    server_ = std::make_unique<HttpServer>(
+        tls, [this](const Request& request) { return dispatch(request); }, options_.limits);
+    return server_->start(options_.host, options_.port, error);
+}
+
+void Service::stop() {
+    if (server_)
+        server_->stop();
+}
+
+std::uint16_t Service::port() const {
+    return server_ ? server_->port() : 0;
+}
+
+std::string Service::caPem() const {
+    return ca_ ? ca_->caPem() : std::string();
+}
+
+bool Service::writeCaFile(const std::string& path, std::string* error) const {
+    if (!ca_) {
+        if (error)
+            *error = "no CA: the service is not started or serves plain HTTP";
+        return false;
+    }
+    return writeFileAtomically(path, ca_->caPem(), error);
+}
+
+bool Service::expireSessions(const std::string& login) {
+    const auto account = accounts_.findByLogin(login);
+    if (!account)
+        return false;
+    sessions_.expireAccount(account->id);
+    return true;
+}
+
+void Service::route(const std::string& method, const std::string& path, Handler handler) {
+    addRoute({method, path, false, std::move(handler)});
+}
+
+void Service::routePrefix(const std::string& method, const std::string& prefix, Handler handler) {
+    addRoute({method, prefix, true, std::move(handler)});
+}
+
+void Service::addRoute(Route route) {
+    std::lock_guard<std::mutex> lock(routesMutex_);
+    routes_.push_back(std::move(route));
+}
+
+std::optional<Session> Service::authenticate(const Request& request,
+                                             const Json::Value* body) const {
+    const auto cookie = request.header("Cookie");
+    const std::string suffix = ";key=" + options_.appKey;
+    if (!cookie || cookie->size() <= suffix.size() ||
+        cookie->compare(cookie->size() - suffix.size(), suffix.size(), suffix) != 0)
+        return std::nullopt;
+    auto session = sessions_.findBySetCookie(cookie->substr(0, cookie->size() - suffix.size()));
+    if (session && body) {
+        const Json::Value& token = (*body)["token"];
+        if (!token.isString() || token.asString() != session->token)
+            return std::nullopt;
+    }
+    return session;
+}
+
+bool Service::pause(std::chrono::milliseconds duration) {
+    return server_ && server_->pause(duration);
+}
+
+Response Service::dispatch(const Request& request) {
+    requests_.add(request);
+    const auto fault = faults_.take(request.path());
+    if (!fault)
+        return answer(request);
+    if (fault->delay.count() > 0 && !pause(fault->delay)) {
+        Response gone;
+        gone.dropConnection = true;
+        return gone;
+    }
+    // A scripted reply or an early cut stands in for the endpoint: it never runs.
+    const bool endpointRuns = !fault->reply && fault->cut != Fault::Cut::BeforeReply;
+    return fault->applyTo(endpointRuns ? answer(request) : Response());
+}
+
+Response Service::answer(const Request& request) {
+    const std::string path = request.path();
+    Handler handler;
+    bool pathKnown = false;
+    {
+        std::lock_guard<std::mutex> lock(routesMutex_);
+        const Route* best = nullptr;
+        for (const Route& route : routes_) {
+            const bool matches = route.prefix ? path.rfind(route.path, 0) == 0 : path == route.path;
+            pathKnown = pathKnown || matches;
+            if (!matches || route.method != request.method)
+                continue;
+            // Exact paths first, then the longest prefix.
+            if (!best || (best->prefix && (!route.prefix || route.path.size() > best->path.size())))
+                best = &route;
+        }
+        if (best)
+            handler = best->handler;
+    }
+    if (handler)
+        return handler(request);
+    if (!pathKnown)
+        return notFoundPage();
+    Response refusal;
+    refusal.status = 405;
+    refusal.setHeader("Content-Type", "text/plain");
+    refusal.body = "method not allowed\n";
+    return refusal;
+}
+
+} // namespace devservice

@@ -1,0 +1,93 @@
+#pragma once
+// The local stand-in of the Brisko service: HTTPS on loopback with a throw-away CA,
+// the service's endpoints over an in-memory account store, a log of every request and
+// scripted faults. Tests run it in-process; brisko-devservice runs it standalone.
+#include "tools/devservice/accountstore.h"
+#include "tools/devservice/faultscript.h"
+#include "tools/devservice/httpserver.h"
+#include "tools/devservice/requestlog.h"
+#include "tools/devservice/sessiontable.h"
+#include "tools/devservice/testca.h"
+
+#include <json/json.h>
+
+namespace devservice {
+
+struct ServiceOptions {
+    std::string appKey; // the one application key a login may carry; required
+    std::string host = "127.0.0.1";
+    std::uint16_t port = 0;          // 0: any free port
+    std::string dataFolder;          // empty: the store lives in memory only
+    bool seedDemoAccount = true;     // when the store starts out empty
+    bool tls = true;                 // false: plain HTTP
+    std::size_t requestLogLimit = 0; // 0: keep every request
+    HttpLimits limits;
+};
+
+class Service {
+public:
+    using Handler = std::function<Response(const Request&)>;
+
+    explicit Service(ServiceOptions options);
+    ~Service();
+    Service(const Service&) = delete;
+    Service& operator=(const Service&) = delete;
+
+    // Opens the store, makes the certificates and starts listening. Once only.
+    bool start(std::string* error = nullptr);
+    void stop();
+
+    std::uint16_t port() const;
+    const ServiceOptions& options() const { return options_; }
+    std::string caPem() const;
+    bool writeCaFile(const std::string& path, std::string* error = nullptr) const;
+
+    RequestLog& requests() { return requests_; }
+    FaultScript& faults() { return faults_; }
+    AccountStore& accounts() { return accounts_; }
+    SessionTable& sessions() { return sessions_; }
+
+    // Ends every session of the account with this e-mail or phone number, so its next
+    // call answers 201. False when there is no such account.
+    bool expireSessions(const std::string& login);
+
+    // Endpoints: `path` matched exactly against the raw target before "?", or, with
+    // routePrefix, every path that starts with `prefix` (the longest prefix wins).
+    void route(const std::string& method, const std::string& path, Handler handler);
+    void routePrefix(const std::string& method, const std::string& prefix, Handler handler);
+
+    // The session a call carries: its Cookie line is exactly the Set-Cookie value that
+    // login issued + ";key=" + the application key, and when the parsed POST body is
+    // given, its "token" is the session's. Nothing means: answer sessionExpiredReply().
+    std::optional<Session> authenticate(const Request& request,
+                                        const Json::Value* body = nullptr) const;
+
+    // A sleep for endpoints (slow answers, capped bandwidth) that ends early, with
+    // false, when the service stops.
+    bool pause(std::chrono::milliseconds duration);
+
+private:
+    struct Route {
+        std::string method;
+        std::string path;
+        bool prefix = false;
+        Handler handler;
+    };
+
+    Response dispatch(const Request& request);
+    Response answer(const Request& request);
+    void addRoute(Route route);
+
+    ServiceOptions options_;
+    std::unique_ptr<TestCa> ca_;
+    std::unique_ptr<HttpServer> server_;
+    RequestLog requests_;
+    FaultScript faults_;
+    AccountStore accounts_;
+    SessionTable sessions_;
+
+    mutable std::mutex routesMutex_;
+    std::vector<Route> routes_;
+};
+
+} // namespace devservice
