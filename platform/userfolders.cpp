@@ -17,7 +17,9 @@ namespace {
 std::mutex g_mutex;
 QString g_programFileOverride;
 std::function<bool(const QString&)> g_writableCheck;
-QString g_fallbackTemp; // made once when the usual name can't be used
+// Made once per temporary base when the usual name there can't be used.
+QString g_fallbackBase;
+QString g_fallbackTemp;
 
 // A folder is ours when it is a real folder (not a link), owned by us and closed to
 // everyone else. An owner-only folder missing some of our own bits is repaired.
@@ -64,10 +66,11 @@ QString privateTempFolder() {
     const QString name = QStringLiteral("briskotool-%1").arg(geteuid());
     const QString path = base + '/' + name;
     std::lock_guard<std::mutex> lock(g_mutex);
-    if (!g_fallbackTemp.isEmpty() && isPrivateFolder(QFile::encodeName(g_fallbackTemp)))
+    if (g_fallbackBase == base && isPrivateFolder(QFile::encodeName(g_fallbackTemp)))
         return g_fallbackTemp;
     if (makePrivateFolder(QFile::encodeName(path)))
         return path;
+    g_fallbackBase = base;
     g_fallbackTemp = makeFallbackTemp(base, name);
     return g_fallbackTemp;
 }

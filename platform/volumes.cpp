@@ -55,17 +55,19 @@ QString nearestExisting(const QString& path) {
 namespace platform {
 
 QString fileSystemDisplayName(const QByteArray& mountType, const QByteArray& deviceType) {
-    QByteArray type = mountType.trimmed();
-    // "fuseblk.ntfs", "fuse.ntfs-3g": the part after the dot names the real driver.
-    if (type.startsWith("fuseblk") || type.startsWith("fuse.")) {
-        const int dot = type.indexOf('.');
-        if (dot >= 0 && dot + 1 < type.size())
-            type = type.mid(dot + 1);
-        else if (!deviceType.trimmed().isEmpty())
-            type = deviceType.trimmed();
-    }
+    const QByteArray type = mountType.trimmed();
     if (type.isEmpty())
         return QStringLiteral("unknown");
+    // FUSE drivers ("fuseblk" for ntfs-3g, "fuse.exfat") name the real file system in
+    // a subtype or leave it to the device; only a name the program knows replaces
+    // the mount type.
+    if (type.startsWith("fuseblk") || type.startsWith("fuse.")) {
+        const int dot = type.indexOf('.');
+        const QByteArray inner = dot >= 0 ? type.mid(dot + 1) : deviceType.trimmed();
+        const QByteArray mapped = mapKnownType(inner);
+        if (mapped != inner)
+            return QString::fromUtf8(mapped);
+    }
     return QString::fromUtf8(mapKnownType(type));
 }
 

@@ -1,0 +1,6 @@
+brisko_add_test(test_linkparser SOURCES test_linkparser.cpp LIBS core)
+brisko_add_test(test_crypto SOURCES test_crypto.cpp LIBS core)
+brisko_add_test(test_sizetext SOURCES test_sizetext.cpp LIBS core)
+brisko_add_test(test_proxy SOURCES test_proxy.cpp LIBS core Qt5::Network)
+brisko_add_test(test_localpaths SOURCES test_localpaths.cpp LIBS core)
+brisko_add_test(test_platform SOURCES test_platform.cpp LIBS platform)
