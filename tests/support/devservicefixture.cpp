@@ -34,6 +34,8 @@ bool DevServiceFixture::start(devservice::ServiceOptions options) {
     qputenv("BRISKO_API_HOST", hostPort);
     qputenv("BRISKO_WEB_HOST", "localhost:" + QByteArray::number(port()));
     qputenv("BRISKO_LOG_HOST", hostPort);
+    // Until the stand-in has its own analytics collector, this keeps hits on the loopback.
+    qputenv("BRISKO_ANALYTICS_HOST", hostPort);
     error_.clear();
     return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the local stand-in of the service inside a test program and points the program
-// at it: its CA becomes the CA bundle of every curl handle, and the API, web and log
-// hosts move to its port.
+// at it: its CA becomes the CA bundle of every curl handle, and all four hosts move to
+// its port.
 #include "tools/devservice/service.h"
 
 #include <QString>
