@@ -8,7 +8,9 @@
 
 namespace {
 
-QString webHost() { return QString::fromStdString(hosts::webHost()); }
+QString webHost() {
+    return QString::fromStdString(hosts::webHost());
+}
 
 } // namespace
 

@@ -62,8 +62,7 @@ QString historyFilePath(qint64 accountId, const QString& shortName, const QStrin
         return dataFolderMade() + name;
     }
     const QString current = dataFolderMade() + name;
-    takeOverLegacyFile(programFolder + '/' + longName + '.' + id + QStringLiteral(".tmp"),
-                       current);
+    takeOverLegacyFile(programFolder + '/' + longName + '.' + id + QStringLiteral(".tmp"), current);
     return current;
 }
 
@@ -75,7 +74,9 @@ QString uploadHistoryFilePath(qint64 accountId) {
     return historyFilePath(accountId, QStringLiteral("ul"), QStringLiteral("upload"));
 }
 
-QString tempFolder() { return platform::privateTempFolder(); }
+QString tempFolder() {
+    return platform::privateTempFolder();
+}
 
 std::string fileSystemName(const std::string& path) {
     return platform::volumeFileSystemName(path);

@@ -28,7 +28,9 @@ QString localCreatedText(const QString& seconds) {
 
 MegaFile::MegaFile() : QObject(nullptr) {}
 
-MegaFile::MegaFile(const MegaFile& other) : QObject(nullptr) { copyFields(other); }
+MegaFile::MegaFile(const MegaFile& other) : QObject(nullptr) {
+    copyFields(other);
+}
 
 MegaFile::MegaFile(const QString& id, const QString& linkcode, const QString& name,
                    const QString& size, const QString& folder, const QString& downloadCount,
@@ -121,14 +123,29 @@ QMap<QString, MegaFile> readFileList(const QString& document, int keyField) {
             continue;
         const MegaFile file(reader);
         switch (keyField) {
-        case 0: files.insert(file.getId(), file); break;
-        case 1: files.insert(file.getLinkcode(), file); break;
-        case 2: files.insert(file.getName(), file); break;
-        case 3: files.insert(file.getSize(), file); break;
-        case 4: files.insert(file.getFolder(), file); break;
-        case 5: files.insert(file.getDownloadCount(), file); break;
-        case 6: files.insert(file.getCreated(), file); break;
-        default: break;
+        case 0:
+            files.insert(file.getId(), file);
+            break;
+        case 1:
+            files.insert(file.getLinkcode(), file);
+            break;
+        case 2:
+            files.insert(file.getName(), file);
+            break;
+        case 3:
+            files.insert(file.getSize(), file);
+            break;
+        case 4:
+            files.insert(file.getFolder(), file);
+            break;
+        case 5:
+            files.insert(file.getDownloadCount(), file);
+            break;
+        case 6:
+            files.insert(file.getCreated(), file);
+            break;
+        default:
+            break;
         }
     }
     reader.clear();

@@ -55,4 +55,6 @@ int opensslThreadCleanup() {
     return 1;
 }
 
-int opensslLockCount() { return g_lockCount; }
+int opensslLockCount() {
+    return g_lockCount;
+}

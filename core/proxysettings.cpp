@@ -10,11 +10,15 @@ namespace {
 
 enum ProxyMode { NoProxy = 0, SystemProxy = 1, ManualProxy = 2 };
 
-std::string toUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+std::string toUtf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 } // namespace
 
-QString getSystemProxy() { return platform::systemHttpProxy(); }
+QString getSystemProxy() {
+    return platform::systemHttpProxy();
+}
 
 bool applyProxySettings(std::string& host, unsigned short& port) {
     SettingsStore settings;
@@ -30,7 +34,8 @@ bool applyProxySettings(std::string& host, unsigned short& port) {
     }
     if (mode == ManualProxy) {
         host = toUtf8(settings.text(SettingsKeys::HttpProxy));
-        port = static_cast<unsigned short>(settings.text(SettingsKeys::HttpPort).trimmed().toUInt());
+        port =
+            static_cast<unsigned short>(settings.text(SettingsKeys::HttpPort).trimmed().toUInt());
         return true;
     }
     return false;

@@ -4,7 +4,9 @@
 
 namespace platform {
 
-RecordingSystemActions::RecordingSystemActions() { setSystemActions(this); }
+RecordingSystemActions::RecordingSystemActions() {
+    setSystemActions(this);
+}
 
 RecordingSystemActions::~RecordingSystemActions() {
     if (&systemActions() == this)

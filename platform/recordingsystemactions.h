@@ -25,8 +25,7 @@ public:
     bool startDetached(const QString& program, const QStringList& arguments,
                        const QString& workingFolder = QString()) override;
     ProcessResult runAndWait(const QString& program, const QStringList& arguments,
-                             int timeoutMs = -1,
-                             const QString& workingFolder = QString()) override;
+                             int timeoutMs = -1, const QString& workingFolder = QString()) override;
 
     QList<Call> calls() const;
     void clear();

@@ -81,6 +81,8 @@ SystemActions& systemActions() {
     return actions ? *actions : real;
 }
 
-void setSystemActions(SystemActions* actions) { g_override.store(actions); }
+void setSystemActions(SystemActions* actions) {
+    g_override.store(actions);
+}
 
 } // namespace platform

@@ -84,7 +84,9 @@ QString programFilePath() {
     return QCoreApplication::applicationFilePath();
 }
 
-QString programFolder() { return QFileInfo(programFilePath()).absolutePath(); }
+QString programFolder() {
+    return QFileInfo(programFilePath()).absolutePath();
+}
 
 void setProgramFilePathOverride(const QString& filePath) {
     std::lock_guard<std::mutex> lock(g_mutex);

@@ -27,7 +27,8 @@ QByteArray blockDeviceType(const QByteArray& device) {
     struct stat st {};
     if (device.isEmpty() || stat(device.constData(), &st) != 0 || !S_ISBLK(st.st_mode))
         return {};
-    QFile udev(QStringLiteral("/run/udev/data/b%1:%2").arg(major(st.st_rdev)).arg(minor(st.st_rdev)));
+    QFile udev(
+        QStringLiteral("/run/udev/data/b%1:%2").arg(major(st.st_rdev)).arg(minor(st.st_rdev)));
     if (!udev.open(QIODevice::ReadOnly))
         return {};
     static const QByteArray key = "E:ID_FS_TYPE=";

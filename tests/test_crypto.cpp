@@ -28,8 +28,12 @@ private slots:
 
 namespace {
 
-std::string bytes(const QByteArray& a) { return std::string(a.constData(), size_t(a.size())); }
-QByteArray qbytes(const std::string& s) { return QByteArray(s.data(), int(s.size())); }
+std::string bytes(const QByteArray& a) {
+    return std::string(a.constData(), size_t(a.size()));
+}
+QByteArray qbytes(const std::string& s) {
+    return QByteArray(s.data(), int(s.size()));
+}
 
 // Key and IV worked out with another SHA-256 implementation than the one under test.
 QByteArray derived(const QByteArray& text, int length) {
@@ -38,8 +42,12 @@ QByteArray derived(const QByteArray& text, int length) {
 
 QByteArray opensslEnc(const QByteArray& input, const QByteArray& passphrase, bool decrypt) {
     QProcess openssl;
-    QStringList args{"enc", "-aes-256-cfb", "-nosalt", "-K",
-                     derived(passphrase, 32).toHex(), "-iv",
+    QStringList args{"enc",
+                     "-aes-256-cfb",
+                     "-nosalt",
+                     "-K",
+                     derived(passphrase, 32).toHex(),
+                     "-iv",
                      derived("vec_pf_" + passphrase, 16).toHex()};
     if (decrypt)
         args << "-d";
@@ -80,19 +88,21 @@ void TestCrypto::hex() {
 void TestCrypto::sha256Vectors_data() {
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<QByteArray>("digest");
-    QTest::newRow("empty") << QByteArray()
-                           << QByteArray("e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    QTest::newRow("empty")
+        << QByteArray()
+        << QByteArray("e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
     QTest::newRow("abc") << QByteArray("abc")
-                         << QByteArray("ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+                         << QByteArray(
+                                "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
     QTest::newRow("448 bits")
         << QByteArray("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")
         << QByteArray("248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
-    QTest::newRow("million a") << QByteArray(1000000, 'a')
-                               << QByteArray("cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
-    QTest::newRow("embedded zero") << QByteArray("a\0b", 3)
-                                   << QCryptographicHash::hash(QByteArray("a\0b", 3),
-                                                               QCryptographicHash::Sha256)
-                                          .toHex();
+    QTest::newRow("million a")
+        << QByteArray(1000000, 'a')
+        << QByteArray("cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
+    QTest::newRow("embedded zero")
+        << QByteArray("a\0b", 3)
+        << QCryptographicHash::hash(QByteArray("a\0b", 3), QCryptographicHash::Sha256).toHex();
 }
 
 void TestCrypto::sha256Vectors() {

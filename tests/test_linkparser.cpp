@@ -26,8 +26,10 @@ const QString D = QStringLiteral("https://www.brisko.vn/folder/");
 void TestLinkParser::parse_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("no link") << "hello world https://example.com/file/A" << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("no link") << "hello world https://example.com/file/A"
+                             << "";
     QTest::newRow("bare") << "brisko.vn/file/ABC123" << F + "ABC123";
     QTest::newRow("canonical") << "https://www.brisko.vn/file/ABC123" << F + "ABC123";
     QTest::newRow("http and label") << "http://m.brisko.vn/file/ABC123" << F + "ABC123";
@@ -46,18 +48,29 @@ void TestLinkParser::parse_data() {
     QTest::newRow("quotes, brackets, braces")
         << "\"brisko.vn/file/A\" [brisko.vn/file/B] {brisko.vn/file/C} 'brisko.vn/file/D'"
         << F + "A;" + F + "B;" + F + "C;" + F + "D";
-    QTest::newRow("glued to a word") << "see:https://www.brisko.vn/file/A" << "";
-    QTest::newRow("in parentheses") << "(https://www.brisko.vn/file/A)" << "";
-    QTest::newRow("comma is no separator") << "brisko.vn/file/A,brisko.vn/file/B" << "";
-    QTest::newRow("kind in capitals") << "https://www.brisko.vn/File/A brisko.vn/FOLDER/B" << "";
-    QTest::newRow("scheme in capitals") << "HTTPS://www.brisko.vn/file/A" << "";
-    QTest::newRow("host in capitals") << "https://www.BRISKO.vn/file/A" << "";
-    QTest::newRow("two labels") << "https://a.b.brisko.vn/file/A" << "";
-    QTest::newRow("dot of the host is literal") << "https://www.briskoXvn/file/A" << "";
-    QTest::newRow("longer host") << "https://www.brisko.vnx/file/A" << "";
-    QTest::newRow("code then dash") << "https://www.brisko.vn/file/A-b" << "";
+    QTest::newRow("glued to a word") << "see:https://www.brisko.vn/file/A"
+                                     << "";
+    QTest::newRow("in parentheses") << "(https://www.brisko.vn/file/A)"
+                                    << "";
+    QTest::newRow("comma is no separator") << "brisko.vn/file/A,brisko.vn/file/B"
+                                           << "";
+    QTest::newRow("kind in capitals") << "https://www.brisko.vn/File/A brisko.vn/FOLDER/B"
+                                      << "";
+    QTest::newRow("scheme in capitals") << "HTTPS://www.brisko.vn/file/A"
+                                        << "";
+    QTest::newRow("host in capitals") << "https://www.BRISKO.vn/file/A"
+                                      << "";
+    QTest::newRow("two labels") << "https://a.b.brisko.vn/file/A"
+                                << "";
+    QTest::newRow("dot of the host is literal") << "https://www.briskoXvn/file/A"
+                                                << "";
+    QTest::newRow("longer host") << "https://www.brisko.vnx/file/A"
+                                 << "";
+    QTest::newRow("code then dash") << "https://www.brisko.vn/file/A-b"
+                                    << "";
     QTest::newRow("code then path") << "https://www.brisko.vn/file/A/b-c.zip" << F + "A";
-    QTest::newRow("no code") << "https://www.brisko.vn/file/" << "";
+    QTest::newRow("no code") << "https://www.brisko.vn/file/"
+                             << "";
 }
 
 void TestLinkParser::parse() {

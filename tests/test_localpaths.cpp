@@ -93,14 +93,13 @@ void TestLocalPaths::installedCopy_data() {
 void TestLocalPaths::installedCopy() {
     QFETCH(QString, form);
     QFETCH(bool, installed);
-    const QMap<QString, QVariant> values{
-        {"missing", QVariant()},
-        {"empty", QString("")},
-        {"same", m_program},
-        {"upper", m_program.toUpper()},
-        {"backslashes", QString(m_program).replace('/', '\\')},
-        {"blanks", "  " + m_program + "\t"},
-        {"other", QString("/opt/brisko/briskotool")}};
+    const QMap<QString, QVariant> values{{"missing", QVariant()},
+                                         {"empty", QString("")},
+                                         {"same", m_program},
+                                         {"upper", m_program.toUpper()},
+                                         {"backslashes", QString(m_program).replace('/', '\\')},
+                                         {"blanks", "  " + m_program + "\t"},
+                                         {"other", QString("/opt/brisko/briskotool")}};
     setPathSetting(values.value(form));
     QCOMPARE(isInstalledCopy(), installed);
 }
@@ -109,13 +108,13 @@ void TestLocalPaths::installedCopyTakesOverLegacyFile_data() {
     QTest::addColumn<QByteArray>("legacy");  // "" = no legacy file
     QTest::addColumn<QByteArray>("current"); // "<missing>" = no current file
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("legacy only, first run") << QByteArray("old") << QByteArray("<missing>")
-                                            << QByteArray("old");
-    QTest::newRow("non-empty list wins") << QByteArray("old") << QByteArray("new")
-                                         << QByteArray("new");
+    QTest::newRow("legacy only, first run")
+        << QByteArray("old") << QByteArray("<missing>") << QByteArray("old");
+    QTest::newRow("non-empty list wins")
+        << QByteArray("old") << QByteArray("new") << QByteArray("new");
     QTest::newRow("empty list replaced") << QByteArray("old") << QByteArray() << QByteArray("old");
-    QTest::newRow("nothing to take over") << QByteArray() << QByteArray("<missing>")
-                                          << QByteArray("<missing>");
+    QTest::newRow("nothing to take over")
+        << QByteArray() << QByteArray("<missing>") << QByteArray("<missing>");
 }
 
 void TestLocalPaths::installedCopyTakesOverLegacyFile() {

@@ -108,8 +108,8 @@ void TestPlatform::execQuoting_data() {
                            << "\"/home/an b/briskotool\"";
     // Quoting escapes " ` $ \ with a backslash; the string value then doubles every
     // backslash, so a literal backslash ends up as four.
-    QTest::newRow("reserved characters") << "/x/a\"b$c`d\\e" << QStringList()
-                                         << "\"/x/a\\\\\"b\\\\$c\\\\`d\\\\\\\\e\"";
+    QTest::newRow("reserved characters")
+        << "/x/a\"b$c`d\\e" << QStringList() << "\"/x/a\\\\\"b\\\\$c\\\\`d\\\\\\\\e\"";
     QTest::newRow("percent") << "/x/100%" << QStringList() << "/x/100%%";
     QTest::newRow("arguments") << "/p/briskotool" << QStringList({"-d", "a b", ""})
                                << "/p/briskotool -d \"a b\" \"\"";
