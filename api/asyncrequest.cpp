@@ -48,6 +48,17 @@ bool async_reply(const utils::http_response& reply, Json::Value& root, async_cal
     return true;
 }
 
+bool async_success(const utils::http_response& reply, Json::Value& root,
+                   async_callback callback, void* emptyResult) {
+    if (!async_reply(reply, root, callback, emptyResult))
+        return false;
+    api_error outcome;
+    if (read_code(root, 200, Json::Value(200), outcome))
+        return true;
+    callback(outcome.code, emptyResult);
+    return false;
+}
+
 void queue_async(client& c, void* owner, reply_parser parser, async_callback callback,
                  const std::string& url, const std::string& body,
                  utils::asyn_manage::owner_deleter deleteOwner) {

@@ -85,6 +85,11 @@ void start_async(client& c, reply_parser parser, async_callback callback,
 bool async_reply(const utils::http_response& reply, Json::Value& root, async_callback callback,
                  void* emptyResult);
 
+// async_reply, then the reply's "code" (200 when absent): anything but 200 is reported
+// with `emptyResult`. True when the reply says the operation succeeded.
+bool async_success(const utils::http_response& reply, Json::Value& root,
+                   async_callback callback, void* emptyResult);
+
 // Sends the queued request; defined with the client.
 void queue_async(client& c, void* owner, reply_parser parser, async_callback callback,
                  const std::string& url, const std::string& body,

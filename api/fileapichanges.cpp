@@ -219,11 +219,8 @@ void file_api::createShareLinkAsync(const std::vector<std::string>& items,
 
 void file_api::onCodeReply(void*, utils::http_response* reply, async_callback callback) {
     Json::Value root;
-    if (!async_reply(*reply, root, callback, nullptr))
-        return;
-    api_error outcome;
-    read_code(root, 200, Json::Value(200), outcome);
-    callback(outcome.code, nullptr);
+    if (async_success(*reply, root, callback, nullptr))
+        callback(kCodeSuccess, nullptr);
 }
 
 void file_api::onShareLinkReply(void*, utils::http_response* reply, async_callback callback) {

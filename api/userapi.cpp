@@ -168,49 +168,24 @@ void user_api::getAsync(async_callback callback) {
                           std::string());
 }
 
-namespace {
-
-// The reply's "code" for an asynchronous reader: 0 for 200, else the code (99 when it
-// can't be read).
-int asyncCode(const Json::Value& root) {
-    int code = 200;
-    if (!root.isObject() || !json::integer(root.get("code", 200), code))
-        return kCodeBadReply;
-    if (code == 0)
-        return kCodeBadReply; // 0 would read as success
-    return code == 200 ? kCodeSuccess : code;
-}
-
-} // namespace
-
 void user_api::onLoginReply(void* owner, utils::http_response* reply, async_callback callback) {
     Json::Value root;
-    if (!async_reply(*reply, root, callback, nullptr))
+    if (!async_success(*reply, root, callback, nullptr))
         return;
-    const int code = asyncCode(root);
-    if (code != kCodeSuccess) {
-        callback(code, nullptr);
-        return;
-    }
     auto* api = static_cast<user_api*>(owner);
     callback(api->installSession(*reply, root) ? kCodeSuccess : api->error.code, nullptr);
 }
 
 void user_api::onLogoutReply(void*, utils::http_response* reply, async_callback callback) {
     Json::Value root;
-    if (async_reply(*reply, root, callback, nullptr))
-        callback(asyncCode(root), nullptr);
+    if (async_success(*reply, root, callback, nullptr))
+        callback(kCodeSuccess, nullptr);
 }
 
 void user_api::onGetReply(void* owner, utils::http_response* reply, async_callback callback) {
     Json::Value root;
-    if (!async_reply(*reply, root, callback, nullptr))
+    if (!async_success(*reply, root, callback, nullptr))
         return;
-    const int code = asyncCode(root);
-    if (code != kCodeSuccess) {
-        callback(code, nullptr);
-        return;
-    }
     auto* api = static_cast<user_api*>(owner);
     std::unique_ptr<user> record = api->parseUser(root);
     if (!record) {
