@@ -1,0 +1,108 @@
+#include "platform/singleinstance.h"
+
+#include "platform/userfolders.h"
+
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+
+namespace {
+
+// A message is a 32-bit length and that many bytes of UTF-8; the answer is kAck.
+const QByteArray kAck = QByteArrayLiteral("ACK");
+constexpr quint32 kMaxMessageBytes = 1 << 20; // a command line, not a file
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString& id, QObject* parent) : QObject(parent) {
+    const QString folder = platform::privateTempFolder();
+    socketPath_ = folder + QLatin1Char('/') + id + QStringLiteral(".socket");
+    lock_ = std::make_unique<QLockFile>(folder + QLatin1Char('/') + id + QStringLiteral(".lock"));
+    // A lock left by a crashed copy names a process that is gone; QLockFile then takes
+    // it over, so only a live copy blocks this one.
+    lock_->setStaleLockTime(0);
+    primary_ = lock_->tryLock(0);
+    if (primary_)
+        listen();
+}
+
+SingleInstance::~SingleInstance() {
+    if (server_)
+        server_->close();
+    if (primary_)
+        lock_->unlock();
+}
+
+bool SingleInstance::isRunning() const { return !primary_; }
+
+void SingleInstance::listen() {
+    QLocalServer::removeServer(socketPath_); // a socket file left by a crashed copy
+    server_ = new QLocalServer(this);
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server_->listen(socketPath_)) {
+        qWarning("Single instance: cannot listen on %s: %s", qPrintable(socketPath_),
+                 qPrintable(server_->errorString()));
+        return;
+    }
+    connect(server_, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = server_->nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
+            readFrom(socket);
+        }
+    });
+}
+
+void SingleInstance::readFrom(QLocalSocket* socket) {
+    if (socket->property("done").toBool())
+        return;
+    if (socket->bytesAvailable() < qint64(sizeof(quint32)))
+        return;
+    QByteArray header = socket->peek(sizeof(quint32));
+    quint32 length = 0;
+    QDataStream(header) >> length;
+    if (length > kMaxMessageBytes) {
+        qWarning("Single instance: refused a message of %u bytes", length);
+        socket->setProperty("done", true);
+        socket->abort();
+        return;
+    }
+    if (socket->bytesAvailable() < qint64(sizeof(quint32) + length))
+        return; // the rest is on its way
+    socket->read(sizeof(quint32));
+    const QString message = QString::fromUtf8(socket->read(length));
+    socket->setProperty("done", true);
+    socket->write(kAck);
+    socket->flush();
+    emit messageReceived(message);
+}
+
+bool SingleInstance::sendMessage(const QString& message, int timeoutMs) {
+    if (primary_)
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    auto left = [&] { return qMax(0, timeoutMs - int(clock.elapsed())); };
+
+    QLocalSocket socket;
+    socket.connectToServer(socketPath_);
+    if (!socket.waitForConnected(left()))
+        return false;
+    const QByteArray bytes = message.toUtf8();
+    QByteArray frame;
+    QDataStream(&frame, QIODevice::WriteOnly) << quint32(bytes.size());
+    frame += bytes;
+    socket.write(frame);
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(left()))
+            return false;
+    }
+    QByteArray answer;
+    while (answer.size() < kAck.size()) {
+        if (!socket.waitForReadyRead(left()))
+            return false;
+        answer += socket.readAll();
+    }
+    return answer.startsWith(kAck);
+}
