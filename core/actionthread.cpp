@@ -1,0 +1,266 @@
+#include "core/actionthread.h"
+
+#include "api/apiresult.h"
+#include "api/fileapi.h"
+#include "api/userapi.h"
+#include "core/globals.h"
+#include "core/linkexpansion.h"
+#include "core/ruridudi.h"
+
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+std::string utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// An expired session is worth a second try only while one is left.
+bool retryAfterExpiry(int code, bool lastAttempt) {
+    return code == brisko::kCodeSessionExpired && !lastAttempt;
+}
+
+} // namespace
+
+ActionThread::ActionThread(QObject* parent) : QThread(parent) {
+    registerMetaTypes();
+}
+
+ActionThread::~ActionThread() {
+    // Deleted early (by a parent, say): let the call in flight end first.
+    wait();
+}
+
+void ActionThread::registerMetaTypes() {
+    qRegisterMetaType<brisko::user*>("brisko::user*");
+    qRegisterMetaType<QList<brisko::file*>>("QList<brisko::file*>");
+}
+
+void ActionThread::startJob(Job job, const std::function<void()>& storeArguments) {
+    if (m_jobCode != -1) {
+        qWarning("ActionThread: a job object runs one job only; job %d not started", job);
+        return;
+    }
+    m_jobCode = job;
+    storeArguments();
+    if (currentUser) {
+        m_hasCredentials = true;
+        m_reLoginEmail = currentUser->getEmail();
+        m_reLoginPassword = currentUser->getPassword();
+    }
+    connect(this, &QThread::finished, this, &QObject::deleteLater);
+    QThread::start(QThread::InheritPriority);
+}
+
+void ActionThread::login(const QString& email, const QString& password) {
+    startJob(JobLogin, [&] {
+        m_email = email;
+        m_password = password;
+    });
+}
+
+void ActionThread::getUserInfo() {
+    startJob(JobUserInfo, [] {});
+}
+
+void ActionThread::loadFolderTree(int foldersOnly, const QString& folderPath) {
+    startJob(JobFolderTree, [&] {
+        m_foldersOnly = foldersOnly;
+        m_folderPath = folderPath;
+    });
+}
+
+void ActionThread::moveFiles(const std::vector<std::string>& items, const QString& targetFolder) {
+    startJob(JobMove, [&] {
+        m_moveItems = items;
+        m_moveTarget = targetFolder;
+    });
+}
+
+void ActionThread::setSecured(const std::vector<std::string>& items, bool status) {
+    startJob(JobSecure, [&] {
+        m_secureItems = items;
+        m_secureStatus = status;
+    });
+}
+
+void ActionThread::createPasswordFile(const std::vector<std::string>& items,
+                                      const QString& password) {
+    startJob(JobFilePassword, [&] {
+        m_passwordItems = items;
+        m_filePassword = password;
+    });
+}
+
+void ActionThread::createDirectLink(const std::vector<std::string>& items, bool status) {
+    startJob(JobDirectLink, [&] {
+        m_directLinkItems = items;
+        m_directLinkStatus = status;
+    });
+}
+
+void ActionThread::getAllFile(const QString& links) {
+    startJob(JobExpandLinks, [&] { m_links = links; });
+}
+
+void ActionThread::reLogin(const QString& email, const QString& password) {
+    brisko::user_api api(&apiClient);
+    api.login(utf8(email), utf8(password));
+}
+
+void ActionThread::run() {
+    switch (m_jobCode) {
+    case JobLogin:
+        doLogin();
+        break;
+    case JobUserInfo:
+        runWithReLogin(&ActionThread::doGetUserInfo);
+        break;
+    case JobFolderTree:
+        runWithReLogin(&ActionThread::doLoadFolderTree);
+        break;
+    case JobMove:
+        runWithReLogin(&ActionThread::doMoveFiles);
+        break;
+    case JobSecure:
+        runWithReLogin(&ActionThread::doSetSecured);
+        break;
+    case JobFilePassword:
+        runWithReLogin(&ActionThread::doCreatePasswordFile);
+        break;
+    case JobDirectLink:
+        runWithReLogin(&ActionThread::doCreateDirectLink);
+        break;
+    case JobExpandLinks:
+        doGetAllFile();
+        break;
+    default:
+        break;
+    }
+}
+
+void ActionThread::runWithReLogin(Attempt attempt) {
+    // One re-login and one repeat: a service that keeps answering "expired" (the password
+    // was changed elsewhere, say) must not keep the job going forever.
+    if (!(this->*attempt)(!m_hasCredentials))
+        return;
+    reLogin(m_reLoginEmail, m_reLoginPassword);
+    (this->*attempt)(true);
+}
+
+void ActionThread::doLogin() {
+    brisko::user_api api(&apiClient);
+    if (api.login(utf8(m_email), utf8(m_password)))
+        emit loginSuccess();
+    else
+        emit loginError(api.get_error_code(), fromUtf8(api.get_error_msg()));
+}
+
+bool ActionThread::doGetUserInfo(bool lastAttempt) {
+    brisko::user_api api(&apiClient);
+    std::unique_ptr<brisko::user> record = api.get();
+    const int code = api.get_error_code();
+    if (retryAfterExpiry(code, lastAttempt))
+        return true;
+    if (code == brisko::kCodeSuccess && record) {
+        emit getUserInfoSuccess(record.release()); // the receiver's copy to keep and free
+        return false;
+    }
+    if (code == brisko::kCodeSuccess) // success without a record: nothing a receiver can use
+        emit getUserInfoError(brisko::kCodeBadReply, tr("Không đọc được thông tin tài khoản"));
+    else
+        emit getUserInfoError(code, fromUtf8(api.get_error_msg()));
+    return false;
+}
+
+bool ActionThread::doLoadFolderTree(bool lastAttempt) {
+    // The path goes into the URL as one segment: "/" becomes %2F, a blank %20.
+    const QByteArray encodedPath = QUrl::toPercentEncoding(m_folderPath);
+    brisko::file_api api(&apiClient);
+    std::vector<brisko::file*> records = api.list(m_foldersOnly, encodedPath.toStdString());
+    const int code = api.get_error_code();
+    if (records.empty() && code != brisko::kCodeSuccess) {
+        if (retryAfterExpiry(code, lastAttempt))
+            return true;
+        emit loadFolderTreeError(code, fromUtf8(api.get_error_msg()));
+        return false;
+    }
+    QList<brisko::file*> listing;
+    listing.reserve(static_cast<int>(records.size()));
+    for (brisko::file* record : records)
+        listing.append(record);
+    emit loadFolderTreeSuccess(listing);
+    return false;
+}
+
+bool ActionThread::doMoveFiles(bool lastAttempt) {
+    brisko::file_api api(&apiClient);
+    if (api.move(m_moveItems, utf8(m_moveTarget))) {
+        emit moveSuccess();
+        return false;
+    }
+    if (retryAfterExpiry(api.get_error_code(), lastAttempt))
+        return true;
+    emit moveError(api.get_error_code(), fromUtf8(api.get_error_msg()));
+    return false;
+}
+
+bool ActionThread::doSetSecured(bool lastAttempt) {
+    brisko::file_api api(&apiClient);
+    const bool done = api.changeSecure(m_secureItems, m_secureStatus ? 1 : 0);
+    if (!done && retryAfterExpiry(api.get_error_code(), lastAttempt))
+        return true;
+    emit securedFinish(done, m_secureStatus, api.get_error_code(), fromUtf8(api.get_error_msg()));
+    return false;
+}
+
+bool ActionThread::doCreatePasswordFile(bool lastAttempt) {
+    brisko::file_api api(&apiClient);
+    if (api.createFilePass(m_passwordItems, utf8(m_filePassword))) {
+        emit createPasswordFileSuccess();
+        return false;
+    }
+    if (retryAfterExpiry(api.get_error_code(), lastAttempt))
+        return true;
+    emit createPasswordFileError(api.get_error_code(), fromUtf8(api.get_error_msg()));
+    return false;
+}
+
+bool ActionThread::doCreateDirectLink(bool lastAttempt) {
+    brisko::file_api api(&apiClient);
+    const bool done = api.setDirectLink(m_directLinkItems, m_directLinkStatus ? 1 : 0);
+    if (!done && retryAfterExpiry(api.get_error_code(), lastAttempt))
+        return true;
+    emit createDirectLinkFinish(done, m_directLinkStatus, api.get_error_code(),
+                                fromUtf8(api.get_error_msg()));
+    return false;
+}
+
+void ActionThread::doGetAllFile() {
+    registerMetaTypes();
+    const auto progress = [this](int value, int max, const QString& text) {
+        emit setProgressBar(value, max, text);
+    };
+    // A loop, not a rerun from inside the pass: one re-login, one more pass.
+    for (bool lastAttempt = !m_hasCredentials;; lastAttempt = true) {
+        LinkExpansion expansion(&apiClient, progress);
+        const bool complete = expansion.run(m_links);
+        if (!complete && !lastAttempt) {
+            reLogin(m_reLoginEmail, m_reLoginPassword);
+            continue; // the abandoned pass frees what it gathered
+        }
+        if (!complete)
+            expansion.reportExpiredSession();
+        // The add-links dialog closes on the error signal, and still takes the files after.
+        if (!expansion.errors().isEmpty())
+            emit getAllFileError(LinkExpansion::errorTitle(), expansion.errors());
+        emit getAllFileSuccess(expansion.takeFiles());
+        return;
+    }
+}

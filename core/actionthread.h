@@ -1,0 +1,122 @@
+#pragma once
+// Runs one long service call away from the GUI thread and reports its outcome by a signal.
+#include "api/file.h"
+#include "api/user.h"
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+#include <QThread>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Records travel in queued signals from the job's thread to the GUI thread.
+Q_DECLARE_METATYPE(brisko::user*)
+Q_DECLARE_METATYPE(brisko::file*)
+
+// One object, one job: create it with new and no parent, connect the signals of the job,
+// call one starter. The object frees itself (deleteLater) once its thread has finished.
+//
+// Records handed out by the success signals (the account of getUserInfoSuccess, the
+// lists of loadFolderTreeSuccess and getAllFileSuccess) belong to the receiver, which
+// deletes them; connect exactly one receiver to each of these signals.
+//
+// Jobs 1 to 7 log in again once with the logged-in account's credentials when the service
+// answers that the session expired, and repeat; a second expiry is reported as a failure
+// with code 201.
+class ActionThread : public QThread {
+    Q_OBJECT
+public:
+    enum Job {
+        JobLogin = 0,
+        JobUserInfo = 1,
+        JobFolderTree = 2,
+        JobMove = 3,
+        JobSecure = 4,
+        JobFilePassword = 5,
+        JobDirectLink = 6,
+        JobExpandLinks = 7,
+    };
+
+    explicit ActionThread(QObject* parent = nullptr);
+    ~ActionThread() override;
+
+    // Starters: store the job's arguments and start the thread; the result comes later.
+    void login(const QString& email, const QString& password);
+    void getUserInfo();
+    void loadFolderTree(int foldersOnly, const QString& folderPath);
+    void moveFiles(const std::vector<std::string>& items, const QString& targetFolder);
+    void setSecured(const std::vector<std::string>& items, bool status);
+    void createPasswordFile(const std::vector<std::string>& items, const QString& password);
+    void createDirectLink(const std::vector<std::string>& items, bool status);
+    void getAllFile(const QString& links);
+
+    // Logs the process-wide client in again, so later calls carry the new session.
+    // Synchronous; a refused login changes nothing and is not reported.
+    static void reLogin(const QString& email, const QString& password);
+
+    // Makes the record types of the signals known to queued connections.
+    static void registerMetaTypes();
+
+signals:
+    void loginSuccess();
+    void loginError(int errorCode, QString errorMsg);
+    void getUserInfoSuccess(brisko::user* user);
+    void getUserInfoError(int errorCode, QString errorMsg);
+    void loadFolderTreeSuccess(QList<brisko::file*> listData);
+    void loadFolderTreeError(int errorCode, QString errorMsg);
+    void moveSuccess();
+    void moveError(int errorCode, QString errorMsg);
+    void securedFinish(bool result, bool status, int errorCode, QString errorMsg);
+    void createPasswordFileSuccess();
+    void createPasswordFileError(int errorCode, QString errorMsg);
+    void createDirectLinkFinish(bool result, bool status, int errorCode, QString errorMsg);
+    void getAllFileSuccess(QList<brisko::file*> listFile);
+    void getAllFileError(QString title, QString listLinkErrors);
+    void setProgressBar(int value, int max, QString displayString);
+
+protected:
+    void run() override;
+
+private:
+    // One attempt of a job body. Returns true when the attempt met an expired session
+    // and, since it was not the last attempt, reported nothing.
+    using Attempt = bool (ActionThread::*)(bool lastAttempt);
+
+    // Claims the object for its one job, stores the job's arguments and starts the thread.
+    void startJob(Job job, const std::function<void()>& storeArguments);
+    void runWithReLogin(Attempt attempt);
+
+    void doLogin();
+    bool doGetUserInfo(bool lastAttempt);
+    bool doLoadFolderTree(bool lastAttempt);
+    bool doMoveFiles(bool lastAttempt);
+    bool doSetSecured(bool lastAttempt);
+    bool doCreatePasswordFile(bool lastAttempt);
+    bool doCreateDirectLink(bool lastAttempt);
+    void doGetAllFile();
+
+    int m_jobCode = -1;
+    QString m_email;
+    QString m_password;
+    int m_foldersOnly = 0;
+    QString m_folderPath;
+    std::vector<std::string> m_moveItems;
+    QString m_moveTarget;
+    std::vector<std::string> m_secureItems;
+    bool m_secureStatus = false;
+    std::vector<std::string> m_passwordItems;
+    QString m_filePassword;
+    std::vector<std::string> m_directLinkItems;
+    bool m_directLinkStatus = false;
+    QString m_links;
+
+    // The logged-in account's credentials, copied on the starting (GUI) thread: the main
+    // window may release that record at logout while the job still runs.
+    // Without them (nobody logged in) an expired session is reported at once.
+    bool m_hasCredentials = false;
+    QString m_reLoginEmail;
+    QString m_reLoginPassword;
+};
