@@ -130,7 +130,7 @@ std::uint16_t AnalyticsCollector::port() const {
 
 std::vector<AnalyticsHit> AnalyticsCollector::hits() const {
     std::lock_guard<std::mutex> lock(mutex_);
-    return hits_;
+    return {hits_.begin(), hits_.end()};
 }
 
 std::size_t AnalyticsCollector::hitCount() const {
@@ -142,6 +142,13 @@ void AnalyticsCollector::clear() {
     std::lock_guard<std::mutex> lock(mutex_);
     hits_.clear();
     scripted_.clear();
+}
+
+void AnalyticsCollector::setLimit(std::size_t maxHits) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    limit_ = maxHits;
+    while (limit_ && hits_.size() > limit_)
+        hits_.pop_front();
 }
 
 void AnalyticsCollector::answerNext(int status) {
@@ -157,6 +164,8 @@ Response AnalyticsCollector::handle(const Request& request) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         hits_.push_back(std::move(hit));
+        if (limit_ && hits_.size() > limit_)
+            hits_.pop_front();
         if (!scripted_.empty()) {
             scripted = scripted_.front();
             scripted_.pop_front();

@@ -45,6 +45,8 @@ public:
     std::vector<AnalyticsHit> hits() const;
     std::size_t hitCount() const;
     void clear(); // hits and scripted answers
+    // Keep at most this many of the newest hits; 0 keeps all. For long runs.
+    void setLimit(std::size_t maxHits);
 
     // The next request answers `status` instead of the collector's own answer; a 3xx
     // points elsewhere with a Location header. Calls queue up for the following requests.
@@ -53,9 +55,10 @@ public:
 private:
     Response handle(const Request& request);
 
-    mutable std::mutex mutex_; // guards hits_ and scripted_
-    std::vector<AnalyticsHit> hits_;
+    mutable std::mutex mutex_; // guards hits_, scripted_ and limit_
+    std::deque<AnalyticsHit> hits_;
     std::deque<int> scripted_;
+    std::size_t limit_ = 0;
     std::unique_ptr<HttpServer> server_;
 };
 

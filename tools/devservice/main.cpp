@@ -1,6 +1,7 @@
 // brisko-devservice: the local stand-in of the service, in the foreground until
 // SIGINT or SIGTERM.
 #include "api/appkey.h"
+#include "tools/devservice/analyticscollector.h"
 #include "tools/devservice/demoaccount.h"
 #include "tools/devservice/service.h"
 
@@ -44,7 +45,7 @@ bool parseListen(const std::string& text, devservice::ServiceOptions& options) {
     return true;
 }
 
-void printHowToReach(std::uint16_t port, const std::string& caPath) {
+void printHowToReach(std::uint16_t port, std::uint16_t analyticsPort, const std::string& caPath) {
     const std::string p = std::to_string(port);
     std::cout << "brisko-devservice listening on https://127.0.0.1:" << p << "\n"
               << "CA certificate: " << caPath << "\n"
@@ -52,7 +53,7 @@ void printHowToReach(std::uint16_t port, const std::string& caPath) {
               << "  export BRISKO_API_HOST=127.0.0.1:" << p << "\n"
               << "  export BRISKO_WEB_HOST=localhost:" << p << "\n"
               << "  export BRISKO_LOG_HOST=127.0.0.1:" << p << "\n"
-              << "  export BRISKO_ANALYTICS_HOST=127.0.0.1:" << p << "\n"
+              << "  export BRISKO_ANALYTICS_HOST=127.0.0.1:" << analyticsPort << "\n"
               << "Demo account: " << devservice::demo::kEmail << " (or phone "
               << devservice::demo::kPhone << "), password " << devservice::demo::kPassword << "\n"
               << "Stop with Ctrl+C." << std::endl;
@@ -99,11 +100,19 @@ int main(int argc, char** argv) {
         std::cerr << "brisko-devservice: " << error << "\n";
         return 1;
     }
-    printHowToReach(service.port(), caPath);
+    // Analytics hits go over plain HTTP, so their collector listens on a port of its own.
+    devservice::AnalyticsCollector analytics;
+    analytics.setLimit(kKeptRequests);
+    if (!analytics.start(options.host, 0, &error)) {
+        std::cerr << "brisko-devservice: analytics collector: " << error << "\n";
+        return 1;
+    }
+    printHowToReach(service.port(), analytics.port(), caPath);
 
     int received = 0;
     sigwait(&stopSignals, &received);
     std::cout << "brisko-devservice: stopping" << std::endl;
+    analytics.stop();
     service.stop();
     return 0;
 }
