@@ -1,0 +1,5 @@
+# Background job thread and link expansion.
+brisko_add_test(test_actionthread SOURCES test_actionthread.cpp joblog.cpp joblog.h
+    LIBS testsupport core)
+brisko_add_test(test_linkexpansion SOURCES test_linkexpansion.cpp joblog.cpp joblog.h
+    LIBS testsupport core)

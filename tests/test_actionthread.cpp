@@ -1,0 +1,382 @@
+// The background job thread against the local stand-in: results and failures of each
+// job, the one re-login after an expired session, and what the jobs put on the wire.
+#include "api/apiresult.h"
+#include "api/userapi.h"
+#include "core/actionthread.h"
+#include "core/globals.h"
+#include "core/ruridudi.h"
+#include "platform/hostconfig.h"
+#include "tests/joblog.h"
+#include "tests/support/devservicefixture.h"
+#include "tools/devservice/demoaccount.h"
+
+#include <QtTest>
+
+using devservice::Fault;
+
+namespace {
+
+const char kExpiredMsg[] = "Phiên làm việc đã hết hạn";
+const char kExpired[] = R"({"code":201,"msg":"Phiên làm việc đã hết hạn"})";
+const char kDone[] = R"({"code":200,"msg":"OK"})";
+const char kFolderPath[] = "/a b";
+const char kFolderListPath[] = "/api/fileops/list%2Fa%20b";
+
+using Start = std::function<void(ActionThread*)>;
+
+// One job as the 201 table drives it.
+struct JobCase {
+    std::string path;    // the endpoint the job calls
+    std::string success; // a reply the job takes as success; "": the stand-in's own
+    QString okSignal;
+    QString failSignal; // the finish signals report both outcomes
+    Start start;
+};
+
+JobCase jobCase(int job) {
+    const std::vector<std::string> items{"A1", "B2"};
+    switch (job) {
+    case ActionThread::JobUserInfo:
+        return {"/api/user/get", "", "getUserInfoSuccess", "getUserInfoError",
+                [](ActionThread* j) { j->getUserInfo(); }};
+    case ActionThread::JobFolderTree:
+        return {kFolderListPath, R"([{"id":1,"linkcode":"A1","name":"a","type":"0"}])",
+                "loadFolderTreeSuccess", "loadFolderTreeError",
+                [](ActionThread* j) { j->loadFolderTree(1, kFolderPath); }};
+    case ActionThread::JobMove:
+        return {"/api/fileops/move", kDone, "moveSuccess", "moveError",
+                [items](ActionThread* j) { j->moveFiles(items, "/b"); }};
+    case ActionThread::JobSecure:
+        return {"/api/fileops/changeSecure", kDone, "securedFinish", "securedFinish",
+                [items](ActionThread* j) { j->setSecured(items, true); }};
+    case ActionThread::JobFilePassword:
+        return {"/api/fileops/createFilePass", kDone, "createPasswordFileSuccess",
+                "createPasswordFileError",
+                [items](ActionThread* j) { j->createPasswordFile(items, "pw"); }};
+    case ActionThread::JobDirectLink:
+        return {"/api/share/SetDirectLink", kDone, "createDirectLinkFinish",
+                "createDirectLinkFinish",
+                [items](ActionThread* j) { j->createDirectLink(items, true); }};
+    default:
+        return {"/api/fileops/get",
+                R"({"code":200,"id":5,"linkcode":"F1","name":"f","file_type":"1"})",
+                "getAllFileSuccess", "getAllFileError", [](ActionThread* j) {
+                    j->getAllFile(QString::fromStdString(hosts::webHost()) + "/file/F1");
+                }};
+    }
+}
+
+// Where a signal keeps its result flag, code and message.
+bool isFinishSignal(const QString& name) {
+    return name == "securedFinish" || name == "createDirectLinkFinish";
+}
+
+Json::Value bodyOf(const devservice::Request& request) {
+    Json::Value body;
+    brisko::json::parse(request.body, body);
+    return body;
+}
+
+} // namespace
+
+class TestActionThread : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void expiredSession_data();
+    void expiredSession();
+    void expiredSessionWithoutAccount();
+    void login_data();
+    void login();
+    void reLogin_data();
+    void reLogin();
+    void accountInfo_data();
+    void accountInfo();
+    void folderTree_data();
+    void folderTree();
+    void textsGoAsUtf8_data();
+    void textsGoAsUtf8();
+    void finishSignals_data();
+    void finishSignals();
+
+private:
+    devservice::FaultScript& faults() { return fixture.service().faults(); }
+    std::vector<devservice::Request> sent(const std::string& path) {
+        return fixture.service().requests().forPath(path);
+    }
+    size_t logins() { return sent("/api/user/login").size(); }
+    // Runs one job to its end and returns what it reported.
+    bool run(const Start& start, JobLog& log) {
+        auto* job = new ActionThread;
+        log.attach(job);
+        return log.runToEnd(job, start);
+    }
+
+    DevServiceFixture fixture;
+};
+
+void TestActionThread::init() {
+    QVERIFY2(fixture.start(), qPrintable(fixture.error()));
+    brisko::user_api api(&apiClient);
+    QVERIFY(api.login(devservice::demo::kEmail, devservice::demo::kPassword));
+    currentUser =
+        new RuriDudi("1", devservice::demo::kEmail, "", devservice::demo::kPassword, 0, 1800.0);
+}
+
+void TestActionThread::cleanup() {
+    delete currentUser;
+    currentUser = nullptr;
+}
+
+void TestActionThread::expiredSession_data() {
+    QTest::addColumn<int>("job");
+    QTest::addColumn<int>("expiries");
+    QTest::addColumn<bool>("sessionEnded"); // the stand-in really ended the session
+    const char* names[] = {"",       "account",       "folder tree", "move",
+                           "secure", "file password", "direct link", "link expansion"};
+    for (int job = ActionThread::JobUserInfo; job <= ActionThread::JobExpandLinks; ++job) {
+        QTest::addRow("%s, expired once", names[job]) << job << 1 << false;
+        QTest::addRow("%s, expired always", names[job]) << job << 2 << false;
+    }
+    QTest::newRow("account, session ended") << int(ActionThread::JobUserInfo) << 1 << true;
+}
+
+void TestActionThread::expiredSession() {
+    QFETCH(int, job);
+    QFETCH(int, expiries);
+    QFETCH(bool, sessionEnded);
+    const JobCase c = jobCase(job);
+    if (sessionEnded) {
+        QVERIFY(fixture.service().expireSessions(devservice::demo::kEmail));
+    } else {
+        for (int i = 0; i < expiries; ++i)
+            faults().next(c.path, Fault::status(200, kExpired));
+    }
+    if (expiries == 1 && !c.success.empty())
+        faults().next(c.path, Fault::status(200, c.success));
+    const size_t loginsBefore = logins();
+
+    JobLog log;
+    QVERIFY(run(c.start, log));
+
+    // One re-login with the account's credentials, one repeat, however it ends.
+    QCOMPARE(logins(), loginsBefore + 1);
+    QCOMPARE(bodyOf(sent("/api/user/login").back())["user_email"].asString(),
+             std::string(devservice::demo::kEmail));
+    QCOMPARE(sent(c.path).size(), size_t(2));
+    if (expiries == 1) {
+        QCOMPARE(log.signalNames(), QStringList{c.okSignal});
+        if (isFinishSignal(c.okSignal))
+            QCOMPARE(log.entries.last().args.at(0).toBool(), true);
+    } else if (job == ActionThread::JobExpandLinks) {
+        QCOMPARE(log.signalNames(), (QStringList{"getAllFileError", "getAllFileSuccess"}));
+        const QString errors = log.argsOf("getAllFileError").at(0).at(1).toString();
+        QVERIFY2(errors.contains("201") && errors.contains(kExpiredMsg), qPrintable(errors));
+        QVERIFY(log.argsOf("getAllFileSuccess").at(0).at(0).toStringList().isEmpty());
+    } else {
+        QCOMPARE(log.signalNames(), QStringList{c.failSignal});
+        const QVariantList args = log.entries.last().args;
+        const int at = isFinishSignal(c.failSignal) ? 2 : 0;
+        if (at)
+            QCOMPARE(args.at(0).toBool(), false);
+        QCOMPARE(args.at(at).toInt(), 201);
+        QCOMPARE(args.at(at + 1).toString(), QString(kExpiredMsg));
+    }
+}
+
+void TestActionThread::expiredSessionWithoutAccount() {
+    // Nobody logged in (the account was logged out meanwhile): nothing to log in with.
+    delete currentUser;
+    currentUser = nullptr;
+    faults().next("/api/fileops/move", Fault::status(200, kExpired));
+    const size_t loginsBefore = logins();
+    JobLog log;
+    QVERIFY(run([](ActionThread* j) { j->moveFiles({"A1"}, "/b"); }, log));
+    QCOMPARE(logins(), loginsBefore);
+    QCOMPARE(log.signalNames(), QStringList{"moveError"});
+    QCOMPARE(log.entries.last().args.at(0).toInt(), 201);
+}
+
+void TestActionThread::login_data() {
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<int>("code");
+    QTest::newRow("accepted") << QString(devservice::demo::kPassword) << "loginSuccess" << 0;
+    QTest::newRow("wrong password") << QString("mật khẩu sai") << "loginError" << 5;
+}
+
+void TestActionThread::login() {
+    QFETCH(QString, password);
+    QFETCH(QString, signal);
+    QFETCH(int, code);
+    const auto sessionBefore = apiClient.get_session();
+    const size_t loginsBefore = logins();
+    JobLog log;
+    QVERIFY(run([&](ActionThread* j) { j->login(devservice::demo::kEmail, password); }, log));
+
+    QCOMPARE(log.signalNames(), QStringList{signal});
+    // The login job never logs in a second time, and sends the password as typed.
+    QCOMPARE(logins(), loginsBefore + 1);
+    QCOMPARE(QString::fromStdString(bodyOf(sent("/api/user/login").back())["password"].asString()),
+             password);
+    QCOMPARE(apiClient.get_session() != sessionBefore, code == 0);
+    if (code) {
+        QCOMPARE(log.entries.last().args.at(0).toInt(), code);
+        QCOMPARE(log.entries.last().args.at(1).toString(), QString("Sai email hoặc mật khẩu"));
+    }
+}
+
+void TestActionThread::reLogin_data() {
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("accepted") << QString(devservice::demo::kPassword) << true;
+    QTest::newRow("refused") << QString("sai") << false;
+}
+
+void TestActionThread::reLogin() {
+    QFETCH(QString, password);
+    QFETCH(bool, replaced);
+    const auto before = apiClient.get_session();
+    ActionThread::reLogin(devservice::demo::kEmail, password);
+    QCOMPARE(apiClient.get_session() != before, replaced);
+}
+
+void TestActionThread::accountInfo_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("reply"); // "": the stand-in's own answer
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<QVariantList>("args");
+    QTest::newRow("the account") << 200 << ""
+                                 << "getUserInfoSuccess"
+                                 << QVariantList{QString(devservice::demo::kEmail)};
+    QTest::newRow("record unreadable") << 200 << R"({"code":200,"id":{"n":1}})"
+                                       << "getUserInfoError" << QVariantList{99};
+    QTest::newRow("refused") << 200 << R"({"code":3,"msg":"Không được phép"})"
+                             << "getUserInfoError" << QVariantList{3, "Không được phép"};
+    QTest::newRow("error page") << 502 << "<html>bad gateway</html>"
+                                << "getUserInfoError" << QVariantList{502, "HTTP error code: 502"};
+}
+
+void TestActionThread::accountInfo() {
+    QFETCH(int, status);
+    QFETCH(QString, reply);
+    QFETCH(QString, signal);
+    QFETCH(QVariantList, args);
+    if (!reply.isEmpty())
+        faults().next("/api/user/get",
+                      Fault::status(status, reply.toStdString(),
+                                    reply.startsWith('<') ? "text/html" : "application/json"));
+    JobLog log;
+    QVERIFY(run([](ActionThread* j) { j->getUserInfo(); }, log));
+    // Never a success without a record: the receiver would dereference it.
+    QCOMPARE(log.signalNames(), QStringList{signal});
+    QCOMPARE(log.entries.last().args.mid(0, args.size()), args);
+}
+
+void TestActionThread::folderTree_data() {
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<QVariantList>("args");
+    QTest::newRow("entries in the service's order")
+        << R"([{"id":2,"name":"b"},{"id":1,"name":"a"}])"
+        << "loadFolderTreeSuccess" << QVariantList{QStringList{"b", "a"}};
+    QTest::newRow("empty folder") << "[]"
+                                  << "loadFolderTreeSuccess" << QVariantList{QStringList{}};
+    QTest::newRow("refused") << R"({"code":7,"msg":"Thư mục không tồn tại"})"
+                             << "loadFolderTreeError" << QVariantList{7, "Thư mục không tồn tại"};
+    QTest::newRow("not JSON") << "<html></html>"
+                              << "loadFolderTreeError" << QVariantList{99};
+}
+
+void TestActionThread::folderTree() {
+    QFETCH(QString, reply);
+    QFETCH(QString, signal);
+    QFETCH(QVariantList, args);
+    faults().next(kFolderListPath, Fault::status(200, reply.toStdString()));
+    JobLog log;
+    QVERIFY(run([](ActionThread* j) { j->loadFolderTree(1, kFolderPath); }, log));
+
+    QCOMPARE(log.signalNames(), QStringList{signal});
+    QCOMPARE(log.entries.last().args.mid(0, args.size()), args);
+    // The folder path travels as one percent-encoded segment.
+    const auto requests = sent(kFolderListPath);
+    QCOMPARE(requests.size(), size_t(1));
+    QCOMPARE(requests.front().target,
+             std::string("/api/fileops/list%2Fa%20b?pageIndex=0&dirOnly=1&limit=1000"));
+}
+
+void TestActionThread::textsGoAsUtf8_data() {
+    QTest::addColumn<int>("job");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("member");
+    QTest::newRow("move target") << int(ActionThread::JobMove) << "/api/fileops/move"
+                                 << "to";
+    QTest::newRow("file password")
+        << int(ActionThread::JobFilePassword) << "/api/fileops/createFilePass"
+        << "pass";
+}
+
+void TestActionThread::textsGoAsUtf8() {
+    QFETCH(int, job);
+    QFETCH(QString, path);
+    QFETCH(QString, member);
+    const QString text = QStringLiteral("/Tài liệu/Ảnh 東京");
+    faults().next(path.toStdString(), Fault::status(200, kDone));
+    JobLog log;
+    QVERIFY(run(
+        [&](ActionThread* j) {
+            if (job == ActionThread::JobMove)
+                j->moveFiles({"A1"}, text);
+            else
+                j->createPasswordFile({"A1"}, text);
+        },
+        log));
+    QCOMPARE(log.signalNames().size(), 1);
+    const auto requests = sent(path.toStdString());
+    QCOMPARE(requests.size(), size_t(1));
+    const Json::Value body = bodyOf(requests.front());
+    QCOMPARE(QString::fromStdString(body[member.toStdString()].asString()), text);
+}
+
+void TestActionThread::finishSignals_data() {
+    QTest::addColumn<int>("job");
+    QTest::addColumn<bool>("status");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QVariantList>("args"); // result, status, code, message
+    const int secure = ActionThread::JobSecure;
+    const int direct = ActionThread::JobDirectLink;
+    const QString refused = R"({"code":9,"msg":"Không được phép"})";
+    QTest::newRow("secure on, done")
+        << secure << true << kDone << QVariantList{true, true, 0, "OK"};
+    QTest::newRow("secure off, refused")
+        << secure << false << refused << QVariantList{false, false, 9, "Không được phép"};
+    QTest::newRow("direct link on, refused")
+        << direct << true << refused << QVariantList{false, true, 9, "Không được phép"};
+    QTest::newRow("direct link off, done")
+        << direct << false << kDone << QVariantList{true, false, 0, "OK"};
+}
+
+void TestActionThread::finishSignals() {
+    QFETCH(int, job);
+    QFETCH(bool, status);
+    QFETCH(QString, reply);
+    QFETCH(QVariantList, args);
+    const JobCase c = jobCase(job);
+    faults().next(c.path, Fault::status(200, reply.toStdString()));
+    JobLog log;
+    QVERIFY(run(
+        [&](ActionThread* j) {
+            if (job == ActionThread::JobSecure)
+                j->setSecured({"A1"}, status);
+            else
+                j->createDirectLink({"A1"}, status);
+        },
+        log));
+    QCOMPARE(log.signalNames(), QStringList{c.okSignal});
+    QCOMPARE(log.entries.last().args, args);
+    QCOMPARE(bodyOf(sent(c.path).front())["status"].asInt(), status ? 1 : 0);
+}
+
+QTEST_GUILESS_MAIN(TestActionThread)
+#include "test_actionthread.moc"
