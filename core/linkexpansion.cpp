@@ -53,7 +53,8 @@ QList<brisko::file*> LinkExpansion::takeFiles() {
 }
 
 bool LinkExpansion::run(const QString& links) {
-    static const QRegularExpression separators(QStringLiteral("[;|]"));
+    // Not shared between jobs: two expansions may run at once.
+    const QRegularExpression separators(QStringLiteral("[;|]"));
     const QStringList pieces = links.split(separators, Qt::SkipEmptyParts);
     for (const QString& given : pieces) {
         QString link = given;
