@@ -11,5 +11,6 @@ constexpr const char* HttpProxy = "httpProxy";
 constexpr const char* HttpPort = "httpPort";
 constexpr const char* UpdateStatus = "update/status";
 constexpr const char* Path = "path";
+constexpr const char* StayOnTop = "Stay_on_top";
 
 } // namespace SettingsKeys

@@ -1,0 +1,74 @@
+#pragma once
+// Every message box, question and file or folder chooser of the program goes through
+// UserPrompt::current(), so that tests can answer them without a modal loop (see
+// ScriptedUserPrompt). Called on the GUI thread only, and never while a lock is held.
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+class UserPrompt {
+public:
+    virtual ~UserPrompt();
+
+    // The prompt in use: the one installed last, else the one that shows Qt's dialogs.
+    static UserPrompt* current();
+    // Makes prompt the current one (nullptr: back to Qt's dialogs); returns the one it
+    // replaces. The caller keeps ownership.
+    static UserPrompt* install(UserPrompt* prompt);
+
+    // Message boxes, with the arguments of QMessageBox's static functions; the result is
+    // the button the user chose.
+    virtual QMessageBox::StandardButton
+    information(QWidget* parent, const QString& title, const QString& text,
+                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
+    virtual QMessageBox::StandardButton
+    warning(QWidget* parent, const QString& title, const QString& text,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
+    virtual QMessageBox::StandardButton
+    critical(QWidget* parent, const QString& title, const QString& text,
+             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
+    virtual QMessageBox::StandardButton
+    question(QWidget* parent, const QString& title, const QString& text,
+             QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
+             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
+
+    // Choosers, with the arguments of QFileDialog's static functions; an empty result
+    // means the user cancelled.
+    virtual QString openFile(QWidget* parent, const QString& caption, const QString& dir = {},
+                             const QString& filter = {}) = 0;
+    virtual QStringList openFiles(QWidget* parent, const QString& caption, const QString& dir = {},
+                                  const QString& filter = {}) = 0;
+    virtual QString saveFile(QWidget* parent, const QString& caption, const QString& dir = {},
+                             const QString& filter = {}) = 0;
+    virtual QString chooseFolder(QWidget* parent, const QString& caption,
+                                 const QString& dir = {}) = 0;
+};
+
+// The real one: Qt's modal dialogs with exactly the titles, texts and buttons given.
+class QtUserPrompt : public UserPrompt {
+public:
+    QMessageBox::StandardButton information(QWidget* parent, const QString& title,
+                                            const QString& text,
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton) override;
+    QMessageBox::StandardButton warning(QWidget* parent, const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override;
+    QMessageBox::StandardButton critical(QWidget* parent, const QString& title, const QString& text,
+                                         QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton) override;
+    QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
+                                         QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton) override;
+    QString openFile(QWidget* parent, const QString& caption, const QString& dir,
+                     const QString& filter) override;
+    QStringList openFiles(QWidget* parent, const QString& caption, const QString& dir,
+                          const QString& filter) override;
+    QString saveFile(QWidget* parent, const QString& caption, const QString& dir,
+                     const QString& filter) override;
+    QString chooseFolder(QWidget* parent, const QString& caption, const QString& dir) override;
+};

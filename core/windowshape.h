@@ -1,0 +1,9 @@
+#pragma once
+// Frameless windows take their outline from the opaque pixels of their background image.
+#include <QString>
+
+class QWidget;
+
+// Sets window's mask from the image resource. A missing or unreadable image leaves the
+// window rectangular, with a warning, and returns false: the program goes on.
+bool shapeWindowFromImage(QWidget* window, const QString& imageResource);
