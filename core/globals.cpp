@@ -5,3 +5,9 @@
 brisko::client apiClient(brisko::application_key());
 GAnalytics* analytics = nullptr;
 BriskoLogger* statisticsLogger = nullptr;
+
+MediaPlayerInfo playbackPlayer;
+QString playbackWaitPath;
+QString playbackMedia;
+bool playbackUseMedia = false;
+bool playbackPending = false;

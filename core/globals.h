@@ -1,6 +1,9 @@
 #pragma once
 // The few process-wide objects every part of the program reaches.
 #include "api/client.h"
+#include "core/mediaplayerinfo.h"
+
+#include <QString>
 
 class GAnalytics;
 class BriskoLogger;
@@ -10,3 +13,11 @@ extern brisko::client apiClient;
 // Usage analytics and transfer statistics; made at start-up, null before.
 extern GAnalytics* analytics;
 extern BriskoLogger* statisticsLogger;
+
+// A request to play a download once enough of it has arrived: written by the video-play
+// dialog, read by the download queue on the GUI thread.
+extern MediaPlayerInfo playbackPlayer; // the player to start
+extern QString playbackWaitPath;       // local path of the download waited for
+extern QString playbackMedia;          // handed to the player instead, when playbackUseMedia
+extern bool playbackUseMedia;
+extern bool playbackPending;           // a request is waiting for its download
