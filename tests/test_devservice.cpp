@@ -385,7 +385,8 @@ void TestDevService::storePersistsInDataFolder() {
 
     QVERIFY(fixture_.start(options)); // a new instance on the same folder
     QCOMPARE(fixture_.service().accounts().all().size(), size_t(2)); // demo not seeded again
-    QCOMPARE(QDir(data.path()).entryList(QDir::Files), QStringList{"accounts.json"});
+    QCOMPARE(QDir(data.path()).entryList(QDir::Files),
+             (QStringList{"accounts.json", "files.json"}));
     QCOMPARE(post("/api/user/login", loginBody(devservice::demo::kEmail, "changed"))
                  .json()["code"]
                  .asInt(),

@@ -1,8 +1,12 @@
 #include "tools/devservice/service.h"
 
 #include "tools/devservice/demoaccount.h"
+#include "tools/devservice/filechangeendpoints.h"
+#include "tools/devservice/fileendpoints.h"
 #include "tools/devservice/jsonfiles.h"
+#include "tools/devservice/locationendpoints.h"
 #include "tools/devservice/replies.h"
+#include "tools/devservice/sessionendpoints.h"
 #include "tools/devservice/userendpoints.h"
 
 namespace devservice {
@@ -10,6 +14,10 @@ namespace devservice {
 Service::Service(ServiceOptions options) : options_(std::move(options)) {
     requests_.setLimit(options_.requestLogLimit);
     addUserEndpoints(*this);
+    addFileEndpoints(*this);
+    addFileChangeEndpoints(*this);
+    addSessionEndpoints(*this);
+    addLocationEndpoints(*this);
 }
 
 Service::~Service() {
@@ -26,10 +34,10 @@ bool Service::start(std::string* error) {
         return fail("already started");
     if (options_.appKey.empty())
         return fail("no application key given");
-    if (!accounts_.open(options_.dataFolder, error))
+    if (!accounts_.open(options_.dataFolder, error) || !files_.open(options_.dataFolder, error))
         return false;
     if (options_.seedDemoAccount && accounts_.empty())
-        accounts_.add(demo::account());
+        demo::seedFiles(files_, accounts_.add(demo::account()));
 
     std::shared_ptr<SSL_CTX> tls;
     if (options_.tls) {
@@ -71,6 +79,49 @@ bool Service::expireSessions(const std::string& login) {
         return false;
     sessions_.expireAccount(account->id);
     return true;
+}
+
+void Service::setLatestVersion(LatestVersion latest) {
+    std::lock_guard<std::mutex> lock(scriptMutex_);
+    latest_ = std::move(latest);
+}
+
+LatestVersion Service::latestVersion() const {
+    std::lock_guard<std::mutex> lock(scriptMutex_);
+    return latest_;
+}
+
+bool Service::refuseMultipleIp(const std::string& login, bool refuse) {
+    const auto account = accounts_.findByLogin(login);
+    if (!account)
+        return false;
+    std::lock_guard<std::mutex> lock(scriptMutex_);
+    if (refuse)
+        multipleIpAccounts_.insert(account->id);
+    else
+        multipleIpAccounts_.erase(account->id);
+    return true;
+}
+
+bool Service::refusesMultipleIp(const std::string& accountId) const {
+    std::lock_guard<std::mutex> lock(scriptMutex_);
+    return multipleIpAccounts_.count(accountId) > 0;
+}
+
+std::vector<Json::Value> Service::logRecords() const {
+    std::vector<Json::Value> records;
+    for (const Request& request : requests_.forPath("/")) {
+        Json::Value record;
+        if (request.method == "POST" && parseJsonObject(request.body, record))
+            records.push_back(std::move(record));
+    }
+    return records;
+}
+
+std::string Service::baseUrl(const Request& request) const {
+    const auto host = request.header("Host");
+    return std::string(options_.tls ? "https://" : "http://") +
+           (host && !host->empty() ? *host : options_.host + ":" + std::to_string(port()));
 }
 
 void Service::route(const std::string& method, const std::string& path, Handler handler) {

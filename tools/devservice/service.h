@@ -3,13 +3,18 @@
 // the service's endpoints over an in-memory account store, a log of every request and
 // scripted faults. Tests run it in-process; brisko-devservice runs it standalone.
 #include "tools/devservice/accountstore.h"
+#include "tools/devservice/downloadlocations.h"
 #include "tools/devservice/faultscript.h"
+#include "tools/devservice/filestore.h"
 #include "tools/devservice/httpserver.h"
 #include "tools/devservice/requestlog.h"
 #include "tools/devservice/sessiontable.h"
 #include "tools/devservice/testca.h"
+#include "tools/devservice/uploadslots.h"
 
 #include <json/json.h>
+
+#include <set>
 
 namespace devservice {
 
@@ -22,6 +27,12 @@ struct ServiceOptions {
     bool tls = true;                 // false: plain HTTP
     std::size_t requestLogLimit = 0; // 0: keep every request
     HttpLimits limits;
+};
+
+// What the version check answers.
+struct LatestVersion {
+    std::string version = "5.3.0.174"; // the program's own: no update is offered
+    std::string link;
 };
 
 class Service {
@@ -46,10 +57,31 @@ public:
     FaultScript& faults() { return faults_; }
     AccountStore& accounts() { return accounts_; }
     SessionTable& sessions() { return sessions_; }
+    FileStore& files() { return files_; }
+    // Where download locations lead; setLifetime() and setMaxUses() script their expiry.
+    DownloadLocations& downloads() { return downloads_; }
+    UploadSlots& uploads() { return uploads_; }
 
     // Ends every session of the account with this e-mail or phone number, so its next
     // call answers 201. False when there is no such account.
     bool expireSessions(const std::string& login);
+
+    // The version check's answer, for any "type".
+    void setLatestVersion(LatestVersion latest);
+    LatestVersion latestVersion() const;
+
+    // While on, the account's download sessions are refused with code::kMultipleIp and
+    // the message "Multiple IP download". False when there is no such account.
+    bool refuseMultipleIp(const std::string& login, bool refuse = true);
+    bool refusesMultipleIp(const std::string& accountId) const;
+
+    // The bodies posted to the log collector ("POST /"), oldest first, as far as the
+    // request log still holds them; bodies that are not JSON objects are left out.
+    std::vector<Json::Value> logRecords() const;
+
+    // "https://" (or "http://") + the Host the request came to: where the locations
+    // handed out in reply to it lead.
+    std::string baseUrl(const Request& request) const;
 
     // Endpoints: `path` matched exactly against the raw target before "?", or, with
     // routePrefix, every path that starts with `prefix` (the longest prefix wins).
@@ -86,8 +118,16 @@ private:
     AccountStore accounts_;
     SessionTable sessions_;
 
+    FileStore files_;
+    DownloadLocations downloads_;
+    UploadSlots uploads_;
+
     mutable std::mutex routesMutex_;
     std::vector<Route> routes_;
+
+    mutable std::mutex scriptMutex_; // guards the scripted answers below
+    LatestVersion latest_;
+    std::set<std::string> multipleIpAccounts_;
 };
 
 } // namespace devservice

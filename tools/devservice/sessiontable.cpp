@@ -1,24 +1,8 @@
 #include "tools/devservice/sessiontable.h"
 
-#include <openssl/rand.h>
+#include "tools/devservice/randomtext.h"
 
 namespace devservice {
-
-namespace {
-
-std::string randomHex(std::size_t bytes) {
-    static const char digits[] = "0123456789abcdef";
-    std::string raw(bytes, '\0');
-    RAND_bytes(reinterpret_cast<unsigned char*>(raw.data()), static_cast<int>(bytes));
-    std::string hex;
-    for (unsigned char c : raw) {
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
-    }
-    return hex;
-}
-
-} // namespace
 
 Session SessionTable::open(const std::string& accountId) {
     Session session;

@@ -1,0 +1,154 @@
+#include "tools/devservice/locationendpoints.h"
+
+#include "tools/devservice/filecontent.h"
+#include "tools/devservice/replies.h"
+#include "tools/devservice/service.h"
+#include "tools/devservice/urltext.h"
+#include "tools/devservice/zipstream.h"
+
+#include <cctype>
+
+namespace devservice {
+
+namespace {
+
+constexpr char kDownloadPrefix[] = "/dl/";
+constexpr char kUploadPrefix[] = "/up/";
+constexpr std::size_t kPiece = 64 * 1024;
+
+struct ByteRange {
+    std::uint64_t first = 0;
+    std::uint64_t last = 0; // included
+};
+
+std::optional<std::uint64_t> digits(const std::string& text) {
+    if (text.empty() || text.size() > 19)
+        return std::nullopt;
+    for (char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return std::nullopt;
+    }
+    return std::stoull(text);
+}
+
+enum class RangeKind { Whole, Part, Unsatisfiable };
+
+// One "bytes=first-[last]" or "bytes=-suffix" range; anything else (several ranges,
+// other units, nonsense) is ignored and the whole body sent, as HTTP allows.
+RangeKind readRange(const std::optional<std::string>& header, std::uint64_t length,
+                    ByteRange& range) {
+    if (!header || header->rfind("bytes=", 0) != 0 || header->find(',') != std::string::npos)
+        return RangeKind::Whole;
+    const std::string spec = header->substr(6);
+    const auto dash = spec.find('-');
+    if (dash == std::string::npos)
+        return RangeKind::Whole;
+    const auto first = digits(spec.substr(0, dash));
+    const auto last = digits(spec.substr(dash + 1));
+    if (!first && last) { // the last `last` bytes
+        if (*last == 0 || length == 0)
+            return RangeKind::Unsatisfiable;
+        range = {length - std::min(*last, length), length - 1};
+        return RangeKind::Part;
+    }
+    if (!first || (last && *last < *first) || (!last && dash + 1 != spec.size()))
+        return RangeKind::Whole;
+    if (*first >= length)
+        return RangeKind::Unsatisfiable;
+    range = {*first, last ? std::min(*last, length - 1) : length - 1};
+    return RangeKind::Part;
+}
+
+std::string contentDisposition(const std::string& name) {
+    std::string plain;
+    for (unsigned char c : name)
+        plain += c < 0x80 && c >= 0x20 && c != '"' && c != '\\' ? static_cast<char>(c) : '_';
+    return "attachment; filename=\"" + plain + "\"; filename*=UTF-8''" + percentEncode(name);
+}
+
+Response forbidden() {
+    Response response;
+    response.status = 403;
+    response.setHeader("Content-Type", "text/html; charset=utf-8");
+    response.body =
+        "<html><head><title>403 Forbidden</title></head>"
+        "<body><h1>Forbidden</h1><p>This download link has expired.</p></body></html>\n";
+    return response;
+}
+
+std::function<void(const BodySink&)> fileProducer(const DownloadItem& file, std::uint64_t first,
+                                                  std::uint64_t count) {
+    return [seed = file.seed, first, count](const BodySink& sink) {
+        std::string piece(kPiece, '\0');
+        for (std::uint64_t at = 0; at < count; at += piece.size()) {
+            const auto size =
+                static_cast<std::size_t>(std::min<std::uint64_t>(piece.size(), count - at));
+            generateContent(seed, first + at, piece.data(), size);
+            if (!sink(piece.data(), size))
+                return;
+        }
+    };
+}
+
+Response serveDownload(Service& service, const Request& request) {
+    const auto source = service.downloads().use(request.path().substr(sizeof kDownloadPrefix - 1));
+    if (!source)
+        return forbidden();
+    std::optional<ZipStream> zip;
+    if (source->zip)
+        zip = ZipStream::make(source->items);
+    const std::uint64_t length = zip ? zip->length() : source->items.front().size;
+
+    Response response;
+    response.setHeader("Content-Type", zip ? "application/zip" : "application/octet-stream");
+    response.setHeader("Content-Disposition", contentDisposition(source->fileName));
+    response.setHeader("Accept-Ranges", "bytes");
+    ByteRange range{0, length - 1};
+    switch (readRange(request.header("Range"), length, range)) {
+    case RangeKind::Unsatisfiable:
+        response.status = 416;
+        response.setHeader("Content-Range", "bytes */" + std::to_string(length));
+        return response;
+    case RangeKind::Part:
+        response.status = 206;
+        response.setHeader("Content-Range", "bytes " + std::to_string(range.first) + "-" +
+                                                std::to_string(range.last) + "/" +
+                                                std::to_string(length));
+        break;
+    case RangeKind::Whole:
+        break;
+    }
+    const std::uint64_t count = length == 0 ? 0 : range.last - range.first + 1;
+    response.streamLength = count;
+    if (zip)
+        response.producer = [zip = *zip, first = range.first, count](const BodySink& sink) {
+            zip.write(first, count, sink);
+        };
+    else
+        response.producer = fileProducer(source->items.front(), range.first, count);
+    return response;
+}
+
+// Uploaded bytes have nowhere to go yet; the client hears so clearly.
+Response takeUpload(Service& service, const Request& request) {
+    const auto slot = service.uploads().find(request.path().substr(sizeof kUploadPrefix - 1));
+    if (!slot)
+        return forbidden();
+    Response response = resultReply(501, "Nhận dữ liệu tải lên chưa được hỗ trợ");
+    response.status = 501;
+    return response;
+}
+
+} // namespace
+
+void addLocationEndpoints(Service& service) {
+    Service* s = &service;
+    for (const char* method : {"GET", "HEAD"})
+        service.routePrefix(method, kDownloadPrefix,
+                            [s](const Request& r) { return serveDownload(*s, r); });
+    for (const char* method : {"GET", "POST", "PUT"})
+        service.routePrefix(method, kUploadPrefix,
+                            [s](const Request& r) { return takeUpload(*s, r); });
+}
+
+} // namespace devservice
