@@ -39,19 +39,19 @@ RangeKind readRange(const std::optional<std::string>& header, std::uint64_t leng
                     ByteRange& range) {
     if (!header || header->rfind("bytes=", 0) != 0 || header->find(',') != std::string::npos)
         return RangeKind::Whole;
-    const std::string spec = header->substr(6);
-    const auto dash = spec.find('-');
+    const std::string wanted = header->substr(6);
+    const auto dash = wanted.find('-');
     if (dash == std::string::npos)
         return RangeKind::Whole;
-    const auto first = digits(spec.substr(0, dash));
-    const auto last = digits(spec.substr(dash + 1));
+    const auto first = digits(wanted.substr(0, dash));
+    const auto last = digits(wanted.substr(dash + 1));
     if (!first && last) { // the last `last` bytes
         if (*last == 0 || length == 0)
             return RangeKind::Unsatisfiable;
         range = {length - std::min(*last, length), length - 1};
         return RangeKind::Part;
     }
-    if (!first || (last && *last < *first) || (!last && dash + 1 != spec.size()))
+    if (!first || (last && *last < *first) || (!last && dash + 1 != wanted.size()))
         return RangeKind::Whole;
     if (*first >= length)
         return RangeKind::Unsatisfiable;
