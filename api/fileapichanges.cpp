@@ -228,6 +228,13 @@ void file_api::onShareLinkReply(void*, utils::http_response* reply, async_callba
     Json::Value root;
     if (!async_reply(*reply, root, callback, &links))
         return;
+    if (root.isObject()) {
+        // The same answer the synchronous form reads: a code and no links.
+        api_error outcome;
+        read_code(root, 200, Json::Value(200), outcome);
+        callback(outcome.code, &links);
+        return;
+    }
     if (!root.isArray()) {
         callback(kCodeBadReply, &links);
         return;

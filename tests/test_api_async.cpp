@@ -62,6 +62,14 @@ void onFiles(int code, void* data) {
     heard.add(code, what + ":" + std::to_string(files->size()));
 }
 
+void onLinks(int code, void* data) {
+    const auto* links = static_cast<std::vector<std::string>*>(data);
+    std::string joined;
+    for (const std::string& link : *links)
+        joined += link + ";";
+    heard.add(code, joined);
+}
+
 void onLocation(int code, void* data) {
     heard.add(code, data ? *static_cast<std::string*>(data) : std::string());
 }
@@ -84,6 +92,7 @@ private slots:
     void manyInFlightReachTheirOwnReaders();
     void failuresReachTheReader_data();
     void failuresReachTheReader();
+    void shareLinkRepliesOfEitherShape();
 
 private:
     DevServiceFixture fixture;
@@ -174,6 +183,22 @@ void TestApiAsync::failuresReachTheReader() {
     QVERIFY(heard.waitFor(2));
     // The listing reader reads no "code": an object where a list belongs is not a list.
     QCOMPARE(heard.calls[1].first, kind == 3 ? 99 : code);
+}
+
+void TestApiAsync::shareLinkRepliesOfEitherShape() {
+    const std::string path = "/api/share/createsharelink";
+    fixture.service().faults().next(path, Fault::status(200, R"(["https://a","https://b","",)"
+                                                             R"("https://c"])"));
+    fixture.service().faults().next(path, Fault::status(200, R"({"code":200,"msg":"ok"})"));
+    fixture.service().faults().next(path, Fault::status(200, R"({"code":201,"msg":"x"})"));
+    brisko::file_api files(client.get());
+    for (int i = 0; i < 3; ++i) {
+        files.createShareLinkAsync({"A"}, {"x@y.z"}, "hi", &onLinks);
+        QVERIFY(heard.waitFor(i + 1)); // one at a time, so the answers keep their order
+    }
+    QCOMPARE(heard.calls[0], std::make_pair(0, std::string("https://a;https://b;")));
+    QCOMPARE(heard.calls[1], std::make_pair(0, std::string()));
+    QCOMPARE(heard.calls[2].first, 201);
 }
 
 QTEST_GUILESS_MAIN(TestApiAsync)
