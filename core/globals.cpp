@@ -11,3 +11,5 @@ QString playbackWaitPath;
 QString playbackMedia;
 bool playbackUseMedia = false;
 bool playbackPending = false;
+
+bool downloadStoppedByUser = false;

@@ -21,3 +21,7 @@ extern QString playbackWaitPath;       // local path of the download waited for
 extern QString playbackMedia;          // handed to the player instead, when playbackUseMedia
 extern bool playbackUseMedia;
 extern bool playbackPending;           // a request is waiting for its download
+
+// Set by the download tab's pause commands, cleared by its start commands; while set, the
+// download queue does not report running empty. GUI thread only.
+extern bool downloadStoppedByUser;

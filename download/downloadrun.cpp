@@ -1,0 +1,456 @@
+// The worker thread of a download job: fetches the kept location into the local file
+// with one libcurl handle, resuming a partial file, retrying after failures, asking for
+// a new location when the old one expired, and honouring stop requests.
+#include "core/timesource.h"
+#include "download/downloadenvironment.h"
+#include "download/downloadfile.h"
+#include "download/downloadlocation.h"
+#include "platform/settingskeys.h"
+#include "platform/settingsstore.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr int kFirstRetryWaitMs = 10000;
+constexpr int kRetryWaitStepMs = 1000;
+constexpr int kLastRetryWaitMs = 21000; // reaching it ends the run: 11 attempts in all
+constexpr milliseconds kAccountWaitStep{1000};
+constexpr milliseconds kStallLimit{60000};
+// Large receive buffers keep the per-callback cost low on fast links; with a speed
+// limit the buffer never exceeds one second's worth, so the limit stays smooth.
+constexpr long kReceiveBuffer = 512 * 1024;
+constexpr long kSmallestReceiveBuffer = 1024; // libcurl's minimum
+constexpr size_t kFileBuffer = 1024 * 1024;
+constexpr qint64 kLowDiskSpace = 102400;
+
+bool isSuccess(long status) {
+    return status >= 200 && status <= 299;
+}
+
+// "name: value" of a header line, or false when the line is not that header.
+bool headerValue(const QByteArray& line, const char* name, QByteArray& value) {
+    const int colon = line.indexOf(':');
+    if (colon < 0 || line.left(colon).trimmed().toLower() != name)
+        return false;
+    value = line.mid(colon + 1).trimmed();
+    return true;
+}
+
+} // namespace
+
+// One request of a run and what its answer said.
+struct DownloadAttempt {
+    DownloadFile* job = nullptr;
+    FILE* file = nullptr;
+    qint64 offset = 0; // bytes on disk before the body (0 once a restart truncated them)
+    long status = 0;   // of the response being received
+    qint64 contentLength = -1;
+    qint64 rangeFirst = -1;
+    qint64 rangeTotal = -1;
+    bool bodyChecked = false;
+    bool discard = false;       // the final status is not a success: the body is dropped
+    bool rangeMismatch = false; // a partial answer that doesn't continue the file
+    bool writeFailed = false;
+
+    void newResponse(long code) {
+        status = code;
+        contentLength = rangeFirst = rangeTotal = -1;
+    }
+
+    void readContentRange(const QByteArray& value) {
+        // "bytes first-last/total" or "bytes */total"; the total may be "*".
+        const QByteArray spec = value.mid(value.indexOf(' ') + 1);
+        const int slash = spec.indexOf('/');
+        bool ok = false;
+        const qint64 total = spec.mid(slash + 1).toLongLong(&ok);
+        rangeTotal = slash >= 0 && ok ? total : -1;
+        const qint64 first = spec.left(spec.indexOf('-')).toLongLong(&ok);
+        rangeFirst = ok ? first : -1;
+    }
+
+    // Decided on the first body byte, when the final status is known. False aborts.
+    bool checkBodyStart() {
+        bodyChecked = true;
+        if (!isSuccess(status)) {
+            discard = true;
+            return true;
+        }
+        if (status == 200 && offset > 0) {
+            // The server sends the whole file instead of the rest: start it afresh.
+            if (fflush(file) != 0 || ftruncate(fileno(file), 0) != 0) {
+                writeFailed = true;
+                return false;
+            }
+            offset = 0;
+            job->restartProgress();
+        } else if (status == 206 && rangeFirst >= 0 && rangeFirst != offset) {
+            rangeMismatch = true;
+            return false;
+        }
+        return true;
+    }
+};
+
+struct DownloadFile::RunContext {
+    CURL* handle = nullptr;
+    QString path;
+    QString folder;
+    qint64 size = 0;
+    bool zip = false;
+    QByteArray location; // kept alive for libcurl
+    QByteArray range;
+    int retryMs = kFirstRetryWaitMs;
+};
+
+void DownloadFile::run() {
+    RunContext run;
+    run.location = getSession().toLatin1();
+    run.path = getPath();
+    run.size = getSize();
+    run.zip = isZipDownload();
+    if (!isFetchableLocation(QString::fromLatin1(run.location))) {
+        setStateAndText(StateFailed, tr("Tạo link thất bại!"));
+        emitChanged(StatusChanged);
+        releasePlace();
+        return;
+    }
+    run.folder = QString(run.path).remove(QRegularExpression(QStringLiteral("[^/]+$")));
+    if (!QDir(run.folder).exists()) {
+        setStateAndText(StateFailed, tr("Thư mục không tồn tại."));
+        emitChanged(StatusChanged);
+        releasePlace();
+        return;
+    }
+    run.handle = DownloadEnvironment::current().createHandle();
+    if (!run.handle) {
+        setStateAndText(StateFailed, tr("Không tạo được kết nối để tải tập tin."));
+        emitChanged(StatusChanged);
+        releasePlace();
+        return;
+    }
+    accountWait();
+    configure(run);
+    finish(transfer(run), run);
+}
+
+void DownloadFile::accountWait() {
+    int level = 0;
+    {
+        QMutexLocker lock(&fieldsMutex);
+        level = accountLevel;
+    }
+    if (level > 2)
+        return;
+    // Ordinary accounts wait before every transfer; the wait is not cut short by a stop.
+    const auto step = TimeSource::current().duration(TimeSource::Wait::AccountWait, kAccountWaitStep);
+    setStateAndText(StateWaiting, tr("Chờ... "));
+    QThread::msleep(static_cast<unsigned long>(step.count()));
+    QThread::msleep(static_cast<unsigned long>(step.count()));
+    setStateAndText(StateWaiting, tr("Chờ %1 s").arg(1));
+    emitChanged(StatusChanged);
+    QThread::msleep(static_cast<unsigned long>(step.count()));
+    setStateAndText(StateWaiting, tr("Chờ %1 s").arg(0));
+    emitChanged(StatusChanged);
+    QThread::msleep(static_cast<unsigned long>(step.count()));
+}
+
+void DownloadFile::configure(RunContext& run) {
+    CURL* handle = run.handle;
+    curl_easy_setopt(handle, CURLOPT_URL, run.location.constData());
+    const SettingsStore settings;
+    const double limit = settings.boolean(SettingsKeys::UseDownloadLimit)
+                             ? settings.value(SettingsKeys::DownloadLimit).toDouble() * 1024.0
+                             : 0.0;
+    long buffer = kReceiveBuffer;
+    // A limit of 0 or less means no limit.
+    if (limit >= 1.0) {
+        const auto bytesPerSecond = static_cast<curl_off_t>(limit);
+        curl_easy_setopt(handle, CURLOPT_MAX_RECV_SPEED_LARGE, bytesPerSecond);
+        buffer = static_cast<long>(std::clamp<curl_off_t>(bytesPerSecond, kSmallestReceiveBuffer,
+                                                          kReceiveBuffer));
+    }
+    curl_easy_setopt(handle, CURLOPT_BUFFERSIZE, buffer);
+    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &DownloadFile::progressCallback);
+    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, this);
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &DownloadFile::writeCallback);
+    curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &DownloadFile::parseHeader);
+    // A proxy's tunnel answer is not the server's status line.
+    curl_easy_setopt(handle, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    // A stalled server ends the attempt as an ordinary, retried failure.
+    const auto stall = TimeSource::current().duration(TimeSource::Wait::StallLimit, kStallLimit);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME,
+                     std::max<long>(1, static_cast<long>((stall.count() + 999) / 1000)));
+    QMutexLocker lock(&fieldsMutex);
+    tracker.setTotalSize(run.size);
+}
+
+DownloadFile::Outcome DownloadFile::transfer(RunContext& run) {
+    for (;;) {
+        if (stopRequested)
+            return Outcome::Stopped;
+        bool again = false;
+        const Outcome outcome = attempt(run, again);
+        if (!again)
+            return outcome;
+    }
+}
+
+DownloadFile::Outcome DownloadFile::attempt(RunContext& run, bool& again) {
+    const QFileInfo info(run.path);
+    const bool exists = info.exists();
+    const qint64 length = exists ? info.size() : 0;
+    // A zip's size is not known beforehand, so only a file's length can be judged here.
+    if (exists && !run.zip && length == run.size)
+        return Outcome::Completed;
+    if (exists && !run.zip && length > run.size) {
+        // Not ours to cut: the file may be the user's.
+        setStateAndText(StateFailed, tr("Tập tin trên máy lớn hơn tập tin cần tải. Vui lòng chọn "
+                                        "đường dẫn khác để tải."));
+        emitChanged(StatusChanged);
+        return Outcome::Failed;
+    }
+    FILE* file = std::fopen(QFile::encodeName(run.path).constData(), exists ? "ab" : "wb");
+    if (!file) {
+        setStateAndText(StateFailed, tr("Error opening local file"));
+        emitChanged(StatusChanged);
+        releasePlace();
+        return Outcome::Stopped;
+    }
+    std::setvbuf(file, nullptr, _IOFBF, kFileBuffer);
+
+    DownloadAttempt at;
+    at.job = this;
+    at.file = file;
+    at.offset = length;
+    // An explicit range rather than libcurl's resume, so that a server answering with the
+    // whole file is written afresh instead of being refused.
+    run.range = length > 0 ? QByteArray::number(length) + '-' : QByteArray();
+    curl_easy_setopt(run.handle, CURLOPT_RANGE, length > 0 ? run.range.constData() : nullptr);
+    curl_easy_setopt(run.handle, CURLOPT_HEADERDATA, &at);
+    curl_easy_setopt(run.handle, CURLOPT_WRITEDATA, &at);
+    setStateAndText(StateRunning, tr("Downloading"));
+    emitChanged(StatusChanged);
+    {
+        QMutexLocker lock(&fieldsMutex);
+        tracker.start(length);
+    }
+    CURLcode result = curl_easy_perform(run.handle);
+    if (std::fclose(file) != 0 && result == CURLE_OK) {
+        at.writeFailed = true;
+        result = CURLE_WRITE_ERROR;
+    }
+    endProgress();
+    return classify(run, at, result, again);
+}
+
+void DownloadFile::endProgress() {
+    // A job between attempts moves nothing: its speed and time left must not linger.
+    {
+        QMutexLocker lock(&fieldsMutex);
+        if (!tracker.isActive())
+            return;
+        tracker.stop();
+    }
+    emitChanged(SpeedChanged);
+    emitChanged(RemainingChanged);
+}
+
+DownloadFile::Outcome DownloadFile::classify(RunContext& run, DownloadAttempt& at, int result,
+                                             bool& again) {
+    const long status = at.status;
+    const qint64 local = QFileInfo(run.path).size();
+    QString failure;
+    if (result == CURLE_OK) {
+        // Completion is proven by the length, never assumed from a clean end.
+        qint64 expected = run.zip ? -1 : run.size;
+        if (at.rangeTotal >= 0)
+            expected = at.rangeTotal;
+        else if (at.contentLength >= 0)
+            expected = at.offset + at.contentLength;
+        if (!at.discard && isSuccess(status) && (expected < 0 || local == expected))
+            return Outcome::Completed;
+        failure = tr("Partial file downloaded");
+    } else if (result == CURLE_ABORTED_BY_CALLBACK) {
+        setStatusText(tr("Dừng"));
+        return Outcome::Stopped;
+    } else if (result == CURLE_PARTIAL_FILE) {
+        failure = tr("Partial file downloaded");
+    } else if (status == 403) {
+        return newLocation(run, again);
+    } else if (status == 416 && at.rangeTotal >= 0 && at.rangeTotal == local) {
+        return Outcome::Completed; // the server says the file ends where ours does
+    } else if (status >= 400 && status != 416) {
+        failure = tr("Service is not available");
+    } else if (at.rangeMismatch) {
+        failure = tr("Partial file downloaded");
+    } else if (result >= CURLE_COULDNT_RESOLVE_PROXY && result <= CURLE_COULDNT_CONNECT) {
+        failure = tr("Lỗi kết nối máy chủ. Vui lòng kiểm tra lại kết nối mạng.");
+    } else if (result == CURLE_WRITE_ERROR) {
+        qint64 total = 0;
+        qint64 freeBytes = 0;
+        const bool full = DownloadEnvironment::current().diskSpace(run.folder, total, freeBytes) &&
+                          freeBytes < kLowDiskSpace;
+        failure = full ? tr("Không đủ dung lượng trống để lưu trữ tập tin")
+                       : tr("Lỗi ghi dữ liệu xuống file.");
+    } else {
+        failure = QString::fromLatin1(curl_easy_strerror(static_cast<CURLcode>(result)));
+    }
+    setStateAndText(StateFailed, failure);
+    emitChanged(StatusChanged);
+    again = failureWait(run);
+    return Outcome::Stopped;
+}
+
+bool DownloadFile::failureWait(RunContext& run) {
+    // The queue may start another job while this one waits to retry.
+    if (!slotReleased)
+        releasePlace();
+    const auto wait = TimeSource::current().duration(TimeSource::Wait::Retry,
+                                                     std::chrono::milliseconds(run.retryMs));
+    const QDeadlineTimer deadline(static_cast<qint64>(wait.count()));
+    bool stopped = false;
+    {
+        // The flag is read under the wait's mutex, so a stop is never missed.
+        QMutexLocker lock(&retryMutex);
+        while (!stopRequested && !deadline.hasExpired())
+            retryWait.wait(&retryMutex, deadline);
+        stopped = stopRequested;
+    }
+    if (stopped) {
+        setStatusText(tr("Dừng"));
+        return false;
+    }
+    run.retryMs += kRetryWaitStepMs;
+    return run.retryMs < kLastRetryWaitMs;
+}
+
+DownloadFile::Outcome DownloadFile::newLocation(RunContext& run, bool& again) {
+    setSession(QString());
+    // A refused request has set the state and sent its signals already.
+    if (!genLinkDownload(false))
+        return Outcome::Ended;
+    run.location = getSession().toLatin1();
+    curl_easy_setopt(run.handle, CURLOPT_URL, run.location.constData());
+    run.retryMs += kRetryWaitStepMs;
+    again = run.retryMs < kLastRetryWaitMs;
+    return Outcome::Stopped;
+}
+
+void DownloadFile::finish(Outcome outcome, RunContext& run) {
+    switch (outcome) {
+    case Outcome::Completed: {
+        {
+            QMutexLocker lock(&fieldsMutex);
+            tracker.stop();
+            finished = true;
+            state = StateIdle;
+            statusText = tr("Completed");
+        }
+        emitChanged(StatusChanged);
+        emitChanged(DownloadDone);
+        break;
+    }
+    case Outcome::Stopped:
+        setState(StateStopped);
+        emitChanged(StatusChanged);
+        break;
+    case Outcome::Failed:
+    case Outcome::Ended:
+        break;
+    }
+    curl_easy_cleanup(run.handle);
+    if (outcome != Outcome::Ended)
+        releasePlace();
+}
+
+void DownloadFile::restartProgress() {
+    QMutexLocker lock(&fieldsMutex);
+    tracker.start(0);
+}
+
+int DownloadFile::onProgress(double dltotal, double dlnow) {
+    Q_UNUSED(dltotal);
+    if (stopRequested) {
+        {
+            QMutexLocker lock(&fieldsMutex);
+            tracker.stop();
+        }
+        emitChanged(SpeedChanged);
+        emitChanged(RemainingChanged);
+        return 1;
+    }
+    bool refresh = false;
+    {
+        QMutexLocker lock(&fieldsMutex);
+        tracker.update(static_cast<qint64>(dlnow));
+        refresh = tracker.secondsSinceMark() != 0;
+        if (refresh)
+            tracker.markTime();
+    }
+    // At most one refresh a second.
+    if (refresh) {
+        emitChanged(SpeedChanged);
+        emitChanged(ProgressChanged);
+        emitChanged(RemainingChanged);
+    }
+    return 0;
+}
+
+int DownloadFile::progressCallback(void* clientp, curl_off_t dltotal, curl_off_t dlnow,
+                                   curl_off_t, curl_off_t) {
+    return static_cast<DownloadFile*>(clientp)->onProgress(double(dltotal), double(dlnow));
+}
+
+size_t DownloadFile::parseHeader(char* line, size_t size, size_t count, void* userdata) {
+    auto* at = static_cast<DownloadAttempt*>(userdata);
+    const size_t bytes = size * count;
+    const QByteArray text = QByteArray::fromRawData(line, static_cast<int>(bytes));
+    if (text.startsWith("HTTP/")) {
+        const QList<QByteArray> parts = text.split(' ');
+        at->newResponse(parts.size() > 1 ? parts.at(1).trimmed().toLong() : 0);
+        // An error page never reaches the file. A 416 is read to its end: its
+        // Content-Range may prove the file complete.
+        if (at->status > 399 && at->status != 416)
+            return 0;
+        return bytes;
+    }
+    if (text.trimmed().isEmpty())
+        return at->status == 416 ? 0 : bytes;
+    QByteArray value;
+    if (headerValue(text, "content-length", value)) {
+        bool ok = false;
+        const qint64 length = value.toLongLong(&ok);
+        at->contentLength = ok ? length : -1;
+    } else if (headerValue(text, "content-range", value)) {
+        at->readContentRange(value);
+    }
+    return bytes;
+}
+
+size_t DownloadFile::writeCallback(char* buffer, size_t size, size_t count, void* userdata) {
+    auto* at = static_cast<DownloadAttempt*>(userdata);
+    const size_t bytes = size * count;
+    if (!at->bodyChecked && !at->checkBodyStart())
+        return 0;
+    if (at->discard)
+        return bytes;
+    const size_t written = std::fwrite(buffer, 1, bytes, at->file);
+    if (written != bytes)
+        at->writeFailed = true;
+    return written;
+}

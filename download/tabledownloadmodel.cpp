@@ -1,0 +1,410 @@
+#include "download/tabledownloadmodel.h"
+
+#include "core/globals.h"
+#include "core/sizetext.h"
+
+#include <QColor>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QPixmap>
+#include <QPointer>
+
+#include <cmath>
+
+namespace {
+
+// How long the destructor waits, in all, for the threads of stopped jobs.
+constexpr int kStopWaitMs = 10000;
+
+enum Column {
+    ColumnName = 0,
+    ColumnSize = 1,
+    ColumnStatus = 2,
+    ColumnPercent = 3,
+    ColumnSpeed = 4,
+    ColumnRemaining = 5,
+    ColumnPath = 6,
+    ColumnSession = 7,
+};
+
+QVariant stateIcon(int state) {
+    switch (state) {
+    case DownloadFile::StateRunning:
+        return QPixmap(QStringLiteral(":/images/bt_start.png"));
+    case DownloadFile::StateWaiting:
+    case DownloadFile::StateStopped:
+        return QPixmap(QStringLiteral(":/images/bt_pause.png"));
+    case DownloadFile::StateFailed:
+    case DownloadFile::StatePassword:
+        return QPixmap(QStringLiteral(":/images/erroricon.png"));
+    case DownloadFile::StateIdle:
+        return QPixmap();
+    default:
+        return QVariant();
+    }
+}
+
+QString percentText(double fraction) {
+    // Rounded up, so that one byte shows as started; never above 100.
+    const double value = std::min(100.0, std::ceil(fraction * 100.0 * 100.0) / 100.0);
+    return QString::number(value, 'g', 6) + QStringLiteral(" %");
+}
+
+} // namespace
+
+TableDownloadModel::TableDownloadModel(QObject* parent) : QAbstractTableModel(parent) {
+    DownloadFile::registerMetaTypes();
+}
+
+TableDownloadModel::~TableDownloadModel() {
+    stopItem(-1);
+    QSet<DownloadFile*> jobs = running;
+    for (DownloadFile* job : allJobs)
+        jobs.insert(job);
+    const QDeadlineTimer deadline(kStopWaitMs);
+    for (DownloadFile* job : jobs)
+        job->wait(deadline);
+}
+
+int TableDownloadModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : allJobs.size();
+}
+
+int TableDownloadModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : headerLabels.size();
+}
+
+QVariant TableDownloadModel::display(const DownloadFile* job, int column) const {
+    switch (column) {
+    case ColumnName:
+        return job->getName();
+    case ColumnSize:
+        return formatSize(job->getSize());
+    case ColumnStatus:
+        return job->getStatusText();
+    case ColumnPercent:
+        return percentText(job->progress());
+    case ColumnSpeed:
+        return formatSpeed(job->speed());
+    case ColumnRemaining:
+        return job->remainingText();
+    case ColumnPath:
+        return job->getPath();
+    case ColumnSession:
+        return job->getSession();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant TableDownloadModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !index.model() || index.row() >= allJobs.size())
+        return QVariant();
+    const DownloadFile* job = allJobs.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return display(job, index.column());
+    case Qt::DecorationRole:
+        return index.column() == ColumnStatus ? stateIcon(job->getState()) : QVariant();
+    case Qt::ToolTipRole:
+        if (index.column() == ColumnName)
+            return job->getName();
+        if (index.column() == ColumnStatus)
+            return job->getStatusText();
+        if (index.column() == ColumnPath)
+            return job->getPath();
+        return QVariant();
+    case Qt::BackgroundRole:
+        return index.row() % 2 == 1 ? QVariant(QColor(237, 237, 237)) : QVariant();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant TableDownloadModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Horizontal)
+        return section >= 0 && section < headerLabels.size() ? headerLabels.at(section) : QVariant();
+    return QStringLiteral("Row %1").arg(section);
+}
+
+bool TableDownloadModel::insertRows(int, int, const QModelIndex&) {
+    return false;
+}
+
+bool TableDownloadModel::removeRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || row < 0 || count <= 0 || row >= allJobs.size())
+        return false;
+    count = std::min(count, allJobs.size() - row);
+    for (int i = row; i < row + count; ++i) {
+        if (allJobs.at(i)->isRunning())
+            return false;
+    }
+    removeJobRows(row, count);
+    return true;
+}
+
+void TableDownloadModel::removeJobRows(int row, int count) {
+    beginRemoveRows(QModelIndex(), row, row + count - 1);
+    for (int i = 0; i < count; ++i)
+        pendingJobs.removeAll(allJobs.takeAt(row));
+    endRemoveRows();
+}
+
+Qt::ItemFlags TableDownloadModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable;
+}
+
+void TableDownloadModel::setMaxThreads(int maximum) {
+    maxRunning = maximum;
+}
+
+int TableDownloadModel::runningCount() const {
+    return running.size();
+}
+
+void TableDownloadModel::setHeaderLabels(const QStringList& labels) {
+    headerLabels = labels;
+}
+
+QList<DownloadFile*> TableDownloadModel::getJobs() const {
+    return allJobs;
+}
+
+QList<DownloadFile*> TableDownloadModel::getPendingJobs() const {
+    return pendingJobs;
+}
+
+void TableDownloadModel::addJob(DownloadFile* job) {
+    if (!job || allJobs.contains(job))
+        return;
+    beginInsertRows(QModelIndex(), allJobs.size(), allJobs.size());
+    allJobs.append(job);
+    endInsertRows();
+    // A job that comes back (re-downloaded) must not be connected twice.
+    disconnect(job, nullptr, this, nullptr);
+    connect(job, &DownloadFile::dataChanged, this, &TableDownloadModel::downloadChanged);
+    // The release of a job that is freed before it arrives is dropped.
+    const QPointer<DownloadFile> guarded(job);
+    connect(job, &DownloadFile::taskDownloadDone, this, [this, guarded] {
+        if (guarded)
+            placeReturned(guarded);
+        runningQueue();
+    });
+    connect(job, &QObject::destroyed, this, [this, job] { forget(job); });
+}
+
+void TableDownloadModel::addJobs(const QList<DownloadFile*>& jobs) {
+    for (DownloadFile* job : jobs)
+        addJob(job);
+}
+
+void TableDownloadModel::forget(DownloadFile* job) {
+    // Only the pointer is used: the job is being destroyed.
+    running.remove(job);
+    pendingJobs.removeAll(job);
+    const int row = allJobs.indexOf(job);
+    if (row >= 0) {
+        beginRemoveRows(QModelIndex(), row, row);
+        allJobs.removeAt(row);
+        endRemoveRows();
+    }
+}
+
+void TableDownloadModel::markQueued(int row) {
+    DownloadFile* job = allJobs.at(row);
+    if (job->isRunning() || job->getState() == DownloadFile::StateWaiting)
+        return;
+    job->setStatusText(tr("Queued"));
+    job->setState(DownloadFile::StateWaiting);
+    downloadChanged(job, DownloadFile::StatusChanged);
+    insertPending(row);
+}
+
+void TableDownloadModel::queueItem(int row) {
+    if (row >= 0 && row < allJobs.size()) {
+        markQueued(row);
+    } else if (row == -1 || row >= allJobs.size()) {
+        const QList<DownloadFile*> jobs = allJobs;
+        for (DownloadFile* job : jobs) {
+            const int at = allJobs.indexOf(job);
+            if (at >= 0)
+                markQueued(at);
+        }
+    }
+    if (running.size() < maxRunning)
+        runningQueue();
+}
+
+void TableDownloadModel::insertPending(int row) {
+    if (row < 0 || row >= allJobs.size())
+        return;
+    DownloadFile* job = allJobs.at(row);
+    pendingJobs.removeAll(job);
+    for (int later = row + 1; later < allJobs.size(); ++later) {
+        DownloadFile* next = allJobs.at(later);
+        if (next->getState() != DownloadFile::StateWaiting)
+            continue;
+        const int place = pendingJobs.indexOf(next);
+        if (place >= 0) {
+            pendingJobs.insert(place, job);
+            return;
+        }
+        break;
+    }
+    pendingJobs.append(job);
+}
+
+void TableDownloadModel::runningQueue() {
+    // A start that fails at once gives its place back inside startDownload; its
+    // release asks for another round here instead of nesting ever deeper.
+    if (inRunningQueue) {
+        runQueueAgain = true;
+        return;
+    }
+    inRunningQueue = true;
+    do {
+        runQueueAgain = false;
+        startPending();
+    } while (runQueueAgain);
+    inRunningQueue = false;
+}
+
+void TableDownloadModel::startPending() {
+    if (pendingJobs.isEmpty()) {
+        if (downloadStoppedByUser)
+            return;
+        emit queueDownloadComplete();
+        // Receivers may have queued jobs again.
+        if (pendingJobs.isEmpty())
+            return;
+    }
+    while (running.size() < maxRunning && !pendingJobs.isEmpty()) {
+        DownloadFile* job = pendingJobs.takeFirst();
+        // Counted before the start, which may give the place back at once.
+        running.insert(job);
+        job->startDownload();
+    }
+}
+
+void TableDownloadModel::taskDownloadDone() {
+    placeReturned(qobject_cast<DownloadFile*>(sender()));
+    runningQueue();
+}
+
+void TableDownloadModel::placeReturned(DownloadFile* job) {
+    // Only a job's first release of its current start frees a place; later ones, and
+    // late ones of an earlier start, are ignored.
+    if (job && job->hasReleasedPlace())
+        running.remove(job);
+}
+
+void TableDownloadModel::stopItem(int row) {
+    if (row < -1)
+        return;
+    if (row >= 0 && row < allJobs.size()) {
+        DownloadFile* job = allJobs.at(row);
+        if (job->getState() == DownloadFile::StateWaiting)
+            pendingJobs.removeAll(job);
+        job->stopDownload();
+        return;
+    }
+    pendingJobs.clear();
+    const QList<DownloadFile*> jobs = allJobs;
+    for (DownloadFile* job : jobs) {
+        if (job->isRunning() || job->getState() == DownloadFile::StateWaiting)
+            job->stopDownload();
+    }
+}
+
+void TableDownloadModel::moveItem(int from, int to) {
+    if (from < 0 || to < 0 || from >= allJobs.size() || to >= allJobs.size() || from == to)
+        return;
+    emit layoutAboutToBeChanged();
+    DownloadFile* job = allJobs.at(from);
+    allJobs.move(from, to);
+    if (pendingJobs.removeAll(job) > 0)
+        insertPending(to);
+    emit layoutChanged();
+}
+
+void TableDownloadModel::moveUp(int row) {
+    if (row <= 0 || row >= allJobs.size())
+        return;
+    emit layoutAboutToBeChanged();
+    DownloadFile* job = allJobs.at(row);
+    DownloadFile* above = allJobs.at(row - 1);
+    const int place = pendingJobs.indexOf(job);
+    if (job->getState() == DownloadFile::StateWaiting &&
+        above->getState() == DownloadFile::StateWaiting && place > 0)
+        pendingJobs.swapItemsAt(place, place - 1);
+    allJobs.swapItemsAt(row, row - 1);
+    emit layoutChanged();
+}
+
+void TableDownloadModel::moveDown(int row) {
+    if (row < 0 || row + 1 >= allJobs.size())
+        return;
+    emit layoutAboutToBeChanged();
+    DownloadFile* job = allJobs.at(row);
+    DownloadFile* below = allJobs.at(row + 1);
+    const int place = pendingJobs.indexOf(job);
+    if (job->getState() == DownloadFile::StateWaiting &&
+        below->getState() == DownloadFile::StateWaiting && place >= 0 &&
+        place + 1 < pendingJobs.size())
+        pendingJobs.swapItemsAt(place, place + 1);
+    allJobs.swapItemsAt(row, row + 1);
+    emit layoutChanged();
+}
+
+void TableDownloadModel::downloadChanged(DownloadFile* dfile,
+                                         DownloadFile::DownloadFileFlags flagChanged) {
+    const int row = allJobs.indexOf(dfile);
+    if (row < 0)
+        return;
+    int column = -1;
+    switch (flagChanged) {
+    case DownloadFile::StatusChanged:
+        column = ColumnStatus;
+        break;
+    case DownloadFile::ProgressChanged:
+        column = ColumnPercent;
+        playWhenReady(dfile);
+        break;
+    case DownloadFile::SpeedChanged: {
+        column = ColumnSpeed;
+        double total = 0;
+        for (const DownloadFile* job : qAsConst(allJobs))
+            total += job->speed();
+        emit speedChanged(total);
+        break;
+    }
+    case DownloadFile::RemainingChanged:
+        column = ColumnRemaining;
+        break;
+    case DownloadFile::DownloadDone:
+        // The finished job leaves the queue now, even while its thread is still
+        // ending, so it stands in exactly one list once the owner takes it over.
+        removeJobRows(row, 1);
+        emit downloadComplete(dfile);
+        emit layoutAboutToBeChanged();
+        emit layoutChanged();
+        emit downloadCompleteRC(row);
+        return;
+    }
+    const QModelIndex cell = index(row, column);
+    emit dataChanged(cell, cell);
+    emit dataChangedRC(row);
+}
+
+void TableDownloadModel::playWhenReady(DownloadFile* job) {
+    if (!playbackPending || job->getPath() != playbackWaitPath || job->progress() < 0.01)
+        return;
+    playbackPending = false;
+    const QString media =
+        playbackUseMedia ? playbackMedia : QDir::toNativeSeparators(playbackWaitPath);
+    playbackPlayer.startPlayer(media, QString());
+}
