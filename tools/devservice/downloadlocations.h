@@ -19,6 +19,7 @@ struct DownloadItem {
     bool folder = false;
     std::uint64_t size = 0;
     std::uint64_t seed = 0;
+    std::string contentFile; // an uploaded file's bytes, read from here instead of the seed
     std::int64_t modified = 0;
 };
 

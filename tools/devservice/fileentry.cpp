@@ -11,6 +11,8 @@ Json::Value FileEntry::toJson() const {
     value["parent"] = parent;
     value["size"] = static_cast<Json::UInt64>(size);
     value["seed"] = static_cast<Json::UInt64>(seed);
+    if (!contentFile.empty())
+        value["content_file"] = contentFile;
     value["secure"] = secure;
     value["direct_link"] = directLink;
     value["shared"] = shared;
@@ -33,6 +35,7 @@ FileEntry FileEntry::fromJson(const Json::Value& value) {
     entry.parent = value.get("parent", "").asString();
     entry.size = value.get("size", 0).asUInt64();
     entry.seed = value.get("seed", 0).asUInt64();
+    entry.contentFile = value.get("content_file", "").asString();
     entry.secure = value.get("secure", false).asBool();
     entry.directLink = value.get("direct_link", false).asBool();
     entry.shared = value.get("shared", false).asBool();

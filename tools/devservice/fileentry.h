@@ -16,6 +16,7 @@ struct FileEntry {
     std::string ownerId; // the account's id
     std::uint64_t size = 0;
     std::uint64_t seed = 0; // the file's bytes are made from it (filecontent.h)
+    std::string contentFile; // an uploaded file's bytes are this file's instead
     bool secure = false;    // kept in the owner's secure space: nobody else reaches it
     bool directLink = false;
     bool shared = false;  // its link has been sent by mail

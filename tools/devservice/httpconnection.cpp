@@ -48,8 +48,9 @@ std::optional<std::uint64_t> parseNumber(const std::string& text, int base) {
 } // namespace
 
 HttpConnection::HttpConnection(int fd, SSL_CTX* tls, const HttpServer::Handler& handler,
-                               const HttpLimits& limits, const std::atomic<bool>& stopping)
-    : fd_(fd), handler_(handler), limits_(limits), stopping_(stopping) {
+                               const HttpLimits& limits, const std::atomic<bool>& stopping,
+                               const HttpServer::StreamSelector& streams)
+    : fd_(fd), handler_(handler), limits_(limits), stopping_(stopping), streams_(streams) {
     if (tls) {
         ssl_ = SSL_new(tls);
         if (ssl_)
@@ -73,7 +74,7 @@ void HttpConnection::run() {
         if (result == ReadResult::TooLarge)
             return refuse(431);
         if (result == ReadResult::Ok)
-            result = readBody(request);
+            result = streams_ && streams_(request) ? openStream(request) : readBody(request);
         if (result == ReadResult::Closed)
             return;
         if (result != ReadResult::Ok)
@@ -87,6 +88,8 @@ void HttpConnection::run() {
             response.status = 500;
             response.body = std::string("handler failed: ") + e.what();
         }
+        if (!closeStream(!response.dropConnection))
+            return;
         if (!answer(request, std::move(response)))
             return;
     }
@@ -247,6 +250,63 @@ HttpConnection::ReadResult HttpConnection::readChunkedBody(std::string& body) {
             return result;
     } while (!line.empty());
     return ReadResult::Ok;
+}
+
+// A body with a Content-Length is left on the connection for the handler to read; a
+// chunked one is read whole as for any route.
+HttpConnection::ReadResult HttpConnection::openStream(Request& request) {
+    const auto lengthText = request.header("Content-Length");
+    if (containsToken(request.header("Transfer-Encoding"), "chunked") || !lengthText)
+        return readBody(request);
+    const auto length = parseNumber(*lengthText, 10);
+    if (!length)
+        return ReadResult::Malformed;
+    if (*length > 0 && containsToken(request.header("Expect"), "100-continue")) {
+        if (!send("HTTP/1.1 100 Continue\r\n\r\n"))
+            return ReadResult::Closed;
+    }
+    streamLeft_ = *length;
+    streamGate_ = std::make_shared<HttpConnection*>(this);
+    request.bodyLength = *length;
+    request.bodyReader = [gate = streamGate_](char* buffer, std::size_t size) -> long {
+        return *gate ? (*gate)->readStreamed(buffer, size) : -1;
+    };
+    return ReadResult::Ok;
+}
+
+long HttpConnection::readStreamed(char* buffer, std::size_t size) {
+    size = static_cast<std::size_t>(std::min<std::uint64_t>(size, streamLeft_));
+    if (size == 0)
+        return 0;
+    long got = 0;
+    if (!inbox_.empty()) {
+        got = static_cast<long>(std::min(size, inbox_.size()));
+        inbox_.copy(buffer, static_cast<std::size_t>(got));
+        inbox_.erase(0, static_cast<std::size_t>(got));
+    } else {
+        got = stopping_ ? -1 : receive(buffer, size);
+        if (got <= 0)
+            return -1;
+    }
+    streamLeft_ -= static_cast<std::uint64_t>(got);
+    return got;
+}
+
+// Ends a streamed body after its handler: what it left unread is read and dropped (when
+// `drain`), so the reply finds the client listening. False when the connection is lost.
+bool HttpConnection::closeStream(bool drain) {
+    if (!streamGate_)
+        return true;
+    *streamGate_ = nullptr;
+    streamGate_.reset();
+    char buffer[kReadChunk];
+    while (drain && streamLeft_ > 0) {
+        if (readStreamed(buffer, sizeof buffer) <= 0)
+            return false;
+    }
+    const bool whole = streamLeft_ == 0;
+    streamLeft_ = 0;
+    return drain ? whole : true;
 }
 
 // Writes the reply; false when the connection is to be closed afterwards.

@@ -3,12 +3,15 @@
 // answered in turn until either side closes. Used by HttpServer only.
 #include "tools/devservice/httpserver.h"
 
+#include <memory>
+
 namespace devservice {
 
 class HttpConnection {
 public:
     HttpConnection(int fd, SSL_CTX* tls, const HttpServer::Handler& handler,
-                   const HttpLimits& limits, const std::atomic<bool>& stopping);
+                   const HttpLimits& limits, const std::atomic<bool>& stopping,
+                   const HttpServer::StreamSelector& streams);
     ~HttpConnection();
     HttpConnection(const HttpConnection&) = delete;
     HttpConnection& operator=(const HttpConnection&) = delete;
@@ -30,6 +33,9 @@ private:
     ReadResult readHead(Request& request);
     ReadResult readBody(Request& request);
     ReadResult readChunkedBody(std::string& body);
+    ReadResult openStream(Request& request);
+    long readStreamed(char* buffer, std::size_t size);
+    bool closeStream(bool drain);
     bool answer(const Request& request, Response response);
     bool sendStreamed(const Response& response, std::uint64_t limit);
     void refuse(int status);
@@ -40,8 +46,15 @@ private:
     const HttpServer::Handler& handler_;
     const HttpLimits& limits_;
     const std::atomic<bool>& stopping_;
+    const HttpServer::StreamSelector& streams_;
     std::string inbox_; // bytes received and not yet parsed
     std::size_t headBytes_ = 0;
+
+    // The body of a streamed request: bytes still to come, and the handle its reader
+    // holds, cleared once the handler has returned so a kept copy of the request can't
+    // reach a connection that is gone.
+    std::uint64_t streamLeft_ = 0;
+    std::shared_ptr<HttpConnection*> streamGate_;
 };
 
 } // namespace devservice

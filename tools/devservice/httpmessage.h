@@ -16,6 +16,12 @@ struct Request {
     std::vector<std::string> headerLines; // exact text, in order, without the CRLF
     std::string body;                     // de-chunked when sent chunked
 
+    // Routes that stream their body (Service::routeStreamed) find `body` empty: they read
+    // the bodyLength bytes themselves through bodyReader, as they arrive. Whatever the
+    // handler leaves unread is read and dropped before the reply goes out.
+    std::function<long(char* buffer, std::size_t size)> bodyReader; // 0 at the end, -1 gone
+    std::uint64_t bodyLength = 0;
+
     std::string path() const;  // the target before "?"
     std::string query() const; // the target after "?", raw; empty when there is none
 

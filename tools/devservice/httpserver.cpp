@@ -31,8 +31,10 @@ std::string systemError(const std::string& what) {
 
 } // namespace
 
-HttpServer::HttpServer(std::shared_ptr<SSL_CTX> tls, Handler handler, HttpLimits limits)
-    : tls_(std::move(tls)), handler_(std::move(handler)), limits_(limits) {}
+HttpServer::HttpServer(std::shared_ptr<SSL_CTX> tls, Handler handler, HttpLimits limits,
+                       StreamSelector streams)
+    : tls_(std::move(tls)), handler_(std::move(handler)), limits_(limits),
+      streams_(std::move(streams)) {}
 
 HttpServer::~HttpServer() {
     stop();
@@ -139,7 +141,7 @@ void HttpServer::runConnection(Connection* connection) {
     pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
 
     {
-        HttpConnection http(connection->fd, tls_.get(), handler_, limits_, stopping_);
+        HttpConnection http(connection->fd, tls_.get(), handler_, limits_, stopping_, streams_);
         http.run();
     }
     std::lock_guard<std::mutex> lock(mutex_);

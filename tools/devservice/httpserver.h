@@ -27,9 +27,12 @@ struct HttpLimits {
 class HttpServer {
 public:
     using Handler = std::function<Response(const Request&)>;
+    // Asked with the request line and headers: true when the handler reads the body itself.
+    using StreamSelector = std::function<bool(const Request&)>;
 
     // tls: the context that serves HTTPS; null serves plain HTTP.
-    HttpServer(std::shared_ptr<SSL_CTX> tls, Handler handler, HttpLimits limits = {});
+    HttpServer(std::shared_ptr<SSL_CTX> tls, Handler handler, HttpLimits limits = {},
+               StreamSelector streams = {});
     ~HttpServer();
     HttpServer(const HttpServer&) = delete;
     HttpServer& operator=(const HttpServer&) = delete;
@@ -60,6 +63,7 @@ private:
     std::shared_ptr<SSL_CTX> tls_;
     Handler handler_;
     HttpLimits limits_;
+    StreamSelector streams_;
     int listenFd_ = -1;
     std::uint16_t port_ = 0;
     std::thread acceptThread_;

@@ -1,6 +1,6 @@
 #include "tools/devservice/locationendpoints.h"
 
-#include "tools/devservice/filecontent.h"
+#include "tools/devservice/contentreader.h"
 #include "tools/devservice/replies.h"
 #include "tools/devservice/service.h"
 #include "tools/devservice/urltext.h"
@@ -13,7 +13,6 @@ namespace devservice {
 namespace {
 
 constexpr char kDownloadPrefix[] = "/dl/";
-constexpr char kUploadPrefix[] = "/up/";
 constexpr std::size_t kPiece = 64 * 1024;
 
 struct ByteRange {
@@ -78,13 +77,13 @@ Response forbidden() {
 
 std::function<void(const BodySink&)> fileProducer(const DownloadItem& file, std::uint64_t first,
                                                   std::uint64_t count) {
-    return [seed = file.seed, first, count](const BodySink& sink) {
+    return [seed = file.seed, contentFile = file.contentFile, first, count](const BodySink& sink) {
+        ContentReader content(seed, contentFile);
         std::string piece(kPiece, '\0');
         for (std::uint64_t at = 0; at < count; at += piece.size()) {
             const auto size =
                 static_cast<std::size_t>(std::min<std::uint64_t>(piece.size(), count - at));
-            generateContent(seed, first + at, piece.data(), size);
-            if (!sink(piece.data(), size))
+            if (!content.read(first + at, piece.data(), size) || !sink(piece.data(), size))
                 return;
         }
     };
@@ -129,16 +128,6 @@ Response serveDownload(Service& service, const Request& request) {
     return response;
 }
 
-// Uploaded bytes have nowhere to go yet; the client hears so clearly.
-Response takeUpload(Service& service, const Request& request) {
-    const auto slot = service.uploads().find(request.path().substr(sizeof kUploadPrefix - 1));
-    if (!slot)
-        return forbidden();
-    Response response = resultReply(501, "Nhận dữ liệu tải lên chưa được hỗ trợ");
-    response.status = 501;
-    return response;
-}
-
 } // namespace
 
 void addLocationEndpoints(Service& service) {
@@ -146,9 +135,6 @@ void addLocationEndpoints(Service& service) {
     for (const char* method : {"GET", "HEAD"})
         service.routePrefix(method, kDownloadPrefix,
                             [s](const Request& r) { return serveDownload(*s, r); });
-    for (const char* method : {"GET", "POST", "PUT"})
-        service.routePrefix(method, kUploadPrefix,
-                            [s](const Request& r) { return takeUpload(*s, r); });
 }
 
 } // namespace devservice

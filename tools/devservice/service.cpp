@@ -7,6 +7,7 @@
 #include "tools/devservice/locationendpoints.h"
 #include "tools/devservice/replies.h"
 #include "tools/devservice/sessionendpoints.h"
+#include "tools/devservice/uploadendpoints.h"
 #include "tools/devservice/userendpoints.h"
 
 namespace devservice {
@@ -18,6 +19,7 @@ Service::Service(ServiceOptions options) : options_(std::move(options)) {
     addFileChangeEndpoints(*this);
     addSessionEndpoints(*this);
     addLocationEndpoints(*this);
+    addUploadEndpoints(*this);
 }
 
 Service::~Service() {
@@ -36,6 +38,10 @@ bool Service::start(std::string* error) {
         return fail("no application key given");
     if (!accounts_.open(options_.dataFolder, error) || !files_.open(options_.dataFolder, error))
         return false;
+    // Uploaded files live beside a kept store, else in a private temporary folder.
+    if (!uploadStore_.open(options_.dataFolder.empty() ? "" : options_.dataFolder + "/uploads",
+                           error))
+        return false;
     if (options_.seedDemoAccount && accounts_.empty())
         demo::seedFiles(files_, accounts_.add(demo::account()));
 
@@ -47,7 +53,8 @@ bool Service::start(std::string* error) {
         tls = ca_->serverContext();
     }
     server_ = std::make_unique<HttpServer>(
-        tls, [this](const Request& request) { return dispatch(request); }, options_.limits);
+        tls, [this](const Request& request) { return dispatch(request); }, options_.limits,
+        [this](const Request& request) { return streamsBody(request); });
     return server_->start(options_.host, options_.port, error);
 }
 
@@ -130,6 +137,27 @@ void Service::route(const std::string& method, const std::string& path, Handler 
 
 void Service::routePrefix(const std::string& method, const std::string& prefix, Handler handler) {
     addRoute({method, prefix, true, std::move(handler)});
+}
+
+void Service::routeStreamed(const std::string& method, const std::string& prefix,
+                            Handler handler) {
+    addRoute({method, prefix, true, std::move(handler), true});
+}
+
+// Streamed routes are prefix routes: one of them takes the body unless an exact route or
+// a longer prefix would answer the request.
+bool Service::streamsBody(const Request& request) const {
+    const std::string path = request.path();
+    std::lock_guard<std::mutex> lock(routesMutex_);
+    const Route* best = nullptr;
+    for (const Route& route : routes_) {
+        const bool matches = route.prefix ? path.rfind(route.path, 0) == 0 : path == route.path;
+        if (!matches || route.method != request.method)
+            continue;
+        if (!best || (best->prefix && (!route.prefix || route.path.size() > best->path.size())))
+            best = &route;
+    }
+    return best && best->streamed;
 }
 
 void Service::addRoute(Route route) {

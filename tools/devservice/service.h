@@ -11,6 +11,7 @@
 #include "tools/devservice/sessiontable.h"
 #include "tools/devservice/testca.h"
 #include "tools/devservice/uploadslots.h"
+#include "tools/devservice/uploadstore.h"
 
 #include <json/json.h>
 
@@ -61,6 +62,8 @@ public:
     // Where download locations lead; setLifetime() and setMaxUses() script their expiry.
     DownloadLocations& downloads() { return downloads_; }
     UploadSlots& uploads() { return uploads_; }
+    // What the upload locations received, and how they behave (uploadendpoints.h).
+    UploadStore& uploadStore() { return uploadStore_; }
 
     // Ends every session of the account with this e-mail or phone number, so its next
     // call answers 201. False when there is no such account.
@@ -87,6 +90,9 @@ public:
     // routePrefix, every path that starts with `prefix` (the longest prefix wins).
     void route(const std::string& method, const std::string& path, Handler handler);
     void routePrefix(const std::string& method, const std::string& prefix, Handler handler);
+    // A prefix route that reads its request bodies itself (Request::bodyReader), for
+    // bodies too big to hold in memory.
+    void routeStreamed(const std::string& method, const std::string& prefix, Handler handler);
 
     // The session a call carries: its Cookie line is exactly the Set-Cookie value that
     // login issued + ";key=" + the application key, and when the parsed POST body is
@@ -104,9 +110,11 @@ private:
         std::string path;
         bool prefix = false;
         Handler handler;
+        bool streamed = false;
     };
 
     Response dispatch(const Request& request);
+    bool streamsBody(const Request& request) const;
     Response answer(const Request& request);
     void addRoute(Route route);
 
@@ -121,6 +129,7 @@ private:
     FileStore files_;
     DownloadLocations downloads_;
     UploadSlots uploads_;
+    UploadStore uploadStore_;
 
     mutable std::mutex routesMutex_;
     std::vector<Route> routes_;

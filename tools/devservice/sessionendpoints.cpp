@@ -33,6 +33,7 @@ DownloadItem itemOf(const FileEntry& entry, std::string name) {
     item.folder = entry.folder;
     item.size = entry.folder ? 0 : entry.size;
     item.seed = entry.seed;
+    item.contentFile = entry.contentFile;
     item.modified = entry.modified;
     return item;
 }

@@ -1,6 +1,6 @@
 #include "tools/devservice/zipstream.h"
 
-#include "tools/devservice/filecontent.h"
+#include "tools/devservice/contentreader.h"
 
 #include <array>
 #include <ctime>
@@ -132,10 +132,12 @@ bool ZipStream::write(std::uint64_t offset, std::uint64_t count, const BodySink&
         if (!out.put(header.out))
             return false;
         std::uint32_t crc = 0;
+        ContentReader content(item.seed, item.contentFile);
         for (std::uint64_t at = 0; at < item.size && !out.done(); at += piece.size()) {
             const std::size_t size =
                 static_cast<std::size_t>(std::min<std::uint64_t>(piece.size(), item.size - at));
-            generateContent(item.seed, at, piece.data(), size);
+            if (!content.read(at, piece.data(), size))
+                return false;
             crc = crcUpdate(crc, piece.data(), size);
             if (!out.put(piece.data(), size))
                 return false;

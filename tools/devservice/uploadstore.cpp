@@ -1,0 +1,147 @@
+#include "tools/devservice/uploadstore.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace devservice {
+
+namespace {
+
+void removeFolder(const std::string& folder) {
+    if (DIR* dir = ::opendir(folder.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (name != "." && name != "..")
+                ::unlink((folder + "/" + name).c_str());
+        }
+        ::closedir(dir);
+    }
+    ::rmdir(folder.c_str());
+}
+
+} // namespace
+
+UploadStore::~UploadStore() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (ownsFolder_)
+        removeFolder(folder_);
+}
+
+bool UploadStore::open(const std::string& folder, std::string* error) {
+    auto fail = [error](const std::string& message) {
+        if (error)
+            *error = message + ": " + std::strerror(errno);
+        return false;
+    };
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!folder.empty()) {
+        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+            return fail("cannot make " + folder);
+        folder_ = folder;
+        return true;
+    }
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/brisko-uploads.XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    if (!::mkdtemp(name.data())) // mode 0700
+        return fail("cannot make a folder for uploads in " + pattern);
+    folder_ = name.data();
+    ownsFolder_ = true;
+    return true;
+}
+
+std::string UploadStore::folder() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return folder_;
+}
+
+void UploadStore::setLinkReply(LinkReply reply) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    linkReply_ = reply;
+}
+
+UploadStore::LinkReply UploadStore::linkReply() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return linkReply_;
+}
+
+void UploadStore::setBandwidthCap(std::uint64_t bytesPerSecond) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    cap_ = bytesPerSecond;
+}
+
+std::uint64_t UploadStore::bandwidthCap() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return cap_;
+}
+
+void UploadStore::cutNextChunkAfter(std::uint64_t bytes) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    cuts_.push_back(bytes);
+}
+
+std::optional<std::uint64_t> UploadStore::takeCut() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (cuts_.empty())
+        return std::nullopt;
+    const std::uint64_t bytes = cuts_.front();
+    cuts_.pop_front();
+    return bytes;
+}
+
+void UploadStore::invalidate(const std::string& token) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    invalid_.insert(token);
+}
+
+bool UploadStore::isInvalid(const std::string& token) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return invalid_.count(token) > 0;
+}
+
+UploadStore::Progress UploadStore::progress(const std::string& token) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto it = progress_.find(token);
+    return it == progress_.end() ? Progress() : it->second;
+}
+
+std::string UploadStore::partPath(const std::string& token) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return folder_ + "/" + token + ".part";
+}
+
+std::string UploadStore::finishedPath(const std::string& linkcode) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return folder_ + "/" + linkcode + ".bin";
+}
+
+std::shared_ptr<std::mutex> UploadStore::lockOf(const std::string& token) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto& slot = locks_[token];
+    if (!slot)
+        slot = std::make_shared<std::mutex>();
+    return slot;
+}
+
+void UploadStore::setReceived(const std::string& token, std::uint64_t received) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    progress_[token].received = received;
+}
+
+void UploadStore::setComplete(const std::string& token, const std::string& linkcode,
+                              const std::string& link) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    Progress& progress = progress_[token];
+    progress.complete = true;
+    progress.linkcode = linkcode;
+    progress.link = link;
+}
+
+} // namespace devservice
