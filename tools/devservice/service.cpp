@@ -9,6 +9,7 @@
 #include "tools/devservice/sessionendpoints.h"
 #include "tools/devservice/uploadendpoints.h"
 #include "tools/devservice/userendpoints.h"
+#include "tools/devservice/webendpoints.h"
 
 namespace devservice {
 
@@ -20,6 +21,7 @@ Service::Service(ServiceOptions options) : options_(std::move(options)) {
     addSessionEndpoints(*this);
     addLocationEndpoints(*this);
     addUploadEndpoints(*this);
+    addWebEndpoints(*this);
 }
 
 Service::~Service() {
