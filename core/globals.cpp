@@ -13,3 +13,4 @@ bool playbackUseMedia = false;
 bool playbackPending = false;
 
 bool downloadStoppedByUser = false;
+bool uploadStoppedByUser = false;

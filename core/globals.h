@@ -25,3 +25,7 @@ extern bool playbackPending;           // a request is waiting for its download
 // Set by the download tab's pause commands, cleared by its start commands; while set, the
 // download queue does not report running empty. GUI thread only.
 extern bool downloadStoppedByUser;
+
+// Set by the upload tab's pause commands, cleared by its start commands; while set, the
+// upload queue does not report running empty. GUI thread only.
+extern bool uploadStoppedByUser;

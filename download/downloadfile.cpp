@@ -28,6 +28,11 @@ void DownloadFile::setStateAndText(int newState, const QString& text) {
     statusText = text;
 }
 
+void DownloadFile::setTracker(const TransferProgress& replacement) {
+    QMutexLocker lock(&fieldsMutex);
+    tracker = replacement;
+}
+
 void DownloadFile::releasePlace() {
     slotReleased = true;
     emit taskDownloadDone();

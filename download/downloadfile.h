@@ -51,9 +51,9 @@ public:
 
     // Called on the GUI thread by the queue when the job gets a running place: checks
     // the target volume, then asks for a location or starts on the kept one.
-    virtual void startDownload();
+    void startDownload();
     // Called on the GUI thread: stops a running or waiting job.
-    virtual void stopDownload();
+    void stopDownload();
 
     // Accessors: getters return copies; setters signal nothing.
     QString getName() const;
@@ -100,11 +100,18 @@ signals:
 protected:
     void run() override;
 
-    // For fakes of the queue's tests, and the job itself.
+    // The job's own tools, open to the stand-in jobs of the queue's tests.
     void setStateAndText(int newState, const QString& text);
     void emitChanged(DownloadFileFlags flag) { emit dataChanged(this, flag); }
     // Marks the current start's place as given back and says so.
     void releasePlace();
+    void setTracker(const TransferProgress& replacement);
+
+    std::atomic<bool> slotReleased{false};
+    std::atomic<bool> stopRequested{false};
+    // The run waits on it between attempts; stopDownload wakes it under retryMutex.
+    QWaitCondition retryWait;
+    QMutex retryMutex;
 
 private:
     friend struct DownloadAttempt;
@@ -161,10 +168,6 @@ private:
     QString reLoginPassword;
     int accountLevel = 0;
 
-    std::atomic<bool> slotReleased{false};
-    std::atomic<bool> stopRequested{false};
-    QWaitCondition retryWait;
-    QMutex retryMutex;
 };
 
 Q_DECLARE_METATYPE(DownloadFile*)

@@ -244,16 +244,15 @@ void TableDownloadModel::insertPending(int row) {
         return;
     DownloadFile* job = allJobs.at(row);
     pendingJobs.removeAll(job);
+    // Before the first later row that waits in the queue, so queued jobs start in table
+    // order. A later job in state 1 that is not queued (one waiting before its transfer)
+    // is passed over.
     for (int later = row + 1; later < allJobs.size(); ++later) {
-        DownloadFile* next = allJobs.at(later);
-        if (next->getState() != DownloadFile::StateWaiting)
-            continue;
-        const int place = pendingJobs.indexOf(next);
+        const int place = pendingJobs.indexOf(allJobs.at(later));
         if (place >= 0) {
             pendingJobs.insert(place, job);
             return;
         }
-        break;
     }
     pendingJobs.append(job);
 }

@@ -14,5 +14,8 @@ constexpr const char* Path = "path";
 constexpr const char* StayOnTop = "Stay_on_top";
 constexpr const char* UseDownloadLimit = "use_download_limit";
 constexpr const char* DownloadLimit = "Download_limit"; // kilobytes per second
+constexpr const char* UploadFailTry = "Upload_fail_try";
+constexpr const char* UseUploadLimit = "use_upload_limit";
+constexpr const char* UploadLimit = "Upload_limit"; // kilobytes per second
 
 } // namespace SettingsKeys

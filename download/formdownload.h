@@ -1,0 +1,130 @@
+#pragma once
+// The download tab: the table of running and waiting downloads (the queue model), the
+// table of finished downloads, the commands on both, and the per-account history file
+// that mirrors them. Owns every job, queued or finished. GUI thread only.
+#include "api/file.h"
+#include "core/megafile.h"
+#include "download/downloadfile.h"
+#include "download/tabledownloadmodel.h"
+
+#include <QList>
+#include <QMap>
+#include <QModelIndex>
+#include <QMutex>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+class QAbstractItemView;
+class QMenu;
+class QXmlStreamReader;
+
+namespace Ui {
+class FormDownload;
+}
+
+class FormDownload : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormDownload(QWidget* parent = nullptr);
+    ~FormDownload() override;
+
+    // The limit of parallel downloads, passed on as it is (the caller clamps it).
+    void setDownloadThreads(int n);
+    // Whether a download holds a running place; also says so through isDownloadingSign.
+    bool isDownloading();
+    // The downloads transferring right now (state 0).
+    int countRunningDownloads() const;
+    // Writes the queue, then the finished downloads, to the history file.
+    void saveAllDownloads();
+
+public slots:
+    void changeStatusFile();
+    void on_btnStart_clicked();
+
+signals:
+    void downloadComplete();
+    void filedownloadDone(DownloadFile* job);
+    void filedownloadDone(int row);
+    void speedUpdate(double speed);
+    void dataChanged(int row);
+    void addCompleted();
+    void delCompleted();
+    void isDownloadingSign(bool downloading);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    // Playing a download of the queue.
+    void startDownloadFromViewDlg(int row);
+    void stopDownloadFromViewDlg(int row);
+    void contextPlayVideoOnline();
+    void viewVideoOnline();
+
+    // Commands and context menus.
+    void on_btnPause_clicked();
+    void on_btnDel_clicked();
+    void on_tableDownloaded_customContextMenuRequested(QPoint pos);
+    void on_tableDownloading_customContextMenuRequested(QPoint pos);
+    void contextUp_clicked();
+    void contextDown_clicked();
+    void contextPause_clicked();
+    void contextStart_clicked();
+    void contextProperties_clicked();
+    void contextMoveFirst_clicked();
+    void contextMoveLast_clicked();
+    void contextOpenFile_clicked();
+    void contextOpenFolder_clicked();
+    void contextRedownload_clicked();
+    void on_btnStartAll_clicked();
+    void on_btnPauseAll_clicked();
+    void resetFilePassWord(QString password);
+    void on_tableDownloading_doubleClicked(QModelIndex index);
+
+    // Adding downloads.
+    void on_btnCreate_3_clicked();
+    // The records stay the caller's.
+    void get_dir(QList<brisko::file*> listFile, QString downloadZip, QString dir,
+                 QString password = QString());
+
+    void DownloadComplete(DownloadFile* job);
+    void DowloadingResizeColumnStatus();
+    // Connected by the main window to its feed downloads; nothing to do here.
+    void rss_get_dir(QMap<QString, MegaFile> files, QString dir, QString password = QString());
+
+private:
+    friend class TestDownloadTab;
+
+    // History file.
+    void saveDownloadList(QList<DownloadFile*> jobs);
+    QList<DownloadFile*> loadDownloadList();
+    QList<DownloadFile*> parseDownloadList(QXmlStreamReader& reader);
+    void addLoadedDownloads(QList<DownloadFile*> jobs);
+    QString historyPath() const;
+
+    // Commands.
+    QMenu* downloadingMenu();
+    QMenu* downloadedMenu();
+    QList<int> selectedRows(const QAbstractItemView* table) const;
+    bool confirmDelete();
+    void removeFinishedRows(QList<int> rows, bool discardJobs);
+    void openLocal(const QString& path);
+    void runProperties(const QList<DownloadFile*>& jobs);
+    void sendClick(const QString& action, const QString& label);
+    void showRestartOnError();
+    // Frees a job that no list holds any more, once its thread has ended.
+    static void discard(DownloadFile* job);
+    void addFinishedRow(int row, const DownloadFile* job);
+
+    Ui::FormDownload* ui;
+    TableDownloadModel* downloadModel;
+    QList<DownloadFile*> downloadedFiles;
+    QMutex listMutex;
+    int playingRow = 0;
+    // A save asked for while one runs (from the event loop of its message box) runs
+    // once more when that one is done.
+    bool saving = false;
+    bool saveAgain = false;
+};

@@ -1,0 +1,103 @@
+#include "download/localfilename.h"
+
+#include <QStringList>
+
+namespace {
+
+// Longest file name, in bytes, of the file systems the program writes to.
+constexpr int kMaxNameBytes = 255;
+
+const char* const kReservedNames[] = {
+    "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
+    "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9",
+};
+
+// Replaced by "_", in this order.
+const char16_t kReplaced[] = u"\",?!'`\u2014#$%^&*|\\:/><~=+";
+
+int utf8Length(const QString& text) {
+    return text.toUtf8().size();
+}
+
+bool isReserved(const QString& name) {
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = (dot < 0 ? name : name.left(dot)).toUpper();
+    for (const char* reserved : kReservedNames) {
+        if (base == QLatin1String(reserved))
+            return true;
+    }
+    return false;
+}
+
+bool dotsOnly(const QString& name) {
+    for (const QChar c : name) {
+        if (c != QLatin1Char('.'))
+            return false;
+    }
+    return true;
+}
+
+// Everything but the length limit.
+QString cleaned(const QString& name) {
+    QString result = name;
+    if (isReserved(name))
+        result.prepend(QLatin1Char('_'));
+    for (const char16_t* c = kReplaced; *c; ++c)
+        result.replace(QChar(*c), QLatin1Char('_'));
+    result.remove(QChar(0x00AB));
+    result.remove(QChar(0x00BB));
+    for (QChar& c : result) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char('_');
+    }
+    if (dotsOnly(result)) // also the empty name
+        result.prepend(QLatin1Char('_'));
+    return result;
+}
+
+// The longest start of text that takes at most maxBytes of UTF-8, never splitting a
+// surrogate pair.
+QString cutToBytes(const QString& text, int maxBytes) {
+    int bytes = 0;
+    int i = 0;
+    while (i < text.size()) {
+        const int step = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const int size = utf8Length(text.mid(i, step));
+        if (bytes + size > maxBytes)
+            break;
+        bytes += size;
+        i += step;
+    }
+    return text.left(i);
+}
+
+// base + tag + extension, with the base cut so that the whole fits. An extension too
+// long to keep is cut with the base.
+QString fitted(const QString& name, const QString& tag) {
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    QString base = dot > 0 ? name.left(dot) : name;
+    QString extension = dot > 0 ? name.mid(dot) : QString();
+    if (utf8Length(extension) + utf8Length(tag) >= kMaxNameBytes / 2) {
+        base = name;
+        extension.clear();
+    }
+    const int room = kMaxNameBytes - utf8Length(extension) - utf8Length(tag);
+    return cutToBytes(base, room) + tag + extension;
+}
+
+} // namespace
+
+QString sanitizeFileName(const QString& name) {
+    return fitted(cleaned(name), QString());
+}
+
+QString downloadFileName(const QString& serviceName, bool zip,
+                         const std::function<bool(const QString& name)>& taken) {
+    QString name = cleaned(serviceName);
+    if (zip)
+        name += QStringLiteral(".zip");
+    QString candidate = fitted(name, QString());
+    for (int n = 2; taken && taken(candidate); ++n)
+        candidate = fitted(name, QStringLiteral(" (%1)").arg(n));
+    return candidate;
+}

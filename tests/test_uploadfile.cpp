@@ -1,0 +1,287 @@
+// The upload job's record and start sequence: the storage quota, the location request,
+// the bounded re-login on an expired session, stops of jobs that do not run, and the
+// speed shown between chunks.
+#include "api/apiresult.h"
+#include "core/globals.h"
+#include "core/ruridudi.h"
+#include "tests/uploadfixture.h"
+#include "tools/devservice/demoaccount.h"
+#include "tools/devservice/uploadendpoints.h"
+
+#include <QtTest>
+
+using devservice::Fault;
+
+namespace {
+
+const char kExpired[] = R"({"code":201,"msg":"Phiên làm việc đã hết hạn"})";
+const char kNetwork[] = "Lỗi kết nối mạng.";
+
+quint32 fakeNow = 0;
+quint32 fakeClock() {
+    return fakeNow;
+}
+
+Json::Value bodyOf(const devservice::Request& request) {
+    Json::Value body;
+    brisko::json::parse(request.body, body);
+    return body;
+}
+
+} // namespace
+
+class TestUploadFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void quota_data();
+    void quota();
+    void startFailures_data();
+    void startFailures();
+    void keptLocationSkipsSession();
+    void forcedSessionAsksAgain();
+    void stopOfJobNotRunning();
+    void record();
+    void speedRule_data();
+    void speedRule();
+
+private:
+    devservice::Service& service() { return fx.service(); }
+    UploadFixture fx;
+};
+
+void TestUploadFile::init() {
+    QVERIFY2(fx.start(), qPrintable(fx.standIn().error()));
+}
+
+void TestUploadFile::cleanup() {
+    fx.stop();
+}
+
+void TestUploadFile::quota_data() {
+    QTest::addColumn<int>("secure"); // -1: never set
+    QTest::addColumn<QStringList>("quota"); // webspace, used, secure, secure used
+    QTest::addColumn<QString>("refusal");   // empty: the upload goes ahead
+    const QString secureFull = "Đã hết dung lượng bảo đảm!";
+    const QString ordinaryFull = "Đã hết dung lượng không bảo đảm!";
+    QTest::newRow("secure space used up") << 1 << QStringList{"1000", "0", "1000", "1000"} << secureFull;
+    QTest::newRow("secure, ordinary space used up")
+        << 1 << QStringList{"1000", "1000", "1000", "0"} << QString();
+    QTest::newRow("ordinary space used up") << 0 << QStringList{"1000", "1000", "1000", "0"} << ordinaryFull;
+    QTest::newRow("ordinary, secure space used up")
+        << 0 << QStringList{"1000", "0", "1000", "1000"} << QString();
+    QTest::newRow("unset counts as secure") << -1 << QStringList{"1000", "0", "1000", "1000"} << secureFull;
+    QTest::newRow("no space, none used") << 0 << QStringList{"0", "0", "0", "0"} << ordinaryFull;
+    QTest::newRow("quota not a number") << 0 << QStringList{"lots", "0", "9", "0"} << ordinaryFull;
+    QTest::newRow("past 32 bits")
+        << 0 << QStringList{"536870912000", "536870911999", "0", "0"} << QString();
+}
+
+void TestUploadFile::quota() {
+    QFETCH(int, secure);
+    QFETCH(QStringList, quota);
+    QFETCH(QString, refusal);
+    QVERIFY(devservice::setStorageQuota(service(), devservice::demo::kEmail,
+                                        {quota[0].toStdString(), quota[1].toStdString(),
+                                         quota[2].toStdString(), quota[3].toStdString()}));
+    const QString local = fx.writeFile("q.bin", 300);
+    std::unique_ptr<UploadFile> job;
+    if (secure >= 0) {
+        job = fx.job(local);
+        job->setFileSecure(secure == 1);
+    } else {
+        job = std::make_unique<UploadFile>(fx.folder(), "q.bin", local, "", "", "");
+        job->setSize(300);
+    }
+    UploadRecorder recorder(job.get());
+    job->startUpload();
+    if (!refusal.isEmpty()) {
+        // Refused before anything else: no location, no thread.
+        QVERIFY(!job->isRunning());
+        QCOMPARE(recorder.releases(), 1);
+        QCOMPARE(job->getState(), int(UploadFile::StateFailed));
+        QCOMPARE(job->getStatusText(), refusal);
+        QCOMPARE(fx.sent("/api/session/upload"), std::size_t(0));
+        return;
+    }
+    QVERIFY(recorder.waitForEnd());
+    QVERIFY(job->isFinished());
+    QCOMPARE(bodyOf(service().requests().forPath("/api/session/upload").front())["secured"].asInt(),
+             secure == 0 ? 0 : 1);
+}
+
+// Every failure of the start reports once and frees the place once; an expired session
+// logs in again once and repeats the whole sequence, quota check included.
+void TestUploadFile::startFailures_data() {
+    QTest::addColumn<QStringList>("accountReplies"); // scripted answers, in order
+    QTest::addColumn<QStringList>("sessionReplies");
+    QTest::addColumn<bool>("loggedIn");
+    QTest::addColumn<QString>("text"); // empty: the upload finished
+    QTest::addColumn<int>("logins");
+    QTest::addColumn<int>("accountQueries");
+    QTest::addColumn<int>("sessionRequests");
+    const QString expired = kExpired;
+    const QString refused = R"({"code":7,"msg":"Tên tập tin không hợp lệ"})";
+    QTest::newRow("account query fails")
+        << QStringList{"500"} << QStringList{} << true << kNetwork << 0 << 1 << 0;
+    QTest::newRow("account query expired once")
+        << QStringList{expired} << QStringList{} << true << "" << 1 << 2 << 1;
+    QTest::newRow("account query expired twice")
+        << QStringList{expired, expired} << QStringList{} << true << kNetwork << 1 << 2 << 0;
+    QTest::newRow("session refused")
+        << QStringList{} << QStringList{refused} << true << "Tên tập tin không hợp lệ" << 0 << 1 << 1;
+    QTest::newRow("session expired once")
+        << QStringList{} << QStringList{expired} << true << "" << 1 << 2 << 2;
+    QTest::newRow("session expired twice") << QStringList{} << QStringList{expired, expired}
+                                           << true << "Phiên làm việc đã hết hạn" << 1 << 2 << 2;
+    QTest::newRow("nobody logged in") << QStringList{} << QStringList{expired} << false
+                                      << "Phiên làm việc đã hết hạn" << 0 << 1 << 1;
+}
+
+void TestUploadFile::startFailures() {
+    QFETCH(QStringList, accountReplies);
+    QFETCH(QStringList, sessionReplies);
+    QFETCH(bool, loggedIn);
+    QFETCH(QString, text);
+    QFETCH(int, logins);
+    QFETCH(int, accountQueries);
+    QFETCH(int, sessionRequests);
+    for (const QString& reply : accountReplies)
+        service().faults().next("/api/user/get",
+                                reply == "500" ? Fault::status(500, "broken", "text/plain")
+                                               : Fault::status(200, reply.toStdString()));
+    for (const QString& reply : sessionReplies)
+        service().faults().next("/api/session/upload", Fault::status(200, reply.toStdString()));
+    if (!loggedIn) {
+        delete currentUser;
+        currentUser = nullptr;
+    }
+    const std::size_t loginsBefore = fx.sent("/api/user/login");
+    const auto job = fx.job(fx.writeFile("s.bin", 1000));
+    UploadRecorder recorder(job.get());
+    job->startUpload();
+    QVERIFY(recorder.waitForEnd());
+
+    QCOMPARE(recorder.releases(), 1);
+    QCOMPARE(fx.sent("/api/user/login") - loginsBefore, std::size_t(logins));
+    QCOMPARE(fx.sent("/api/user/get"), std::size_t(accountQueries));
+    QCOMPARE(fx.sent("/api/session/upload"), std::size_t(sessionRequests));
+    if (text.isEmpty()) {
+        QVERIFY(job->isFinished());
+    } else {
+        QCOMPARE(job->getState(), int(UploadFile::StateFailed));
+        QCOMPARE(job->getStatusText(), text);
+        QVERIFY(fx.locationRequests().empty());
+    }
+}
+
+void TestUploadFile::keptLocationSkipsSession() {
+    const QString kept = fx.issueLocation(1000);
+    const auto job = fx.job(fx.writeFile("k.bin", 1000), kept);
+    UploadRecorder recorder(job.get());
+    job->startUpload();
+    QVERIFY(recorder.waitForEnd());
+    QVERIFY(job->isFinished());
+    QCOMPARE(fx.sent("/api/session/upload"), std::size_t(0));
+    QCOMPARE(job->getRealUrl(), kept);
+}
+
+void TestUploadFile::forcedSessionAsksAgain() {
+    const QString kept = fx.issueLocation(1000);
+    const auto job = fx.job(fx.writeFile("Ảnh đẹp.jpg", 1000), kept, "/Phim hay/Phụ đề");
+    QVERIFY(job->createUploadSession(false));
+    QCOMPARE(fx.sent("/api/session/upload"), std::size_t(0));
+
+    QVERIFY(job->createUploadSession(true));
+    QVERIFY(job->getRealUrl() != kept);
+    QVERIFY(job->getRealUrl().contains("/up/"));
+    const auto sent = service().requests().forPath("/api/session/upload");
+    QCOMPARE(sent.size(), std::size_t(1));
+    const Json::Value body = bodyOf(sent.front());
+    QCOMPARE(body["name"].asString(), std::string("Ảnh đẹp.jpg"));
+    QCOMPARE(body["size"].asString(), std::string("1000"));
+    QCOMPARE(body["path"].asString(), std::string("/Phim hay/Phụ đề"));
+    QCOMPARE(body["secured"].asInt(), 0);
+}
+
+void TestUploadFile::stopOfJobNotRunning() {
+    const auto job = fx.job(fx.writeFile("queued.bin", 10));
+    job->setState(UploadFile::StateQueued);
+    UploadRecorder recorder(job.get());
+    job->stopUpload();
+    QCOMPARE(job->getState(), int(UploadFile::StateStopped));
+    QCOMPARE(job->getStatusText(), QString("Dừng"));
+    QCOMPARE(recorder.flags(), QList<int>{UploadFile::StatusChanged});
+    QCOMPARE(recorder.releases(), 0);
+}
+
+void TestUploadFile::record() {
+    MegaFile folder = fx.folder();
+    UploadFile job(folder, "a.mp3", "/x/a.mp3", "mô tả", "host", "https://h/up/1");
+    QCOMPARE(job.getState(), int(UploadFile::StateIdle));
+    QCOMPARE(job.getFileSecure(), QString("1")); // nothing set yet
+    job.setFileSecure(false);
+    QCOMPARE(job.getFileSecure(), QString("0"));
+    job.setFileDirectLink(true);
+    QCOMPARE(job.getFileDirectLink(), QString("2"));
+    job.setSize(1001);
+    job.setProgress(0.5);
+    QCOMPARE(job.tracker.getStartOffset(), qint64(500));
+    QCOMPARE(job.progress(), 0.0); // no total until a run
+
+    // The same upload: path, folder and size; the name does not count.
+    UploadFile same(folder, "other name", "/x/a.mp3", "", "", "");
+    same.setSize(1001);
+    QVERIFY(job == same);
+    same.setSize(1002);
+    QVERIFY(!(job == same));
+    MegaFile elsewhere = folder;
+    elsewhere.setLinkcode("other");
+    UploadFile moved(elsewhere, "a.mp3", "/x/a.mp3", "", "", "");
+    moved.setSize(1001);
+    QVERIFY(!(job == moved));
+
+    job.setStatusText("Dừng");
+    job.setState(UploadFile::StateStopped);
+    job.setMlink("https://www.localhost/file/X");
+    UploadFile copy(MegaFile(), "", "", "", "", "");
+    copy = job;
+    QCOMPARE(copy.getName(), QString("a.mp3"));
+    QCOMPARE(copy.getDesc(), QString("mô tả"));
+    QCOMPARE(copy.getHost(), QString("host"));
+    QCOMPARE(copy.getStatusText(), QString("Dừng"));
+    QCOMPARE(copy.getState(), int(UploadFile::StateStopped));
+    QCOMPARE(copy.getMlink(), QString("https://www.localhost/file/X"));
+    QCOMPARE(copy.getSize(), qint64(1001));
+    QVERIFY(copy.getFolder() == folder);
+    QCOMPARE(copy.tracker.getStartOffset(), qint64(500));
+}
+
+void TestUploadFile::speedRule_data() {
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<int>("marks");
+    QTest::addColumn<double>("speed"); // the tracker measures 800 B/s
+    QTest::newRow("previous chunk was faster") << 900.0 << 0 << 600.0;
+    QTest::newRow("two marks in") << 900.0 << 2 << 600.0;
+    QTest::newRow("three marks in: forgotten") << 900.0 << 3 << 800.0;
+    QTest::newRow("previous chunk was slower") << 500.0 << 0 << 800.0;
+}
+
+void TestUploadFile::speedRule() {
+    QFETCH(double, stored);
+    QFETCH(int, marks);
+    QFETCH(double, speed);
+    UploadFile job(MegaFile(), "a", "/a", "", "", "");
+    job.setClock(&fakeClock);
+    fakeNow = 100;
+    job.tracker.start(0);
+    fakeNow = 110;
+    job.tracker.update(8000);
+    job.storedSpeed = stored;
+    job.markCount = marks;
+    QCOMPARE(job.speed(), speed);
+}
+
+QTEST_GUILESS_MAIN(TestUploadFile)
+#include "test_uploadfile.moc"

@@ -1,0 +1,219 @@
+#pragma once
+// One upload of a local file into a folder of the account: the record the queue shows
+// and keeps in its history, the start checks (storage quota, upload location) made on
+// the caller's thread, and the worker thread that sends the file in chunks, resuming
+// from the offset the location reports. The job shows no dialogs: it reports through its
+// state, its status text and signals.
+#include "core/megafile.h"
+#include "download/transferprogress.h"
+
+#include <curl/curl.h>
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QMetaType>
+#include <QMutex>
+#include <QString>
+#include <QThread>
+#include <QWaitCondition>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+
+class UploadFile : public QThread {
+    Q_OBJECT
+public:
+    // What changed, as the second argument of dataChanged.
+    enum UploadFileFlags {
+        StatusChanged = 3, // state or status text
+        ProgressChanged = 4,
+        SpeedChanged = 5,
+        RemainingChanged = 6,
+        UploadDone = 8, // finished: the file's link is known
+    };
+    Q_ENUM(UploadFileFlags)
+
+    // State codes.
+    enum State {
+        StateRunning = 0,
+        StateQueued = 1,
+        StateStopped = 2,
+        StateIdle = 3, // new, reading the final reply, or finished (then isFinished())
+        StateFailed = 4,
+    };
+
+    // `realUrl`: a location kept from an earlier session, which the upload resumes on.
+    UploadFile(const MegaFile& folder, const QString& name, const QString& path,
+               const QString& desc, const QString& host, const QString& realUrl);
+    // Stops a running transfer and waits for the thread: a QThread must not be destroyed
+    // while it runs. Every blocking step of the run has a time-out, so the wait ends.
+    ~UploadFile() override;
+
+    // Makes the signal argument types known to queued connections.
+    static void registerMetaTypes();
+
+    // Called on the GUI thread by the queue: checks the storage quota, asks for an upload
+    // location unless one is kept, and starts the worker thread. A refusal sets state 4
+    // and emits taskUploadDone before returning.
+    void startUpload();
+    // Called on the GUI thread. A running job ends on its own thread as stopped; a job
+    // that does not run turns to state 2 at once.
+    void stopUpload();
+    // Asks the service for an upload location unless one is kept and `force` is false.
+    // An expired session logs in again once and asks again. True when the job holds a
+    // location; a refusal sets state 4 with the service's message (signalled).
+    bool createUploadSession(bool force);
+
+    // Accessors, on any thread: getters return copies; setters signal nothing.
+    MegaFile getFolder() const;
+    void setFolder(const MegaFile& folder);
+    QString getName() const;
+    void setName(const QString& value);
+    QString getId() const;
+    void setId(const QString& value);
+    QString getPath() const;
+    void setPath(const QString& value);
+    QString getDesc() const;
+    void setDesc(const QString& value);
+    QString getHost() const;
+    void setHost(const QString& value);
+    QString getRealUrl() const;
+    QString getMlink() const;
+    void setMlink(const QString& value);
+    QString getStatusText() const;
+    void setStatusText(const QString& value);
+    // "1" while nothing (or only blanks) was set.
+    QString getFileSecure() const;
+    void setFileSecure(bool secure);
+    QString getFileDirectLink() const;
+    void setFileDirectLink(bool directLink);
+    int getState() const;
+    void setState(int value);
+    // The upload's own flag (the service returned the file's link), not QThread's.
+    bool isFinished() const;
+    void setFinished(bool value);
+    qint64 getSize() const;
+    void setSize(qint64 value);
+
+    double progress() const;
+    double speed() const;
+    QString remainingText() const;
+    // A stored fraction (restored history): shown until the next run reports the offset.
+    void setProgress(double fraction);
+
+    // Same upload: same local path, target folder and size.
+    bool operator==(const UploadFile& other) const;
+    // Copies the record and the tracker's state, not the thread.
+    UploadFile& operator=(const UploadFile& other);
+
+    // Test seams: the size of the next chunk (a new job starts at 20000000 bytes), and
+    // the clock of the progress tracker, which also times the chunks.
+    int chunkSize() const;
+    void setChunkSize(int bytes);
+    void setClock(TransferProgress::Clock clock);
+
+signals:
+    void dataChanged(UploadFile* cfile, UploadFile::UploadFileFlags flagChanged);
+    // The job's work ended: exactly once for every startUpload.
+    void taskUploadDone();
+
+protected:
+    void run() override;
+
+private:
+    friend class TestUploadFile; // the speed rule's inputs have no setters
+
+    // How a run ended, which decides the final state.
+    enum class Outcome {
+        Unstarted,    // no attempt made ("Upload_fail_try" of 0)
+        Stopped,      // a stop request
+        OutOfRetries, // the attempts ran out after failures
+        FinalReply,   // the service answered with the file's link
+        Failed,       // state and status text are set already
+    };
+    enum class StartStep { Done, Expired };
+    struct RunContext;
+
+    // The start sequence; Expired when the session expired and another round may help.
+    StartStep tryStart(bool lastRound);
+    StartStep askForSession(bool force, bool lastRound, bool& gotLocation);
+    void refuseStart(const QString& text);
+    void copyCredentials();
+    void reLogin();
+
+    // The parts of run().
+    bool prepare(RunContext& run);
+    Outcome transfer(RunContext& run);
+    Outcome attempt(RunContext& run, bool& again);
+    bool queryOffset(RunContext& run, qint64& offset, Outcome& outcome, bool& again);
+    Outcome newSession(RunContext& run, bool& again);
+    Outcome sendChunk(RunContext& run, qint64 offset, bool& again);
+    Outcome readChunkReply(RunContext& run, bool& again);
+    Outcome transportFailure(RunContext& run, const QString& text, bool& again);
+    Outcome serverRefusal(RunContext& run, const QString& reason, bool& again);
+    Outcome chunkTaken(RunContext& run, bool& again);
+    bool applyLocation(RunContext& run);
+    void applySpeedCap(RunContext& run);
+    void adaptChunkSize();
+    void finish(Outcome outcome, RunContext& run);
+    void readFinalReply(const QByteArray& reply);
+    static QString fileChangedText();
+    // Waits up to `wait` unless a stop is requested; false when one was (before or during).
+    bool pauseUnlessStopped(std::chrono::milliseconds wait);
+
+    void setStateAndText(int newState, const QString& text);
+    void emitChanged(UploadFileFlags flag) { emit dataChanged(this, flag); }
+    void emitProgress(bool force);
+
+    int onProgress(qint64 total, qint64 now);
+    size_t onRead(char* buffer, size_t size, size_t count);
+    static int progressCallback(void* clientp, curl_off_t dltotal, curl_off_t dlnow,
+                                curl_off_t ultotal, curl_off_t ulnow);
+    static size_t readCallback(char* buffer, size_t size, size_t count, void* userdata);
+    static size_t writeReply(char* data, size_t size, size_t count, void* userdata);
+
+    // Fields shared by the worker thread and the GUI thread live under this lock, held
+    // only for copies.
+    mutable QMutex fieldsMutex;
+    MegaFile folder;
+    QString name;
+    QString id;
+    QString path;
+    QString mlink;
+    QString desc;
+    QString host;
+    QString fileSecure;
+    QString statusText;
+    QString fileDirectLink;
+    QString realUrl;
+    int state = StateIdle;
+    bool finished = false;
+    qint64 size = 0;
+    TransferProgress tracker{10};
+    TransferProgress::Clock clock = &TransferProgress::systemSeconds;
+    int nextChunk = 20000000;
+    int markCount = 0;
+    mutable double storedSpeed = 0; // the speed rule clears it when read
+    // The logged-in account as it was at the start, for a re-login on an expired session
+    // (the main window may release that record at logout while the job still runs).
+    bool hasCredentials = false;
+    QString reLoginEmail;
+    QString reLoginPassword;
+
+    // Worker thread only: the chunk being sent.
+    std::FILE* fileStream = nullptr;
+    qint64 chunkLength = 0;
+    qint64 bytesSupplied = 0;
+    enum class ReadError { None, Unreadable, Shorter };
+    ReadError readError = ReadError::None; // of the local file while a chunk was read
+    quint32 chunkStartSecond = 0;  // the tracker's clock when the chunk began
+    quint32 lastUpdateSecond = 0;  // ... and at its last progress update
+    QElapsedTimer progressTimer;   // coalesces progress signals
+
+    std::atomic<bool> stopRequested{false};
+    QWaitCondition stopWait;
+    QMutex stopMutex;
+};
+
+Q_DECLARE_METATYPE(UploadFile*)

@@ -1,0 +1,497 @@
+// The worker thread of an upload job: before every chunk it asks the location how many
+// bytes the service holds, then posts the next chunk from there, so an upload continues
+// where the service stopped, after a failure as well as after a restart. Failures are
+// retried up to "Upload_fail_try" times in a row; a stop request ends every wait at once.
+#include "api/apiresult.h"
+#include "api/curlhandle.h"
+#include "api/httputil.h"
+#include "core/timesource.h"
+#include "download/downloadlocation.h"
+#include "platform/settingskeys.h"
+#include "platform/settingsstore.h"
+#include "upload/uploadfile.h"
+#include "upload/uploadprotocol.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr int kDefaultAttempts = 100;
+constexpr milliseconds kFailureWait{10000};
+constexpr milliseconds kChunkPause{500};
+constexpr int kCountdownMs = 5000;
+constexpr int kCountdownStepMs = 300;
+// The service may store a whole chunk (up to 1 GB) before it answers; only a connection
+// that stays silent far longer than that is given up.
+constexpr milliseconds kChunkStallLimit{600000};
+// Progress reaches the GUI a few times a second at most.
+constexpr qint64 kProgressIntervalMs = 250;
+// Bigger send buffers cost fewer callbacks on fast links; a speed cap keeps them at one
+// second's worth, so the cap stays smooth.
+constexpr long kSendBuffer = 512 * 1024;
+constexpr long kSmallestSendBuffer = 16 * 1024;
+// A reply is a small JSON object; anything past this is not kept.
+constexpr int kLargestReply = 1024 * 1024;
+
+QString curlText(int result) {
+    return QString::fromLatin1(curl_easy_strerror(static_cast<CURLcode>(result)));
+}
+
+struct HeaderList {
+    curl_slist* list = nullptr;
+    ~HeaderList() { curl_slist_free_all(list); }
+    void add(const QByteArray& line) {
+        if (curl_slist* grown = curl_slist_append(list, line.constData()))
+            list = grown;
+    }
+};
+
+} // namespace
+
+struct UploadFile::RunContext {
+    CURL* handle = nullptr;
+    QByteArray location; // kept alive for libcurl
+    qint64 size = 0;
+    int maxAttempts = kDefaultAttempts;
+    int attempts = 0;     // failures in a row
+    QByteArray offsetBody; // this attempt's answer to the offset query
+    QByteArray reply;      // the service's answer to the last chunk
+    QString lastFailure;   // what the run ends with when the attempts run out
+};
+
+QString UploadFile::fileChangedText() {
+    return tr("Tập tin bị thay đổi. Vui lòng tạo lại phiên tải lên khác để tải lên lại.");
+}
+
+void UploadFile::run() {
+    RunContext run;
+    if (prepare(run))
+        finish(transfer(run), run);
+    if (fileStream) {
+        std::fclose(fileStream);
+        fileStream = nullptr;
+    }
+    if (run.handle)
+        curl_easy_cleanup(run.handle);
+    emit taskUploadDone();
+}
+
+bool UploadFile::prepare(RunContext& run) {
+    const QString localPath = getPath();
+    run.size = getSize();
+    if (!QFileInfo(localPath).isFile()) {
+        setStateAndText(StateFailed, tr("Upload file not found"));
+        emitChanged(StatusChanged);
+        return false;
+    }
+    fileStream = std::fopen(QFile::encodeName(localPath).constData(), "rbe");
+    if (!fileStream) {
+        setStateAndText(StateFailed, tr("Không thể mở tập tin"));
+        emitChanged(StatusChanged);
+        return false;
+    }
+    run.maxAttempts = SettingsStore().integer(SettingsKeys::UploadFailTry, kDefaultAttempts);
+    {
+        QMutexLocker lock(&fieldsMutex);
+        tracker.setTotalSize(run.size);
+    }
+    run.handle = utils::create_curl_handle();
+    if (!run.handle) {
+        setStateAndText(StateFailed, curlText(CURLE_FAILED_INIT));
+        emitChanged(StatusChanged);
+        return false;
+    }
+    CURL* handle = run.handle;
+    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &UploadFile::progressCallback);
+    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, this);
+    curl_easy_setopt(handle, CURLOPT_READFUNCTION, &UploadFile::readCallback);
+    curl_easy_setopt(handle, CURLOPT_READDATA, this);
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &UploadFile::writeReply);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &run.reply);
+    curl_easy_setopt(handle, CURLOPT_POST, 1L);
+    const auto stall = TimeSource::current().duration(TimeSource::Wait::StallLimit, kChunkStallLimit);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME,
+                     std::max<long>(1, static_cast<long>((stall.count() + 999) / 1000)));
+    if (!applyLocation(run)) {
+        setStateAndText(StateFailed, curlText(CURLE_UNSUPPORTED_PROTOCOL));
+        emitChanged(StatusChanged);
+        return false;
+    }
+    return true;
+}
+
+// Only http and https locations are ever used, whoever handed them out.
+bool UploadFile::applyLocation(RunContext& run) {
+    const QString location = getRealUrl();
+    if (!isFetchableLocation(location))
+        return false;
+    run.location = location.toUtf8();
+    curl_easy_setopt(run.handle, CURLOPT_URL, run.location.constData());
+    return true;
+}
+
+UploadFile::Outcome UploadFile::transfer(RunContext& run) {
+    if (stopRequested)
+        return Outcome::Stopped;
+    if (run.maxAttempts <= 0)
+        return Outcome::Unstarted;
+    while (!stopRequested && run.attempts < run.maxAttempts) {
+        bool again = false;
+        const Outcome outcome = attempt(run, again);
+        if (!again)
+            return outcome;
+    }
+    return stopRequested ? Outcome::Stopped : Outcome::OutOfRetries;
+}
+
+UploadFile::Outcome UploadFile::attempt(RunContext& run, bool& again) {
+    applySpeedCap(run);
+    setStateAndText(StateRunning, tr("Uploading"));
+    emitChanged(StatusChanged);
+    emitProgress(true);
+    qint64 offset = 0;
+    Outcome outcome = Outcome::Failed;
+    if (!queryOffset(run, offset, outcome, again))
+        return outcome;
+    return sendChunk(run, offset, again);
+}
+
+void UploadFile::applySpeedCap(RunContext& run) {
+    const SettingsStore settings;
+    // Set at every attempt: a cap switched off since the last one is taken off the handle.
+    const curl_off_t bytesPerSecond =
+        uploadprotocol::sendSpeedCap(settings.boolean(SettingsKeys::UseUploadLimit),
+                                     settings.value(SettingsKeys::UploadLimit).toDouble());
+    curl_easy_setopt(run.handle, CURLOPT_MAX_SEND_SPEED_LARGE, bytesPerSecond);
+    const long buffer =
+        bytesPerSecond > 0
+            ? static_cast<long>(std::clamp<curl_off_t>(bytesPerSecond, kSmallestSendBuffer, kSendBuffer))
+            : kSendBuffer;
+    curl_easy_setopt(run.handle, CURLOPT_UPLOAD_BUFFERSIZE, buffer);
+}
+
+// False when the attempt ends here; `outcome` and `again` then say how.
+bool UploadFile::queryOffset(RunContext& run, qint64& offset, Outcome& outcome, bool& again) {
+    const std::unique_ptr<utils::http_response> answer(
+        utils::http_util::get(run.location.toStdString(), utils::httpReqData()));
+    run.offsetBody = QByteArray::fromStdString(answer->get_body());
+    if (!answer->transfer_completed()) {
+        outcome = transportFailure(run, curlText(answer->get_transfer_result()), again);
+        return false;
+    }
+    if (uploadprotocol::isInvalidSession(run.offsetBody)) {
+        outcome = newSession(run, again);
+        return false;
+    }
+    // Only a plain success carries an offset; an error page may hold any number.
+    if (answer->get_http_status() != 200) {
+        outcome = transportFailure(
+            run, QStringLiteral("HTTP error code: %1").arg(answer->get_http_status()), again);
+        return false;
+    }
+    offset = uploadprotocol::readOffset(run.offsetBody);
+    if (offset < 0) {
+        outcome = transportFailure(run, curlText(CURLE_WEIRD_SERVER_REPLY), again);
+        return false;
+    }
+    if (offset > run.size) {
+        setStateAndText(StateFailed, fileChangedText());
+        emitChanged(StatusChanged);
+        outcome = Outcome::Failed;
+        return false;
+    }
+    return true;
+}
+
+// The location is no longer valid: a new one, and the attempt counts.
+UploadFile::Outcome UploadFile::newSession(RunContext& run, bool& again) {
+    if (!createUploadSession(true))
+        return Outcome::Failed; // the refusal has been reported
+    if (!applyLocation(run)) {
+        setStateAndText(StateFailed, curlText(CURLE_UNSUPPORTED_PROTOCOL));
+        emitChanged(StatusChanged);
+        return Outcome::Failed;
+    }
+    ++run.attempts;
+    again = true;
+    return Outcome::Failed;
+}
+
+UploadFile::Outcome UploadFile::sendChunk(RunContext& run, qint64 offset, bool& again) {
+    const qint64 end = std::min<qint64>(run.size, offset + chunkSize());
+    chunkLength = end - offset;
+    bytesSupplied = 0;
+    readError = ReadError::None;
+    {
+        QMutexLocker lock(&fieldsMutex);
+        tracker.start(offset);
+        chunkStartSecond = lastUpdateSecond = clock();
+    }
+    HeaderList headers;
+    headers.add("Content-Type: application/octet-stream");
+    headers.add("Expect:"); // no 100-continue round trip
+    headers.add("Accept: application/json");
+    headers.add("Content-Range: " + uploadprotocol::contentRange(offset, end - 1, run.size));
+    curl_easy_setopt(run.handle, CURLOPT_HTTPHEADER, headers.list);
+    curl_easy_setopt(run.handle, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(chunkLength));
+    run.reply.clear();
+    if (fseeko(fileStream, static_cast<off_t>(offset), SEEK_SET) != 0) {
+        setStateAndText(StateFailed, tr("Không thể mở tập tin"));
+        emitChanged(StatusChanged);
+        return Outcome::Failed;
+    }
+    const CURLcode result = curl_easy_perform(run.handle);
+    curl_easy_setopt(run.handle, CURLOPT_HTTPHEADER, nullptr);
+    emitProgress(true); // the chunk's last figure, which coalescing may have held back
+
+    if (readError != ReadError::None) {
+        setStateAndText(StateFailed, readError == ReadError::Shorter ? fileChangedText()
+                                                                     : tr("Không thể mở tập tin"));
+        emitChanged(StatusChanged);
+        return Outcome::Failed;
+    }
+    if (result == CURLE_ABORTED_BY_CALLBACK && stopRequested)
+        return Outcome::Stopped;
+    if (result == CURLE_OK || result == CURLE_PARTIAL_FILE) {
+        // An offset answer that spoke of an error says nothing about the line's speed.
+        if (result == CURLE_OK && !run.offsetBody.contains("\"error\""))
+            adaptChunkSize();
+        return readChunkReply(run, again);
+    }
+    return transportFailure(run, curlText(result), again);
+}
+
+void UploadFile::adaptChunkSize() {
+    const qint64 seconds = qint64(lastUpdateSecond) - qint64(chunkStartSecond);
+    QMutexLocker lock(&fieldsMutex);
+    nextChunk = uploadprotocol::nextChunkSize(nextChunk, seconds);
+}
+
+UploadFile::Outcome UploadFile::readChunkReply(RunContext& run, bool& again) {
+    Json::Value root;
+    // Anything but a JSON object means: taken, send the next one.
+    if (!brisko::json::parse(run.reply.toStdString(), root) || !root.isObject())
+        return chunkTaken(run, again);
+    std::string url;
+    std::string error;
+    brisko::json::text(root.get("url", ""), url);
+    brisko::json::text(root.get("error", ""), error);
+    if (!url.empty())
+        return Outcome::FinalReply;
+    if (error == "FILE_SIZE_MISS_MATCH") {
+        run.reply.clear();
+        setStateAndText(StateFailed, fileChangedText());
+        emitChanged(StatusChanged);
+        return Outcome::Failed;
+    }
+    const QString reason = QString::fromStdString(error).trimmed();
+    if (!reason.isEmpty())
+        return serverRefusal(run, reason, again);
+    return chunkTaken(run, again);
+}
+
+UploadFile::Outcome UploadFile::transportFailure(RunContext& run, const QString& text,
+                                                 bool& again) {
+    setStateAndText(StateFailed, text);
+    emitChanged(StatusChanged);
+    run.reply.clear();
+    run.lastFailure = text;
+    if (!pauseUnlessStopped(TimeSource::current().duration(TimeSource::Wait::Retry, kFailureWait)))
+        return Outcome::Stopped;
+    ++run.attempts;
+    again = true;
+    return Outcome::Failed;
+}
+
+// The service refused the chunk: a countdown, then the next attempt.
+UploadFile::Outcome UploadFile::serverRefusal(RunContext& run, const QString& reason,
+                                              bool& again) {
+    run.reply.clear();
+    run.lastFailure = reason;
+    const auto step = TimeSource::current().duration(TimeSource::Wait::CountdownStep,
+                                                      milliseconds(kCountdownStepMs));
+    for (int left = kCountdownMs; left > 0; left -= kCountdownStepMs) {
+        setStateAndText(StateFailed, tr("Lỗi tải lên! Thử lại sau %1s").arg((left - 1) / 1000 + 1));
+        emitChanged(StatusChanged);
+        if (!pauseUnlessStopped(step))
+            return Outcome::Stopped;
+    }
+    ++run.attempts;
+    again = true;
+    return Outcome::Failed;
+}
+
+UploadFile::Outcome UploadFile::chunkTaken(RunContext& run, bool& again) {
+    {
+        QMutexLocker lock(&fieldsMutex);
+        markCount = 0;
+        storedSpeed = tracker.speed();
+    }
+    run.reply.clear();
+    if (!pauseUnlessStopped(TimeSource::current().duration(TimeSource::Wait::ChunkPause, kChunkPause)))
+        return Outcome::Stopped;
+    // Attempts count failures in a row: a taken chunk starts the count afresh.
+    run.attempts = 0;
+    again = true;
+    return Outcome::Failed;
+}
+
+bool UploadFile::pauseUnlessStopped(milliseconds wait) {
+    const QDeadlineTimer deadline(static_cast<qint64>(wait.count()));
+    // The flag is read under the wait's mutex, so a stop is never missed.
+    QMutexLocker lock(&stopMutex);
+    while (!stopRequested && !deadline.hasExpired())
+        stopWait.wait(&stopMutex, deadline);
+    return !stopRequested;
+}
+
+void UploadFile::finish(Outcome outcome, RunContext& run) {
+    {
+        QMutexLocker lock(&fieldsMutex);
+        tracker.stop();
+        storedSpeed = 0;
+        markCount = 0;
+    }
+    emitChanged(SpeedChanged);
+    switch (outcome) {
+    case Outcome::Unstarted:
+        setStateAndText(StateStopped, QString());
+        emitChanged(StatusChanged);
+        break;
+    case Outcome::Stopped:
+        setStateAndText(StateStopped, tr("Dừng"));
+        emitChanged(StatusChanged);
+        break;
+    case Outcome::OutOfRetries:
+        // The last failure stays visible; without one (only new sessions) it just stops.
+        setStateAndText(run.lastFailure.isEmpty() ? StateStopped : StateFailed, run.lastFailure);
+        emitChanged(StatusChanged);
+        break;
+    case Outcome::FinalReply:
+        setStateAndText(StateIdle, tr("Finalizing"));
+        emitChanged(StatusChanged);
+        readFinalReply(run.reply);
+        break;
+    case Outcome::Failed:
+        break;
+    }
+}
+
+void UploadFile::readFinalReply(const QByteArray& reply) {
+    Json::Value root;
+    if (!brisko::json::parse(reply.toStdString(), root) || !root.isObject()) {
+        setStateAndText(StateFailed, tr("Đăng ký tập tin với server thất bại!"));
+        emitChanged(StatusChanged);
+        return;
+    }
+    std::string text;
+    if (root.isMember("error")) {
+        brisko::json::text(root["error"], text);
+        setStateAndText(StateFailed, QString::fromStdString(text));
+        emitChanged(StatusChanged);
+        return;
+    }
+    if (root.isMember("url")) {
+        brisko::json::text(root["url"], text);
+        {
+            QMutexLocker lock(&fieldsMutex);
+            mlink = QString::fromLatin1(text.c_str());
+            state = StateIdle;
+            statusText.clear();
+            finished = true;
+        }
+        emitChanged(UploadDone);
+    }
+    // Neither: the job stays "Finalizing", not finished.
+}
+
+void UploadFile::emitProgress(bool force) {
+    if (!force && progressTimer.isValid() && progressTimer.elapsed() < kProgressIntervalMs)
+        return;
+    progressTimer.start();
+    emitChanged(ProgressChanged);
+}
+
+int UploadFile::onProgress(qint64 total, qint64 now) {
+    if (stopRequested) {
+        {
+            QMutexLocker lock(&fieldsMutex);
+            tracker.stop();
+        }
+        emitChanged(SpeedChanged);
+        return 1; // libcurl ends the transfer
+    }
+    // Nothing is known before libcurl has the total, nor once the whole body is sent.
+    if (total <= now)
+        return 0;
+    bool refresh = false;
+    {
+        QMutexLocker lock(&fieldsMutex);
+        tracker.update(now);
+        lastUpdateSecond = clock();
+        if (tracker.secondsSinceMark() >= 2) {
+            ++markCount;
+            tracker.markTime();
+            refresh = true;
+        }
+    }
+    emitProgress(false);
+    if (refresh) {
+        emitChanged(SpeedChanged);
+        emitChanged(RemainingChanged);
+    }
+    return 0;
+}
+
+size_t UploadFile::onRead(char* buffer, size_t size, size_t count) {
+    if (stopRequested) {
+        {
+            QMutexLocker lock(&fieldsMutex);
+            tracker.stop();
+        }
+        emitChanged(SpeedChanged);
+        return CURL_READFUNC_ABORT;
+    }
+    if (std::ferror(fileStream)) {
+        readError = ReadError::Unreadable;
+        return CURL_READFUNC_ABORT;
+    }
+    const qint64 wanted = std::min<qint64>(qint64(size * count), chunkLength - bytesSupplied);
+    if (wanted <= 0)
+        return 0; // the chunk is complete
+    const size_t got = std::fread(buffer, 1, static_cast<size_t>(wanted), fileStream);
+    if (got == 0) {
+        // The file ended before its recorded size, or could not be read.
+        readError = std::ferror(fileStream) ? ReadError::Unreadable : ReadError::Shorter;
+        return CURL_READFUNC_ABORT;
+    }
+    bytesSupplied += qint64(got);
+    return got;
+}
+
+int UploadFile::progressCallback(void* clientp, curl_off_t, curl_off_t, curl_off_t ultotal,
+                                 curl_off_t ulnow) {
+    return static_cast<UploadFile*>(clientp)->onProgress(qint64(ultotal), qint64(ulnow));
+}
+
+size_t UploadFile::readCallback(char* buffer, size_t size, size_t count, void* userdata) {
+    return static_cast<UploadFile*>(userdata)->onRead(buffer, size, count);
+}
+
+size_t UploadFile::writeReply(char* data, size_t size, size_t count, void* userdata) {
+    auto* reply = static_cast<QByteArray*>(userdata);
+    const size_t bytes = size * count;
+    if (reply->size() < kLargestReply)
+        reply->append(data, static_cast<int>(std::min<size_t>(bytes, size_t(kLargestReply))));
+    return bytes;
+}
