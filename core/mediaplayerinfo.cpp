@@ -1,8 +1,60 @@
 #include "core/mediaplayerinfo.h"
 
+#include "core/simpledownloaddialog.h"
+#include "platform/hostconfig.h"
 #include "platform/systemactions.h"
+#include "platform/userfolders.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QStandardPaths>
 #include <QStringList>
+
+#include <memory>
+#include <thread>
+
+namespace {
+
+// The executables looked up for each player, in order; the first found wins.
+struct PlayerName {
+    const char* executable;
+    MEDIAPLAYER_ID id;
+};
+const PlayerName kPlayerNames[] = {
+    {"vlc", MEDIAPLAYER_VLC},
+    {"mpc-hc", MEDIAPLAYER_MPCHC},
+};
+
+// What the service offers to install, and how its setup program runs without questions.
+struct PlayerSetup {
+    MEDIAPLAYER_ID id;
+    const char* linkPath;
+    const char* name;
+    const char* arguments;
+};
+const PlayerSetup kPlayerSetups[] = {
+    {MEDIAPLAYER_VLC, "/file/VLCSETUP0001", "VLC", "/S /NCRC /L=1033"},
+    {MEDIAPLAYER_MPCHC, "/file/MPCSETUP0001", "MPC", "/SILENT"},
+};
+
+const PlayerSetup* setupOf(MEDIAPLAYER_ID id) {
+    for (const PlayerSetup& setup : kPlayerSetups)
+        if (setup.id == id)
+            return &setup;
+    return nullptr;
+}
+
+// Runs the downloaded setup program and cleans up after it, on a thread of its own.
+void runSetup(const QString& setupPath, const QStringList& arguments,
+              const std::function<void(bool)>& done) {
+    const platform::ProcessResult run =
+        platform::systemActions().runAndWait(setupPath, arguments, -1);
+    QFile::remove(setupPath);
+    // An installer that could not start, or crashed, installed nothing.
+    done(run.started && run.finished);
+}
+
+} // namespace
 
 bool MediaPlayerInfo::startPlayer(const QString& media, const QString& subtitle) const {
     QStringList arguments{media};
@@ -13,4 +65,64 @@ bool MediaPlayerInfo::startPlayer(const QString& media, const QString& subtitle)
             arguments << QStringLiteral("/sub") << subtitle;
     }
     return platform::systemActions().startDetached(path, arguments);
+}
+
+QMap<MEDIAPLAYER_ID, QString> findPlayerPath() {
+    QStringList folders;
+    const QByteArray override = qgetenv(kPlayerSearchPathVariable);
+    if (!override.isEmpty())
+        folders = QFile::decodeName(override).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    QMap<MEDIAPLAYER_ID, QString> found;
+    for (const PlayerName& player : kPlayerNames) {
+        if (found.contains(player.id))
+            continue;
+        // An empty folder list means PATH.
+        const QString path =
+            QStandardPaths::findExecutable(QString::fromLatin1(player.executable), folders);
+        if (!path.isEmpty())
+            found.insert(player.id, path);
+    }
+    return found;
+}
+
+void installPlayer(MEDIAPLAYER_ID id, std::function<void(bool)> done, QWidget* parent) {
+    const PlayerSetup* setup = setupOf(id);
+    if (!setup) {
+        done(false);
+        return;
+    }
+    const QString name = QString::fromLatin1(setup->name);
+    const QString setupPath =
+        platform::privateTempFolder() + QStringLiteral("/player_%1_setup_brisko").arg(name);
+    const QString link = QStringLiteral("https://www.") + QString::fromStdString(hosts::webHost()) +
+                         QString::fromLatin1(setup->linkPath);
+    auto* dialog = new SimpleDownloadDialog(
+        link, setupPath, QString(), QStringLiteral("Download player"),
+        QCoreApplication::translate("MediaPlayerInfo", "Đang tải trình xem phim %1").arg(name),
+        parent);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    const QStringList arguments =
+        QString::fromLatin1(setup->arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // `done` hears exactly one outcome, also when the parent takes the dialog down early.
+    auto answered = std::make_shared<bool>(false);
+    QObject::connect(dialog, &QObject::destroyed, [answered, done] {
+        if (!*answered)
+            done(false);
+    });
+    // finished() comes after the dialog has hidden and stopped its transfer.
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [dialog, answered, setupPath, arguments, done](int result) {
+                         *answered = true;
+                         dialog->deleteLater();
+                         if (result != SimpleDownloadDialog::Downloaded ||
+                             !QFile::setPermissions(setupPath, QFile::ReadOwner |
+                                                                   QFile::WriteOwner |
+                                                                   QFile::ExeOwner)) {
+                             QFile::remove(setupPath);
+                             done(false);
+                             return;
+                         }
+                         std::thread(runSetup, setupPath, arguments, done).detach();
+                     });
+    dialog->show();
 }

@@ -25,9 +25,15 @@ struct MediaPlayerInfo {
     bool startPlayer(const QString& media, const QString& subtitle = QString()) const;
 };
 
-// The players found on this machine, by id.
+// The players found on this machine, by id: "vlc" and "mpc-hc" looked up on PATH, or
+// in the folders of this variable (separated by ":") when it is set.
+constexpr char kPlayerSearchPathVariable[] = "BRISKO_PLAYER_PATH";
 QMap<MEDIAPLAYER_ID, QString> findPlayerPath();
 
-// Downloads a player's setup program from the service and runs it; `done` hears the
-// outcome exactly once.
+// Downloads a player's setup program from the service (a modal download dialog over
+// `parent`), makes it executable by its owner and runs it with the player's silent
+// arguments on a thread of its own, then removes it. Returns before the download ends.
+// `done` hears the outcome exactly once: false at once for a player that can't be
+// installed, false on the GUI thread when the download fails, else on the installer's
+// thread, true when the installer ran to its end.
 void installPlayer(MEDIAPLAYER_ID id, std::function<void(bool)> done, QWidget* parent);

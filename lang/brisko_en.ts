@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>ActionThread</name>
+    <message>
+        <source>Không đọc được thông tin tài khoản</source>
+        <translation>Could not read the account information</translation>
+    </message>
+    <message>
+        <source>Vui lòng kiểm tra lại đường dẫn </source>
+        <translation>Please check the link again </translation>
+    </message>
+    <message>
+        <source>tập tin rỗng</source>
+        <translation>empty file</translation>
+    </message>
+</context>
+<context>
+    <name>DialogLoading</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>Loading....</translation>
+    </message>
+</context>
+<context>
+    <name>DialogMsg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Xem chi tiết</source>
+        <translation>Show details</translation>
+    </message>
+    <message>
+        <source>Đóng lại</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Thông báo&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color="white"&gt;&lt;h2&gt;&lt;b&gt;Notice&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Thu nhỏ</source>
+        <translation>Hide details</translation>
+    </message>
+</context>
+<context>
+    <name>LoginForm</name>
+    <message>
+        <source>Đăng nhập</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>Thoát</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Email hoặc số điện thoại</source>
+        <translation>E-mail or phone number</translation>
+    </message>
+    <message>
+        <source>Mật khẩu</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Đang kiểm tra phiên bản mới...</source>
+        <translation>Checking for a new version...</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Liên kết và tập tin nhận được:</source>
+        <translation>Links and files received:</translation>
+    </message>
+    <message>
+        <source>Tài khoản: %1</source>
+        <translation>Account: %1</translation>
+    </message>
+    <message>
+        <source>Tải về: %1</source>
+        <translation>Download: %1</translation>
+    </message>
+    <message>
+        <source>Tải lên: %1</source>
+        <translation>Upload: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPlayerInfo</name>
+    <message>
+        <source>Đang tải trình xem phim %1</source>
+        <translation>Downloading the video player %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShowErrorDetail</name>
+    <message>
+        <source>Dữ liệu ngày tháng không hợp lệ</source>
+        <translation>Invalid date</translation>
+    </message>
+    <message>
+        <source>Toán tử không hợp lệ</source>
+        <translation>Invalid operator</translation>
+    </message>
+    <message>
+        <source>Thao tác không được phép thực hiện</source>
+        <translation>This operation is not allowed</translation>
+    </message>
+    <message>
+        <source>Tham số quá lớn</source>
+        <translation>Parameter too large</translation>
+    </message>
+    <message>
+        <source>Đăng nhập sai Username hoặc Pass</source>
+        <translation>Wrong username or password</translation>
+    </message>
+    <message>
+        <source>Không thể giải quyết yêu cầu</source>
+        <translation>The request could not be processed</translation>
+    </message>
+    <message>
+        <source>Dữ liệu đã được sử dụng</source>
+        <translation>The data is already in use</translation>
+    </message>
+    <message>
+        <source>Mã xác nhận không chính xác</source>
+        <translation>Incorrect confirmation code</translation>
+    </message>
+    <message>
+        <source>Dữ liệu không phép rỗng</source>
+        <translation>The data must not be empty</translation>
+    </message>
+    <message>
+        <source>Dữ liệu không nằm trong danh sách</source>
+        <translation>The data is not in the list</translation>
+    </message>
+    <message>
+        <source>Dữ liệu tên file/folder không hợp lệ</source>
+        <translation>Invalid file or folder name</translation>
+    </message>
+    <message>
+        <source>Dữ liệu phải là số nguyên</source>
+        <translation>The data must be a whole number</translation>
+    </message>
+    <message>
+        <source>Dữ liệu phải là định dạng email</source>
+        <translation>The data must be an e-mail address</translation>
+    </message>
+    <message>
+        <source>Dữ liệu URL không chính xác</source>
+        <translation>Incorrect URL</translation>
+    </message>
+    <message>
+        <source>Dữ liệu đầu vào không hợp lệ</source>
+        <translation>Invalid input</translation>
+    </message>
+    <message>
+        <source>Dữ liệu không tồn tại</source>
+        <translation>The data does not exist</translation>
+    </message>
+    <message>
+        <source>Thư mục mặc định, không cho phép thực hiện chức năng này</source>
+        <translation>This is a default folder; this function is not allowed on it</translation>
+    </message>
+    <message>
+        <source>Dữ liệu đã bị xóa</source>
+        <translation>The data has been deleted</translation>
+    </message>
+    <message>
+        <source>Loại thành viên không đủ quyền thực hiện chức năng</source>
+        <translation>Your membership type does not allow this function</translation>
+    </message>
+    <message>
+        <source>Dữ liệu đã có trong danh sách</source>
+        <translation>The data is already in the list</translation>
+    </message>
+    <message>
+        <source>Dung lượng không đủ để thực hiện chức năng</source>
+        <translation>Not enough storage space for this function</translation>
+    </message>
+    <message>
+        <source>User không tồn tại</source>
+        <translation>The user does not exist</translation>
+    </message>
+    <message>
+        <source>Gửi mail không thành công</source>
+        <translation>The e-mail could not be sent</translation>
+    </message>
+    <message>
+        <source>Thao tác đổi tên thành công, nhưng bị thay đổi nội dung</source>
+        <translation>Renamed successfully, but the name was adjusted</translation>
+    </message>
+    <message>
+        <source>Thực hiện thao tác di chuyển ngay tại vị trí cũ</source>
+        <translation>The move leads to the place it starts from</translation>
+    </message>
+    <message>
+        <source>Thao tác di chuyển phải thực hiện vào Thư mục</source>
+        <translation>Items can only be moved into a folder</translation>
+    </message>
+    <message>
+        <source>Không thực hiện thao tác di chuyển vào thư mục con của nó</source>
+        <translation>A folder cannot be moved into one of its subfolders</translation>
+    </message>
+    <message>
+        <source>Thao tác copy phải thực hiện vào Thư mục</source>
+        <translation>Items can only be copied into a folder</translation>
+    </message>
+    <message>
+        <source>Không thực hiện thao tác copy vào thư mục con của nó</source>
+        <translation>A folder cannot be copied into one of its subfolders</translation>
+    </message>
+    <message>
+        <source>Thao tác clone phải thực hiện vào Thư mục</source>
+        <translation>Items can only be cloned into a folder</translation>
+    </message>
+    <message>
+        <source>Tài nguyên không Public</source>
+        <translation>The resource is not public</translation>
+    </message>
+    <message>
+        <source>Dung lượng trafic không đủ</source>
+        <translation>Not enough traffic left</translation>
+    </message>
+    <message>
+        <source>Dung lượng trafic đủ</source>
+        <translation>Enough traffic left</translation>
+    </message>
+    <message>
+        <source>Không thực hiện thao tác di chuyển thư mục đó vào chính nó</source>
+        <translation>A folder cannot be moved into itself</translation>
+    </message>
+    <message>
+        <source>File clone không đúng định dạng</source>
+        <translation>The file to clone has a wrong format</translation>
+    </message>
+    <message>
+        <source>Dữ liệu đầu vào không chính xác</source>
+        <translation>Incorrect input</translation>
+    </message>
+    <message>
+        <source>Không tồn tại!</source>
+        <translation>Does not exist!</translation>
+    </message>
+    <message>
+        <source>Lỗi server</source>
+        <translation>Server error</translation>
+    </message>
+    <message>
+        <source>Thực hiện không thành công</source>
+        <translation>The operation failed</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>Error </translation>
+    </message>
+</context>
+<context>
+    <name>SimpleDownloadDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Đang tải ...</source>
+        <translation>Downloading ...</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateHelper</name>
+    <message>
+        <source>Brisko Tool của bạn đã được cập nhật thành công</source>
+        <translation>Your Brisko Tool has been updated successfully</translation>
+    </message>
+    <message>
+        <source>Quá trình cập nhật bị lỗi. Thử lại lần nữa?</source>
+        <translation>The update failed. Try again?</translation>
+    </message>
+    <message>
+        <source>Phiên bản Brisko Tool của bạn quá cũ.&lt;br&gt;Vui lòng tải phiên bản mới tại %1</source>
+        <translation>Your version of Brisko Tool is too old.&lt;br&gt;Please download the new version at %1</translation>
+    </message>
+    <message>
+        <source>Brisko Tool đã có phiên bản %1.
+Bạn có muốn tải &amp; cập nhật ngay không?</source>
+        <translation>Brisko Tool version %1 is available.
+Do you want to download and update now?</translation>
+    </message>
+    <message>
+        <source>Phiên bản Brisko Tool của bạn quá cũ.&lt;br&gt;Chọn &lt;b&gt;Ok&lt;/b&gt; để cập nhật lên phiên bản %1.</source>
+        <translation>Your version of Brisko Tool is too old.&lt;br&gt;Choose &lt;b&gt;Ok&lt;/b&gt; to update to version %1.</translation>
+    </message>
+    <message>
+        <source>Đang tải tập tin cập nhật...</source>
+        <translation>Downloading the update...</translation>
+    </message>
+    <message>
+        <source>Lỗi không xác định khi tải tập tin cập nhật. Vui lòng thử lại sau&lt;br&gt;Hoặc tải trực tiếp tại %1</source>
+        <translation>An unknown error occurred while downloading the update. Please try again later&lt;br&gt;Or download it directly at %1</translation>
+    </message>
+    <message>
+        <source>Cập nhật đã bị hủy hoặc bị lỗi khi tải về</source>
+        <translation>The update was cancelled or failed to download</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,320 @@
+// Start-up: the start-up message, the hand-over between two real copies of briskotool,
+// the proxy and translation set-up, and what the main window keeps before the login.
+#include "core/ruridudi.h"
+#include "core/startup.h"
+#include "mainwindow/mainform.h"
+#include "platform/settingskeys.h"
+#include "platform/settingsstore.h"
+#include "platform/singleinstance.h"
+#include "platform/userfolders.h"
+#include "tests/support/devservicefixture.h"
+
+#include <QLockFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+// Sets or clears an environment variable for the lifetime of the object.
+class EnvironmentValue {
+public:
+    EnvironmentValue(const char* name, const QByteArray& value)
+        : name(name), old(qgetenv(name)), had(qEnvironmentVariableIsSet(name)) {
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
+    ~EnvironmentValue() { had ? qputenv(name, old) : qunsetenv(name); }
+
+private:
+    const char* name;
+    QByteArray old;
+    bool had;
+};
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void startupMessage_data();
+    void startupMessage();
+    void handOverToNobodyGoesOnAtOnce();
+    void handOverRetriesWithinItsBudget();
+    void laterCopyHandsItsMessageOver_data();
+    void laterCopyHandsItsMessageOver();
+    void proxyChoice_data();
+    void proxyChoice();
+    void translation_data();
+    void translation();
+    void everyTextIsTranslated_data();
+    void everyTextIsTranslated();
+    void messagesBeforeLoginAreKept();
+
+private:
+    DevServiceFixture fixture;
+    QTemporaryDir workFolder;
+    QProcess first;
+    QByteArray firstOutput;
+};
+
+void TestStartup::initTestCase() {
+    // The copies started here talk to the stand-in only, never to the real hosts.
+    QVERIFY(fixture.start());
+    QVERIFY(workFolder.isValid());
+}
+
+void TestStartup::cleanupTestCase() {
+    if (first.state() != QProcess::NotRunning) {
+        first.terminate();
+        first.waitForFinished(10000);
+    }
+}
+
+void TestStartup::startupMessage_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nothing") << QStringList() << "";
+    QTest::newRow("links") << QStringList{"-d", "L1", "L2"} << "-d|L1|L2";
+    QTest::newRow("only -d") << QStringList{"-d"} << "-d";
+    QTest::newRow("-d not first: all paths")
+        << QStringList{"phim.mkv", "-d"} << "/home/u/phim.mkv|/home/u/-d";
+    QTest::newRow("-D is a path") << QStringList{"-D"} << "/home/u/-D";
+    QTest::newRow("one folder up") << QStringList{"../x/phim.mkv"} << "/home/x/phim.mkv";
+    QTest::newRow("absolute, cleaned") << QStringList{"/srv/./a/../b c.txt"} << "/srv/b c.txt";
+    QTest::newRow("UTF-8 names") << QStringList{"Phim Việt.mkv", "ảnh"}
+                                 << "/home/u/Phim Việt.mkv|/home/u/ảnh";
+    QTest::newRow("links keep their text") << QStringList{"-d", "https://www.localhost/file/Ă|B"}
+                                           << "-d|https://www.localhost/file/Ă|B";
+}
+
+void TestStartup::startupMessage() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QCOMPARE(startup::buildStartupMessage(arguments, QStringLiteral("/home/u")), message);
+}
+
+void TestStartup::handOverToNobodyGoesOnAtOnce() {
+    SingleInstance only(QStringLiteral("alone"));
+    const startup::HandOver result = startup::handOver(only, QStringLiteral("-d|L1"));
+    QVERIFY(!result.otherCopyRuns);
+    QCOMPARE(result.attempts, 0);
+}
+
+void TestStartup::handOverRetriesWithinItsBudget() {
+    // A copy that holds the lock but doesn't listen (yet): the message can't go anywhere.
+    QLockFile held(platform::privateTempFolder() + QStringLiteral("/silent.lock"));
+    QVERIFY(held.tryLock(0));
+
+    SingleInstance later(QStringLiteral("silent"));
+    const startup::HandOver result = startup::handOver(later, QStringLiteral("x"), 600, 100);
+    QVERIFY(result.otherCopyRuns);
+    QVERIFY(!result.delivered);
+    QVERIFY2(result.attempts >= 2 && result.attempts <= 7,
+             qPrintable(QString::number(result.attempts)));
+}
+
+void TestStartup::laterCopyHandsItsMessageOver_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("received");
+    QTest::newRow("links") << QStringList{"-d", "L1", "L2"} << "-d|L1|L2";
+    QTest::newRow("a Vietnamese link") << QStringList{"-d", "https://www.localhost/file/Phim Việt"}
+                                       << "-d|https://www.localhost/file/Phim Việt";
+    QTest::newRow("a local file, made absolute") << QStringList{"Ảnh 1.jpg"} << "WORK/Ảnh 1.jpg";
+    QTest::newRow("nothing") << QStringList() << "";
+}
+
+void TestStartup::laterCopyHandsItsMessageOver() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, received);
+    received.replace(QStringLiteral("WORK"), workFolder.path());
+
+    // The first copy runs for every row; it says "ready" once it listens.
+    if (first.state() == QProcess::NotRunning) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("BRISKO_PRINT_MESSAGES"), QStringLiteral("1"));
+        first.setProcessEnvironment(environment);
+        first.setProcessChannelMode(QProcess::SeparateChannels);
+        connect(&first, &QProcess::readyReadStandardOutput, this,
+                [this] { firstOutput += first.readAllStandardOutput(); });
+        first.start(QStringLiteral(BRISKOTOOL_PATH), QStringList());
+        QVERIFY(first.waitForStarted(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(firstOutput.contains("ready\n"), 20000);
+    }
+    firstOutput.clear();
+
+    QProcess later;
+    later.setWorkingDirectory(workFolder.path());
+    later.start(QStringLiteral(BRISKOTOOL_PATH), arguments);
+    QVERIFY(later.waitForFinished(20000));
+    QCOMPARE(later.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(later.exitCode(), 0);
+
+    const QByteArray line = "message (gui thread): " + received.toUtf8() + "\n";
+    QTRY_VERIFY_WITH_TIMEOUT(firstOutput.contains(line), 10000);
+    QCOMPARE(first.state(), QProcess::Running);
+}
+
+void TestStartup::proxyChoice_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QByteArray>("systemProxy"); // http_proxy; null: unset
+    QTest::addColumn<QString>("expected");       // "host:port"; empty: toolkit left alone
+
+    const QByteArray unset;
+    QTest::newRow("nothing set") << QString() << QString() << QString() << unset << "";
+    QTest::newRow("mode not a number") << "x"
+                                       << "p.local"
+                                       << "80" << unset << "";
+    QTest::newRow("system, none there") << "1" << QString() << QString() << unset << "";
+    QTest::newRow("system") << "1" << QString() << QString()
+                            << QByteArray("http://me:pw@proxy.local:3128/") << "proxy.local:3128";
+    QTest::newRow("manual") << "2"
+                            << "10.0.0.5"
+                            << "8080" << unset << "10.0.0.5:8080";
+    QTest::newRow("manual, port not a number") << "2"
+                                               << "p.local"
+                                               << "x" << unset << "p.local:0";
+    QTest::newRow("manual, port cut to 16 bits") << "2"
+                                                 << "p.local"
+                                                 << "65537" << unset << "p.local:1";
+    QTest::newRow("manual, no host") << "2" << QString() << "8080" << unset << "";
+    QTest::newRow("another mode") << "3"
+                                  << "p.local"
+                                  << "80" << unset << "";
+}
+
+void TestStartup::proxyChoice() {
+    QFETCH(QString, mode);
+    QFETCH(QString, host);
+    QFETCH(QString, port);
+    QFETCH(QByteArray, systemProxy);
+    QFETCH(QString, expected);
+    EnvironmentValue lower("http_proxy", systemProxy);
+    EnvironmentValue upper("HTTP_PROXY", QByteArray());
+    SettingsStore settings;
+    const std::pair<const char*, QString> values[] = {{SettingsKeys::UseProxy, mode},
+                                                      {SettingsKeys::HttpProxy, host},
+                                                      {SettingsKeys::HttpPort, port}};
+    for (const auto& value : values) {
+        if (value.second.isNull())
+            settings.remove(value.first);
+        else
+            settings.setValue(value.first, value.second);
+    }
+
+    QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+    startup::applyProxy(settings);
+    const QNetworkProxy proxy = QNetworkProxy::applicationProxy();
+    if (expected.isEmpty()) {
+        QCOMPARE(proxy.type(), QNetworkProxy::NoProxy); // left as it was
+        return;
+    }
+    QCOMPARE(proxy.type(), QNetworkProxy::HttpProxy);
+    QCOMPARE(QStringLiteral("%1:%2").arg(proxy.hostName()).arg(proxy.port()), expected);
+}
+
+void TestStartup::translation_data() {
+    QTest::addColumn<QString>("language"); // null: the setting is missing
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("text"); // of "Cập nhật đã bị hủy hoặc bị lỗi khi tải về"
+    const QString vietnamese = QStringLiteral("Cập nhật đã bị hủy hoặc bị lỗi khi tải về");
+    QTest::newRow("missing: Vietnamese") << QString() << true << "brisko_vi.qm" << vietnamese;
+    QTest::newRow("empty: Vietnamese") << "" << true << "brisko_vi.qm" << vietnamese;
+    QTest::newRow("English") << "brisko_en.qm" << true << "brisko_en.qm"
+                             << "The update was cancelled or failed to download";
+    QTest::newRow("Japanese")
+        << "brisko_ja.qm" << true << "brisko_ja.qm"
+        << "アップデートはキャンセルされたか、ダウンロード中にエラーが発生しました";
+    QTest::newRow("no such file: untranslated")
+        << "brisko_xx.qm" << false << "brisko_xx.qm" << vietnamese;
+}
+
+void TestStartup::translation() {
+    QFETCH(QString, language);
+    QFETCH(bool, loaded);
+    QFETCH(QString, stored);
+    QFETCH(QString, text);
+    // The translations are built into lang/ of the program folder.
+    platform::setProgramFilePathOverride(QStringLiteral(BRISKOTOOL_PATH));
+    SettingsStore settings;
+    if (language.isNull())
+        settings.remove(SettingsKeys::Language);
+    else
+        settings.setValue(SettingsKeys::Language, language);
+
+    QTranslator translator;
+    QCOMPARE(startup::loadTranslation(translator, settings), loaded);
+    QCOMPARE(settings.text(SettingsKeys::Language), stored);
+    QCOMPARE(
+        QCoreApplication::translate("UpdateHelper", "Cập nhật đã bị hủy hoặc bị lỗi khi tải về"),
+        text);
+    QCoreApplication::removeTranslator(&translator);
+    platform::setProgramFilePathOverride(QString());
+}
+
+void TestStartup::everyTextIsTranslated_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("English") << "brisko_en.ts";
+    QTest::newRow("Japanese") << "brisko_ja.ts";
+}
+
+void TestStartup::everyTextIsTranslated() {
+    QFETCH(QString, file);
+    QFile ts(QStringLiteral(BRISKO_SOURCE_DIR "/lang/") + file);
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    QXmlStreamReader xml(&ts);
+    QString source;
+    int messages = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QStringLiteral("type")).toString();
+            const QString translation = xml.readElementText();
+            if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
+                continue;
+            ++messages;
+            QVERIFY2(type.isEmpty() && !translation.isEmpty(),
+                     qUtf8Printable(QStringLiteral("not translated: ") + source));
+            // Every placeholder of the source survives the translation.
+            auto found = placeholder.globalMatch(source);
+            while (found.hasNext()) {
+                const QString mark = found.next().captured();
+                QVERIFY2(translation.contains(mark),
+                         qUtf8Printable(source + QStringLiteral(" loses ") + mark));
+            }
+        }
+    }
+    QVERIFY2(!xml.hasError(), qUtf8Printable(xml.errorString()));
+    QVERIFY(messages > 0);
+}
+
+void TestStartup::messagesBeforeLoginAreKept() {
+    MainForm window;
+    QSignalSpy toFront(&window, &MainForm::needtoShow);
+    window.handleMessage(QStringLiteral("-d|L1|L2"));
+    window.handleMessage(QStringLiteral("   ")); // nothing
+    window.handleMessage(QStringLiteral("  -d|L3\n"));
+    window.handleMessage(QStringLiteral("/a/b.txt"));
+    window.handleMessage(QStringLiteral("-d")); // no "|": a path
+    window.handleMessage(QStringLiteral("/c|/d"));
+    QCOMPARE(window.keptLinks(), QStringLiteral("L1|L2|L3"));
+    QCOMPARE(window.keptPaths(), QStringLiteral("/a/b.txt|-d|/c|/d"));
+    // The login dialog isn't shown, so nothing comes forward.
+    QCOMPARE(toFront.count(), 0);
+}
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
