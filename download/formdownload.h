@@ -110,6 +110,7 @@ private:
     QList<int> selectedRows(const QAbstractItemView* table) const;
     bool confirmDelete();
     void removeFinishedRows(QList<int> rows, bool discardJobs);
+    void selectQueueRow(int row);
     void openLocal(const QString& path);
     void runProperties(const QList<DownloadFile*>& jobs);
     void sendClick(const QString& action, const QString& label);

@@ -18,4 +18,8 @@ constexpr const char* UploadFailTry = "Upload_fail_try";
 constexpr const char* UseUploadLimit = "use_upload_limit";
 constexpr const char* UploadLimit = "Upload_limit"; // kilobytes per second
 
+constexpr const char* DownloadThreads = "Download_threads";
+constexpr const char* AutoDownload = "Auto_download";
+constexpr const char* DownloadDir = "Download_Dir";
+
 } // namespace SettingsKeys
