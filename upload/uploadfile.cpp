@@ -84,8 +84,14 @@ UploadFile::StartStep UploadFile::tryStart(bool lastRound) {
     bool gotLocation = false;
     if (askForSession(false, lastRound, gotLocation) == StartStep::Expired)
         return StartStep::Expired;
-    if (gotLocation)
+    if (gotLocation) {
+        // A start that follows the previous run's release at once may find its thread
+        // still finishing; it has nothing left to do but end.
+        if (QThread::isRunning() && runEnded)
+            wait();
+        runEnded = false;
         QThread::start(QThread::InheritPriority);
+    }
     else
         emit taskUploadDone(); // the refusal has been reported
     return StartStep::Done;

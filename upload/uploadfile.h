@@ -212,6 +212,7 @@ private:
     QElapsedTimer progressTimer;   // coalesces progress signals
 
     std::atomic<bool> stopRequested{false};
+    std::atomic<bool> runEnded{false}; // the run has released its place; the thread is ending
     QWaitCondition stopWait;
     QMutex stopMutex;
 };

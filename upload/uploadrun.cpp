@@ -81,6 +81,7 @@ void UploadFile::run() {
     }
     if (run.handle)
         curl_easy_cleanup(run.handle);
+    runEnded = true;
     emit taskUploadDone();
 }
 

@@ -21,7 +21,11 @@ void usage(std::ostream& out) {
            "  --listen  address to listen on (default 127.0.0.1:8443; port 0 picks a free one)\n"
            "  --data    folder that keeps the accounts across runs (default: memory only)\n"
            "  --ca-out  where to write the CA certificate clients must trust\n"
-           "            (default: ca.crt in this program's folder)\n";
+           "            (default: ca.crt in this program's folder)\n"
+           "  --upload-cap BYTES   bytes per second one connection may send into an upload\n"
+           "                       location (default: no cap)\n"
+           "  --upload-link-on-final  the file's link only answers the empty final request,\n"
+           "                       not the chunk that completes the file\n";
 }
 
 std::string programFolder() {
@@ -59,6 +63,12 @@ void printHowToReach(std::uint16_t port, std::uint16_t analyticsPort, const std:
               << "Stop with Ctrl+C." << std::endl;
 }
 
+bool parseCount(const std::string& text, std::uint64_t& count) {
+    char* end = nullptr;
+    count = std::strtoull(text.c_str(), &end, 10);
+    return !text.empty() && *end == '\0' && text[0] != '-';
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -67,6 +77,8 @@ int main(int argc, char** argv) {
     options.appKey = brisko::application_key();
     options.requestLogLimit = kKeptRequests;
     std::string caPath = programFolder() + "/ca.crt";
+    std::uint64_t uploadCap = 0;
+    bool linkOnFinal = false;
 
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -80,6 +92,10 @@ int main(int argc, char** argv) {
             options.dataFolder = argv[++i];
         } else if (arg == "--ca-out" && hasValue) {
             caPath = argv[++i];
+        } else if (arg == "--upload-cap" && hasValue && parseCount(argv[i + 1], uploadCap)) {
+            ++i;
+        } else if (arg == "--upload-link-on-final") {
+            linkOnFinal = true;
         } else {
             std::cerr << "brisko-devservice: bad argument: " << arg << "\n";
             usage(std::cerr);
@@ -95,6 +111,9 @@ int main(int argc, char** argv) {
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
     devservice::Service service(options);
+    service.uploadStore().setBandwidthCap(uploadCap);
+    if (linkOnFinal)
+        service.uploadStore().setLinkReply(devservice::UploadStore::LinkReply::FinalRequest);
     std::string error;
     if (!service.start(&error) || !service.writeCaFile(caPath, &error)) {
         std::cerr << "brisko-devservice: " << error << "\n";
