@@ -23,6 +23,10 @@ LoginForm::LoginForm(QWidget* parent)
       loginButton(new QPushButton(tr("Đăng nhập"), this)),
       quitButton(new QPushButton(tr("Thoát"), this)), status(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Brisko Tool"));
+    email->setObjectName(QStringLiteral("txt_email"));
+    password->setObjectName(QStringLiteral("txt_password"));
+    loginButton->setObjectName(QStringLiteral("btn_login"));
+    quitButton->setObjectName(QStringLiteral("btn_quit"));
     password->setEchoMode(QLineEdit::Password);
     auto* fields = new QFormLayout;
     fields->addRow(tr("Email hoặc số điện thoại"), email);

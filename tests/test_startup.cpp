@@ -2,15 +2,20 @@
 // the proxy and translation set-up, and what the main window keeps before the login.
 #include "core/ruridudi.h"
 #include "core/startup.h"
+#include "mainwindow/loginform.h"
 #include "mainwindow/mainform.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "platform/userfolders.h"
 #include "tests/support/devservicefixture.h"
+#include "tools/devservice/demoaccount.h"
 
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLockFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -56,6 +61,7 @@ private slots:
     void everyTextIsTranslated_data();
     void everyTextIsTranslated();
     void messagesBeforeLoginAreKept();
+    void loginHandsTheKeptLinksOver();
 
 private:
     DevServiceFixture fixture;
@@ -314,6 +320,36 @@ void TestStartup::messagesBeforeLoginAreKept() {
     QCOMPARE(window.keptPaths(), QStringLiteral("/a/b.txt|-d|/c|/d"));
     // The login dialog isn't shown, so nothing comes forward.
     QCOMPARE(toFront.count(), 0);
+}
+
+void TestStartup::loginHandsTheKeptLinksOver() {
+    MainForm window;
+    window.handleMessage(QStringLiteral("-d|L1|L2"));
+    auto* login = window.findChild<LoginForm*>();
+    QVERIFY(login);
+    login->show(); // not exec(): no test waits in a modal loop
+    auto* button = login->findChild<QPushButton*>(QStringLiteral("btn_login"));
+    QVERIFY(button);
+    // The form opens once the update check (nothing newer) has called back.
+    QTRY_VERIFY_WITH_TIMEOUT(button->isEnabled(), 20000);
+    login->findChild<QLineEdit*>(QStringLiteral("txt_email"))
+        ->setText(QString::fromLatin1(devservice::demo::kEmail));
+    login->findChild<QLineEdit*>(QStringLiteral("txt_password"))
+        ->setText(QString::fromLatin1(devservice::demo::kPassword));
+    QSignalSpy finished(login, &LoginForm::loginFinish);
+    button->click();
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(currentUser);
+    QCOMPARE(currentUser->getEmail(), QString::fromLatin1(devservice::demo::kEmail));
+    QVERIFY(!currentUser->getSessionId().isEmpty());
+    QVERIFY(window.isVisible());
+    QVERIFY(window.keptLinks().isEmpty());
+    auto* list = window.findChild<QListWidget*>();
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(1)->text(), QStringLiteral("Tải về: L2"));
+    // After the login a message goes straight through.
+    window.handleMessage(QStringLiteral("/a/b.txt"));
+    QCOMPARE(list->item(2)->text(), QStringLiteral("Tải lên: /a/b.txt"));
 }
 
 QTEST_MAIN(TestStartup)
