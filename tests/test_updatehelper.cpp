@@ -72,6 +72,7 @@ private slots:
     void decisions_data();
     void decisions();
     void abortThenRetryRestartsTheSameDownload();
+    void installThatCannotStartLetsTheProgramGoOn();
     void lastOutcomeAtStart_data();
     void lastOutcomeAtStart();
     void installScript_data();
@@ -358,6 +359,25 @@ void TestUpdateHelper::abortThenRetryRestartsTheSameDownload() {
     expectedEvents.sort();
     QTRY_COMPARE(events(), expectedEvents);
     QVERIFY(!QFile::exists(platform::privateTempFolder() + QStringLiteral("/BriskoSetup.bin")));
+}
+
+void TestUpdateHelper::installThatCannotStartLetsTheProgramGoOn() {
+    actions->setStartResult(false);
+    answer({QMessageBox::Yes});
+    TestableUpdateHelper helper(parent.get());
+    giveCallback(helper, false);
+    QVERIFY(QMetaObject::invokeMethod(&helper, "do_update", Qt::DirectConnection,
+                                      Q_ARG(QString, "5.4"), Q_ARG(QString, expand("URL")),
+                                      Q_ARG(bool, false)));
+    QTRY_VERIFY_WITH_TIMEOUT(callbacks > 0 || helper.quitStatus >= 0, 30000);
+    // No quitting for an update that nothing will install; the next start offers a retry.
+    QCOMPARE(helper.quitStatus, -1);
+    QCOMPARE(callbacks, 1);
+    QCOMPARE(SettingsStore().text(SettingsKeys::UpdateStatus), QStringLiteral("error"));
+    QTRY_COMPARE(events(), (QStringList{"ask/yes", "download/ok"}));
+    const QString temp = platform::privateTempFolder();
+    QVERIFY(!QFile::exists(temp + QStringLiteral("/BriskoSetup.bin")));
+    QVERIFY(!QFile::exists(temp + QStringLiteral("/BriskoSetup.sh")));
 }
 
 void TestUpdateHelper::lastOutcomeAtStart_data() {
