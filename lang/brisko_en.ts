@@ -17,6 +17,57 @@
     </message>
 </context>
 <context>
+    <name>DialogDownload</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Chọn đường dẫn</source>
+        <translation>Choose a folder</translation>
+    </message>
+    <message>
+        <source>Lưu đến</source>
+        <translation>Save to</translation>
+    </message>
+    <message>
+        <source>Đường dẫn</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Tải xuống</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>Loading....</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Sử dụng làm thư mục tải xuống mặc định</source>
+        <translation>Use as the default download folder</translation>
+    </message>
+    <message>
+        <source>Xem Online</source>
+        <translation>View online</translation>
+    </message>
+    <message>
+        <source>Download zip file</source>
+        <translation>Download zip file</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tải xuống&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color="white"&gt;&lt;h2&gt;&lt;b&gt;Download&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DialogLoading</name>
     <message>
         <source>Dialog</source>
@@ -51,11 +102,66 @@
     </message>
     <message>
         <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Thông báo&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
-        <translation>&lt;font color="white"&gt;&lt;h2&gt;&lt;b&gt;Notice&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Notice&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Thu nhỏ</source>
         <translation>Hide details</translation>
+    </message>
+</context>
+<context>
+    <name>FormDownload</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Tập tin đã tải</source>
+        <translation>Downloaded files</translation>
+    </message>
+    <message>
+        <source>Tên file</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Dung lượng</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Link file</source>
+        <translation>File link</translation>
+    </message>
+    <message>
+        <source>Thuộc thư mục</source>
+        <translation>In folder</translation>
+    </message>
+    <message>
+        <source>Tiến trình tải xuống</source>
+        <translation>Download progress</translation>
+    </message>
+    <message>
+        <source>Tạm dừng tất cả</source>
+        <translation>Pause all</translation>
+    </message>
+    <message>
+        <source>Bắt đầu tất cả</source>
+        <translation>Start all</translation>
+    </message>
+    <message>
+        <source>Xóa </source>
+        <translation>Delete </translation>
+    </message>
+    <message>
+        <source>Tạm ngưng</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Bắt đầu</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Tạo mới</source>
+        <translation>New</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,57 @@
     </message>
 </context>
 <context>
+    <name>DialogDownload</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Chọn đường dẫn</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Lưu đến</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Đường dẫn</source>
+        <translation>パス</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Tải xuống</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>読み込み中....</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Sử dụng làm thư mục tải xuống mặc định</source>
+        <translation>既定のダウンロードフォルダーにする</translation>
+    </message>
+    <message>
+        <source>Xem Online</source>
+        <translation>オンラインで見る</translation>
+    </message>
+    <message>
+        <source>Download zip file</source>
+        <translation>zip ファイルでダウンロード</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tải xuống&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color="white"&gt;&lt;h2&gt;&lt;b&gt;ダウンロード&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DialogLoading</name>
     <message>
         <source>Dialog</source>
@@ -51,11 +102,66 @@
     </message>
     <message>
         <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Thông báo&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
-        <translation>&lt;font color="white"&gt;&lt;h2&gt;&lt;b&gt;お知らせ&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;お知らせ&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Thu nhỏ</source>
         <translation>詳細を隠す</translation>
+    </message>
+</context>
+<context>
+    <name>FormDownload</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Tập tin đã tải</source>
+        <translation>ダウンロード済みのファイル</translation>
+    </message>
+    <message>
+        <source>Tên file</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Dung lượng</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Link file</source>
+        <translation>ファイルのリンク</translation>
+    </message>
+    <message>
+        <source>Thuộc thư mục</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Tiến trình tải xuống</source>
+        <translation>ダウンロードの進行状況</translation>
+    </message>
+    <message>
+        <source>Tạm dừng tất cả</source>
+        <translation>すべて一時停止</translation>
+    </message>
+    <message>
+        <source>Bắt đầu tất cả</source>
+        <translation>すべて開始</translation>
+    </message>
+    <message>
+        <source>Xóa </source>
+        <translation>削除 </translation>
+    </message>
+    <message>
+        <source>Tạm ngưng</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Bắt đầu</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Tạo mới</source>
+        <translation>新規</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,57 @@
     </message>
 </context>
 <context>
+    <name>DialogDownload</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Chọn đường dẫn</source>
+        <translation>Chọn đường dẫn</translation>
+    </message>
+    <message>
+        <source>Lưu đến</source>
+        <translation>Lưu đến</translation>
+    </message>
+    <message>
+        <source>Đường dẫn</source>
+        <translation>Đường dẫn</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Tải xuống</source>
+        <translation>Tải xuống</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>Loading....</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Sử dụng làm thư mục tải xuống mặc định</source>
+        <translation>Sử dụng làm thư mục tải xuống mặc định</translation>
+    </message>
+    <message>
+        <source>Xem Online</source>
+        <translation>Xem Online</translation>
+    </message>
+    <message>
+        <source>Download zip file</source>
+        <translation>Download zip file</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tải xuống&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color="white"&gt;&lt;h2&gt;&lt;b&gt;Tải xuống&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DialogLoading</name>
     <message>
         <source>Dialog</source>
@@ -51,11 +102,66 @@
     </message>
     <message>
         <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Thông báo&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
-        <translation>&lt;font color="white"&gt;&lt;h2&gt;&lt;b&gt;Thông báo&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Thông báo&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
     </message>
     <message>
         <source>Thu nhỏ</source>
         <translation>Thu nhỏ</translation>
+    </message>
+</context>
+<context>
+    <name>FormDownload</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Tập tin đã tải</source>
+        <translation>Tập tin đã tải</translation>
+    </message>
+    <message>
+        <source>Tên file</source>
+        <translation>Tên file</translation>
+    </message>
+    <message>
+        <source>Dung lượng</source>
+        <translation>Dung lượng</translation>
+    </message>
+    <message>
+        <source>Link file</source>
+        <translation>Link file</translation>
+    </message>
+    <message>
+        <source>Thuộc thư mục</source>
+        <translation>Thuộc thư mục</translation>
+    </message>
+    <message>
+        <source>Tiến trình tải xuống</source>
+        <translation>Tiến trình tải xuống</translation>
+    </message>
+    <message>
+        <source>Tạm dừng tất cả</source>
+        <translation>Tạm dừng tất cả</translation>
+    </message>
+    <message>
+        <source>Bắt đầu tất cả</source>
+        <translation>Bắt đầu tất cả</translation>
+    </message>
+    <message>
+        <source>Xóa </source>
+        <translation>Xóa </translation>
+    </message>
+    <message>
+        <source>Tạm ngưng</source>
+        <translation>Tạm ngưng</translation>
+    </message>
+    <message>
+        <source>Bắt đầu</source>
+        <translation>Bắt đầu</translation>
+    </message>
+    <message>
+        <source>Tạo mới</source>
+        <translation>Tạo mới</translation>
     </message>
 </context>
 <context>
