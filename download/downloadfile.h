@@ -31,10 +31,10 @@ public:
 
     // State codes.
     enum State {
-        StateRunning = 0,  // starting or transferring
-        StateWaiting = 1,  // queued, or waiting before the transfer
+        StateRunning = 0, // starting or transferring
+        StateWaiting = 1, // queued, or waiting before the transfer
         StateStopped = 2,
-        StateIdle = 3,     // idle, or completed (then isFinished())
+        StateIdle = 3, // idle, or completed (then isFinished())
         StateFailed = 4,
         StatePassword = 7, // the file needs a password, or the one given is wrong
     };
@@ -167,7 +167,6 @@ private:
     QString reLoginEmail;
     QString reLoginPassword;
     int accountLevel = 0;
-
 };
 
 Q_DECLARE_METATYPE(DownloadFile*)

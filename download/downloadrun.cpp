@@ -155,7 +155,8 @@ void DownloadFile::accountWait() {
     if (level > 2)
         return;
     // Ordinary accounts wait before every transfer; the wait is not cut short by a stop.
-    const auto step = TimeSource::current().duration(TimeSource::Wait::AccountWait, kAccountWaitStep);
+    const auto step =
+        TimeSource::current().duration(TimeSource::Wait::AccountWait, kAccountWaitStep);
     setStateAndText(StateWaiting, tr("Chờ... "));
     QThread::msleep(static_cast<unsigned long>(step.count()));
     QThread::msleep(static_cast<unsigned long>(step.count()));
@@ -179,8 +180,8 @@ void DownloadFile::configure(RunContext& run) {
     if (limit >= 1.0) {
         const auto bytesPerSecond = static_cast<curl_off_t>(limit);
         curl_easy_setopt(handle, CURLOPT_MAX_RECV_SPEED_LARGE, bytesPerSecond);
-        buffer = static_cast<long>(std::clamp<curl_off_t>(bytesPerSecond, kSmallestReceiveBuffer,
-                                                          kReceiveBuffer));
+        buffer = static_cast<long>(
+            std::clamp<curl_off_t>(bytesPerSecond, kSmallestReceiveBuffer, kReceiveBuffer));
     }
     curl_easy_setopt(handle, CURLOPT_BUFFERSIZE, buffer);
     curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
@@ -411,8 +412,8 @@ int DownloadFile::onProgress(double dltotal, double dlnow) {
     return 0;
 }
 
-int DownloadFile::progressCallback(void* clientp, curl_off_t dltotal, curl_off_t dlnow,
-                                   curl_off_t, curl_off_t) {
+int DownloadFile::progressCallback(void* clientp, curl_off_t dltotal, curl_off_t dlnow, curl_off_t,
+                                   curl_off_t) {
     return static_cast<DownloadFile*>(clientp)->onProgress(double(dltotal), double(dlnow));
 }
 

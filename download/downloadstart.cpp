@@ -19,6 +19,7 @@ namespace {
 // The largest file a FAT volume takes, as the program has always counted it.
 constexpr qint64 kFatLimit = 4294966272LL;
 constexpr int kCodePassword = 123;
+constexpr int kCodeServiceOk = 200;
 
 } // namespace
 
@@ -32,8 +33,8 @@ bool DownloadFile::passesVolumeChecks() {
     DownloadEnvironment& environment = DownloadEnvironment::current();
     const QString folder = folderOfPath();
     const qint64 total = getSize();
-    const QString fileSystem = QString::fromStdString(
-        environment.fileSystemName(QFile::encodeName(folder).toStdString()));
+    const QString fileSystem =
+        QString::fromStdString(environment.fileSystemName(QFile::encodeName(folder).toStdString()));
     if (fileSystem.startsWith(QLatin1String("FAT")) && total > kFatLimit) {
         setStateAndText(StateFailed, tr("Phân vùng FAT32 không thể chứa tập tin lớn hơn 4GB. Vui "
                                         "lòng chọn đường dẫn khác để tải."));
@@ -115,6 +116,9 @@ bool DownloadFile::genLinkDownload(bool start) {
             break;
         ActionThread::reLogin(email, accountPassword);
     }
+    // The service's own success code without a location is no location either.
+    if (code == kCodeServiceOk)
+        code = brisko::kCodeSuccess;
     if (code != brisko::kCodeSuccess)
         return linkRefused(code, message);
     return startThreadOn(QString::fromLatin1(location.c_str()), start);

@@ -125,7 +125,8 @@ QVariant TableDownloadModel::headerData(int section, Qt::Orientation orientation
     if (role != Qt::DisplayRole)
         return QVariant();
     if (orientation == Qt::Horizontal)
-        return section >= 0 && section < headerLabels.size() ? headerLabels.at(section) : QVariant();
+        return section >= 0 && section < headerLabels.size() ? headerLabels.at(section)
+                                                             : QVariant();
     return QStringLiteral("Row %1").arg(section);
 }
 

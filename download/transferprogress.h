@@ -27,9 +27,9 @@ public:
     // The run has moved `bytes` bytes (counted from the start offset).
     void update(qint64 bytes);
 
-    double speed() const;    // bytes per second over the window; 0 when inactive
-    double progress() const; // fraction of the total, not clamped; 0 without a total
-    int remainingSeconds() const; // -1 without an estimate
+    double speed() const;          // bytes per second over the window; 0 when inactive
+    double progress() const;       // fraction of the total, not clamped; 0 without a total
+    int remainingSeconds() const;  // -1 without an estimate
     QString remainingText() const; // "hh:mm:ss s", empty without an estimate
 
     // Owners refresh their display only when secondsSinceMark() is not 0.

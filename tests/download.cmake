@@ -3,3 +3,11 @@ brisko_add_test(test_transferprogress SOURCES test_transferprogress.cpp LIBS dow
 brisko_add_test(test_tabledownloadmodel
     SOURCES test_tabledownloadmodel.cpp fakedownloadenvironment.cpp fakedownloadenvironment.h
     LIBS download)
+brisko_add_test(test_downloadfile
+    SOURCES test_downloadfile.cpp downloadjobfixture.cpp downloadjobfixture.h
+        fakedownloadenvironment.cpp fakedownloadenvironment.h
+    LIBS testsupport download core)
+brisko_add_test(test_downloadstart
+    SOURCES test_downloadstart.cpp downloadjobfixture.cpp downloadjobfixture.h
+        fakedownloadenvironment.cpp fakedownloadenvironment.h
+    LIBS testsupport download core)

@@ -5,9 +5,9 @@
 #include "download/downloadenvironment.h"
 
 #include <QList>
-#include <map>
 #include <QMutex>
 #include <QPair>
+#include <map>
 
 // A volume of the test's choosing: its file-system name, free space (or a failing
 // query), and optionally no libcurl handles at all.

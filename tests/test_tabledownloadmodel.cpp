@@ -28,8 +28,8 @@ public:
 
     explicit FakeJob(int number)
         : DownloadFile(QStringLiteral("job%1.bin").arg(number),
-                       QStringLiteral("/tmp/fake/job%1.bin").arg(number), "code", "", "1",
-                       "false", "https://www.localhost/file/code", "", kSize) {
+                       QStringLiteral("/tmp/fake/job%1.bin").arg(number), "code", "", "1", "false",
+                       "https://www.localhost/file/code", "", kSize) {
         setSession(QStringLiteral("https://127.0.0.1:1/dl/fake"));
     }
     ~FakeJob() override {
@@ -150,8 +150,8 @@ void TestTableDownloadModel::init() {
     environment->fileSystems[kFatFolder] = "FAT32";
     environment->spaceAnswers = false;
     model = new TableDownloadModel;
-    model->setHeaderLabels({"Tên", "Dung lượng", "Trạng thái", "%", "Tốc độ", "Còn lại",
-                            "Đường dẫn", ""});
+    model->setHeaderLabels(
+        {"Tên", "Dung lượng", "Trạng thái", "%", "Tốc độ", "Còn lại", "Đường dẫn", ""});
     completed.clear();
     connect(model, &TableDownloadModel::downloadComplete, this,
             [this](DownloadFile* job) { completed.append(job); });
@@ -204,7 +204,7 @@ void TestTableDownloadModel::startsInTableOrderUpToTheMaximum() {
 }
 
 void TestTableDownloadModel::queuingOrder_data() {
-    QTest::addColumn<QList<int>>("queued"); // rows, in the order they are queued
+    QTest::addColumn<QList<int>>("queued");  // rows, in the order they are queued
     QTest::addColumn<QList<int>>("pending"); // rows, in the order they will start
     QTest::newRow("row 4, then row 2") << QList<int>{4, 2} << QList<int>{2, 4};
     QTest::newRow("backwards") << QList<int>{5, 4, 3, 2} << QList<int>{2, 3, 4, 5};
@@ -477,27 +477,25 @@ void TestTableDownloadModel::roles_data() {
                                   << QVariant("job0.bin");
     QTest::newRow("size") << 0 << 1 << display << 3 << 0LL << QVariant("4.66 GB");
     QTest::newRow("status") << 0 << 2 << display << 3 << 0LL << QVariant("Trạng thái");
-    QTest::newRow("status tooltip") << 0 << 2 << int(Qt::ToolTipRole) << 3 << 0LL
-                                    << QVariant("Trạng thái");
+    QTest::newRow("status tooltip")
+        << 0 << 2 << int(Qt::ToolTipRole) << 3 << 0LL << QVariant("Trạng thái");
     QTest::newRow("one byte in a million, rounded up")
         << 0 << 3 << display << 0 << 1LL << QVariant("0.01 %");
     QTest::newRow("half") << 0 << 3 << display << 0 << 500000LL << QVariant("50 %");
     QTest::newRow("complete") << 0 << 3 << display << 0 << 1000000LL << QVariant("100 %");
-    QTest::newRow("never above 100") << 0 << 3 << display << 0 << 1500000LL
-                                     << QVariant("100 %");
+    QTest::newRow("never above 100") << 0 << 3 << display << 0 << 1500000LL << QVariant("100 %");
     QTest::newRow("speed") << 0 << 4 << display << 0 << 2048LL << QVariant("2 KB/s");
     QTest::newRow("time left") << 0 << 5 << display << 0 << 2048LL << QVariant("00:08:07 s");
     QTest::newRow("path") << 0 << 6 << display << 3 << 0LL << QVariant(path);
-    QTest::newRow("path tooltip") << 0 << 6 << int(Qt::ToolTipRole) << 3 << 0LL
-                                  << QVariant(path);
+    QTest::newRow("path tooltip") << 0 << 6 << int(Qt::ToolTipRole) << 3 << 0LL << QVariant(path);
     QTest::newRow("location") << 0 << 7 << display << 3 << 0LL
                               << QVariant("https://127.0.0.1:1/dl/fake");
-    QTest::newRow("no tooltip for the size") << 0 << 1 << int(Qt::ToolTipRole) << 3 << 0LL
-                                             << QVariant();
+    QTest::newRow("no tooltip for the size")
+        << 0 << 1 << int(Qt::ToolTipRole) << 3 << 0LL << QVariant();
     QTest::newRow("even rows keep the view's background")
         << 0 << 0 << int(Qt::BackgroundRole) << 3 << 0LL << QVariant();
-    QTest::newRow("odd rows are grey") << 1 << 0 << int(Qt::BackgroundRole) << 3 << 0LL
-                                       << QVariant(QColor(237, 237, 237));
+    QTest::newRow("odd rows are grey")
+        << 1 << 0 << int(Qt::BackgroundRole) << 3 << 0LL << QVariant(QColor(237, 237, 237));
     QTest::newRow("other roles") << 0 << 0 << int(Qt::EditRole) << 3 << 0LL << QVariant();
     QTest::newRow("beyond the columns") << 0 << 8 << display << 3 << 0LL << QVariant();
     QTest::newRow("beyond the rows") << 2 << 0 << display << 3 << 0LL << QVariant();

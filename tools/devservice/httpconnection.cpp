@@ -317,14 +317,16 @@ bool HttpConnection::answer(const Request& request, Response response) {
     }
     const bool streamed = static_cast<bool>(response.producer);
     const std::uint64_t length = streamed ? response.streamLength : response.body.size();
-    const bool close = response.closeConnection || response.cutAfter || clientWantsClose(request);
+    const bool close = response.closeConnection || response.cutAfter || response.closeDelimited ||
+                       clientWantsClose(request);
 
     std::string head = "HTTP/1.1 " + std::to_string(response.status) + ' ' +
                        (response.reason.empty() ? reasonPhrase(response.status) : response.reason) +
                        "\r\n";
     for (const auto& [name, value] : response.headers)
         head += name + ": " + value + "\r\n";
-    head += "Content-Length: " + std::to_string(length) + "\r\n";
+    if (!response.closeDelimited)
+        head += "Content-Length: " + std::to_string(length) + "\r\n";
     if (close)
         head += "Connection: close\r\n";
     head += "\r\n";

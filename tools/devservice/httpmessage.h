@@ -51,6 +51,9 @@ struct Response {
     bool dropConnection = false;
     std::optional<std::uint64_t> cutAfter;
     bool closeConnection = false; // answer with "Connection: close" and close
+    // No Content-Length: the body ends where the connection closes, as an HTTP/1.0 server
+    // answers; a body shorter than the file then still ends cleanly.
+    bool closeDelimited = false;
 
     void setHeader(const std::string& name, const std::string& value);
 };

@@ -93,6 +93,7 @@ Response serveDownload(Service& service, const Request& request) {
     const auto source = service.downloads().use(request.path().substr(sizeof kDownloadPrefix - 1));
     if (!source)
         return forbidden();
+    const auto fault = service.locationFaults().take();
     std::optional<ZipStream> zip;
     if (source->zip)
         zip = ZipStream::make(source->items);
@@ -103,11 +104,12 @@ Response serveDownload(Service& service, const Request& request) {
     response.setHeader("Content-Disposition", contentDisposition(source->fileName));
     response.setHeader("Accept-Ranges", "bytes");
     ByteRange range{0, length - 1};
-    switch (readRange(request.header("Range"), length, range)) {
+    const bool rangeIgnored = fault && fault->kind == LocationFault::Kind::IgnoreRange;
+    switch (readRange(rangeIgnored ? std::nullopt : request.header("Range"), length, range)) {
     case RangeKind::Unsatisfiable:
         response.status = 416;
         response.setHeader("Content-Range", "bytes */" + std::to_string(length));
-        return response;
+        return fault ? LocationFaults::apply(*fault, std::move(response), {}) : response;
     case RangeKind::Part:
         response.status = 206;
         response.setHeader("Content-Range", "bytes " + std::to_string(range.first) + "-" +
@@ -125,7 +127,12 @@ Response serveDownload(Service& service, const Request& request) {
         };
     else
         response.producer = fileProducer(source->items.front(), range.first, count);
-    return response;
+    const LocationFaults::Pause pause = [&service](std::chrono::milliseconds duration) {
+        return service.pause(duration);
+    };
+    response.producer = LocationFaults::throttle(std::move(response.producer),
+                                                 service.locationFaults().bandwidth(), pause);
+    return fault ? LocationFaults::apply(*fault, std::move(response), pause) : response;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "tools/devservice/faultscript.h"
 #include "tools/devservice/filestore.h"
 #include "tools/devservice/httpserver.h"
+#include "tools/devservice/locationfaults.h"
 #include "tools/devservice/requestlog.h"
 #include "tools/devservice/sessiontable.h"
 #include "tools/devservice/testca.h"
@@ -61,6 +62,8 @@ public:
     FileStore& files() { return files_; }
     // Where download locations lead; setLifetime() and setMaxUses() script their expiry.
     DownloadLocations& downloads() { return downloads_; }
+    // Misbehaviour of the download locations, whatever their token, and a bandwidth cap.
+    LocationFaults& locationFaults() { return locationFaults_; }
     UploadSlots& uploads() { return uploads_; }
     // What the upload locations received, and how they behave (uploadendpoints.h).
     UploadStore& uploadStore() { return uploadStore_; }
@@ -128,6 +131,7 @@ private:
 
     FileStore files_;
     DownloadLocations downloads_;
+    LocationFaults locationFaults_;
     UploadSlots uploads_;
     UploadStore uploadStore_;
 

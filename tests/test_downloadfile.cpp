@@ -1,0 +1,414 @@
+// Download jobs fetching real HTTPS locations from the stand-in, checked byte for byte:
+// fresh and resumed downloads, expired locations, failing and misbehaving servers,
+// stops at every stage, and completion that is proven by the length.
+#include "core/ruridudi.h"
+#include "platform/settingskeys.h"
+#include "platform/settingsstore.h"
+#include "tests/downloadjobfixture.h"
+#include "tools/devservice/locationfaults.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtTest>
+
+using devservice::Fault;
+using devservice::LocationFault;
+
+Q_DECLARE_METATYPE(LocationFault)
+
+namespace {
+
+using F = DownloadFile::DownloadFileFlags;
+const QString kPartial = "Partial file downloaded";
+const QString kUnavailable = "Service is not available";
+const QString kStopped = "Dừng";
+
+QList<qint64> retryWaits(int count) {
+    QList<qint64> waits;
+    for (int i = 0; i < count; ++i)
+        waits.append(10000 + 1000 * i);
+    return waits;
+}
+
+} // namespace
+
+class TestDownloadFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void freshDownload();
+    void resumesPartialFile_data();
+    void resumesPartialFile();
+    void completeFileNeedsNoRequest();
+    void longerLocalFileIsLeftAlone();
+    void zipResumes();
+    void expiredLocation_data();
+    void expiredLocation();
+    void relinkAfterPlaceGivenBack();
+    void serviceFailures_data();
+    void serviceFailures();
+    void completionIsProven_data();
+    void completionIsProven();
+    void stallIsRetried();
+    void keptLocationMustBeWeb();
+    void noSpeedLimit_data();
+    void noSpeedLimit();
+    void stopDuringTransfer();
+    void stopDuringRetryWait();
+    void stopDuringRelink();
+    void stopDuringAccountWait();
+
+private:
+    devservice::Service& service() { return fixture.service(); }
+    bool downloaded(const DownloadFile& job, const TestFile& file) {
+        return DownloadJobFixture::fileSha256(job.getPath()) ==
+               DownloadJobFixture::sha256(DownloadJobFixture::content(file));
+    }
+
+    DownloadJobFixture fixture;
+};
+
+void TestDownloadFile::init() {
+    QVERIFY(fixture.start());
+    SettingsStore().remove(SettingsKeys::UseDownloadLimit);
+}
+
+void TestDownloadFile::cleanup() {
+    fixture.stop();
+}
+
+void TestDownloadFile::freshDownload() {
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    JobRecorder run(job.get());
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job->getState(), 3);
+    QCOMPARE(job->getStatusText(), QString("Completed"));
+    QVERIFY(job->isFinished());
+    QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
+    QCOMPARE(run.texts().mid(0, 2), (QStringList{"Starting", "Downloading"}));
+    QCOMPARE(run.flags().mid(run.flags().size() - 2),
+             (QList<int>{F::StatusChanged, F::DownloadDone}));
+    QCOMPARE(run.releases(), 1);
+    QCOMPARE(fixture.sessionRequests(), 1);
+    const auto gets = fixture.locationRequests();
+    QCOMPARE(gets.size(), size_t(1));
+    QVERIFY(!gets[0].header("Range"));
+    // The location is kept for a later run.
+    QVERIFY(job->getSession().contains("/dl/"));
+}
+
+void TestDownloadFile::resumesPartialFile_data() {
+    QTest::addColumn<qint64>("present");
+    QTest::newRow("one byte") << 1LL;
+    QTest::newRow("half") << 150000LL;
+    QTest::newRow("all but one byte") << 299999LL;
+}
+
+void TestDownloadFile::resumesPartialFile() {
+    QFETCH(qint64, present);
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    QVERIFY(DownloadJobFixture::writeFile(
+        job->getPath(), DownloadJobFixture::content(DownloadJobFixture::kSmall, 0, present)));
+    JobRecorder run(job.get());
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job->getStatusText(), QString("Completed"));
+    QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
+    const auto gets = fixture.locationRequests();
+    QCOMPARE(gets.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(gets[0].header("Range").value_or("")),
+             QString("bytes=%1-").arg(present));
+}
+
+void TestDownloadFile::completeFileNeedsNoRequest() {
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    QVERIFY(DownloadJobFixture::writeFile(job->getPath(),
+                                          DownloadJobFixture::content(DownloadJobFixture::kSmall)));
+    job->setSession(fixture.issueLocation(DownloadJobFixture::kSmall));
+    service().requests().clear();
+    JobRecorder run(job.get());
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job->getState(), 3);
+    QCOMPARE(job->getStatusText(), QString("Completed"));
+    QCOMPARE(run.flags(), (QList<int>{F::StatusChanged, F::StatusChanged, F::DownloadDone}));
+    QCOMPARE(service().requests().size(), size_t(0));
+}
+
+void TestDownloadFile::longerLocalFileIsLeftAlone() {
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    const QByteArray mine = DownloadJobFixture::content(DownloadJobFixture::kSmall) + "more";
+    QVERIFY(DownloadJobFixture::writeFile(job->getPath(), mine));
+    job->setSession(fixture.issueLocation(DownloadJobFixture::kSmall));
+    service().requests().clear();
+    JobRecorder run(job.get());
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job->getState(), 4);
+    QVERIFY(job->getStatusText().startsWith("Tập tin trên máy lớn hơn"));
+    QVERIFY(!job->isFinished());
+    QCOMPARE(DownloadJobFixture::fileSha256(job->getPath()), DownloadJobFixture::sha256(mine));
+    QCOMPARE(service().requests().size(), size_t(0));
+    QVERIFY(fixture.waits.designed(TimeSource::Wait::Retry).isEmpty());
+    QCOMPARE(run.releases(), 1);
+}
+
+void TestDownloadFile::zipResumes() {
+    // The zip's size is unknown beforehand: a clean, complete answer ends it.
+    auto whole = fixture.zipJob("whole.zip");
+    QVERIFY(JobRecorder(whole.get()).runToEnd());
+    QCOMPARE(whole->getStatusText(), QString("Completed"));
+    QFile wholeFile(whole->getPath());
+    QVERIFY(wholeFile.open(QIODevice::ReadOnly));
+    const QByteArray zip = wholeFile.readAll();
+    QVERIFY(zip.startsWith("PK\x03\x04"));
+    QVERIFY(zip.size() > 75000);
+
+    auto part = fixture.zipJob("part.zip");
+    QVERIFY(DownloadJobFixture::writeFile(part->getPath(), zip.left(zip.size() / 2)));
+    QVERIFY(JobRecorder(part.get()).runToEnd());
+    QCOMPARE(part->getStatusText(), QString("Completed"));
+    QCOMPARE(DownloadJobFixture::fileSha256(part->getPath()), DownloadJobFixture::sha256(zip));
+
+    // Already whole: the server's "nothing left" names the same length.
+    auto again = fixture.zipJob("whole.zip");
+    QVERIFY(JobRecorder(again.get()).runToEnd());
+    QCOMPARE(again->getStatusText(), QString("Completed"));
+    QCOMPARE(DownloadJobFixture::fileSha256(again->getPath()), DownloadJobFixture::sha256(zip));
+}
+
+void TestDownloadFile::expiredLocation_data() {
+    QTest::addColumn<int>("scripted"); // 403 answers scripted in a row; 0: a real expiry
+    QTest::addColumn<int>("sessions"); // session requests the job makes
+    QTest::newRow("the location expired") << 0 << 1;
+    QTest::newRow("three times in a row") << 3 << 3;
+}
+
+void TestDownloadFile::expiredLocation() {
+    QFETCH(int, scripted);
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    job->setSession(fixture.issueLocation(DownloadJobFixture::kSmall));
+    if (scripted == 0)
+        service().downloads().expireAll();
+    for (int i = 0; i < scripted; ++i)
+        service().locationFaults().next(LocationFault::withStatus(403));
+    service().requests().clear();
+    JobRecorder run(job.get());
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job->getStatusText(), QString("Completed"));
+    QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
+    QTEST(fixture.sessionRequests(), "sessions");
+    // New locations are asked for at once, without a retry wait.
+    QVERIFY(fixture.waits.designed(TimeSource::Wait::Retry).isEmpty());
+    QCOMPARE(run.releases(), 1);
+}
+
+void TestDownloadFile::relinkAfterPlaceGivenBack() {
+    // A failure gives the place back; the renewed location after a 403 is then not
+    // used, and the job says so.
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    job->setSession(fixture.issueLocation(DownloadJobFixture::kSmall));
+    service().locationFaults().next(LocationFault::withStatus(500));
+    service().locationFaults().next(LocationFault::withStatus(403));
+    JobRecorder run(job.get());
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job->getState(), 2);
+    QCOMPARE(job->getStatusText(), kStopped);
+    QCOMPARE(run.flags().last(), int(F::StatusChanged));
+    QCOMPARE(run.texts().last(), kStopped);
+    QCOMPARE(run.releases(), 1);
+}
+
+void TestDownloadFile::serviceFailures_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<QString>("endText");
+    QTest::addColumn<int>("endState");
+    QTest::addColumn<int>("releases");
+    QTest::newRow("404 once") << 404 << 1 << "Completed" << 3 << 2;
+    QTest::newRow("500 twice") << 500 << 2 << "Completed" << 3 << 2;
+    QTest::newRow("500 to the end: eleven attempts") << 500 << 11 << kUnavailable << 2 << 2;
+}
+
+void TestDownloadFile::serviceFailures() {
+    QFETCH(int, status);
+    QFETCH(int, failures);
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    job->setSession(fixture.issueLocation(DownloadJobFixture::kSmall));
+    for (int i = 0; i < failures; ++i)
+        service().locationFaults().next(LocationFault::withStatus(status));
+    service().requests().clear();
+    JobRecorder run(job.get());
+    QVERIFY(run.runToEnd());
+    QTEST(job->getStatusText(), "endText");
+    QTEST(job->getState(), "endState");
+    QVERIFY(run.texts().contains(kUnavailable));
+    QCOMPARE(fixture.waits.designed(TimeSource::Wait::Retry), retryWaits(failures));
+    QCOMPARE(fixture.locationRequests().size(), size_t(std::min(failures + 1, 11)));
+    QTEST(run.releases(), "releases");
+    // Not a byte of an error page reached the file.
+    if (job->getState() == 3)
+        QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
+    else
+        QCOMPARE(QFileInfo(job->getPath()).size(), 0LL);
+}
+
+void TestDownloadFile::completionIsProven_data() {
+    QTest::addColumn<LocationFault>("fault");
+    QTest::addColumn<qint64>("present");  // bytes of the file present, all wrong
+    QTest::addColumn<QString>("failure"); // "": no failure on the way
+    QTest::newRow("302 with a body")
+        << LocationFault::redirect("https://example.invalid/x") << 0LL << kPartial;
+    QTest::newRow("cut short") << LocationFault::cutShort(1000) << 0LL << kPartial;
+    QTest::newRow("ends cleanly, but short") << LocationFault::endEarly(1000) << 0LL << kPartial;
+    QTest::newRow("ends cleanly, but short, resumed")
+        << LocationFault::endEarly(1000) << 500LL << kPartial;
+    QTest::newRow("whole file instead of the range: written afresh")
+        << LocationFault::ignoreRange() << 7000LL << QString();
+}
+
+void TestDownloadFile::completionIsProven() {
+    QFETCH(LocationFault, fault);
+    QFETCH(qint64, present);
+    QFETCH(QString, failure);
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    if (present > 0) {
+        QByteArray bytes = DownloadJobFixture::content(DownloadJobFixture::kSmall, 0, present);
+        if (fault.kind == LocationFault::Kind::IgnoreRange)
+            bytes.fill('x'); // appending the whole file to these would show
+        QVERIFY(DownloadJobFixture::writeFile(job->getPath(), bytes));
+    }
+    job->setSession(fixture.issueLocation(DownloadJobFixture::kSmall));
+    service().locationFaults().next(fault);
+    JobRecorder run(job.get());
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job->getStatusText(), QString("Completed"));
+    QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
+    if (failure.isEmpty()) {
+        QVERIFY(fixture.waits.designed(TimeSource::Wait::Retry).isEmpty());
+    } else {
+        QVERIFY2(run.texts().contains(failure), qPrintable(run.texts().join('|')));
+        QCOMPARE(fixture.waits.designed(TimeSource::Wait::Retry), retryWaits(1));
+        QCOMPARE(run.texts().filter("Completed").size(), 1);
+    }
+}
+
+void TestDownloadFile::stallIsRetried() {
+    fixture.waits.stallLimit = std::chrono::milliseconds(1000);
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    job->setSession(fixture.issueLocation(DownloadJobFixture::kSmall));
+    service().locationFaults().next(LocationFault::stallAfter(20000, std::chrono::seconds(8)));
+    JobRecorder run(job.get());
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job->getStatusText(), QString("Completed"));
+    QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
+    QVERIFY(run.texts().contains(curl_easy_strerror(CURLE_OPERATION_TIMEDOUT)));
+    QCOMPARE(fixture.waits.designed(TimeSource::Wait::Retry), retryWaits(1));
+    const auto gets = fixture.locationRequests();
+    QCOMPARE(QString::fromStdString(gets.back().header("Range").value_or("")),
+             QString("bytes=20000-"));
+}
+
+void TestDownloadFile::keptLocationMustBeWeb() {
+    // A kept location that is not http(s) (a tampered history) is never fetched.
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    job->setSession("file:///etc/passwd");
+    JobRecorder run(job.get());
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job->getStatusText(), QString("Completed"));
+    QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
+    QCOMPARE(fixture.sessionRequests(), 1);
+}
+
+void TestDownloadFile::noSpeedLimit_data() {
+    QTest::addColumn<QString>("limit");
+    QTest::newRow("zero") << "0";
+    QTest::newRow("negative") << "-5";
+    QTest::newRow("not a number") << "schnell";
+}
+
+void TestDownloadFile::noSpeedLimit() {
+    QFETCH(QString, limit);
+    SettingsStore settings;
+    settings.setValue(SettingsKeys::UseDownloadLimit, "true");
+    settings.setValue(SettingsKeys::DownloadLimit, limit);
+    settings.sync();
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    QVERIFY(JobRecorder(job.get()).runToEnd());
+    QCOMPARE(job->getStatusText(), QString("Completed"));
+    QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
+}
+
+void TestDownloadFile::stopDuringTransfer() {
+    service().locationFaults().setBandwidth(50000); // six seconds for the file
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    JobRecorder run(job.get());
+    job->startDownload();
+    QTRY_VERIFY(run.flags().contains(F::ProgressChanged)); // bytes are arriving
+    job->stopDownload();
+    QVERIFY(job->wait(3000));
+    QCOMPARE(job->getState(), 2);
+    QCOMPARE(job->getStatusText(), kStopped);
+    QVERIFY(QFileInfo(job->getPath()).size() < DownloadJobFixture::kSmall.size);
+    QCOMPARE(job->speed(), 0.0);
+    QCOMPARE(run.releases(), 1);
+    // What arrived is right, and the next run goes on from there.
+    service().locationFaults().setBandwidth(0);
+    QVERIFY(run.runToEnd());
+    QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
+    QCOMPARE(fixture.sessionRequests(), 1);
+}
+
+void TestDownloadFile::stopDuringRetryWait() {
+    fixture.waits.retry = std::chrono::minutes(1);
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    job->setSession(fixture.issueLocation(DownloadJobFixture::kSmall));
+    service().locationFaults().next(LocationFault::withStatus(500));
+    JobRecorder run(job.get());
+    job->startDownload();
+    QTRY_COMPARE(fixture.waits.designed(TimeSource::Wait::Retry).size(), 1);
+    job->stopDownload();
+    QVERIFY(job->wait(3000));
+    QCOMPARE(job->getState(), 2);
+    QCOMPARE(job->getStatusText(), kStopped);
+    QCOMPARE(run.releases(), 2);
+}
+
+void TestDownloadFile::stopDuringRelink() {
+    // The stop arrives while the job's thread waits for a new location: the run ends
+    // idle, with nothing to show.
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    job->setSession(fixture.issueLocation(DownloadJobFixture::kSmall));
+    const int before = service().faults().calls("/api/session/download");
+    service().locationFaults().next(LocationFault::withStatus(403));
+    service().faults().next("/api/session/download", Fault::wait(std::chrono::milliseconds(800)));
+    JobRecorder run(job.get());
+    job->startDownload();
+    QTRY_COMPARE(service().faults().calls("/api/session/download"), before + 1);
+    job->stopDownload();
+    QVERIFY(job->wait(5000));
+    QCOMPARE(job->getState(), 3);
+    QCOMPARE(job->getStatusText(), QString());
+    QCOMPARE(job->getSession(), QString());
+    QCOMPARE(run.releases(), 1);
+}
+
+void TestDownloadFile::stopDuringAccountWait() {
+    fixture.waits.accountWait = std::chrono::milliseconds(250);
+    currentUser->setLevel(2);
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    job->setSession(fixture.issueLocation(DownloadJobFixture::kSmall));
+    service().requests().clear();
+    JobRecorder run(job.get());
+    job->startDownload();
+    QTRY_COMPARE(job->getState(), 1);
+    job->stopDownload();
+    // The wait runs to its end; then the run stops without a transfer.
+    QVERIFY(job->wait(5000));
+    QCOMPARE(job->getState(), 2);
+    QCOMPARE(job->getStatusText(), QString("Chờ 0 s"));
+    QCOMPARE(run.texts(), (QStringList{"Starting", "Chờ 1 s", "Chờ 0 s", "Chờ 0 s"}));
+    QCOMPARE(fixture.waits.designed(TimeSource::Wait::AccountWait), QList<qint64>{1000});
+    QCOMPARE(service().requests().size(), size_t(0));
+}
+
+QTEST_GUILESS_MAIN(TestDownloadFile)
+#include "test_downloadfile.moc"
