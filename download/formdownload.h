@@ -95,7 +95,7 @@ private slots:
     void rss_get_dir(QMap<QString, MegaFile> files, QString dir, QString password = QString());
 
 private:
-    friend class TestDownloadTab;
+    friend struct DownloadTabProbe; // the tests
 
     // History file.
     void saveDownloadList(QList<DownloadFile*> jobs);

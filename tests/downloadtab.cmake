@@ -1,0 +1,7 @@
+# The download tab: local names, the history file, the add-links dialog, the commands,
+# and whole downloads through the tab.
+brisko_add_test(test_localfilename SOURCES test_localfilename.cpp LIBS download)
+brisko_add_test(test_downloadhistory
+    SOURCES test_downloadhistory.cpp downloadtabsession.cpp downloadtabsession.h
+            downloadtabprobe.h
+    LIBS testsupport download core)
