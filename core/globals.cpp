@@ -14,3 +14,6 @@ bool playbackPending = false;
 
 bool downloadStoppedByUser = false;
 bool uploadStoppedByUser = false;
+
+QString currentUserId;
+QString currentUserLevel;

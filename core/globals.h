@@ -29,3 +29,9 @@ extern bool downloadStoppedByUser;
 // Set by the upload tab's pause commands, cleared by its start commands; while set, the
 // upload queue does not report running empty. GUI thread only.
 extern bool uploadStoppedByUser;
+
+// The logged-in account's id and level as the service sent them; empty while nobody is
+// logged in. Written by the login dialog and the account panel, read by the banner.
+// GUI thread only.
+extern QString currentUserId;
+extern QString currentUserLevel;

@@ -14,6 +14,7 @@ public:
         StallLimit,  // how long a transfer may deliver (almost) nothing before it is dropped
         ChunkPause,  // after an upload chunk was taken, before the next offset query
         CountdownStep, // one step of the countdown after the service refused a chunk
+        ShutdownCountdown, // the whole countdown before an automatic power-off
     };
 
     virtual ~TimeSource();

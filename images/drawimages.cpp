@@ -341,6 +341,39 @@ void tabsAndStrips() {
     });
 }
 
+// The main window's own frame: the title bar in three pieces (the ends carry the rounded
+// outer corners, the middle is tiled) and the tile behind the tab area. The window is
+// translucent, so whatever these leave transparent is see-through.
+void mainWindowFrame() {
+    const QColor edge(0x9b, 0xbc, 0xe0);
+    auto titleFill = [edge](QPainter& p, const QRectF& r) {
+        QLinearGradient g(0, 0, 0, 40);
+        g.setColorAt(0, kWhite);
+        g.setColorAt(1, QColor(0xe8, 0xef, 0xf7));
+        p.fillRect(r, g);
+        p.fillRect(QRectF(r.left(), 0, r.width(), 3), kAccent);
+        p.fillRect(QRectF(r.left(), 39, r.width(), 1), edge);
+    };
+    png("title_mid.png", 8, 40, [=](QPainter& p) { titleFill(p, QRectF(0, 0, 8, 40)); });
+    auto end = [=](const QString& name, bool left) {
+        png(name, 12, 40, [=](QPainter& p) {
+            // A shape wider than the piece, so only the outer corner is rounded.
+            const QRectF wide = left ? QRectF(0.5, 0.5, 30, 40) : QRectF(-19.5, 0.5, 31, 40);
+            const QPainterPath shape = topRounded(wide, 8);
+            p.save();
+            p.setClipPath(shape);
+            titleFill(p, QRectF(0, 0, 12, 40));
+            p.restore();
+            p.setPen(stroke(edge, 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(shape);
+        });
+    };
+    end("title_left.png", true);
+    end("title_right.png", false);
+    png("mainform_body.png", 16, 16, [](QPainter& p) { p.fillRect(QRectF(0, 0, 16, 16), kSurface); });
+}
+
 // ---- small icons (menus, table cells, state decorations) -------------------------------
 
 void stateIcons() {
@@ -884,6 +917,7 @@ int main(int argc, char** argv) {
     pushButtons();
     titleButtons();
     tabsAndStrips();
+    mainWindowFrame();
     stateIcons();
     arrowIcons();
     fileActionIcons();

@@ -110,6 +110,43 @@
     </message>
 </context>
 <context>
+    <name>DialogOption</name>
+    <message>
+        <source>Tùy chỉnh</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Các tùy chọn được lưu trong tệp cấu hình của chương trình.</source>
+        <translation>The options are kept in the program&apos;s settings file.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogTurnOff</name>
+    <message>
+        <source>Hệ thống sẽ tự động tắt máy của bạn trong:</source>
+        <translation>Your computer will shut down automatically in:</translation>
+    </message>
+    <message>
+        <source>Ngưng tắt máy</source>
+        <translation>Cancel shutdown</translation>
+    </message>
+</context>
+<context>
+    <name>DialogUpload</name>
+    <message>
+        <source>Tải lên</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>Tập tin đã chọn:</source>
+        <translation>Chosen files:</translation>
+    </message>
+    <message>
+        <source>Thư mục trên máy chủ:</source>
+        <translation>Folder on the server:</translation>
+    </message>
+</context>
+<context>
     <name>FormDownload</name>
     <message>
         <source>Form</source>
@@ -165,7 +202,52 @@
     </message>
 </context>
 <context>
+    <name>FormInfo</name>
+    <message>
+        <source>Đăng xuất</source>
+        <translation>Log out</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tài khoản:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Mã thành viên:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;Loại thành viên:&lt;/b&gt; %3</source>
+        <translation>&lt;b&gt;Account:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Member ID:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;Membership:&lt;/b&gt; %3</translation>
+    </message>
+</context>
+<context>
+    <name>FormManage</name>
+    <message>
+        <source>Thư mục gốc của tài khoản</source>
+        <translation>The account&apos;s top folder</translation>
+    </message>
+</context>
+<context>
+    <name>FormUpload</name>
+    <message>
+        <source>Tập tin chờ tải lên:</source>
+        <translation>Files waiting to upload:</translation>
+    </message>
+</context>
+<context>
     <name>LoginForm</name>
+    <message>
+        <source>Đăng nhập Brisko Tool</source>
+        <translation>Log in to Brisko Tool</translation>
+    </message>
+    <message>
+        <source>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;Nếu bạn chưa có tài khoản, vui lòng &lt;a href=&quot;%1/signup&quot;&gt;đăng ký&lt;/a&gt; tại đây</source>
+        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;No account yet? Please &lt;a href=&quot;%1/signup&quot;&gt;sign up&lt;/a&gt; here</translation>
+    </message>
+    <message>
+        <source>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;%1/forgot&quot;&gt;Quên mật khẩu?&lt;/a&gt;</source>
+        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;%1/forgot&quot;&gt;Forgot your password?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Ghi nhớ</source>
+        <translation>Remember me</translation>
+    </message>
+    <message>
+        <source>Thư điện tử</source>
+        <translation>E-mail</translation>
+    </message>
     <message>
         <source>Đăng nhập</source>
         <translation>Log in</translation>
@@ -175,35 +257,194 @@
         <translation>Quit</translation>
     </message>
     <message>
-        <source>Email hoặc số điện thoại</source>
-        <translation>E-mail or phone number</translation>
+        <source>Tự động đăng nhập</source>
+        <translation>Log in automatically</translation>
     </message>
     <message>
         <source>Mật khẩu</source>
         <translation>Password</translation>
     </message>
     <message>
-        <source>Đang kiểm tra phiên bản mới...</source>
-        <translation>Checking for a new version...</translation>
+        <source>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;/option&quot;&gt;Tùy chọn&lt;/a&gt;</source>
+        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;/option&quot;&gt;Options&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>Loading....</translation>
+    </message>
+    <message>
+        <source>1.0.0</source>
+        <translation>1.0.0</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Loading...</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Đang kiểm tra phiên bản mới&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Checking for a new version&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Kết nối mạng bị lỗi 
+</source>
+        <translation>The network connection failed 
+</translation>
     </message>
 </context>
 <context>
     <name>MainForm</name>
     <message>
-        <source>Liên kết và tập tin nhận được:</source>
-        <translation>Links and files received:</translation>
+        <source>MainWindow</source>
+        <translation>Brisko Tool</translation>
     </message>
     <message>
-        <source>Tài khoản: %1</source>
-        <translation>Account: %1</translation>
-    </message>
-    <message>
-        <source>Tải về: %1</source>
+        <source>Tải xuống: %1</source>
         <translation>Download: %1</translation>
     </message>
     <message>
         <source>Tải lên: %1</source>
         <translation>Upload: %1</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Maximise</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <source>Tải lên</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>Tải xuống</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Quản lý file</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>Thông tin</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Tìm nội dung</source>
+        <translation>Find content</translation>
+    </message>
+    <message>
+        <source>Tài &amp;khoản</source>
+        <translation>&amp;Account</translation>
+    </message>
+    <message>
+        <source>&amp;Công cụ</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>T&amp;rợ giúp</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Tạ&amp;o mới</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Brisko</source>
+        <translation>&amp;About Brisko Tool</translation>
+    </message>
+    <message>
+        <source>Tùy &amp;chỉnh</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Đăng &amp;xuất</source>
+        <translation>Log &amp;out</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Thoát</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Xem &amp;thông tin</source>
+        <translation>Account &amp;details</translation>
+    </message>
+    <message>
+        <source>Shift+X</source>
+        <translation>Shift+X</translation>
+    </message>
+    <message>
+        <source>Hướng dẫn sử dụng</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>Nhập link từ file...</source>
+        <translation>Import links from a file...</translation>
+    </message>
+    <message>
+        <source>Nhập link download Brisko từ file văn bản</source>
+        <translation>Import Brisko download links from a text file</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Dán đường dẫn</source>
+        <translation>Paste links</translation>
+    </message>
+    <message>
+        <source>Ctrl+V</source>
+        <translation>Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <comment>&amp;Upload</comment>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>Mở chương trình</source>
+        <translation>Open Brisko Tool</translation>
+    </message>
+    <message>
+        <source>Đóng chương trình</source>
+        <translation>Quit Brisko Tool</translation>
+    </message>
+    <message>
+        <source>Chọn tập tin</source>
+        <translation>Choose a file</translation>
+    </message>
+    <message>
+        <source>Txt file(*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Tiến trình tải xuống</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Hoàn thành: </source>
+        <translation>Finished: </translation>
+    </message>
+    <message>
+        <source>Tiến trình tải lên</source>
+        <translation>Uploads</translation>
     </message>
 </context>
 <context>
@@ -211,6 +452,40 @@
     <message>
         <source>Đang tải trình xem phim %1</source>
         <translation>Downloading the video player %1</translation>
+    </message>
+</context>
+<context>
+    <name>QApplication</name>
+    <message>
+        <source>Login error! (%1)</source>
+        <translation>Login error! (%1)</translation>
+    </message>
+    <message>
+        <source>Thoát!</source>
+        <translation>Quit!</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn thoát khỏi chương trình?</source>
+        <translation>Do you really want to quit the program?</translation>
+    </message>
+    <message>
+        <source>Đăng xuất!</source>
+        <translation>Log out!</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn đăng xuất ?</source>
+        <translation>Do you really want to log out?</translation>
+    </message>
+    <message>
+        <source>Lỗi (%1)</source>
+        <translation>Error (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>RssManager</name>
+    <message>
+        <source>Chưa có nguồn phim nào.</source>
+        <translation>No film feeds yet.</translation>
     </message>
 </context>
 <context>
@@ -422,6 +697,13 @@ Do you want to download and update now?</translation>
     <message>
         <source>Cập nhật đã bị hủy hoặc bị lỗi khi tải về</source>
         <translation>The update was cancelled or failed to download</translation>
+    </message>
+</context>
+<context>
+    <name>dialogabout</name>
+    <message>
+        <source>Thông tin</source>
+        <translation>About</translation>
     </message>
 </context>
 </TS>

@@ -110,6 +110,43 @@
     </message>
 </context>
 <context>
+    <name>DialogOption</name>
+    <message>
+        <source>Tùy chỉnh</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Các tùy chọn được lưu trong tệp cấu hình của chương trình.</source>
+        <translation>オプションはプログラムの設定ファイルに保存されます。</translation>
+    </message>
+</context>
+<context>
+    <name>DialogTurnOff</name>
+    <message>
+        <source>Hệ thống sẽ tự động tắt máy của bạn trong:</source>
+        <translation>コンピューターは次の時間後に自動的にシャットダウンします:</translation>
+    </message>
+    <message>
+        <source>Ngưng tắt máy</source>
+        <translation>シャットダウンを中止</translation>
+    </message>
+</context>
+<context>
+    <name>DialogUpload</name>
+    <message>
+        <source>Tải lên</source>
+        <translation>アップロード</translation>
+    </message>
+    <message>
+        <source>Tập tin đã chọn:</source>
+        <translation>選択したファイル:</translation>
+    </message>
+    <message>
+        <source>Thư mục trên máy chủ:</source>
+        <translation>サーバー上のフォルダー:</translation>
+    </message>
+</context>
+<context>
     <name>FormDownload</name>
     <message>
         <source>Form</source>
@@ -165,7 +202,52 @@
     </message>
 </context>
 <context>
+    <name>FormInfo</name>
+    <message>
+        <source>Đăng xuất</source>
+        <translation>ログアウト</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tài khoản:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Mã thành viên:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;Loại thành viên:&lt;/b&gt; %3</source>
+        <translation>&lt;b&gt;アカウント:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;会員ID:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;会員種別:&lt;/b&gt; %3</translation>
+    </message>
+</context>
+<context>
+    <name>FormManage</name>
+    <message>
+        <source>Thư mục gốc của tài khoản</source>
+        <translation>アカウントのトップフォルダー</translation>
+    </message>
+</context>
+<context>
+    <name>FormUpload</name>
+    <message>
+        <source>Tập tin chờ tải lên:</source>
+        <translation>アップロード待ちのファイル:</translation>
+    </message>
+</context>
+<context>
     <name>LoginForm</name>
+    <message>
+        <source>Đăng nhập Brisko Tool</source>
+        <translation>Brisko Tool にログイン</translation>
+    </message>
+    <message>
+        <source>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;Nếu bạn chưa có tài khoản, vui lòng &lt;a href=&quot;%1/signup&quot;&gt;đăng ký&lt;/a&gt; tại đây</source>
+        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;アカウントをお持ちでない方は、こちらで&lt;a href=&quot;%1/signup&quot;&gt;登録&lt;/a&gt;してください</translation>
+    </message>
+    <message>
+        <source>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;%1/forgot&quot;&gt;Quên mật khẩu?&lt;/a&gt;</source>
+        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;%1/forgot&quot;&gt;パスワードをお忘れですか?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Ghi nhớ</source>
+        <translation>記憶する</translation>
+    </message>
+    <message>
+        <source>Thư điện tử</source>
+        <translation>メール</translation>
+    </message>
     <message>
         <source>Đăng nhập</source>
         <translation>ログイン</translation>
@@ -175,35 +257,194 @@
         <translation>終了</translation>
     </message>
     <message>
-        <source>Email hoặc số điện thoại</source>
-        <translation>メールアドレスまたは電話番号</translation>
+        <source>Tự động đăng nhập</source>
+        <translation>自動ログイン</translation>
     </message>
     <message>
         <source>Mật khẩu</source>
         <translation>パスワード</translation>
     </message>
     <message>
-        <source>Đang kiểm tra phiên bản mới...</source>
-        <translation>新しいバージョンを確認しています...</translation>
+        <source>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;/option&quot;&gt;Tùy chọn&lt;/a&gt;</source>
+        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;/option&quot;&gt;オプション&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>読み込み中....</translation>
+    </message>
+    <message>
+        <source>1.0.0</source>
+        <translation>1.0.0</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>読み込み中...</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Đang kiểm tra phiên bản mới&lt;/b&gt;</source>
+        <translation>&lt;b&gt;新しいバージョンを確認しています&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Kết nối mạng bị lỗi 
+</source>
+        <translation>ネットワーク接続に失敗しました 
+</translation>
     </message>
 </context>
 <context>
     <name>MainForm</name>
     <message>
-        <source>Liên kết và tập tin nhận được:</source>
-        <translation>受け取ったリンクとファイル:</translation>
+        <source>MainWindow</source>
+        <translation>Brisko Tool</translation>
     </message>
     <message>
-        <source>Tài khoản: %1</source>
-        <translation>アカウント: %1</translation>
-    </message>
-    <message>
-        <source>Tải về: %1</source>
+        <source>Tải xuống: %1</source>
         <translation>ダウンロード: %1</translation>
     </message>
     <message>
         <source>Tải lên: %1</source>
         <translation>アップロード: %1</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Tải lên</source>
+        <translation>アップロード</translation>
+    </message>
+    <message>
+        <source>Tải xuống</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Quản lý file</source>
+        <translation>ファイル管理</translation>
+    </message>
+    <message>
+        <source>Thông tin</source>
+        <translation>アカウント情報</translation>
+    </message>
+    <message>
+        <source>Tìm nội dung</source>
+        <translation>コンテンツ検索</translation>
+    </message>
+    <message>
+        <source>Tài &amp;khoản</source>
+        <translation>アカウント(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Công cụ</source>
+        <translation>ツール(&amp;C)</translation>
+    </message>
+    <message>
+        <source>T&amp;rợ giúp</source>
+        <translation>ヘルプ(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Tạ&amp;o mới</source>
+        <translation>新規作成(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Brisko</source>
+        <translation>Brisko Tool について(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Tùy &amp;chỉnh</source>
+        <translation>設定(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Đăng &amp;xuất</source>
+        <translation>ログアウト(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Thoát</source>
+        <translation>終了(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Xem &amp;thông tin</source>
+        <translation>アカウント情報(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Shift+X</source>
+        <translation>Shift+X</translation>
+    </message>
+    <message>
+        <source>Hướng dẫn sử dụng</source>
+        <translation>使い方</translation>
+    </message>
+    <message>
+        <source>Nhập link từ file...</source>
+        <translation>ファイルからリンクを読み込む...</translation>
+    </message>
+    <message>
+        <source>Nhập link download Brisko từ file văn bản</source>
+        <translation>テキストファイルから Brisko のダウンロードリンクを読み込む</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Dán đường dẫn</source>
+        <translation>リンクを貼り付け</translation>
+    </message>
+    <message>
+        <source>Ctrl+V</source>
+        <translation>Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <comment>&amp;Upload</comment>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>Mở chương trình</source>
+        <translation>Brisko Tool を開く</translation>
+    </message>
+    <message>
+        <source>Đóng chương trình</source>
+        <translation>Brisko Tool を終了</translation>
+    </message>
+    <message>
+        <source>Chọn tập tin</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Txt file(*.txt)</source>
+        <translation>テキストファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>Tiến trình tải xuống</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Hoàn thành: </source>
+        <translation>完了: </translation>
+    </message>
+    <message>
+        <source>Tiến trình tải lên</source>
+        <translation>アップロード</translation>
     </message>
 </context>
 <context>
@@ -211,6 +452,40 @@
     <message>
         <source>Đang tải trình xem phim %1</source>
         <translation>動画プレーヤー %1 をダウンロードしています</translation>
+    </message>
+</context>
+<context>
+    <name>QApplication</name>
+    <message>
+        <source>Login error! (%1)</source>
+        <translation>ログインエラー! (%1)</translation>
+    </message>
+    <message>
+        <source>Thoát!</source>
+        <translation>終了!</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn thoát khỏi chương trình?</source>
+        <translation>プログラムを終了してもよろしいですか?</translation>
+    </message>
+    <message>
+        <source>Đăng xuất!</source>
+        <translation>ログアウト!</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn đăng xuất ?</source>
+        <translation>ログアウトしてもよろしいですか?</translation>
+    </message>
+    <message>
+        <source>Lỗi (%1)</source>
+        <translation>エラー (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>RssManager</name>
+    <message>
+        <source>Chưa có nguồn phim nào.</source>
+        <translation>映画フィードはまだありません。</translation>
     </message>
 </context>
 <context>
@@ -422,6 +697,13 @@ Bạn có muốn tải &amp; cập nhật ngay không?</source>
     <message>
         <source>Cập nhật đã bị hủy hoặc bị lỗi khi tải về</source>
         <translation>アップデートはキャンセルされたか、ダウンロード中にエラーが発生しました</translation>
+    </message>
+</context>
+<context>
+    <name>dialogabout</name>
+    <message>
+        <source>Thông tin</source>
+        <translation>情報</translation>
     </message>
 </context>
 </TS>

@@ -110,6 +110,43 @@
     </message>
 </context>
 <context>
+    <name>DialogOption</name>
+    <message>
+        <source>Tùy chỉnh</source>
+        <translation>Tùy chỉnh</translation>
+    </message>
+    <message>
+        <source>Các tùy chọn được lưu trong tệp cấu hình của chương trình.</source>
+        <translation>Các tùy chọn được lưu trong tệp cấu hình của chương trình.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogTurnOff</name>
+    <message>
+        <source>Hệ thống sẽ tự động tắt máy của bạn trong:</source>
+        <translation>Hệ thống sẽ tự động tắt máy của bạn trong:</translation>
+    </message>
+    <message>
+        <source>Ngưng tắt máy</source>
+        <translation>Ngưng tắt máy</translation>
+    </message>
+</context>
+<context>
+    <name>DialogUpload</name>
+    <message>
+        <source>Tải lên</source>
+        <translation>Tải lên</translation>
+    </message>
+    <message>
+        <source>Tập tin đã chọn:</source>
+        <translation>Tập tin đã chọn:</translation>
+    </message>
+    <message>
+        <source>Thư mục trên máy chủ:</source>
+        <translation>Thư mục trên máy chủ:</translation>
+    </message>
+</context>
+<context>
     <name>FormDownload</name>
     <message>
         <source>Form</source>
@@ -165,7 +202,52 @@
     </message>
 </context>
 <context>
+    <name>FormInfo</name>
+    <message>
+        <source>Đăng xuất</source>
+        <translation>Đăng xuất</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tài khoản:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Mã thành viên:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;Loại thành viên:&lt;/b&gt; %3</source>
+        <translation>&lt;b&gt;Tài khoản:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Mã thành viên:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;Loại thành viên:&lt;/b&gt; %3</translation>
+    </message>
+</context>
+<context>
+    <name>FormManage</name>
+    <message>
+        <source>Thư mục gốc của tài khoản</source>
+        <translation>Thư mục gốc của tài khoản</translation>
+    </message>
+</context>
+<context>
+    <name>FormUpload</name>
+    <message>
+        <source>Tập tin chờ tải lên:</source>
+        <translation>Tập tin chờ tải lên:</translation>
+    </message>
+</context>
+<context>
     <name>LoginForm</name>
+    <message>
+        <source>Đăng nhập Brisko Tool</source>
+        <translation>Đăng nhập Brisko Tool</translation>
+    </message>
+    <message>
+        <source>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;Nếu bạn chưa có tài khoản, vui lòng &lt;a href=&quot;%1/signup&quot;&gt;đăng ký&lt;/a&gt; tại đây</source>
+        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;Nếu bạn chưa có tài khoản, vui lòng &lt;a href=&quot;%1/signup&quot;&gt;đăng ký&lt;/a&gt; tại đây</translation>
+    </message>
+    <message>
+        <source>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;%1/forgot&quot;&gt;Quên mật khẩu?&lt;/a&gt;</source>
+        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;%1/forgot&quot;&gt;Quên mật khẩu?&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Ghi nhớ</source>
+        <translation>Ghi nhớ</translation>
+    </message>
+    <message>
+        <source>Thư điện tử</source>
+        <translation>Thư điện tử</translation>
+    </message>
     <message>
         <source>Đăng nhập</source>
         <translation>Đăng nhập</translation>
@@ -175,35 +257,194 @@
         <translation>Thoát</translation>
     </message>
     <message>
-        <source>Email hoặc số điện thoại</source>
-        <translation>Email hoặc số điện thoại</translation>
+        <source>Tự động đăng nhập</source>
+        <translation>Tự động đăng nhập</translation>
     </message>
     <message>
         <source>Mật khẩu</source>
         <translation>Mật khẩu</translation>
     </message>
     <message>
-        <source>Đang kiểm tra phiên bản mới...</source>
-        <translation>Đang kiểm tra phiên bản mới...</translation>
+        <source>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;/option&quot;&gt;Tùy chọn&lt;/a&gt;</source>
+        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;/option&quot;&gt;Tùy chọn&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>Loading....</translation>
+    </message>
+    <message>
+        <source>1.0.0</source>
+        <translation>1.0.0</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Loading...</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Đang kiểm tra phiên bản mới&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Đang kiểm tra phiên bản mới&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Kết nối mạng bị lỗi 
+</source>
+        <translation>Kết nối mạng bị lỗi 
+</translation>
     </message>
 </context>
 <context>
     <name>MainForm</name>
     <message>
-        <source>Liên kết và tập tin nhận được:</source>
-        <translation>Liên kết và tập tin nhận được:</translation>
+        <source>MainWindow</source>
+        <translation>MainWindow</translation>
     </message>
     <message>
-        <source>Tài khoản: %1</source>
-        <translation>Tài khoản: %1</translation>
-    </message>
-    <message>
-        <source>Tải về: %1</source>
-        <translation>Tải về: %1</translation>
+        <source>Tải xuống: %1</source>
+        <translation>Tải xuống: %1</translation>
     </message>
     <message>
         <source>Tải lên: %1</source>
         <translation>Tải lên: %1</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Tải lên</source>
+        <translation>Tải lên</translation>
+    </message>
+    <message>
+        <source>Tải xuống</source>
+        <translation>Tải xuống</translation>
+    </message>
+    <message>
+        <source>Quản lý file</source>
+        <translation>Quản lý file</translation>
+    </message>
+    <message>
+        <source>Thông tin</source>
+        <translation>Thông tin</translation>
+    </message>
+    <message>
+        <source>Tìm nội dung</source>
+        <translation>Tìm nội dung</translation>
+    </message>
+    <message>
+        <source>Tài &amp;khoản</source>
+        <translation>Tài &amp;khoản</translation>
+    </message>
+    <message>
+        <source>&amp;Công cụ</source>
+        <translation>&amp;Công cụ</translation>
+    </message>
+    <message>
+        <source>T&amp;rợ giúp</source>
+        <translation>T&amp;rợ giúp</translation>
+    </message>
+    <message>
+        <source>Tạ&amp;o mới</source>
+        <translation>Tạ&amp;o mới</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Brisko</source>
+        <translation>&amp;Brisko</translation>
+    </message>
+    <message>
+        <source>Tùy &amp;chỉnh</source>
+        <translation>Tùy &amp;chỉnh</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Đăng &amp;xuất</source>
+        <translation>Đăng &amp;xuất</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Thoát</source>
+        <translation>&amp;Thoát</translation>
+    </message>
+    <message>
+        <source>Xem &amp;thông tin</source>
+        <translation>Xem &amp;thông tin</translation>
+    </message>
+    <message>
+        <source>Shift+X</source>
+        <translation>Shift+X</translation>
+    </message>
+    <message>
+        <source>Hướng dẫn sử dụng</source>
+        <translation>Hướng dẫn sử dụng</translation>
+    </message>
+    <message>
+        <source>Nhập link từ file...</source>
+        <translation>Nhập link từ file...</translation>
+    </message>
+    <message>
+        <source>Nhập link download Brisko từ file văn bản</source>
+        <translation>Nhập link download Brisko từ file văn bản</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Dán đường dẫn</source>
+        <translation>Dán đường dẫn</translation>
+    </message>
+    <message>
+        <source>Ctrl+V</source>
+        <translation>Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <comment>&amp;Upload</comment>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>Mở chương trình</source>
+        <translation>Mở chương trình</translation>
+    </message>
+    <message>
+        <source>Đóng chương trình</source>
+        <translation>Đóng chương trình</translation>
+    </message>
+    <message>
+        <source>Chọn tập tin</source>
+        <translation>Chọn tập tin</translation>
+    </message>
+    <message>
+        <source>Txt file(*.txt)</source>
+        <translation>Txt file(*.txt)</translation>
+    </message>
+    <message>
+        <source>Tiến trình tải xuống</source>
+        <translation>Tiến trình tải xuống</translation>
+    </message>
+    <message>
+        <source>Hoàn thành: </source>
+        <translation>Hoàn thành: </translation>
+    </message>
+    <message>
+        <source>Tiến trình tải lên</source>
+        <translation>Tiến trình tải lên</translation>
     </message>
 </context>
 <context>
@@ -211,6 +452,40 @@
     <message>
         <source>Đang tải trình xem phim %1</source>
         <translation>Đang tải trình xem phim %1</translation>
+    </message>
+</context>
+<context>
+    <name>QApplication</name>
+    <message>
+        <source>Login error! (%1)</source>
+        <translation>Login error! (%1)</translation>
+    </message>
+    <message>
+        <source>Thoát!</source>
+        <translation>Thoát!</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn thoát khỏi chương trình?</source>
+        <translation>Bạn có chắc muốn thoát khỏi chương trình?</translation>
+    </message>
+    <message>
+        <source>Đăng xuất!</source>
+        <translation>Đăng xuất!</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn đăng xuất ?</source>
+        <translation>Bạn có chắc muốn đăng xuất ?</translation>
+    </message>
+    <message>
+        <source>Lỗi (%1)</source>
+        <translation>Lỗi (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>RssManager</name>
+    <message>
+        <source>Chưa có nguồn phim nào.</source>
+        <translation>Chưa có nguồn phim nào.</translation>
     </message>
 </context>
 <context>
@@ -422,6 +697,13 @@ Bạn có muốn tải &amp; cập nhật ngay không?</translation>
     <message>
         <source>Cập nhật đã bị hủy hoặc bị lỗi khi tải về</source>
         <translation>Cập nhật đã bị hủy hoặc bị lỗi khi tải về</translation>
+    </message>
+</context>
+<context>
+    <name>dialogabout</name>
+    <message>
+        <source>Thông tin</source>
+        <translation>Thông tin</translation>
     </message>
 </context>
 </TS>

@@ -1,90 +1,328 @@
 #include "mainwindow/loginform.h"
 
-#include "api/client.h"
+#include "api/apiresult.h"
 #include "api/userapi.h"
+#include "core/actionthread.h"
+#include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
 #include "core/updatehelper.h"
 #include "core/userprompt.h"
+#include "core/windowshape.h"
+#include "mainwindow/dialogoption.h"
+#include "mainwindow/loginrules.h"
+#include "mainwindow/programexit.h"
+#include "mainwindow/rememberedpassword.h"
+#include "platform/hostconfig.h"
+#include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
+#include "platform/systemactions.h"
+#include "ui_loginform.h"
 
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QPointer>
+#include <QScreen>
 #include <QShowEvent>
-#include <QVBoxLayout>
+#include <QTimer>
 
-#include <cstdlib>
+#include <memory>
 
-LoginForm::LoginForm(QWidget* parent)
-    : QDialog(parent), email(new QLineEdit(this)), password(new QLineEdit(this)),
-      loginButton(new QPushButton(tr("Đăng nhập"), this)),
-      quitButton(new QPushButton(tr("Thoát"), this)), status(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("Brisko Tool"));
-    email->setObjectName(QStringLiteral("txt_email"));
-    password->setObjectName(QStringLiteral("txt_password"));
-    loginButton->setObjectName(QStringLiteral("btn_login"));
-    quitButton->setObjectName(QStringLiteral("btn_quit"));
-    password->setEchoMode(QLineEdit::Password);
-    auto* fields = new QFormLayout;
-    fields->addRow(tr("Email hoặc số điện thoại"), email);
-    fields->addRow(tr("Mật khẩu"), password);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(loginButton);
-    buttons->addWidget(quitButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addWidget(status);
-    layout->addLayout(buttons);
-    loginButton->setDefault(true);
-    connect(loginButton, &QPushButton::clicked, this, &LoginForm::login);
-    connect(quitButton, &QPushButton::clicked, this, &LoginForm::reject);
+namespace {
+
+const char kErrorStyle[] =
+    "QLineEdit{ height:20px; border-image: url(:/images/login_textbox_error.png); }";
+const char kNormalStyle[] =
+    "QLineEdit{ height:20px; border-image: url(:/images/login_textbox.png);} ";
+
+// The web site the sign-up and password-recovery links lead to.
+QString webSite() {
+    return QStringLiteral("https://www.") + QString::fromStdString(hosts::webHost());
 }
 
-void LoginForm::reject() {
-    SettingsStore().sync();
-    std::exit(1);
+QString latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), int(text.size()));
+}
+
+} // namespace
+
+LoginForm::LoginForm(QWidget* parent) : QDialog(parent), ui(new Ui::LoginForm), dragPosition(0, 0) {
+    ui->setupUi(this);
+    // The two web links open through the system's browser seam rather than by the labels
+    // themselves.
+    for (QLabel* label : {ui->label_2, ui->lblForgotPass}) {
+        label->setOpenExternalLinks(false);
+        connect(label, &QLabel::linkActivated, this,
+                [](const QString& link) { platform::openUrl(link); });
+    }
+    applyWebLinks();
+    auto* loading = new QMovie(QStringLiteral(":/images/load.gif"), QByteArray(), this);
+    ui->img_loading->setMovie(loading);
+    loading->start();
+    ui->img_loading->hide();
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    shapeWindowFromImage(this, QStringLiteral(":/images/form_logins.png"));
+
+    const SettingsStore settings;
+    ui->chckAutoLogin->setChecked(settings.boolean(SettingsKeys::AutoLogin));
+    if (settings.boolean(SettingsKeys::RememberAccount))
+        restoreRememberedAccount();
+    if (settings.text(SettingsKeys::PasswordSalt).isEmpty())
+        ui->txt_password->clear();
+    ui->lbl_version->setText(QCoreApplication::applicationVersion());
+    if (analytics)
+        analytics->sendAppview(QString(), QString(), QStringLiteral("Dialog login form"));
+}
+
+LoginForm::~LoginForm() {
+    delete ui;
+}
+
+void LoginForm::setStartupLogin(bool startup) {
+    startupLogin = startup;
+}
+
+void LoginForm::applyWebLinks() {
+    ui->label_2->setText(ui->label_2->text().arg(webSite()));
+    ui->lblForgotPass->setText(ui->lblForgotPass->text().arg(webSite()));
+}
+
+void LoginForm::restoreRememberedAccount() {
+    const SettingsStore settings;
+    const QString salt = settings.text(SettingsKeys::PasswordSalt);
+    ui->txt_email->setText(settings.text(SettingsKeys::AccountEmail));
+    ui->txt_password->setText(
+        RememberedPassword::decipher(settings.text(SettingsKeys::AccountPassword), salt));
+    ui->chckRemember->setChecked(true);
+}
+
+void LoginForm::saveRememberedAccount(const QString& email, const QString& password) {
+    SettingsStore settings;
+    if (!ui->chckRemember->isChecked()) {
+        settings.setValue(SettingsKeys::RememberAccount, false);
+        settings.remove(SettingsKeys::AccountEmail);
+        settings.remove(SettingsKeys::AccountPassword);
+        return;
+    }
+    const QString salt = RememberedPassword::makeSalt();
+    settings.setValue(SettingsKeys::PasswordSalt, salt);
+    const QString stored = RememberedPassword::encipher(password, salt);
+    settings.setValue(SettingsKeys::RememberAccount, true);
+    settings.setValue(SettingsKeys::AccountEmail, email);
+    settings.setValue(SettingsKeys::AccountPassword, stored);
 }
 
 void LoginForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    // A window manager showing the dialog again (after a minimise) is not a new run: the
+    // typed fields stay and no second update check starts.
     if (event->spontaneous())
         return;
-    // The form waits for the update check; the helper is freed with the dialog.
-    setFormEnabled(false);
-    auto* updater = new UpdateHelper(this);
-    updater->check_and_update([this] { setFormEnabled(true); }, false);
+    centreOnScreen();
+    const bool remember = SettingsStore().boolean(SettingsKeys::RememberAccount);
+    ui->chckRemember->setChecked(remember);
+    if (!remember) {
+        ui->txt_email->clear();
+        ui->txt_password->clear();
+    }
+    QApplication::setActiveWindow(this);
+    activateWindow();
+    QTimer::singleShot(10, this, [this] { check_update(); });
 }
 
-void LoginForm::setFormEnabled(bool enabled) {
-    email->setEnabled(enabled);
-    password->setEnabled(enabled);
-    loginButton->setEnabled(enabled);
-    status->setText(enabled ? QString() : tr("Đang kiểm tra phiên bản mới..."));
-    if (enabled)
-        email->setFocus();
+void LoginForm::centreOnScreen() {
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shown)
+        return;
+    const QRect area = shown->availableGeometry();
+    const int midX = (area.left() + area.right()) / 2;
+    const int midY = (area.top() + area.bottom()) / 2;
+    move(int(midX - width() * 0.5), int(midY - height() * 0.5));
 }
 
-void LoginForm::login() {
-    // A blocking call on the GUI thread will do for this stand-in.
-    const QString name = email->text().trimmed();
-    brisko::user_api api(&apiClient);
-    std::unique_ptr<brisko::user> account;
-    if (api.login(name.toStdString(), password->text().toStdString()))
-        account = api.get();
-    if (!account) {
-        UserPrompt::current()->warning(this, QStringLiteral("Brisko Tool"),
-                                       QString::fromStdString(api.get_error_msg()) +
-                                           QStringLiteral(" (%1)").arg(api.get_error_code()),
-                                       QMessageBox::Ok);
+void LoginForm::check_update() {
+    check_update(false);
+}
+
+void LoginForm::check_update(bool force) {
+    disableForm();
+    ui->lblStatus->setText(tr("<b>Đang kiểm tra phiên bản mới</b>"));
+    auto* helper = new UpdateHelper(this);
+    QPointer<UpdateHelper> done(helper);
+    helper->check_and_update(
+        [this, done] {
+            if (done)
+                done->deleteLater();
+            autoLoginAfterUpdateCheck();
+        },
+        force);
+}
+
+void LoginForm::autoLoginAfterUpdateCheck() {
+    enableForm();
+    const SettingsStore settings;
+    if (startupLogin && settings.boolean(SettingsKeys::AutoLogin) &&
+        !settings.text(SettingsKeys::AccountEmail).trimmed().isEmpty()) {
+        // Once per start-up: a refused automatic login (or one that asks for the update
+        // check again) must not start another one by itself.
+        startupLogin = false;
+        ui->btn_login->click();
         return;
     }
-    RuriDudi user(QString::fromStdString(account->get_id()), name,
-                  QString::fromStdString(apiClient.get_session()->get_session_id()),
-                  password->text(), QString::fromStdString(account->get_level()).toInt(), 1800.0);
+    activateWindow();
+}
+
+void LoginForm::on_btn_login_clicked() {
+    ui->txt_email->setText(ui->txt_email->text().trimmed());
+    const QString email = ui->txt_email->text();
+    const bool passwordGiven = !loginrules::isBlankPassword(ui->txt_password->text());
+    if (!passwordGiven) {
+        ui->txt_password->setStyleSheet(QLatin1String(kErrorStyle));
+        ui->txt_password->setFocus(Qt::OtherFocusReason);
+    }
+    if (!loginrules::isLoginName(email)) {
+        ui->txt_email->setStyleSheet(QLatin1String(kErrorStyle));
+        ui->txt_email->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (!passwordGiven)
+        return;
+    disableForm();
+    auto* job = new ActionThread;
+    connect(job, SIGNAL(loginSuccess()), this, SLOT(login_success()));
+    connect(job, SIGNAL(loginError(int, QString)), this, SLOT(login_error(int, QString)));
+    // The password goes as typed: blanks around it are part of it.
+    job->login(email, ui->txt_password->text());
+}
+
+void LoginForm::login_error(int code, QString message) {
+    enableForm();
+    if (code == 33 || code == 433) {
+        // The service refuses this version: the update check runs again, this time
+        // making an available update required.
+        check_update(true);
+        return;
+    }
+    if (code == brisko::kCodeNetworkError)
+        message = tr("Kết nối mạng bị lỗi \n");
+    UserPrompt::current()->critical(
+        this, QCoreApplication::translate("QApplication", "Login error! (%1)").arg(code), message,
+        QMessageBox::Ok, QMessageBox::NoButton);
+    if (isHidden())
+        show();
+}
+
+void LoginForm::login_success() {
+    const QString email = ui->txt_email->text();
+    const QString password = ui->txt_password->text();
+    enableForm();
+    saveRememberedAccount(email, password);
+    SettingsStore().setValue(SettingsKeys::AutoLogin, ui->chckAutoLogin->isChecked());
+
+    brisko::user_api api(&apiClient);
+    std::unique_ptr<brisko::user> account = api.get();
+    if (!account && api.get_error_code() == brisko::kCodeSessionExpired) {
+        // The session may already be gone again: one new login, one more try.
+        ActionThread::reLogin(email, password);
+        account = api.get();
+    }
+    if (!account) {
+        // A call without a record never counts as success, whatever its code says.
+        const int code = api.get_error_code() != brisko::kCodeSuccess ? api.get_error_code()
+                                                                      : brisko::kCodeNetworkError;
+        login_error(code, QString::fromStdString(api.get_error_msg()));
+        return;
+    }
+    currentUserId = latin1(account->get_id());
+    currentUserLevel = latin1(account->get_level());
+    RuriDudi user(currentUserId, email.trimmed(), latin1(apiClient.get_session()->get_session_id()),
+                  password, currentUserLevel.toInt(), 1800.0);
+    hide();
     emit loginFinish(user);
-    accept();
+}
+
+QList<QWidget*> LoginForm::formWidgets() const {
+    return {ui->btn_login,     ui->lblOption, ui->lblForgotPass, ui->chckRemember,
+            ui->chckAutoLogin, ui->txt_email, ui->txt_password};
+}
+
+void LoginForm::disableForm() {
+    ui->lblStatus->clear();
+    ui->lblStatus->show();
+    ui->img_loading->show();
+    for (QWidget* widget : formWidgets())
+        widget->setEnabled(false);
+}
+
+void LoginForm::enableForm() {
+    ui->lblStatus->clear();
+    ui->lblStatus->hide();
+    ui->img_loading->hide();
+    for (QWidget* widget : formWidgets())
+        widget->setEnabled(true);
+    ui->txt_email->setFocus(Qt::OtherFocusReason);
+    ui->txt_email->selectAll();
+}
+
+void LoginForm::on_btn_quit_clicked() {
+    programexit::quit(1);
+}
+
+// The quit button acts on press already, so a release outside it still quits.
+void LoginForm::on_btn_quit_pressed() {
+    programexit::quit(1);
+}
+
+void LoginForm::reject() {
+    programexit::quit(1);
+}
+
+void LoginForm::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    programexit::quit(1);
+}
+
+void LoginForm::on_txt_email_textEdited(QString) {
+    ui->txt_email->setStyleSheet(QLatin1String(kNormalStyle));
+}
+
+void LoginForm::on_txt_password_textEdited(QString) {
+    ui->txt_password->setStyleSheet(QLatin1String(kNormalStyle));
+}
+
+void LoginForm::on_chckRemember_stateChanged(int) {
+    ui->chckAutoLogin->setEnabled(ui->chckRemember->isChecked());
+}
+
+void LoginForm::on_lblOption_linkActivated(QString link) {
+    if (!link.startsWith(QLatin1String("/option")))
+        return;
+    // Only the connection page: the proxy may be what keeps the login from working.
+    QPointer<DialogOption> options = new DialogOption(3, this);
+    options->exec();
+    delete options.data();
+}
+
+void LoginForm::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    dragPosition = event->globalPos() - frameGeometry().topLeft();
+    event->accept();
+}
+
+void LoginForm::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() != Qt::LeftButton)
+        return;
+    move(event->globalPos() - dragPosition);
+    event->accept();
+}
+
+void LoginForm::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ui->retranslateUi(this);
+    applyWebLinks();
+    ui->lbl_version->setText(QCoreApplication::applicationVersion());
 }

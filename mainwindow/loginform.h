@@ -1,39 +1,73 @@
 #pragma once
-// Stand-in login dialog until the real one (remembered account, auto-login) replaces it.
-// It runs the update check when shown, logs in with the typed credentials and hands the
-// account over; quitting it ends the program.
+// The login dialog: checks the typed e-mail address (or phone number) and password, logs
+// in on a background job, remembers the account when asked, loads the account record and
+// hands the account to the main window. Every showing runs the update check first; at
+// start-up it logs in by itself when automatic login is set. Quitting it ends the
+// program with status 1.
 #include <QDialog>
+#include <QList>
+#include <QPoint>
+#include <QString>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class RuriDudi;
+
+namespace Ui {
+class LoginForm;
+}
 
 class LoginForm : public QDialog {
     Q_OBJECT
 public:
     explicit LoginForm(QWidget* parent = nullptr);
+    ~LoginForm() override;
 
-    // The coming run is the one at start-up.
-    void setStartupLogin(bool startup) { startupLogin = startup; }
+    // Whether the coming run is the one at start-up (the only one that logs in by itself).
+    // Called before every run.
+    void setStartupLogin(bool startup);
 
-    // Quitting the login ends the whole program with status 1.
+    // Escape: ends the program like the quit button.
     void reject() override;
 
 signals:
+    // Once per successful login, after the dialog has hidden itself. The receiver copies
+    // the record; it lives only during the emission.
     void loginFinish(RuriDudi& user);
 
+public slots:
+    void login_success();
+    void login_error(int code, QString message);
+    void check_update(bool force);
+    void check_update();
+    void disableForm();
+    void enableForm();
+
+private slots:
+    void on_btn_login_clicked();
+    void on_btn_quit_clicked();
+    void on_btn_quit_pressed();
+    void on_txt_email_textEdited(QString text);
+    void on_txt_password_textEdited(QString text);
+    void on_chckRemember_stateChanged(int state);
+    void on_lblOption_linkActivated(QString link);
+
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    void login();
-    void setFormEnabled(bool enabled);
+    void autoLoginAfterUpdateCheck();
+    void restoreRememberedAccount();
+    void saveRememberedAccount(const QString& email, const QString& password);
+    // The texts of the form that carry the web site's address.
+    void applyWebLinks();
+    void centreOnScreen();
+    // What the busy state disables; the quit button stays usable.
+    QList<QWidget*> formWidgets() const;
 
-    QLineEdit* email;
-    QLineEdit* password;
-    QPushButton* loginButton;
-    QPushButton* quitButton;
-    QLabel* status;
+    Ui::LoginForm* ui;
+    QPoint dragPosition;
     bool startupLogin = false;
 };

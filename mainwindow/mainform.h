@@ -1,15 +1,40 @@
 #pragma once
-// Stand-in main window until the real one (tabs, tray, account panel) replaces it: it
-// keeps the links and paths that reach it before the login, runs the login and shows
-// what it was handed afterwards.
-#include <QMainWindow>
-#include <QString>
+// The program's main window: a frameless, translucent window with its own title bar,
+// the tray icon, the banner and the tabs. It owns the login dialog and runs it before
+// anything else is shown; the tab forms exist only while an account is logged in. It
+// takes links and local files from other copies of the program, drops, the clipboard
+// and text files, and hands them to the download and upload tabs. It shows the
+// transfer speeds, tray notices, sends the download statistics and powers the machine
+// off when a queue runs empty and the options ask for it.
+#include "core/megafile.h"
 
+#include <QMainWindow>
+#include <QMap>
+#include <QMetaObject>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QSystemTrayIcon>
+#include <QUrl>
+
+class DialogDownload;
+class DialogTurnOff;
+class DialogUpload;
+class DownloadFile;
+class FormDownload;
+class FormInfo;
+class FormManage;
+class FormUpload;
 class LoginForm;
-class QLabel;
-class QListWidget;
 class QTimer;
+class RssManager;
 class RuriDudi;
+class UploadFile;
+
+namespace Ui {
+class MainForm;
+}
 
 class MainForm : public QMainWindow {
     Q_OBJECT
@@ -17,33 +42,152 @@ public:
     explicit MainForm(QWidget* parent = nullptr);
     ~MainForm() override;
 
-    // Runs the login dialog modally; returns when it closes. Quitting it ends the
-    // program with status 1.
+    // Runs the login dialog modally; returns when it closes. `startup` allows the
+    // automatic login of the program's start.
     void showLogin(bool startup);
 
-    // What arrived before the login, each list joined by "|".
-    QString keptLinks() const { return m_links; }
-    QString keptPaths() const { return m_paths; }
+    // What waits for the next login, each joined by "|".
+    QString keptLinks() const { return pendingDownloadLinks; }
+    QString keptPaths() const { return pendingUploadFiles; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The tab change; connected to the tab widget's currentChanged (the text is unused).
+    void on_MainTab_selected(const QString& tabText);
 
 public slots:
-    // A start-up message: "-d|" and links, or local paths; joined by "|".
+    // A message of this or another copy of the program: "-d|" and links, or local paths;
+    // parts joined by "|".
     void handleMessage(const QString& message);
     void loginDone(RuriDudi& user);
+    // "" logs out at the service and shows the login again; "1": the program is closing.
     void logout(QString reason);
+
+    // Links to download: opens the add-links dialog with them.
+    void downloadFiles(QStringList links);
+    void uploadFileIntoFolder(QString folder);
+    void uploadFileIntoFolderAccept();
+    void uploadIntoFolder(QString folderName, QString fileName);
+    void shortcutTriggerUpload();
+    void startUpload();
+    void startDownload();
+    void rss_startDownload();
+    void checkFolderIsUse(QString folderName);
+    void rssAddDownloadLinks(const QString& links, const QString& downloadFolder,
+                             const QString& password);
+
+    // Transfer status.
+    void setIconSytemTray();
+    void updateDownloadSpeed(double fSpeed);
+    void updateUploadSpeed(double fSpeed);
+    void isDownloadingSign(bool isdownload);
+    void isUploadingSign(bool isupload);
+    void fileDownloadComplete(DownloadFile* job);
+    void fileUploadComplete(UploadFile* job);
     void startSendLogDownload();
+    void signal_Shutdown();
+
+    void settingChanged();
+
+    // Tray.
+    void slotPlaceToTray();
+    void icon_actived(QSystemTrayIcon::ActivationReason reason);
+    void active_window();
+
+    // Bound by name to the form.
+    void on_btnMin_clicked();
+    void on_btnMax_clicked();
+    void on_btnClose_clicked();
+    void on_actionQuit_triggered();
+    void on_actionAbout_triggered();
+    void on_actionNew_triggered();
+    void on_actionUserInfor_triggered();
+    void on_actionTool_triggered();
+    void on_actionLogout_triggered();
+    void on_actionPaste_triggered();
+    void on_actionImportFile_triggered();
+    void on_actionH_ng_triggered();
+    void on_webView_linkClicked(const QUrl& url);
 
 signals:
     // The main window or the login dialog is to come forward.
     void needtoShow();
+    void signalPlaceToTray();
+    // Connected to the download tab's feed downloads; nothing emits it.
+    void rss_send_dir(QMap<QString, MegaFile> files, QString dir, QString password);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+    // Whether the desktop shows tray icons; without one the window never hides in it.
+    virtual bool systemTrayAvailable() const;
 
 private:
-    void handOver(const QString& links, const QString& paths);
+    friend struct MainFormProbe; // the tests
 
+    // Construction.
+    void setUpTray();
+    void setUpFrame();
+    void applyWindowFlags();
+    void toggleMaximized();
+
+    // Banner and tab focus.
+    void loadBanner(int tab);
+    QString bannerAddress() const;
+    static void sendTabScreenView(int tab);
+
+    // Post-login set-up and logout.
+    void buildTabsAfterLogin();
+    void connectTabs();
+    void replayPendingUploads();
+    void connectShutdown();
+    void tearDown(const QString& reason, bool sendLogoutRequest);
+    // Logs out at the service, with one new login and one more try when the session had
+    // expired; false with the code and message when it failed.
+    bool sendLogoutRequest(int& code, QString& message);
+
+    // Link intake.
+    void handOverUploadPaths(const QString& text);
+    void bringForward();
+
+    // Transfer status.
+    void updateStatusLabels(double downloadSpeed, double uploadSpeed);
+    void sendDownloadStatistics(int concurrent);
+    bool shutdownWindows();
+
+    // Asks whether to quit; on yes tears down like a closing window and ends with
+    // status 1.
+    void quitProgram();
+    bool confirmQuit();
+
+    QPoint dragPosition;
+    Ui::MainForm* ui;
+    QPointer<FormDownload> formDownload;
+    QPointer<FormUpload> formUpload;
+    QPointer<FormInfo> formInfo;
+    QPointer<FormManage> formManage;
     LoginForm* loginForm;
-    QLabel* account;
-    QListWidget* received;
+    QPointer<RssManager> rssManager;
+    QPointer<DialogUpload> dialogUpload;
+    QPointer<DialogDownload> dialogDownload;
+    QSystemTrayIcon* trayIcon;
     QTimer* logTimer;
-    QString m_links;
-    QString m_paths;
-    int m_downloadSpeed = 0;
+    QString pendingUploadFiles;
+    QString pendingDownloadLinks;
+    int lastDownloadSpeed = 0;
+    // What the speed labels show, to put back after a retranslation.
+    double shownDownloadSpeed = 0;
+    double shownUploadSpeed = 0;
+    // The countdown before a power-off, while it runs.
+    QPointer<DialogTurnOff> turnOffDialog;
+    // The feed hand-over's kept values; nothing reads them yet.
+    QString addDownloadLinks_downloadFolder_param;
+    QString addDownloadLinks_password_param;
+    // The queues' completion to the countdown, when the options ask for it.
+    QMetaObject::Connection downloadShutdown;
+    QMetaObject::Connection uploadShutdown;
 };

@@ -22,4 +22,20 @@ constexpr const char* DownloadThreads = "Download_threads";
 constexpr const char* AutoDownload = "Auto_download";
 constexpr const char* DownloadDir = "Download_Dir";
 
+// Login dialog: the remembered account and automatic login.
+constexpr const char* RememberAccount = "remacc";
+constexpr const char* AccountEmail = "account/email";
+constexpr const char* AccountPassword = "account/password"; // enciphered, base64
+constexpr const char* PasswordSalt = "Qsyn";
+constexpr const char* AutoLogin = "AutoLogin";
+
+// Main window.
+constexpr const char* SystrayMinimized = "Systray_minimized";
+constexpr const char* Version = "version"; // shown in the tray tool-tip; written by nobody here
+constexpr const char* UploadAutoShutdown = "Upload_auto_shutdown";
+constexpr const char* DownloadAutoShutdown = "Download_auto_shutdown";
+constexpr const char* AutoUploaded = "Auto_uploaded";
+constexpr const char* AutoStart = "AutoStart";
+constexpr const char* UploadThreads = "Upload_threads";
+
 } // namespace SettingsKeys

@@ -85,4 +85,8 @@ void setSystemActions(SystemActions* actions) {
     g_override.store(actions);
 }
 
+bool openUrl(const QString& url) {
+    return systemActions().startDetached(QStringLiteral("xdg-open"), {url});
+}
+
 } // namespace platform

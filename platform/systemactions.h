@@ -49,4 +49,8 @@ SystemActions& systemActions();
 // Installs a replacement (not owned; null restores the real actions).
 void setSystemActions(SystemActions* actions);
 
+// Opens a web page in the desktop's browser (xdg-open) through systemActions(), so
+// tests record it instead of starting a browser. False when it could not be started.
+bool openUrl(const QString& url);
+
 } // namespace platform

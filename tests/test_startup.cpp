@@ -4,6 +4,7 @@
 #include "core/startup.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/mainform.h"
+#include "platform/hostconfig.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
@@ -11,6 +12,7 @@
 #include "tests/support/devservicefixture.h"
 #include "tools/devservice/demoaccount.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLockFile>
@@ -323,33 +325,61 @@ void TestStartup::messagesBeforeLoginAreKept() {
 }
 
 void TestStartup::loginHandsTheKeptLinksOver() {
-    MainForm window;
-    window.handleMessage(QStringLiteral("-d|L1|L2"));
-    auto* login = window.findChild<LoginForm*>();
-    QVERIFY(login);
-    login->show(); // not exec(): no test waits in a modal loop
-    auto* button = login->findChild<QPushButton*>(QStringLiteral("btn_login"));
-    QVERIFY(button);
-    // The form opens once the update check (nothing newer) has called back.
-    QTRY_VERIFY_WITH_TIMEOUT(button->isEnabled(), 20000);
-    login->findChild<QLineEdit*>(QStringLiteral("txt_email"))
-        ->setText(QString::fromLatin1(devservice::demo::kEmail));
-    login->findChild<QLineEdit*>(QStringLiteral("txt_password"))
-        ->setText(QString::fromLatin1(devservice::demo::kPassword));
-    QSignalSpy finished(login, &LoginForm::loginFinish);
-    button->click();
-    QCOMPARE(finished.count(), 1);
-    QVERIFY(currentUser);
-    QCOMPARE(currentUser->getEmail(), QString::fromLatin1(devservice::demo::kEmail));
-    QVERIFY(!currentUser->getSessionId().isEmpty());
-    QVERIFY(window.isVisible());
-    QVERIFY(window.keptLinks().isEmpty());
-    auto* list = window.findChild<QListWidget*>();
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->item(1)->text(), QStringLiteral("Tải về: L2"));
-    // After the login a message goes straight through.
-    window.handleMessage(QStringLiteral("/a/b.txt"));
-    QCOMPARE(list->item(2)->text(), QStringLiteral("Tải lên: /a/b.txt"));
+    // The download tab's history lands in a private program folder.
+    QTemporaryDir program;
+    QVERIFY(program.isValid());
+    platform::setProgramFilePathOverride(program.filePath(QStringLiteral("briskotool")));
+    const QString web = QStringLiteral("https://www.") + QString::fromStdString(hosts::webHost());
+    const QString one = web + QStringLiteral("/file/AAAAA1");
+    const QString two = web + QStringLiteral("/folder/BBBBB2");
+    {
+        MainForm window;
+        window.handleMessage(QStringLiteral("-d|") + one + QLatin1Char('|') + two);
+        LoginForm* login = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            login = login ? login : qobject_cast<LoginForm*>(top);
+        QVERIFY(login);
+        login->show(); // not exec(): no test waits in a modal loop
+        auto* button = login->findChild<QPushButton*>(QStringLiteral("btn_login"));
+        QVERIFY(button);
+        // The form opens once the update check (nothing newer) has called back.
+        QTRY_VERIFY_WITH_TIMEOUT(button->isEnabled(), 20000);
+        login->findChild<QLineEdit*>(QStringLiteral("txt_email"))
+            ->setText(QString::fromLatin1(devservice::demo::kEmail));
+        login->findChild<QLineEdit*>(QStringLiteral("txt_password"))
+            ->setText(QString::fromLatin1(devservice::demo::kPassword));
+
+        // The hand-overs open their dialogs modally; each is read and closed here.
+        QStringList shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&shown] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || qobject_cast<LoginForm*>(dialog))
+                return;
+            const auto* links = dialog->findChild<QLineEdit*>(QStringLiteral("txt_duongdan"));
+            const auto* files = dialog->findChild<QListWidget*>();
+            shown << (links ? links->text() : files ? files->item(0)->text() : QString());
+            dialog->reject();
+        });
+        closer.start(20);
+        QSignalSpy finished(login, &LoginForm::loginFinish);
+        button->click();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+        QVERIFY(currentUser);
+        QCOMPARE(currentUser->getEmail(), QString::fromLatin1(devservice::demo::kEmail));
+        QVERIFY(!currentUser->getSessionId().isEmpty());
+        QVERIFY(window.isVisible());
+        QVERIFY(window.keptLinks().isEmpty());
+        QTRY_COMPARE(shown.size(), 1);
+        QVERIFY(shown.at(0).contains(QStringLiteral("/file/AAAAA1")));
+        QVERIFY(shown.at(0).contains(QStringLiteral("/folder/BBBBB2")));
+        // After the login a message goes straight through.
+        window.handleMessage(QStringLiteral("/a/b.txt"));
+        QTRY_COMPARE(shown.size(), 2);
+        QCOMPARE(shown.at(1), QStringLiteral("/a/b.txt"));
+        window.logout(QStringLiteral("1"));
+    }
+    platform::setProgramFilePathOverride(QString());
 }
 
 QTEST_MAIN(TestStartup)

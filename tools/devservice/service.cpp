@@ -1,5 +1,6 @@
 #include "tools/devservice/service.h"
 
+#include "tools/devservice/bannerpage.h"
 #include "tools/devservice/demoaccount.h"
 #include "tools/devservice/filechangeendpoints.h"
 #include "tools/devservice/fileendpoints.h"
@@ -22,6 +23,7 @@ Service::Service(ServiceOptions options) : options_(std::move(options)) {
     addLocationEndpoints(*this);
     addUploadEndpoints(*this);
     addWebEndpoints(*this);
+    addBannerPage(*this);
 }
 
 Service::~Service() {

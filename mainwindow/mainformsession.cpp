@@ -1,0 +1,235 @@
+// The main window's account cycle: the set-up after a login (every tab built and wired,
+// then what waited for the login handed over), the options, and the logout that tears
+// the tabs down again.
+#include "mainwindow/mainform.h"
+
+#include "api/apiresult.h"
+#include "api/userapi.h"
+#include "core/actionthread.h"
+#include "core/ganalytics.h"
+#include "core/globals.h"
+#include "core/linkparser.h"
+#include "core/localpaths.h"
+#include "core/ruridudi.h"
+#include "core/userprompt.h"
+#include "download/dialogdownload.h"
+#include "download/formdownload.h"
+#include "mainwindow/dialogoption.h"
+#include "mainwindow/dialogupload.h"
+#include "mainwindow/forminfo.h"
+#include "mainwindow/formmanage.h"
+#include "mainwindow/formupload.h"
+#include "mainwindow/loginform.h"
+#include "mainwindow/rssmanager.h"
+#include "platform/settingskeys.h"
+#include "platform/settingsstore.h"
+#include "platform/userfolders.h"
+#include "ui_mainform.h"
+#include "upload/uploadfile.h"
+
+#include <QLayout>
+#include <QTimer>
+
+namespace {
+
+constexpr int kMaxDownloadThreads = 10;
+
+QString boxText(const char* text) {
+    return QCoreApplication::translate("QApplication", text);
+}
+
+} // namespace
+
+void MainForm::loginDone(RuriDudi& user) {
+    delete currentUser;
+    currentUser = new RuriDudi(user);
+    if (analytics)
+        analytics->setUserId(currentUser->getUserId());
+    setWindowTitle(currentUser->getEmail() + QStringLiteral(" - Brisko Tool"));
+    show();
+    buildTabsAfterLogin();
+    lastDownloadSpeed = 0;
+    logTimer->start();
+    loadBanner(1);
+    if (ui->MainTab->currentIndex() > 1)
+        ui->MainTab->setCurrentIndex(1);
+    // Every tab exists now, so what waited for the login can be handed over.
+    replayPendingUploads();
+    const QString links = parseShareLinks(pendingDownloadLinks);
+    pendingDownloadLinks.clear();
+    if (!links.isEmpty())
+        downloadFiles(links.split(QLatin1Char(';'), Qt::SkipEmptyParts));
+}
+
+void MainForm::buildTabsAfterLogin() {
+    SettingsStore settings;
+    // The account panel sets it when it starts the automatic upload: once per login.
+    if (settings.boolean(SettingsKeys::AutoUploaded))
+        settings.setValue(SettingsKeys::AutoUploaded, false);
+
+    formInfo = new FormInfo(this);
+    ui->tInfo->layout()->addWidget(formInfo);
+    rssManager = new RssManager(this);
+    ui->tRSS->layout()->addWidget(rssManager);
+    formUpload = new FormUpload(this);
+    ui->tUpload->layout()->addWidget(formUpload);
+    dialogUpload = new DialogUpload(QStringList(), this);
+    formDownload = new FormDownload(this);
+    ui->tDownload->layout()->addWidget(formDownload);
+    formManage = new FormManage(this);
+    ui->tManage->layout()->addWidget(formManage);
+    connectTabs();
+}
+
+void MainForm::connectTabs() {
+    // Queued: the panel's button must not see its panel deleted under it by the logout.
+    connect(formInfo, &FormInfo::logout, this, &MainForm::logout, Qt::QueuedConnection);
+    connect(ui->MainTab, &QTabWidget::currentChanged, formInfo, &FormInfo::update_infor);
+    connect(formUpload, &FormUpload::downloadFile, this, &MainForm::downloadFiles);
+    connect(formUpload, &FormUpload::fileUploadDone, this, &MainForm::fileUploadComplete);
+    connect(formUpload, &FormUpload::uploadComplete, this, &MainForm::setIconSytemTray);
+    connect(formInfo, &FormInfo::loadInfoComplete, formUpload, &FormUpload::auto_upload);
+    connect(dialogUpload, &DialogUpload::getUploadInfor, formUpload,
+            &FormUpload::getUploadInforFromDlg);
+    connect(formDownload, qOverload<DownloadFile*>(&FormDownload::filedownloadDone), this,
+            &MainForm::fileDownloadComplete);
+    connect(formDownload, &FormDownload::downloadComplete, this, &MainForm::setIconSytemTray);
+    connect(formManage, &FormManage::downloadFile, this, &MainForm::downloadFiles);
+    connect(formManage, &FormManage::uploadIntoFolder, this, &MainForm::uploadFileIntoFolder);
+    connect(formManage, &FormManage::needCheckFolderIsUse, this, &MainForm::checkFolderIsUse);
+    connect(formDownload, &FormDownload::speedUpdate, this, &MainForm::updateDownloadSpeed);
+    connect(formDownload, &FormDownload::isDownloadingSign, this, &MainForm::isDownloadingSign);
+    connect(formUpload, &FormUpload::speedUpdate, this, &MainForm::updateUploadSpeed);
+    connect(formUpload, &FormUpload::isUploadingSign, this, &MainForm::isUploadingSign);
+    connect(formUpload, &FormUpload::uploadIntoFolder, this, &MainForm::uploadIntoFolder);
+    connect(rssManager, &RssManager::downloadOrViewOnline, this, &MainForm::downloadFiles);
+    connect(rssManager, &RssManager::addDownloadLinks, this, &MainForm::rssAddDownloadLinks);
+    connect(this, SIGNAL(rss_send_dir(QMap<QString, MegaFile>, QString, QString)), formDownload,
+            SLOT(rss_get_dir(QMap<QString, MegaFile>, QString, QString)));
+    connectShutdown();
+}
+
+void MainForm::connectShutdown() {
+    disconnect(downloadShutdown);
+    disconnect(uploadShutdown);
+    const SettingsStore settings;
+    if (formDownload && settings.boolean(SettingsKeys::DownloadAutoShutdown))
+        downloadShutdown = connect(formDownload, &FormDownload::downloadComplete, this,
+                                   &MainForm::signal_Shutdown);
+    if (formUpload && settings.boolean(SettingsKeys::UploadAutoShutdown))
+        uploadShutdown =
+            connect(formUpload, &FormUpload::uploadComplete, this, &MainForm::signal_Shutdown);
+}
+
+void MainForm::replayPendingUploads() {
+    if (pendingUploadFiles.trimmed().isEmpty() || !dialogUpload) {
+        pendingUploadFiles.clear();
+        return;
+    }
+    const QStringList paths = pendingUploadFiles.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    pendingUploadFiles.clear();
+    dialogUpload->clearSelectedFiles();
+    for (const QString& path : paths)
+        dialogUpload->addLocalPath(path, false);
+    ui->MainTab->setCurrentIndex(0);
+    dialogUpload->resetToRootFolder();
+    dialogUpload->exec();
+}
+
+void MainForm::on_actionTool_triggered() {
+    QPointer<DialogOption> options = new DialogOption(-1, this);
+    connect(options, &DialogOption::settingChange, this, &MainForm::settingChanged);
+    const int result = options->exec();
+    delete options.data();
+    if (result != QDialog::Accepted)
+        return;
+    applyWindowFlags();
+    show(); // new window flags hide the window
+    SettingsStore settings;
+    setAutoStart(platform::programFilePath(), !settings.boolean(SettingsKeys::AutoStart));
+    int threads = settings.integer(SettingsKeys::DownloadThreads, 2);
+    if (threads > kMaxDownloadThreads || threads <= 0) {
+        threads = threads > kMaxDownloadThreads ? kMaxDownloadThreads : 1;
+        settings.setValue(SettingsKeys::DownloadThreads, QString::number(threads));
+    }
+    if (formDownload)
+        formDownload->setDownloadThreads(threads);
+    if (formUpload)
+        formUpload->setUploadThreads(settings.integer(SettingsKeys::UploadThreads, 0));
+}
+
+void MainForm::settingChanged() {
+    connectShutdown();
+}
+
+void MainForm::on_actionLogout_triggered() {
+    const auto answer = UserPrompt::current()->warning(
+        this, boxText(QT_TRANSLATE_NOOP("QApplication", "Đăng xuất!")),
+        boxText(QT_TRANSLATE_NOOP("QApplication", "Bạn có chắc muốn đăng xuất ?")),
+        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoButton);
+    if (answer != QMessageBox::Ok)
+        return;
+    int code = 0;
+    QString message;
+    if (!sendLogoutRequest(code, message)) {
+        // Still logged in: say why instead of doing nothing.
+        UserPrompt::current()->critical(
+            this, boxText(QT_TRANSLATE_NOOP("QApplication", "Lỗi (%1)")).arg(code), message,
+            QMessageBox::Ok, QMessageBox::NoButton);
+        return;
+    }
+    // The service has logged the account out already: no second request.
+    tearDown(QString(), false);
+}
+
+bool MainForm::sendLogoutRequest(int& code, QString& message) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        brisko::user_api api(&apiClient);
+        if (api.logout())
+            return true;
+        code = api.get_error_code();
+        message = QString::fromStdString(api.get_error_msg());
+        if (code != brisko::kCodeSessionExpired || attempt > 0 || !currentUser)
+            return false;
+        ActionThread::reLogin(currentUser->getEmail(), currentUser->getPassword());
+    }
+    return false;
+}
+
+void MainForm::logout(QString reason) {
+    tearDown(reason, reason.isEmpty());
+}
+
+void MainForm::tearDown(const QString& reason, bool sendRequest) {
+    if (analytics)
+        analytics->endSession();
+    hide();
+    updateStatusLabels(0, -1);
+    updateStatusLabels(-1, 0);
+    if (sendRequest && currentUser) {
+        int code = 0;
+        QString message;
+        sendLogoutRequest(code, message); // the tabs go whatever the service says
+    }
+    logTimer->stop();
+    // Deleting the transfer tabs stops their jobs and writes their histories.
+    delete formUpload.data();
+    delete dialogUpload.data();
+    delete dialogDownload.data();
+    delete formDownload.data();
+    delete formInfo.data();
+    delete formManage.data();
+    delete rssManager.data();
+    // Logged out, the tray has nothing to bring back.
+    trayIcon->hide();
+    delete currentUser;
+    currentUser = nullptr;
+    currentUserId.clear();
+    currentUserLevel.clear();
+    if (reason == QLatin1String("1")) {
+        SettingsStore().sync();
+        return;
+    }
+    loginForm->setStartupLogin(false);
+    loginForm->exec();
+}
