@@ -5,3 +5,7 @@ brisko_add_test(test_downloadhistory
     SOURCES test_downloadhistory.cpp downloadtabsession.cpp downloadtabsession.h
             downloadtabprobe.h
     LIBS testsupport download core)
+brisko_add_test(test_dialogdownload
+    SOURCES test_dialogdownload.cpp downloadtabsession.cpp downloadtabsession.h
+            downloadtabprobe.h
+    LIBS testsupport download core)
