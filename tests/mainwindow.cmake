@@ -1,0 +1,8 @@
+# The login dialog and the main window: login rules and the remembered account, the
+# window's frame, tray, status and power-off, the account cycle end to end, and link
+# capture (messages of other copies, drops, paste, text files, two real copies).
+add_library(mainwindowtestsupport STATIC
+    mainwindowsession.cpp mainwindowsession.h modalanswerer.cpp modalanswerer.h mainformprobe.h)
+target_link_libraries(mainwindowtestsupport PUBLIC testsupport mainwindow Qt5::Test)
+
+brisko_add_test(test_loginform SOURCES test_loginform.cpp LIBS mainwindowtestsupport)
