@@ -29,6 +29,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     void setMaxThreads(int maximum);
+    int maxThreads() const { return maxRunning; }
     // The number of jobs holding a running place.
     int runningCount() const;
     void setHeaderLabels(const QStringList& labels);

@@ -9,3 +9,7 @@ brisko_add_test(test_dialogdownload
     SOURCES test_dialogdownload.cpp downloadtabsession.cpp downloadtabsession.h
             downloadtabprobe.h
     LIBS testsupport download core)
+brisko_add_test(test_formdownload
+    SOURCES test_formdownload.cpp downloadtabsession.cpp downloadtabsession.h
+            downloadtabprobe.h fakedownloadenvironment.cpp fakedownloadenvironment.h
+    LIBS testsupport download core)

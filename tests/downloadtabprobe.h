@@ -18,6 +18,9 @@ struct DownloadTabProbe {
     static std::unique_ptr<QMenu> downloadedMenu(FormDownload& tab) {
         return std::unique_ptr<QMenu>(tab.downloadedMenu());
     }
+    static void addLoaded(FormDownload& tab, const QList<DownloadFile*>& jobs) {
+        tab.addLoadedDownloads(jobs);
+    }
     static void getDir(FormDownload& tab, const QList<brisko::file*>& records,
                        const QString& downloadZip, const QString& dir) {
         tab.get_dir(records, downloadZip, dir);
