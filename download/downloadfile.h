@@ -13,6 +13,7 @@
 #include <QWaitCondition>
 
 #include <atomic>
+#include <chrono>
 
 struct DownloadAttempt;
 
@@ -131,6 +132,7 @@ private:
 
     int onProgress(double dltotal, double dlnow);
     void restartProgress();
+    void pause(std::chrono::nanoseconds duration);
     bool isZipDownload() const;
     QString folderOfPath() const;
     bool passesVolumeChecks();

@@ -5,6 +5,7 @@
 #include "download/downloadenvironment.h"
 #include "download/downloadfile.h"
 #include "download/downloadlocation.h"
+#include "download/speedpacer.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 
@@ -64,6 +65,9 @@ struct DownloadAttempt {
     bool discard = false;       // the final status is not a success: the body is dropped
     bool rangeMismatch = false; // a partial answer that doesn't continue the file
     bool writeFailed = false;
+    bool stopped = false; // the write callback saw the stop
+    qint64 received = 0;  // body bytes of this attempt, kept or dropped
+    SpeedPacer pacer;
 
     void newResponse(long code) {
         status = code;
@@ -112,6 +116,7 @@ struct DownloadFile::RunContext {
     bool zip = false;
     QByteArray location; // kept alive for libcurl
     QByteArray range;
+    double limit = 0; // bytes a second; 0: none
     int retryMs = kFirstRetryWaitMs;
 };
 
@@ -178,10 +183,10 @@ void DownloadFile::configure(RunContext& run) {
     long buffer = kReceiveBuffer;
     // A limit of 0 or less means no limit.
     if (limit >= 1.0) {
-        const auto bytesPerSecond = static_cast<curl_off_t>(limit);
-        curl_easy_setopt(handle, CURLOPT_MAX_RECV_SPEED_LARGE, bytesPerSecond);
-        buffer = static_cast<long>(
-            std::clamp<curl_off_t>(bytesPerSecond, kSmallestReceiveBuffer, kReceiveBuffer));
+        // Paced by the write callback: libcurl's own limit overshoots by a few percent.
+        run.limit = limit;
+        buffer = static_cast<long>(std::clamp<curl_off_t>(static_cast<curl_off_t>(limit),
+                                                          kSmallestReceiveBuffer, kReceiveBuffer));
     }
     curl_easy_setopt(handle, CURLOPT_BUFFERSIZE, buffer);
     curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
@@ -238,6 +243,7 @@ DownloadFile::Outcome DownloadFile::attempt(RunContext& run, bool& again) {
     at.job = this;
     at.file = file;
     at.offset = length;
+    at.pacer = SpeedPacer(run.limit);
     // An explicit range rather than libcurl's resume, so that a server answering with the
     // whole file is written afresh instead of being refused.
     run.range = length > 0 ? QByteArray::number(length) + '-' : QByteArray();
@@ -276,6 +282,10 @@ DownloadFile::Outcome DownloadFile::classify(RunContext& run, DownloadAttempt& a
     const long status = at.status;
     const qint64 local = QFileInfo(run.path).size();
     QString failure;
+    if (at.stopped) {
+        setStatusText(tr("Dừng"));
+        return Outcome::Stopped;
+    }
     if (result == CURLE_OK) {
         // Completion is proven by the length, never assumed from a clean end.
         qint64 expected = run.zip ? -1 : run.size;
@@ -379,6 +389,16 @@ void DownloadFile::finish(Outcome outcome, RunContext& run) {
         releasePlace();
 }
 
+void DownloadFile::pause(std::chrono::nanoseconds duration) {
+    if (duration.count() <= 0)
+        return;
+    // A stop ends the pause at once; the next progress callback then ends the transfer.
+    const QDeadlineTimer deadline(std::chrono::duration_cast<std::chrono::nanoseconds>(duration));
+    QMutexLocker lock(&retryMutex);
+    while (!stopRequested && !deadline.hasExpired())
+        retryWait.wait(&retryMutex, deadline);
+}
+
 void DownloadFile::restartProgress() {
     QMutexLocker lock(&fieldsMutex);
     tracker.start(0);
@@ -446,12 +466,29 @@ size_t DownloadFile::parseHeader(char* line, size_t size, size_t count, void* us
 size_t DownloadFile::writeCallback(char* buffer, size_t size, size_t count, void* userdata) {
     auto* at = static_cast<DownloadAttempt*>(userdata);
     const size_t bytes = size * count;
+    if (at->job->stopRequested) {
+        at->stopped = true;
+        return 0;
+    }
     if (!at->bodyChecked && !at->checkBodyStart())
         return 0;
+    at->received += static_cast<qint64>(bytes);
     if (at->discard)
         return bytes;
     const size_t written = std::fwrite(buffer, 1, bytes, at->file);
-    if (written != bytes)
+    if (written != bytes) {
         at->writeFailed = true;
+        return written;
+    }
+    const std::chrono::nanoseconds wait = at->pacer.account(written);
+    if (wait.count() > 0) {
+        // libcurl goes on reading while the socket has data, without calling the
+        // progress callback: a paced transfer reports its progress from here.
+        if (at->job->onProgress(0, double(at->received)) != 0) {
+            at->stopped = true;
+            return 0;
+        }
+        at->job->pause(wait);
+    }
     return written;
 }

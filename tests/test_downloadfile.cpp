@@ -54,6 +54,7 @@ private slots:
     void keptLocationMustBeWeb();
     void noSpeedLimit_data();
     void noSpeedLimit();
+    void stopDuringTransfer_data();
     void stopDuringTransfer();
     void stopDuringRetryWait();
     void stopDuringRelink();
@@ -337,8 +338,23 @@ void TestDownloadFile::noSpeedLimit() {
     QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
 }
 
+void TestDownloadFile::stopDuringTransfer_data() {
+    QTest::addColumn<bool>("speedLimit");
+    QTest::newRow("a slow server") << false;
+    QTest::newRow("held to the speed limit") << true;
+}
+
 void TestDownloadFile::stopDuringTransfer() {
-    service().locationFaults().setBandwidth(50000); // six seconds for the file
+    QFETCH(bool, speedLimit);
+    // Six seconds for the file, either way.
+    if (speedLimit) {
+        SettingsStore settings;
+        settings.setValue(SettingsKeys::UseDownloadLimit, "true");
+        settings.setValue(SettingsKeys::DownloadLimit, "50");
+        settings.sync();
+    } else {
+        service().locationFaults().setBandwidth(50000);
+    }
     auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
     JobRecorder run(job.get());
     job->startDownload();
@@ -352,6 +368,7 @@ void TestDownloadFile::stopDuringTransfer() {
     QCOMPARE(run.releases(), 1);
     // What arrived is right, and the next run goes on from there.
     service().locationFaults().setBandwidth(0);
+    SettingsStore().remove(SettingsKeys::UseDownloadLimit);
     QVERIFY(run.runToEnd());
     QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
     QCOMPARE(fixture.sessionRequests(), 1);
