@@ -13,3 +13,7 @@ brisko_add_test(test_formdownload
     SOURCES test_formdownload.cpp downloadtabsession.cpp downloadtabsession.h
             downloadtabprobe.h fakedownloadenvironment.cpp fakedownloadenvironment.h
     LIBS testsupport download core)
+brisko_add_test(test_downloadtransfers
+    SOURCES test_downloadtransfers.cpp downloadtabsession.cpp downloadtabsession.h
+            downloadtabprobe.h fakedownloadenvironment.cpp fakedownloadenvironment.h
+    LIBS testsupport download core)
