@@ -366,6 +366,11 @@ void TestDownloadFile::stopDuringTransfer() {
     QVERIFY(QFileInfo(job->getPath()).size() < DownloadJobFixture::kSmall.size);
     QCOMPARE(job->speed(), 0.0);
     QCOMPARE(run.releases(), 1);
+    // Refreshes come as speed, progress, time left.
+    const QList<int> flags = run.flags();
+    const int progress = flags.indexOf(F::ProgressChanged);
+    QCOMPARE(flags.mid(progress - 1, 3),
+             (QList<int>{F::SpeedChanged, F::ProgressChanged, F::RemainingChanged}));
     // What arrived is right, and the next run goes on from there.
     service().locationFaults().setBandwidth(0);
     SettingsStore().remove(SettingsKeys::UseDownloadLimit);
