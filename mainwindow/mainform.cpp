@@ -97,6 +97,8 @@ MainForm::~MainForm() {
     delete ui;
     delete currentUser;
     currentUser = nullptr;
+    currentUserId.clear();
+    currentUserLevel.clear();
     delete trayIcon;
     delete loginForm;
     delete dialogUpload.data();
@@ -358,8 +360,9 @@ void MainForm::loadBanner(int tab) {
         break;
     case 1: {
         ui->tDownload->setFocus(Qt::OtherFocusReason);
+        // The address asked for last, loaded or still loading.
         const QUrl address(bannerAddress());
-        if (ui->webView->url() != address)
+        if (ui->webView->page()->mainFrame()->requestedUrl() != address)
             ui->webView->load(address);
         break;
     }

@@ -6,3 +6,4 @@ add_library(mainwindowtestsupport STATIC
 target_link_libraries(mainwindowtestsupport PUBLIC testsupport mainwindow Qt5::Test)
 
 brisko_add_test(test_loginform SOURCES test_loginform.cpp LIBS mainwindowtestsupport)
+brisko_add_test(test_mainform SOURCES test_mainform.cpp LIBS mainwindowtestsupport)

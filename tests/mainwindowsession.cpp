@@ -47,7 +47,21 @@ QString MainWindowSession::link(const std::string& code, bool folder) const {
 }
 
 QString MainWindowSession::linkOf(const std::string& path) {
-    const auto account = fixture.service().accounts().findByLogin(devservice::demo::kEmail);
-    const auto entry = fixture.service().files().findByPath(account->id, path);
+    const auto entry = fixture.service().files().findByPath(accountId().toStdString(), path);
     return entry ? link(entry->linkcode, entry->folder) : QString();
+}
+
+QString MainWindowSession::addFile(const std::string& name, std::uint64_t size) {
+    devservice::FileEntry file;
+    file.name = name;
+    file.size = size;
+    file.seed = size + name.size();
+    const auto added =
+        fixture.service().files().addFile(accountId().toStdString(), "/", std::move(file));
+    return added ? link(added->linkcode) : QString();
+}
+
+QString MainWindowSession::accountId() {
+    const auto account = fixture.service().accounts().findByLogin(devservice::demo::kEmail);
+    return account ? QString::fromStdString(account->id) : QString();
 }

@@ -131,9 +131,9 @@ void TestLoginForm::initTestCase() {
 
 void TestLoginForm::init() {
     SettingsStore settings;
-    for (const char* key : {SettingsKeys::RememberAccount, SettingsKeys::AccountEmail,
-                            SettingsKeys::AccountPassword, SettingsKeys::PasswordSalt,
-                            SettingsKeys::AutoLogin})
+    for (const char* key :
+         {SettingsKeys::RememberAccount, SettingsKeys::AccountEmail, SettingsKeys::AccountPassword,
+          SettingsKeys::PasswordSalt, SettingsKeys::AutoLogin})
         settings.remove(QString::fromLatin1(key));
     quitStatuses.clear();
     session.service().faults().clear();
@@ -196,7 +196,8 @@ void TestLoginForm::checksBeforeLogin_data() {
     QTest::newRow("bad address") << "nobody" << demoPassword() << true << false;
     QTest::newRow("blank password") << demoEmail() << "   " << false << true;
     QTest::newRow("empty password") << demoEmail() << "" << false << true;
-    QTest::newRow("both wrong") << "nobody" << "" << true << true;
+    QTest::newRow("both wrong") << "nobody"
+                                << "" << true << true;
 }
 
 void TestLoginForm::checksBeforeLogin() {
@@ -246,8 +247,8 @@ void TestLoginForm::rememberedPassword() {
     QCOMPARE(morning.size(), 23);
     QVERIFY(morning.contains(QLatin1String("08:00:01")));
     const QString stored = RememberedPassword::encipher(password, morning);
-    QVERIFY(QByteArray::fromBase64Encoding(stored.toLatin1(),
-                                           QByteArray::AbortOnBase64DecodingErrors));
+    QVERIFY(
+        QByteArray::fromBase64Encoding(stored.toLatin1(), QByteArray::AbortOnBase64DecodingErrors));
     QCOMPARE(RememberedPassword::decipher(stored, morning), password);
     if (password.isEmpty())
         return;
@@ -337,7 +338,9 @@ void TestLoginForm::restoresTheAccount_data() {
     QTest::newRow("remembered") << "remembered" << demoEmail() << demoPassword() << true;
     QTest::newRow("salt missing") << "no salt" << demoEmail() << "" << true;
     QTest::newRow("stored text not base64") << "not base64" << demoEmail() << "*" << true;
-    QTest::newRow("not remembered") << "forgotten" << "" << "" << false;
+    QTest::newRow("not remembered") << "forgotten"
+                                    << ""
+                                    << "" << false;
 }
 
 void TestLoginForm::restoresTheAccount() {
@@ -369,17 +372,17 @@ void TestLoginForm::restoresTheAccount() {
 void TestLoginForm::resultCodes_data() {
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("fault");
-    QTest::addColumn<int>("code");      // the box's code; 0: no box
-    QTest::addColumn<QString>("text");  // the box's text
+    QTest::addColumn<int>("code");     // the box's code; 0: no box
+    QTest::addColumn<QString>("text"); // the box's text
     QTest::addColumn<bool>("loggedIn");
-    QTest::addColumn<int>("logins");    // login requests made
-    QTest::newRow("5: refused") << "wrong" << "" << 5 << "Sai email hoặc mật khẩu" << false << 1;
-    QTest::newRow("11: no reply") << demoPassword() << "cut" << 11
-                                  << "Kết nối mạng bị lỗi \n" << false << 1;
+    QTest::addColumn<int>("logins"); // login requests made
+    QTest::newRow("5: refused") << "wrong"
+                                << "" << 5 << "Sai email hoặc mật khẩu" << false << 1;
+    QTest::newRow("11: no reply") << demoPassword() << "cut" << 11 << "Kết nối mạng bị lỗi \n"
+                                  << false << 1;
     QTest::newRow("433: version refused") << demoPassword() << "433" << 0 << "" << false << 1;
     QTest::newRow("33: version refused") << demoPassword() << "33" << 0 << "" << false << 1;
-    QTest::newRow("201 once: one new login")
-        << demoPassword() << "201" << 0 << "" << true << 2;
+    QTest::newRow("201 once: one new login") << demoPassword() << "201" << 0 << "" << true << 2;
     QTest::newRow("201 twice: reported")
         << demoPassword() << "201 201" << 201 << "Phiên đăng nhập đã hết hạn" << false << 2;
 }
@@ -397,14 +400,13 @@ void TestLoginForm::resultCodes() {
     if (code != 0)
         prompt.answer(QMessageBox::Ok);
     auto& faults = session.service().faults();
-    const std::string expired =
-        R"({"code":201,"msg":"Phiên đăng nhập đã hết hạn"})";
+    const std::string expired = R"({"code":201,"msg":"Phiên đăng nhập đã hết hạn"})";
     if (fault == QLatin1String("cut"))
         faults.next(kLoginPath, devservice::Fault::cutBeforeReply());
     else if (fault == QLatin1String("433") || fault == QLatin1String("33"))
-        faults.next(kLoginPath, devservice::Fault::status(
-                                    200, R"({"code":)" + fault.toStdString() +
-                                             R"(,"msg":"Phiên bản quá cũ"})"));
+        faults.next(kLoginPath,
+                    devservice::Fault::status(200, R"({"code":)" + fault.toStdString() +
+                                                       R"(,"msg":"Phiên bản quá cũ"})"));
     for (int i = 0; i < fault.count(QLatin1String("201")); ++i)
         faults.next(kAccountPath, devservice::Fault::status(200, expired));
 

@@ -1,0 +1,673 @@
+// The main window against the stand-in, offscreen: the account cycle end to end (login,
+// every tab built and wired, logout with the history written, login again with the queue
+// back), the tray, the banner, the status labels and statistics, the power-off after a
+// queue ran empty, the options, logging out and quitting.
+#include "core/briskologger.h"
+#include "core/globals.h"
+#include "core/localpaths.h"
+#include "core/ruridudi.h"
+#include "core/scripteduserprompt.h"
+#include "core/sizetext.h"
+#include "core/timesource.h"
+#include "download/dialogdownload.h"
+#include "download/formdownload.h"
+#include "mainwindow/dialogoption.h"
+#include "mainwindow/dialogturnoff.h"
+#include "mainwindow/dialogupload.h"
+#include "mainwindow/forminfo.h"
+#include "mainwindow/formmanage.h"
+#include "mainwindow/formupload.h"
+#include "mainwindow/loginform.h"
+#include "mainwindow/programexit.h"
+#include "mainwindow/rssmanager.h"
+#include "platform/autostart.h"
+#include "platform/hostconfig.h"
+#include "platform/recordingsystemactions.h"
+#include "platform/settingskeys.h"
+#include "platform/settingsstore.h"
+#include "tests/downloadtabprobe.h"
+#include "tests/mainformprobe.h"
+#include "tests/mainwindowsession.h"
+#include "tests/modalanswerer.h"
+#include "tools/devservice/demoaccount.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QWebFrame>
+#include <QWebView>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+const char kLogoutPath[] = "/api/user/logout";
+const char kLoginPath[] = "/api/user/login";
+
+// The countdown before a power-off lasts a fraction of a second here.
+class ShortCountdown : public TimeSource {
+public:
+    std::chrono::milliseconds duration(Wait kind, std::chrono::milliseconds designed) override {
+        return kind == Wait::ShutdownCountdown ? std::chrono::milliseconds(300) : designed;
+    }
+};
+
+// Logs in through the window's login dialog whenever it comes up and is ready.
+class LoginDriver : public QObject {
+public:
+    explicit LoginDriver(MainForm& window) : login(MainFormProbe::loginForm(window)) {
+        connect(&timer, &QTimer::timeout, this, [this] { poll(); });
+        timer.start(10);
+    }
+    int logins = 0;
+
+private:
+    void poll() {
+        auto* button = login->findChild<QPushButton*>(QStringLiteral("btn_login"));
+        if (!login->isVisible()) {
+            clicked = false;
+            return;
+        }
+        if (clicked || !button->isEnabled())
+            return;
+        login->findChild<QLineEdit*>(QStringLiteral("txt_email"))
+            ->setText(QString::fromLatin1(devservice::demo::kEmail));
+        login->findChild<QLineEdit*>(QStringLiteral("txt_password"))
+            ->setText(QString::fromLatin1(devservice::demo::kPassword));
+        clicked = true;
+        ++logins;
+        button->click();
+    }
+    LoginForm* login;
+    QTimer timer;
+    bool clicked = false;
+};
+
+QString labelText(MainForm& window, const char* name) {
+    return window.findChild<QLabel*>(QLatin1String(name))->text();
+}
+
+QTabWidget* tabs(MainForm& window) {
+    return window.findChild<QTabWidget*>(QStringLiteral("MainTab"));
+}
+
+int downloadCount(FormDownload* tab) {
+    return DownloadTabProbe::model(*tab)->rowCount() + DownloadTabProbe::finished(*tab).size();
+}
+
+QImage iconImage(const QIcon& icon) {
+    return icon.pixmap(16, 16).toImage();
+}
+
+} // namespace
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void endToEnd();
+    void tray_data();
+    void tray();
+    void titleBarDoubleClickToggles();
+    void banner_data();
+    void banner();
+    void bannerLoadsOverVerifiedHttps();
+    void statusLabels();
+    void statistics();
+    void shutdown_data();
+    void shutdown();
+    void options_data();
+    void options();
+    void logoutAction_data();
+    void logoutAction();
+    void quitting_data();
+    void quitting();
+    void slotsWithoutTabsDoNothing();
+
+private:
+    std::unique_ptr<TrayMainForm> loggedInWindow();
+    int calls(const char* path) { return int(session.service().requests().forPath(path).size()); }
+
+    MainWindowSession session;
+    ShortCountdown countdown;
+    QTemporaryDir downloads;
+    QList<int> quitStatuses;
+};
+
+void TestMainForm::initTestCase() {
+    QVERIFY(session.start());
+    QVERIFY(downloads.isValid());
+    TimeSource::install(&countdown);
+    statisticsLogger = new BriskoLogger;
+    // A quit here only records its status and ends the login dialog's run, as the end of
+    // the process would.
+    programexit::setHandler([this](int status) {
+        quitStatuses << status;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<LoginForm*>(top))
+                top->hide();
+    });
+}
+
+void TestMainForm::cleanupTestCase() {
+    delete statisticsLogger;
+    statisticsLogger = nullptr;
+    TimeSource::install(nullptr);
+}
+
+void TestMainForm::init() {
+    quitStatuses.clear();
+    session.service().faults().clear();
+    SettingsStore settings;
+    settings.setValue(SettingsKeys::DownloadDir, downloads.path());
+    for (const char* key :
+         {SettingsKeys::SystrayMinimized, SettingsKeys::Language, SettingsKeys::UploadAutoShutdown,
+          SettingsKeys::DownloadAutoShutdown, SettingsKeys::StayOnTop, SettingsKeys::AutoStart})
+        settings.remove(QString::fromLatin1(key));
+}
+
+void TestMainForm::cleanup() {
+    downloadStoppedByUser = false;
+    uploadStoppedByUser = false;
+}
+
+std::unique_ptr<TrayMainForm> TestMainForm::loggedInWindow() {
+    auto window = std::make_unique<TrayMainForm>();
+    const auto user = session.logIn();
+    if (!user)
+        return nullptr;
+    window->loginDone(*user);
+    return window;
+}
+
+void TestMainForm::endToEnd() {
+    const QString link = session.addFile("hai-phut-hon.txt", 70000);
+    QFile::remove(downloadHistoryFilePath(session.accountId().toLongLong()));
+    TrayMainForm window;
+    ModalAnswerer modals;
+    // A link handed over before the login waits for it, then reaches the add-links
+    // dialog, which downloads it into the test's folder.
+    window.handleMessage(QStringLiteral("-d|") + link);
+    QString offered;
+    modals.next([&](QDialog* dialog) {
+        offered = dialog->findChild<QLineEdit*>(QStringLiteral("txt_duongdan"))->text();
+        dialog->findChild<QLineEdit*>(QStringLiteral("txt_luu"))->setText(downloads.path());
+        dialog->findChild<QPushButton*>(QStringLiteral("btn_download"))->click();
+    });
+    LoginDriver driver(window);
+    MainFormProbe::loginForm(window)->show();
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible() && MainFormProbe::formManage(window), 20000);
+    QCOMPARE(offered, link);
+    QCOMPARE(window.windowTitle(),
+             QString::fromLatin1(devservice::demo::kEmail) + QStringLiteral(" - Brisko Tool"));
+    QVERIFY(MainFormProbe::logTimer(window)->isActive());
+
+    // Every tab is built, sits in its page, and the window is wired to it.
+    const QStringList pages = {QStringLiteral("tUpload"), QStringLiteral("tDownload"),
+                               QStringLiteral("tManage"), QStringLiteral("tInfo"),
+                               QStringLiteral("tRSS")};
+    const QList<QWidget*> forms = {
+        MainFormProbe::formUpload(window), MainFormProbe::formDownload(window),
+        MainFormProbe::formManage(window), MainFormProbe::formInfo(window),
+        MainFormProbe::rssManager(window)};
+    for (int i = 0; i < pages.size(); ++i)
+        QVERIFY2(window.findChild<QWidget*>(pages[i])->isAncestorOf(forms[i]),
+                 qPrintable(pages[i]));
+    FormDownload* download = MainFormProbe::formDownload(window);
+    FormUpload* upload = MainFormProbe::formUpload(window);
+    QTRY_COMPARE_WITH_TIMEOUT(downloadCount(download), 1, 20000);
+
+    emit download->speedUpdate(2048.0);
+    QCOMPARE(labelText(window, "labelDownloadSpeed"),
+             QStringLiteral("Tải xuống: ") + formatSpeed(2048.0));
+    QCOMPARE(MainFormProbe::lastDownloadSpeed(window), 2048);
+    emit download->isDownloadingSign(false);
+    QCOMPARE(labelText(window, "labelDownloadSpeed"),
+             QStringLiteral("Tải xuống: ") + formatSpeed(0));
+    emit upload->speedUpdate(1024.0);
+    QCOMPARE(labelText(window, "labelUploadSpeed"),
+             QStringLiteral("Tải lên: ") + formatSpeed(1024.0));
+    emit upload->isUploadingSign(false);
+    QCOMPARE(labelText(window, "labelUploadSpeed"), QStringLiteral("Tải lên: ") + formatSpeed(0));
+
+    // Links from the other tabs reach the add-links dialog.
+    const QString other = session.linkOf(devservice::demo::kBigFile);
+    const QList<std::function<void()>> linkSenders = {
+        [&] { emit upload->downloadFile({other}); },
+        [&] { emit MainFormProbe::formManage(window)->downloadFile({other}); },
+        [&] { emit MainFormProbe::rssManager(window)->downloadOrViewOnline({other}); }};
+    for (const auto& send : linkSenders) {
+        QString shown;
+        modals.next([&](QDialog* dialog) {
+            shown = dialog->findChild<QLineEdit*>(QStringLiteral("txt_duongdan"))->text();
+            dialog->reject();
+        });
+        send();
+        QCOMPARE(shown, other);
+    }
+    // The file manager's upload opens the upload dialog on its folder; what the dialog
+    // hands over lands in the upload tab.
+    QString folder;
+    modals.next([&](QDialog* dialog) {
+        auto* chooser = qobject_cast<DialogUpload*>(dialog);
+        folder = chooser->uploadFolder();
+        chooser->addLocalPath(QStringLiteral("/tmp/a.txt"), false);
+        chooser->accept();
+    });
+    emit MainFormProbe::formManage(window)->uploadIntoFolder(QStringLiteral("/Music"));
+    QCOMPARE(folder, QStringLiteral("/Music"));
+    QCOMPARE(upload->received(), QStringList{QStringLiteral("/Music: /tmp/a.txt")});
+    QCOMPARE(tabs(window)->currentIndex(), 0);
+    emit upload->uploadIntoFolder(QStringLiteral("/Music"), QStringLiteral("a.txt"));
+    QCOMPARE(tabs(window)->currentIndex(), 2);
+    emit MainFormProbe::rssManager(window)->addDownloadLinks(other, QStringLiteral("/phim"),
+                                                             QStringLiteral("pw"));
+    QCOMPARE(MainFormProbe::feedFolder(window), QStringLiteral("/phim"));
+    QCOMPARE(MainFormProbe::feedPassword(window), QStringLiteral("pw"));
+    MainFormProbe::tray(window)->setIcon(
+        QIcon(QStringLiteral(":/images/icon_brisko_20x20_up.png")));
+    emit download->downloadComplete();
+    QCOMPARE(iconImage(MainFormProbe::tray(window)->icon()),
+             iconImage(QIcon(QStringLiteral(":/images/brisko_icon_128.png"))));
+
+    // The account panel's logout: one logout request, the history written, the login
+    // dialog back; the next login brings the download back from the history.
+    const int logoutsBefore = calls(kLogoutPath);
+    QPointer<FormDownload> firstTab(download);
+    window.findChild<FormInfo*>()->findChild<QPushButton*>(QStringLiteral("pushButton"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!firstTab, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible() && MainFormProbe::formDownload(window), 20000);
+    QCOMPARE(driver.logins, 2);
+    QCOMPARE(calls(kLogoutPath) - logoutsBefore, 1);
+    const QString history = downloadHistoryFilePath(session.accountId().toLongLong());
+    QFile written(history);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().contains("hai-phut-hon.txt"));
+    QCOMPARE(downloadCount(MainFormProbe::formDownload(window)), 1);
+    QVERIFY(modals.unexpected().isEmpty());
+}
+
+void TestMainForm::tray_data() {
+    QTest::addColumn<bool>("toTraySetting");
+    QTest::addColumn<bool>("trayAvailable");
+    QTest::addColumn<bool>("toTray");
+    QTest::newRow("to the tray") << true << true << true;
+    QTest::newRow("to the task bar") << false << true << false;
+    QTest::newRow("no tray on this desktop") << true << false << false;
+}
+
+void TestMainForm::tray() {
+    QFETCH(bool, toTraySetting);
+    QFETCH(bool, trayAvailable);
+    QFETCH(bool, toTray);
+    SettingsStore().setValue(SettingsKeys::SystrayMinimized, toTraySetting);
+    TrayMainForm window;
+    window.trayAvailable = trayAvailable;
+    window.show();
+    window.showMinimized();
+    QSystemTrayIcon* tray = MainFormProbe::tray(window);
+    QTRY_COMPARE(tray->isVisible(), toTray);
+    QCOMPARE(window.isVisible(), !toTray);
+    if (!toTray)
+        return;
+    // The context menu does not restore; a single click does.
+    window.icon_actived(QSystemTrayIcon::Context);
+    QVERIFY(!window.isVisible());
+    window.icon_actived(QSystemTrayIcon::Trigger);
+    QVERIFY(window.isVisible());
+    QVERIFY(!tray->isVisible());
+}
+
+void TestMainForm::titleBarDoubleClickToggles() {
+    TrayMainForm window;
+    window.show();
+    QWidget* titleBar = window.findChild<QWidget*>(QStringLiteral("widget_2"));
+    QTest::mouseDClick(titleBar, Qt::LeftButton);
+    QTRY_VERIFY(window.isMaximized());
+    QTest::mouseDClick(titleBar, Qt::LeftButton);
+    QTRY_VERIFY(!window.isMaximized());
+}
+
+void TestMainForm::banner_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("lang");
+    QTest::newRow("Vietnamese") << "brisko_vi.qm"
+                                << "vi";
+    QTest::newRow("English") << "brisko_en.qm"
+                             << "en";
+    QTest::newRow("Japanese shows the Vietnamese page") << "brisko_ja.qm"
+                                                        << "vi";
+    QTest::newRow("not set") << ""
+                             << "vi";
+}
+
+void TestMainForm::banner() {
+    QFETCH(QString, language);
+    QFETCH(QString, lang);
+    if (!language.isEmpty())
+        SettingsStore().setValue(SettingsKeys::Language, language);
+    TrayMainForm window;
+    auto* view = window.findChild<QWebView*>(QStringLiteral("webView"));
+    const QString start = QStringLiteral("https://") + QString::fromStdString(hosts::webHost()) +
+                          QStringLiteral("/site/advantage?tab=download&lang=") + lang +
+                          QStringLiteral("&ver=") + QCoreApplication::applicationVersion();
+    QWebFrame* frame = view->page()->mainFrame();
+    QCOMPARE(frame->requestedUrl(), QUrl(start));
+    // Back on the download tab with nothing changed: no reload.
+    QSignalSpy loads(view, &QWebView::loadStarted);
+    tabs(window)->setCurrentIndex(4);
+    tabs(window)->setCurrentIndex(1);
+    QCOMPARE(loads.count(), 0);
+    // After a login the address carries the account; the banner loads again.
+    const auto user = session.logIn();
+    window.loginDone(*user);
+    QCOMPARE(frame->requestedUrl(), QUrl(start + QStringLiteral("&lvl=") + currentUserLevel +
+                                         QStringLiteral("&uid=") + user->getUserId()));
+    QCOMPARE(loads.count(), 1);
+    window.logout(QStringLiteral("1"));
+}
+
+void TestMainForm::bannerLoadsOverVerifiedHttps() {
+    TrayMainForm window;
+    // The banner the window loads at once comes from the stand-in, verified by ca.crt.
+    auto* view = window.findChild<QWebView*>(QStringLiteral("webView"));
+    QSignalSpy finished(view, &QWebView::loadFinished);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+    QCOMPARE(finished.first().first().toBool(), true);
+    QVERIFY(view->page()->mainFrame()->toPlainText().contains(QStringLiteral("VIP")));
+    // Nothing unencrypted reaches the view.
+    finished.clear();
+    view->load(
+        QUrl(QStringLiteral("http://127.0.0.1:%1/site/advantage").arg(session.service().port())));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+    QCOMPARE(finished.first().first().toBool(), false);
+    // A clicked banner link goes to the desktop's browser, and only web addresses do.
+    platform::RecordingSystemActions actions;
+    window.on_webView_linkClicked(QUrl(QStringLiteral("https://www.example.test/vip")));
+    window.on_webView_linkClicked(QUrl(QStringLiteral("file:///etc/passwd")));
+    QCOMPARE(actions.calls().size(), 1);
+    QCOMPARE(actions.calls().first().program, QStringLiteral("xdg-open"));
+    QCOMPARE(actions.calls().first().arguments,
+             QStringList{QStringLiteral("https://www.example.test/vip")});
+}
+
+void TestMainForm::statusLabels() {
+    TrayMainForm window;
+    const QString zeroDown = QStringLiteral("Tải xuống: ") + formatSpeed(0);
+    const QString zeroUp = QStringLiteral("Tải lên: ") + formatSpeed(0);
+    QCOMPARE(labelText(window, "labelDownloadSpeed"), zeroDown);
+    QCOMPARE(labelText(window, "labelUploadSpeed"), zeroUp);
+    window.updateDownloadSpeed(5000.9);
+    QCOMPARE(MainFormProbe::lastDownloadSpeed(window), 5000);
+    window.updateUploadSpeed(3e6);
+    // -1 leaves a label as it is.
+    MainFormProbe::updateStatusLabels(window, -1, -1);
+    QCOMPARE(labelText(window, "labelDownloadSpeed"),
+             QStringLiteral("Tải xuống: ") + formatSpeed(5000.9));
+    QCOMPARE(labelText(window, "labelUploadSpeed"), QStringLiteral("Tải lên: ") + formatSpeed(3e6));
+    window.isDownloadingSign(true);
+    QVERIFY(labelText(window, "labelDownloadSpeed") != zeroDown);
+    window.isDownloadingSign(false);
+    window.isUploadingSign(false);
+    QCOMPARE(labelText(window, "labelDownloadSpeed"), zeroDown);
+    QCOMPARE(labelText(window, "labelUploadSpeed"), zeroUp);
+}
+
+void TestMainForm::statistics() {
+    auto window = loggedInWindow();
+    QVERIFY(window);
+    const size_t before = session.service().logRecords().size();
+    window->updateDownloadSpeed(4096);
+    // A tick without running downloads sends nothing and forgets the speed.
+    window->startSendLogDownload();
+    QCOMPARE(MainFormProbe::lastDownloadSpeed(*window), 0);
+    window->updateDownloadSpeed(4096);
+    // A finished download is sent with the running ones plus itself; no balloon while
+    // the window is shown.
+    window->fileDownloadComplete(nullptr);
+    QTRY_COMPARE_WITH_TIMEOUT(session.service().logRecords().size(), before + 1, 20000);
+    const Json::Value record = session.service().logRecords().back();
+    QCOMPARE(QString::fromStdString(record["type"].asString()), QStringLiteral("download"));
+    QCOMPARE(record["concurrent"].asInt(), 1);
+    QCOMPARE(record["speed"].asInt(), 4096);
+    QCOMPARE(QString::number(record["account_id"].asInt()), session.accountId());
+    window->logout(QStringLiteral("1"));
+    // Logged out: the tick finds no tab and does nothing.
+    window->startSendLogDownload();
+    QVERIFY(!MainFormProbe::logTimer(*window)->isActive());
+}
+
+void TestMainForm::shutdown_data() {
+    QTest::addColumn<bool>("afterUploads");
+    QTest::addColumn<bool>("afterDownloads");
+    QTest::addColumn<bool>("downloadsPaused");
+    QTest::addColumn<bool>("switchOnLater"); // the option is set through the options
+    QTest::addColumn<QString>("queue");      // the queue that runs empty
+    QTest::addColumn<QString>("answer");     // what the countdown gets; "" none shown
+    QTest::addColumn<bool>("powersOff");
+    QTest::newRow("downloads done, countdown runs out")
+        << false << true << false << false << "download"
+        << "wait" << true;
+    QTest::newRow("stop button") << false << true << false << false << "download"
+                                 << "button" << false;
+    QTest::newRow("Escape stops") << false << true << false << false << "download"
+                                  << "escape" << false;
+    QTest::newRow("closing stops") << false << true << false << false << "download"
+                                   << "close" << false;
+    QTest::newRow("only uploads on, uploads done") << true << false << false << false << "upload"
+                                                   << "wait" << true;
+    QTest::newRow("downloads paused by the user, uploads done")
+        << true << true << true << false << "upload"
+        << "" << false;
+    QTest::newRow("option off for that queue") << true << false << false << false << "download"
+                                               << "" << false;
+    QTest::newRow("option switched on in the options")
+        << false << false << false << true << "download"
+        << "wait" << true;
+}
+
+void TestMainForm::shutdown() {
+    QFETCH(bool, afterUploads);
+    QFETCH(bool, afterDownloads);
+    QFETCH(bool, downloadsPaused);
+    QFETCH(bool, switchOnLater);
+    QFETCH(QString, queue);
+    QFETCH(QString, answer);
+    QFETCH(bool, powersOff);
+    SettingsStore settings;
+    settings.setValue(SettingsKeys::UploadAutoShutdown, afterUploads);
+    settings.setValue(SettingsKeys::DownloadAutoShutdown, afterDownloads);
+    auto window = loggedInWindow();
+    QVERIFY(window);
+    if (switchOnLater) {
+        settings.setValue(SettingsKeys::DownloadAutoShutdown, true);
+        window->settingChanged();
+    }
+    downloadStoppedByUser = downloadsPaused;
+    platform::RecordingSystemActions actions;
+    ModalAnswerer modals;
+    if (!answer.isEmpty())
+        modals.next([answer](QDialog* dialog) {
+            if (answer == QLatin1String("button"))
+                dialog->findChild<QPushButton*>(QStringLiteral("btn_cancel"))->click();
+            else if (answer == QLatin1String("escape"))
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else if (answer == QLatin1String("close"))
+                dialog->close();
+        });
+    if (queue == QLatin1String("upload"))
+        emit MainFormProbe::formUpload(*window)->uploadComplete();
+    else
+        emit MainFormProbe::formDownload(*window)->downloadComplete();
+    QCOMPARE(modals.answered().size(), answer.isEmpty() ? 0 : 1);
+    QVERIFY(modals.unexpected().isEmpty());
+    const bool poweredOff =
+        !actions.calls().isEmpty() && actions.calls().first().kind == QLatin1String("poweroff");
+    QCOMPARE(poweredOff, powersOff);
+    window->logout(QStringLiteral("1"));
+}
+
+void TestMainForm::options_data() {
+    QTest::addColumn<QString>("downloadThreads");
+    QTest::addColumn<int>("applied");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("too many") << "25" << 10 << "10" << true;
+    QTest::newRow("none") << "0" << 1 << "1" << true;
+    QTest::newRow("within") << "5" << 5 << "5" << true;
+    QTest::newRow("cancelled") << "25" << 2 << "25" << false;
+}
+
+void TestMainForm::options() {
+    QFETCH(QString, downloadThreads);
+    QFETCH(int, applied);
+    QFETCH(QString, stored);
+    QFETCH(bool, accept);
+    QFile::remove(platform::autostartEntryPath());
+    auto window = loggedInWindow();
+    QVERIFY(window);
+    FormDownload* download = MainFormProbe::formDownload(*window);
+    download->setDownloadThreads(2);
+    SettingsStore settings;
+    settings.setValue(SettingsKeys::DownloadThreads, downloadThreads);
+    settings.setValue(SettingsKeys::UploadThreads, 25);
+    settings.setValue(SettingsKeys::StayOnTop, true);
+    settings.setValue(SettingsKeys::AutoStart, true);
+    ModalAnswerer modals;
+    modals.next([accept](QDialog* dialog) {
+        QCOMPARE(qobject_cast<DialogOption*>(dialog)->page(), -1);
+        accept ? dialog->accept() : dialog->reject();
+    });
+    window->on_actionTool_triggered();
+    QCOMPARE(DownloadTabProbe::model(*download)->maxThreads(), applied);
+    QCOMPARE(settings.text(SettingsKeys::DownloadThreads), stored);
+    QCOMPARE(MainFormProbe::formUpload(*window)->uploadThreads(), accept ? 25 : 2);
+    QCOMPARE(bool(window->windowFlags() & Qt::WindowStaysOnTopHint), accept);
+    QCOMPARE(window->isVisible(), true);
+    QCOMPARE(QFile::exists(platform::autostartEntryPath()), accept);
+    window->logout(QStringLiteral("1"));
+}
+
+void TestMainForm::logoutAction_data() {
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("logoutRequests");
+    QTest::addColumn<bool>("loggedOut");
+    QTest::newRow("cancelled") << false << "" << 0 << false;
+    QTest::newRow("confirmed") << true << "" << 1 << true;
+    QTest::newRow("session expired: new login, one more try") << true << "201" << 2 << true;
+    QTest::newRow("refused: stays, says why") << true << "500" << 1 << false;
+}
+
+void TestMainForm::logoutAction() {
+    QFETCH(bool, confirm);
+    QFETCH(QString, fault);
+    QFETCH(int, logoutRequests);
+    QFETCH(bool, loggedOut);
+    auto window = loggedInWindow();
+    QVERIFY(window);
+    ScriptedUserPrompt prompt;
+    prompt.answer(confirm ? QMessageBox::Ok : QMessageBox::Cancel);
+    if (fault == QLatin1String("201"))
+        session.service().faults().next(
+            kLogoutPath, devservice::Fault::status(200, R"({"code":201,"msg":"Hết hạn"})"));
+    if (fault == QLatin1String("500")) {
+        session.service().faults().next(kLogoutPath,
+                                        devservice::Fault::status(500, "oops", "text/plain"));
+        prompt.answer(QMessageBox::Ok);
+    }
+    const int logouts = calls(kLogoutPath);
+    const int logins = calls(kLoginPath);
+    // The login dialog that follows a logout is quit at once (see the quit handler).
+    QTimer quitLogin;
+    connect(&quitLogin, &QTimer::timeout, [&window] {
+        LoginForm* login = MainFormProbe::loginForm(*window);
+        if (login->isVisible())
+            login->reject();
+    });
+    quitLogin.start(10);
+    window->on_actionLogout_triggered();
+    QCOMPARE(calls(kLogoutPath) - logouts, logoutRequests);
+    QCOMPARE(calls(kLoginPath) - logins, fault == QLatin1String("201") ? 1 : 0);
+    QCOMPARE(MainFormProbe::formDownload(*window) == nullptr, loggedOut);
+    QCOMPARE(currentUser == nullptr, loggedOut);
+    QCOMPARE(quitStatuses, loggedOut ? QList<int>{1} : QList<int>{});
+    QCOMPARE(window->isVisible(), !loggedOut);
+    if (fault == QLatin1String("500")) {
+        QCOMPARE(prompt.asked().size(), 2);
+        QCOMPARE(prompt.asked().last().title, QStringLiteral("Lỗi (500)"));
+    }
+    window->logout(QStringLiteral("1"));
+}
+
+void TestMainForm::quitting_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("quit action, cancelled") << "action" << false;
+    QTest::newRow("quit action") << "action" << true;
+    QTest::newRow("close button") << "button" << true;
+    QTest::newRow("tray entry") << "tray" << true;
+    QTest::newRow("window closed, cancelled") << "close" << false;
+    QTest::newRow("window closed") << "close" << true;
+}
+
+void TestMainForm::quitting() {
+    QFETCH(QString, how);
+    QFETCH(bool, confirm);
+    const QString history = downloadHistoryFilePath(session.accountId().toLongLong());
+    QFile::remove(history);
+    auto window = loggedInWindow();
+    QVERIFY(window);
+    ScriptedUserPrompt prompt;
+    prompt.answer(confirm ? QMessageBox::Ok : QMessageBox::Cancel);
+    const int logouts = calls(kLogoutPath);
+    if (how == QLatin1String("action"))
+        window->on_actionQuit_triggered();
+    else if (how == QLatin1String("button"))
+        window->findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
+    else if (how == QLatin1String("tray"))
+        MainFormProbe::tray(*window)->contextMenu()->actions().last()->trigger();
+    else
+        window->close();
+    QCOMPARE(prompt.asked().size(), 1);
+    QCOMPARE(prompt.asked().first().title, QStringLiteral("Thoát!"));
+    QCOMPARE(MainFormProbe::formDownload(*window) == nullptr, confirm);
+    QCOMPARE(QFile::exists(history), confirm);
+    QCOMPARE(window->isVisible(), !confirm);
+    // Ending the program logs nothing out at the service and shows no login.
+    QCOMPARE(calls(kLogoutPath), logouts);
+    QVERIFY(!MainFormProbe::loginForm(*window)->isVisible());
+    const bool exits = confirm && how != QLatin1String("close");
+    QCOMPARE(quitStatuses, exits ? QList<int>{1} : QList<int>{});
+    // A second teardown finds nothing left to delete.
+    window->logout(QStringLiteral("1"));
+    window->logout(QStringLiteral("1"));
+}
+
+void TestMainForm::slotsWithoutTabsDoNothing() {
+    TrayMainForm window;
+    ModalAnswerer modals;
+    window.downloadFiles({session.linkOf(devservice::demo::kBigFile)});
+    window.uploadFileIntoFolder(QStringLiteral("/"));
+    window.shortcutTriggerUpload();
+    window.startUpload();
+    window.startDownload();
+    window.checkFolderIsUse(QStringLiteral("/"));
+    window.startSendLogDownload();
+    window.fileUploadComplete(nullptr);
+    // A dialog would have been run (and answered) inside one of these calls.
+    QVERIFY(modals.answered().isEmpty());
+    QVERIFY(modals.unexpected().isEmpty());
+}
+
+QTEST_MAIN(TestMainForm)
+#include "test_mainform.moc"
