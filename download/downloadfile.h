@@ -125,6 +125,7 @@ private:
     Outcome classify(RunContext& run, DownloadAttempt& at, int result, bool& again);
     bool failureWait(RunContext& run);
     Outcome newLocation(RunContext& run, bool& again);
+    void failBeforeTransfer(const QString& text);
     void accountWait();
     void configure(RunContext& run);
     void endProgress();

@@ -126,29 +126,23 @@ void DownloadFile::run() {
     run.path = getPath();
     run.size = getSize();
     run.zip = isZipDownload();
-    if (!isFetchableLocation(QString::fromLatin1(run.location))) {
-        setStateAndText(StateFailed, tr("Tạo link thất bại!"));
-        emitChanged(StatusChanged);
-        releasePlace();
-        return;
-    }
+    if (!isFetchableLocation(QString::fromLatin1(run.location)))
+        return failBeforeTransfer(tr("Tạo link thất bại!"));
     run.folder = QString(run.path).remove(QRegularExpression(QStringLiteral("[^/]+$")));
-    if (!QDir(run.folder).exists()) {
-        setStateAndText(StateFailed, tr("Thư mục không tồn tại."));
-        emitChanged(StatusChanged);
-        releasePlace();
-        return;
-    }
+    if (!QDir(run.folder).exists())
+        return failBeforeTransfer(tr("Thư mục không tồn tại."));
     run.handle = DownloadEnvironment::current().createHandle();
-    if (!run.handle) {
-        setStateAndText(StateFailed, tr("Không tạo được kết nối để tải tập tin."));
-        emitChanged(StatusChanged);
-        releasePlace();
-        return;
-    }
+    if (!run.handle)
+        return failBeforeTransfer(tr("Không tạo được kết nối để tải tập tin."));
     accountWait();
     configure(run);
     finish(transfer(run), run);
+}
+
+void DownloadFile::failBeforeTransfer(const QString& text) {
+    setStateAndText(StateFailed, text);
+    emitChanged(StatusChanged);
+    releasePlace();
 }
 
 void DownloadFile::accountWait() {
