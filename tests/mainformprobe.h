@@ -1,7 +1,15 @@
 #pragma once
 // The tests' way into the main window's private parts, and a main window whose desktop
 // always has a system tray.
+#include "download/dialogdownload.h"
+#include "download/formdownload.h"
+#include "mainwindow/dialogupload.h"
+#include "mainwindow/forminfo.h"
+#include "mainwindow/formmanage.h"
+#include "mainwindow/formupload.h"
+#include "mainwindow/loginform.h"
 #include "mainwindow/mainform.h"
+#include "mainwindow/rssmanager.h"
 
 #include <QTimer>
 

@@ -7,3 +7,7 @@ target_link_libraries(mainwindowtestsupport PUBLIC testsupport mainwindow Qt5::T
 
 brisko_add_test(test_loginform SOURCES test_loginform.cpp LIBS mainwindowtestsupport)
 brisko_add_test(test_mainform SOURCES test_mainform.cpp LIBS mainwindowtestsupport)
+# Starts two copies of briskotool besides the in-process cases.
+brisko_add_test(test_linkcapture SOURCES test_linkcapture.cpp LIBS mainwindowtestsupport)
+add_dependencies(test_linkcapture briskotool)
+target_compile_definitions(test_linkcapture PRIVATE BRISKOTOOL_PATH="$<TARGET_FILE:briskotool>")
