@@ -24,9 +24,8 @@ std::string digestHex(EVP_MD_CTX* context) {
     return toHex(digest, static_cast<int>(length));
 }
 
-std::string aesRun(const std::string& input, const std::string& passphrase, bool encrypt) {
-    const std::string key = sha256String(passphrase);
-    const std::string iv = sha256String("vec_pf_" + passphrase);
+std::string aesRun(const std::string& input, const std::string& key, const std::string& iv,
+                   bool encrypt) {
     if (key.size() < 32 || iv.size() < 16)
         return {};
     CipherContext context(EVP_CIPHER_CTX_new(), &EVP_CIPHER_CTX_free);
@@ -104,9 +103,16 @@ std::string toUtf8StdString(const QString& text) {
 }
 
 std::string aesEncrypt(const std::string& plain, const std::string& passphrase) {
-    return aesRun(plain, passphrase, true);
+    return AesCipher(passphrase).encrypt(plain);
 }
 
 std::string aesDecrypt(const std::string& cipher, const std::string& passphrase) {
-    return aesRun(cipher, passphrase, false);
+    return AesCipher(passphrase).decrypt(cipher);
+}
+
+AesCipher::AesCipher(const std::string& passphrase)
+    : key(sha256String(passphrase)), iv(sha256String("vec_pf_" + passphrase)) {}
+
+std::string AesCipher::run(const std::string& input, bool encrypt) const {
+    return aesRun(input, key, iv, encrypt);
 }

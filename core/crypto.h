@@ -19,3 +19,18 @@ std::string toUtf8StdString(const QString& text);
 // input's length. A wrong passphrase gives wrong bytes, not an error.
 std::string aesEncrypt(const std::string& plain, const std::string& passphrase);
 std::string aesDecrypt(const std::string& cipher, const std::string& passphrase);
+
+// The same cipher with the key and IV derived once, for callers that run it on many
+// texts (a long history file). Safe to use from several threads.
+class AesCipher {
+public:
+    explicit AesCipher(const std::string& passphrase);
+    std::string encrypt(const std::string& plain) const { return run(plain, true); }
+    std::string decrypt(const std::string& cipher) const { return run(cipher, false); }
+
+private:
+    std::string run(const std::string& input, bool encrypt) const;
+
+    std::string key; // hex digits, of which the first 32 are the key bytes
+    std::string iv;  // hex digits, of which the first 16 are the IV bytes
+};

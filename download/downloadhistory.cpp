@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include <cmath>
 #include <memory>
@@ -22,6 +21,63 @@ namespace {
 
 // Hashed as these 26 bytes, without a terminating zero.
 const std::string kPassphrase = "quiet harbor lantern seven";
+
+const AesCipher& passwordCipher() {
+    static const AesCipher cipher(kPassphrase);
+    return cipher;
+}
+
+// Appends text escaped as QXmlStreamWriter escapes it (markup characters, and in attribute
+// values tab, line feed and carriage return, as references). Characters XML 1.0 has no
+// form for are left out, as that writer leaves them out; an unpaired surrogate, which
+// would break its output, becomes U+FFFD.
+void appendEscaped(QString& out, const QString& text, bool attribute) {
+    const QChar* const begin = text.constData();
+    const QChar* const end = begin + text.size();
+    const QChar* run = begin; // start of the characters not yet appended
+    for (const QChar* c = begin; c != end; ++c) {
+        const char16_t u = c->unicode();
+        if (u > 0x3e && u < 0xd800) // the common case: nothing to do
+            continue;
+        const char* replacement = nullptr;
+        bool drop = false;
+        bool unpaired = false;
+        switch (u) {
+        case '<': replacement = "&lt;"; break;
+        case '>': replacement = "&gt;"; break;
+        case '&': replacement = "&amp;"; break;
+        case '"': replacement = "&quot;"; break;
+        case '\t': replacement = attribute ? "&#9;" : nullptr; break;
+        case '\n': replacement = attribute ? "&#10;" : nullptr; break;
+        case '\r': replacement = attribute ? "&#13;" : nullptr; break;
+        default:
+            drop = u < 0x20 || u == 0xfffe || u == 0xffff;
+            if (QChar::isHighSurrogate(u) && c + 1 != end && (c + 1)->isLowSurrogate()) {
+                ++c;
+                continue;
+            }
+            unpaired = QChar::isSurrogate(u);
+            break;
+        }
+        if (!replacement && !drop && !unpaired)
+            continue;
+        out.append(run, int(c - run));
+        if (replacement)
+            out += QLatin1String(replacement);
+        if (unpaired)
+            out += QChar(QChar::ReplacementCharacter);
+        run = c + 1;
+    }
+    out.append(run, int(end - run));
+}
+
+void appendAttribute(QString& out, const char* name, const QString& value) {
+    out += QLatin1Char(' ');
+    out += QLatin1String(name);
+    out += QLatin1String("=\"");
+    appendEscaped(out, value, true);
+    out += QLatin1Char('"');
+}
 
 // Above this a stored floating-point size is nonsense, not a file.
 constexpr double kLargestSize = 9.0e18;
@@ -70,13 +126,12 @@ double progressFromText(const QString& text) {
 
 QByteArray DownloadHistory::document(const QList<DownloadFile*>& jobs, const QString& user,
                                      const QDateTime& created) {
-    QByteArray bytes;
-    QXmlStreamWriter writer(&bytes);
-    writer.setAutoFormatting(true);
-    writer.writeStartDocument();
-    writer.writeStartElement(QStringLiteral("downloadfiles"));
-    writer.writeAttribute(QStringLiteral("created"), created.toString(Qt::ISODate));
-    writer.writeAttribute(QStringLiteral("user"), user);
+    QString out;
+    out.reserve(256 + 400 * jobs.size());
+    out += QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<downloadfiles");
+    appendAttribute(out, "created", created.toString(Qt::ISODate));
+    appendAttribute(out, "user", user);
+    int written = 0;
     int finishedCount = 0;
     for (const DownloadFile* job : jobs) {
         const bool finished = job->isFinished();
@@ -84,45 +139,47 @@ QByteArray DownloadHistory::document(const QList<DownloadFile*>& jobs, const QSt
             continue;
         if (finished)
             ++finishedCount;
-        writeEntry(writer, *job);
+        if (written++ == 0)
+            out += QLatin1Char('>');
+        writeEntry(out, *job);
     }
-    writer.writeEndDocument();
-    return bytes;
+    out += written ? QLatin1String("\n</downloadfiles>\n") : QLatin1String("/>\n");
+    return out.toUtf8();
 }
 
-void DownloadHistory::writeEntry(QXmlStreamWriter& writer, const DownloadFile& job) {
-    writer.writeStartElement(QStringLiteral("file"));
-    writer.writeAttribute(QStringLiteral("path"), job.getPath());
-    writer.writeAttribute(QStringLiteral("desc"), job.getDesc());
-    writer.writeAttribute(QStringLiteral("url"), job.getUrl());
-    writer.writeAttribute(QStringLiteral("size"), QString::number(job.getSize()));
-    writer.writeAttribute(QStringLiteral("type_file"), job.getTypeFile());
+void DownloadHistory::writeEntry(QString& out, const DownloadFile& job) {
+    out += QLatin1String("\n    <file");
+    appendAttribute(out, "path", job.getPath());
+    appendAttribute(out, "desc", job.getDesc());
+    appendAttribute(out, "url", job.getUrl());
+    appendAttribute(out, "size", QString::number(job.getSize()));
+    appendAttribute(out, "type_file", job.getTypeFile());
     const double progress = job.progress();
     if (progress > 0.0 && progress < 1.0)
-        writer.writeAttribute(QStringLiteral("progress"), QString::number(progress, 'g', 6));
+        appendAttribute(out, "progress", QString::number(progress, 'g', 6));
     if (job.isFinished())
-        writer.writeAttribute(QStringLiteral("status"), QStringLiteral("true"));
+        appendAttribute(out, "status", QStringLiteral("true"));
     else
-        writer.writeAttribute(QStringLiteral("session"), job.getSession());
-    writePassword(writer, job.getPassword());
-    writer.writeCharacters(job.getName());
-    writer.writeEndElement();
+        appendAttribute(out, "session", job.getSession());
+    const QPair<QString, QString> password = passwordAttribute(job.getPassword());
+    if (!password.first.isEmpty())
+        appendAttribute(out, password.first.toLatin1().constData(), password.second);
+    out += QLatin1Char('>');
+    appendEscaped(out, job.getName(), false);
+    out += QLatin1String("</file>");
 }
 
-void DownloadHistory::writePassword(QXmlStreamWriter& writer, const QString& password) {
+QPair<QString, QString> DownloadHistory::passwordAttribute(const QString& password) {
     if (password.trimmed().isEmpty())
-        return;
+        return {};
     if (isLatin1(password)) {
-        const std::string cipher = aesEncrypt(bytesOf(password.toLatin1()), kPassphrase);
-        if (!holdsUnstorableByte(cipher)) {
-            writer.writeAttribute(QStringLiteral("pwd"),
-                                  QString::fromLatin1(cipher.data(), int(cipher.size())));
-            return;
-        }
+        const std::string cipher = passwordCipher().encrypt(bytesOf(password.toLatin1()));
+        if (!holdsUnstorableByte(cipher))
+            return {QStringLiteral("pwd"), QString::fromLatin1(cipher.data(), int(cipher.size()))};
     }
-    const std::string cipher = aesEncrypt(bytesOf(password.toUtf8()), kPassphrase);
+    const std::string cipher = passwordCipher().encrypt(bytesOf(password.toUtf8()));
     const QByteArray raw(cipher.data(), int(cipher.size()));
-    writer.writeAttribute(QStringLiteral("pwd_b64"), QString::fromLatin1(raw.toBase64()));
+    return {QStringLiteral("pwd_b64"), QString::fromLatin1(raw.toBase64())};
 }
 
 QString DownloadHistory::readPassword(const QXmlStreamAttributes& attributes) {
@@ -131,14 +188,14 @@ QString DownloadHistory::readPassword(const QXmlStreamAttributes& attributes) {
             attributes.value(QLatin1String("pwd_b64")).toLatin1(),
             QByteArray::AbortOnBase64DecodingErrors);
         if (decoded) {
-            const std::string plain = aesDecrypt(bytesOf(*decoded), kPassphrase);
+            const std::string plain = passwordCipher().decrypt(bytesOf(*decoded));
             return QString::fromUtf8(plain.data(), int(plain.size()));
         }
     }
     if (!attributes.hasAttribute(QLatin1String("pwd")))
         return QString();
     const QByteArray cipher = attributes.value(QLatin1String("pwd")).toLatin1();
-    const std::string plain = aesDecrypt(bytesOf(cipher), kPassphrase);
+    const std::string plain = passwordCipher().decrypt(bytesOf(cipher));
     return QString::fromLatin1(plain.data(), int(plain.size()));
 }
 
@@ -166,7 +223,10 @@ DownloadHistory::Loaded DownloadHistory::load(const QString& path, const SizeLoo
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return loaded;
-    QXmlStreamReader reader(&file);
+    // Read whole: the reader is much quicker on bytes in memory than on a device.
+    const QByteArray bytes = file.readAll();
+    file.close();
+    QXmlStreamReader reader(bytes);
     while (!reader.atEnd() && !reader.hasError()) {
         reader.readNext();
         if (reader.isStartElement() && reader.name() == QLatin1String("downloadfiles"))
@@ -200,22 +260,35 @@ QList<DownloadFile*> DownloadHistory::parseDownloadList(QXmlStreamReader& reader
 DownloadFile* DownloadHistory::readEntry(QXmlStreamReader& reader, int& finishedCount,
                                          const SizeLookup& sizeOf) {
     const QXmlStreamAttributes attributes = reader.attributes();
-    const auto text = [&](const char* name) {
-        return attributes.value(QLatin1String(name)).toString();
-    };
-    const bool finished = attributes.hasAttribute(QLatin1String("status")) &&
-                          text("status") == QLatin1String("true");
+    QString path, desc, url, size, typeFile, session, progress;
+    bool finished = false;
+    for (const QXmlStreamAttribute& attribute : attributes) {
+        const QStringRef name = attribute.name();
+        if (name == QLatin1String("path"))
+            path = attribute.value().toString();
+        else if (name == QLatin1String("desc"))
+            desc = attribute.value().toString();
+        else if (name == QLatin1String("url"))
+            url = attribute.value().toString();
+        else if (name == QLatin1String("size"))
+            size = attribute.value().toString();
+        else if (name == QLatin1String("type_file"))
+            typeFile = attribute.value().toString();
+        else if (name == QLatin1String("session"))
+            session = attribute.value().toString();
+        else if (name == QLatin1String("progress"))
+            progress = attribute.value().toString();
+        else if (name == QLatin1String("status"))
+            finished = attribute.value() == QLatin1String("true");
+    }
     if (finished && ++finishedCount > kMaxFinished)
         return nullptr;
-    const QString url = text("url");
-    const qint64 size = sizeFromText(text("size"), finished, url, sizeOf);
-    const double progress = progressFromText(text("progress"));
     const QString password = readPassword(attributes);
     const QString name = xmlElementText(reader);
-    auto* job = new DownloadFile(name, text("path"), QString(), text("desc"), text("type_file"),
-                                 QString(), url, password, size);
-    job->setSession(text("session"));
-    job->setProgress(progress);
+    auto* job = new DownloadFile(name, path, QString(), desc, typeFile, QString(), url, password,
+                                 sizeFromText(size, finished, url, sizeOf));
+    job->setSession(session);
+    job->setProgress(progressFromText(progress));
     job->setFinished(finished);
     return job;
 }

@@ -7,13 +7,13 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QPair>
 #include <QString>
 
 #include <functional>
 
 class QXmlStreamAttributes;
 class QXmlStreamReader;
-class QXmlStreamWriter;
 
 class DownloadHistory {
 public:
@@ -34,7 +34,9 @@ public:
         QString error;             // the XML reader's text when broken
     };
 
-    // The whole document for the jobs, in list order.
+    // The whole document for the jobs, in list order, byte for byte what QXmlStreamWriter
+    // writes with auto-formatting (which it would take several times longer to build),
+    // except that an unpaired surrogate becomes U+FFFD instead of breaking the document.
     static QByteArray document(const QList<DownloadFile*>& jobs, const QString& user,
                                const QDateTime& created = QDateTime::currentDateTime());
     // Replaces the file atomically: on any failure the previous file stays as it was.
@@ -53,12 +55,13 @@ public:
 
     // A stored password: "pwd" holds the cipher bytes as Latin-1 characters; passwords
     // that can't be carried so (characters beyond Latin-1, or cipher bytes XML cannot
-    // hold) go as base64 of the cipher of their UTF-8 bytes in "pwd_b64".
-    static void writePassword(QXmlStreamWriter& writer, const QString& password);
+    // hold) go as base64 of the cipher of their UTF-8 bytes in "pwd_b64". The attribute's
+    // name and value; no name when the password is blank.
+    static QPair<QString, QString> passwordAttribute(const QString& password);
     static QString readPassword(const QXmlStreamAttributes& attributes);
 
 private:
-    static void writeEntry(QXmlStreamWriter& writer, const DownloadFile& job);
+    static void writeEntry(QString& out, const DownloadFile& job);
     static DownloadFile* readEntry(QXmlStreamReader& reader, int& finishedCount,
                                    const SizeLookup& sizeOf);
 };

@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QTableWidget>
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 #include <QtTest>
 
 #include <csignal>
@@ -55,6 +56,13 @@ QList<DownloadFile*> raw(const Jobs& owned) {
     QList<DownloadFile*> list;
     for (const auto& j : owned)
         list << j.get();
+    return list;
+}
+
+QStringList names(const QList<DownloadFile*>& jobs) {
+    QStringList list;
+    for (const DownloadFile* j : jobs)
+        list << j->getName();
     return list;
 }
 
@@ -152,6 +160,8 @@ private slots:
     void init();
     void cleanup();
     void documentFormat();
+    void documentAsQtWritesIt();
+    void unpairedSurrogateKeepsTheDocumentWhole();
     void roundTripWithMoreThanFiveHundredFinished();
     void progressAttribute_data();
     void progressAttribute();
@@ -220,6 +230,74 @@ void TestDownloadHistory::documentFormat() {
     const auto loaded = DownloadHistory::load(session->historyPath());
     QVERIFY(!loaded.broken);
     QVERIFY(loaded.jobs.isEmpty());
+}
+
+void TestDownloadHistory::documentAsQtWritesIt() {
+    // Every character of the basic plane outside the surrogates, and pairs beyond it, in
+    // each kind of field: the document is byte for byte what QXmlStreamWriter writes.
+    QStringList texts;
+    QString all;
+    for (char16_t u = 1; u < 0xfffe; ++u) {
+        if (!QChar::isSurrogate(u))
+            all += QChar(u);
+    }
+    for (int i = 0; i < all.size(); i += 4096)
+        texts << all.mid(i, 4096);
+    texts << QString::fromUtf8("😀 𝄞 \r\n") << QString();
+    Jobs owned;
+    for (int i = 0; i < texts.size(); ++i) {
+        const QString& text = texts.at(i);
+        auto* made = new JobAt(text, 1000 + i, i % 2 ? 0.25 : 0.0);
+        made->setPath(text);
+        made->setSession(text);
+        made->setPassword(i % 3 ? text.left(20) : QString());
+        made->setFinished(i % 4 == 0);
+        owned.emplace_back(made);
+    }
+    const QDateTime created = QDateTime::currentDateTime();
+    QByteArray reference;
+    QXmlStreamWriter writer(&reference);
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeStartElement("downloadfiles");
+    writer.writeAttribute("created", created.toString(Qt::ISODate));
+    writer.writeAttribute("user", texts.first());
+    for (const auto& j : owned) {
+        writer.writeStartElement("file");
+        writer.writeAttribute("path", j->getPath());
+        writer.writeAttribute("desc", j->getDesc());
+        writer.writeAttribute("url", j->getUrl());
+        writer.writeAttribute("size", QString::number(j->getSize()));
+        writer.writeAttribute("type_file", j->getTypeFile());
+        if (j->progress() > 0 && j->progress() < 1)
+            writer.writeAttribute("progress", QString::number(j->progress(), 'g', 6));
+        if (j->isFinished())
+            writer.writeAttribute("status", "true");
+        else
+            writer.writeAttribute("session", j->getSession());
+        const auto password = DownloadHistory::passwordAttribute(j->getPassword());
+        if (!password.first.isEmpty())
+            writer.writeAttribute(password.first, password.second);
+        writer.writeCharacters(j->getName());
+        writer.writeEndElement();
+    }
+    writer.writeEndDocument(); // (it reports the characters it left out as an error)
+    const QByteArray document = DownloadHistory::document(raw(owned), texts.first(), created);
+    QCOMPARE(document.size(), reference.size());
+    QVERIFY(document == reference);
+}
+
+void TestDownloadHistory::unpairedSurrogateKeepsTheDocumentWhole() {
+    Jobs owned;
+    job(owned, QString("a") + QChar(0xd800) + "b", false);
+    job(owned, QString("c") + QChar(0xdc00), true);
+    job(owned, "after", false);
+    QVERIFY(writeAll(session->historyPath(), DownloadHistory::document(raw(owned), "u")));
+    const auto loaded = DownloadHistory::load(session->historyPath());
+    QVERIFY2(!loaded.broken, qPrintable(loaded.error));
+    QCOMPARE(names(loaded.jobs), QStringList({QString::fromUtf8("a\uFFFDb"),
+                                              QString::fromUtf8("c\uFFFD"), "after"}));
+    deleteAll(loaded.jobs);
 }
 
 void TestDownloadHistory::roundTripWithMoreThanFiveHundredFinished() {
