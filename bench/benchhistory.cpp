@@ -29,8 +29,8 @@ QList<DownloadFile*> makeJobs() {
     QList<DownloadFile*> jobs;
     for (int i = 0; i < kQueued + kFinished; ++i) {
         const QString name = QString::fromUtf8("Phim bộ tập %1 - bản đẹp.mkv").arg(i);
-        const QString password = i % 2 ? QStringLiteral("pass%1").arg(i)
-                                        : QString::fromUtf8("mật khẩu %1").arg(i);
+        const QString password =
+            i % 2 ? QStringLiteral("pass%1").arg(i) : QString::fromUtf8("mật khẩu %1").arg(i);
         auto* job = new DownloadFile(name, QString::fromUtf8("/home/người dùng/Tải về/") + name,
                                      QStringLiteral("C%1").arg(i), QStringLiteral("mô tả"),
                                      QStringLiteral("1"), QStringLiteral("false"),

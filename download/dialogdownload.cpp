@@ -28,8 +28,8 @@ QString boxText(const char* text) {
 
 // The folder above the one that could not be made, for the failure message.
 QString parentShown(const QString& folder) {
-    const int separator = std::max(folder.lastIndexOf(QLatin1Char('\\')),
-                                   folder.lastIndexOf(QLatin1Char('/')));
+    const int separator =
+        std::max(folder.lastIndexOf(QLatin1Char('\\')), folder.lastIndexOf(QLatin1Char('/')));
     return separator < 0 ? folder : folder.left(separator);
 }
 

@@ -43,13 +43,27 @@ void appendEscaped(QString& out, const QString& text, bool attribute) {
         bool drop = false;
         bool unpaired = false;
         switch (u) {
-        case '<': replacement = "&lt;"; break;
-        case '>': replacement = "&gt;"; break;
-        case '&': replacement = "&amp;"; break;
-        case '"': replacement = "&quot;"; break;
-        case '\t': replacement = attribute ? "&#9;" : nullptr; break;
-        case '\n': replacement = attribute ? "&#10;" : nullptr; break;
-        case '\r': replacement = attribute ? "&#13;" : nullptr; break;
+        case '<':
+            replacement = "&lt;";
+            break;
+        case '>':
+            replacement = "&gt;";
+            break;
+        case '&':
+            replacement = "&amp;";
+            break;
+        case '"':
+            replacement = "&quot;";
+            break;
+        case '\t':
+            replacement = attribute ? "&#9;" : nullptr;
+            break;
+        case '\n':
+            replacement = attribute ? "&#10;" : nullptr;
+            break;
+        case '\r':
+            replacement = attribute ? "&#13;" : nullptr;
+            break;
         default:
             drop = u < 0x20 || u == 0xfffe || u == 0xffff;
             if (QChar::isHighSurrogate(u) && c + 1 != end && (c + 1)->isLowSurrogate()) {
@@ -184,9 +198,9 @@ QPair<QString, QString> DownloadHistory::passwordAttribute(const QString& passwo
 
 QString DownloadHistory::readPassword(const QXmlStreamAttributes& attributes) {
     if (attributes.hasAttribute(QLatin1String("pwd_b64"))) {
-        const auto decoded = QByteArray::fromBase64Encoding(
-            attributes.value(QLatin1String("pwd_b64")).toLatin1(),
-            QByteArray::AbortOnBase64DecodingErrors);
+        const auto decoded =
+            QByteArray::fromBase64Encoding(attributes.value(QLatin1String("pwd_b64")).toLatin1(),
+                                           QByteArray::AbortOnBase64DecodingErrors);
         if (decoded) {
             const std::string plain = passwordCipher().decrypt(bytesOf(*decoded));
             return QString::fromUtf8(plain.data(), int(plain.size()));

@@ -182,8 +182,8 @@ void FormDownload::DowloadingResizeColumnStatus() {
 void FormDownload::showRestartOnError() {
     const QString text = tr("Lỗi download!\n\nBạn nên chọn Yes để Brisko tool khởi động lại\n"
                             "v\uFFFD  tiếp tục download. Hoặc chọn No để thử lại.");
-    const auto answer = UserPrompt::current()->critical(
-        this, tr("Lỗi Download"), text, QMessageBox::Yes | QMessageBox::No);
+    const auto answer = UserPrompt::current()->critical(this, tr("Lỗi Download"), text,
+                                                        QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes) {
         downloadModel->queueItem(-1);
         return;
@@ -227,9 +227,9 @@ void FormDownload::get_dir(QList<brisko::file*> listFile, QString downloadZip, Q
         const QString path = folder + name;
         usedPaths.insert(path);
         downloadModel->addJob(new DownloadFile(
-            name, path, fromUtf8(record->get_linkcode()), fromUtf8(record->get_description()),
-            type, zip ? QStringLiteral("true") : QStringLiteral("false"),
-            fromUtf8(record->get_url()), password, record->get_size()));
+            name, path, fromUtf8(record->get_linkcode()), fromUtf8(record->get_description()), type,
+            zip ? QStringLiteral("true") : QStringLiteral("false"), fromUtf8(record->get_url()),
+            password, record->get_size()));
     }
     saveAllDownloads();
     emit addCompleted();

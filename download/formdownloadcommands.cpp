@@ -147,14 +147,13 @@ void FormDownload::on_btnPauseAll_clicked() {
 bool FormDownload::confirmDelete() {
     return UserPrompt::current()->warning(this, tr("Xác nhận xóa"),
                                           tr("Bạn có chắc muốn xóa tập tin này không?"),
-                                          QMessageBox::Ok | QMessageBox::Cancel) ==
-           QMessageBox::Ok;
+                                          QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 void FormDownload::on_btnDel_clicked() {
     const bool queuePage = ui->SubTabDownload->currentIndex() == 1;
-    const QAbstractItemView* table = queuePage ? static_cast<QAbstractItemView*>(ui->tableDownloading)
-                                               : ui->tableDownloaded;
+    const QAbstractItemView* table =
+        queuePage ? static_cast<QAbstractItemView*>(ui->tableDownloading) : ui->tableDownloaded;
     const QList<int> rows = selectedRows(table);
     if (rows.isEmpty()) {
         UserPrompt::current()->warning(this, tr("Thông báo"),
@@ -284,8 +283,8 @@ void FormDownload::selectQueueRow(int row) {
     // Rows outside the table select nothing.
     const QModelIndex index = downloadModel->index(row, 0);
     if (index.isValid())
-        ui->tableDownloading->selectionModel()->select(
-            index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        ui->tableDownloading->selectionModel()->select(index, QItemSelectionModel::Select |
+                                                                  QItemSelectionModel::Rows);
 }
 
 void FormDownload::openLocal(const QString& path) {

@@ -10,9 +10,9 @@ namespace {
 
 const QStringList& videoSuffixes() {
     static const QStringList suffixes = {
-        "mkv", "avi",  "flv",  "dat", "wmv", "rm",  "swf", "mov",  "mpeg", "mp4",  "mpg", "m1v",
-        "m2v", "mod",  "mpa",  "ifo", "vob", "m4v", "mp4v", "3gp", "3gpp", "3gp2", "m2ts", "m2t",
-        "mts", "ts",   "tts",  "ogm", "ogv", "mvb", "ra",  "webm", "asf", "h264"};
+        "mkv", "avi", "flv", "dat", "wmv", "rm",  "swf",  "mov",  "mpeg", "mp4",  "mpg",  "m1v",
+        "m2v", "mod", "mpa", "ifo", "vob", "m4v", "mp4v", "3gp",  "3gpp", "3gp2", "m2ts", "m2t",
+        "mts", "ts",  "tts", "ogm", "ogv", "mvb", "ra",   "webm", "asf",  "h264"};
     return suffixes;
 }
 
@@ -30,7 +30,8 @@ void FormDownload::contextPlayVideoOnline() {
     const QString suffix = name.mid(name.lastIndexOf(QLatin1Char('.')) + 1).toLower();
     if (!current.isValid() || !videoSuffixes().contains(suffix)) {
         UserPrompt::current()->warning(
-            this, tr("Thông báo"), tr("Chương trình không hỗ trợ mở loại định dạng của tập tin này"));
+            this, tr("Thông báo"),
+            tr("Chương trình không hỗ trợ mở loại định dạng của tập tin này"));
         return;
     }
     // Stand-in: the play dialog for this row opens here once it exists.

@@ -44,18 +44,18 @@ struct HandOver {
     QString password;
 
     void attach(DialogDownload* dialog) {
-        QObject::connect(dialog, &DialogDownload::send_dir, dialog,
-                         [this](QList<brisko::file*> files, QString zip, QString folder,
-                                QString pwd) {
-                             ++count;
-                             for (const brisko::file* f : files) {
-                                 names << QString::fromStdString(f->get_name());
-                                 urls << QString::fromStdString(f->get_url());
-                             }
-                             downloadZip = zip;
-                             dir = folder;
-                             password = pwd;
-                         });
+        QObject::connect(
+            dialog, &DialogDownload::send_dir, dialog,
+            [this](QList<brisko::file*> files, QString zip, QString folder, QString pwd) {
+                ++count;
+                for (const brisko::file* f : files) {
+                    names << QString::fromStdString(f->get_name());
+                    urls << QString::fromStdString(f->get_url());
+                }
+                downloadZip = zip;
+                dir = folder;
+                password = pwd;
+            });
     }
 };
 
@@ -145,11 +145,17 @@ void TestDialogDownload::linksFromArgumentOrClipboard_data() {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("expected");
     QTest::newRow("sentence with a password link")
-        << "" << "Tải đi nhé: https://www.HOST/file/AbC123?p=secret bạn ơi"
+        << ""
+        << "Tải đi nhé: https://www.HOST/file/AbC123?p=secret bạn ơi"
         << "https://www.HOST/file/AbC123";
-    QTest::newRow("no link in the clipboard") << "" << "chỉ là chữ" << "";
-    QTest::newRow("blank argument") << "  " << "www.HOST/folder/F1" << "https://www.HOST/folder/F1";
-    QTest::newRow("argument wins") << "HOST/file/X1" << "https://www.HOST/file/Y2"
+    QTest::newRow("no link in the clipboard") << ""
+                                              << "chỉ là chữ"
+                                              << "";
+    QTest::newRow("blank argument") << "  "
+                                    << "www.HOST/folder/F1"
+                                    << "https://www.HOST/folder/F1";
+    QTest::newRow("argument wins") << "HOST/file/X1"
+                                   << "https://www.HOST/file/Y2"
                                    << "https://www.HOST/file/X1";
 }
 
@@ -205,8 +211,7 @@ void TestDialogDownload::setLinksMerges() {
     QFETCH(QStringList, expected);
     const auto link = [&](const QString& code) { return session->link(code.toStdString()); };
     DialogDownload dialog(link("A"));
-    dialog.setLinks("mới: " + link("B") + "?p=1 và " + link("C").mid(8) + " " + link("B"),
-                    replace);
+    dialog.setLinks("mới: " + link("B") + "?p=1 và " + link("C").mid(8) + " " + link("B"), replace);
     QSet<QString> wanted;
     for (const QString& code : expected)
         wanted << link(code);
@@ -229,7 +234,8 @@ void TestDialogDownload::folderChecks_data() {
     QTest::newRow("blanks") << "   " << 0
                             << QStringList{QString::fromUtf8(
                                    "Folder|Vui lòng chọn đường dẫn thư mục!")}
-                            << "" << "";
+                            << ""
+                            << "";
     QTest::newRow("missing, declined") << "TMP/Mới" << cancel << QStringList{question} << ""
                                        << "";
     QTest::newRow("missing, created") << "TMP/Mới" << ok << QStringList{question} << "TMP/Mới"
@@ -238,9 +244,10 @@ void TestDialogDownload::folderChecks_data() {
         << "TMP/Phim/Moi/Tap1" << ok
         << QStringList{question, QString::fromUtf8("Folder|Tạo thư mục thất bại. Bạn vui lòng "
                                                    "kiểm tra lại đường dẫn <b>TMP/Phim/Moi</b>.")}
-        << "" << "";
-    QTest::newRow("existing, blanks and trailing slash") << "  TMP/  " << 0 << QStringList()
-                                                         << "" << "TMP";
+        << ""
+        << "";
+    QTest::newRow("existing, blanks and trailing slash") << "  TMP/  " << 0 << QStringList() << ""
+                                                         << "TMP";
 }
 
 void TestDialogDownload::folderChecks() {
@@ -284,12 +291,15 @@ void TestDialogDownload::folderChecks() {
 
 void TestDialogDownload::defaultFolder_data() {
     QTest::addColumn<QString>("stored"); // before the dialog opens; "-" none
-    QTest::addColumn<bool>("keep");      // "Sử dụng làm thư mục tải xuống mặc định"
-    QTest::addColumn<QString>("typed");  // TMP: a fresh folder
-    QTest::addColumn<QString>("shown");  // HOME: the home folder
+    QTest::addColumn<bool>("keep");     // "Sử dụng làm thư mục tải xuống mặc định"
+    QTest::addColumn<QString>("typed"); // TMP: a fresh folder
+    QTest::addColumn<QString>("shown"); // HOME: the home folder
     QTest::addColumn<QString>("after");
-    QTest::newRow("none, kept as typed") << "-" << true << "  TMP " << "HOME" << "  TMP ";
-    QTest::newRow("stored, not kept") << "/stored/place" << false << "TMP" << "/stored/place"
+    QTest::newRow("none, kept as typed") << "-" << true << "  TMP "
+                                         << "HOME"
+                                         << "  TMP ";
+    QTest::newRow("stored, not kept") << "/stored/place" << false << "TMP"
+                                      << "/stored/place"
                                       << "/stored/place";
 }
 
@@ -308,7 +318,8 @@ void TestDialogDownload::defaultFolder() {
     child<QCheckBox>(&dialog, "chckUsedAsDefault")->setChecked(keep);
     child<QPushButton>(&dialog, "btn_download")->click();
     // Written when the job starts, before it ends.
-    QCOMPARE(SettingsStore().text(SettingsKeys::DownloadDir), after.replace("TMP", downloads->path()));
+    QCOMPARE(SettingsStore().text(SettingsKeys::DownloadDir),
+             after.replace("TMP", downloads->path()));
     QSignalSpy handed(&dialog, &DialogDownload::send_dir);
     QVERIFY(handed.wait(20000));
 }
@@ -335,8 +346,8 @@ void TestDialogDownload::progressSlot() {
         QCOMPARE(bar->maximum(), max);
         QCOMPARE(bar->value(), value);
     }
-    for (const char* name : {"txt_duongdan", "txt_luu", "chckUsedAsDefault", "btn_chon",
-                             "btn_download"})
+    for (const char* name :
+         {"txt_duongdan", "txt_luu", "chckUsedAsDefault", "btn_chon", "btn_download"})
         QVERIFY2(!child<QWidget>(&dialog, name)->isEnabled(), name);
     QVERIFY(child<QWidget>(&dialog, "btn_close1")->isEnabled());
 }
@@ -448,8 +459,7 @@ void TestDialogDownload::jobsReachTheTab() {
     QCOMPARE(QSet<QString>(urlOf.keyBegin(), urlOf.keyEnd()),
              QSet<QString>({QString::fromUtf8("ghi chú.txt"), QString::fromUtf8("ghi chú (2).txt"),
                             QString::fromUtf8("Ảnh (2).png")}));
-    QCOMPARE(urlOf.value(QString::fromUtf8("Ảnh (2).png")).left(28),
-             session->link("x").left(28));
+    QCOMPARE(urlOf.value(QString::fromUtf8("Ảnh (2).png")).left(28), session->link("x").left(28));
     QCOMPARE(QFileInfo(onDisk.fileName()).size(), 0);
 
     const auto saved = DownloadHistory::load(session->historyPath());

@@ -143,8 +143,8 @@ private:
 class PromptWithHook : public ScriptedUserPrompt {
 public:
     std::function<void()> atCritical;
-    QMessageBox::StandardButton critical(QWidget* parent, const QString& title,
-                                         const QString& text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton critical(QWidget* parent, const QString& title, const QString& text,
+                                         QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton) override {
         if (atCritical)
             atCritical();
@@ -195,13 +195,16 @@ void TestDownloadHistory::documentFormat() {
     job(owned, "a & b <c>.txt", false, "s3cret pass");
     job(owned, "done.bin", true);
     const QDateTime created(QDate(2016, 5, 31), QTime(14, 3, 27));
-    const QByteArray document =
-        DownloadHistory::document(raw(owned), "demo@brisko.local", created);
+    const QByteArray document = DownloadHistory::document(raw(owned), "demo@brisko.local", created);
     const QString pwd =
         QString::fromLatin1(QByteArray::fromStdString(aesEncrypt("s3cret pass", kPassphrase)));
     QByteArray escapedPwd = pwd.toUtf8();
-    escapedPwd.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
-        .replace("\"", "&quot;").replace("\t", "&#9;").replace("\n", "&#10;")
+    escapedPwd.replace("&", "&amp;")
+        .replace("<", "&lt;")
+        .replace(">", "&gt;")
+        .replace("\"", "&quot;")
+        .replace("\t", "&#9;")
+        .replace("\n", "&#10;")
         .replace("\r", "&#13;");
     const QByteArray expected =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -295,8 +298,8 @@ void TestDownloadHistory::unpairedSurrogateKeepsTheDocumentWhole() {
     QVERIFY(writeAll(session->historyPath(), DownloadHistory::document(raw(owned), "u")));
     const auto loaded = DownloadHistory::load(session->historyPath());
     QVERIFY2(!loaded.broken, qPrintable(loaded.error));
-    QCOMPARE(names(loaded.jobs), QStringList({QString::fromUtf8("a\uFFFDb"),
-                                              QString::fromUtf8("c\uFFFD"), "after"}));
+    QCOMPARE(names(loaded.jobs),
+             QStringList({QString::fromUtf8("a\uFFFDb"), QString::fromUtf8("c\uFFFD"), "after"}));
     deleteAll(loaded.jobs);
 }
 
@@ -377,15 +380,19 @@ void TestDownloadHistory::passwords_data() {
     QVERIFY(!cipherHoldsControlByte("s3cret pass"));
     QVERIFY(!cipherHoldsControlByte(QString::fromUtf8("pässwörd ©")));
 
-    QTest::newRow("ascii") << "s3cret pass" << "pwd" << "s3cret pass";
+    QTest::newRow("ascii") << "s3cret pass"
+                           << "pwd"
+                           << "s3cret pass";
     QTest::newRow("latin-1") << QString::fromUtf8("pässwörd ©") << "pwd"
                              << QString::fromUtf8("pässwörd ©");
     QTest::newRow("vietnamese") << QString::fromUtf8("mật khẩu") << "pwd_b64"
                                 << QString::fromUtf8("mật khẩu");
     QTest::newRow("ascii, cipher with control bytes") << control << "pwd_b64" << control;
-    QTest::newRow("latin-1, cipher with control bytes") << latin1Control << "pwd_b64"
-                                                        << latin1Control;
-    QTest::newRow("spaces only") << "   " << "" << "";
+    QTest::newRow("latin-1, cipher with control bytes")
+        << latin1Control << "pwd_b64" << latin1Control;
+    QTest::newRow("spaces only") << "   "
+                                 << ""
+                                 << "";
     QTest::newRow("surrounding blanks kept") << blanks << "pwd" << blanks;
 }
 
@@ -452,12 +459,12 @@ void TestDownloadHistory::scientificSizes_data() {
     QTest::addColumn<QString>("link"); // "demo": the demo account's 5 MiB file
     QTest::addColumn<qint64>("expected");
     QTest::addColumn<int>("lookups");
-    QTest::newRow("finished, floating point") << "1.23457e+09" << true << "demo"
-                                              << qint64(1234570000) << 0;
-    QTest::newRow("unfinished, asks the service") << "1.23457e+09" << false << "demo"
-                                                  << qint64(5 * 1024 * 1024) << 1;
-    QTest::newRow("unfinished, unknown link") << "1.23457e+09" << false << "unknown"
-                                              << qint64(0) << 1;
+    QTest::newRow("finished, floating point")
+        << "1.23457e+09" << true << "demo" << qint64(1234570000) << 0;
+    QTest::newRow("unfinished, asks the service")
+        << "1.23457e+09" << false << "demo" << qint64(5 * 1024 * 1024) << 1;
+    QTest::newRow("unfinished, unknown link")
+        << "1.23457e+09" << false << "unknown" << qint64(0) << 1;
     QTest::newRow("decimal") << "1048576" << false << "demo" << qint64(1048576) << 0;
     QTest::newRow("not a number") << "abc" << false << "demo" << qint64(0) << 0;
     QTest::newRow("missing") << "" << true << "demo" << qint64(0) << 0;
@@ -469,8 +476,8 @@ void TestDownloadHistory::scientificSizes() {
     QFETCH(QString, link);
     QFETCH(qint64, expected);
     QFETCH(int, lookups);
-    const QString url = link == "demo" ? session->linkOf(devservice::demo::kBigFile)
-                                       : session->link("NOSUCHCODE");
+    const QString url =
+        link == "demo" ? session->linkOf(devservice::demo::kBigFile) : session->link("NOSUCHCODE");
     const QString sizeAttribute = size.isEmpty() ? QString() : " size=\"" + size + "\"";
     const QString document = "<downloadfiles><file url=\"" + url + "\"" + sizeAttribute +
                              (finished ? " status=\"true\"" : "") + ">n</file></downloadfiles>";
@@ -496,8 +503,8 @@ void TestDownloadHistory::brokenOrForeignFiles_data() {
     QTest::newRow("not XML") << QByteArray("garbage\x01") << QStringList() << true;
     QTest::newRow("another root") << QByteArray("<other><file status=\"true\">a</file></other>")
                                   << QStringList() << false;
-    QTest::newRow("empty element text") << QByteArray("<downloadfiles><file/></downloadfiles>")
-                                        << QStringList{""} << false;
+    QTest::newRow("empty element text")
+        << QByteArray("<downloadfiles><file/></downloadfiles>") << QStringList{""} << false;
 }
 
 void TestDownloadHistory::brokenOrForeignFiles() {

@@ -51,9 +51,9 @@ void TestDownloadTransfers::twentyDownloadsThreeAtATime() {
     QStringList fileLinks;
     for (int i = 0; i < 20; ++i) {
         const bool elsewhere = i >= 18;
-        const std::string name = i == 19 ? "tệp 00.bin" : QStringLiteral("tệp %1.bin")
-                                                              .arg(i, 2, 10, QLatin1Char('0'))
-                                                              .toStdString();
+        const std::string name =
+            i == 19 ? "tệp 00.bin"
+                    : QStringLiteral("tệp %1.bin").arg(i, 2, 10, QLatin1Char('0')).toStdString();
         const std::uint64_t size = 40000 + 1500 * std::uint64_t(i);
         const std::string code =
             session.addFile(elsewhere ? "/Khác" : "/Lô", name, size, 1000 + std::uint64_t(i));

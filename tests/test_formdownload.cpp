@@ -9,8 +9,8 @@
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "tests/downloadtabprobe.h"
-#include "tests/fakedownloadenvironment.h"
 #include "tests/downloadtabsession.h"
+#include "tests/fakedownloadenvironment.h"
 #include "tools/devservice/analyticscollector.h"
 
 #include <QApplication>
@@ -120,7 +120,9 @@ private:
     QTableView* queueView() { return tab->findChild<QTableView*>("tableDownloading"); }
     QTableWidget* finishedTable() { return tab->findChild<QTableWidget*>("tableDownloaded"); }
     TableDownloadModel* model() { return DownloadTabProbe::model(*tab); }
-    void showPage(int index) { tab->findChild<QTabWidget*>("SubTabDownload")->setCurrentIndex(index); }
+    void showPage(int index) {
+        tab->findChild<QTabWidget*>("SubTabDownload")->setCurrentIndex(index);
+    }
     QStringList historyNames();
 
     devservice::AnalyticsCollector collector;
@@ -228,7 +230,8 @@ void TestDownloadTab::formSetup() {
              QString::fromUtf8("Ta\u0323m ngưng"));
     QCOMPARE(tab->findChild<QPushButton*>("btnCreate_3")->text(),
              QString::fromUtf8("Ta\u0323o m\u01a1\u0301i"));
-    QCOMPARE(tab->findChild<QPushButton*>("btnDel")->shortcut(), QKeySequence(QKeySequence::Delete));
+    QCOMPARE(tab->findChild<QPushButton*>("btnDel")->shortcut(),
+             QKeySequence(QKeySequence::Delete));
     for (const char* name : {"btnPauseAll", "btnStartAll"}) {
         QVERIFY(tab->findChild<QPushButton*>(name)->text().isEmpty());
         QVERIFY(!tab->findChild<QPushButton*>(name)->toolTip().isEmpty());
@@ -396,13 +399,15 @@ void TestDownloadTab::jobsFromRecords_data() {
     QTest::addColumn<QString>("dir");
     QTest::addColumn<QStringList>("jobs"); // name|zip flag
     QTest::newRow("folder zips, the file after it does not")
-        << QStringList{QString::fromUtf8("Ảnh/0"), "a:b?.mkv/1"} << "false" << "TMP"
-        << QStringList{QString::fromUtf8("Ảnh.zip|true"), "a_b_.mkv|false"};
-    QTest::newRow("all zipped") << QStringList{"x/1", "y/0"} << "true" << "TMP/"
-                                << QStringList{"x.zip|true", "y.zip|true"};
-    QTest::newRow("same name twice") << QStringList{"Con.TXT/1", "Con.TXT/1"} << "false" << "TMP"
-                                     << QStringList{"_Con.TXT|false", "_Con (2).TXT|false"};
-    QTest::newRow("no records") << QStringList() << "false" << "TMP" << QStringList();
+        << QStringList{QString::fromUtf8("Ảnh/0"), "a:b?.mkv/1"} << "false"
+        << "TMP" << QStringList{QString::fromUtf8("Ảnh.zip|true"), "a_b_.mkv|false"};
+    QTest::newRow("all zipped") << QStringList{"x/1", "y/0"} << "true"
+                                << "TMP/" << QStringList{"x.zip|true", "y.zip|true"};
+    QTest::newRow("same name twice")
+        << QStringList{"Con.TXT/1", "Con.TXT/1"} << "false"
+        << "TMP" << QStringList{"_Con.TXT|false", "_Con (2).TXT|false"};
+    QTest::newRow("no records") << QStringList() << "false"
+                                << "TMP" << QStringList();
 }
 
 void TestDownloadTab::jobsFromRecords() {
@@ -515,9 +520,9 @@ void TestDownloadTab::clicksAreReported() {
     addQueued({"a", "b", "c"});
     tab->on_btnStart_clicked();
     QMetaObject::invokeMethod(tab.get(), "on_btnStartAll_clicked");
-    for (const char* command : {"contextMoveFirst_clicked", "contextMoveLast_clicked",
-                                "contextUp_clicked", "contextDown_clicked",
-                                "contextOpenFolder_clicked", "contextPause_clicked"}) {
+    for (const char* command :
+         {"contextMoveFirst_clicked", "contextMoveLast_clicked", "contextUp_clicked",
+          "contextDown_clicked", "contextOpenFolder_clicked", "contextPause_clicked"}) {
         select(queueView(), {1});
         QMetaObject::invokeMethod(tab.get(), command);
     }
@@ -535,10 +540,9 @@ void TestDownloadTab::clicksAreReported() {
         QStringList hits;
         for (const auto& hit : collector.hits()) {
             const bool event = hit.field("t") == "event";
-            hits << QString::fromStdString(hit.field("t") + "|" + hit.field("ec") + "|" +
-                                           hit.field("ea") + "|" +
-                                           (event ? hit.field("el") : hit.field("cd")) +
-                                           (hit.has("ev") ? "|ev" : ""));
+            hits << QString::fromStdString(
+                hit.field("t") + "|" + hit.field("ec") + "|" + hit.field("ea") + "|" +
+                (event ? hit.field("el") : hit.field("cd")) + (hit.has("ev") ? "|ev" : ""));
         }
         std::sort(hits.begin(), hits.end());
         return hits;
@@ -570,14 +574,13 @@ void TestDownloadTab::deleteNeedsConfirmation_data() {
     QTest::addColumn<QStringList>("finishedAfter");
     const QStringList allQueued{"q0", "q1", "q2"};
     const QStringList allFinished{"f0", "f1", "f2"};
-    QTest::newRow("queue, confirmed") << 1 << int(QMessageBox::Ok) << QStringList{"q1"}
-                                      << allFinished;
-    QTest::newRow("queue, cancelled") << 1 << int(QMessageBox::Cancel) << allQueued
-                                      << allFinished;
-    QTest::newRow("finished, confirmed") << 0 << int(QMessageBox::Ok) << allQueued
-                                         << QStringList{"f1"};
-    QTest::newRow("finished, cancelled") << 0 << int(QMessageBox::Cancel) << allQueued
-                                         << allFinished;
+    QTest::newRow("queue, confirmed")
+        << 1 << int(QMessageBox::Ok) << QStringList{"q1"} << allFinished;
+    QTest::newRow("queue, cancelled") << 1 << int(QMessageBox::Cancel) << allQueued << allFinished;
+    QTest::newRow("finished, confirmed")
+        << 0 << int(QMessageBox::Ok) << allQueued << QStringList{"f1"};
+    QTest::newRow("finished, cancelled")
+        << 0 << int(QMessageBox::Cancel) << allQueued << allFinished;
 }
 
 void TestDownloadTab::deleteNeedsConfirmation() {
@@ -621,8 +624,8 @@ void TestDownloadTab::redownload_data() {
     QTest::addColumn<int>("deleteAnswer"); // 0: not asked
     QTest::addColumn<bool>("moved");
     QTest::newRow("confirmed") << int(QMessageBox::Ok) << int(QMessageBox::Ok) << true;
-    QTest::newRow("deletion cancelled") << int(QMessageBox::Ok) << int(QMessageBox::Cancel)
-                                        << false;
+    QTest::newRow("deletion cancelled")
+        << int(QMessageBox::Ok) << int(QMessageBox::Cancel) << false;
     QTest::newRow("cancelled") << int(QMessageBox::Cancel) << 0 << false;
 }
 
@@ -682,12 +685,12 @@ void TestDownloadTab::moves_data() {
                            << QList<int>{2, 5, 0, 1, 3, 4} << QList<int>{0, 1};
     QTest::newRow("last") << "contextMoveLast_clicked" << QList<int>{0, 3}
                           << QList<int>{1, 2, 4, 5, 0, 3} << QList<int>{4, 5};
-    QTest::newRow("up at the top") << "contextUp_clicked" << QList<int>{0, 1}
-                                   << QList<int>{1, 0, 2, 3, 4, 5} << QList<int>{0};
+    QTest::newRow("up at the top")
+        << "contextUp_clicked" << QList<int>{0, 1} << QList<int>{1, 0, 2, 3, 4, 5} << QList<int>{0};
     QTest::newRow("down at the bottom") << "contextDown_clicked" << QList<int>{4, 5}
                                         << QList<int>{0, 1, 2, 3, 5, 4} << QList<int>{5};
-    QTest::newRow("up, nothing selected") << "contextUp_clicked" << QList<int>{}
-                                          << QList<int>{0, 1, 2, 3, 4, 5} << QList<int>{};
+    QTest::newRow("up, nothing selected")
+        << "contextUp_clicked" << QList<int>{} << QList<int>{0, 1, 2, 3, 4, 5} << QList<int>{};
 }
 
 void TestDownloadTab::moves() {
@@ -757,17 +760,19 @@ void TestDownloadTab::contextMenus() {
         }
         return list;
     };
-    QCOMPARE(texts(DownloadTabProbe::downloadingMenu(*tab).get()),
-             QStringList({QString::fromUtf8("Tạm dừng [icon]"), QString::fromUtf8("Tải tập tin [icon]"),
-                          "Xem video online [icon]", "-", QString::fromUtf8("Di chuyển lên đầu"),
-                          QString::fromUtf8("Di chuyển lên [icon]"), "-",
-                          QString::fromUtf8("Di chuyển xuống [icon]"),
-                          QString::fromUtf8("Di chuyển xuống cuối"), "-",
-                          QString::fromUtf8("Xóa [icon]"), QString::fromUtf8("Thông tin file")}));
-    QCOMPARE(texts(DownloadTabProbe::downloadedMenu(*tab).get()),
-             QStringList({QString::fromUtf8("Mở tập tin [icon]"),
-                          QString::fromUtf8("Mở thư mục chứa tập tin [icon]"), "-",
-                          QString::fromUtf8("Tải lại [icon]"), "-", QString::fromUtf8("Xóa [icon]")}));
+    QCOMPARE(
+        texts(DownloadTabProbe::downloadingMenu(*tab).get()),
+        QStringList({QString::fromUtf8("Tạm dừng [icon]"), QString::fromUtf8("Tải tập tin [icon]"),
+                     "Xem video online [icon]", "-", QString::fromUtf8("Di chuyển lên đầu"),
+                     QString::fromUtf8("Di chuyển lên [icon]"), "-",
+                     QString::fromUtf8("Di chuyển xuống [icon]"),
+                     QString::fromUtf8("Di chuyển xuống cuối"), "-",
+                     QString::fromUtf8("Xóa [icon]"), QString::fromUtf8("Thông tin file")}));
+    QCOMPARE(
+        texts(DownloadTabProbe::downloadedMenu(*tab).get()),
+        QStringList({QString::fromUtf8("Mở tập tin [icon]"),
+                     QString::fromUtf8("Mở thư mục chứa tập tin [icon]"), "-",
+                     QString::fromUtf8("Tải lại [icon]"), "-", QString::fromUtf8("Xóa [icon]")}));
     // An entry reaches its command.
     tab->setDownloadThreads(0);
     DownloadTabProbe::downloadingMenu(*tab)->actions().at(1)->trigger();

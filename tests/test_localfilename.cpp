@@ -31,8 +31,8 @@ void TestLocalFileName::names_data() {
     QTest::newRow("reserved with extension") << "Con.TXT" << false << none << "_Con.TXT";
     QTest::newRow("reserved without extension") << "CON" << false << none << "_CON";
     QTest::newRow("reserved any case") << "Lpt1" << false << none << "_Lpt1";
-    QTest::newRow("only the last extension is cut") << "nul.tar.gz" << false << none
-                                                    << "nul.tar.gz";
+    QTest::newRow("only the last extension is cut")
+        << "nul.tar.gz" << false << none << "nul.tar.gz";
     QTest::newRow("longer than reserved") << "COM10.txt" << false << none << "COM10.txt";
     QTest::newRow("reserved prefix only") << "CONSOLE.txt" << false << none << "CONSOLE.txt";
     QTest::newRow("base with a replaced character") << "AUX?.txt" << false << none << "AUX_.txt";
@@ -40,21 +40,19 @@ void TestLocalFileName::names_data() {
 
     // Replaced and removed characters.
     QTest::newRow("colon and question mark") << "a:b?.mkv" << false << none << "a_b_.mkv";
-    QTest::newRow("angle quotes and em dash")
-        << QString::fromUtf8("«Phim» — tập 2.mkv") << false << none
-        << QString::fromUtf8("Phim _ tập 2.mkv");
+    QTest::newRow("angle quotes and em dash") << QString::fromUtf8("«Phim» — tập 2.mkv") << false
+                                              << none << QString::fromUtf8("Phim _ tập 2.mkv");
     QTest::newRow("every replaced character")
         << QString::fromUtf8("\",?!'`—#$%^&*|\\:/><~=+") << false << none << times("_", 22);
-    QTest::newRow("kept punctuation") << "a-b_c;d(e)[f].txt" << false << none
-                                      << "a-b_c;d(e)[f].txt";
-    QTest::newRow("no path separator survives") << "../../etc/passwd" << false << none
-                                                << ".._.._etc_passwd";
+    QTest::newRow("kept punctuation")
+        << "a-b_c;d(e)[f].txt" << false << none << "a-b_c;d(e)[f].txt";
+    QTest::newRow("no path separator survives")
+        << "../../etc/passwd" << false << none << ".._.._etc_passwd";
 
     // Control characters, and names that name no file.
     QTest::newRow("control characters")
         << QString("a\tb\nc") + QChar(0x01) + QChar(0x7f) + "d" + QChar(0x85) + ".txt" << false
-        << none
-        << "a_b_c__d_.txt";
+        << none << "a_b_c__d_.txt";
     QTest::newRow("empty") << "" << false << none << "_";
     QTest::newRow("only removed characters") << QString::fromUtf8("«»") << false << none << "_";
     QTest::newRow("dot") << "." << false << none << "_.";
@@ -63,35 +61,33 @@ void TestLocalFileName::names_data() {
     // 255 bytes of UTF-8 at most, the extension kept.
     QTest::newRow("long ascii") << times("a", 300) + ".mkv" << false << none
                                 << times("a", 251) + ".mkv";
-    QTest::newRow("long Vietnamese") << times(QString::fromUtf8("ệ"), 200) + ".mp4" << false
-                                     << none << times(QString::fromUtf8("ệ"), 83) + ".mp4";
+    QTest::newRow("long Vietnamese") << times(QString::fromUtf8("ệ"), 200) + ".mp4" << false << none
+                                     << times(QString::fromUtf8("ệ"), 83) + ".mp4";
     QTest::newRow("surrogate pairs kept whole")
         << times(QString::fromUtf8("😀"), 70) + ".txt" << false << none
         << times(QString::fromUtf8("😀"), 62) + ".txt";
     QTest::newRow("long zip") << times("a", 300) + ".mkv" << true << none
                               << times("a", 251) + ".zip";
-    QTest::newRow("extension too long to keep") << "a." + times("b", 300) << false << none
-                                                << "a." + times("b", 253);
+    QTest::newRow("extension too long to keep")
+        << "a." + times("b", 300) << false << none << "a." + times("b", 253);
 
     // Free names.
     QTest::newRow("zip") << QString::fromUtf8("Ảnh") << true << none
                          << QString::fromUtf8("Ảnh.zip");
-    QTest::newRow("taken once") << "film.mkv" << false << QStringList{"film.mkv"}
-                                << "film (2).mkv";
-    QTest::newRow("taken twice") << "film.mkv" << false
-                                 << QStringList{"film.mkv", "film (2).mkv"} << "film (3).mkv";
+    QTest::newRow("taken once") << "film.mkv" << false << QStringList{"film.mkv"} << "film (2).mkv";
+    QTest::newRow("taken twice") << "film.mkv" << false << QStringList{"film.mkv", "film (2).mkv"}
+                                 << "film (3).mkv";
     QTest::newRow("taken zip") << QString::fromUtf8("Ảnh") << true
                                << QStringList{QString::fromUtf8("Ảnh.zip")}
                                << QString::fromUtf8("Ảnh (2).zip");
-    QTest::newRow("taken without extension") << "README" << false << QStringList{"README"}
-                                             << "README (2)";
-    QTest::newRow("taken hidden") << ".hidden" << false << QStringList{".hidden"}
-                                  << ".hidden (2)";
-    QTest::newRow("taken after sanitising") << "a:b.txt" << false << QStringList{"a_b.txt"}
-                                            << "a_b (2).txt";
-    QTest::newRow("taken long name") << times("a", 300) + ".mkv" << false
-                                     << QStringList{times("a", 251) + ".mkv"}
-                                     << times("a", 247) + " (2).mkv";
+    QTest::newRow("taken without extension")
+        << "README" << false << QStringList{"README"} << "README (2)";
+    QTest::newRow("taken hidden") << ".hidden" << false << QStringList{".hidden"} << ".hidden (2)";
+    QTest::newRow("taken after sanitising")
+        << "a:b.txt" << false << QStringList{"a_b.txt"} << "a_b (2).txt";
+    QTest::newRow("taken long name")
+        << times("a", 300) + ".mkv" << false << QStringList{times("a", 251) + ".mkv"}
+        << times("a", 247) + " (2).mkv";
 }
 
 void TestLocalFileName::names() {
