@@ -20,6 +20,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -107,6 +108,10 @@ private slots:
     void folderLinkShowsProgressAndHandsOver();
     void failedLinksAreReportedBeforeTheHandOver();
     void jobsReachTheTab();
+    void closeButtons_data();
+    void closeButtons();
+    void dragging_data();
+    void dragging();
 
 private:
     // Clicks "Tải xuống" and waits for the hand-over.
@@ -465,6 +470,49 @@ void TestDialogDownload::jobsReachTheTab() {
     const auto saved = DownloadHistory::load(session->historyPath());
     QCOMPARE(saved.jobs.size(), 3);
     qDeleteAll(saved.jobs);
+}
+
+void TestDialogDownload::closeButtons_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Hủy") << "btn_close1";
+    QTest::newRow("corner") << "btnClose";
+}
+
+void TestDialogDownload::closeButtons() {
+    QFETCH(QString, button);
+    DialogDownload dialog("x");
+    dialog.show();
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    child<QPushButton>(&dialog, button.toLatin1().constData())->click();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(child<QPushButton>(&dialog, "btn_download")->isDefault());
+}
+
+void TestDialogDownload::dragging_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("left") << int(Qt::LeftButton) << true;
+    QTest::newRow("right") << int(Qt::RightButton) << false;
+}
+
+void TestDialogDownload::dragging() {
+    QFETCH(int, button);
+    QFETCH(bool, moves);
+    DialogDownload dialog("x");
+    dialog.move(100, 100);
+    dialog.show();
+    const QPoint start = dialog.pos();
+    const auto held = Qt::MouseButton(button);
+    const QPoint grip(50, 150);
+    QMouseEvent press(QEvent::MouseButtonPress, grip, dialog.mapToGlobal(grip), held, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &press);
+    const QPoint to = grip + QPoint(30, 20);
+    QMouseEvent move(QEvent::MouseMove, to, dialog.mapToGlobal(to), Qt::NoButton, held,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &move);
+    QCOMPARE(dialog.pos(), moves ? start + QPoint(30, 20) : start);
 }
 
 QTEST_MAIN(TestDialogDownload)
