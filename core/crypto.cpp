@@ -24,13 +24,13 @@ std::string digestHex(EVP_MD_CTX* context) {
     return toHex(digest, static_cast<int>(length));
 }
 
-std::string aesRun(const std::string& input, const std::string& key, const std::string& iv,
-                   bool encrypt) {
-    if (key.size() < 32 || iv.size() < 16)
+std::string aesRun(const EVP_CIPHER* algorithm, const std::string& input, const std::string& key,
+                   const std::string& iv, bool encrypt) {
+    if (!algorithm || key.size() < 32 || iv.size() < 16)
         return {};
     CipherContext context(EVP_CIPHER_CTX_new(), &EVP_CIPHER_CTX_free);
     if (!context ||
-        EVP_CipherInit_ex(context.get(), EVP_aes_256_cfb128(), nullptr,
+        EVP_CipherInit_ex(context.get(), algorithm, nullptr,
                           reinterpret_cast<const unsigned char*>(key.data()),
                           reinterpret_cast<const unsigned char*>(iv.data()), encrypt ? 1 : 0) != 1)
         return {};
@@ -111,8 +111,13 @@ std::string aesDecrypt(const std::string& cipher, const std::string& passphrase)
 }
 
 AesCipher::AesCipher(const std::string& passphrase)
-    : key(sha256String(passphrase)), iv(sha256String("vec_pf_" + passphrase)) {}
+    : key(sha256String(passphrase)), iv(sha256String("vec_pf_" + passphrase)),
+      algorithm(EVP_CIPHER_fetch(nullptr, "AES-256-CFB", nullptr)) {}
+
+AesCipher::~AesCipher() {
+    EVP_CIPHER_free(algorithm);
+}
 
 std::string AesCipher::run(const std::string& input, bool encrypt) const {
-    return aesRun(input, key, iv, encrypt);
+    return aesRun(algorithm, input, key, iv, encrypt);
 }

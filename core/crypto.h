@@ -4,6 +4,8 @@
 
 #include <string>
 
+struct evp_cipher_st;
+
 // Lower-case hex of the bytes; at most the first 510 bytes are converted.
 std::string toHex(const unsigned char* data, int count);
 
@@ -28,9 +30,15 @@ public:
     std::string encrypt(const std::string& plain) const { return run(plain, true); }
     std::string decrypt(const std::string& cipher) const { return run(cipher, false); }
 
+    ~AesCipher();
+    AesCipher(const AesCipher&) = delete;
+    AesCipher& operator=(const AesCipher&) = delete;
+
 private:
     std::string run(const std::string& input, bool encrypt) const;
 
     std::string key; // hex digits, of which the first 32 are the key bytes
     std::string iv;  // hex digits, of which the first 16 are the IV bytes
+    // Fetched once: looking the algorithm up on every use costs more than the cipher.
+    evp_cipher_st* algorithm = nullptr;
 };
