@@ -22,8 +22,9 @@ DialogMsg::DialogMsg(const QString& message, const QString& details, QWidget* pa
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     shapeWindowFromImage(this, QStringLiteral(":/images/popup_msg.png"));
     ui->title->setText(m_message);
-    // Details are lists of links and server texts: shown as they are, never as markup.
-    ui->listMsg->setPlainText(m_details);
+    // Details may be a list the program marked up itself (bold labels, line breaks), with
+    // every link and server text in it escaped; plain details keep their line breaks.
+    ui->listMsg->setText(m_details);
     applyExpanded();
 }
 
