@@ -142,18 +142,27 @@ void MainForm::setUpFrame() {
     grid->setSpacing(0);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(ui->mainLayout, 0, 0);
-    for (Qt::Alignment corner : {Qt::AlignTop | Qt::AlignLeft, Qt::AlignTop | Qt::AlignRight,
-                                 Qt::AlignBottom | Qt::AlignLeft, Qt::AlignBottom | Qt::AlignRight})
-        grid->addWidget(new QSizeGrip(this), 0, 0, corner);
+    for (Qt::Alignment corner :
+         {Qt::AlignTop | Qt::AlignLeft, Qt::AlignTop | Qt::AlignRight,
+          Qt::AlignBottom | Qt::AlignLeft, Qt::AlignBottom | Qt::AlignRight}) {
+        // They work unseen: drawn, they would stand out as squares on the frame's corners.
+        auto* grip = new QSizeGrip(this);
+        grip->setStyleSheet(QStringLiteral(
+            "QSizeGrip{ border-image: none; image: none; background: transparent; }"));
+        grid->addWidget(grip, 0, 0, corner);
+    }
 
-    // The menus sit in the title bar.
+    // The menus sit in the title bar, on its picture.
     ui->menuBar->setNativeMenuBar(false);
     ui->menuBar->setStyleSheet(QStringLiteral(
-        "QMenuBar{ font: bold; }\n"
+        "QMenuBar{ font: bold; background: transparent; }\n"
         "QMenuBar::item{ color: #666666; background: transparent; padding: 5px 6px; }\n"
         "QMenuBar::item:selected{ border-image: url(:/images/bg_menu_top.png); }"));
+    // No margins and centred: a menu bar lower than its items hides them all behind its
+    // extension button.
     auto* menuGrid = new QGridLayout(ui->widget_4);
-    menuGrid->addWidget(ui->menuBar, 0, 0, Qt::AlignRight);
+    menuGrid->setContentsMargins(0, 0, 0, 0);
+    menuGrid->addWidget(ui->menuBar, 0, 0, Qt::AlignRight | Qt::AlignVCenter);
     ui->menuBar->setMinimumHeight(ui->menuBar->geometry().bottom() - ui->menuBar->geometry().top());
 
     QWebPage* page = ui->webView->page();

@@ -75,7 +75,11 @@ void SingleInstance::readFrom(QLocalSocket* socket) {
     socket->setProperty("done", true);
     socket->write(kAck);
     socket->flush();
-    emit messageReceived(message);
+    // Delivered from the event loop, not from inside this socket's signal: a receiver
+    // that runs a dialog would otherwise return into a socket that its sender's hang-up
+    // has freed meanwhile.
+    QMetaObject::invokeMethod(
+        this, [this, message] { emit messageReceived(message); }, Qt::QueuedConnection);
 }
 
 bool SingleInstance::sendMessage(const QString& message, int timeoutMs) {

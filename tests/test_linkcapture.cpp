@@ -11,6 +11,7 @@
 #include "mainwindow/rememberedpassword.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
+#include "platform/singleinstance.h"
 #include "tests/mainformprobe.h"
 #include "tests/mainwindowsession.h"
 #include "tests/modalanswerer.h"
@@ -21,11 +22,16 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLineEdit>
+#include <QLocalSocket>
 #include <QMimeData>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstring>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -40,6 +46,18 @@ QString describe(QDialog* dialog) {
     if (auto* upload = qobject_cast<DialogUpload*>(dialog))
         return QStringLiteral("upload: ") + upload->selectedFiles().join(QLatin1Char('|'));
     return QString::fromLatin1(dialog->metaObject()->className());
+}
+
+// Hands freed blocks of small sizes out again and overwrites them, so that code still
+// holding an object freed a moment ago trips over it instead of reading stale bytes.
+void reuseFreedMemory() {
+    std::vector<std::unique_ptr<char[]>> blocks;
+    for (std::size_t size = 8; size <= 512; size += 8) {
+        for (int i = 0; i < 8; ++i) {
+            blocks.emplace_back(new char[size]);
+            std::memset(blocks.back().get(), 0xA5, size);
+        }
+    }
 }
 
 QTabWidget* tabs(MainForm& window) {
@@ -64,6 +82,7 @@ private slots:
     void importFile();
     void shortcutOpensUploadAtTheTop();
     void secondCopyReachesTheLoggedInFirst();
+    void dialogOutlivesTheSendersConnection();
 
 private:
     // Replaces the markers of a table row: L1, L2 (links), FILE, DIR (a local file and a
@@ -452,6 +471,41 @@ void TestLinkCapture::secondCopyReachesTheLoggedInFirst() {
     QTRY_VERIFY_WITH_TIMEOUT(output.contains("add-links dialog: " + one.toUtf8() + "\n"), 20000);
     first.kill(); // it waits in the add-links dialog
     first.waitForFinished(10000);
+}
+
+void TestLinkCapture::dialogOutlivesTheSendersConnection() {
+    // This process is the running copy. A later copy's link arrives in two writes, so
+    // that it is read when the connection reports more data; the add-links dialog that
+    // opens stays up until the later copy has hung up and its connection is cleaned up.
+    SingleInstance running(QStringLiteral("linkcapture"));
+    QVERIFY(!running.isRunning());
+    auto main = window(QStringLiteral("logged in"));
+    QVERIFY(main);
+    connect(&running, &SingleInstance::messageReceived, main.get(), &MainForm::handleMessage);
+    QLocalSocket later;
+    later.connectToServer(running.socketPath());
+    QTRY_COMPARE(later.state(), QLocalSocket::ConnectedState);
+    const QByteArray message = (QStringLiteral("-d|") + one).toUtf8();
+    QByteArray header;
+    QDataStream(&header, QIODevice::WriteOnly) << quint32(message.size());
+    later.write(header);
+    later.flush();
+    QTest::qWait(50);
+    ModalAnswerer modals;
+    QString shown;
+    modals.next([&](QDialog* dialog) {
+        QPointer<QLocalSocket> served = running.findChild<QLocalSocket*>();
+        later.disconnectFromServer();
+        QTRY_VERIFY(!served); // hung up and cleaned up
+        reuseFreedMemory();
+        shown = describe(dialog);
+        dialog->reject();
+    });
+    later.write(message);
+    later.flush();
+    QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), 20000);
+    QCOMPARE(shown, QStringLiteral("links: ") + one);
+    main->logout(QStringLiteral("1"));
 }
 
 QTEST_MAIN(TestLinkCapture)
