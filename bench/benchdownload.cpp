@@ -12,7 +12,10 @@
 // Environment: BRISKO_BENCH_EMAIL and BRISKO_BENCH_PASSWORD (the account), and the
 // host variables BRISKO_API_HOST, BRISKO_WEB_HOST (see README).
 // Prints key=value lines: jobs, completed, bytes, elapsed_s, rate_bps, peak_rss_kib.
+// With --upload or --upload-location among the arguments, it uploads instead
+// (benchupload.h).
 #include "api/curlhandle.h"
+#include "bench/benchupload.h"
 #include "api/fileapi.h"
 #include "api/userapi.h"
 #include "core/globals.h"
@@ -151,6 +154,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName("Brisko");
     QCoreApplication::setApplicationName("Brisko Tool");
+    if (isUploadMode(app.arguments()))
+        return uploadMain(app);
     Options options;
     if (!parse(app.arguments(), options))
         return usage("bad arguments");

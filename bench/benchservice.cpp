@@ -5,6 +5,7 @@
 //
 // Usage: brisko-bench-service --ca-out FILE --content FILE [--size BYTES] [--port P]
 //                             [--bandwidth BYTES_PER_SECOND]
+//                             [--upload-bandwidth BYTES_PER_SECOND]
 // Prints key=value lines: port, email, password, link (the share link) and location
 // (a direct location of the file, for other clients), then "ready".
 #include "api/appkey.h"
@@ -29,7 +30,8 @@ constexpr std::uint64_t kSeed = 4242;
 int usage(const std::string& problem) {
     std::cerr << "brisko-bench-service: " << problem << "\n"
               << "usage: brisko-bench-service --ca-out FILE --content FILE [--size BYTES] "
-                 "[--port P] [--bandwidth BYTES_PER_SECOND]\n";
+                 "[--port P] [--bandwidth BYTES_PER_SECOND]\n"
+                 "       [--upload-bandwidth BYTES_PER_SECOND]\n";
     return 2;
 }
 
@@ -58,6 +60,7 @@ int main(int argc, char** argv) {
     std::string caPath, contentPath;
     std::uint64_t size = 1ull << 30;
     std::uint64_t bandwidth = 0;
+    std::uint64_t uploadBandwidth = 0; // per connection into an upload location
     devservice::ServiceOptions options;
     options.appKey = brisko::application_key();
     options.seedDemoAccount = false;
@@ -77,6 +80,8 @@ int main(int argc, char** argv) {
             options.port = static_cast<std::uint16_t>(std::strtoul(value.c_str(), nullptr, 10));
         else if (arg == "--bandwidth")
             bandwidth = std::strtoull(value.c_str(), nullptr, 10);
+        else if (arg == "--upload-bandwidth")
+            uploadBandwidth = std::strtoull(value.c_str(), nullptr, 10);
         else
             return usage("bad argument " + arg);
     }
@@ -98,10 +103,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     service.locationFaults().setBandwidth(bandwidth);
+    service.uploadStore().setBandwidthCap(uploadBandwidth);
     devservice::Account account;
     account.email = kEmail;
     account.password = kPassword;
     account.profile["level"] = "5";
+    // Room for the upload benchmarks: 1 TiB of ordinary space.
+    account.profile["webspace"] = "1099511627776";
+    account.profile["webspace_used"] = "0";
     const std::string accountId = service.accounts().add(account);
     devservice::FileEntry entry;
     entry.name = kFileName;
