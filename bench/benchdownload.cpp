@@ -15,9 +15,9 @@
 // With --upload or --upload-location among the arguments, it uploads instead
 // (benchupload.h).
 #include "api/curlhandle.h"
-#include "bench/benchupload.h"
 #include "api/fileapi.h"
 #include "api/userapi.h"
+#include "bench/benchupload.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
 #include "download/tabledownloadmodel.h"

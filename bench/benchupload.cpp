@@ -95,8 +95,8 @@ bool logIn() {
 int printLocation(const Options& options) {
     brisko::sessionapi api(&apiClient);
     int secured = 0;
-    const std::string location = api.upload(options.rest.at(0).toStdString(),
-                                            options.rest.at(1).toLongLong(), "/", secured);
+    const std::string location =
+        api.upload(options.rest.at(0).toStdString(), options.rest.at(1).toLongLong(), "/", secured);
     if (location.empty()) {
         std::fprintf(stderr, "brisko-bench-download: no upload location: %d %s\n",
                      api.get_error_code(), api.get_error_msg().c_str());
@@ -157,8 +157,7 @@ int uploadMain(QCoreApplication& app) {
             chunkSizes.append(QString::number(cfile->chunkSize()));
         },
         Qt::DirectConnection);
-    QObject::connect(&job, &QThread::finished, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(&job, &QThread::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     QElapsedTimer clock;
     clock.start();

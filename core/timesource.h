@@ -9,11 +9,11 @@
 class TimeSource {
 public:
     enum class Wait {
-        Retry,       // between two attempts of a transfer
-        AccountWait, // one second of the wait before a transfer of an ordinary account
-        StallLimit,  // how long a transfer may deliver (almost) nothing before it is dropped
-        ChunkPause,  // after an upload chunk was taken, before the next offset query
-        CountdownStep, // one step of the countdown after the service refused a chunk
+        Retry,             // between two attempts of a transfer
+        AccountWait,       // one second of the wait before a transfer of an ordinary account
+        StallLimit,        // how long a transfer may deliver (almost) nothing before it is dropped
+        ChunkPause,        // after an upload chunk was taken, before the next offset query
+        CountdownStep,     // one step of the countdown after the service refused a chunk
         ShutdownCountdown, // the whole countdown before an automatic power-off
     };
 

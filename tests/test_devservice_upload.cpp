@@ -113,8 +113,8 @@ void TestDevServiceUpload::finishedFileJoinsFolder() {
     const std::string bytes = devservice::generateContent(99, 0, size);
     // The name is taken in the folder already.
     const std::string url = location(size, "Trịnh Công Sơn - Diễm xưa.mp3", "/Music", 1);
-    const auto usedBefore =
-        std::stoull(service().accounts().get(accountId)->profile["webspace_secure_used"].asString());
+    const auto usedBefore = std::stoull(
+        service().accounts().get(accountId)->profile["webspace_secure_used"].asString());
 
     QCOMPARE(fetch(url).body, std::string(R"({"offset":0})"));
     Posted first = post(url, range(0, 99999, size), bytes.substr(0, 100000));
@@ -142,8 +142,8 @@ void TestDevServiceUpload::finishedFileJoinsFolder() {
     QVERIFY(entry->secure);
     QVERIFY(readFile(entry->contentFile) == bytes);
     QVERIFY(QFile::exists(QString::fromStdString(service().uploadStore().folder())));
-    const auto usedAfter =
-        std::stoull(service().accounts().get(accountId)->profile["webspace_secure_used"].asString());
+    const auto usedAfter = std::stoull(
+        service().accounts().get(accountId)->profile["webspace_secure_used"].asString());
     QCOMPARE(usedAfter, usedBefore + size);
 }
 
@@ -152,9 +152,12 @@ void TestDevServiceUpload::refusals_data() {
     QTest::addColumn<int>("bodySize");
     QTest::addColumn<long>("status");
     QTest::addColumn<QString>("error");
-    QTest::newRow("size of another file") << range(0, 9, 999) << 10 << 200L << "FILE_SIZE_MISS_MATCH";
-    QTest::newRow("gap before the chunk") << range(10, 19, 1000) << 10 << 200L << "OFFSET_MISS_MATCH";
-    QTest::newRow("body shorter than range") << range(0, 9, 1000) << 5 << 400L << "BAD_CONTENT_RANGE";
+    QTest::newRow("size of another file")
+        << range(0, 9, 999) << 10 << 200L << "FILE_SIZE_MISS_MATCH";
+    QTest::newRow("gap before the chunk")
+        << range(10, 19, 1000) << 10 << 200L << "OFFSET_MISS_MATCH";
+    QTest::newRow("body shorter than range")
+        << range(0, 9, 1000) << 5 << 400L << "BAD_CONTENT_RANGE";
     QTest::newRow("past the end") << range(0, 1000, 1000) << 1001 << 400L << "BAD_CONTENT_RANGE";
     QTest::newRow("no unit") << std::string("0-9/1000") << 10 << 400L << "BAD_CONTENT_RANGE";
 }
@@ -205,7 +208,8 @@ void TestDevServiceUpload::streamedBodiesPassTheBodyLimit() {
     QVERIFY2(fixture.start(options), qPrintable(fixture.error()));
     accountId = service().accounts().findByLogin(devservice::demo::kEmail)->id;
     const std::string big(200000, 'b');
-    const Posted chunk = post(location(big.size() + 1), range(0, big.size() - 1, big.size() + 1), big);
+    const Posted chunk =
+        post(location(big.size() + 1), range(0, big.size() - 1, big.size() + 1), big);
     QCOMPARE(chunk.reply["offset"].asUInt64(), big.size());
     // Other routes still hold their bodies in memory, within the limit.
     const Posted login = post(

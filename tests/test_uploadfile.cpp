@@ -60,22 +60,25 @@ void TestUploadFile::cleanup() {
 }
 
 void TestUploadFile::quota_data() {
-    QTest::addColumn<int>("secure"); // -1: never set
+    QTest::addColumn<int>("secure");        // -1: never set
     QTest::addColumn<QStringList>("quota"); // webspace, used, secure, secure used
     QTest::addColumn<QString>("refusal");   // empty: the upload goes ahead
     const QString secureFull = "Đã hết dung lượng bảo đảm!";
     const QString ordinaryFull = "Đã hết dung lượng không bảo đảm!";
-    QTest::newRow("secure space used up") << 1 << QStringList{"1000", "0", "1000", "1000"} << secureFull;
+    QTest::newRow("secure space used up")
+        << 1 << QStringList{"1000", "0", "1000", "1000"} << secureFull;
     QTest::newRow("secure, ordinary space used up")
         << 1 << QStringList{"1000", "1000", "1000", "0"} << QString();
-    QTest::newRow("ordinary space used up") << 0 << QStringList{"1000", "1000", "1000", "0"} << ordinaryFull;
+    QTest::newRow("ordinary space used up")
+        << 0 << QStringList{"1000", "1000", "1000", "0"} << ordinaryFull;
     QTest::newRow("ordinary, secure space used up")
         << 0 << QStringList{"1000", "0", "1000", "1000"} << QString();
-    QTest::newRow("unset counts as secure") << -1 << QStringList{"1000", "0", "1000", "1000"} << secureFull;
+    QTest::newRow("unset counts as secure")
+        << -1 << QStringList{"1000", "0", "1000", "1000"} << secureFull;
     QTest::newRow("no space, none used") << 0 << QStringList{"0", "0", "0", "0"} << ordinaryFull;
     QTest::newRow("quota not a number") << 0 << QStringList{"lots", "0", "9", "0"} << ordinaryFull;
-    QTest::newRow("past 32 bits")
-        << 0 << QStringList{"536870912000", "536870911999", "0", "0"} << QString();
+    QTest::newRow("past 32 bits") << 0 << QStringList{"536870912000", "536870911999", "0", "0"}
+                                  << QString();
 }
 
 void TestUploadFile::quota() {
@@ -129,12 +132,12 @@ void TestUploadFile::startFailures_data() {
         << QStringList{expired} << QStringList{} << true << "" << 1 << 2 << 1;
     QTest::newRow("account query expired twice")
         << QStringList{expired, expired} << QStringList{} << true << kNetwork << 1 << 2 << 0;
-    QTest::newRow("session refused")
-        << QStringList{} << QStringList{refused} << true << "Tên tập tin không hợp lệ" << 0 << 1 << 1;
+    QTest::newRow("session refused") << QStringList{} << QStringList{refused} << true
+                                     << "Tên tập tin không hợp lệ" << 0 << 1 << 1;
     QTest::newRow("session expired once")
         << QStringList{} << QStringList{expired} << true << "" << 1 << 2 << 2;
-    QTest::newRow("session expired twice") << QStringList{} << QStringList{expired, expired}
-                                           << true << "Phiên làm việc đã hết hạn" << 1 << 2 << 2;
+    QTest::newRow("session expired twice") << QStringList{} << QStringList{expired, expired} << true
+                                           << "Phiên làm việc đã hết hạn" << 1 << 2 << 2;
     QTest::newRow("nobody logged in") << QStringList{} << QStringList{expired} << false
                                       << "Phiên làm việc đã hết hạn" << 0 << 1 << 1;
 }
@@ -148,9 +151,9 @@ void TestUploadFile::startFailures() {
     QFETCH(int, accountQueries);
     QFETCH(int, sessionRequests);
     for (const QString& reply : accountReplies)
-        service().faults().next("/api/user/get",
-                                reply == "500" ? Fault::status(500, "broken", "text/plain")
-                                               : Fault::status(200, reply.toStdString()));
+        service().faults().next("/api/user/get", reply == "500"
+                                                     ? Fault::status(500, "broken", "text/plain")
+                                                     : Fault::status(200, reply.toStdString()));
     for (const QString& reply : sessionReplies)
         service().faults().next("/api/session/upload", Fault::status(200, reply.toStdString()));
     if (!loggedIn) {

@@ -47,7 +47,8 @@ qint64 postedBytes(const std::vector<devservice::Request>& requests) {
     qint64 bytes = 0;
     for (const devservice::Request& request : requests) {
         if (request.method == "POST")
-            bytes += QByteArray::fromStdString(request.header("Content-Length").value_or("0")).toLongLong();
+            bytes += QByteArray::fromStdString(request.header("Content-Length").value_or("0"))
+                         .toLongLong();
     }
     return bytes;
 }
@@ -120,9 +121,9 @@ void TestUploadTransfer::byteExactMultiChunk() {
     QCOMPARE(recorder.flags().last(), int(UploadFile::UploadDone));
     QCOMPARE(recorder.releases(), 1);
 
-    QStringList expected{"GET", range(0, kChunk - 1, size), "GET",
-                         range(kChunk, 2 * kChunk - 1, size), "GET",
-                         range(2 * kChunk, size - 1, size)};
+    QStringList expected{"GET", range(0, kChunk - 1, size),
+                         "GET", range(kChunk, 2 * kChunk - 1, size),
+                         "GET", range(2 * kChunk, size - 1, size)};
     if (linkReply == UploadStore::LinkReply::FinalRequest)
         expected << "GET" << range(size, size - 1, size);
     QCOMPARE(fx.locationSteps(), expected);
@@ -176,14 +177,13 @@ void TestUploadTransfer::resumesAfterCutMidChunk() {
 
     QVERIFY(job->isFinished());
     // The chunk after the cut starts where the stand-in's bytes end: nothing twice.
-    QCOMPARE(fx.locationSteps(),
-             (QStringList{"GET", range(0, kChunk - 1, size), "GET",
-                          range(10000, 10000 + kChunk - 1, size), "GET",
-                          range(10000 + kChunk, 10000 + 2 * kChunk - 1, size), "GET",
-                          range(10000 + 2 * kChunk, size - 1, size)}));
+    QCOMPARE(fx.locationSteps(), (QStringList{"GET", range(0, kChunk - 1, size), "GET",
+                                              range(10000, 10000 + kChunk - 1, size), "GET",
+                                              range(10000 + kChunk, 10000 + 2 * kChunk - 1, size),
+                                              "GET", range(10000 + 2 * kChunk, size - 1, size)}));
     QCOMPARE(fx.waits().designed(TimeSource::Wait::Retry), QList<qint64>{10000});
-    const auto entry = service().files().find(
-        devservice::parseShareLink(job->getMlink().toStdString())->code);
+    const auto entry =
+        service().files().find(devservice::parseShareLink(job->getMlink().toStdString())->code);
     QCOMPARE(fileSha256(entry->contentFile), sha256(QByteArray::fromStdString(bytes)));
 }
 
@@ -316,12 +316,11 @@ void TestUploadTransfer::attempts_data() {
     QTest::addColumn<int>("posts");
     const int failed = UploadFile::StateFailed;
     QTest::newRow("one attempt, many chunks")
-        << 1 << qint64(3 * kChunk) << QList<int>{} << "" << int(UploadFile::StateIdle) << ""
-        << 3;
+        << 1 << qint64(3 * kChunk) << QList<int>{} << "" << int(UploadFile::StateIdle) << "" << 3;
     // A taken chunk starts the count afresh, so single failures between chunks never add up.
     QTest::newRow("failures between taken chunks")
-        << 2 << qint64(2 * kChunk) << QList<int>{2, 6} << "cut" << int(UploadFile::StateIdle)
-        << "" << 4;
+        << 2 << qint64(2 * kChunk) << QList<int>{2, 6} << "cut" << int(UploadFile::StateIdle) << ""
+        << 4;
     QTest::newRow("transport failures run out")
         << 2 << qint64(500) << QList<int>{2, 4} << "cut" << failed << "*" << 2;
     QTest::newRow("refused chunks run out")

@@ -59,8 +59,8 @@ MegaFile UploadFixture::folder(const std::string& path) {
 
 std::unique_ptr<UploadFile> UploadFixture::job(const QString& path, const QString& realUrl,
                                                const std::string& folderPath) {
-    auto upload = std::make_unique<UploadFile>(folder(folderPath), QFileInfo(path).fileName(),
-                                               path, QString(), QString(), realUrl);
+    auto upload = std::make_unique<UploadFile>(folder(folderPath), QFileInfo(path).fileName(), path,
+                                               QString(), QString(), realUrl);
     upload->setFileSecure(false);
     upload->setFileDirectLink(false);
     upload->setSize(QFileInfo(path).size());

@@ -91,8 +91,7 @@ UploadFile::StartStep UploadFile::tryStart(bool lastRound) {
             wait();
         runEnded = false;
         QThread::start(QThread::InheritPriority);
-    }
-    else
+    } else
         emit taskUploadDone(); // the refusal has been reported
     return StartStep::Done;
 }
@@ -201,14 +200,14 @@ void UploadFile::setFolder(const MegaFile& value) {
     folder = value;
 }
 
-#define UPLOADFILE_TEXT(Getter, Setter, field)                                                 \
-    QString UploadFile::Getter() const {                                                       \
-        QMutexLocker lock(&fieldsMutex);                                                       \
-        return field;                                                                          \
-    }                                                                                          \
-    void UploadFile::Setter(const QString& value) {                                            \
-        QMutexLocker lock(&fieldsMutex);                                                       \
-        field = value;                                                                         \
+#define UPLOADFILE_TEXT(Getter, Setter, field)                                                     \
+    QString UploadFile::Getter() const {                                                           \
+        QMutexLocker lock(&fieldsMutex);                                                           \
+        return field;                                                                              \
+    }                                                                                              \
+    void UploadFile::Setter(const QString& value) {                                                \
+        QMutexLocker lock(&fieldsMutex);                                                           \
+        field = value;                                                                             \
     }
 UPLOADFILE_TEXT(getName, setName, name)
 UPLOADFILE_TEXT(getId, setId, id)

@@ -207,9 +207,9 @@ private:
     qint64 bytesSupplied = 0;
     enum class ReadError { None, Unreadable, Shorter };
     ReadError readError = ReadError::None; // of the local file while a chunk was read
-    quint32 chunkStartSecond = 0;  // the tracker's clock when the chunk began
-    quint32 lastUpdateSecond = 0;  // ... and at its last progress update
-    QElapsedTimer progressTimer;   // coalesces progress signals
+    quint32 chunkStartSecond = 0;          // the tracker's clock when the chunk began
+    quint32 lastUpdateSecond = 0;          // ... and at its last progress update
+    QElapsedTimer progressTimer;           // coalesces progress signals
 
     std::atomic<bool> stopRequested{false};
     std::atomic<bool> runEnded{false}; // the run has released its place; the thread is ending

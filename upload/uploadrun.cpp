@@ -61,7 +61,7 @@ struct UploadFile::RunContext {
     QByteArray location; // kept alive for libcurl
     qint64 size = 0;
     int maxAttempts = kDefaultAttempts;
-    int attempts = 0;     // failures in a row
+    int attempts = 0;      // failures in a row
     QByteArray offsetBody; // this attempt's answer to the offset query
     QByteArray reply;      // the service's answer to the last chunk
     QString lastFailure;   // what the run ends with when the attempts run out
@@ -119,7 +119,8 @@ bool UploadFile::prepare(RunContext& run) {
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &UploadFile::writeReply);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &run.reply);
     curl_easy_setopt(handle, CURLOPT_POST, 1L);
-    const auto stall = TimeSource::current().duration(TimeSource::Wait::StallLimit, kChunkStallLimit);
+    const auto stall =
+        TimeSource::current().duration(TimeSource::Wait::StallLimit, kChunkStallLimit);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME,
                      std::max<long>(1, static_cast<long>((stall.count() + 999) / 1000)));
@@ -174,10 +175,9 @@ void UploadFile::applySpeedCap(RunContext& run) {
         uploadprotocol::sendSpeedCap(settings.boolean(SettingsKeys::UseUploadLimit),
                                      settings.value(SettingsKeys::UploadLimit).toDouble());
     curl_easy_setopt(run.handle, CURLOPT_MAX_SEND_SPEED_LARGE, bytesPerSecond);
-    const long buffer =
-        bytesPerSecond > 0
-            ? static_cast<long>(std::clamp<curl_off_t>(bytesPerSecond, kSmallestSendBuffer, kSendBuffer))
-            : kSendBuffer;
+    const long buffer = bytesPerSecond > 0 ? static_cast<long>(std::clamp<curl_off_t>(
+                                                 bytesPerSecond, kSmallestSendBuffer, kSendBuffer))
+                                           : kSendBuffer;
     curl_easy_setopt(run.handle, CURLOPT_UPLOAD_BUFFERSIZE, buffer);
 }
 
@@ -315,12 +315,11 @@ UploadFile::Outcome UploadFile::transportFailure(RunContext& run, const QString&
 }
 
 // The service refused the chunk: a countdown, then the next attempt.
-UploadFile::Outcome UploadFile::serverRefusal(RunContext& run, const QString& reason,
-                                              bool& again) {
+UploadFile::Outcome UploadFile::serverRefusal(RunContext& run, const QString& reason, bool& again) {
     run.reply.clear();
     run.lastFailure = reason;
     const auto step = TimeSource::current().duration(TimeSource::Wait::CountdownStep,
-                                                      milliseconds(kCountdownStepMs));
+                                                     milliseconds(kCountdownStepMs));
     for (int left = kCountdownMs; left > 0; left -= kCountdownStepMs) {
         setStateAndText(StateFailed, tr("Lỗi tải lên! Thử lại sau %1s").arg((left - 1) / 1000 + 1));
         emitChanged(StatusChanged);
@@ -339,7 +338,8 @@ UploadFile::Outcome UploadFile::chunkTaken(RunContext& run, bool& again) {
         storedSpeed = tracker.speed();
     }
     run.reply.clear();
-    if (!pauseUnlessStopped(TimeSource::current().duration(TimeSource::Wait::ChunkPause, kChunkPause)))
+    if (!pauseUnlessStopped(
+            TimeSource::current().duration(TimeSource::Wait::ChunkPause, kChunkPause)))
         return Outcome::Stopped;
     // Attempts count failures in a row: a taken chunk starts the count afresh.
     run.attempts = 0;

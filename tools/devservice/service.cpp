@@ -143,8 +143,7 @@ void Service::routePrefix(const std::string& method, const std::string& prefix, 
     addRoute({method, prefix, true, std::move(handler)});
 }
 
-void Service::routeStreamed(const std::string& method, const std::string& prefix,
-                            Handler handler) {
+void Service::routeStreamed(const std::string& method, const std::string& prefix, Handler handler) {
     addRoute({method, prefix, true, std::move(handler), true});
 }
 

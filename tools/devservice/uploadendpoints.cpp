@@ -77,7 +77,8 @@ std::optional<ContentRange> readContentRange(const std::optional<std::string>& h
     const auto size = digits(spec.substr(slash + 1));
     if (!first || !size)
         return std::nullopt;
-    if (lastText == "-1" || (!lastText.empty() && digits(lastText) && *digits(lastText) + 1 == *first))
+    if (lastText == "-1" ||
+        (!lastText.empty() && digits(lastText) && *digits(lastText) + 1 == *first))
         return ContentRange{*first, *first, *size};
     const auto last = digits(lastText);
     if (!last || *last < *first || *last >= *size)
