@@ -164,7 +164,7 @@ void dialogBackground(const QString& name, int w, int h, int band) {
 }
 
 // The login window: all white, so the logo and the busy animation sit on white; an accent
-// strip on the top edge and a divider under the logo.
+// strip on the top edge. No divider under the logo: the status line runs across there.
 void loginBackground(const QString& name, int w, int h) {
     png(name, w, h, [=](QPainter& p) {
         const QPainterPath shape = roundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 10);
@@ -175,7 +175,6 @@ void loginBackground(const QString& name, int w, int h) {
         p.fillRect(QRectF(0, h - 44, w, 44), kSurface);
         p.fillRect(QRectF(0, h - 44, w, 1), kLine);
         p.restore();
-        p.fillRect(QRectF(17, 46, w - 34, 1), kLine);
         p.setPen(stroke(kLine.darker(115), 1));
         p.setBrush(Qt::NoBrush);
         p.drawPath(shape);
