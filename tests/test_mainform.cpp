@@ -132,6 +132,8 @@ private slots:
     void quitting_data();
     void quitting();
     void slotsWithoutTabsDoNothing();
+    void webPagesOpenInTheBrowser_data();
+    void webPagesOpenInTheBrowser();
 
 private:
     std::unique_ptr<TrayMainForm> loggedInWindow();
@@ -667,6 +669,45 @@ void TestMainForm::slotsWithoutTabsDoNothing() {
     // A dialog would have been run (and answered) inside one of these calls.
     QVERIFY(modals.answered().isEmpty());
     QVERIFY(modals.unexpected().isEmpty());
+}
+
+void TestMainForm::webPagesOpenInTheBrowser_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("address"); // WEB: the web host
+    QTest::newRow("registration")
+        << "register"
+        << "http://www.WEB/register.php?url_back=http://www.WEB/index.php";
+    QTest::newRow("user guide") << "guide"
+                                << "https://www.WEB/guide#276";
+    QTest::newRow("sign-up, from the login") << "signup"
+                                             << "https://www.WEB/signup";
+    QTest::newRow("forgotten password, from the login") << "forgot"
+                                                        << "https://www.WEB/forgot";
+}
+
+void TestMainForm::webPagesOpenInTheBrowser() {
+    QFETCH(QString, page);
+    QFETCH(QString, address);
+    TrayMainForm window;
+    platform::RecordingSystemActions actions;
+    LoginForm* login = MainFormProbe::loginForm(window);
+    if (page == QLatin1String("register"))
+        window.on_actionNew_triggered();
+    else if (page == QLatin1String("guide"))
+        window.on_actionH_ng_triggered();
+    else {
+        // The labels' own links, as a click on them hands them over.
+        const char* label = page == QLatin1String("signup") ? "label_2" : "lblForgotPass";
+        auto* link = login->findChild<QLabel*>(QLatin1String(label));
+        const QString text = link->text();
+        const int start = text.indexOf(QLatin1String("href=\"")) + 6;
+        emit link->linkActivated(text.mid(start, text.indexOf('"', start) - start));
+    }
+    QCOMPARE(actions.calls().size(), 1);
+    QCOMPARE(actions.calls().first().program, QStringLiteral("xdg-open"));
+    const QString web = QString::fromStdString(hosts::webHost());
+    QCOMPARE(QUrl(actions.calls().first().arguments.value(0)),
+             QUrl(QString(address).replace(QLatin1String("WEB"), web)));
 }
 
 QTEST_MAIN(TestMainForm)
