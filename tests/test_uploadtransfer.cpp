@@ -310,7 +310,7 @@ void TestUploadTransfer::attempts_data() {
     QTest::addColumn<int>("maxAttempts");
     QTest::addColumn<qint64>("size");
     QTest::addColumn<QList<int>>("faultCalls"); // calls of the location that fail
-    QTest::addColumn<QString>("faultKind");     // "cut", "busy", "503", "negative"
+    QTest::addColumn<QString>("faultKind");     // "cut", "busy", "503", "negative", "page"
     QTest::addColumn<int>("state");
     QTest::addColumn<QString>("text"); // "*": libcurl's text, whatever it is
     QTest::addColumn<int>("posts");
@@ -325,6 +325,9 @@ void TestUploadTransfer::attempts_data() {
         << 2 << qint64(500) << QList<int>{2, 4} << "cut" << failed << "*" << 2;
     QTest::newRow("refused chunks run out")
         << 2 << qint64(500) << QList<int>{2, 4} << "busy" << failed << "SERVER_BUSY" << 2;
+    // An error page in answer to a chunk is a failure, not a taken chunk.
+    QTest::newRow("error pages run out")
+        << 2 << qint64(500) << QList<int>{2, 4} << "page" << failed << "HTTP error code: 502" << 2;
     QTest::newRow("offset query not a success")
         << 1 << qint64(500) << QList<int>{1} << "503" << failed << "HTTP error code: 503" << 0;
     QTest::newRow("negative offset")
@@ -348,6 +351,7 @@ void TestUploadTransfer::attempts() {
         Fault fault = faultKind == "cut"    ? Fault::cutBeforeReply()
                       : faultKind == "busy" ? Fault::status(200, kBusy)
                       : faultKind == "503"  ? Fault::status(503, R"({"offset":0})")
+                      : faultKind == "page" ? Fault::status(502, "<html>502</html>", "text/html")
                                             : Fault::status(200, R"({"offset":-4})");
         service().faults().at("/up/" + token, call, fault);
     }

@@ -149,7 +149,7 @@ private:
     bool queryOffset(RunContext& run, qint64& offset, Outcome& outcome, bool& again);
     Outcome newSession(RunContext& run, bool& again);
     Outcome sendChunk(RunContext& run, qint64 offset, bool& again);
-    Outcome readChunkReply(RunContext& run, bool& again);
+    Outcome readChunkReply(RunContext& run, long status, bool& again);
     Outcome transportFailure(RunContext& run, const QString& text, bool& again);
     Outcome serverRefusal(RunContext& run, const QString& reason, bool& again);
     Outcome chunkTaken(RunContext& run, bool& again);

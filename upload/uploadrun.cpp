@@ -267,7 +267,9 @@ UploadFile::Outcome UploadFile::sendChunk(RunContext& run, qint64 offset, bool& 
         // An offset answer that spoke of an error says nothing about the line's speed.
         if (result == CURLE_OK && !run.offsetBody.contains("\"error\""))
             adaptChunkSize();
-        return readChunkReply(run, again);
+        long status = 0;
+        curl_easy_getinfo(run.handle, CURLINFO_RESPONSE_CODE, &status);
+        return readChunkReply(run, status, again);
     }
     return transportFailure(run, curlText(result), again);
 }
@@ -278,10 +280,15 @@ void UploadFile::adaptChunkSize() {
     nextChunk = uploadprotocol::nextChunkSize(nextChunk, seconds);
 }
 
-UploadFile::Outcome UploadFile::readChunkReply(RunContext& run, bool& again) {
+UploadFile::Outcome UploadFile::readChunkReply(RunContext& run, long status, bool& again) {
     Json::Value root;
-    // Anything but a JSON object means: taken, send the next one.
-    if (!brisko::json::parse(run.reply.toStdString(), root) || !root.isObject())
+    const bool isObject = brisko::json::parse(run.reply.toStdString(), root) && root.isObject();
+    // An error page (a proxy's 502, say) is a failed attempt: counting it as a taken chunk
+    // would retry it for ever, since the next offset query finds the file where it was.
+    if (!isObject && (status < 200 || status > 299))
+        return transportFailure(run, QStringLiteral("HTTP error code: %1").arg(status), again);
+    // Anything else but a JSON object means: taken, send the next one.
+    if (!isObject)
         return chunkTaken(run, again);
     std::string url;
     std::string error;
