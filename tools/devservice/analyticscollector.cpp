@@ -1,6 +1,9 @@
 #include "tools/devservice/analyticscollector.h"
 
 #include "tools/devservice/replies.h"
+#include "tools/devservice/urltext.h"
+
+#include <algorithm>
 
 namespace devservice {
 
@@ -8,32 +11,11 @@ namespace {
 
 constexpr const char* kCollectPath = "/collect";
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
+// Form fields: "+" is a blank, "%XX" a byte; a malformed escape leaves the text as it is.
 std::string formDecode(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '+') {
-            out += ' ';
-        } else if (c == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-                   hexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-            i += 2;
-        } else {
-            out += c;
-        }
-    }
-    return out;
+    std::string spaced = text;
+    std::replace(spaced.begin(), spaced.end(), '+', ' ');
+    return percentDecode(spaced).value_or(spaced);
 }
 
 // The collector's answer to a hit: a 1x1 transparent GIF that must not be cached.
