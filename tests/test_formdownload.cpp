@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSemaphore>
 #include <QTabWidget>
 #include <QTableView>
@@ -83,6 +84,9 @@ private slots:
     void languageChangeRetranslates();
     void columnWidths_data();
     void columnWidths();
+    void headersFitWithoutRowHeaders_data();
+    void headersFitWithoutRowHeaders();
+    void startAndPauseAllShowTheirImages();
     void parallelDownloadsSetting_data();
     void parallelDownloadsSetting();
     void autoDownloadQueuesRestoredJobs_data();
@@ -280,6 +284,65 @@ void TestDownloadTab::columnWidths() {
     QVERIFY(queueView()->isColumnHidden(7));
     QCOMPARE(finishedTable()->columnWidth(0), finished);
     QCOMPARE(finishedTable()->columnWidth(2), 300);
+}
+
+void TestDownloadTab::headersFitWithoutRowHeaders_data() {
+    QTest::addColumn<int>("rows"); // in each table
+    QTest::newRow("one row") << 1;
+    QTest::newRow("rows past the bottom") << 30;
+}
+
+void TestDownloadTab::headersFitWithoutRowHeaders() {
+    QFETCH(int, rows);
+    makeTab();
+    QStringList jobNames;
+    for (int i = 0; i < rows; ++i)
+        jobNames << QStringLiteral("phim %1 - một cái tên khá dài cho cột tập tin.mp4").arg(i);
+    addQueued(jobNames);
+    addFinished(jobNames);
+    // About the width the tab gets in the main window at its usual size.
+    tab->resize(1000, 400);
+    tab->show();
+    QVERIFY(QTest::qWaitForWindowExposed(tab.get()));
+    for (int page : {1, 0}) {
+        showPage(page);
+        auto* view = page == 1 ? static_cast<QTableView*>(queueView()) : finishedTable();
+        QCoreApplication::processEvents();
+        QVERIFY(!view->verticalHeader()->isVisible());
+        QVERIFY(!view->horizontalScrollBar()->isVisible());
+        const QHeaderView* header = view->horizontalHeader();
+        for (int column = 0; column < header->count(); ++column) {
+            if (header->isSectionHidden(column))
+                continue;
+            // The header draws its label inside the style sheet's 10 px paddings, in bold
+            // while a row is selected.
+            const QString label = header->model()->headerData(column, Qt::Horizontal).toString();
+            const int room = header->sectionSize(column) - 2 * 10;
+            QFont bold = header->font();
+            bold.setBold(true);
+            QCOMPARE(QFontMetrics(bold).elidedText(label, Qt::ElideRight, room), label);
+        }
+    }
+}
+
+void TestDownloadTab::startAndPauseAllShowTheirImages() {
+    makeTab();
+    tab->resize(1000, 400);
+    tab->show();
+    QVERIFY(QTest::qWaitForWindowExposed(tab.get()));
+    const QList<QPair<QString, QString>> buttons{{"btnStartAll", ":/images/bt_start_all.png"},
+                                                 {"btnPauseAll", ":/images/bt_stop_all.png"}};
+    for (const auto& [name, file] : buttons) {
+        auto* button = tab->findChild<QPushButton*>(name);
+        const QImage image(file);
+        QVERIFY2(!image.isNull(), qPrintable(file));
+        // The button's middle is its image's, not the tab bar's button art nor a frame.
+        const QImage shown = button->grab().toImage();
+        QCOMPARE(shown.size(), image.size());
+        for (int y = 4; y < 12; ++y)
+            for (int x = 4; x < 12; ++x)
+                QCOMPARE(QColor(shown.pixel(x, y)).name(), QColor(image.pixel(x, y)).name());
+    }
 }
 
 void TestDownloadTab::parallelDownloadsSetting_data() {
