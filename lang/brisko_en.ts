@@ -64,7 +64,11 @@
     </message>
     <message>
         <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tải xuống&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
-        <translation>&lt;font color="white"&gt;&lt;h2&gt;&lt;b&gt;Download&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Download&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục</source>
+        <translation>Choose a folder</translation>
     </message>
 </context>
 <context>
@@ -147,6 +151,89 @@
     </message>
 </context>
 <context>
+    <name>DownloadFile</name>
+    <message>
+        <source>Tạo link thất bại!</source>
+        <translation>Could not create the download link!</translation>
+    </message>
+    <message>
+        <source>Thư mục không tồn tại.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Không tạo được kết nối để tải tập tin.</source>
+        <translation>Could not open a connection to download the file.</translation>
+    </message>
+    <message>
+        <source>Chờ... </source>
+        <translation>Waiting... </translation>
+    </message>
+    <message>
+        <source>Chờ %1 s</source>
+        <translation>Waiting %1 s</translation>
+    </message>
+    <message>
+        <source>Tập tin trên máy lớn hơn tập tin cần tải. Vui lòng chọn đường dẫn khác để tải.</source>
+        <translation>The file on this computer is larger than the file to download. Please choose another folder for the download.</translation>
+    </message>
+    <message>
+        <source>Error opening local file</source>
+        <translation>Error opening local file</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Downloading</translation>
+    </message>
+    <message>
+        <source>Dừng</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>Partial file downloaded</source>
+        <translation>Partial file downloaded</translation>
+    </message>
+    <message>
+        <source>Service is not available</source>
+        <translation>Service is not available</translation>
+    </message>
+    <message>
+        <source>Lỗi kết nối máy chủ. Vui lòng kiểm tra lại kết nối mạng.</source>
+        <translation>Could not connect to the server. Please check your network connection.</translation>
+    </message>
+    <message>
+        <source>Không đủ dung lượng trống để lưu trữ tập tin</source>
+        <translation>Not enough free space to store the file</translation>
+    </message>
+    <message>
+        <source>Lỗi ghi dữ liệu xuống file.</source>
+        <translation>Error writing data to the file.</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completed</translation>
+    </message>
+    <message>
+        <source>Phân vùng FAT32 không thể chứa tập tin lớn hơn 4GB. Vui lòng chọn đường dẫn khác để tải.</source>
+        <translation>A FAT32 partition cannot hold files larger than 4GB. Please choose another folder for the download.</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Starting</translation>
+    </message>
+    <message>
+        <source>Tập tin có mật khẩu. Double click để nhập mật khẩu!</source>
+        <translation>The file has a password. Double-click to enter the password!</translation>
+    </message>
+    <message>
+        <source>Mật khẩu không đúng. Vui lòng nhập lại!</source>
+        <translation>Wrong password. Please enter it again!</translation>
+    </message>
+    <message>
+        <source>Quá số IP cho phép. Tài khoản của quý khách đang được sử dụng quá số IP cho phép.</source>
+        <translation>Too many IP addresses. Your account is being used from more IP addresses than allowed.</translation>
+    </message>
+</context>
+<context>
     <name>FormDownload</name>
     <message>
         <source>Form</source>
@@ -199,6 +286,176 @@
     <message>
         <source>Tạo mới</source>
         <translation>New</translation>
+    </message>
+    <message>
+        <source>Tập tin</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Trạng thái</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Tiến trình</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Tốc độ</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Kết thúc</source>
+        <translation>Time left</translation>
+    </message>
+    <message>
+        <source>Lỗi download!
+
+Bạn nên chọn Yes để Brisko tool khởi động lại
+v�  tiếp tục download. Hoặc chọn No để thử lại.</source>
+        <translation>Download error!
+
+You should choose Yes to restart Brisko tool
+and continue downloading. Or choose No to try again.</translation>
+    </message>
+    <message>
+        <source>Lỗi Download</source>
+        <translation>Download error</translation>
+    </message>
+    <message>
+        <source>Tạm dừng</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Tải tập tin</source>
+        <translation>Download file</translation>
+    </message>
+    <message>
+        <source>Xem video online</source>
+        <translation>Watch the video online</translation>
+    </message>
+    <message>
+        <source>Di chuyển lên đầu</source>
+        <translation>Move to the top</translation>
+    </message>
+    <message>
+        <source>Di chuyển lên</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Di chuyển xuống</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Di chuyển xuống cuối</source>
+        <translation>Move to the bottom</translation>
+    </message>
+    <message>
+        <source>Xóa</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Thông tin file</source>
+        <translation>File information</translation>
+    </message>
+    <message>
+        <source>Mở tập tin</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Mở thư mục chứa tập tin</source>
+        <translation>Open the folder of the file</translation>
+    </message>
+    <message>
+        <source>Tải lại</source>
+        <translation>Download again</translation>
+    </message>
+    <message>
+        <source>Thông tin</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Hãy chọn các tập tin để bắt đầu tải xuống</source>
+        <translation>Please choose the files to start downloading</translation>
+    </message>
+    <message>
+        <source>Hãy chọn các tập tin cần tạm dừng tải xuống</source>
+        <translation>Please choose the files whose download should pause</translation>
+    </message>
+    <message>
+        <source>Xác nhận xóa</source>
+        <translation>Confirm deletion</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn xóa tập tin này không?</source>
+        <translation>Do you really want to delete this file?</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>Vui lòng chọn ít nhất một tập tin cần xoá</source>
+        <translation>Please choose at least one file to delete</translation>
+    </message>
+    <message>
+        <source>Bạn phải &lt;b&gt;dừng tải xuống&lt;/b&gt; các tập tin đã chọn trước khi xóa</source>
+        <translation>You must &lt;b&gt;stop downloading&lt;/b&gt; the chosen files before deleting them</translation>
+    </message>
+    <message>
+        <source>Xác nhận tải lại</source>
+        <translation>Confirm downloading again</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn tải lại tập tin này không?
+Sau khi bạn tải lại nếu tập tin tồn tại sẽ bị xóa.</source>
+        <translation>Do you really want to download this file again?
+If the file exists, it will be deleted when you download it again.</translation>
+    </message>
+    <message>
+        <source>Lỗi mở tập tin</source>
+        <translation>Error opening the file</translation>
+    </message>
+    <message>
+        <source>Tập tin bạn chọn không tồn tại</source>
+        <translation>The file you chose does not exist</translation>
+    </message>
+    <message>
+        <source>Lỗi mở thư mục</source>
+        <translation>Error opening the folder</translation>
+    </message>
+    <message>
+        <source>Thư mục bạn chọn không tồn tại</source>
+        <translation>The folder you chose does not exist</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Không đủ dung lượng trống để lưu danh sách tải xuống</source>
+        <translation>Not enough free space to save the download list</translation>
+    </message>
+    <message>
+        <source>Lỗi lưu danh sách tải xuống</source>
+        <translation>Error saving the download list</translation>
+    </message>
+    <message>
+        <source>Lỗi thông tin tải xuống: </source>
+        <translation>Error in the download list: </translation>
+    </message>
+    <message>
+        <source>Danh sách các tập tin tải xuống bị lỗi
+Vui lòng thêm lại vào danh sách</source>
+        <translation>The list of downloads is damaged
+Please add the files to the list again</translation>
+    </message>
+    <message>
+        <source>Chương trình không hỗ trợ mở loại định dạng của tập tin này</source>
+        <translation>The program cannot open files of this type</translation>
+    </message>
+    <message>
+        <source>View Online</source>
+        <translation>View Online</translation>
     </message>
 </context>
 <context>
@@ -663,6 +920,13 @@
     </message>
 </context>
 <context>
+    <name>TableDownloadModel</name>
+    <message>
+        <source>Queued</source>
+        <translation>Queued</translation>
+    </message>
+</context>
+<context>
     <name>UpdateHelper</name>
     <message>
         <source>Brisko Tool của bạn đã được cập nhật thành công</source>
@@ -697,6 +961,61 @@ Do you want to download and update now?</translation>
     <message>
         <source>Cập nhật đã bị hủy hoặc bị lỗi khi tải về</source>
         <translation>The update was cancelled or failed to download</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFile</name>
+    <message>
+        <source>Lỗi kết nối mạng.</source>
+        <translation>Network connection error.</translation>
+    </message>
+    <message>
+        <source>Lấy không được thông tin user</source>
+        <translation>Could not get the user information</translation>
+    </message>
+    <message>
+        <source>Đã hết dung lượng bảo đảm!</source>
+        <translation>The secure storage space is used up!</translation>
+    </message>
+    <message>
+        <source>Đã hết dung lượng không bảo đảm!</source>
+        <translation>The non-secure storage space is used up!</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Starting</translation>
+    </message>
+    <message>
+        <source>Dừng</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>Tập tin bị thay đổi. Vui lòng tạo lại phiên tải lên khác để tải lên lại.</source>
+        <translation>The file has changed. Please create a new upload session to upload it again.</translation>
+    </message>
+    <message>
+        <source>Upload file not found</source>
+        <translation>Upload file not found</translation>
+    </message>
+    <message>
+        <source>Không thể mở tập tin</source>
+        <translation>Cannot open the file</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Uploading</translation>
+    </message>
+    <message>
+        <source>Lỗi tải lên! Thử lại sau %1s</source>
+        <translation>Upload error! Retrying in %1s</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizing</translation>
+    </message>
+    <message>
+        <source>Đăng ký tập tin với server thất bại!</source>
+        <translation>Registering the file with the server failed!</translation>
     </message>
 </context>
 <context>

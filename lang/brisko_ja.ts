@@ -64,7 +64,11 @@
     </message>
     <message>
         <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tải xuống&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
-        <translation>&lt;font color="white"&gt;&lt;h2&gt;&lt;b&gt;ダウンロード&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;ダウンロード&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục</source>
+        <translation>フォルダーを選択</translation>
     </message>
 </context>
 <context>
@@ -147,6 +151,89 @@
     </message>
 </context>
 <context>
+    <name>DownloadFile</name>
+    <message>
+        <source>Tạo link thất bại!</source>
+        <translation>ダウンロードリンクの作成に失敗しました!</translation>
+    </message>
+    <message>
+        <source>Thư mục không tồn tại.</source>
+        <translation>フォルダーが存在しません。</translation>
+    </message>
+    <message>
+        <source>Không tạo được kết nối để tải tập tin.</source>
+        <translation>ファイルをダウンロードするための接続を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Chờ... </source>
+        <translation>待機中... </translation>
+    </message>
+    <message>
+        <source>Chờ %1 s</source>
+        <translation>待機中 %1 秒</translation>
+    </message>
+    <message>
+        <source>Tập tin trên máy lớn hơn tập tin cần tải. Vui lòng chọn đường dẫn khác để tải.</source>
+        <translation>このコンピューター上のファイルがダウンロードするファイルより大きいです。別の保存先を選んでダウンロードしてください。</translation>
+    </message>
+    <message>
+        <source>Error opening local file</source>
+        <translation>ローカルファイルを開けませんでした</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>ダウンロード中</translation>
+    </message>
+    <message>
+        <source>Dừng</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Partial file downloaded</source>
+        <translation>ファイルの一部だけがダウンロードされました</translation>
+    </message>
+    <message>
+        <source>Service is not available</source>
+        <translation>サービスを利用できません</translation>
+    </message>
+    <message>
+        <source>Lỗi kết nối máy chủ. Vui lòng kiểm tra lại kết nối mạng.</source>
+        <translation>サーバーに接続できませんでした。ネットワーク接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>Không đủ dung lượng trống để lưu trữ tập tin</source>
+        <translation>ファイルを保存するための空き容量が足りません</translation>
+    </message>
+    <message>
+        <source>Lỗi ghi dữ liệu xuống file.</source>
+        <translation>ファイルへのデータの書き込みに失敗しました。</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Phân vùng FAT32 không thể chứa tập tin lớn hơn 4GB. Vui lòng chọn đường dẫn khác để tải.</source>
+        <translation>FAT32 パーティションには 4GB を超えるファイルを保存できません。別の保存先を選んでダウンロードしてください。</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>開始中</translation>
+    </message>
+    <message>
+        <source>Tập tin có mật khẩu. Double click để nhập mật khẩu!</source>
+        <translation>このファイルにはパスワードがあります。ダブルクリックしてパスワードを入力してください!</translation>
+    </message>
+    <message>
+        <source>Mật khẩu không đúng. Vui lòng nhập lại!</source>
+        <translation>パスワードが正しくありません。もう一度入力してください!</translation>
+    </message>
+    <message>
+        <source>Quá số IP cho phép. Tài khoản của quý khách đang được sử dụng quá số IP cho phép.</source>
+        <translation>許可された IP アドレスの数を超えています。お客様のアカウントは許可された数を超える IP アドレスから使用されています。</translation>
+    </message>
+</context>
+<context>
     <name>FormDownload</name>
     <message>
         <source>Form</source>
@@ -199,6 +286,176 @@
     <message>
         <source>Tạo mới</source>
         <translation>新規</translation>
+    </message>
+    <message>
+        <source>Tập tin</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Trạng thái</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Tiến trình</source>
+        <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>Tốc độ</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Kết thúc</source>
+        <translation>残り時間</translation>
+    </message>
+    <message>
+        <source>Lỗi download!
+
+Bạn nên chọn Yes để Brisko tool khởi động lại
+v�  tiếp tục download. Hoặc chọn No để thử lại.</source>
+        <translation>ダウンロードエラー!
+
+Yes を選ぶと Brisko tool を再起動して
+ダウンロードを続けます。No を選ぶともう一度試します。</translation>
+    </message>
+    <message>
+        <source>Lỗi Download</source>
+        <translation>ダウンロードエラー</translation>
+    </message>
+    <message>
+        <source>Tạm dừng</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Tải tập tin</source>
+        <translation>ファイルをダウンロード</translation>
+    </message>
+    <message>
+        <source>Xem video online</source>
+        <translation>オンラインで動画を見る</translation>
+    </message>
+    <message>
+        <source>Di chuyển lên đầu</source>
+        <translation>先頭へ移動</translation>
+    </message>
+    <message>
+        <source>Di chuyển lên</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Di chuyển xuống</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>Di chuyển xuống cuối</source>
+        <translation>末尾へ移動</translation>
+    </message>
+    <message>
+        <source>Xóa</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Thông tin file</source>
+        <translation>ファイル情報</translation>
+    </message>
+    <message>
+        <source>Mở tập tin</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Mở thư mục chứa tập tin</source>
+        <translation>ファイルのあるフォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Tải lại</source>
+        <translation>再ダウンロード</translation>
+    </message>
+    <message>
+        <source>Thông tin</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Hãy chọn các tập tin để bắt đầu tải xuống</source>
+        <translation>ダウンロードを開始するファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Hãy chọn các tập tin cần tạm dừng tải xuống</source>
+        <translation>ダウンロードを一時停止するファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Xác nhận xóa</source>
+        <translation>削除の確認</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn xóa tập tin này không?</source>
+        <translation>このファイルを削除してもよろしいですか?</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>Vui lòng chọn ít nhất một tập tin cần xoá</source>
+        <translation>削除するファイルを 1 つ以上選択してください</translation>
+    </message>
+    <message>
+        <source>Bạn phải &lt;b&gt;dừng tải xuống&lt;/b&gt; các tập tin đã chọn trước khi xóa</source>
+        <translation>削除する前に、選択したファイルの&lt;b&gt;ダウンロードを停止&lt;/b&gt;してください</translation>
+    </message>
+    <message>
+        <source>Xác nhận tải lại</source>
+        <translation>再ダウンロードの確認</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn tải lại tập tin này không?
+Sau khi bạn tải lại nếu tập tin tồn tại sẽ bị xóa.</source>
+        <translation>このファイルを再ダウンロードしてもよろしいですか?
+再ダウンロードすると、既存のファイルは削除されます。</translation>
+    </message>
+    <message>
+        <source>Lỗi mở tập tin</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>Tập tin bạn chọn không tồn tại</source>
+        <translation>選択したファイルは存在しません</translation>
+    </message>
+    <message>
+        <source>Lỗi mở thư mục</source>
+        <translation>フォルダーを開けません</translation>
+    </message>
+    <message>
+        <source>Thư mục bạn chọn không tồn tại</source>
+        <translation>選択したフォルダーは存在しません</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Không đủ dung lượng trống để lưu danh sách tải xuống</source>
+        <translation>ダウンロード一覧を保存するための空き容量が足りません</translation>
+    </message>
+    <message>
+        <source>Lỗi lưu danh sách tải xuống</source>
+        <translation>ダウンロード一覧の保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>Lỗi thông tin tải xuống: </source>
+        <translation>ダウンロード一覧のエラー: </translation>
+    </message>
+    <message>
+        <source>Danh sách các tập tin tải xuống bị lỗi
+Vui lòng thêm lại vào danh sách</source>
+        <translation>ダウンロード一覧が破損しています
+もう一度一覧に追加してください</translation>
+    </message>
+    <message>
+        <source>Chương trình không hỗ trợ mở loại định dạng của tập tin này</source>
+        <translation>このプログラムはこの形式のファイルを開けません</translation>
+    </message>
+    <message>
+        <source>View Online</source>
+        <translation>オンラインで見る</translation>
     </message>
 </context>
 <context>
@@ -663,6 +920,13 @@
     </message>
 </context>
 <context>
+    <name>TableDownloadModel</name>
+    <message>
+        <source>Queued</source>
+        <translation>順番待ち</translation>
+    </message>
+</context>
+<context>
     <name>UpdateHelper</name>
     <message>
         <source>Brisko Tool của bạn đã được cập nhật thành công</source>
@@ -697,6 +961,61 @@ Bạn có muốn tải &amp; cập nhật ngay không?</source>
     <message>
         <source>Cập nhật đã bị hủy hoặc bị lỗi khi tải về</source>
         <translation>アップデートはキャンセルされたか、ダウンロード中にエラーが発生しました</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFile</name>
+    <message>
+        <source>Lỗi kết nối mạng.</source>
+        <translation>ネットワーク接続エラー。</translation>
+    </message>
+    <message>
+        <source>Lấy không được thông tin user</source>
+        <translation>ユーザー情報を取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Đã hết dung lượng bảo đảm!</source>
+        <translation>セキュア容量を使い切りました!</translation>
+    </message>
+    <message>
+        <source>Đã hết dung lượng không bảo đảm!</source>
+        <translation>非セキュア容量を使い切りました!</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>開始中</translation>
+    </message>
+    <message>
+        <source>Dừng</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Tập tin bị thay đổi. Vui lòng tạo lại phiên tải lên khác để tải lên lại.</source>
+        <translation>ファイルが変更されました。新しいアップロードセッションを作成してアップロードし直してください。</translation>
+    </message>
+    <message>
+        <source>Upload file not found</source>
+        <translation>アップロードするファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>Không thể mở tập tin</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>アップロード中</translation>
+    </message>
+    <message>
+        <source>Lỗi tải lên! Thử lại sau %1s</source>
+        <translation>アップロードエラー! %1 秒後に再試行します</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>最終処理中</translation>
+    </message>
+    <message>
+        <source>Đăng ký tập tin với server thất bại!</source>
+        <translation>サーバーへのファイルの登録に失敗しました!</translation>
     </message>
 </context>
 <context>

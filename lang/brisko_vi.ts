@@ -64,7 +64,11 @@
     </message>
     <message>
         <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tải xuống&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
-        <translation>&lt;font color="white"&gt;&lt;h2&gt;&lt;b&gt;Tải xuống&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tải xuống&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục</source>
+        <translation>Chọn thư mục</translation>
     </message>
 </context>
 <context>
@@ -147,6 +151,89 @@
     </message>
 </context>
 <context>
+    <name>DownloadFile</name>
+    <message>
+        <source>Tạo link thất bại!</source>
+        <translation>Tạo link thất bại!</translation>
+    </message>
+    <message>
+        <source>Thư mục không tồn tại.</source>
+        <translation>Thư mục không tồn tại.</translation>
+    </message>
+    <message>
+        <source>Không tạo được kết nối để tải tập tin.</source>
+        <translation>Không tạo được kết nối để tải tập tin.</translation>
+    </message>
+    <message>
+        <source>Chờ... </source>
+        <translation>Chờ... </translation>
+    </message>
+    <message>
+        <source>Chờ %1 s</source>
+        <translation>Chờ %1 s</translation>
+    </message>
+    <message>
+        <source>Tập tin trên máy lớn hơn tập tin cần tải. Vui lòng chọn đường dẫn khác để tải.</source>
+        <translation>Tập tin trên máy lớn hơn tập tin cần tải. Vui lòng chọn đường dẫn khác để tải.</translation>
+    </message>
+    <message>
+        <source>Error opening local file</source>
+        <translation>Error opening local file</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Downloading</translation>
+    </message>
+    <message>
+        <source>Dừng</source>
+        <translation>Dừng</translation>
+    </message>
+    <message>
+        <source>Partial file downloaded</source>
+        <translation>Partial file downloaded</translation>
+    </message>
+    <message>
+        <source>Service is not available</source>
+        <translation>Service is not available</translation>
+    </message>
+    <message>
+        <source>Lỗi kết nối máy chủ. Vui lòng kiểm tra lại kết nối mạng.</source>
+        <translation>Lỗi kết nối máy chủ. Vui lòng kiểm tra lại kết nối mạng.</translation>
+    </message>
+    <message>
+        <source>Không đủ dung lượng trống để lưu trữ tập tin</source>
+        <translation>Không đủ dung lượng trống để lưu trữ tập tin</translation>
+    </message>
+    <message>
+        <source>Lỗi ghi dữ liệu xuống file.</source>
+        <translation>Lỗi ghi dữ liệu xuống file.</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completed</translation>
+    </message>
+    <message>
+        <source>Phân vùng FAT32 không thể chứa tập tin lớn hơn 4GB. Vui lòng chọn đường dẫn khác để tải.</source>
+        <translation>Phân vùng FAT32 không thể chứa tập tin lớn hơn 4GB. Vui lòng chọn đường dẫn khác để tải.</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Starting</translation>
+    </message>
+    <message>
+        <source>Tập tin có mật khẩu. Double click để nhập mật khẩu!</source>
+        <translation>Tập tin có mật khẩu. Double click để nhập mật khẩu!</translation>
+    </message>
+    <message>
+        <source>Mật khẩu không đúng. Vui lòng nhập lại!</source>
+        <translation>Mật khẩu không đúng. Vui lòng nhập lại!</translation>
+    </message>
+    <message>
+        <source>Quá số IP cho phép. Tài khoản của quý khách đang được sử dụng quá số IP cho phép.</source>
+        <translation>Quá số IP cho phép. Tài khoản của quý khách đang được sử dụng quá số IP cho phép.</translation>
+    </message>
+</context>
+<context>
     <name>FormDownload</name>
     <message>
         <source>Form</source>
@@ -199,6 +286,176 @@
     <message>
         <source>Tạo mới</source>
         <translation>Tạo mới</translation>
+    </message>
+    <message>
+        <source>Tập tin</source>
+        <translation>Tập tin</translation>
+    </message>
+    <message>
+        <source>Trạng thái</source>
+        <translation>Trạng thái</translation>
+    </message>
+    <message>
+        <source>Tiến trình</source>
+        <translation>Tiến trình</translation>
+    </message>
+    <message>
+        <source>Tốc độ</source>
+        <translation>Tốc độ</translation>
+    </message>
+    <message>
+        <source>Kết thúc</source>
+        <translation>Kết thúc</translation>
+    </message>
+    <message>
+        <source>Lỗi download!
+
+Bạn nên chọn Yes để Brisko tool khởi động lại
+v�  tiếp tục download. Hoặc chọn No để thử lại.</source>
+        <translation>Lỗi download!
+
+Bạn nên chọn Yes để Brisko tool khởi động lại
+v�  tiếp tục download. Hoặc chọn No để thử lại.</translation>
+    </message>
+    <message>
+        <source>Lỗi Download</source>
+        <translation>Lỗi Download</translation>
+    </message>
+    <message>
+        <source>Tạm dừng</source>
+        <translation>Tạm dừng</translation>
+    </message>
+    <message>
+        <source>Tải tập tin</source>
+        <translation>Tải tập tin</translation>
+    </message>
+    <message>
+        <source>Xem video online</source>
+        <translation>Xem video online</translation>
+    </message>
+    <message>
+        <source>Di chuyển lên đầu</source>
+        <translation>Di chuyển lên đầu</translation>
+    </message>
+    <message>
+        <source>Di chuyển lên</source>
+        <translation>Di chuyển lên</translation>
+    </message>
+    <message>
+        <source>Di chuyển xuống</source>
+        <translation>Di chuyển xuống</translation>
+    </message>
+    <message>
+        <source>Di chuyển xuống cuối</source>
+        <translation>Di chuyển xuống cuối</translation>
+    </message>
+    <message>
+        <source>Xóa</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Thông tin file</source>
+        <translation>Thông tin file</translation>
+    </message>
+    <message>
+        <source>Mở tập tin</source>
+        <translation>Mở tập tin</translation>
+    </message>
+    <message>
+        <source>Mở thư mục chứa tập tin</source>
+        <translation>Mở thư mục chứa tập tin</translation>
+    </message>
+    <message>
+        <source>Tải lại</source>
+        <translation>Tải lại</translation>
+    </message>
+    <message>
+        <source>Thông tin</source>
+        <translation>Thông tin</translation>
+    </message>
+    <message>
+        <source>Hãy chọn các tập tin để bắt đầu tải xuống</source>
+        <translation>Hãy chọn các tập tin để bắt đầu tải xuống</translation>
+    </message>
+    <message>
+        <source>Hãy chọn các tập tin cần tạm dừng tải xuống</source>
+        <translation>Hãy chọn các tập tin cần tạm dừng tải xuống</translation>
+    </message>
+    <message>
+        <source>Xác nhận xóa</source>
+        <translation>Xác nhận xóa</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn xóa tập tin này không?</source>
+        <translation>Bạn có chắc muốn xóa tập tin này không?</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>Thông báo</translation>
+    </message>
+    <message>
+        <source>Vui lòng chọn ít nhất một tập tin cần xoá</source>
+        <translation>Vui lòng chọn ít nhất một tập tin cần xoá</translation>
+    </message>
+    <message>
+        <source>Bạn phải &lt;b&gt;dừng tải xuống&lt;/b&gt; các tập tin đã chọn trước khi xóa</source>
+        <translation>Bạn phải &lt;b&gt;dừng tải xuống&lt;/b&gt; các tập tin đã chọn trước khi xóa</translation>
+    </message>
+    <message>
+        <source>Xác nhận tải lại</source>
+        <translation>Xác nhận tải lại</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn tải lại tập tin này không?
+Sau khi bạn tải lại nếu tập tin tồn tại sẽ bị xóa.</source>
+        <translation>Bạn có chắc muốn tải lại tập tin này không?
+Sau khi bạn tải lại nếu tập tin tồn tại sẽ bị xóa.</translation>
+    </message>
+    <message>
+        <source>Lỗi mở tập tin</source>
+        <translation>Lỗi mở tập tin</translation>
+    </message>
+    <message>
+        <source>Tập tin bạn chọn không tồn tại</source>
+        <translation>Tập tin bạn chọn không tồn tại</translation>
+    </message>
+    <message>
+        <source>Lỗi mở thư mục</source>
+        <translation>Lỗi mở thư mục</translation>
+    </message>
+    <message>
+        <source>Thư mục bạn chọn không tồn tại</source>
+        <translation>Thư mục bạn chọn không tồn tại</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>Lỗi</translation>
+    </message>
+    <message>
+        <source>Không đủ dung lượng trống để lưu danh sách tải xuống</source>
+        <translation>Không đủ dung lượng trống để lưu danh sách tải xuống</translation>
+    </message>
+    <message>
+        <source>Lỗi lưu danh sách tải xuống</source>
+        <translation>Lỗi lưu danh sách tải xuống</translation>
+    </message>
+    <message>
+        <source>Lỗi thông tin tải xuống: </source>
+        <translation>Lỗi thông tin tải xuống: </translation>
+    </message>
+    <message>
+        <source>Danh sách các tập tin tải xuống bị lỗi
+Vui lòng thêm lại vào danh sách</source>
+        <translation>Danh sách các tập tin tải xuống bị lỗi
+Vui lòng thêm lại vào danh sách</translation>
+    </message>
+    <message>
+        <source>Chương trình không hỗ trợ mở loại định dạng của tập tin này</source>
+        <translation>Chương trình không hỗ trợ mở loại định dạng của tập tin này</translation>
+    </message>
+    <message>
+        <source>View Online</source>
+        <translation>View Online</translation>
     </message>
 </context>
 <context>
@@ -663,6 +920,13 @@
     </message>
 </context>
 <context>
+    <name>TableDownloadModel</name>
+    <message>
+        <source>Queued</source>
+        <translation>Queued</translation>
+    </message>
+</context>
+<context>
     <name>UpdateHelper</name>
     <message>
         <source>Brisko Tool của bạn đã được cập nhật thành công</source>
@@ -697,6 +961,61 @@ Bạn có muốn tải &amp; cập nhật ngay không?</translation>
     <message>
         <source>Cập nhật đã bị hủy hoặc bị lỗi khi tải về</source>
         <translation>Cập nhật đã bị hủy hoặc bị lỗi khi tải về</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFile</name>
+    <message>
+        <source>Lỗi kết nối mạng.</source>
+        <translation>Lỗi kết nối mạng.</translation>
+    </message>
+    <message>
+        <source>Lấy không được thông tin user</source>
+        <translation>Lấy không được thông tin user</translation>
+    </message>
+    <message>
+        <source>Đã hết dung lượng bảo đảm!</source>
+        <translation>Đã hết dung lượng bảo đảm!</translation>
+    </message>
+    <message>
+        <source>Đã hết dung lượng không bảo đảm!</source>
+        <translation>Đã hết dung lượng không bảo đảm!</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Starting</translation>
+    </message>
+    <message>
+        <source>Dừng</source>
+        <translation>Dừng</translation>
+    </message>
+    <message>
+        <source>Tập tin bị thay đổi. Vui lòng tạo lại phiên tải lên khác để tải lên lại.</source>
+        <translation>Tập tin bị thay đổi. Vui lòng tạo lại phiên tải lên khác để tải lên lại.</translation>
+    </message>
+    <message>
+        <source>Upload file not found</source>
+        <translation>Upload file not found</translation>
+    </message>
+    <message>
+        <source>Không thể mở tập tin</source>
+        <translation>Không thể mở tập tin</translation>
+    </message>
+    <message>
+        <source>Uploading</source>
+        <translation>Uploading</translation>
+    </message>
+    <message>
+        <source>Lỗi tải lên! Thử lại sau %1s</source>
+        <translation>Lỗi tải lên! Thử lại sau %1s</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizing</translation>
+    </message>
+    <message>
+        <source>Đăng ký tập tin với server thất bại!</source>
+        <translation>Đăng ký tập tin với server thất bại!</translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,15 @@ private:
     bool had;
 };
 
+// Every match of a pattern in a text, sorted, so that word order may change.
+QStringList matches(const QRegularExpression& pattern, const QString& text) {
+    QStringList found;
+    for (auto it = pattern.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+
 } // namespace
 
 class TestStartup : public QObject {
@@ -279,7 +288,8 @@ void TestStartup::everyTextIsTranslated() {
     QFETCH(QString, file);
     QFile ts(QStringLiteral(BRISKO_SOURCE_DIR "/lang/") + file);
     QVERIFY(ts.open(QIODevice::ReadOnly));
-    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    static const QRegularExpression placeholder(QStringLiteral("%\\d+"));
+    static const QRegularExpression markup(QStringLiteral("<[^>]*>"));
     QXmlStreamReader xml(&ts);
     QString source;
     int messages = 0;
@@ -296,12 +306,14 @@ void TestStartup::everyTextIsTranslated() {
             ++messages;
             QVERIFY2(type.isEmpty() && !translation.isEmpty(),
                      qUtf8Printable(QStringLiteral("not translated: ") + source));
-            // Every placeholder of the source survives the translation.
-            auto found = placeholder.globalMatch(source);
-            while (found.hasNext()) {
-                const QString mark = found.next().captured();
-                QVERIFY2(translation.contains(mark),
-                         qUtf8Printable(source + QStringLiteral(" loses ") + mark));
+            // The translation has the source's placeholders and markup, no more, no less.
+            for (const QRegularExpression* pattern : {&placeholder, &markup}) {
+                const QStringList wanted = matches(*pattern, source);
+                const QStringList got = matches(*pattern, translation);
+                QVERIFY2(got == wanted, qUtf8Printable(source + QStringLiteral(" has ") +
+                                                       wanted.join(' ') + QStringLiteral(", ") +
+                                                       translation + QStringLiteral(" has ") +
+                                                       got.join(' ')));
             }
         }
     }
