@@ -310,10 +310,9 @@ void TestStartup::everyTextIsTranslated() {
             for (const QRegularExpression* pattern : {&placeholder, &markup}) {
                 const QStringList wanted = matches(*pattern, source);
                 const QStringList got = matches(*pattern, translation);
-                QVERIFY2(got == wanted, qUtf8Printable(source + QStringLiteral(" has ") +
-                                                       wanted.join(' ') + QStringLiteral(", ") +
-                                                       translation + QStringLiteral(" has ") +
-                                                       got.join(' ')));
+                const QString why = QStringLiteral("%1 has %2, %3 has %4")
+                                        .arg(source, wanted.join(' '), translation, got.join(' '));
+                QVERIFY2(got == wanted, qUtf8Printable(why));
             }
         }
     }
