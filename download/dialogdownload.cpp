@@ -85,8 +85,9 @@ bool DialogDownload::ensureFolder(const QString& folder) {
     if (QDir(folder).exists())
         return true;
     const auto answer = UserPrompt::current()->warning(
-        this, boxText("Folder"),
-        boxText("Thư mục không tồn tại, bạn có muốn tạo thư mục này không?"),
+        this, boxText(QT_TRANSLATE_NOOP("QApplication", "Folder")),
+        boxText(QT_TRANSLATE_NOOP("QApplication",
+                                  "Thư mục không tồn tại, bạn có muốn tạo thư mục này không?")),
         QMessageBox::Ok | QMessageBox::Cancel);
     if (answer != QMessageBox::Ok)
         return false;
@@ -94,23 +95,28 @@ bool DialogDownload::ensureFolder(const QString& folder) {
         return true;
     // Shown as markup: the folder text must not be taken for any.
     UserPrompt::current()->critical(
-        this, boxText("Folder"),
-        boxText("Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn <b>%1</b>.")
+        this, boxText(QT_TRANSLATE_NOOP("QApplication", "Folder")),
+        boxText(QT_TRANSLATE_NOOP(
+                    "QApplication",
+                    "Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn <b>%1</b>."))
             .arg(parentShown(ui->txt_luu->text()).toHtmlEscaped()));
     return false;
 }
 
 void DialogDownload::on_btn_download_clicked() {
     if (ui->txt_duongdan->text().trimmed().isEmpty()) {
-        UserPrompt::current()->warning(this, boxText("Download"),
-                                       boxText("Vui lòng nhập đường dẫn tải xuống của brisko."));
+        UserPrompt::current()->warning(
+            this, boxText(QT_TRANSLATE_NOOP("QApplication", "Download")),
+            boxText(QT_TRANSLATE_NOOP("QApplication",
+                                      "Vui lòng nhập đường dẫn tải xuống của brisko.")));
         ui->txt_duongdan->setFocus();
         return;
     }
     const QString folder = ui->txt_luu->text().trimmed();
     if (folder.isEmpty()) {
-        UserPrompt::current()->warning(this, boxText("Folder"),
-                                       boxText("Vui lòng chọn đường dẫn thư mục!"));
+        UserPrompt::current()->warning(
+            this, boxText(QT_TRANSLATE_NOOP("QApplication", "Folder")),
+            boxText(QT_TRANSLATE_NOOP("QApplication", "Vui lòng chọn đường dẫn thư mục!")));
         ui->txt_luu->setFocus();
         return;
     }

@@ -737,6 +737,30 @@ Please add the files to the list again</translation>
         <source>Lỗi (%1)</source>
         <translation>Error (%1)</translation>
     </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Thư mục không tồn tại, bạn có muốn tạo thư mục này không?</source>
+        <translation>The folder does not exist. Do you want to create it?</translation>
+    </message>
+    <message>
+        <source>Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn &lt;b&gt;%1&lt;/b&gt;.</source>
+        <translation>Could not create the folder. Please check the path &lt;b&gt;%1&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Vui lòng nhập đường dẫn tải xuống của brisko.</source>
+        <translation>Please enter a Brisko download link.</translation>
+    </message>
+    <message>
+        <source>Vui lòng chọn đường dẫn thư mục!</source>
+        <translation>Please choose a folder!</translation>
+    </message>
 </context>
 <context>
     <name>RssManager</name>

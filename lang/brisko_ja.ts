@@ -737,6 +737,30 @@ Vui lòng thêm lại vào danh sách</source>
         <source>Lỗi (%1)</source>
         <translation>エラー (%1)</translation>
     </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Thư mục không tồn tại, bạn có muốn tạo thư mục này không?</source>
+        <translation>フォルダーが存在しません。作成しますか？</translation>
+    </message>
+    <message>
+        <source>Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn &lt;b&gt;%1&lt;/b&gt;.</source>
+        <translation>フォルダーを作成できませんでした。パス &lt;b&gt;%1&lt;/b&gt; を確認してください。</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Vui lòng nhập đường dẫn tải xuống của brisko.</source>
+        <translation>Brisko のダウンロードリンクを入力してください。</translation>
+    </message>
+    <message>
+        <source>Vui lòng chọn đường dẫn thư mục!</source>
+        <translation>フォルダーを選択してください。</translation>
+    </message>
 </context>
 <context>
     <name>RssManager</name>

@@ -737,6 +737,30 @@ Vui lòng thêm lại vào danh sách</translation>
         <source>Lỗi (%1)</source>
         <translation>Lỗi (%1)</translation>
     </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Thư mục không tồn tại, bạn có muốn tạo thư mục này không?</source>
+        <translation>Thư mục không tồn tại, bạn có muốn tạo thư mục này không?</translation>
+    </message>
+    <message>
+        <source>Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn &lt;b&gt;%1&lt;/b&gt;.</source>
+        <translation>Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn &lt;b&gt;%1&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Vui lòng nhập đường dẫn tải xuống của brisko.</source>
+        <translation>Vui lòng nhập đường dẫn tải xuống của brisko.</translation>
+    </message>
+    <message>
+        <source>Vui lòng chọn đường dẫn thư mục!</source>
+        <translation>Vui lòng chọn đường dẫn thư mục!</translation>
+    </message>
 </context>
 <context>
     <name>RssManager</name>
