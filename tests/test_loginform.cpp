@@ -11,6 +11,7 @@
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "tests/mainwindowsession.h"
+#include "tests/support/environmentvalue.h"
 #include "tools/devservice/demoaccount.h"
 
 #include <QCheckBox>
@@ -32,21 +33,6 @@ QString demoEmail() {
 QString demoPassword() {
     return QString::fromLatin1(devservice::demo::kPassword);
 }
-
-// Sets an environment variable (or unsets it, for a null value) while it lives.
-class EnvironmentValue {
-public:
-    EnvironmentValue(const char* name, const QByteArray& value)
-        : name(name), old(qgetenv(name)), had(qEnvironmentVariableIsSet(name)) {
-        value.isNull() ? qunsetenv(name) : qputenv(name, value);
-    }
-    ~EnvironmentValue() { had ? qputenv(name, old) : qunsetenv(name); }
-
-private:
-    const char* name;
-    QByteArray old;
-    bool had;
-};
 
 // The dialog's widgets by name.
 struct Fields {

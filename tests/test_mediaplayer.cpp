@@ -4,6 +4,7 @@
 #include "platform/recordingsystemactions.h"
 #include "platform/userfolders.h"
 #include "tests/support/devservicefixture.h"
+#include "tests/support/environmentvalue.h"
 #include "tools/devservice/webendpoints.h"
 
 #include <QDialog>
@@ -61,21 +62,6 @@ void makeExecutable(const QString& path, bool executable = true) {
         mode |= QFile::ExeOwner;
     QVERIFY(file.setPermissions(mode));
 }
-
-// Sets an environment variable for the lifetime of the object.
-class EnvironmentValue {
-public:
-    EnvironmentValue(const char* name, const QByteArray& value)
-        : name(name), old(qgetenv(name)), had(qEnvironmentVariableIsSet(name)) {
-        qputenv(name, value);
-    }
-    ~EnvironmentValue() { had ? qputenv(name, old) : qunsetenv(name); }
-
-private:
-    const char* name;
-    QByteArray old;
-    bool had;
-};
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "platform/singleinstance.h"
 #include "platform/userfolders.h"
 #include "tests/support/devservicefixture.h"
+#include "tests/support/environmentvalue.h"
 #include "tools/devservice/demoaccount.h"
 
 #include <QApplication>
@@ -26,21 +27,6 @@
 #include <QtTest>
 
 namespace {
-
-// Sets or clears an environment variable for the lifetime of the object.
-class EnvironmentValue {
-public:
-    EnvironmentValue(const char* name, const QByteArray& value)
-        : name(name), old(qgetenv(name)), had(qEnvironmentVariableIsSet(name)) {
-        value.isNull() ? qunsetenv(name) : qputenv(name, value);
-    }
-    ~EnvironmentValue() { had ? qputenv(name, old) : qunsetenv(name); }
-
-private:
-    const char* name;
-    QByteArray old;
-    bool had;
-};
 
 // Every match of a pattern in a text, sorted, so that word order may change.
 QStringList matches(const QRegularExpression& pattern, const QString& text) {
