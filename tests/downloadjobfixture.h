@@ -4,6 +4,7 @@
 // recorder of what a job reported while it ran.
 #include "download/downloadfile.h"
 #include "tests/fakedownloadenvironment.h"
+#include "tests/shortwaits.h"
 #include "tests/support/devservicefixture.h"
 
 #include <QByteArray>
@@ -55,7 +56,7 @@ public:
     std::vector<devservice::Request> locationRequests();
     int sessionRequests();
 
-    RecordingTimeSource waits;
+    ShortWaits waits;
 
 private:
     DevServiceFixture stand_in;

@@ -1,7 +1,5 @@
 #include "tests/fakedownloadenvironment.h"
 
-#include <QMutexLocker>
-
 FakeDownloadEnvironment::FakeDownloadEnvironment() {
     replaced = DownloadEnvironment::install(this);
 }
@@ -25,47 +23,4 @@ bool FakeDownloadEnvironment::diskSpace(const QString&, qint64& total, qint64& f
 
 CURL* FakeDownloadEnvironment::createHandle() {
     return handlesFail ? nullptr : DownloadEnvironment::createHandle();
-}
-
-RecordingTimeSource::RecordingTimeSource() {
-    replaced = TimeSource::install(this);
-}
-
-RecordingTimeSource::~RecordingTimeSource() {
-    TimeSource::install(replaced);
-}
-
-std::chrono::milliseconds RecordingTimeSource::duration(Wait kind,
-                                                        std::chrono::milliseconds designed) {
-    QMutexLocker lock(&mutex);
-    asked.append({kind, static_cast<qint64>(designed.count())});
-    switch (kind) {
-    case Wait::Retry:
-        return retry;
-    case Wait::AccountWait:
-        return accountWait;
-    case Wait::StallLimit:
-        return stallLimit;
-    case Wait::ChunkPause:
-        return chunkPause;
-    case Wait::CountdownStep:
-        return countdownStep;
-    default: // kinds the tests here don't shorten
-        return designed;
-    }
-}
-
-QList<qint64> RecordingTimeSource::designed(Wait kind) const {
-    QMutexLocker lock(&mutex);
-    QList<qint64> result;
-    for (const auto& [k, ms] : asked) {
-        if (k == kind)
-            result.append(ms);
-    }
-    return result;
-}
-
-void RecordingTimeSource::clear() {
-    QMutexLocker lock(&mutex);
-    asked.clear();
 }

@@ -1,12 +1,8 @@
 #pragma once
-// Test stand-ins for what download jobs ask of the machine and of the clock. Each
-// installs itself for its lifetime.
-#include "core/timesource.h"
+// A test stand-in for what download jobs ask of the machine; installs itself for its
+// lifetime.
 #include "download/downloadenvironment.h"
 
-#include <QList>
-#include <QMutex>
-#include <QPair>
 #include <map>
 
 // A volume of the test's choosing: its file-system name, free space (or a failing
@@ -29,29 +25,4 @@ public:
 
 private:
     DownloadEnvironment* replaced = nullptr;
-};
-
-// Records every wait the engine asks for and answers with short durations.
-class RecordingTimeSource : public TimeSource {
-public:
-    RecordingTimeSource();
-    ~RecordingTimeSource() override;
-
-    std::chrono::milliseconds duration(Wait kind, std::chrono::milliseconds designed) override;
-
-    // The designed durations asked for, in order, of one kind.
-    QList<qint64> designed(Wait kind) const;
-    void clear();
-
-    // What each kind really lasts; set before jobs run.
-    std::chrono::milliseconds retry{20};
-    std::chrono::milliseconds accountWait{5};
-    std::chrono::milliseconds stallLimit{1000};
-    std::chrono::milliseconds chunkPause{1};
-    std::chrono::milliseconds countdownStep{1};
-
-private:
-    mutable QMutex mutex;
-    QList<QPair<Wait, qint64>> asked;
-    TimeSource* replaced = nullptr;
 };

@@ -1,7 +1,7 @@
 #pragma once
-// The upload tests' durations for the engine's fixed waits: short ones of the test's
-// choosing, with a record of the designed durations asked for. Installs itself for its
-// lifetime.
+// The engines' fixed waits, made short for tests: each kind lasts what the test sets
+// (as designed when set to zero), and the designed durations asked for are recorded.
+// Installs itself for its lifetime.
 #include "core/timesource.h"
 
 #include <QList>
@@ -9,6 +9,7 @@
 #include <QPair>
 
 #include <atomic>
+#include <chrono>
 
 class ShortWaits : public TimeSource {
 public:
@@ -19,11 +20,15 @@ public:
 
     // The designed durations asked for, in order, of one kind.
     QList<qint64> designed(Wait kind) const;
+    void clear();
 
-    // What each wait really lasts, in milliseconds; the stall limit stays as designed.
-    std::atomic<int> retry{20};
-    std::atomic<int> chunkPause{1};
-    std::atomic<int> countdownStep{1};
+    // What each kind really lasts; may be changed while jobs run.
+    using Duration = std::atomic<std::chrono::milliseconds>;
+    Duration retry{std::chrono::milliseconds(20)};
+    Duration accountWait{std::chrono::milliseconds(5)};
+    Duration stallLimit{std::chrono::milliseconds(0)}; // as designed unless a test sets it
+    Duration chunkPause{std::chrono::milliseconds(1)};
+    Duration countdownStep{std::chrono::milliseconds(1)};
 
 private:
     mutable QMutex mutex;

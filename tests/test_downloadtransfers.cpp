@@ -11,6 +11,7 @@
 #include "tests/downloadtabprobe.h"
 #include "tests/downloadtabsession.h"
 #include "tests/fakedownloadenvironment.h"
+#include "tests/shortwaits.h"
 #include "tools/devservice/filecontent.h"
 
 #include <QCryptographicHash>
@@ -34,7 +35,8 @@ void TestDownloadTransfers::twentyDownloadsThreeAtATime() {
     DownloadTabSession session;
     QVERIFY(session.start());
     ScriptedUserPrompt prompt; // any box would end the test at once
-    RecordingTimeSource waits;
+    ShortWaits waits;
+    waits.stallLimit = std::chrono::milliseconds(1000);
     ActionThread::registerMetaTypes();
     QTemporaryDir target;
     SettingsStore settings;

@@ -191,7 +191,7 @@ void TestUploadTransfer::resumesAfterStopAndRestart() {
     std::string bytes;
     const qint64 size = 3 * kChunk;
     const auto job = fx.job(fx.writeFile("stop.bin", size, 4, &bytes));
-    fx.waits().chunkPause = 60000;
+    fx.waits().chunkPause = std::chrono::milliseconds(60000);
     UploadRecorder recorder(job.get());
     job->startUpload();
     const QString location = job->getRealUrl();
@@ -204,7 +204,7 @@ void TestUploadTransfer::resumesAfterStopAndRestart() {
     QCOMPARE(recorder.releases(), 1);
 
     // Started again, it asks its kept location where to go on.
-    fx.waits().chunkPause = 1;
+    fx.waits().chunkPause = std::chrono::milliseconds(1);
     const std::size_t requestsBefore = service().requests().size();
     const std::size_t sessionsBefore = fx.sent("/api/session/upload");
     UploadRecorder again(job.get());
@@ -294,7 +294,7 @@ void TestUploadTransfer::stopDuringFailureWaitEndsAtOnce() {
     std::string token;
     const QString kept = fx.issueLocation(size, &token);
     service().faults().at("/up/" + token, 2, Fault::cutBeforeReply());
-    fx.waits().retry = 60000;
+    fx.waits().retry = std::chrono::milliseconds(60000);
     const auto job = fx.job(fx.writeFile("cut.bin", size), kept);
     UploadRecorder recorder(job.get());
     job->startUpload();
