@@ -5,7 +5,7 @@
 #include "tools/devservice/service.h"
 #include "tools/devservice/urltext.h"
 
-#include <cctype>
+#include <limits>
 #include <set>
 
 namespace devservice {
@@ -153,13 +153,10 @@ std::optional<long long> queryNumber(const Request& request, const char* name, l
     const auto value = queryValue(request.query(), name);
     if (!value)
         return fallback;
-    if (value->empty() || value->size() > 18)
+    const auto number = plainDecimal(*value);
+    if (!number || *number > static_cast<std::uint64_t>(std::numeric_limits<long long>::max()))
         return std::nullopt;
-    for (char c : *value) {
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return std::nullopt;
-    }
-    return std::stoll(*value);
+    return static_cast<long long>(*number);
 }
 
 } // namespace devservice

@@ -6,7 +6,6 @@
 #include "tools/devservice/urltext.h"
 #include "tools/devservice/zipstream.h"
 
-#include <cctype>
 
 namespace devservice {
 
@@ -20,16 +19,6 @@ struct ByteRange {
     std::uint64_t last = 0; // included
 };
 
-std::optional<std::uint64_t> digits(const std::string& text) {
-    if (text.empty() || text.size() > 19)
-        return std::nullopt;
-    for (char c : text) {
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return std::nullopt;
-    }
-    return std::stoull(text);
-}
-
 enum class RangeKind { Whole, Part, Unsatisfiable };
 
 // One "bytes=first-[last]" or "bytes=-suffix" range; anything else (several ranges,
@@ -42,8 +31,8 @@ RangeKind readRange(const std::optional<std::string>& header, std::uint64_t leng
     const auto dash = wanted.find('-');
     if (dash == std::string::npos)
         return RangeKind::Whole;
-    const auto first = digits(wanted.substr(0, dash));
-    const auto last = digits(wanted.substr(dash + 1));
+    const auto first = plainDecimal(wanted.substr(0, dash));
+    const auto last = plainDecimal(wanted.substr(dash + 1));
     if (!first && last) { // the last `last` bytes
         if (*last == 0 || length == 0)
             return RangeKind::Unsatisfiable;

@@ -7,7 +7,6 @@
 #include "tools/devservice/urltext.h"
 #include "tools/devservice/zipstream.h"
 
-#include <cctype>
 #include <ctime>
 #include <limits>
 
@@ -105,14 +104,8 @@ Response downloadSession(Service& service, const Request& request) {
 }
 
 std::optional<std::uint64_t> decimalSize(const std::string& text) {
-    if (text.empty() || text.size() > 19)
-        return std::nullopt;
-    for (char c : text) {
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return std::nullopt;
-    }
-    const std::uint64_t size = std::stoull(text);
-    if (size > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+    const auto size = plainDecimal(text);
+    if (!size || *size > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
         return std::nullopt;
     return size;
 }

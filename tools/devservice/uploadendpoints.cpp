@@ -7,7 +7,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <ctime>
 #include <vector>
 
@@ -46,16 +45,6 @@ Response dropped() {
     return response;
 }
 
-std::optional<std::uint64_t> digits(const std::string& text) {
-    if (text.empty() || text.size() > 19)
-        return std::nullopt;
-    for (char c : text) {
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return std::nullopt;
-    }
-    return std::stoull(text);
-}
-
 struct ContentRange {
     std::uint64_t first = 0;
     std::uint64_t end = 0; // one past the last byte: first when the range is empty
@@ -72,15 +61,15 @@ std::optional<ContentRange> readContentRange(const std::optional<std::string>& h
     const auto slash = spec.find('/');
     if (dash == std::string::npos || slash == std::string::npos || slash < dash)
         return std::nullopt;
-    const auto first = digits(spec.substr(0, dash));
+    const auto first = plainDecimal(spec.substr(0, dash));
     const std::string lastText = spec.substr(dash + 1, slash - dash - 1);
-    const auto size = digits(spec.substr(slash + 1));
+    const auto size = plainDecimal(spec.substr(slash + 1));
     if (!first || !size)
         return std::nullopt;
     if (lastText == "-1" ||
-        (!lastText.empty() && digits(lastText) && *digits(lastText) + 1 == *first))
+        (!lastText.empty() && plainDecimal(lastText) && *plainDecimal(lastText) + 1 == *first))
         return ContentRange{*first, *first, *size};
-    const auto last = digits(lastText);
+    const auto last = plainDecimal(lastText);
     if (!last || *last < *first || *last >= *size)
         return std::nullopt;
     return ContentRange{*first, *last + 1, *size};
@@ -120,8 +109,8 @@ std::string freeName(const FileTree& tree, const std::string& folder, const std:
 void addToUsed(Json::Value& value, std::uint64_t bytes) {
     if (value.isUInt64())
         value = static_cast<Json::UInt64>(value.asUInt64() + bytes);
-    else if (value.isString() && digits(value.asString()))
-        value = std::to_string(*digits(value.asString()) + bytes);
+    else if (value.isString() && plainDecimal(value.asString()))
+        value = std::to_string(*plainDecimal(value.asString()) + bytes);
 }
 
 // The whole file is there: it moves out of the part file and joins the target folder

@@ -30,6 +30,16 @@ bool skipSlashes(const std::string& text, std::size_t& at) {
 
 } // namespace
 
+std::optional<std::uint64_t> plainDecimal(const std::string& text) {
+    if (text.empty() || text.size() > 19)
+        return std::nullopt;
+    for (char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return std::nullopt;
+    }
+    return std::stoull(text);
+}
+
 std::optional<std::string> percentDecode(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {

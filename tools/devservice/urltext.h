@@ -1,6 +1,7 @@
 #pragma once
 // Pieces of URLs the endpoints read: percent-encoded paths, query parameters and the
 // service's share links.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,9 @@ namespace devservice {
 std::optional<std::string> percentDecode(const std::string& text);
 // Every byte but letters, digits and "-._~" as "%XX".
 std::string percentEncode(const std::string& text);
+
+// A number written in plain decimal digits only (no sign, no blanks, at most 19 digits).
+std::optional<std::uint64_t> plainDecimal(const std::string& text);
 
 // The raw value of the first `name=value` of a query ("a=1&b=2"); nullopt when absent.
 std::optional<std::string> queryValue(const std::string& query, const std::string& name);
