@@ -16,10 +16,9 @@
 // (benchupload.h).
 #include "api/curlhandle.h"
 #include "api/fileapi.h"
-#include "api/userapi.h"
+#include "bench/benchcommon.h"
 #include "bench/benchupload.h"
 #include "core/globals.h"
-#include "core/ruridudi.h"
 #include "download/tabledownloadmodel.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
@@ -84,31 +83,6 @@ bool parse(const QStringList& arguments, Options& options) {
            options.copies > 0;
 }
 
-qint64 peakRssKib() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
-
-bool logIn(const QByteArray& email, const QByteArray& password) {
-    brisko::user_api api(&apiClient);
-    if (!api.login(email.toStdString(), password.toStdString())) {
-        std::fprintf(stderr, "brisko-bench-download: login failed: %d %s\n", api.get_error_code(),
-                     api.get_error_msg().c_str());
-        return false;
-    }
-    const std::unique_ptr<brisko::user> account = api.get();
-    const int level = account ? QString::fromStdString(account->get_level()).toInt() : 0;
-    currentUser = new RuriDudi(QString(), QString::fromUtf8(email), QString(),
-                               QString::fromUtf8(password), level, 0);
-    return true;
-}
-
 // One job per link and copy, named as the service names the file.
 QList<DownloadFile*> makeJobs(const Options& options) {
     QList<DownloadFile*> jobs;
@@ -168,7 +142,7 @@ int main(int argc, char** argv) {
     settings.setValue(SettingsKeys::DownloadLimit, QString::number(options.limitKb));
     settings.sync();
 
-    if (!logIn(qgetenv("BRISKO_BENCH_EMAIL"), qgetenv("BRISKO_BENCH_PASSWORD")))
+    if (!benchLogIn())
         return 1;
     const QList<DownloadFile*> jobs = makeJobs(options);
     if (jobs.isEmpty())

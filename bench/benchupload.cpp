@@ -1,10 +1,10 @@
 #include "bench/benchupload.h"
 
+#include "bench/benchcommon.h"
+
 #include "api/curlhandle.h"
 #include "api/sessionapi.h"
-#include "api/userapi.h"
 #include "core/globals.h"
-#include "core/ruridudi.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "upload/uploadfile.h"
@@ -67,31 +67,6 @@ bool parse(const QStringList& arguments, Options& options) {
     return options.rest.size() == (options.location ? 2 : 1);
 }
 
-qint64 peakRssKib() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
-
-bool logIn() {
-    const QByteArray email = qgetenv("BRISKO_BENCH_EMAIL");
-    const QByteArray password = qgetenv("BRISKO_BENCH_PASSWORD");
-    brisko::user_api api(&apiClient);
-    if (!api.login(email.toStdString(), password.toStdString())) {
-        std::fprintf(stderr, "brisko-bench-download: login failed: %d %s\n", api.get_error_code(),
-                     api.get_error_msg().c_str());
-        return false;
-    }
-    currentUser = new RuriDudi(QString(), QString::fromUtf8(email), QString(),
-                               QString::fromUtf8(password), 5, 0);
-    return true;
-}
-
 int printLocation(const Options& options) {
     brisko::sessionapi api(&apiClient);
     int secured = 0;
@@ -126,7 +101,7 @@ int uploadMain(QCoreApplication& app) {
     settings.setValue(SettingsKeys::UseUploadLimit, options.limitKb > 0 ? "true" : "false");
     settings.setValue(SettingsKeys::UploadLimit, QString::number(options.limitKb));
     settings.sync();
-    if (!logIn())
+    if (!benchLogIn())
         return 1;
     if (options.location)
         return printLocation(options);
