@@ -1,9 +1,9 @@
 #include "core/mediaplayerinfo.h"
 
+#include "core/localpaths.h"
 #include "core/simpledownloaddialog.h"
 #include "platform/hostconfig.h"
 #include "platform/systemactions.h"
-#include "platform/userfolders.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -93,7 +93,7 @@ void installPlayer(MEDIAPLAYER_ID id, std::function<void(bool)> done, QWidget* p
     }
     const QString name = QString::fromLatin1(setup->name);
     const QString setupPath =
-        platform::privateTempFolder() + QStringLiteral("/player_%1_setup_brisko").arg(name);
+        tempFolder() + QStringLiteral("/player_%1_setup_brisko").arg(name);
     const QString link = QStringLiteral("https://www.") + QString::fromStdString(hosts::webHost()) +
                          QString::fromLatin1(setup->linkPath);
     auto* dialog = new SimpleDownloadDialog(

@@ -3,6 +3,7 @@
 #include "api/sessionapi.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
+#include "core/localpaths.h"
 #include "core/simpledownloaddialog.h"
 #include "core/userprompt.h"
 #include "platform/hostconfig.h"
@@ -187,7 +188,7 @@ void UpdateHelper::startDownload(const QString& data) {
     const QStringList pieces = data.split(QLatin1Char(';'));
     const QString url = pieces.at(0);
     const QString checksum = pieces.size() >= 2 ? pieces.at(1) : QString();
-    setupPath = platform::privateTempFolder() + QStringLiteral("/BriskoSetup.bin");
+    setupPath = tempFolder() + QStringLiteral("/BriskoSetup.bin");
     delete dialog.data();
     dialog = new SimpleDownloadDialog(url, setupPath, checksum, kTitle,
                                       tr("Đang tải tập tin cập nhật..."), parentWidget);
