@@ -1,17 +1,13 @@
 #include "core/mediaplayerinfo.h"
 
 #include "core/localpaths.h"
-#include "core/simpledownloaddialog.h"
 #include "platform/hostconfig.h"
 #include "platform/systemactions.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QStandardPaths>
 #include <QStringList>
 
-#include <memory>
-#include <thread>
 
 namespace {
 
@@ -44,17 +40,29 @@ const PlayerSetup* setupOf(MEDIAPLAYER_ID id) {
     return nullptr;
 }
 
-// Runs the downloaded setup program and cleans up after it, on a thread of its own.
-void runSetup(const QString& setupPath, const QStringList& arguments,
-              const std::function<void(bool)>& done) {
+} // namespace
+
+bool playerSetupPlan(MEDIAPLAYER_ID id, PlayerSetupPlan* plan) {
+    const PlayerSetup* setup = setupOf(id);
+    if (!setup)
+        return false;
+    plan->name = QString::fromLatin1(setup->name);
+    plan->setupPath = tempFolder() + QStringLiteral("/player_%1_setup_brisko").arg(plan->name);
+    plan->link = QStringLiteral("https://www.") + QString::fromStdString(hosts::webHost()) +
+                 QString::fromLatin1(setup->linkPath);
+    plan->arguments =
+        QString::fromLatin1(setup->arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return true;
+}
+
+void runPlayerSetup(const QString& setupPath, const QStringList& arguments,
+                    const std::function<void(bool)>& done) {
     const platform::ProcessResult run =
         platform::systemActions().runAndWait(setupPath, arguments, -1);
     QFile::remove(setupPath);
     // An installer that could not start, or crashed, installed nothing.
     done(run.started && run.finished);
 }
-
-} // namespace
 
 bool MediaPlayerInfo::startPlayer(const QString& media, const QString& subtitle) const {
     QStringList arguments{media};
@@ -83,46 +91,4 @@ QMap<MEDIAPLAYER_ID, QString> findPlayerPath() {
             found.insert(player.id, path);
     }
     return found;
-}
-
-void installPlayer(MEDIAPLAYER_ID id, std::function<void(bool)> done, QWidget* parent) {
-    const PlayerSetup* setup = setupOf(id);
-    if (!setup) {
-        done(false);
-        return;
-    }
-    const QString name = QString::fromLatin1(setup->name);
-    const QString setupPath =
-        tempFolder() + QStringLiteral("/player_%1_setup_brisko").arg(name);
-    const QString link = QStringLiteral("https://www.") + QString::fromStdString(hosts::webHost()) +
-                         QString::fromLatin1(setup->linkPath);
-    auto* dialog = new SimpleDownloadDialog(
-        link, setupPath, QString(), QStringLiteral("Download player"),
-        QCoreApplication::translate("MediaPlayerInfo", "Đang tải trình xem phim %1").arg(name),
-        parent);
-    dialog->setWindowModality(Qt::ApplicationModal);
-    const QStringList arguments =
-        QString::fromLatin1(setup->arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    // `done` hears exactly one outcome, also when the parent takes the dialog down early.
-    auto answered = std::make_shared<bool>(false);
-    QObject::connect(dialog, &QObject::destroyed, [answered, done] {
-        if (!*answered)
-            done(false);
-    });
-    // finished() comes after the dialog has hidden and stopped its transfer.
-    QObject::connect(dialog, &QDialog::finished, dialog,
-                     [dialog, answered, setupPath, arguments, done](int result) {
-                         *answered = true;
-                         dialog->deleteLater();
-                         if (result != SimpleDownloadDialog::Downloaded ||
-                             !QFile::setPermissions(setupPath, QFile::ReadOwner |
-                                                                   QFile::WriteOwner |
-                                                                   QFile::ExeOwner)) {
-                             QFile::remove(setupPath);
-                             done(false);
-                             return;
-                         }
-                         std::thread(runSetup, setupPath, arguments, done).detach();
-                     });
-    dialog->show();
 }

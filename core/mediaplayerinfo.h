@@ -2,10 +2,9 @@
 // The external media players the program can start on a file or a URL.
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
-
-class QWidget;
 
 enum MEDIAPLAYER_ID {
     MEDIAPLAYER_NONE = 0,
@@ -30,10 +29,17 @@ struct MediaPlayerInfo {
 constexpr char kPlayerSearchPathVariable[] = "BRISKO_PLAYER_PATH";
 QMap<MEDIAPLAYER_ID, QString> findPlayerPath();
 
-// Downloads a player's setup program from the service (a modal download dialog over
-// `parent`), makes it executable by its owner and runs it with the player's silent
-// arguments on a thread of its own, then removes it. Returns before the download ends.
-// `done` hears the outcome exactly once: false at once for a player that can't be
-// installed, false on the GUI thread when the download fails, else on the installer's
-// thread, true when the installer ran to its end.
-void installPlayer(MEDIAPLAYER_ID id, std::function<void(bool)> done, QWidget* parent);
+// Where the service offers a player's setup program, where it is saved, and the arguments
+// that run it without questions; false for a player that can't be installed.
+struct PlayerSetupPlan {
+    QString name;
+    QString link;
+    QString setupPath;
+    QStringList arguments;
+};
+bool playerSetupPlan(MEDIAPLAYER_ID id, PlayerSetupPlan* plan);
+
+// Runs a downloaded setup program to its end and removes it; `done` hears whether it ran.
+// Blocks: call it on a thread of its own.
+void runPlayerSetup(const QString& setupPath, const QStringList& arguments,
+                    const std::function<void(bool)>& done);

@@ -10,7 +10,7 @@
 #include "download/downloadfile.h"
 #include "download/formdownload.h"
 #include "mainwindow/dialogturnoff.h"
-#include "mainwindow/formupload.h"
+#include "upload/formupload.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "platform/systemactions.h"

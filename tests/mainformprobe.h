@@ -3,13 +3,13 @@
 // always has a system tray.
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
-#include "mainwindow/dialogupload.h"
+#include "upload/dialogupload.h"
 #include "mainwindow/forminfo.h"
-#include "mainwindow/formmanage.h"
-#include "mainwindow/formupload.h"
+#include "filemanager/formmanage.h"
+#include "upload/formupload.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/mainform.h"
-#include "mainwindow/rssmanager.h"
+#include "media/rssmanager.h"
 
 #include <QTimer>
 

@@ -3,7 +3,7 @@
 # capture (messages of other copies, drops, paste, text files, two real copies).
 add_library(mainwindowtestsupport STATIC
     mainwindowsession.cpp mainwindowsession.h modalanswerer.cpp modalanswerer.h mainformprobe.h)
-target_link_libraries(mainwindowtestsupport PUBLIC testsupport mainwindow Qt5::Test)
+target_link_libraries(mainwindowtestsupport PUBLIC uitestsupport mainwindow Qt5::Test)
 
 brisko_add_test(test_loginform SOURCES test_loginform.cpp LIBS mainwindowtestsupport)
 brisko_add_test(test_mainform SOURCES test_mainform.cpp LIBS mainwindowtestsupport)

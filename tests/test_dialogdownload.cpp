@@ -4,7 +4,7 @@
 #include "core/actionthread.h"
 #include "core/dialogmsg.h"
 #include "core/linkexpansion.h"
-#include "core/scripteduserprompt.h"
+#include "tests/support/scripteduserprompt.h"
 #include "download/dialogdownload.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"

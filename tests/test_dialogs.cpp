@@ -1,6 +1,6 @@
 #include "core/dialogloading.h"
 #include "core/dialogmsg.h"
-#include "core/scripteduserprompt.h"
+#include "tests/support/scripteduserprompt.h"
 #include "core/showerrordetail.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"

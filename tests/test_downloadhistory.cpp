@@ -2,7 +2,7 @@
 // bound on finished entries, sizes written in floating point, broken files, and saves
 // that cannot complete (no room, an interrupted write, a save asked for during a save).
 #include "core/crypto.h"
-#include "core/scripteduserprompt.h"
+#include "tests/support/scripteduserprompt.h"
 #include "download/downloadenvironment.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"

@@ -2,7 +2,7 @@
 // add-links dialog, twenty files fetched with three at a time, each landing once in the
 // finished table and in the history file, with the bytes the service holds.
 #include "core/actionthread.h"
-#include "core/scripteduserprompt.h"
+#include "tests/support/scripteduserprompt.h"
 #include "download/dialogdownload.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"

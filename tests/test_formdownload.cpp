@@ -2,7 +2,7 @@
 // jobs it makes of file records, and its commands and context menus.
 #include "core/ganalytics.h"
 #include "core/globals.h"
-#include "core/scripteduserprompt.h"
+#include "tests/support/scripteduserprompt.h"
 #include "download/dialogfileinfo.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"

@@ -3,7 +3,7 @@
 // cipher, how it answers the service's result codes, and quitting.
 #include "core/globals.h"
 #include "core/ruridudi.h"
-#include "core/scripteduserprompt.h"
+#include "tests/support/scripteduserprompt.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/loginrules.h"
 #include "mainwindow/programexit.h"

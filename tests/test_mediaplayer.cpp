@@ -1,6 +1,7 @@
 // Media players: lookup on PATH (or the override), the arguments a player is started
 // with, and installing one from the stand-in's setup program.
 #include "core/mediaplayerinfo.h"
+#include "core/playerinstall.h"
 #include "platform/recordingsystemactions.h"
 #include "platform/userfolders.h"
 #include "tests/support/devservicefixture.h"

@@ -3,8 +3,8 @@
 // in a sandbox.
 #include "core/ganalytics.h"
 #include "core/globals.h"
-#include "core/scripteduserprompt.h"
-#include "core/updatehelper.h"
+#include "tests/support/scripteduserprompt.h"
+#include "app/updatehelper.h"
 #include "platform/recordingsystemactions.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"

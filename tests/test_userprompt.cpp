@@ -1,4 +1,4 @@
-#include "core/scripteduserprompt.h"
+#include "tests/support/scripteduserprompt.h"
 #include "core/userprompt.h"
 
 #include <QProcess>

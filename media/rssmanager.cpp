@@ -1,4 +1,4 @@
-#include "mainwindow/rssmanager.h"
+#include "media/rssmanager.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

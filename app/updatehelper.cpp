@@ -1,4 +1,4 @@
-#include "core/updatehelper.h"
+#include "app/updatehelper.h"
 
 #include "api/sessionapi.h"
 #include "core/ganalytics.h"

@@ -1,4 +1,4 @@
-#include "mainwindow/dialogupload.h"
+#include "upload/dialogupload.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

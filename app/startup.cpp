@@ -1,4 +1,4 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include "api/curlhandle.h"
 #include "core/proxysettings.h"

@@ -1,4 +1,4 @@
-#include "mainwindow/formupload.h"
+#include "upload/formupload.h"
 
 #include "core/globals.h"
 

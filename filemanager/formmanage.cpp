@@ -1,4 +1,4 @@
-#include "mainwindow/formmanage.h"
+#include "filemanager/formmanage.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
