@@ -61,6 +61,8 @@ int main(int argc, char** argv) {
 
     QTranslator translator;
     startup::loadTranslation(translator, settings);
+    QTranslator toolkitTranslator;
+    startup::loadToolkitTranslation(toolkitTranslator, settings);
 
     // Never deleted: it lives as long as the process.
     auto* window = new MainForm;

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QSslConfiguration>
 #include <QTextCodec>
 #include <QThread>
@@ -103,6 +105,19 @@ bool loadTranslation(QTranslator& translator, SettingsStore& settings) {
     const bool loaded = translator.load(file);
     QCoreApplication::installTranslator(&translator);
     return loaded;
+}
+
+bool loadToolkitTranslation(QTranslator& translator, const SettingsStore& settings) {
+    // "brisko_ja.qm" names the language "ja".
+    static const QRegularExpression name(QStringLiteral("^brisko_([A-Za-z_]+)\\.qm$"));
+    const QRegularExpressionMatch match = name.match(settings.text(SettingsKeys::Language));
+    if (!match.hasMatch())
+        return false;
+    if (!translator.load(QStringLiteral("qtbase_") + match.captured(1),
+                         QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        return false;
+    QCoreApplication::installTranslator(&translator);
+    return true;
 }
 
 void installCaBundle(const QString& path) {

@@ -45,6 +45,9 @@ void applyProxy(const SettingsStore& settings);
 // folder ("brisko_vi.qm", stored, when none is set) and installs the translator, loaded
 // or not. True when the file was loaded.
 bool loadTranslation(QTranslator& translator, SettingsStore& settings);
+// Loads and installs the toolkit's own translation (its buttons and choosers) for the
+// language the "Language" setting names, where the system has one; false when it has none.
+bool loadToolkitTranslation(QTranslator& translator, const SettingsStore& settings);
 
 // Every transfer, and the toolkit's own TLS, trusts the certificates in this PEM file.
 void installCaBundle(const QString& path);

@@ -42,8 +42,8 @@ LinkExpansion::~LinkExpansion() {
 }
 
 QString LinkExpansion::errorTitle() {
-    return QCoreApplication::translate("ActionThread", "Vui lòng kiểm tra lại đường dẫn ") +
-           webHost();
+    return QCoreApplication::translate("ActionThread", "Vui lòng kiểm tra lại đường dẫn %1")
+        .arg(webHost());
 }
 
 QList<brisko::file*> LinkExpansion::takeFiles() {

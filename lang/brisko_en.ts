@@ -8,12 +8,12 @@
         <translation>Could not read the account information</translation>
     </message>
     <message>
-        <source>Vui lòng kiểm tra lại đường dẫn </source>
-        <translation>Please check the link again </translation>
+        <source>tập tin rỗng</source>
+        <translation>empty folder</translation>
     </message>
     <message>
-        <source>tập tin rỗng</source>
-        <translation>empty file</translation>
+        <source>Vui lòng kiểm tra lại đường dẫn %1</source>
+        <translation>Please check your %1 links</translation>
     </message>
 </context>
 <context>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Đường dẫn</source>
-        <translation>Path</translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Hủy</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Download zip file</source>
-        <translation>Download zip file</translation>
+        <translation>Download as a zip file</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tải xuống&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Các tùy chọn được lưu trong tệp cấu hình của chương trình.</source>
-        <translation>The options are kept in the program&apos;s settings file.</translation>
+        <translation>Settings are stored in the program&apos;s configuration file.</translation>
     </message>
 </context>
 <context>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Tập tin đã chọn:</source>
-        <translation>Chosen files:</translation>
+        <translation>Selected files:</translation>
     </message>
     <message>
         <source>Thư mục trên máy chủ:</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Chờ %1 s</source>
-        <translation>Waiting %1 s</translation>
+        <translation>Waiting (%1 s)</translation>
     </message>
     <message>
         <source>Tập tin trên máy lớn hơn tập tin cần tải. Vui lòng chọn đường dẫn khác để tải.</source>
@@ -186,11 +186,11 @@
     </message>
     <message>
         <source>Dừng</source>
-        <translation>Stopped</translation>
+        <translation>Paused</translation>
     </message>
     <message>
         <source>Partial file downloaded</source>
-        <translation>Partial file downloaded</translation>
+        <translation>Download incomplete</translation>
     </message>
     <message>
         <source>Service is not available</source>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>Tập tin có mật khẩu. Double click để nhập mật khẩu!</source>
-        <translation>The file has a password. Double-click to enter the password!</translation>
+        <translation>This file is password-protected. Double-click to enter the password.</translation>
     </message>
     <message>
         <source>Mật khẩu không đúng. Vui lòng nhập lại!</source>
@@ -257,11 +257,11 @@
     </message>
     <message>
         <source>Thuộc thư mục</source>
-        <translation>In folder</translation>
+        <translation>Saved to</translation>
     </message>
     <message>
         <source>Tiến trình tải xuống</source>
-        <translation>Download progress</translation>
+        <translation>Downloading</translation>
     </message>
     <message>
         <source>Tạm dừng tất cả</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Xóa </source>
-        <translation>Delete </translation>
+        <translation>Remove </translation>
     </message>
     <message>
         <source>Tạm ngưng</source>
@@ -331,7 +331,7 @@ and continue downloading. Or choose No to try again.</translation>
     </message>
     <message>
         <source>Xem video online</source>
-        <translation>Watch the video online</translation>
+        <translation>Watch video online</translation>
     </message>
     <message>
         <source>Di chuyển lên đầu</source>
@@ -351,7 +351,7 @@ and continue downloading. Or choose No to try again.</translation>
     </message>
     <message>
         <source>Xóa</source>
-        <translation>Delete</translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Thông tin file</source>
@@ -363,11 +363,11 @@ and continue downloading. Or choose No to try again.</translation>
     </message>
     <message>
         <source>Mở thư mục chứa tập tin</source>
-        <translation>Open the folder of the file</translation>
+        <translation>Open containing folder</translation>
     </message>
     <message>
         <source>Tải lại</source>
-        <translation>Download again</translation>
+        <translation>Re-download</translation>
     </message>
     <message>
         <source>Thông tin</source>
@@ -375,19 +375,19 @@ and continue downloading. Or choose No to try again.</translation>
     </message>
     <message>
         <source>Hãy chọn các tập tin để bắt đầu tải xuống</source>
-        <translation>Please choose the files to start downloading</translation>
+        <translation>Please select the files to download.</translation>
     </message>
     <message>
         <source>Hãy chọn các tập tin cần tạm dừng tải xuống</source>
-        <translation>Please choose the files whose download should pause</translation>
+        <translation>Please select the downloads to pause.</translation>
     </message>
     <message>
         <source>Xác nhận xóa</source>
-        <translation>Confirm deletion</translation>
+        <translation>Confirm removal</translation>
     </message>
     <message>
         <source>Bạn có chắc muốn xóa tập tin này không?</source>
-        <translation>Do you really want to delete this file?</translation>
+        <translation>Do you really want to remove this file from the list?</translation>
     </message>
     <message>
         <source>Thông báo</source>
@@ -395,15 +395,15 @@ and continue downloading. Or choose No to try again.</translation>
     </message>
     <message>
         <source>Vui lòng chọn ít nhất một tập tin cần xoá</source>
-        <translation>Please choose at least one file to delete</translation>
+        <translation>Please select at least one file to remove</translation>
     </message>
     <message>
         <source>Bạn phải &lt;b&gt;dừng tải xuống&lt;/b&gt; các tập tin đã chọn trước khi xóa</source>
-        <translation>You must &lt;b&gt;stop downloading&lt;/b&gt; the chosen files before deleting them</translation>
+        <translation>You must &lt;b&gt;pause&lt;/b&gt; the selected downloads before removing them</translation>
     </message>
     <message>
         <source>Xác nhận tải lại</source>
-        <translation>Confirm downloading again</translation>
+        <translation>Confirm re-download</translation>
     </message>
     <message>
         <source>Bạn có chắc muốn tải lại tập tin này không?
@@ -455,7 +455,7 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>View Online</source>
-        <translation>View Online</translation>
+        <translation>Viewing online</translation>
     </message>
 </context>
 <context>
@@ -473,7 +473,7 @@ Please add the files to the list again</translation>
     <name>FormManage</name>
     <message>
         <source>Thư mục gốc của tài khoản</source>
-        <translation>The account&apos;s top folder</translation>
+        <translation>Account root folder</translation>
     </message>
 </context>
 <context>
@@ -523,7 +523,7 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;/option&quot;&gt;Tùy chọn&lt;/a&gt;</source>
-        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;/option&quot;&gt;Options&lt;/a&gt;</translation>
+        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;/option&quot;&gt;Settings&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Loading....</source>
@@ -568,11 +568,11 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation>Maximise</translation>
+        <translation>Maximize</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation>Minimise</translation>
+        <translation>Minimize</translation>
     </message>
     <message>
         <source>Tải lên</source>
@@ -608,7 +608,7 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>Tạ&amp;o mới</source>
-        <translation>&amp;New</translation>
+        <translation>&amp;Sign up…</translation>
     </message>
     <message>
         <source>Ctrl+N</source>
@@ -697,11 +697,16 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>Hoàn thành: </source>
-        <translation>Finished: </translation>
+        <translation>Completed: </translation>
     </message>
     <message>
         <source>Tiến trình tải lên</source>
         <translation>Uploads</translation>
+    </message>
+    <message>
+        <source>Thông tin</source>
+        <comment>about the program</comment>
+        <translation>About Brisko Tool</translation>
     </message>
 </context>
 <context>
@@ -719,7 +724,7 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>Thoát!</source>
-        <translation>Quit!</translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Bạn có chắc muốn thoát khỏi chương trình?</source>
@@ -727,7 +732,7 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>Đăng xuất!</source>
-        <translation>Log out!</translation>
+        <translation>Log out</translation>
     </message>
     <message>
         <source>Bạn có chắc muốn đăng xuất ?</source>
@@ -766,7 +771,7 @@ Please add the files to the list again</translation>
     <name>RssManager</name>
     <message>
         <source>Chưa có nguồn phim nào.</source>
-        <translation>No film feeds yet.</translation>
+        <translation>No video feeds yet.</translation>
     </message>
 </context>
 <context>
@@ -801,7 +806,7 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>Mã xác nhận không chính xác</source>
-        <translation>Incorrect confirmation code</translation>
+        <translation>Incorrect verification code</translation>
     </message>
     <message>
         <source>Dữ liệu không phép rỗng</source>
@@ -837,7 +842,7 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>Thư mục mặc định, không cho phép thực hiện chức năng này</source>
-        <translation>This is a default folder; this function is not allowed on it</translation>
+        <translation>This action is not allowed on a default folder.</translation>
     </message>
     <message>
         <source>Dữ liệu đã bị xóa</source>
@@ -857,7 +862,7 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>User không tồn tại</source>
-        <translation>The user does not exist</translation>
+        <translation>The account does not exist</translation>
     </message>
     <message>
         <source>Gửi mail không thành công</source>
@@ -869,7 +874,7 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>Thực hiện thao tác di chuyển ngay tại vị trí cũ</source>
-        <translation>The move leads to the place it starts from</translation>
+        <translation>The destination is the same as the current location.</translation>
     </message>
     <message>
         <source>Thao tác di chuyển phải thực hiện vào Thư mục</source>
@@ -972,7 +977,7 @@ Do you want to download and update now?</translation>
     </message>
     <message>
         <source>Phiên bản Brisko Tool của bạn quá cũ.&lt;br&gt;Chọn &lt;b&gt;Ok&lt;/b&gt; để cập nhật lên phiên bản %1.</source>
-        <translation>Your version of Brisko Tool is too old.&lt;br&gt;Choose &lt;b&gt;Ok&lt;/b&gt; to update to version %1.</translation>
+        <translation>Your version of Brisko Tool is too old.&lt;br&gt;Choose &lt;b&gt;OK&lt;/b&gt; to update to version %1.</translation>
     </message>
     <message>
         <source>Đang tải tập tin cập nhật...</source>
@@ -984,7 +989,7 @@ Do you want to download and update now?</translation>
     </message>
     <message>
         <source>Cập nhật đã bị hủy hoặc bị lỗi khi tải về</source>
-        <translation>The update was cancelled or failed to download</translation>
+        <translation>The update was canceled or failed to download</translation>
     </message>
 </context>
 <context>
@@ -995,7 +1000,7 @@ Do you want to download and update now?</translation>
     </message>
     <message>
         <source>Lấy không được thông tin user</source>
-        <translation>Could not get the user information</translation>
+        <translation>Could not get the account information</translation>
     </message>
     <message>
         <source>Đã hết dung lượng bảo đảm!</source>
@@ -1011,7 +1016,7 @@ Do you want to download and update now?</translation>
     </message>
     <message>
         <source>Dừng</source>
-        <translation>Stopped</translation>
+        <translation>Paused</translation>
     </message>
     <message>
         <source>Tập tin bị thay đổi. Vui lòng tạo lại phiên tải lên khác để tải lên lại.</source>
@@ -1046,7 +1051,7 @@ Do you want to download and update now?</translation>
     <name>dialogabout</name>
     <message>
         <source>Thông tin</source>
-        <translation>About</translation>
+        <translation>About Brisko Tool</translation>
     </message>
 </context>
 </TS>

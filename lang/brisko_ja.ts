@@ -8,12 +8,12 @@
         <translation>アカウント情報を読み取れませんでした</translation>
     </message>
     <message>
-        <source>Vui lòng kiểm tra lại đường dẫn </source>
-        <translation>リンクをもう一度確認してください </translation>
+        <source>tập tin rỗng</source>
+        <translation>空のフォルダー</translation>
     </message>
     <message>
-        <source>tập tin rỗng</source>
-        <translation>空のファイル</translation>
+        <source>Vui lòng kiểm tra lại đường dẫn %1</source>
+        <translation>%1 のリンクを確認してください</translation>
     </message>
 </context>
 <context>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Đường dẫn</source>
-        <translation>パス</translation>
+        <translation>リンク</translation>
     </message>
     <message>
         <source>Hủy</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Xem Online</source>
-        <translation>オンラインで見る</translation>
+        <translation>オンラインで再生</translation>
     </message>
     <message>
         <source>Download zip file</source>
@@ -121,14 +121,14 @@
     </message>
     <message>
         <source>Các tùy chọn được lưu trong tệp cấu hình của chương trình.</source>
-        <translation>オプションはプログラムの設定ファイルに保存されます。</translation>
+        <translation>設定はプログラムの設定ファイルに保存されます。</translation>
     </message>
 </context>
 <context>
     <name>DialogTurnOff</name>
     <message>
         <source>Hệ thống sẽ tự động tắt máy của bạn trong:</source>
-        <translation>コンピューターは次の時間後に自動的にシャットダウンします:</translation>
+        <translation>コンピューターを自動的にシャットダウンします。残り時間:</translation>
     </message>
     <message>
         <source>Ngưng tắt máy</source>
@@ -154,7 +154,7 @@
     <name>DownloadFile</name>
     <message>
         <source>Tạo link thất bại!</source>
-        <translation>ダウンロードリンクの作成に失敗しました!</translation>
+        <translation>ダウンロードリンクを作成できませんでした。</translation>
     </message>
     <message>
         <source>Thư mục không tồn tại.</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Chờ %1 s</source>
-        <translation>待機中 %1 秒</translation>
+        <translation>待機中 (%1 秒)</translation>
     </message>
     <message>
         <source>Tập tin trên máy lớn hơn tập tin cần tải. Vui lòng chọn đường dẫn khác để tải.</source>
@@ -186,11 +186,11 @@
     </message>
     <message>
         <source>Dừng</source>
-        <translation>停止</translation>
+        <translation>一時停止</translation>
     </message>
     <message>
         <source>Partial file downloaded</source>
-        <translation>ファイルの一部だけがダウンロードされました</translation>
+        <translation>ダウンロードが途中で終了しました</translation>
     </message>
     <message>
         <source>Service is not available</source>
@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>Tập tin có mật khẩu. Double click để nhập mật khẩu!</source>
-        <translation>このファイルにはパスワードがあります。ダブルクリックしてパスワードを入力してください!</translation>
+        <translation>このファイルはパスワードで保護されています。ダブルクリックしてパスワードを入力してください。</translation>
     </message>
     <message>
         <source>Mật khẩu không đúng. Vui lòng nhập lại!</source>
-        <translation>パスワードが正しくありません。もう一度入力してください!</translation>
+        <translation>パスワードが正しくありません。もう一度入力してください。</translation>
     </message>
     <message>
         <source>Quá số IP cho phép. Tài khoản của quý khách đang được sử dụng quá số IP cho phép.</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Tập tin đã tải</source>
-        <translation>ダウンロード済みのファイル</translation>
+        <translation>ダウンロード済み</translation>
     </message>
     <message>
         <source>Tên file</source>
@@ -257,11 +257,11 @@
     </message>
     <message>
         <source>Thuộc thư mục</source>
-        <translation>フォルダー</translation>
+        <translation>保存先</translation>
     </message>
     <message>
         <source>Tiến trình tải xuống</source>
-        <translation>ダウンロードの進行状況</translation>
+        <translation>ダウンロード中</translation>
     </message>
     <message>
         <source>Tạm dừng tất cả</source>
@@ -312,10 +312,10 @@
 
 Bạn nên chọn Yes để Brisko tool khởi động lại
 v�  tiếp tục download. Hoặc chọn No để thử lại.</source>
-        <translation>ダウンロードエラー!
+        <translation>ダウンロードエラー
 
-Yes を選ぶと Brisko tool を再起動して
-ダウンロードを続けます。No を選ぶともう一度試します。</translation>
+「はい」を選ぶと Brisko tool を再起動して
+ダウンロードを続けます。「いいえ」を選ぶともう一度試します。</translation>
     </message>
     <message>
         <source>Lỗi Download</source>
@@ -331,7 +331,7 @@ Yes を選ぶと Brisko tool を再起動して
     </message>
     <message>
         <source>Xem video online</source>
-        <translation>オンラインで動画を見る</translation>
+        <translation>オンラインで再生</translation>
     </message>
     <message>
         <source>Di chuyển lên đầu</source>
@@ -387,7 +387,7 @@ Yes を選ぶと Brisko tool を再起動して
     </message>
     <message>
         <source>Bạn có chắc muốn xóa tập tin này không?</source>
-        <translation>このファイルを削除してもよろしいですか?</translation>
+        <translation>このファイルを一覧から削除してもよろしいですか？</translation>
     </message>
     <message>
         <source>Thông báo</source>
@@ -395,11 +395,11 @@ Yes を選ぶと Brisko tool を再起動して
     </message>
     <message>
         <source>Vui lòng chọn ít nhất một tập tin cần xoá</source>
-        <translation>削除するファイルを 1 つ以上選択してください</translation>
+        <translation>一覧から削除するファイルを 1 つ以上選択してください</translation>
     </message>
     <message>
         <source>Bạn phải &lt;b&gt;dừng tải xuống&lt;/b&gt; các tập tin đã chọn trước khi xóa</source>
-        <translation>削除する前に、選択したファイルの&lt;b&gt;ダウンロードを停止&lt;/b&gt;してください</translation>
+        <translation>削除する前に、選択したファイルのダウンロードを&lt;b&gt;一時停止&lt;/b&gt;してください</translation>
     </message>
     <message>
         <source>Xác nhận tải lại</source>
@@ -408,7 +408,7 @@ Yes を選ぶと Brisko tool を再起動して
     <message>
         <source>Bạn có chắc muốn tải lại tập tin này không?
 Sau khi bạn tải lại nếu tập tin tồn tại sẽ bị xóa.</source>
-        <translation>このファイルを再ダウンロードしてもよろしいですか?
+        <translation>このファイルを再ダウンロードしてもよろしいですか？
 再ダウンロードすると、既存のファイルは削除されます。</translation>
     </message>
     <message>
@@ -455,7 +455,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>View Online</source>
-        <translation>オンラインで見る</translation>
+        <translation>オンライン再生中</translation>
     </message>
 </context>
 <context>
@@ -473,7 +473,7 @@ Vui lòng thêm lại vào danh sách</source>
     <name>FormManage</name>
     <message>
         <source>Thư mục gốc của tài khoản</source>
-        <translation>アカウントのトップフォルダー</translation>
+        <translation>アカウントのルートフォルダー</translation>
     </message>
 </context>
 <context>
@@ -499,11 +499,11 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Ghi nhớ</source>
-        <translation>記憶する</translation>
+        <translation>パスワードを保存</translation>
     </message>
     <message>
         <source>Thư điện tử</source>
-        <translation>メール</translation>
+        <translation>メールアドレス</translation>
     </message>
     <message>
         <source>Đăng nhập</source>
@@ -523,7 +523,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;/option&quot;&gt;Tùy chọn&lt;/a&gt;</source>
-        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;/option&quot;&gt;オプション&lt;/a&gt;</translation>
+        <translation>&lt;style&gt;a { color: #18517a; }&lt;/style&gt;&lt;a href=&quot;/option&quot;&gt;設定&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Loading....</source>
@@ -596,19 +596,19 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Tài &amp;khoản</source>
-        <translation>アカウント(&amp;K)</translation>
+        <translation>アカウント(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Công cụ</source>
-        <translation>ツール(&amp;C)</translation>
+        <translation>ツール(&amp;T)</translation>
     </message>
     <message>
         <source>T&amp;rợ giúp</source>
-        <translation>ヘルプ(&amp;R)</translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>Tạ&amp;o mới</source>
-        <translation>新規作成(&amp;O)</translation>
+        <translation>新規登録(&amp;N)…</translation>
     </message>
     <message>
         <source>Ctrl+N</source>
@@ -616,11 +616,11 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>&amp;Brisko</source>
-        <translation>Brisko Tool について(&amp;B)</translation>
+        <translation>Brisko Tool について(&amp;A)</translation>
     </message>
     <message>
         <source>Tùy &amp;chỉnh</source>
-        <translation>設定(&amp;C)</translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
@@ -628,7 +628,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Đăng &amp;xuất</source>
-        <translation>ログアウト(&amp;X)</translation>
+        <translation>ログアウト(&amp;L)</translation>
     </message>
     <message>
         <source>Ctrl+L</source>
@@ -636,11 +636,11 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>&amp;Thoát</source>
-        <translation>終了(&amp;T)</translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <source>Xem &amp;thông tin</source>
-        <translation>アカウント情報(&amp;T)</translation>
+        <translation>アカウント情報(&amp;I)</translation>
     </message>
     <message>
         <source>Shift+X</source>
@@ -703,6 +703,11 @@ Vui lòng thêm lại vào danh sách</source>
         <source>Tiến trình tải lên</source>
         <translation>アップロード</translation>
     </message>
+    <message>
+        <source>Thông tin</source>
+        <comment>about the program</comment>
+        <translation>バージョン情報</translation>
+    </message>
 </context>
 <context>
     <name>MediaPlayerInfo</name>
@@ -715,23 +720,23 @@ Vui lòng thêm lại vào danh sách</source>
     <name>QApplication</name>
     <message>
         <source>Login error! (%1)</source>
-        <translation>ログインエラー! (%1)</translation>
+        <translation>ログインエラー (%1)</translation>
     </message>
     <message>
         <source>Thoát!</source>
-        <translation>終了!</translation>
+        <translation>終了の確認</translation>
     </message>
     <message>
         <source>Bạn có chắc muốn thoát khỏi chương trình?</source>
-        <translation>プログラムを終了してもよろしいですか?</translation>
+        <translation>プログラムを終了してもよろしいですか？</translation>
     </message>
     <message>
         <source>Đăng xuất!</source>
-        <translation>ログアウト!</translation>
+        <translation>ログアウトの確認</translation>
     </message>
     <message>
         <source>Bạn có chắc muốn đăng xuất ?</source>
-        <translation>ログアウトしてもよろしいですか?</translation>
+        <translation>ログアウトしてもよろしいですか？</translation>
     </message>
     <message>
         <source>Lỗi (%1)</source>
@@ -766,7 +771,7 @@ Vui lòng thêm lại vào danh sách</source>
     <name>RssManager</name>
     <message>
         <source>Chưa có nguồn phim nào.</source>
-        <translation>映画フィードはまだありません。</translation>
+        <translation>動画フィードはまだありません。</translation>
     </message>
 </context>
 <context>
@@ -845,7 +850,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Loại thành viên không đủ quyền thực hiện chức năng</source>
-        <translation>会員種別にこの機能を実行する権限がありません</translation>
+        <translation>ご利用の会員種別ではこの機能を使用できません</translation>
     </message>
     <message>
         <source>Dữ liệu đã có trong danh sách</source>
@@ -857,7 +862,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>User không tồn tại</source>
-        <translation>ユーザーが存在しません</translation>
+        <translation>アカウントが存在しません</translation>
     </message>
     <message>
         <source>Gửi mail không thành công</source>
@@ -865,7 +870,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Thao tác đổi tên thành công, nhưng bị thay đổi nội dung</source>
-        <translation>名前を変更しましたが、名前の内容が調整されました</translation>
+        <translation>名前を変更しましたが、名前の一部が変更されました</translation>
     </message>
     <message>
         <source>Thực hiện thao tác di chuyển ngay tại vị trí cũ</source>
@@ -917,7 +922,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Không tồn tại!</source>
-        <translation>存在しません!</translation>
+        <translation>存在しません。</translation>
     </message>
     <message>
         <source>Lỗi server</source>
@@ -958,7 +963,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Quá trình cập nhật bị lỗi. Thử lại lần nữa?</source>
-        <translation>アップデートに失敗しました。もう一度試しますか?</translation>
+        <translation>アップデートに失敗しました。もう一度試しますか？</translation>
     </message>
     <message>
         <source>Phiên bản Brisko Tool của bạn quá cũ.&lt;br&gt;Vui lòng tải phiên bản mới tại %1</source>
@@ -968,11 +973,11 @@ Vui lòng thêm lại vào danh sách</source>
         <source>Brisko Tool đã có phiên bản %1.
 Bạn có muốn tải &amp; cập nhật ngay không?</source>
         <translation>Brisko Tool のバージョン %1 が公開されています。
-今すぐダウンロードして更新しますか?</translation>
+今すぐダウンロードして更新しますか？</translation>
     </message>
     <message>
         <source>Phiên bản Brisko Tool của bạn quá cũ.&lt;br&gt;Chọn &lt;b&gt;Ok&lt;/b&gt; để cập nhật lên phiên bản %1.</source>
-        <translation>お使いの Brisko Tool のバージョンは古すぎます。&lt;br&gt;&lt;b&gt;Ok&lt;/b&gt; を選ぶとバージョン %1 に更新します。</translation>
+        <translation>お使いの Brisko Tool のバージョンは古すぎます。&lt;br&gt;&lt;b&gt;OK&lt;/b&gt; を選ぶとバージョン %1 に更新します。</translation>
     </message>
     <message>
         <source>Đang tải tập tin cập nhật...</source>
@@ -995,15 +1000,15 @@ Bạn có muốn tải &amp; cập nhật ngay không?</source>
     </message>
     <message>
         <source>Lấy không được thông tin user</source>
-        <translation>ユーザー情報を取得できませんでした</translation>
+        <translation>アカウント情報を取得できませんでした</translation>
     </message>
     <message>
         <source>Đã hết dung lượng bảo đảm!</source>
-        <translation>セキュア容量を使い切りました!</translation>
+        <translation>セキュア容量を使い切りました。</translation>
     </message>
     <message>
         <source>Đã hết dung lượng không bảo đảm!</source>
-        <translation>非セキュア容量を使い切りました!</translation>
+        <translation>非セキュア容量を使い切りました。</translation>
     </message>
     <message>
         <source>Starting</source>
@@ -1011,7 +1016,7 @@ Bạn có muốn tải &amp; cập nhật ngay không?</source>
     </message>
     <message>
         <source>Dừng</source>
-        <translation>停止</translation>
+        <translation>一時停止</translation>
     </message>
     <message>
         <source>Tập tin bị thay đổi. Vui lòng tạo lại phiên tải lên khác để tải lên lại.</source>
@@ -1031,7 +1036,7 @@ Bạn có muốn tải &amp; cập nhật ngay không?</source>
     </message>
     <message>
         <source>Lỗi tải lên! Thử lại sau %1s</source>
-        <translation>アップロードエラー! %1 秒後に再試行します</translation>
+        <translation>アップロードエラー。%1 秒後に再試行します</translation>
     </message>
     <message>
         <source>Finalizing</source>
@@ -1039,14 +1044,14 @@ Bạn có muốn tải &amp; cập nhật ngay không?</source>
     </message>
     <message>
         <source>Đăng ký tập tin với server thất bại!</source>
-        <translation>サーバーへのファイルの登録に失敗しました!</translation>
+        <translation>サーバーへのファイルの登録に失敗しました。</translation>
     </message>
 </context>
 <context>
     <name>dialogabout</name>
     <message>
         <source>Thông tin</source>
-        <translation>情報</translation>
+        <translation>バージョン情報</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,12 @@
         <translation>Không đọc được thông tin tài khoản</translation>
     </message>
     <message>
-        <source>Vui lòng kiểm tra lại đường dẫn </source>
-        <translation>Vui lòng kiểm tra lại đường dẫn </translation>
-    </message>
-    <message>
         <source>tập tin rỗng</source>
         <translation>tập tin rỗng</translation>
+    </message>
+    <message>
+        <source>Vui lòng kiểm tra lại đường dẫn %1</source>
+        <translation>Vui lòng kiểm tra lại đường dẫn %1</translation>
     </message>
 </context>
 <context>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Loading....</source>
-        <translation>Loading....</translation>
+        <translation>Đang tải...</translation>
     </message>
     <message>
         <source>Đóng</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Download zip file</source>
-        <translation>Download zip file</translation>
+        <translation>Tải về dạng tập tin zip</translation>
     </message>
     <message>
         <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tải xuống&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Loading....</source>
-        <translation>Loading....</translation>
+        <translation>Đang tải...</translation>
     </message>
 </context>
 <context>
@@ -178,11 +178,11 @@
     </message>
     <message>
         <source>Error opening local file</source>
-        <translation>Error opening local file</translation>
+        <translation>Không mở được tập tin trên máy</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation>Downloading</translation>
+        <translation>Đang tải xuống</translation>
     </message>
     <message>
         <source>Dừng</source>
@@ -190,11 +190,11 @@
     </message>
     <message>
         <source>Partial file downloaded</source>
-        <translation>Partial file downloaded</translation>
+        <translation>Tập tin tải về chưa đầy đủ</translation>
     </message>
     <message>
         <source>Service is not available</source>
-        <translation>Service is not available</translation>
+        <translation>Dịch vụ không khả dụng</translation>
     </message>
     <message>
         <source>Lỗi kết nối máy chủ. Vui lòng kiểm tra lại kết nối mạng.</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Completed</source>
-        <translation>Completed</translation>
+        <translation>Hoàn thành</translation>
     </message>
     <message>
         <source>Phân vùng FAT32 không thể chứa tập tin lớn hơn 4GB. Vui lòng chọn đường dẫn khác để tải.</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Starting</source>
-        <translation>Starting</translation>
+        <translation>Đang chuẩn bị</translation>
     </message>
     <message>
         <source>Tập tin có mật khẩu. Double click để nhập mật khẩu!</source>
@@ -312,10 +312,10 @@
 
 Bạn nên chọn Yes để Brisko tool khởi động lại
 v�  tiếp tục download. Hoặc chọn No để thử lại.</source>
-        <translation>Lỗi download!
+        <translation>Lỗi tải xuống!
 
-Bạn nên chọn Yes để Brisko tool khởi động lại
-v�  tiếp tục download. Hoặc chọn No để thử lại.</translation>
+Bạn nên chọn Yes để Brisko Tool khởi động lại
+và tiếp tục tải. Hoặc chọn No để thử lại.</translation>
     </message>
     <message>
         <source>Lỗi Download</source>
@@ -455,7 +455,7 @@ Vui lòng thêm lại vào danh sách</translation>
     </message>
     <message>
         <source>View Online</source>
-        <translation>View Online</translation>
+        <translation>Đang xem trực tuyến</translation>
     </message>
 </context>
 <context>
@@ -527,7 +527,7 @@ Vui lòng thêm lại vào danh sách</translation>
     </message>
     <message>
         <source>Loading....</source>
-        <translation>Loading....</translation>
+        <translation>Đang tải...</translation>
     </message>
     <message>
         <source>1.0.0</source>
@@ -535,7 +535,7 @@ Vui lòng thêm lại vào danh sách</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation>Loading...</translation>
+        <translation>Đang tải...</translation>
     </message>
     <message>
         <source>&lt;b&gt;Đang kiểm tra phiên bản mới&lt;/b&gt;</source>
@@ -552,7 +552,7 @@ Vui lòng thêm lại vào danh sách</translation>
     <name>MainForm</name>
     <message>
         <source>MainWindow</source>
-        <translation>MainWindow</translation>
+        <translation>Brisko Tool</translation>
     </message>
     <message>
         <source>Tải xuống: %1</source>
@@ -568,11 +568,11 @@ Vui lòng thêm lại vào danh sách</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation>Max</translation>
+        <translation>Phóng to</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation>Min</translation>
+        <translation>Thu nhỏ</translation>
     </message>
     <message>
         <source>Tải lên</source>
@@ -689,7 +689,7 @@ Vui lòng thêm lại vào danh sách</translation>
     </message>
     <message>
         <source>Txt file(*.txt)</source>
-        <translation>Txt file(*.txt)</translation>
+        <translation>Tập tin văn bản (*.txt)</translation>
     </message>
     <message>
         <source>Tiến trình tải xuống</source>
@@ -703,6 +703,11 @@ Vui lòng thêm lại vào danh sách</translation>
         <source>Tiến trình tải lên</source>
         <translation>Tiến trình tải lên</translation>
     </message>
+    <message>
+        <source>Thông tin</source>
+        <comment>about the program</comment>
+        <translation>Thông tin</translation>
+    </message>
 </context>
 <context>
     <name>MediaPlayerInfo</name>
@@ -715,7 +720,7 @@ Vui lòng thêm lại vào danh sách</translation>
     <name>QApplication</name>
     <message>
         <source>Login error! (%1)</source>
-        <translation>Login error! (%1)</translation>
+        <translation>Lỗi đăng nhập (%1)</translation>
     </message>
     <message>
         <source>Thoát!</source>
@@ -739,7 +744,7 @@ Vui lòng thêm lại vào danh sách</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation>Folder</translation>
+        <translation>Thư mục</translation>
     </message>
     <message>
         <source>Thư mục không tồn tại, bạn có muốn tạo thư mục này không?</source>
@@ -751,7 +756,7 @@ Vui lòng thêm lại vào danh sách</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation>Download</translation>
+        <translation>Tải xuống</translation>
     </message>
     <message>
         <source>Vui lòng nhập đường dẫn tải xuống của brisko.</source>
@@ -947,7 +952,7 @@ Vui lòng thêm lại vào danh sách</translation>
     <name>TableDownloadModel</name>
     <message>
         <source>Queued</source>
-        <translation>Queued</translation>
+        <translation>Trong hàng đợi</translation>
     </message>
 </context>
 <context>
@@ -1007,7 +1012,7 @@ Bạn có muốn tải &amp; cập nhật ngay không?</translation>
     </message>
     <message>
         <source>Starting</source>
-        <translation>Starting</translation>
+        <translation>Đang chuẩn bị</translation>
     </message>
     <message>
         <source>Dừng</source>
@@ -1019,7 +1024,7 @@ Bạn có muốn tải &amp; cập nhật ngay không?</translation>
     </message>
     <message>
         <source>Upload file not found</source>
-        <translation>Upload file not found</translation>
+        <translation>Không tìm thấy tập tin cần tải lên</translation>
     </message>
     <message>
         <source>Không thể mở tập tin</source>
@@ -1027,7 +1032,7 @@ Bạn có muốn tải &amp; cập nhật ngay không?</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation>Uploading</translation>
+        <translation>Đang tải lên</translation>
     </message>
     <message>
         <source>Lỗi tải lên! Thử lại sau %1s</source>
@@ -1035,7 +1040,7 @@ Bạn có muốn tải &amp; cập nhật ngay không?</translation>
     </message>
     <message>
         <source>Finalizing</source>
-        <translation>Finalizing</translation>
+        <translation>Đang hoàn tất</translation>
     </message>
     <message>
         <source>Đăng ký tập tin với server thất bại!</source>

@@ -233,7 +233,7 @@ void TestStartup::translation_data() {
     QTest::newRow("missing: Vietnamese") << QString() << true << "brisko_vi.qm" << vietnamese;
     QTest::newRow("empty: Vietnamese") << "" << true << "brisko_vi.qm" << vietnamese;
     QTest::newRow("English") << "brisko_en.qm" << true << "brisko_en.qm"
-                             << "The update was cancelled or failed to download";
+                             << "The update was canceled or failed to download";
     QTest::newRow("Japanese")
         << "brisko_ja.qm" << true << "brisko_ja.qm"
         << "アップデートはキャンセルされたか、ダウンロード中にエラーが発生しました";
