@@ -50,6 +50,11 @@ bool RealSystemActions::startDetached(const QString& program, const QStringList&
     process.setArguments(arguments);
     if (!workingFolder.isEmpty())
         process.setWorkingDirectory(workingFolder);
+    // A started program never shares our streams: a companion's standard output is a
+    // browser's message channel.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     return process.startDetached();
 }
 

@@ -1,0 +1,5 @@
+# Browser link capture: the native-messaging host as a browser runs it, the helper object
+# and its registration, and the host driven by a real Chromium.
+brisko_add_test(test_nativehost SOURCES test_nativehost.cpp LIBS platform)
+add_dependencies(test_nativehost briskohost)
+target_compile_definitions(test_nativehost PRIVATE BRISKOHOST_PATH="$<TARGET_FILE:briskohost>")
