@@ -3,3 +3,7 @@
 brisko_add_test(test_nativehost SOURCES test_nativehost.cpp LIBS platform)
 add_dependencies(test_nativehost briskohost)
 target_compile_definitions(test_nativehost PRIVATE BRISKOHOST_PATH="$<TARGET_FILE:briskohost>")
+brisko_add_test(test_briskomonitor SOURCES test_briskomonitor.cpp LIBS capture ${CMAKE_DL_LIBS})
+add_dependencies(test_briskomonitor BriskoMonitor)
+target_compile_definitions(test_briskomonitor PRIVATE
+    BRISKOMONITOR_PATH="$<TARGET_FILE:BriskoMonitor>")
