@@ -7,3 +7,7 @@ brisko_add_test(test_briskomonitor SOURCES test_briskomonitor.cpp LIBS capture $
 add_dependencies(test_briskomonitor BriskoMonitor)
 target_compile_definitions(test_briskomonitor PRIVATE
     BRISKOMONITOR_PATH="$<TARGET_FILE:BriskoMonitor>")
+brisko_add_test(test_browsercapture SOURCES test_browsercapture.cpp LIBS Qt5::Core)
+add_dependencies(test_browsercapture briskohost)
+target_compile_definitions(test_browsercapture PRIVATE BRISKOHOST_PATH="$<TARGET_FILE:briskohost>"
+    BRISKO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
