@@ -83,7 +83,10 @@ void MainForm::buildTabsAfterLogin() {
 
 void MainForm::connectTabs() {
     // Queued: the panel's button must not see its panel deleted under it by the logout.
-    connect(formInfo, &FormInfo::logout, this, &MainForm::logout, Qt::QueuedConnection);
+    // The panel has logged the account out at the service already: no second request.
+    connect(
+        formInfo, &FormInfo::logout, this, [this](QString reason) { tearDown(reason, false); },
+        Qt::QueuedConnection);
     connect(ui->MainTab, &QTabWidget::currentChanged, formInfo, &FormInfo::update_infor);
     connect(formUpload, &FormUpload::downloadFile, this, &MainForm::downloadFiles);
     connect(formUpload, &FormUpload::fileUploadDone, this, &MainForm::fileUploadComplete);
