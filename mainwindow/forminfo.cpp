@@ -8,6 +8,7 @@
 #include "core/ruridudi.h"
 #include "core/sizetext.h"
 #include "core/userprompt.h"
+#include "mainwindow/logoutquestion.h"
 #include "mainwindow/pieview.h"
 #include "platform/hostconfig.h"
 #include "platform/settingskeys.h"
@@ -111,10 +112,6 @@ QString paidLevelName(int level, const QString& accountType) {
 
 bool countsDownloads(int level) {
     return level == 9 || level == 10 || level == 16;
-}
-
-QString boxText(const char* source) {
-    return QCoreApplication::translate("QApplication", source);
 }
 
 } // namespace
@@ -266,8 +263,7 @@ void FormInfo::fillChart(const brisko::user& account) {
 
 void FormInfo::startAutomaticUploadOnce() {
     SettingsStore settings;
-    if (settings.boolean(SettingsKeys::AutoUploaded) ||
-        !settings.boolean(SettingsKeys::AutoUpload))
+    if (settings.boolean(SettingsKeys::AutoUploaded) || !settings.boolean(SettingsKeys::AutoUpload))
         return;
     settings.setValue(SettingsKeys::AutoUploaded, true);
     emit loadInfoComplete();
@@ -281,11 +277,7 @@ void FormInfo::getUserInfo_Error(int errorCode, QString errorMsg) {
 void FormInfo::on_pushButton_clicked() {
     // An expired session is logged in again once, and the question asked again.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const auto answer = UserPrompt::current()->warning(
-            this, boxText(QT_TRANSLATE_NOOP("QApplication", "Đăng xuất!")),
-            boxText(QT_TRANSLATE_NOOP("QApplication", "Bạn có chắc muốn đăng xuất ?")),
-            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoButton);
-        if (answer != QMessageBox::Ok)
+        if (!confirmLogout(this))
             return;
         brisko::user_api api(&apiClient);
         if (api.logout()) {
@@ -305,7 +297,9 @@ void FormInfo::on_pushButton_clicked() {
 
 void FormInfo::showLogoutError(int code, const QString& message) {
     UserPrompt::current()->critical(
-        this, boxText(QT_TRANSLATE_NOOP("QApplication", "Logout error!")),
+        this,
+        QCoreApplication::translate("QApplication",
+                                    QT_TRANSLATE_NOOP("QApplication", "Logout error!")),
         message + QStringLiteral(" (%1)").arg(code), QMessageBox::Ok, QMessageBox::NoButton);
 }
 

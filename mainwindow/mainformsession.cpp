@@ -20,6 +20,7 @@
 #include "filemanager/formmanage.h"
 #include "upload/formupload.h"
 #include "mainwindow/loginform.h"
+#include "mainwindow/logoutquestion.h"
 #include "media/rssmanager.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
@@ -166,11 +167,7 @@ void MainForm::settingChanged() {
 }
 
 void MainForm::on_actionLogout_triggered() {
-    const auto answer = UserPrompt::current()->warning(
-        this, boxText(QT_TRANSLATE_NOOP("QApplication", "Đăng xuất!")),
-        boxText(QT_TRANSLATE_NOOP("QApplication", "Bạn có chắc muốn đăng xuất ?")),
-        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoButton);
-    if (answer != QMessageBox::Ok)
+    if (!confirmLogout(this))
         return;
     int code = 0;
     QString message;

@@ -149,11 +149,11 @@ void PieView::scrollTo(const QModelIndex& index, ScrollHint) {
     const QRect area = viewport()->rect();
     const QRect rect = visualRect(index);
     if (rect.left() < area.left())
-        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + rect.left() -
-                                        area.left());
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + rect.left() - area.left());
     else if (rect.right() > area.right())
-        horizontalScrollBar()->setValue(horizontalScrollBar()->value() +
-                                        qMin(rect.right() - area.right(), rect.left() - area.left()));
+        horizontalScrollBar()->setValue(
+            horizontalScrollBar()->value() +
+            qMin(rect.right() - area.right(), rect.left() - area.left()));
     if (rect.top() < area.top())
         verticalScrollBar()->setValue(verticalScrollBar()->value() + rect.top() - area.top());
     else if (rect.bottom() > area.bottom())
@@ -173,8 +173,8 @@ QModelIndex PieView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers
     case MoveRight:
     case MoveDown: {
         const int last = siblingRowCount(current) - 1;
-        current = model()->index(current.row() < last ? current.row() + 1 : last,
-                                 current.column(), rootIndex());
+        current = model()->index(current.row() < last ? current.row() + 1 : last, current.column(),
+                                 rootIndex());
         break;
     }
     default:

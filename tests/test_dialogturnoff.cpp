@@ -70,8 +70,7 @@ void TestDialogTurnOff::countsFromTheClock_data() {
     QTest::newRow("last step shows 1") << QList<qint64>{59999} << 1 << false;
     QTest::newRow("the tick that would show 0 ends it") << QList<qint64>{59000, 60000} << 1 << true;
     QTest::newRow("a late tick ends it too") << QList<qint64>{75000} << 60 << true;
-    QTest::newRow("ticks after the end change nothing")
-        << QList<qint64>{60000, 1000} << 60 << true;
+    QTest::newRow("ticks after the end change nothing") << QList<qint64>{60000, 1000} << 60 << true;
 }
 
 void TestDialogTurnOff::countsFromTheClock() {

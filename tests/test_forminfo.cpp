@@ -163,9 +163,9 @@ void TestFormInfo::showsTheDemoAccount() {
     QCOMPARE(currentUserId, session.accountId());
     QCOMPARE(currentUserLevel, QStringLiteral("5"));
     // The rows the service no longer fills are gone; the chart stands in its host.
-    for (const char* name : {"label_5", "lb_max_upload_size", "label_14", "label_16",
-                             "lb_user_totaldownloads", "checkBox", "lblManageHotLink",
-                             "lblDownloadTimes"})
+    for (const char* name :
+         {"label_5", "lb_max_upload_size", "label_14", "label_16", "lb_user_totaldownloads",
+          "checkBox", "lblManageHotLink", "lblDownloadTimes"})
         QVERIFY2(!shownOnScreen(*panel, name), name);
     auto* chart = panel->findChild<PieView*>();
     QVERIFY(chart);
@@ -176,9 +176,9 @@ void TestFormInfo::levels_data() {
     QTest::addColumn<QString>("level");
     QTest::addColumn<QString>("accountType");
     QTest::addColumn<QString>("points");
-    QTest::addColumn<QString>("levelText");  // inside the purchase link unless noLink
+    QTest::addColumn<QString>("levelText"); // inside the purchase link unless noLink
     QTest::addColumn<bool>("noLink");
-    QTest::addColumn<QString>("validity");   // "date": the expiry date
+    QTest::addColumn<QString>("validity"); // "date": the expiry date
     QTest::addColumn<QString>("memberId");
     QTest::addColumn<bool>("pointsLinked");
     QTest::addColumn<bool>("downloadRow");
@@ -186,41 +186,86 @@ void TestFormInfo::levels_data() {
     QTest::addColumn<int>("levelCode");      // what the logged-in record keeps
     const QString ordinary = "Thành viên thường";
     const QString unlimited = "Không giới hạn";
-    QTest::newRow("0") << "0" << "" << "10" << ordinary << false << unlimited << "4242" << false
-                       << false << "" << 0;
-    QTest::newRow("not a number") << "abc" << "" << "10" << ordinary << false << unlimited
-                                  << "4242" << false << false << "" << 0;
-    QTest::newRow("empty") << "" << "" << "10" << ordinary << false << unlimited << "4242"
-                           << false << false << "" << 0;
-    QTest::newRow("2 with secure files") << "2" << "" << "10" << ordinary << false << unlimited
-                                         << "4242" << false << false << "-" + formatSize(kGiB)
-                                         << 2;
-    QTest::newRow("VIP, 999 points") << "3" << "" << "999" << "<b>VIP</b>" << false << "date"
+    QTest::newRow("0") << "0"
+                       << ""
+                       << "10" << ordinary << false << unlimited << "4242" << false << false << ""
+                       << 0;
+    QTest::newRow("not a number") << "abc"
+                                  << ""
+                                  << "10" << ordinary << false << unlimited << "4242" << false
+                                  << false << "" << 0;
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "10" << ordinary << false << unlimited << "4242" << false << false
+                           << "" << 0;
+    QTest::newRow("2 with secure files") << "2"
+                                         << ""
+                                         << "10" << ordinary << false << unlimited << "4242"
+                                         << false << false << "-" + formatSize(kGiB) << 2;
+    QTest::newRow("VIP, 999 points") << "3"
+                                     << ""
+                                     << "999"
+                                     << "<b>VIP</b>" << false << "date"
                                      << "4242" << false << false << "" << 3;
-    QTest::newRow("VIP, 1000 points") << "6" << "" << "1000" << "<b>VIP</b>" << false << "date"
+    QTest::newRow("VIP, 1000 points") << "6"
+                                      << ""
+                                      << "1000"
+                                      << "<b>VIP</b>" << false << "date"
                                       << "4242" << true << false << "" << 6;
-    QTest::newRow("7") << "7" << "" << "10" << "<b>Promo</b>" << false << "date" << "4242"
-                       << false << false << "" << 7;
-    QTest::newRow("8") << "8" << "" << "10" << "<b>PromoPlus</b>" << false << "date" << "4242"
-                       << false << false << "" << 8;
-    QTest::newRow("9 counts downloads") << "9" << "" << "10" << "<b>TRVA15</b>" << false << "date"
+    QTest::newRow("7") << "7"
+                       << ""
+                       << "10"
+                       << "<b>Promo</b>" << false << "date"
+                       << "4242" << false << false << "" << 7;
+    QTest::newRow("8") << "8"
+                       << ""
+                       << "10"
+                       << "<b>PromoPlus</b>" << false << "date"
+                       << "4242" << false << false << "" << 8;
+    QTest::newRow("9 counts downloads") << "9"
+                                        << ""
+                                        << "10"
+                                        << "<b>TRVA15</b>" << false << "date"
                                         << "4242" << false << true << "" << 9;
-    QTest::newRow("10 counts downloads") << "10" << "" << "10" << "<b>TRVA10</b>" << false
-                                         << "date" << "4242" << false << true << "" << 10;
-    QTest::newRow("11 pays later") << "11" << "" << "10" << "<b>BUNDLE</b>" << false << "date"
+    QTest::newRow("10 counts downloads") << "10"
+                                         << ""
+                                         << "10"
+                                         << "<b>TRVA10</b>" << false << "date"
+                                         << "4242" << false << true << "" << 10;
+    QTest::newRow("11 pays later") << "11"
+                                   << ""
+                                   << "10"
+                                   << "<b>BUNDLE</b>" << false << "date"
                                    << "Khách hàng trả sau" << false << false << "" << 11;
-    QTest::newRow("12 by its type") << "12" << "Gold & <i>co</i>" << "10"
-                                    << "<b>Gold &amp; &lt;i&gt;co&lt;/i&gt;</b>" << false
-                                    << "date" << "4242" << false << false << "" << 12;
-    QTest::newRow("15 without a type") << "15" << "" << "10" << "<b></b>" << false << "date"
+    QTest::newRow("12 by its type") << "12"
+                                    << "Gold & <i>co</i>"
+                                    << "10"
+                                    << "<b>Gold &amp; &lt;i&gt;co&lt;/i&gt;</b>" << false << "date"
+                                    << "4242" << false << false << "" << 12;
+    QTest::newRow("15 without a type") << "15"
+                                       << ""
+                                       << "10"
+                                       << "<b></b>" << false << "date"
                                        << "4242" << false << false << "" << 15;
-    QTest::newRow("16 counts downloads") << "16" << "" << "10" << "<b>TRVA20</b>" << false
-                                         << "date" << "4242" << false << true << "" << 16;
-    QTest::newRow("17 storage, no link") << "17" << "" << "5000" << "<b>Storage</b>" << true
-                                         << "date" << "4242" << false << false << "" << 17;
-    QTest::newRow("18 forever, no link") << "18" << "" << "5000" << "<b>Forever</b>" << true
-                                         << "Vĩnh viễn" << "4242" << false << false << "" << 18;
-    QTest::newRow("19 by its type") << "19" << "Team" << "10" << "<b>Team</b>" << false << "date"
+    QTest::newRow("16 counts downloads") << "16"
+                                         << ""
+                                         << "10"
+                                         << "<b>TRVA20</b>" << false << "date"
+                                         << "4242" << false << true << "" << 16;
+    QTest::newRow("17 storage, no link") << "17"
+                                         << ""
+                                         << "5000"
+                                         << "<b>Storage</b>" << true << "date"
+                                         << "4242" << false << false << "" << 17;
+    QTest::newRow("18 forever, no link") << "18"
+                                         << ""
+                                         << "5000"
+                                         << "<b>Forever</b>" << true << "Vĩnh viễn"
+                                         << "4242" << false << false << "" << 18;
+    QTest::newRow("19 by its type") << "19"
+                                    << "Team"
+                                    << "10"
+                                    << "<b>Team</b>" << false << "date"
                                     << "4242" << false << false << "" << 19;
 }
 
@@ -268,10 +313,9 @@ void TestFormInfo::levels() {
     QCOMPARE(currentUserId, QStringLiteral("4242"));
     QCOMPARE(currentUserLevel, level);
     QCOMPARE(currentUser->getLevel(), levelCode);
-    QCOMPARE(chartValues(*panel), (QStringList{QString::number(9.0 * kGiB, 'g', 6),
-                                               QString::number(1.0 * kGiB, 'g', 6),
-                                               QString::number(70.0 * kGiB, 'g', 6),
-                                               QString::number(30 * kGiB)}));
+    QCOMPARE(chartValues(*panel),
+             (QStringList{QString::number(9.0 * kGiB, 'g', 6), QString::number(1.0 * kGiB, 'g', 6),
+                          QString::number(70.0 * kGiB, 'g', 6), QString::number(30 * kGiB)}));
 }
 
 // Used above the quota, quotas of 0, a used text of "0": labels keep the sign, the chart
@@ -379,11 +423,11 @@ void TestFormInfo::loadError() {
 
 void TestFormInfo::logout_data() {
     QTest::addColumn<QString>("scenario");
-    QTest::addColumn<QList<int>>("answers");  // to the question, in order
+    QTest::addColumn<QList<int>>("answers"); // to the question, in order
     QTest::addColumn<int>("logoutRequests");
-    QTest::addColumn<int>("logins");          // re-logins in between
-    QTest::addColumn<bool>("loggedOut");      // the panel asked the window to log out
-    QTest::addColumn<QString>("error");       // text of the error box, if any
+    QTest::addColumn<int>("logins");     // re-logins in between
+    QTest::addColumn<bool>("loggedOut"); // the panel asked the window to log out
+    QTest::addColumn<QString>("error");  // text of the error box, if any
     QTest::newRow("cancelled") << "" << QList<int>{QMessageBox::Cancel} << 0 << 0 << false << "";
     QTest::newRow("confirmed") << "" << QList<int>{QMessageBox::Ok} << 1 << 0 << true << "";
     QTest::newRow("expired session: in again, asked again")

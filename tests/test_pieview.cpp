@@ -72,12 +72,12 @@ void TestPieView::hitTest_data() {
     QTest::newRow("distance 57 is inside") << quarters << QPoint(119, 62) << 0 << 1;
     QTest::newRow("just beyond 57 is outside") << quarters << QPoint(119, 61) << -1 << -1;
     QTest::newRow("corner of the chart square") << quarters << QPoint(2, 2) << -1 << -1;
-    QTest::newRow("one value takes the whole pie") << QStringList{"0", "7", "-3"} << polar(300, 40)
-                                                   << 1 << 1;
+    QTest::newRow("one value takes the whole pie")
+        << QStringList{"0", "7", "-3"} << polar(300, 40) << 1 << 1;
     const QStringList gap = {"1", "0", "1"}; // the empty row has no slice and no line
     QTest::newRow("gap: second half is the third row") << gap << QPoint(40, 70) << 2 << 1;
-    QTest::newRow("no values, nothing hit") << QStringList{"0", "-1", "abc"} << QPoint(62, 40)
-                                            << -1 << -1;
+    QTest::newRow("no values, nothing hit")
+        << QStringList{"0", "-1", "abc"} << QPoint(62, 40) << -1 << -1;
 }
 
 void TestPieView::hitTest() {
