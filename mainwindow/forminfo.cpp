@@ -29,6 +29,7 @@ namespace {
 constexpr int kLevelStorage = 17;
 constexpr int kLevelForever = 18;
 constexpr int kLevelBundle = 11;
+constexpr int kChartSide = 125;
 // Earliest and latest second a date label shows (years 1 to 9999); a date outside reads
 // as unknown.
 constexpr double kFirstSecond = -62135596800.0;
@@ -229,8 +230,8 @@ void FormInfo::fillChart(const brisko::user& account) {
         chartView = new PieView(ui->widget);
         chartModel = new QStandardItemModel(0, 2, this);
         chartView->setModel(chartModel);
-        // The pie takes its square at the host's top-left corner.
-        chartView->setGeometry(0, 0, ui->widget->height(), ui->widget->height());
+        // The pie takes its square at the host's top-left corner, as tall as the host.
+        chartView->setGeometry(0, 0, kChartSide, kChartSide);
         chartView->show();
         chartModel->insertRows(0, 4);
     }
