@@ -5,6 +5,7 @@
 #include "core/sizetext.h"
 #include "core/userprompt.h"
 #include "core/windowshape.h"
+#include "download/folderquestion.h"
 #include "download/localfilename.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
@@ -206,22 +207,10 @@ void DialogFileInfo::applyToSeveral(const QString& folder) {
 }
 
 bool DialogFileInfo::ensureFolder(const QString& folder) {
-    if (QDir(folder).exists())
-        return true;
-    const auto answer = UserPrompt::current()->warning(
-        this, boxText(QT_TRANSLATE_NOOP("QApplication", "Folder")),
-        boxText(QT_TRANSLATE_NOOP("QApplication",
-                                  "Thư mục không tồn tại, bạn có muốn tạo thư mục này không?")),
-        QMessageBox::Ok | QMessageBox::Cancel);
-    if (answer != QMessageBox::Ok)
-        return false;
-    if (QDir().mkdir(folder))
-        return true;
-    UserPrompt::current()->critical(
-        this, boxText(QT_TRANSLATE_NOOP("QApplication", "Folder")),
+    return ensureFolderAsked(
+        this, folder,
         boxText(QT_TRANSLATE_NOOP("QApplication",
                                   "Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn.")));
-    return false;
 }
 
 bool DialogFileInfo::moveJob(DownloadFile* job, const QString& newPath) {
