@@ -1,4 +1,5 @@
 #include "download/dialogdownload.h"
+#include "download/folderquestion.h"
 
 #include "core/actionthread.h"
 #include "core/dialogmsg.h"
@@ -82,25 +83,13 @@ void DialogDownload::on_btn_chon_clicked() {
 }
 
 bool DialogDownload::ensureFolder(const QString& folder) {
-    if (QDir(folder).exists())
-        return true;
-    const auto answer = UserPrompt::current()->warning(
-        this, boxText(QT_TRANSLATE_NOOP("QApplication", "Folder")),
-        boxText(QT_TRANSLATE_NOOP("QApplication",
-                                  "Thư mục không tồn tại, bạn có muốn tạo thư mục này không?")),
-        QMessageBox::Ok | QMessageBox::Cancel);
-    if (answer != QMessageBox::Ok)
-        return false;
-    if (QDir().mkdir(folder))
-        return true;
     // Shown as markup: the folder text must not be taken for any.
-    UserPrompt::current()->critical(
-        this, boxText(QT_TRANSLATE_NOOP("QApplication", "Folder")),
+    return ensureFolderAsked(
+        this, folder,
         boxText(QT_TRANSLATE_NOOP(
                     "QApplication",
                     "Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn <b>%1</b>."))
             .arg(parentShown(ui->txt_luu->text()).toHtmlEscaped()));
-    return false;
 }
 
 void DialogDownload::on_btn_download_clicked() {

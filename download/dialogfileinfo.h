@@ -1,12 +1,17 @@
 #pragma once
-// The properties dialog of downloads. A small stand-in: it shows the jobs and answers OK
-// or Cancel; a later change replaces it with the full dialog that edits them.
+// The properties dialog of downloads. For one job it shows the name, size, state, folder,
+// share link, password and kept download location, and renames or moves the file and sets
+// the password; for several it moves them all to one folder and gives them one password.
+// A job whose thread runs keeps its name and folder. The caller saves the list afterwards.
 #include "download/downloadfile.h"
 
 #include <QDialog>
 #include <QList>
+#include <QPoint>
 
-class QDialogButtonBox;
+namespace Ui {
+class DialogFileInfo;
+}
 
 class DialogFileInfo : public QDialog {
     Q_OBJECT
@@ -14,12 +19,28 @@ public:
     DialogFileInfo(QList<DownloadFile*> jobs, QWidget* parent = nullptr);
     ~DialogFileInfo() override;
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private slots:
+    // Runs after the dialog has closed with OK (the form wires OK to accept() first).
     void on_buttonBox_accepted();
     void on_btn_browser_clicked();
     void info_changed();
 
 private:
-    QDialogButtonBox* buttonBox = nullptr;
+    void loadJobInfo();
+    void applyToOne(DownloadFile* job, const QString& name, const QString& folder);
+    void applyToSeveral(const QString& folder);
+    // Asks to create a missing folder and does; false when it stays missing.
+    bool ensureFolder(const QString& folder);
+    // Moves the job's file (if there is one yet) to newPath and points the job there;
+    // false, with a message, when the job runs or the file could not be moved.
+    bool moveJob(DownloadFile* job, const QString& newPath);
+
+    QPoint dragPosition;
+    Ui::DialogFileInfo* ui;
     QList<DownloadFile*> jobs; // not owned
 };

@@ -12,6 +12,7 @@
 #include <QModelIndex>
 #include <QMutex>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -124,6 +125,11 @@ private:
     QList<DownloadFile*> downloadedFiles;
     QMutex listMutex;
     int playingRow = 0;
+    // The job handed to the play dialog last; its requests reach this job wherever its
+    // row is now, and nothing once it has left the queue.
+    QPointer<DownloadFile> playingJob;
+    // The queue row of playingJob now, or -1.
+    int playingJobRow() const;
     // A save asked for while one runs (from the event loop of its message box) runs
     // once more when that one is done.
     bool saving = false;

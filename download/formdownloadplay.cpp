@@ -1,7 +1,8 @@
-// Playing a download of the queue. Small stand-ins: a later change opens the play dialog
-// from here and replaces them.
+// Playing a download of the queue: the video check of the play request, the play dialog,
+// and what the dialog asks of the queue.
 #include "core/userprompt.h"
 #include "download/formdownload.h"
+#include "media/dialogplayvideo.h"
 #include "ui_formdownload.h"
 
 #include <QStringList>
@@ -34,20 +35,36 @@ void FormDownload::contextPlayVideoOnline() {
             tr("Chương trình không hỗ trợ mở loại định dạng của tập tin này"));
         return;
     }
-    // Stand-in: the play dialog for this row opens here once it exists.
     playingRow = current.row();
+    playingJob = downloadModel->getJobs().value(playingRow);
+    // A child of the tab, which frees it; its modal run delivers the jobs' signals, so
+    // rows may move or leave while it is open.
+    auto* dialog = new DialogPlayVideo(playingJob, playingRow, this);
+    connect(dialog, &DialogPlayVideo::startDownload, this, &FormDownload::startDownloadFromViewDlg);
+    connect(dialog, &DialogPlayVideo::stopDownload, this, &FormDownload::stopDownloadFromViewDlg);
+    connect(dialog, &DialogPlayVideo::viewOline, this, &FormDownload::changeStatusFile);
+    dialog->exec();
 }
 
-void FormDownload::startDownloadFromViewDlg(int row) {
-    downloadModel->queueItem(row);
+int FormDownload::playingJobRow() const {
+    return playingJob ? downloadModel->getJobs().indexOf(playingJob.data()) : -1;
 }
 
-void FormDownload::stopDownloadFromViewDlg(int row) {
-    downloadModel->stopItem(row);
+// The row the dialog was opened for may hold another job by now: the request goes to the
+// dialog's job where it stands, or nowhere.
+void FormDownload::startDownloadFromViewDlg(int) {
+    const int row = playingJobRow();
+    if (row >= 0)
+        downloadModel->queueItem(row);
+}
+
+void FormDownload::stopDownloadFromViewDlg(int) {
+    const int row = playingJobRow();
+    if (row >= 0)
+        downloadModel->stopItem(row);
 }
 
 void FormDownload::changeStatusFile() {
-    // Rows may have left the table while the play dialog was open.
-    if (DownloadFile* job = downloadModel->getJobs().value(playingRow))
-        job->setStatusText(tr("View Online"));
+    if (playingJobRow() >= 0)
+        playingJob->setStatusText(tr("View Online"));
 }

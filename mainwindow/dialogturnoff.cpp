@@ -1,51 +1,72 @@
 #include "mainwindow/dialogturnoff.h"
 
 #include "core/timesource.h"
+#include "core/windowshape.h"
+#include "ui_dialogturnoff.h"
 
-#include <QLCDNumber>
-#include <QLabel>
-#include <QPushButton>
+#include <QEvent>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <chrono>
 
+namespace {
+
+constexpr int kSteps = 60;
+
+} // namespace
+
 DialogTurnOff::DialogTurnOff(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), display(new QLCDNumber(2, this)),
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), ui(new Ui::DialogTurnOff),
       ticker(new QTimer(this)) {
-    lengthMs = TimeSource::current()
-                   .duration(TimeSource::Wait::ShutdownCountdown, std::chrono::seconds(60))
-                   .count();
-    setWindowTitle(QStringLiteral("Brisko Tool"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Hệ thống sẽ tự động tắt máy của bạn trong:"), this));
-    display->display(int(lengthMs / 1000));
-    layout->addWidget(display);
-    auto* stop = new QPushButton(tr("Ngưng tắt máy"), this);
-    stop->setObjectName(QStringLiteral("btn_cancel"));
-    connect(stop, &QPushButton::clicked, this, &DialogTurnOff::accept);
-    layout->addWidget(stop);
+    ui->setupUi(this);
+    shapeWindowFromImage(this, QStringLiteral(":/images/popup_about.png"));
+    // Sixty steps always; a step lasts a second unless a test shortened the countdown.
+    const qint64 lengthMs =
+        TimeSource::current()
+            .duration(TimeSource::Wait::ShutdownCountdown, std::chrono::seconds(kSteps))
+            .count();
+    stepMs = std::max<qint64>(1, lengthMs / kSteps);
     startTime.start();
     connect(ticker, &QTimer::timeout, this, &DialogTurnOff::update);
-    ticker->start(int(std::min<qint64>(1000, std::max<qint64>(lengthMs, 1))));
+    ticker->start(int(stepMs));
+}
+
+DialogTurnOff::~DialogTurnOff() {
+    delete ui;
+}
+
+qint64 DialogTurnOff::elapsedMs() const {
+    return startTime.elapsed();
 }
 
 void DialogTurnOff::update() {
+    if (ranOut || !ticker->isActive())
+        return;
     // Derived from the clock, not from the ticks: a late tick shows the true time left.
-    const qint64 elapsed = startTime.elapsed();
-    const qint64 left = lengthMs / 1000 - elapsed / 1000;
-    if (left > 0 && elapsed < lengthMs) {
-        display->display(int(left));
+    const qint64 left = kSteps - std::max<qint64>(0, elapsedMs()) / stepMs;
+    if (left > 0) {
+        ui->lcdNumber->display(int(left));
         return;
     }
-    ticker->stop();
     ranOut = true;
     QDialog::reject();
 }
 
-// Escape and the window's close control stop the power-off like the button.
 void DialogTurnOff::reject() {
-    ticker->stop();
     accept();
+}
+
+void DialogTurnOff::done(int result) {
+    ticker->stop();
+    QDialog::done(result);
+}
+
+// The form wires the button to accept(); nothing more to do here.
+void DialogTurnOff::on_btn_cancel_clicked() {}
+
+void DialogTurnOff::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
 }

@@ -20,6 +20,7 @@
 #include "filemanager/formmanage.h"
 #include "upload/formupload.h"
 #include "mainwindow/loginform.h"
+#include "mainwindow/logoutquestion.h"
 #include "media/rssmanager.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
@@ -83,7 +84,10 @@ void MainForm::buildTabsAfterLogin() {
 
 void MainForm::connectTabs() {
     // Queued: the panel's button must not see its panel deleted under it by the logout.
-    connect(formInfo, &FormInfo::logout, this, &MainForm::logout, Qt::QueuedConnection);
+    // The panel has logged the account out at the service already: no second request.
+    connect(
+        formInfo, &FormInfo::logout, this, [this](QString reason) { tearDown(reason, false); },
+        Qt::QueuedConnection);
     connect(ui->MainTab, &QTabWidget::currentChanged, formInfo, &FormInfo::update_infor);
     connect(formUpload, &FormUpload::downloadFile, this, &MainForm::downloadFiles);
     connect(formUpload, &FormUpload::fileUploadDone, this, &MainForm::fileUploadComplete);
@@ -163,11 +167,7 @@ void MainForm::settingChanged() {
 }
 
 void MainForm::on_actionLogout_triggered() {
-    const auto answer = UserPrompt::current()->warning(
-        this, boxText(QT_TRANSLATE_NOOP("QApplication", "Đăng xuất!")),
-        boxText(QT_TRANSLATE_NOOP("QApplication", "Bạn có chắc muốn đăng xuất ?")),
-        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoButton);
-    if (answer != QMessageBox::Ok)
+    if (!confirmLogout(this))
         return;
     int code = 0;
     QString message;

@@ -35,6 +35,7 @@ constexpr const char* Version = "version"; // shown in the tray tool-tip; writte
 constexpr const char* UploadAutoShutdown = "Upload_auto_shutdown";
 constexpr const char* DownloadAutoShutdown = "Download_auto_shutdown";
 constexpr const char* AutoUploaded = "Auto_uploaded";
+constexpr const char* AutoUpload = "Auto_upload";
 constexpr const char* AutoStart = "AutoStart";
 constexpr const char* UploadThreads = "Upload_threads";
 

@@ -6,6 +6,7 @@
 #include "download/dialogfileinfo.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"
+#include "media/dialogplayvideo.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "tests/downloadtabprobe.h"
@@ -18,6 +19,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSemaphore>
@@ -112,6 +114,7 @@ private slots:
     void resetPassword();
     void playRequest_data();
     void playRequest();
+    void playRequestsFollowTheJob();
 
 private:
     FormDownload& makeTab();
@@ -846,8 +849,8 @@ void TestDownloadTab::properties_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("accept");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("menu, accepted") << "contextProperties_clicked" << true << "a\nc";
-    QTest::newRow("menu, rejected") << "contextProperties_clicked" << false << "a\nc";
+    QTest::newRow("menu, accepted") << "contextProperties_clicked" << true << "xxx";
+    QTest::newRow("menu, rejected") << "contextProperties_clicked" << false << "xxx";
     QTest::newRow("double click") << "double click" << true << "b";
 }
 
@@ -863,7 +866,8 @@ void TestDownloadTab::properties() {
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<DialogFileInfo*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        seen = dialog->findChild<QLabel*>()->text();
+        seen = dialog->findChild<QLineEdit*>("txt_fileName")->text();
+        dialog->findChild<QLineEdit*>("txtPassword")->setText("pw");
         auto* box = dialog->findChild<QDialogButtonBox*>("buttonBox");
         box->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
     });
@@ -913,6 +917,14 @@ void TestDownloadTab::playRequest() {
                                                        QItemSelectionModel::NoUpdate);
     if (!accepted)
         prompt->answer(QMessageBox::Ok);
+    QString offered;
+    if (accepted)
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<DialogPlayVideo*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            offered = dialog->findChild<QLabel*>("lblName")->text();
+            dialog->findChild<QPushButton*>("btnViewOnline")->click();
+        });
     QMetaObject::invokeMethod(tab.get(), "viewVideoOnline");
     QCOMPARE(prompt->asked().size(), accepted ? 0 : 1);
     if (!accepted) {
@@ -921,12 +933,39 @@ void TestDownloadTab::playRequest() {
         return;
     }
     QCOMPARE(DownloadTabProbe::playingRow(*tab), 1);
-    const int state = model()->getJobs().at(1)->getState();
-    tab->changeStatusFile();
+    QVERIFY(offered.startsWith(name + " ("));
+    // Viewed online: only the status text changes.
     QCOMPARE(model()->getJobs().at(1)->getStatusText(), QStringLiteral("View Online"));
-    QCOMPARE(model()->getJobs().at(1)->getState(), state);
-    model()->removeRows(1, 1); // the row left while the play dialog was open
-    tab->changeStatusFile();
+    QCOMPARE(model()->getJobs().at(1)->getState(), int(DownloadFile::StateIdle));
+    QVERIFY(model()->getPendingJobs().isEmpty());
+}
+
+// The play dialog's requests reach the job it was opened for, wherever its row went while
+// it was open, and nothing once that job has left the queue.
+void TestDownloadTab::playRequestsFollowTheJob() {
+    makeTab();
+    tab->setDownloadThreads(0);
+    addQueued({"a.mkv", "b.mkv", "c.mkv"});
+    queueView()->selectionModel()->setCurrentIndex(model()->index(1, 0),
+                                                   QItemSelectionModel::NoUpdate);
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<DialogPlayVideo*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        model()->removeRows(0, 1); // b.mkv moves up to row 0
+        emit dialog->startDownload(1);
+        QCOMPARE(names(model()->getPendingJobs()), QStringList({"b.mkv"}));
+        emit dialog->stopDownload(1);
+        QVERIFY(model()->getPendingJobs().isEmpty());
+        model()->removeRows(0, 1); // b.mkv is gone: row 1 holds nothing, row 0 c.mkv
+        emit dialog->startDownload(1);
+        emit dialog->startDownload(0);
+        emit dialog->viewOline();
+        QVERIFY(model()->getPendingJobs().isEmpty());
+        QVERIFY(model()->getJobs().at(0)->getStatusText() != QStringLiteral("View Online"));
+        dialog->reject();
+    });
+    QMetaObject::invokeMethod(tab.get(), "viewVideoOnline");
+    QCOMPARE(names(model()->getJobs()), QStringList({"c.mkv"}));
 }
 
 QTEST_MAIN(TestDownloadTab)

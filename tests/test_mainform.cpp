@@ -281,11 +281,18 @@ void TestMainForm::endToEnd() {
     QCOMPARE(iconImage(MainFormProbe::tray(window)->icon()),
              iconImage(QIcon(QStringLiteral(":/images/brisko_icon_128.png"))));
 
-    // The account panel's logout: one logout request, the history written, the login
-    // dialog back; the next login brings the download back from the history.
+    // The account panel's logout, confirmed: one logout request, the history written, the
+    // login dialog back; the next login brings the download back from the history.
     const int logoutsBefore = calls(kLogoutPath);
     QPointer<FormDownload> firstTab(download);
-    window.findChild<FormInfo*>()->findChild<QPushButton*>(QStringLiteral("pushButton"))->click();
+    {
+        ScriptedUserPrompt prompt;
+        prompt.answer(QMessageBox::Ok);
+        window.findChild<FormInfo*>()
+            ->findChild<QPushButton*>(QStringLiteral("pushButton"))
+            ->click();
+        QCOMPARE(prompt.asked().size(), 1);
+    }
     QTRY_VERIFY_WITH_TIMEOUT(!firstTab, 20000);
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible() && MainFormProbe::formDownload(window), 20000);
     QCOMPARE(driver.logins, 2);
