@@ -4,6 +4,7 @@
 // HTTP/1.1 only and never picks one. Thread-safe.
 #include <openssl/ssl.h>
 
+#include <deque>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -16,7 +17,8 @@ public:
     // outlive the context's connections.
     void attach(SSL_CTX* context);
 
-    // One entry per handshake that offered protocols, oldest first, e.g. {"h2", "http/1.1"}.
+    // One entry per handshake that offered protocols, oldest first, e.g. {"h2", "http/1.1"};
+    // only the latest few thousand are kept, so a long-running stand-in doesn't grow.
     std::vector<std::vector<std::string>> offers() const;
     void clear();
 
@@ -25,7 +27,7 @@ private:
                       const unsigned char* in, unsigned int inLength, void* arg);
 
     mutable std::mutex mutex_;
-    std::vector<std::vector<std::string>> offers_;
+    std::deque<std::vector<std::string>> offers_;
 };
 
 } // namespace devservice
