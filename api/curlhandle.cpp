@@ -41,6 +41,9 @@ CURL* create_curl_handle() {
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+    // HTTP/1.1 everywhere: the service's calls carry header lines (the content type twice,
+    // the cookie line) that must go out exactly as written, which HTTP/2 would not keep.
+    curl_easy_setopt(handle, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
     // Handles live on many threads; signals must not be used for time-outs.
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     return handle;

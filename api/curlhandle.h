@@ -13,7 +13,7 @@ using ProxyProvider = std::function<bool(std::string& host, unsigned short& port
 // A new easy handle owned by the caller (curl_easy_cleanup), or null when libcurl
 // can't make one. It carries the CA bundle, the proxy choice (an explicit "none" when
 // no proxy is chosen, so proxy variables of the environment don't leak in), http and
-// https as the only protocols, and a connect time-out.
+// https as the only protocols, HTTP/1.1, and a connect time-out.
 CURL* create_curl_handle();
 
 // Meant for start-up, before other threads make handles.

@@ -3,12 +3,16 @@
 #include "api/curlhandle.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <memory>
 
 namespace utils {
 
 namespace {
+
+std::atomic<size_t> g_maxReplyBytes{http_util::reply_limits().maxBytes};
+std::atomic<long> g_deadlineSeconds{http_util::reply_limits().deadlineSeconds};
 
 struct SlistDeleter {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
@@ -61,12 +65,11 @@ HeaderList buildHeaderList(const header_map& headers, bool& valid) {
 void setCommonOptions(CURL* handle, const std::string& url, std::string* body,
                       std::string* headerText) {
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &http_util::write_callback);
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &http_util::bounded_write);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, body);
-    curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &http_util::write_callback);
+    curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &http_util::bounded_write);
     curl_easy_setopt(handle, CURLOPT_HEADERDATA, headerText);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, http_util::kLowSpeedTimeSeconds);
+    http_util::limit_call_time(handle);
 }
 
 enum class Method { Get, Post };
@@ -192,7 +195,8 @@ void http_util::enqueue(bool isPost, const std::string& url, const httpReqData& 
         curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE,
                          static_cast<curl_off_t>(request.get_data().size()));
         curl_easy_setopt(easy, CURLOPT_COPYPOSTFIELDS, request.get_data().c_str());
-        curl_easy_setopt(easy, CURLOPT_TIMEOUT, kAsyncPostTimeoutSeconds);
+        curl_easy_setopt(easy, CURLOPT_TIMEOUT,
+                         std::min(kAsyncPostTimeoutSeconds, g_deadlineSeconds.load()));
     }
     if (queued->headerList)
         curl_easy_setopt(easy, CURLOPT_HTTPHEADER, queued->headerList);
@@ -306,6 +310,33 @@ size_t http_util::write_callback(char* data, size_t size, size_t count, std::str
     const size_t bytes = size * count;
     target->append(data, bytes);
     return bytes;
+}
+
+size_t http_util::bounded_write(char* data, size_t size, size_t count, std::string* target) {
+    const size_t bytes = size * count;
+    // Returning less than given makes libcurl end the transfer.
+    if (bytes > g_maxReplyBytes.load() - std::min(target->size(), g_maxReplyBytes.load()))
+        return 0;
+    target->append(data, bytes);
+    return bytes;
+}
+
+void http_util::limit_call_time(CURL* handle) {
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT, g_deadlineSeconds.load());
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, kLowSpeedTimeSeconds);
+}
+
+http_util::reply_limits http_util::get_reply_limits() {
+    reply_limits limits;
+    limits.maxBytes = g_maxReplyBytes.load();
+    limits.deadlineSeconds = g_deadlineSeconds.load();
+    return limits;
+}
+
+void http_util::set_reply_limits(const reply_limits& limits) {
+    g_maxReplyBytes = limits.maxBytes;
+    g_deadlineSeconds = limits.deadlineSeconds;
 }
 
 std::map<std::string, std::string> http_util::parse_headers(const std::string& headerText) {

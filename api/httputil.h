@@ -33,6 +33,11 @@ public:
 
     // libcurl write and header callback: appends every byte it is given.
     static size_t write_callback(char* data, size_t size, size_t count, std::string* target);
+    // The same for replies of API calls, which refuses a reply grown past the limit below:
+    // libcurl then ends the call with a write error, a failed call without a reply.
+    static size_t bounded_write(char* data, size_t size, size_t count, std::string* target);
+    // The total deadline (and the stall limit) of an API call on `handle`.
+    static void limit_call_time(CURL* handle);
     static std::map<std::string, std::string> parse_headers(const std::string& headerText);
 
     // The asynchronous path: the request is queued and sent by the transport's worker
@@ -53,6 +58,17 @@ public:
     // Seconds below one byte per second after which an API call is abandoned, so that
     // no call can hang the program for ever.
     static constexpr long kLowSpeedTimeSeconds = 60;
+
+    // Bounds of every API call, far above what the service's replies need (the largest
+    // listing page is well under a megabyte): a bigger reply, or a call that runs longer
+    // in all, fails as a network error. Transfers of files have no total time-out.
+    struct reply_limits {
+        size_t maxBytes = 32 * 1024 * 1024; // of the body, and of the header lines
+        long deadlineSeconds = 90;
+    };
+    static reply_limits get_reply_limits();
+    // For tests: later calls use the new bounds.
+    static void set_reply_limits(const reply_limits& limits);
 
 private:
     void enqueue(bool isPost, const std::string& url, const httpReqData& request,

@@ -101,7 +101,7 @@ void sessionapi::postLog(int& account_id, std::string& type, int& level, int& sp
 }
 
 size_t sessionapi::write_callback(char* data, size_t size, size_t count, std::string* target) {
-    return utils::http_util::write_callback(data, size, count, target);
+    return utils::http_util::bounded_write(data, size, count, target);
 }
 
 std::string sessionapi::postPlain(const std::string& url, const std::string& body) {
@@ -114,8 +114,7 @@ std::string sessionapi::postPlain(const std::string& url, const std::string& bod
     curl_easy_setopt(handle, CURLOPT_POSTFIELDS, body.c_str());
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &sessionapi::write_callback);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &received);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, utils::http_util::kLowSpeedTimeSeconds);
+    utils::http_util::limit_call_time(handle);
     const CURLcode result = curl_easy_perform(handle);
     if (result != CURLE_OK)
         std::fprintf(stderr, "curl_easy_perform() failed: %s\n", curl_easy_strerror(result));

@@ -56,7 +56,8 @@ bool LinkExpansion::run(const QString& links) {
     // Not shared between jobs: two expansions may run at once.
     const QRegularExpression separators(QStringLiteral("[;|]"));
     const QStringList pieces = links.split(separators, Qt::SkipEmptyParts);
-    for (const QString& given : pieces) {
+    for (int i = 0; i < pieces.size(); ++i) {
+        const QString& given = pieces.at(i);
         QString link = given;
         if (!link.contains(QLatin1String("http://")) && !link.contains(QLatin1String("https://")))
             link.prepend(QLatin1String("https://"));
@@ -64,7 +65,8 @@ bool LinkExpansion::run(const QString& links) {
             link.contains(QLatin1String("/folder/")) || link.contains(QLatin1String("\\folder\\"));
         const Step step = folder ? expandFolder(given, link) : expandFile(given, link);
         if (step == Step::SessionExpired) {
-            m_expiredLink = given;
+            // This link and every one after it stay unexpanded.
+            m_notExpanded = pieces.mid(i);
             m_expiredMessage = QString::fromStdString(m_api.get_error_msg());
             return false;
         }
@@ -76,7 +78,8 @@ void LinkExpansion::reportExpiredSession() {
     QString reason = QString::number(brisko::kCodeSessionExpired);
     if (!m_expiredMessage.isEmpty())
         reason += QStringLiteral(" - ") + m_expiredMessage;
-    addError(m_expiredLink, reason);
+    for (const QString& given : m_notExpanded)
+        addError(given, reason);
 }
 
 LinkExpansion::Step LinkExpansion::expandFolder(const QString& given, const QString& link) {

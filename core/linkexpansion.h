@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -29,7 +30,8 @@ public:
     // Links are separated by ";" or "|". Returns false when a call met an expired session;
     // the pass stops there.
     bool run(const QString& links);
-    // Adds the line for the link at which the pass met the expired session.
+    // Adds a line for the link at which the pass met the expired session and for each
+    // link after it: none of them was expanded.
     void reportExpiredSession();
 
     // One line per link that yielded nothing or failed (rich text); "" when none did.
@@ -55,6 +57,6 @@ private:
     Progress m_progress;
     QList<brisko::file*> m_files;
     QString m_errors;
-    QString m_expiredLink;
+    QStringList m_notExpanded;
     QString m_expiredMessage;
 };

@@ -190,8 +190,11 @@ int SimpleDownloadDialog::transferOnce(Transfer& transfer) {
     int result = 0;
     if (code == CURLE_ABORTED_BY_CALLBACK)
         result = Hidden;
-    else if (code != CURLE_OK || status < 200 || status > 299 || !written)
-        result = TransferFailed; // an error page is no setup program, whatever its type
+    else if (code != CURLE_OK || !written)
+        result = TransferFailed;
+    else if (status < 200 || status > 299)
+        // An error page is no setup program; one in a text type is the text page it is.
+        result = transfer.contentType.startsWith("text/") ? TextPage : TransferFailed;
     if (result != 0) {
         ::unlink(file.constData());
         return result;

@@ -22,7 +22,7 @@ public:
     enum Result {
         Aborted = QDialog::Rejected, // the user pressed Abort
         Downloaded = QDialog::Accepted,
-        TextPage = 10,       // the server answered with a "text/..." content type
+        TextPage = 10,       // the server answered with a "text/..." content type, any status
         DigestMismatch = 11, // the digest did not match on three downloads in a row
         Hidden = 12,         // the dialog was hidden while the transfer ran
         TransferFailed = 100 // no reply, an HTTP error status, a stall, a local write error

@@ -57,6 +57,7 @@ struct DownloadAttempt {
     DownloadFile* job = nullptr;
     FILE* file = nullptr;
     qint64 offset = 0; // bytes on disk before the body (0 once a restart truncated them)
+    qint64 limit = -1; // the length the file must end with when the service gave it
     long status = 0;   // of the response being received
     qint64 contentLength = -1;
     qint64 rangeFirst = -1;
@@ -64,9 +65,11 @@ struct DownloadAttempt {
     bool bodyChecked = false;
     bool discard = false;       // the final status is not a success: the body is dropped
     bool rangeMismatch = false; // a partial answer that doesn't continue the file
+    bool overrun = false;       // the body went on past the file's length: cut there
     bool writeFailed = false;
     bool stopped = false; // the write callback saw the stop
     qint64 received = 0;  // body bytes of this attempt, kept or dropped
+    qint64 kept = 0;      // of them, written to the file
     SpeedPacer pacer;
 
     void newResponse(long code) {
@@ -100,11 +103,20 @@ struct DownloadAttempt {
             }
             offset = 0;
             job->restartProgress();
-        } else if (status == 206 && rangeFirst >= 0 && rangeFirst != offset) {
+        } else if (status == 206 && rangeFirst != offset) {
+            // Also a part that doesn't say where it starts: appending it could only guess.
             rangeMismatch = true;
             return false;
         }
         return true;
+    }
+
+    // How much of `bytes` more the file may take.
+    size_t room(size_t bytes) {
+        if (limit < 0 || offset + kept + qint64(bytes) <= limit)
+            return bytes;
+        overrun = true;
+        return static_cast<size_t>(std::max<qint64>(0, limit - offset - kept));
     }
 };
 
@@ -114,6 +126,9 @@ struct DownloadFile::RunContext {
     QString folder;
     qint64 size = 0;
     bool zip = false;
+    // The service gave the file's length (a zip's is never known; 0 is an unknown size
+    // that an old history entry could not fetch): only that length completes the file.
+    bool sizeKnown = false;
     QByteArray location; // kept alive for libcurl
     QByteArray range;
     double limit = 0; // bytes a second; 0: none
@@ -126,6 +141,7 @@ void DownloadFile::run() {
     run.path = getPath();
     run.size = getSize();
     run.zip = isZipDownload();
+    run.sizeKnown = !run.zip && run.size > 0;
     if (!isFetchableLocation(QString::fromLatin1(run.location)))
         return failBeforeTransfer(tr("Tạo link thất bại!"));
     run.folder = QString(run.path).remove(QRegularExpression(QStringLiteral("[^/]+$")));
@@ -214,10 +230,10 @@ DownloadFile::Outcome DownloadFile::attempt(RunContext& run, bool& again) {
     const QFileInfo info(run.path);
     const bool exists = info.exists();
     const qint64 length = exists ? info.size() : 0;
-    // A zip's size is not known beforehand, so only a file's length can be judged here.
-    if (exists && !run.zip && length == run.size)
+    // Without a known size only the server's answer can judge the length.
+    if (exists && run.sizeKnown && length == run.size)
         return Outcome::Completed;
-    if (exists && !run.zip && length > run.size) {
+    if (exists && run.sizeKnown && length > run.size) {
         // Not ours to cut: the file may be the user's.
         setStateAndText(StateFailed, tr("Tập tin trên máy lớn hơn tập tin cần tải. Vui lòng chọn "
                                         "đường dẫn khác để tải."));
@@ -237,6 +253,7 @@ DownloadFile::Outcome DownloadFile::attempt(RunContext& run, bool& again) {
     at.job = this;
     at.file = file;
     at.offset = length;
+    at.limit = run.sizeKnown ? run.size : -1;
     at.pacer = SpeedPacer(run.limit);
     // An explicit range rather than libcurl's resume, so that a server answering with the
     // whole file is written afresh instead of being refused.
@@ -281,11 +298,12 @@ DownloadFile::Outcome DownloadFile::classify(RunContext& run, DownloadAttempt& a
         return Outcome::Stopped;
     }
     if (result == CURLE_OK) {
-        // Completion is proven by the length, never assumed from a clean end.
-        qint64 expected = run.zip ? -1 : run.size;
-        if (at.rangeTotal >= 0)
+        // Completion is proven by the length, never assumed from a clean end: the
+        // service's size when it gave one, else what the server announced.
+        qint64 expected = run.sizeKnown ? run.size : -1;
+        if (!run.sizeKnown && at.rangeTotal >= 0)
             expected = at.rangeTotal;
-        else if (at.contentLength >= 0)
+        else if (!run.sizeKnown && at.contentLength >= 0)
             expected = at.offset + at.contentLength;
         if (!at.discard && isSuccess(status) && (expected < 0 || local == expected))
             return Outcome::Completed;
@@ -297,12 +315,15 @@ DownloadFile::Outcome DownloadFile::classify(RunContext& run, DownloadAttempt& a
         failure = tr("Partial file downloaded");
     } else if (status == 403) {
         return newLocation(run, again);
-    } else if (status == 416 && at.rangeTotal >= 0 && at.rangeTotal == local) {
+    } else if (status == 416 && at.rangeTotal >= 0 && at.rangeTotal == local &&
+               (!run.sizeKnown || local == run.size)) {
         return Outcome::Completed; // the server says the file ends where ours does
     } else if (status >= 400 && status != 416) {
         failure = tr("Service is not available");
     } else if (at.rangeMismatch) {
         failure = tr("Partial file downloaded");
+    } else if (at.overrun) {
+        failure = tr("Máy chủ gửi nhiều dữ liệu hơn kích thước tập tin.");
     } else if (result >= CURLE_COULDNT_RESOLVE_PROXY && result <= CURLE_COULDNT_CONNECT) {
         failure = tr("Lỗi kết nối máy chủ. Vui lòng kiểm tra lại kết nối mạng.");
     } else if (result == CURLE_WRITE_ERROR) {
@@ -469,11 +490,14 @@ size_t DownloadFile::writeCallback(char* buffer, size_t size, size_t count, void
     at->received += static_cast<qint64>(bytes);
     if (at->discard)
         return bytes;
-    const size_t written = std::fwrite(buffer, 1, bytes, at->file);
-    if (written != bytes) {
+    // Nothing is written past the file's length: the rest ends the attempt as a failure.
+    const size_t allowed = at->room(bytes);
+    const size_t written = allowed > 0 ? std::fwrite(buffer, 1, allowed, at->file) : 0;
+    at->kept += static_cast<qint64>(written);
+    if (written != allowed)
         at->writeFailed = true;
+    if (written != bytes)
         return written;
-    }
     const std::chrono::nanoseconds wait = at->pacer.account(written);
     if (wait.count() > 0) {
         // libcurl goes on reading while the socket has data, without calling the

@@ -138,12 +138,6 @@ bool DownloadFile::startThreadOn(const QString& location, bool start) {
         releasePlace();
         return false;
     }
-    if (slotReleased) {
-        // The run gave its place back after a failure; it must not go on without one.
-        setStateAndText(StateStopped, tr("Dừng"));
-        emitChanged(StatusChanged);
-        return false;
-    }
     {
         QMutexLocker lock(&fieldsMutex);
         state = StateRunning;

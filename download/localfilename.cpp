@@ -46,9 +46,13 @@ QString cleaned(const QString& name) {
         result.replace(QChar(*c), QLatin1Char('_'));
     result.remove(QChar(0x00AB));
     result.remove(QChar(0x00BB));
-    for (QChar& c : result) {
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char('_');
+    for (int i = 0; i < result.size(); ++i) {
+        const QChar c = result.at(i);
+        // Half a surrogate pair names no character: no file system can store it as given.
+        if (c.isHighSurrogate() && i + 1 < result.size() && result.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate() || c.category() == QChar::Other_Control)
+            result[i] = QLatin1Char('_');
     }
     if (dotsOnly(result)) // also the empty name
         result.prepend(QLatin1Char('_'));
@@ -56,12 +60,15 @@ QString cleaned(const QString& name) {
 }
 
 // The longest start of text that takes at most maxBytes of UTF-8, never splitting a
-// surrogate pair.
+// surrogate pair. Each character is measured as it encodes: a pair as one, anything
+// else alone.
 QString cutToBytes(const QString& text, int maxBytes) {
     int bytes = 0;
     int i = 0;
     while (i < text.size()) {
-        const int step = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const int step = pair ? 2 : 1;
         const int size = utf8Length(text.mid(i, step));
         if (bytes + size > maxBytes)
             break;

@@ -52,7 +52,10 @@ void MainForm::updateStatusLabels(double downloadSpeed, double uploadSpeed) {
 
 void MainForm::updateDownloadSpeed(double fSpeed) {
     const double limit = std::numeric_limits<int>::max();
-    lastDownloadSpeed = fSpeed <= 0 ? 0 : int(fSpeed < limit ? fSpeed : limit);
+    // The statistics carry the last speed measured while bytes moved: the zero that a
+    // finishing download reports just before it is counted must not replace it.
+    if (fSpeed > 0)
+        lastDownloadSpeed = int(fSpeed < limit ? fSpeed : limit);
     updateStatusLabels(fSpeed, -1);
 }
 

@@ -4,7 +4,9 @@
 #include "api/client.h"
 #include "api/curlhandle.h"
 #include "api/fileapi.h"
+#include "api/httputil.h"
 #include "api/userapi.h"
+#include "platform/hostconfig.h"
 #include "tests/support/devservicefixture.h"
 #include "tools/devservice/demoaccount.h"
 
@@ -38,6 +40,7 @@ class TestApiService : public QObject {
     Q_OBJECT
 private slots:
     void init();
+    void cleanup();
     void loginWireFormat();
     void callsAfterLoginCarryTheSession();
     void loginFailures_data();
@@ -46,6 +49,9 @@ private slots:
     void resultRule_data();
     void resultRule();
     void noReplyIsNetworkError();
+    void repliesAreBounded_data();
+    void repliesAreBounded();
+    void everyHandleSpeaksHttp11();
     void untrustedServerIsRefused();
     void concurrentCallsKeepTheirOwnBodies();
 
@@ -57,6 +63,10 @@ private:
 void TestApiService::init() {
     QVERIFY2(fixture.start(), qPrintable(fixture.error()));
     client = std::make_unique<brisko::client>(brisko::application_key());
+}
+
+void TestApiService::cleanup() {
+    utils::http_util::set_reply_limits(utils::http_util::reply_limits());
 }
 
 void TestApiService::loginWireFormat() {
@@ -214,6 +224,64 @@ void TestApiService::noReplyIsNetworkError() {
     QVERIFY(!api.login(kEmail, kPassword));
     QCOMPARE(api.get_error_code(), 11);
     QVERIFY(!api.get_error_msg().empty());
+}
+
+void TestApiService::repliesAreBounded_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("bodyBytes"); // of the reply, under a limit of 65536
+    QTest::addColumn<int>("delayMs");   // before the reply, under a deadline of 1 s
+    QTest::addColumn<int>("code");
+    QTest::newRow("GET within the bounds") << "/api/user/get" << 60000 << 0 << 404;
+    QTest::newRow("GET reply too big") << "/api/user/get" << 70000 << 0 << 11;
+    QTest::newRow("POST reply too big") << "/api/user/login" << 70000 << 0 << 11;
+    QTest::newRow("GET past the deadline") << "/api/user/get" << 100 << 5000 << 11;
+    QTest::newRow("POST past the deadline") << "/api/user/login" << 100 << 5000 << 11;
+}
+
+void TestApiService::repliesAreBounded() {
+    QFETCH(QString, path);
+    QFETCH(int, bodyBytes);
+    QFETCH(int, delayMs);
+    brisko::user_api api(client.get());
+    QVERIFY(api.login(kEmail, kPassword));
+    utils::http_util::reply_limits limits;
+    limits.maxBytes = 65536;
+    // Only where the reply is late: a slow machine must not fail the others.
+    if (delayMs > 0)
+        limits.deadlineSeconds = 1;
+    utils::http_util::set_reply_limits(limits);
+    std::string body = R"({"code":404,"msg":")";
+    body += std::string(std::size_t(bodyBytes) - body.size() - 2, 'x') + "\"}";
+    Fault fault = Fault::status(200, body);
+    fault.delay = std::chrono::milliseconds(delayMs);
+    fixture.service().faults().next(path.toStdString(), fault);
+    const bool ok = path.endsWith("login") ? api.login(kEmail, kPassword) : bool(api.get());
+    QVERIFY(!ok);
+    QTEST(api.get_error_code(), "code");
+}
+
+void TestApiService::everyHandleSpeaksHttp11() {
+    // The designed header lines go out as written only over HTTP/1.1, so no handle may
+    // offer HTTP/2 to a server that would take it.
+    fixture.service().alpnOffers().clear();
+    brisko::user_api api(client.get());
+    QVERIFY(api.login(kEmail, kPassword));
+    CURL* handle = utils::create_curl_handle();
+    QVERIFY(handle);
+    const std::string url = hosts::apiUrl("/");
+    std::string ignored;
+    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &utils::http_util::write_callback);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &ignored);
+    QCOMPARE(curl_easy_perform(handle), CURLE_OK);
+    long version = 0;
+    curl_easy_getinfo(handle, CURLINFO_HTTP_VERSION, &version);
+    curl_easy_cleanup(handle);
+    QCOMPARE(version, long(CURL_HTTP_VERSION_1_1));
+    const auto offers = fixture.service().alpnOffers().offers();
+    QVERIFY(offers.size() >= 2);
+    for (const auto& offer : offers)
+        QCOMPARE(offer, std::vector<std::string>{"http/1.1"});
 }
 
 void TestApiService::untrustedServerIsRefused() {

@@ -22,6 +22,7 @@ using F = DownloadFile::DownloadFileFlags;
 const QString kPartial = "Partial file downloaded";
 const QString kUnavailable = "Service is not available";
 const QString kStopped = "Dừng";
+const QString kOverrun = "Máy chủ gửi nhiều dữ liệu hơn kích thước tập tin.";
 
 QList<qint64> retryWaits(int count) {
     QList<qint64> waits;
@@ -45,11 +46,12 @@ private slots:
     void zipResumes();
     void expiredLocation_data();
     void expiredLocation();
-    void relinkAfterPlaceGivenBack();
+    void relinkAfterFailureGoesOn();
     void serviceFailures_data();
     void serviceFailures();
     void completionIsProven_data();
     void completionIsProven();
+    void unknownSizeTrustsTheServer();
     void stallIsRetried();
     void keptLocationMustBeWeb();
     void noSpeedLimit_data();
@@ -202,20 +204,24 @@ void TestDownloadFile::expiredLocation() {
     QCOMPARE(run.releases(), 1);
 }
 
-void TestDownloadFile::relinkAfterPlaceGivenBack() {
-    // A failure gives the place back; the renewed location after a 403 is then not
-    // used, and the job says so.
+void TestDownloadFile::relinkAfterFailureGoesOn() {
+    // A failure gives the place back; a 403 after it (the service was restarted) brings
+    // a new location, and the run goes on with it instead of pretending a pause.
     auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
     job->setSession(fixture.issueLocation(DownloadJobFixture::kSmall));
     service().locationFaults().next(LocationFault::withStatus(500));
     service().locationFaults().next(LocationFault::withStatus(403));
+    service().requests().clear();
     JobRecorder run(job.get());
     QVERIFY(run.runToEnd());
-    QCOMPARE(job->getState(), 2);
-    QCOMPARE(job->getStatusText(), kStopped);
-    QCOMPARE(run.flags().last(), int(F::StatusChanged));
-    QCOMPARE(run.texts().last(), kStopped);
-    QCOMPARE(run.releases(), 1);
+    QCOMPARE(job->getState(), 3);
+    QCOMPARE(job->getStatusText(), QString("Completed"));
+    QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
+    QVERIFY(!run.texts().contains(kStopped));
+    QCOMPARE(fixture.sessionRequests(), 1);
+    QCOMPARE(fixture.locationRequests().size(), size_t(3));
+    QCOMPARE(fixture.waits.designed(TimeSource::Wait::Retry), retryWaits(1));
+    QCOMPARE(run.releases(), 2);
 }
 
 void TestDownloadFile::serviceFailures_data() {
@@ -264,6 +270,15 @@ void TestDownloadFile::completionIsProven_data() {
         << LocationFault::endEarly(1000) << 500LL << kPartial;
     QTest::newRow("whole file instead of the range: written afresh")
         << LocationFault::ignoreRange() << 7000LL << QString();
+    // The service's size decides, whatever the server announces.
+    QTest::newRow("announces half the file")
+        << LocationFault::wrongLength(150000) << 0LL << kPartial;
+    QTest::newRow("announces 5000 bytes more: cut at the size")
+        << LocationFault::wrongLength(305000) << 0LL << kOverrun;
+    QTest::newRow("a body that never ends: cut at the size")
+        << LocationFault::endless() << 0LL << kOverrun;
+    QTest::newRow("a part that doesn't say where it starts: never appended")
+        << LocationFault::wholeAsPartial() << 7000LL << kPartial;
 }
 
 void TestDownloadFile::completionIsProven() {
@@ -290,6 +305,21 @@ void TestDownloadFile::completionIsProven() {
         QCOMPARE(fixture.waits.designed(TimeSource::Wait::Retry), retryWaits(1));
         QCOMPARE(run.texts().filter("Completed").size(), 1);
     }
+}
+
+void TestDownloadFile::unknownSizeTrustsTheServer() {
+    // An old history entry whose size could not be fetched has size 0: that is no size,
+    // so the partial file is resumed and the server's total completes it.
+    const TestFile& file = DownloadJobFixture::kSmall;
+    DownloadFile job("small.bin", fixture.localPath("small.bin"), "", "", "1", "false",
+                     fixture.shareLink(file.path), "", 0);
+    QVERIFY(
+        DownloadJobFixture::writeFile(job.getPath(), DownloadJobFixture::content(file, 0, 1000)));
+    job.setSession(fixture.issueLocation(file));
+    JobRecorder run(&job);
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job.getStatusText(), QString("Completed"));
+    QVERIFY(downloaded(job, file));
 }
 
 void TestDownloadFile::stallIsRetried() {

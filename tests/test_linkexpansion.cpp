@@ -78,6 +78,7 @@ private slots:
     void emptyText();
     void expiredSessionReruns_data();
     void expiredSessionReruns();
+    void secondExpiryListsEveryLinkLeft();
 
 private:
     devservice::FaultScript& faults() { return fixture.service().faults(); }
@@ -292,6 +293,25 @@ void TestLinkExpansion::expiredSessionReruns() {
     const QStringList found = filesOf(log);
     QCOMPARE(found.size(), files);
     QCOMPARE(QSet<QString>(found.begin(), found.end()).size(), files);
+}
+
+void TestLinkExpansion::secondExpiryListsEveryLinkLeft() {
+    // One re-login only: the second pass stops at the expired link, and that link and
+    // every one after it are reported, none silently dropped.
+    for (int pass = 0; pass < 2; ++pass) {
+        faults().next(kGetPath, Fault::status(200, record("a")));
+        faults().next(kGetPath, Fault::status(200, kExpired));
+    }
+    JobLog log;
+    QVERIFY(expand(withHost("HOST/file/a;HOST/file/b|HOST/folder/c; HOST/file/d"), log));
+
+    QCOMPARE(log.signalNames(), (QStringList{"getAllFileError", "getAllFileSuccess"}));
+    const QString reason = "<b>(ERROR 201 - Phiên làm việc đã hết hạn:)</b> ";
+    QCOMPARE(log.argsOf("getAllFileError").at(0).at(1).toString(),
+             withHost(reason + "HOST/file/b<br>" + reason + "HOST/folder/c<br>" + reason +
+                      "HOST/file/d<br>"));
+    QCOMPARE(filesOf(log), QStringList{withHost("https://HOST/file/a")});
+    QCOMPARE(sent(kTotalPath).size(), size_t(0));
 }
 
 QTEST_GUILESS_MAIN(TestLinkExpansion)

@@ -66,6 +66,13 @@ void TestLocalFileName::names_data() {
     QTest::newRow("surrogate pairs kept whole")
         << times(QString::fromUtf8("😀"), 70) + ".txt" << false << none
         << times(QString::fromUtf8("😀"), 62) + ".txt";
+    // Half of a pair encodes as nothing a file system stores: it becomes "_", and the
+    // length is that of the bytes written.
+    QTest::newRow("unpaired surrogates")
+        << times(QString(QChar(0xD83D)) + QString::fromUtf8("😀"), 100) << false << none
+        << times("_" + QString::fromUtf8("😀"), 51);
+    QTest::newRow("a lone low surrogate")
+        << "a" + QString(QChar(0xDE00)) + ".txt" << false << none << "a_.txt";
     QTest::newRow("long zip") << times("a", 300) + ".mkv" << true << none
                               << times("a", 251) + ".zip";
     QTest::newRow("extension too long to keep")

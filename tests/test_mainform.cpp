@@ -440,6 +440,11 @@ void TestMainForm::statistics() {
     window->startSendLogDownload();
     QCOMPARE(MainFormProbe::lastDownloadSpeed(*window), 0);
     window->updateDownloadSpeed(4096);
+    // The finishing download's tracker stops just before it is counted, which reports a
+    // zero speed: the record carries the speed last measured while bytes moved.
+    window->updateDownloadSpeed(0);
+    QCOMPARE(labelText(*window, "labelDownloadSpeed"),
+             QStringLiteral("Tải xuống: ") + formatSpeed(0));
     // A finished download is sent with the running ones plus itself; no balloon while
     // the window is shown.
     window->fileDownloadComplete(nullptr);

@@ -144,6 +144,8 @@ void TestSimpleDownloadDialog::outcomes_data() {
         << kSetupPath << setupDigest() << tampered(3, "text/plain") << 11 << 3 << QByteArray();
     QTest::newRow("redirect followed")
         << QStringLiteral("/setup/moved") << setupDigest() << none << 1 << 1 << setup;
+    QTest::newRow("404 with a text type is a text page")
+        << QStringLiteral("/setup/gone.html") << QString() << none << 10 << 1 << QByteArray();
     QTest::newRow("404 with a binary type")
         << QStringLiteral("/setup/missing") << QString() << none << 100 << 1 << QByteArray();
     QTest::newRow("no reply, no second try")

@@ -137,12 +137,13 @@ QString TestUpdateHelper::webUrl(const QString& path) const {
     return QStringLiteral("https://www.localhost:%1%2").arg(fixture.port()).arg(path);
 }
 
-// URL: the setup program, PAGE: an HTML page, MISSING: a 404; LINK: the web site link
-// of the messages.
+// URL: the setup program, PAGE: an HTML page, GONE: an HTML page with status 404,
+// MISSING: a 404 of another type; LINK: the web site link of the messages.
 QString TestUpdateHelper::expand(QString text) const {
     const QString site = QStringLiteral("www.localhost:%1").arg(fixture.port());
     return text.replace("URL", webUrl(kSetup))
         .replace("PAGE", webUrl("/setup/page.html"))
+        .replace("GONE", webUrl("/setup/gone.html"))
         .replace("MISSING", webUrl("/setup/missing"))
         .replace("LINK", QStringLiteral("<a href=\"https://%1/briskoapp\">%1</a>").arg(site));
 }
@@ -275,6 +276,11 @@ void TestUpdateHelper::decisions_data() {
     QTest::newRow("a text page ends the attempt")
         << "5.4"
         << "PAGE" << false << false << Buttons{yes, ok}
+        << QStringList{kOptional.arg("5.4"), kTextPage}
+        << QStringList{"ask/yes", "download/fail-text"} << -1 << 1;
+    QTest::newRow("an error page, too, points to the web site")
+        << "5.4"
+        << "GONE" << false << false << Buttons{yes, ok}
         << QStringList{kOptional.arg("5.4"), kTextPage}
         << QStringList{"ask/yes", "download/fail-text"} << -1 << 1;
     QTest::newRow("failed download retried, then given up")

@@ -27,6 +27,7 @@ namespace {
 const char kFileChanged[] =
     "Tập tin bị thay đổi. Vui lòng tạo lại phiên tải lên khác để tải lên lại.";
 const char kBusy[] = R"({"error":"SERVER_BUSY"})";
+const char kLocationsRefused[] = "Máy chủ liên tục từ chối vị trí tải lên. Vui lòng thử lại sau.";
 constexpr int kChunk = UploadFixture::kChunk;
 
 QByteArray sha256(const QByteArray& bytes) {
@@ -71,6 +72,7 @@ private slots:
     void resumesAfterCutMidChunk();
     void resumesAfterStopAndRestart();
     void invalidLocationGetsNewOne();
+    void droppedLocationsEndTheRun();
     void fileChanged_data();
     void fileChanged();
     void serverErrorCountdown();
@@ -239,6 +241,23 @@ void TestUploadTransfer::invalidLocationGetsNewOne() {
     QCOMPARE(fx.locationSteps(), (QStringList{"GET", "GET", range(0, kChunk - 1, size), "GET",
                                               range(kChunk, size - 1, size)}));
     QCOMPARE(QString::fromStdString(fx.locationRequests().front().path()), QUrl(kept).path());
+}
+
+void TestUploadTransfer::droppedLocationsEndTheRun() {
+    // Every location stops being valid after two chunks, so the file never gets whole:
+    // the new locations count against the attempts, and taken chunks don't forgive them.
+    setSetting(SettingsKeys::UploadFailTry, 4);
+    service().uploadStore().setChunksPerLocation(2);
+    const qint64 size = 3 * kChunk;
+    const auto job = fx.job(fx.writeFile("dropped.bin", size), fx.issueLocation(size));
+    UploadRecorder recorder(job.get());
+    runToEnd(*job, recorder);
+
+    QCOMPARE(job->getState(), int(UploadFile::StateFailed));
+    QCOMPARE(job->getStatusText(), QString(kLocationsRefused));
+    QVERIFY(!job->isFinished());
+    QCOMPARE(fx.sent("/api/session/upload"), std::size_t(4));
+    QCOMPARE(recorder.releases(), 1);
 }
 
 void TestUploadTransfer::fileChanged_data() {

@@ -62,6 +62,9 @@ struct UploadFile::RunContext {
     qint64 size = 0;
     int maxAttempts = kDefaultAttempts;
     int attempts = 0;      // failures in a row
+    // New locations asked for. They count against the attempts too, but a taken chunk
+    // does not reset them: a service that keeps dropping its locations ends the run.
+    int renewals = 0;
     QByteArray offsetBody; // this attempt's answer to the offset query
     QByteArray reply;      // the service's answer to the last chunk
     QString lastFailure;   // what the run ends with when the attempts run out
@@ -147,7 +150,7 @@ UploadFile::Outcome UploadFile::transfer(RunContext& run) {
         return Outcome::Stopped;
     if (run.maxAttempts <= 0)
         return Outcome::Unstarted;
-    while (!stopRequested && run.attempts < run.maxAttempts) {
+    while (!stopRequested && run.attempts + run.renewals < run.maxAttempts) {
         bool again = false;
         const Outcome outcome = attempt(run, again);
         if (!again)
@@ -223,7 +226,8 @@ UploadFile::Outcome UploadFile::newSession(RunContext& run, bool& again) {
         emitChanged(StatusChanged);
         return Outcome::Failed;
     }
-    ++run.attempts;
+    ++run.renewals;
+    run.lastFailure = tr("Máy chủ liên tục từ chối vị trí tải lên. Vui lòng thử lại sau.");
     again = true;
     return Outcome::Failed;
 }

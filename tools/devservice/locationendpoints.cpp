@@ -6,7 +6,6 @@
 #include "tools/devservice/urltext.h"
 #include "tools/devservice/zipstream.h"
 
-
 namespace devservice {
 
 namespace {
@@ -93,7 +92,7 @@ Response serveDownload(Service& service, const Request& request) {
     response.setHeader("Content-Disposition", contentDisposition(source->fileName));
     response.setHeader("Accept-Ranges", "bytes");
     ByteRange range{0, length - 1};
-    const bool rangeIgnored = fault && fault->kind == LocationFault::Kind::IgnoreRange;
+    const bool rangeIgnored = fault && fault->ignoresRange();
     switch (readRange(rangeIgnored ? std::nullopt : request.header("Range"), length, range)) {
     case RangeKind::Unsatisfiable:
         response.status = 416;

@@ -1,6 +1,7 @@
 #include "tools/devservice/locationfaults.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace devservice {
 
@@ -28,6 +29,17 @@ std::function<void(const BodySink&)> firstBytes(std::function<void(const BodySin
             sent += allowed;
             return sent < count;
         });
+    };
+}
+
+// The producer's bytes, then filler bytes until the sink refuses more.
+std::function<void(const BodySink&)> paddedForEver(std::function<void(const BodySink&)> producer) {
+    return [producer = std::move(producer)](const BodySink& sink) {
+        bool alive = true;
+        producer([&](const char* data, std::size_t size) { return alive = sink(data, size); });
+        const std::string filler(16 * 1024, 'x');
+        while (alive)
+            alive = sink(filler.data(), filler.size());
     };
 }
 
@@ -73,6 +85,25 @@ LocationFault LocationFault::stallAfter(std::uint64_t bytes, std::chrono::millis
 LocationFault LocationFault::ignoreRange() {
     LocationFault fault;
     fault.kind = Kind::IgnoreRange;
+    return fault;
+}
+
+LocationFault LocationFault::wrongLength(std::uint64_t announced) {
+    LocationFault fault;
+    fault.kind = Kind::WrongLength;
+    fault.bytes = announced;
+    return fault;
+}
+
+LocationFault LocationFault::endless() {
+    LocationFault fault;
+    fault.kind = Kind::Endless;
+    return fault;
+}
+
+LocationFault LocationFault::wholeAsPartial() {
+    LocationFault fault;
+    fault.kind = Kind::WholeAsPartial;
     return fault;
 }
 
@@ -156,6 +187,19 @@ Response LocationFaults::apply(const LocationFault& fault, Response answer, cons
         return answer;
     case LocationFault::Kind::IgnoreRange:
         return answer; // the endpoint reads no range for it
+    case LocationFault::Kind::WrongLength:
+        // The connection takes exactly the announced bytes of the padded body.
+        answer.producer = paddedForEver(std::move(answer.producer));
+        answer.streamLength = fault.bytes;
+        return answer;
+    case LocationFault::Kind::Endless:
+        answer.closeDelimited = true;
+        answer.producer = paddedForEver(std::move(answer.producer));
+        answer.streamLength = std::numeric_limits<std::uint64_t>::max();
+        return answer;
+    case LocationFault::Kind::WholeAsPartial:
+        answer.status = 206; // the whole body, read without a range, says nothing of where
+        return answer;
     }
     return answer;
 }

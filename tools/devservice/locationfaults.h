@@ -16,12 +16,15 @@ namespace devservice {
 
 struct LocationFault {
     enum class Kind {
-        Status,      // a small HTML page with `status` (403: the location expired, 404, 500...)
-        Redirect,    // 302 to `target`, with a small body
-        CutShort,    // the headers promise the whole body; `bytes` of it go out, then a cut
-        EndEarly,    // no Content-Length; `bytes` of the body, then a clean close
-        Stall,       // `bytes` of the body, then nothing for `stall`, then the rest
-        IgnoreRange, // 200 and the whole body, whatever range was asked for
+        Status,         // a small HTML page with `status` (403: the location expired, 404, 500...)
+        Redirect,       // 302 to `target`, with a small body
+        CutShort,       // the headers promise the whole body; `bytes` of it go out, then a cut
+        EndEarly,       // no Content-Length; `bytes` of the body, then a clean close
+        Stall,          // `bytes` of the body, then nothing for `stall`, then the rest
+        IgnoreRange,    // 200 and the whole body, whatever range was asked for
+        WrongLength,    // Content-Length says `bytes`; the body is cut there, or padded to it
+        Endless,        // no Content-Length; the body, then filler bytes for as long as read
+        WholeAsPartial, // 206 without Content-Range, and the whole body
     };
 
     Kind kind = Kind::Status;
@@ -36,6 +39,11 @@ struct LocationFault {
     static LocationFault endEarly(std::uint64_t bytes);
     static LocationFault stallAfter(std::uint64_t bytes, std::chrono::milliseconds stall);
     static LocationFault ignoreRange();
+    static LocationFault wrongLength(std::uint64_t announced);
+    static LocationFault endless();
+    static LocationFault wholeAsPartial();
+    // Faults for which the endpoint reads no range and answers with the whole body.
+    bool ignoresRange() const { return kind == Kind::IgnoreRange || kind == Kind::WholeAsPartial; }
 };
 
 class LocationFaults {

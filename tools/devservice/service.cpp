@@ -55,6 +55,7 @@ bool Service::start(std::string* error) {
         if (!ca_->valid())
             return fail(ca_->error());
         tls = ca_->serverContext();
+        alpn_.attach(tls.get());
     }
     server_ = std::make_unique<HttpServer>(
         tls, [this](const Request& request) { return dispatch(request); }, options_.limits,

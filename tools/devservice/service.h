@@ -3,6 +3,7 @@
 // the service's endpoints over an in-memory account store, a log of every request and
 // scripted faults. Tests run it in-process; brisko-devservice runs it standalone.
 #include "tools/devservice/accountstore.h"
+#include "tools/devservice/alpnlog.h"
 #include "tools/devservice/downloadlocations.h"
 #include "tools/devservice/faultscript.h"
 #include "tools/devservice/filestore.h"
@@ -56,6 +57,8 @@ public:
     bool writeCaFile(const std::string& path, std::string* error = nullptr) const;
 
     RequestLog& requests() { return requests_; }
+    // The protocols each TLS client offered (HTTP/2 or not).
+    AlpnLog& alpnOffers() { return alpn_; }
     FaultScript& faults() { return faults_; }
     AccountStore& accounts() { return accounts_; }
     SessionTable& sessions() { return sessions_; }
@@ -122,6 +125,7 @@ private:
     void addRoute(Route route);
 
     ServiceOptions options_;
+    AlpnLog alpn_; // outlives the TLS context that reports to it
     std::unique_ptr<TestCa> ca_;
     std::unique_ptr<HttpServer> server_;
     RequestLog requests_;

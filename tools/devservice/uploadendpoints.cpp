@@ -231,8 +231,10 @@ Response takeChunk(Service& service, const Request& request) {
     if (!stored)
         return errorReply("STORAGE_FAILED", 500);
     const std::uint64_t received = store.progress(token).received;
-    if (received < slot->size)
+    if (received < slot->size) {
+        store.countChunk(token);
         return offsetReply(received);
+    }
     const std::string link = finish(service, token, *slot);
     if (link.empty())
         return errorReply("STORAGE_FAILED", 500);

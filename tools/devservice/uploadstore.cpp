@@ -106,6 +106,17 @@ bool UploadStore::isInvalid(const std::string& token) const {
     return invalid_.count(token) > 0;
 }
 
+void UploadStore::setChunksPerLocation(int chunks) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    chunksPerLocation_ = chunks;
+}
+
+void UploadStore::countChunk(const std::string& token) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (chunksPerLocation_ > 0 && ++chunkCounts_[token] >= chunksPerLocation_)
+        invalid_.insert(token);
+}
+
 UploadStore::Progress UploadStore::progress(const std::string& token) const {
     std::lock_guard<std::mutex> lock(mutex_);
     const auto it = progress_.find(token);

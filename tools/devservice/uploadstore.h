@@ -55,6 +55,11 @@ public:
     // From now on the location answers INVALID_UPLOAD_SESSION.
     void invalidate(const std::string& token);
     bool isInvalid(const std::string& token) const;
+    // From now on every location stops being valid once it has taken `chunks` chunks
+    // that leave its file unfinished (0: never).
+    void setChunksPerLocation(int chunks);
+    // Counts such a chunk of the location.
+    void countChunk(const std::string& token);
 
     Progress progress(const std::string& token) const;
     // The partial file of a location.
@@ -76,6 +81,8 @@ private:
     std::uint64_t cap_ = 0;
     std::deque<std::uint64_t> cuts_;
     std::set<std::string> invalid_;
+    int chunksPerLocation_ = 0;
+    std::map<std::string, int> chunkCounts_;
     std::map<std::string, Progress> progress_;
     std::map<std::string, std::shared_ptr<std::mutex>> locks_;
 };

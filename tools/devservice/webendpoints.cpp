@@ -78,6 +78,13 @@ void addWebEndpoints(Service& service) {
         response.body = "<html><body>Trang bảo trì</body></html>\n";
         return response;
     });
+    service.route("GET", "/setup/gone.html", [](const Request&) {
+        Response response;
+        response.status = 404;
+        response.setHeader("Content-Type", "text/html; charset=utf-8");
+        response.body = "<html><body>Không tìm thấy</body></html>\n";
+        return response;
+    });
     service.route("GET", "/setup/missing", [](const Request&) {
         Response response = binary("no such file\n");
         response.status = 404;
