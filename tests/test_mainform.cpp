@@ -49,12 +49,14 @@ namespace {
 const char kLogoutPath[] = "/api/user/logout";
 const char kLoginPath[] = "/api/user/login";
 
-// The countdown before a power-off lasts a fraction of a second here.
+// The countdown before a power-off lasts a fraction of a second here, unless a case
+// answers it: then it lasts long enough for the answer to come first on a loaded machine.
 class ShortCountdown : public TimeSource {
 public:
     std::chrono::milliseconds duration(Wait kind, std::chrono::milliseconds designed) override {
-        return kind == Wait::ShutdownCountdown ? std::chrono::milliseconds(300) : designed;
+        return kind == Wait::ShutdownCountdown ? length : designed;
     }
+    std::chrono::milliseconds length{300};
 };
 
 // Logs in through the window's login dialog whenever it comes up and is ready.
@@ -507,6 +509,12 @@ void TestMainForm::shutdown() {
         window->settingChanged();
     }
     downloadStoppedByUser = downloadsPaused;
+    countdown.length = answer == QLatin1String("wait") || answer.isEmpty()
+                           ? std::chrono::milliseconds(300)
+                           : std::chrono::milliseconds(60000);
+    const std::shared_ptr<void> shortAgain(nullptr, [this](void*) {
+        countdown.length = std::chrono::milliseconds(300);
+    });
     platform::RecordingSystemActions actions;
     ModalAnswerer modals;
     if (!answer.isEmpty())
