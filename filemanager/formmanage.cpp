@@ -45,12 +45,15 @@ FormManage::FormManage(QWidget* parent) : QWidget(parent), ui(new Ui::FormManage
 
     auto* rename = new QShortcut(QKeySequence(tr("F2", "&Rename")), this);
     rename->setContext(Qt::WindowShortcut);
+    connect(rename, &QShortcut::activated, this, &FormManage::context_Edit_Filename);
     auto* download = new QShortcut(QKeySequence(tr("Ctrl+D", "&Download")), this);
     download->setContext(Qt::WindowShortcut);
     connect(download, &QShortcut::activated, this, &FormManage::DownloadFile);
 }
 
 FormManage::~FormManage() {
+    // An editor still open commits its text while the view goes: no rename then.
+    disconnect(proxyModel, nullptr, this, nullptr);
     delete ui;
 }
 
@@ -69,6 +72,7 @@ void FormManage::setUpTable() {
         QStringList{QString(),        tr("Tên tập tin"), QString(),      QString(),      QString(),
                     tr("Dung lượng"), tr("Lần tải"),     tr("Ngày tạo"), tr("Đường dẫn")};
     model->setHeaderLabels(headerLabels);
+    connectRename();
     const bool english = SettingsStore().text(QString::fromLatin1(SettingsKeys::Language)) ==
                          QLatin1String("brisko_en.qm");
     const int widths[filetable::ColumnCount] = {1,   200, 25, 25, 25, 100, english ? 135 : 80,

@@ -6,6 +6,7 @@
 #include "filemanager/folderlisting.h"
 
 #include <QModelIndex>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class QMenu;
 class QMovie;
 class QTreeWidgetItem;
 namespace Ui {
@@ -55,9 +57,15 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private slots:
+    void on_tableManage_customContextMenuRequested(QPoint pos);
     void on_btnUpdate_clicked();
+    void on_btnMove_clicked();
+    void on_btnDel_2_clicked();
+    void on_btnCreate_2_clicked();
     void CallWSLoadFolderTree(int dirFlag, bool flag = true);
     void UploadIntoFolder();
+    void copyIntoFolder();
+    void editFile(QModelIndex topLeft, QModelIndex bottomRight);
     void moveFileSuccess(QString atParentLinkcode);
     void loadFileInFolderAfterMoveOrDel();
     std::vector<std::string> getList_LinkCode_Of_FileSelected();
@@ -66,9 +74,20 @@ private slots:
     void DownloadFile();
     void exportLinks();
     void sendLinksViaMail();
+    void changeSecured(bool status);
+    void secureFiles();
+    void unsecureFiles();
+    void context_Edit_Filename();
+    void updateSelectedSecuredStatus(bool bSecured);
     void on_btnUpLoad_clicked();
+    void changeFilePassword();
+    void createDirectLink(bool status);
+    void directFiles();
+    void unDirectFiles();
     void copyFileSuccess(QString folderPath);
     void on_treeWidgetFolder_itemClicked(QTreeWidgetItem* item, int column);
+    void changeSecure_finish(bool result, bool status, int errorCode, QString errorMsg);
+    void createDirectLink_finish(bool result, bool status, int errorCode, QString errorMsg);
     void on_tableManage_doubleClicked(QModelIndex index);
     void loadFolderTree_success(FolderListingPtr listing);
     void loadFolderTree_error(int errorCode, QString errorMsg);
@@ -104,6 +123,14 @@ private:
     QModelIndexList selectedLinkCells() const;
     bool selectionHoldsDefaultFolder();
     void sendEvent(const char* action, const char* label);
+    // The context menu's entries for the current selection.
+    void fillContextMenu(QMenu* menu);
+    // Connects the rows' changes to the rename, once.
+    void connectRename();
+    // Source rows whose link code is one of `codes`.
+    std::vector<int> sourceRowsOf(const std::vector<std::string>& codes) const;
+    void setFileIcons(const std::vector<std::string>& codes, int column, const char* icon);
+    void applyPassword(const std::vector<std::string>& codes, const QString& password);
     void showError(int code, const QString& message);
 
     Ui::FormManage* ui;
@@ -118,6 +145,7 @@ private:
     std::vector<brisko::file> entryList;
     QString keptLink;
 
+    std::vector<std::string> requestCodes;  // the entries of the secure or direct-link job
     std::optional<LoadRequest> loading;     // the load in flight
     std::optional<LoadRequest> pendingLoad; // the last one asked for meanwhile
     Place shownPlace;                       // the place of the last listing shown

@@ -3,3 +3,7 @@
 brisko_add_test(test_filetable SOURCES test_filetable.cpp LIBS filemanager)
 brisko_add_test(test_formmanage SOURCES test_formmanage.cpp LIBS mainwindowtestsupport
     uitestsupport filemanagerui)
+brisko_add_test(test_formmanageops SOURCES test_formmanageops.cpp LIBS mainwindowtestsupport
+    uitestsupport filemanagerui)
+brisko_add_test(test_filedialogs SOURCES test_filedialogs.cpp LIBS mainwindowtestsupport
+    uitestsupport filemanagerui)

@@ -3,6 +3,7 @@
 #include "filemanager/filesortproxy.h"
 #include "filemanager/filetablemodel.h"
 #include "filemanager/folderlisting.h"
+#include "filemanager/namerules.h"
 
 #include <QDateTime>
 
@@ -40,6 +41,10 @@ private slots:
     void folderKeys_data();
     void folderKeys();
     void listingSplitsFolders();
+    void nameRefusals_data();
+    void nameRefusals();
+    void passwordHints_data();
+    void passwordHints();
     void sortsFoldersFirstBothWays();
     void editsAndIcons();
 };
@@ -262,6 +267,54 @@ void TestFileTable::editsAndIcons() {
     QVERIFY(proxy.setData(proxy.index(0, ColSecure), 1, SortRole));
     QCOMPARE(proxy.index(0, ColSecure).data(SortRole).toInt(), 1);
     QVERIFY(!proxy.setData(proxy.index(0, ColSize), QStringLiteral("x")));
+}
+
+void TestFileTable::nameRefusals_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    const QString special = QStringLiteral("Tên tập tin không được chứa kí tự đặt biệt: ");
+    QTest::newRow("101 characters") << QString(101, QChar(0x1EC7)) << "Độ dài tối đa là 100 kí tự";
+    QTest::newRow("100 characters") << QString(100, 'a') << "";
+    QTest::newRow("empty") << ""
+                           << "Tên tập tin không được phép rỗng.";
+    QTest::newRow("plain") << "Báo cáo (2024).pdf"
+                           << "";
+    QTest::newRow("# before @") << "a@b#c" << special + "#";
+    QTest::newRow("em dash") << QStringLiteral("a\u2014b") << special + QChar(0x2014);
+    const QString forbidden = QStringLiteral("\",?!'`\u2014#$%^&*|\\:/><~=+@");
+    QCOMPARE(forbidden.size(), 23);
+    for (const QChar c : forbidden)
+        QTest::newRow(qPrintable("holds " + QString(c))) << "x" + QString(c) + "y" << special + c;
+}
+
+void TestFileTable::nameRefusals() {
+    QFETCH(QString, name);
+    QTEST(nameRefusalText(name), "text");
+}
+
+void TestFileTable::passwordHints_data() {
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("hint");
+    const QString weak = "<font color=\"red\">Mức bảo mật yếu</font>";
+    const QString simple = "<font color=\"red\">Mật khẩu đơn giản</font>";
+    const QString medium = "<font color=\"#A56F09\">Mức bảo mật trung bình</font>";
+    const QString high = "<font color=\"Green\">Mức bảo mật cao</font>";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("one") << "a" << weak;
+    QTest::newRow("five") << "abcde" << weak;
+    QTest::newRow("listed") << "123456" << simple;
+    QTest::newRow("listed, ten") << "0123456789" << simple;
+    QTest::newRow("listed word") << "abc123" << simple;
+    QTest::newRow("other case of a listed one") << "ABC123" << medium;
+    QTest::newRow("1 to 9 then 0") << "1234567890" << medium;
+    QTest::newRow("six Vietnamese letters") << QStringLiteral("ệệệệệệ") << medium;
+    QTest::newRow("eleven") << "abcdefghijk" << high;
+}
+
+void TestFileTable::passwordHints() {
+    QFETCH(QString, password);
+    QTEST(passwordStrengthHint(password), "hint");
 }
 
 QTEST_MAIN(TestFileTable)

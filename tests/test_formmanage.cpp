@@ -1,14 +1,9 @@
 // The file manager tab against the stand-in, offscreen: the root listing in the tree and
 // the table, opening folders, loads that overlap, listing failures, and the hand-offs of
 // links and folders to the rest of the program.
-#include "core/globals.h"
-#include "core/ruridudi.h"
-#include "filemanager/filetablemodel.h"
-#include "filemanager/formmanage.h"
 #include "platform/hostconfig.h"
 #include "platform/recordingsystemactions.h"
-#include "tests/mainwindowsession.h"
-#include "tests/support/scripteduserprompt.h"
+#include "tests/formmanagefixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,46 +11,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableView>
-#include <QTreeWidget>
-#include <QUrl>
 #include <QUrlQuery>
-#include <QtTest>
-
-#include <memory>
-
-// Reaches the tab's own state, as only the tests do.
-class FormManageProbe {
-public:
-    static bool busy(const FormManage& f) { return f.loading || f.pendingLoad; }
-    static QString path(const FormManage& f) { return f.currentFolderPath; }
-    static QString code(const FormManage& f) { return f.currentFolderLinkCode; }
-    static void click(FormManage& f, QTreeWidgetItem* item) {
-        item->treeWidget()->setCurrentItem(item);
-        f.on_treeWidgetFolder_itemClicked(item, 0);
-    }
-    static void refresh(FormManage& f) { f.on_btnUpdate_clicked(); }
-    static void download(FormManage& f) { f.DownloadFile(); }
-    static void upload(FormManage& f) { f.on_btnUpLoad_clicked(); }
-    static void copyLink(FormManage& f) { f.exportLinks(); }
-    static void mail(FormManage& f) { f.sendLinksViaMail(); }
-    static void disable(FormManage& f) { f.disableForm(); }
-    static void enable(FormManage& f) { f.enableForm(); }
-};
-
-namespace {
 
 using filetable::ColLink;
 using filetable::ColName;
 
-std::string listPath(const QString& folder) {
-    return "/api/fileops/list" + (folder.isEmpty() ? std::string("/home")
-                                                   : QUrl::toPercentEncoding(folder).toStdString());
-}
-
-} // namespace
-
-class TestFormManage : public QObject {
+class TestFormManage : public FormManageFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -73,20 +34,6 @@ private slots:
     void uploadHandOffCarriesKeptFolder();
 
 private:
-    QTreeWidget* tree() { return form->findChild<QTreeWidget*>("treeWidgetFolder"); }
-    QTableView* table() { return form->findChild<QTableView*>("tableManage"); }
-    void waitIdle() { QTRY_VERIFY_WITH_TIMEOUT(!FormManageProbe::busy(*form), 20000); }
-    QString codeOf(const std::string& path) {
-        const auto entry =
-            session->service().files().findByPath(session->accountId().toStdString(), path);
-        return entry ? QString::fromStdString(entry->linkcode) : QString();
-    }
-    QStringList shownNames() {
-        QStringList names;
-        for (int r = 0; r < table()->model()->rowCount(); ++r)
-            names << table()->model()->index(r, ColName).data().toString();
-        return names;
-    }
     // A real double click: the view only takes one on the cell the press was on.
     void doubleClick(QPoint at) {
         QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, at);
@@ -98,56 +45,14 @@ private:
                 return true;
         return false;
     }
-    int rowOf(const QString& name) { return shownNames().indexOf(name); }
-    QTreeWidgetItem* childNamed(QTreeWidgetItem* parent, const QString& name) {
-        for (int i = 0; i < parent->childCount(); ++i)
-            if (parent->child(i)->text(0) == name)
-                return parent->child(i);
-        return nullptr;
-    }
-    void selectRows(const QStringList& names) {
-        table()->clearSelection();
-        for (const QString& name : names) {
-            const QModelIndex index = table()->model()->index(rowOf(name), 0);
-            QVERIFY(index.isValid());
-            table()->selectionModel()->select(index, QItemSelectionModel::Select |
-                                                         QItemSelectionModel::Rows);
-        }
-    }
-    QStringList childNames(QTreeWidgetItem* item) {
-        QStringList names;
-        for (int i = 0; i < item->childCount(); ++i)
-            names << item->child(i)->text(0);
-        return names;
-    }
-
-    std::unique_ptr<MainWindowSession> session;
-    std::unique_ptr<RuriDudi> user;
-    std::unique_ptr<ScriptedUserPrompt> prompt;
-    std::unique_ptr<FormManage> form;
 };
 
 void TestFormManage::init() {
-    session = std::make_unique<MainWindowSession>();
-    QVERIFY(session->start());
-    user = session->logIn();
-    QVERIFY(user);
-    currentUser = user.get();
-    prompt = std::make_unique<ScriptedUserPrompt>();
-    form = std::make_unique<FormManage>();
-    form->resize(1100, 500);
-    form->show();
-    form->resetToRootFolder();
-    waitIdle();
+    startTab();
 }
 
 void TestFormManage::cleanup() {
-    form.reset();
-    QCOMPARE(prompt ? prompt->unanswered() : 0, 0);
-    prompt.reset();
-    currentUser = nullptr;
-    user.reset();
-    session.reset();
+    stopTab();
 }
 
 void TestFormManage::rootListingFillsTreeAndTable() {
