@@ -130,6 +130,9 @@ private:
     // Source rows whose link code is one of `codes`.
     std::vector<int> sourceRowsOf(const std::vector<std::string>& codes) const;
     void setFileIcons(const std::vector<std::string>& codes, int column, const char* icon);
+    // Leaves the busy state after a secure or direct-link job and explains a refusal
+    // (the ordinary-member words when `memberRule`); true when it was refused.
+    bool switchRefused(bool result, bool memberRule, int errorCode, const QString& errorMsg);
     void applyPassword(const std::vector<std::string>& codes, const QString& password);
     void showError(int code, const QString& message);
 

@@ -210,38 +210,35 @@ void FormManage::createDirectLink(bool status) {
     disableForm();
 }
 
-void FormManage::changeSecure_finish(bool result, bool status, int errorCode, QString errorMsg) {
+bool FormManage::switchRefused(bool result, bool memberRule, int errorCode,
+                               const QString& errorMsg) {
     enableForm();
-    if (!result) {
-        if (currentUser && currentUser->getLevel() <= 2)
-            UserPrompt::current()->critical(
-                this, appText("Lỗi!"),
-                tr("Bạn là thành viên thường nên không thực hiện được chức năng này."),
-                QMessageBox::Ok);
-        else if (errorCode == 11)
-            UserPrompt::current()->critical(this, appText("Lỗi!"), tr("Lỗi kết nối mạng !"),
-                                            QMessageBox::Ok);
-        else
-            showError(errorCode, errorMsg);
-        return;
-    }
-    setFileIcons(requestCodes, filetable::ColSecure,
-                 status ? ":/images/lock.png" : ":/images/unlock.png");
+    if (result)
+        return false;
+    if (memberRule && currentUser && currentUser->getLevel() <= 2)
+        UserPrompt::current()->critical(
+            this, appText("Lỗi!"),
+            tr("Bạn là thành viên thường nên không thực hiện được chức năng này."),
+            QMessageBox::Ok);
+    else if (errorCode == 11)
+        UserPrompt::current()->critical(this, appText("Lỗi!"), tr("Lỗi kết nối mạng !"),
+                                        QMessageBox::Ok);
+    else
+        showError(errorCode, errorMsg);
+    return true;
+}
+
+void FormManage::changeSecure_finish(bool result, bool status, int errorCode, QString errorMsg) {
+    if (!switchRefused(result, true, errorCode, errorMsg))
+        setFileIcons(requestCodes, filetable::ColSecure,
+                     status ? ":/images/lock.png" : ":/images/unlock.png");
 }
 
 void FormManage::createDirectLink_finish(bool result, bool status, int errorCode,
                                          QString errorMsg) {
-    enableForm();
-    if (!result) {
-        if (errorCode == 11)
-            UserPrompt::current()->critical(this, appText("Lỗi!"), tr("Lỗi kết nối mạng !"),
-                                            QMessageBox::Ok);
-        else
-            showError(errorCode, errorMsg);
-        return;
-    }
-    setFileIcons(requestCodes, filetable::ColDirectLink,
-                 status ? ":/images/direct_link.png" : ":/images/undirect_link.png");
+    if (!switchRefused(result, false, errorCode, errorMsg))
+        setFileIcons(requestCodes, filetable::ColDirectLink,
+                     status ? ":/images/direct_link.png" : ":/images/undirect_link.png");
 }
 
 std::vector<int> FormManage::sourceRowsOf(const std::vector<std::string>& codes) const {
@@ -283,8 +280,8 @@ void FormManage::changeFilePassword() {
     const std::vector<std::string> codes = getList_LinkCode_Of_FileSelected();
     if (codes.empty())
         return;
+    // Kept as the tab's child: its job may still report after the dialog was closed.
     auto* dialog = new formChangeFilePassword(codes, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     if (codes.size() == 1) {
         const brisko::file* record = recordAt(ui->tableManage->currentIndex().row());
         if (record && !record->get_pwd().empty())
@@ -315,8 +312,9 @@ void FormManage::on_btnMove_clicked() {
     const std::vector<std::string> codes = getList_LinkCode_Of_FileSelected();
     if (codes.empty())
         return;
+    // Kept as the tab's child: a move still running after the dialog was closed reloads
+    // the tab when it ends.
     auto* dialog = new DialogMoveFIle(codes, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &DialogMoveFIle::getlistToReresh, this, &FormManage::moveFileSuccess);
     dialog->exec();
 }

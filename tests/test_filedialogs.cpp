@@ -12,24 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <json/json.h>
-
 using devservice::Fault;
 
 namespace {
-
-Json::Value bodyOf(const devservice::Request& request) {
-    Json::Value body;
-    Json::Reader().parse(request.body, body);
-    return body;
-}
-
-QTreeWidgetItem* child(QTreeWidgetItem* parent, const QString& name) {
-    for (int i = 0; i < parent->childCount(); ++i)
-        if (parent->child(i)->text(0) == name)
-            return parent->child(i);
-    return nullptr;
-}
 
 void click(QTreeWidget* tree, QTreeWidgetItem* item) {
     QVERIFY(item);
@@ -79,18 +64,18 @@ void TestFileDialogs::folderTreeListsNestedNonAsciiFolders() {
     QCOMPARE(childNames(root), (QStringList{"Music", "Photos", "Phim hay", "Tài liệu", "a;b"}));
     QCOMPARE(requests(listPath(QString())).back().target.find("dirOnly=1") != std::string::npos,
              true);
-    click(tree, child(root, "Phim hay"));
-    click(tree, child(child(root, "Phim hay"), "Phụ đề"));
+    click(tree, childNamed(root, "Phim hay"));
+    click(tree, childNamed(childNamed(root, "Phim hay"), "Phụ đề"));
     // The paths went as percent-encoded UTF-8, "/" included.
     QCOMPARE(requests("/api/fileops/list%2FPhim%20hay").size(), size_t(1));
     QCOMPARE(requests("/api/fileops/list%2FPhim%20hay%2FPh%E1%BB%A5%20%C4%91%E1%BB%81").size(),
              size_t(1));
-    QTreeWidgetItem* subtitles = child(child(root, "Phim hay"), "Phụ đề");
+    QTreeWidgetItem* subtitles = childNamed(childNamed(root, "Phim hay"), "Phụ đề");
     QCOMPARE(childNames(subtitles), QStringList{"Tiếng Việt"});
     // Clicking again lists afresh, never twice over.
     click(tree, subtitles);
     QCOMPARE(childNames(subtitles), QStringList{"Tiếng Việt"});
-    click(tree, child(root, "a;b"));
+    click(tree, childNamed(root, "a;b"));
     QCOMPARE(requests("/api/fileops/list%2Fa%3Bb").size(), size_t(1));
     QVERIFY(tree->isEnabled());
 }
@@ -115,7 +100,7 @@ void TestFileDialogs::moveTargetsAndBusyState() {
         // A folder, then the root again: the root.
         DialogMoveFIle dialog(codes({"/ghi chú.txt"}), nullptr);
         auto* tree = dialog.findChild<QTreeWidget*>("treeFldMove");
-        click(tree, child(tree->topLevelItem(0), "Tài liệu"));
+        click(tree, childNamed(tree->topLevelItem(0), "Tài liệu"));
         click(tree, tree->topLevelItem(0));
         QSignalSpy done(&dialog, &DialogMoveFIle::getlistToReresh);
         // A refusal leaves the dialog open and usable, the choice kept.
@@ -126,7 +111,7 @@ void TestFileDialogs::moveTargetsAndBusyState() {
         QTRY_COMPARE(prompt->asked().size(), 1);
         QCOMPARE(prompt->asked()[0].title, QStringLiteral("Lỗi (500)"));
         QVERIFY(dialog.findChild<QPushButton*>("btn_accept")->isEnabled());
-        click(tree, child(tree->topLevelItem(0), "Tài liệu"));
+        click(tree, childNamed(tree->topLevelItem(0), "Tài liệu"));
         dialog.findChild<QPushButton*>("btn_accept")->click();
         QTRY_COMPARE(done.size(), 1);
         QCOMPARE(done[0][0].toString(), codeOf("/Tài liệu"));
@@ -138,7 +123,7 @@ void TestFileDialogs::copyTargetsAndExpiredSession() {
     DialogCopyFile dialog(codes({"/ghi chú.txt", "/Photos"}), nullptr);
     QSignalSpy done(&dialog, &DialogCopyFile::getlistToReresh);
     auto* tree = dialog.findChild<QTreeWidget*>("treeCopy");
-    click(tree, child(tree->topLevelItem(0), "Phim hay"));
+    click(tree, childNamed(tree->topLevelItem(0), "Phim hay"));
     session->service().faults().next("/api/fileops/copy",
                                      Fault::status(200, R"({"code":201,"msg":"Hết phiên"})"));
     const size_t logins = requests("/api/user/login").size();

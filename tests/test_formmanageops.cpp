@@ -10,18 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <json/json.h>
-
 using devservice::Fault;
 using filetable::ColName;
 
 namespace {
-
-Json::Value bodyOf(const devservice::Request& request) {
-    Json::Value body;
-    Json::Reader().parse(request.body, body);
-    return body;
-}
 
 std::string refusal(int code, const char* message) {
     return "{\"code\":" + std::to_string(code) + ",\"msg\":\"" + message + "\"}";
