@@ -2,6 +2,7 @@
 
 #include "api/apiresult.h"
 #include "api/file.h"
+#include "core/linkparser.h"
 #include "platform/hostconfig.h"
 
 #include <QCoreApplication>
@@ -23,8 +24,7 @@ QString webHost() {
 }
 
 QString canonicalFileLink(const std::string& linkCode) {
-    return QStringLiteral("https://www.") + webHost() + QStringLiteral("/file/") +
-           QString::fromStdString(linkCode);
+    return shareSite() + QStringLiteral("/file/") + QString::fromStdString(linkCode);
 }
 
 // The total reads like atoi: leading digits count, anything else is 0.

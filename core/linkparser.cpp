@@ -22,10 +22,14 @@ QString shareLinkPattern() {
                           "(?:#[^ ;|]*)?");
 }
 
+QString shareSite() {
+    return QStringLiteral("https://www.") + webHost();
+}
+
 QString parseShareLinks(const QString& text) {
     const QRegExp separators(QStringLiteral("[\\s\\[\\]|;\"'{}]"));
     QRegExp link(shareLinkPattern(), Qt::CaseSensitive, QRegExp::RegExp);
-    const QString prefix = QStringLiteral("https://www.") + webHost() + '/';
+    const QString prefix = shareSite() + '/';
     QSet<QString> found;
     const QStringList pieces = text.split(separators, Qt::SkipEmptyParts);
     for (const QString& piece : pieces) {

@@ -7,6 +7,9 @@
 // "p=" query item. Built on each call, since the web host can be moved at run time.
 QString shareLinkPattern();
 
+// The service's web site as share links begin: "https://www." and the web host.
+QString shareSite();
+
 // The share links of a free text in their canonical form, each once, joined by ";"
 // (in no particular order); "" when there are none.
 QString parseShareLinks(const QString& text);

@@ -15,7 +15,9 @@ public:
     // Where new entries get their ids and link codes. One is shared by all the trees of
     // a store, so that both stay unique across accounts, as share links need.
     struct Numbering {
-        std::int64_t nextId = 1;
+        // Ids below 100 are the service's own entries, which have no share page of
+        // their own: the accounts' entries are numbered well above them.
+        std::int64_t nextId = 1001;
         std::function<bool(const std::string&)> codeTaken;
         std::int64_t takeId() { return nextId++; }
         std::string takeCode();

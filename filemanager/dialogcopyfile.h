@@ -1,0 +1,41 @@
+#pragma once
+// Copies the chosen entries of the account into a folder picked in a tree of its
+// folders; the copy is one call on the GUI thread.
+#include "filemanager/folderpicktree.h"
+#include "filemanager/framelesspopup.h"
+
+#include <string>
+#include <vector>
+
+class QTreeWidgetItem;
+namespace Ui {
+class DialogCopyFile;
+}
+
+class DialogCopyFile : public FramelessPopup {
+    Q_OBJECT
+    friend class FileDialogsProbe;
+
+public:
+    DialogCopyFile(std::vector<std::string> linkcodes, QWidget* parent = nullptr);
+    ~DialogCopyFile() override;
+
+signals:
+    void getlistToReresh(QString folder);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void on_btn_accept_clicked();
+    void on_btn_cancel_clicked();
+    void on_treeCopy_itemClicked(QTreeWidgetItem* item, int column);
+
+private:
+    void CallWSLoadFolderTree(int dirFlag);
+    void loadFolders();
+
+    Ui::DialogCopyFile* ui;
+    std::vector<std::string> linkcodes;
+    FolderPickTree picker;
+};

@@ -1,0 +1,66 @@
+#include "filemanager/dialogcreatefol.h"
+
+#include "core/ganalytics.h"
+#include "core/globals.h"
+#include "core/userprompt.h"
+#include "filemanager/servicecall.h"
+#include "ui_dialogcreatefol.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+Dialogcreatefol::Dialogcreatefol(QString folder, QWidget* parent)
+    : FramelessPopup(parent), ui(new Ui::Dialogcreatefol), folder(std::move(folder)) {
+    ui->setupUi(this);
+    ui->txt_FolderName->setFocus(Qt::OtherFocusReason);
+    makeFrameless(QStringLiteral(":/images/popup_folder_small.png"));
+    if (analytics)
+        analytics->sendAppview(QString(), QString(), QStringLiteral("Dialog create folder"));
+}
+
+Dialogcreatefol::~Dialogcreatefol() {
+    delete ui;
+}
+
+void Dialogcreatefol::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
+
+void Dialogcreatefol::on_btn_accept_clicked() {
+    const QString name = ui->txt_FolderName->text();
+    const auto appText = [](const char* text) {
+        return QCoreApplication::translate("QApplication", text);
+    };
+    if (!name.isEmpty() && name.trimmed().isEmpty()) {
+        UserPrompt::current()->critical(this, appText("Lỗi!"),
+                                        appText("Tên thư mục không được đặt là khoảng trắng."),
+                                        QMessageBox::Ok);
+        return;
+    }
+    if (name.isEmpty()) {
+        UserPrompt::current()->critical(this, appText("Lỗi!"), appText("Bạn chưa nhập tên thư mục"),
+                                        QMessageBox::Ok);
+        return;
+    }
+    // The name goes as typed: blanks around it are the user's to keep.
+    const ServiceCallResult result = callWithReLogin([&](brisko::file_api& api) {
+        return api.createFolder(name.toUtf8().toStdString(), folder.toUtf8().toStdString());
+    });
+    if (result.ok) {
+        createFol_success();
+        return;
+    }
+    UserPrompt::current()->critical(this, tr("Lỗi ") + '(' + QString::number(result.code) + ')',
+                                    QString::fromStdString(result.message), QMessageBox::Ok);
+}
+
+void Dialogcreatefol::on_btn_cancel_clicked() {
+    close();
+}
+
+void Dialogcreatefol::createFol_success() {
+    emit signCreateFolderComplete(0);
+    close();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Moves the chosen entries of the account into a folder picked in a tree of its folders.
+// The move runs as a background job; the dialog closes when the service took it.
+#include "filemanager/folderpicktree.h"
+#include "filemanager/framelesspopup.h"
+
+#include <string>
+#include <vector>
+
+class QTreeWidgetItem;
+namespace Ui {
+class DialogMoveFIle;
+}
+
+class DialogMoveFIle : public FramelessPopup {
+    Q_OBJECT
+    friend class FileDialogsProbe;
+
+public:
+    DialogMoveFIle(std::vector<std::string> linkcodes, QWidget* parent = nullptr);
+    ~DialogMoveFIle() override;
+
+signals:
+    void getlistToReresh(QString folder);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void on_btn_accept_clicked();
+    void on_treeFldMove_itemClicked(QTreeWidgetItem* item, int column);
+    void on_btn_cancel_clicked();
+    void CallWSLoadFolderTree(int dirFlag);
+    void disableForm();
+    void enableForm();
+    void loadFoldersQelv();
+    void moveComplete();
+    void moveUncomplete(int errorCode, QString errorMsg);
+
+private:
+    Ui::DialogMoveFIle* ui;
+    std::vector<std::string> linkcodes;
+    FolderPickTree picker;
+};

@@ -1,0 +1,83 @@
+#include "filemanager/folderpicktree.h"
+
+#include "core/userprompt.h"
+#include "filemanager/folderlisting.h"
+#include "filemanager/servicecall.h"
+
+#include <QCoreApplication>
+#include <QTreeWidget>
+#include <QUrl>
+
+FolderPickTree::FolderPickTree(QTreeWidget* tree, QWidget* dialog, QString rootData,
+                               const char* context, std::function<void(bool)> busy)
+    : tree(tree), dialog(dialog), rootData(std::move(rootData)), context(context),
+      busy(std::move(busy)) {}
+
+void FolderPickTree::buildRoot() {
+    tree->setHeaderHidden(true);
+    tree->clear();
+    auto* root = new QTreeWidgetItem(tree);
+    root->setText(0, QStringLiteral("Brisko"));
+    root->setIcon(0, QIcon(QPixmap(QStringLiteral(":/images/home.png"))));
+    root->setData(0, Qt::UserRole, rootData);
+    tree->setCurrentItem(root);
+    tree->setEnabled(true);
+    currentPath.clear();
+    targetLinkcode.clear();
+}
+
+void FolderPickTree::list(int dirFlag, QTreeWidgetItem* item) {
+    folderList.clear();
+    if (busy)
+        busy(true);
+    tree->setEnabled(false);
+    // The path goes into the URL as one segment of its UTF-8 bytes: "/" becomes %2F.
+    const std::string encoded = QUrl::toPercentEncoding(currentPath).toStdString();
+    std::vector<brisko::file*> records;
+    const ServiceCallResult result = callWithReLogin([&](brisko::file_api& api) {
+        records = api.list(dirFlag, encoded);
+        return !records.empty() || api.get_error_code() == 0;
+    });
+    if (busy)
+        busy(false);
+    if (!result.ok) {
+        tree->setEnabled(true);
+        UserPrompt::current()->critical(dialog,
+                                        QCoreApplication::translate(context, "Lỗi ") + '(' +
+                                            QString::number(result.code) + ')',
+                                        QString::fromStdString(result.message), QMessageBox::Ok);
+        return;
+    }
+    for (brisko::file* record : records) {
+        if (record->get_type() == "0")
+            folderList.push_back(*record);
+        delete record;
+    }
+    if (item)
+        qDeleteAll(item->takeChildren());
+    if (folderList.empty() || !item)
+        tree->setEnabled(true);
+    else
+        fill(item);
+}
+
+void FolderPickTree::fill(QTreeWidgetItem* item) {
+    const QIcon icon(QPixmap(QStringLiteral(":/images/folder_qlfile_on.png")));
+    for (const brisko::file& folder : folderList) {
+        auto* child = new QTreeWidgetItem(item);
+        child->setText(0, QString::fromStdString(folder.get_name()));
+        child->setIcon(0, icon);
+        child->setData(0, Qt::UserRole, folderkey::of(folder));
+    }
+    item->setExpanded(true);
+    tree->setEnabled(true);
+}
+
+void FolderPickTree::click(QTreeWidgetItem* item, int dirFlag) {
+    item->setExpanded(true);
+    const folderkey::Parts parts = folderkey::split(item->data(0, Qt::UserRole).toString());
+    qDeleteAll(item->takeChildren());
+    currentPath = parts.path;
+    targetLinkcode = parts.linkCode;
+    list(dirFlag, item);
+}

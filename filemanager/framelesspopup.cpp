@@ -1,0 +1,40 @@
+#include "filemanager/framelesspopup.h"
+
+#include "core/windowshape.h"
+#include "platform/settingskeys.h"
+#include "platform/settingsstore.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QMovie>
+
+FramelessPopup::FramelessPopup(QWidget* parent) : QDialog(parent), dragPosition(0, 0) {}
+
+void FramelessPopup::makeFrameless(const QString& background, bool alwaysOnTop) {
+    if (alwaysOnTop || SettingsStore().boolean(QString::fromLatin1(SettingsKeys::StayOnTop)))
+        setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    shapeWindowFromImage(this, background);
+}
+
+void FramelessPopup::setLoadingAnimation(QLabel* label) {
+    if (!loadingMovie) {
+        loadingMovie = new QMovie(QStringLiteral(":/images/load.gif"), QByteArray(), this);
+        loadingMovie->start();
+    }
+    label->setMovie(loadingMovie);
+}
+
+void FramelessPopup::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    dragPosition = event->globalPos() - frameGeometry().topLeft();
+    event->accept();
+}
+
+void FramelessPopup::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() != Qt::LeftButton)
+        return;
+    move(event->globalPos() - dragPosition);
+    event->accept();
+}

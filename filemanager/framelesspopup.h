@@ -1,0 +1,29 @@
+#pragma once
+// What the file manager's small popup dialogs share: no frame, the outline of their
+// background picture, dragging by the background with the left button, staying on top
+// when the settings ask for it, and a loading animation that survives a language change.
+#include <QDialog>
+#include <QPoint>
+
+class QLabel;
+class QMovie;
+
+class FramelessPopup : public QDialog {
+    Q_OBJECT
+protected:
+    explicit FramelessPopup(QWidget* parent);
+
+    // Frameless and shaped by `background`; on top when "Stay_on_top" says so, or always.
+    void makeFrameless(const QString& background, bool alwaysOnTop = false);
+    // Puts the loading animation on `label` and hides it; again after a retranslation,
+    // which replaces the label's contents by its text.
+    void setLoadingAnimation(QLabel* label);
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+    QPoint dragPosition;
+
+private:
+    QMovie* loadingMovie = nullptr;
+};

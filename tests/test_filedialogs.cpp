@@ -1,0 +1,238 @@
+// The file manager's dialogs on their own, against the stand-in: the folder tree of the
+// move and copy dialogs, what their accept sends, the busy move, the file password
+// dialog's rules, and the create-folder dialog's checks.
+#include "filemanager/dialogcopyfile.h"
+#include "filemanager/dialogcreatefol.h"
+#include "filemanager/dialogmovefile.h"
+#include "filemanager/formchangefilepassword.h"
+#include "tests/formmanagefixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using devservice::Fault;
+
+namespace {
+
+void click(QTreeWidget* tree, QTreeWidgetItem* item) {
+    QVERIFY(item);
+    tree->setCurrentItem(item);
+    emit tree->itemClicked(item, 0);
+}
+
+} // namespace
+
+class TestFileDialogs : public FormManageFixture {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { stopTab(); }
+    void folderTreeListsNestedNonAsciiFolders();
+    void moveTargetsAndBusyState();
+    void copyTargetsAndExpiredSession();
+    void passwordRules();
+    void passwordSentAsTypedAndRetried();
+    void createFolderChecksTheName();
+
+private:
+    std::vector<devservice::Request> requests(const std::string& path) {
+        return session->service().requests().forPath(path);
+    }
+    std::vector<std::string> codes(const QStringList& paths) {
+        std::vector<std::string> out;
+        for (const QString& path : paths)
+            out.push_back(codeOf(path.toStdString()).toStdString());
+        return out;
+    }
+};
+
+void TestFileDialogs::init() {
+    startTab();
+    // A folder two levels down with non-ASCII names, and one holding a ";".
+    auto& files = session->service().files();
+    QVERIFY(files.addFolder(accountId(), "/Phim hay/Phụ đề", "Tiếng Việt"));
+    QVERIFY(files.addFolder(accountId(), "/", "a;b"));
+}
+
+void TestFileDialogs::folderTreeListsNestedNonAsciiFolders() {
+    DialogMoveFIle dialog(codes({"/ghi chú.txt"}), nullptr);
+    auto* tree = dialog.findChild<QTreeWidget*>("treeFldMove");
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    QCOMPARE(root->text(0), QStringLiteral("Brisko"));
+    QCOMPARE(childNames(root), (QStringList{"Music", "Photos", "Phim hay", "Tài liệu", "a;b"}));
+    QCOMPARE(requests(listPath(QString())).back().target.find("dirOnly=1") != std::string::npos,
+             true);
+    click(tree, childNamed(root, "Phim hay"));
+    click(tree, childNamed(childNamed(root, "Phim hay"), "Phụ đề"));
+    // The paths went as percent-encoded UTF-8, "/" included.
+    QCOMPARE(requests("/api/fileops/list%2FPhim%20hay").size(), size_t(1));
+    QCOMPARE(requests("/api/fileops/list%2FPhim%20hay%2FPh%E1%BB%A5%20%C4%91%E1%BB%81").size(),
+             size_t(1));
+    QTreeWidgetItem* subtitles = childNamed(childNamed(root, "Phim hay"), "Phụ đề");
+    QCOMPARE(childNames(subtitles), QStringList{"Tiếng Việt"});
+    // Clicking again lists afresh, never twice over.
+    click(tree, subtitles);
+    QCOMPARE(childNames(subtitles), QStringList{"Tiếng Việt"});
+    click(tree, childNamed(root, "a;b"));
+    QCOMPARE(requests("/api/fileops/list%2Fa%3Bb").size(), size_t(1));
+    QVERIFY(tree->isEnabled());
+}
+
+void TestFileDialogs::moveTargetsAndBusyState() {
+    {
+        // No folder clicked: the top level, "0".
+        DialogMoveFIle dialog(codes({"/Music/Trịnh Công Sơn - Diễm xưa.mp3"}), nullptr);
+        QSignalSpy done(&dialog, &DialogMoveFIle::getlistToReresh);
+        session->service().faults().next("/api/fileops/move",
+                                         Fault::wait(std::chrono::milliseconds(800)));
+        dialog.findChild<QPushButton*>("btn_accept")->click();
+        QVERIFY(!dialog.findChild<QPushButton*>("btn_accept")->isEnabled());
+        QVERIFY(!dialog.findChild<QTreeWidget*>("treeFldMove")->isEnabled());
+        QVERIFY(!dialog.findChild<QLabel*>("img_loading")->isHidden());
+        QTRY_COMPARE(done.size(), 1);
+        QCOMPARE(done[0][0].toString(), QStringLiteral("0"));
+        QVERIFY(dialog.findChild<QLabel*>("img_loading")->isHidden());
+        QCOMPARE(bodyOf(requests("/api/fileops/move").back())["to"].asString(), std::string("0"));
+    }
+    {
+        // A folder, then the root again: the root.
+        DialogMoveFIle dialog(codes({"/ghi chú.txt"}), nullptr);
+        auto* tree = dialog.findChild<QTreeWidget*>("treeFldMove");
+        click(tree, childNamed(tree->topLevelItem(0), "Tài liệu"));
+        click(tree, tree->topLevelItem(0));
+        QSignalSpy done(&dialog, &DialogMoveFIle::getlistToReresh);
+        // A refusal leaves the dialog open and usable, the choice kept.
+        session->service().faults().next("/api/fileops/move",
+                                         Fault::status(200, R"({"code":500,"msg":"Bận"})"));
+        prompt->answer(QMessageBox::Ok);
+        dialog.findChild<QPushButton*>("btn_accept")->click();
+        QTRY_COMPARE(prompt->asked().size(), 1);
+        QCOMPARE(prompt->asked()[0].title, QStringLiteral("Lỗi (500)"));
+        QVERIFY(dialog.findChild<QPushButton*>("btn_accept")->isEnabled());
+        click(tree, childNamed(tree->topLevelItem(0), "Tài liệu"));
+        dialog.findChild<QPushButton*>("btn_accept")->click();
+        QTRY_COMPARE(done.size(), 1);
+        QCOMPARE(done[0][0].toString(), codeOf("/Tài liệu"));
+        QVERIFY(session->service().files().findByPath(accountId(), "/Tài liệu/ghi chú.txt"));
+    }
+}
+
+void TestFileDialogs::copyTargetsAndExpiredSession() {
+    DialogCopyFile dialog(codes({"/ghi chú.txt", "/Photos"}), nullptr);
+    QSignalSpy done(&dialog, &DialogCopyFile::getlistToReresh);
+    auto* tree = dialog.findChild<QTreeWidget*>("treeCopy");
+    click(tree, childNamed(tree->topLevelItem(0), "Phim hay"));
+    session->service().faults().next("/api/fileops/copy",
+                                     Fault::status(200, R"({"code":201,"msg":"Hết phiên"})"));
+    const size_t logins = requests("/api/user/login").size();
+    dialog.findChild<QPushButton*>("btn_accept")->click();
+    QCOMPARE(done.size(), 1);
+    QCOMPARE(done[0][0].toString(), codeOf("/Phim hay"));
+    QCOMPARE(requests("/api/fileops/copy").size(), size_t(2));
+    QCOMPARE(requests("/api/user/login").size(), logins + 1);
+    const Json::Value body = bodyOf(requests("/api/fileops/copy").back());
+    QCOMPARE(QString::fromStdString(body["to"].asString()), codeOf("/Phim hay"));
+    QCOMPARE(body["items"].size(), 2u);
+    QVERIFY(session->service().files().findByPath(accountId(), "/Phim hay/Photos"));
+
+    // The root is "0"; a service that keeps saying "expired" is told once, not forever.
+    DialogCopyFile again(codes({"/trống.bin"}), nullptr);
+    for (int i = 0; i < 3; ++i)
+        session->service().faults().next("/api/fileops/copy",
+                                         Fault::status(200, R"({"code":201,"msg":"Hết phiên"})"));
+    prompt->answer(QMessageBox::Ok);
+    again.findChild<QPushButton*>("btn_accept")->click();
+    QCOMPARE(prompt->asked().last().title, QStringLiteral("Lỗi (201)"));
+    QCOMPARE(requests("/api/fileops/copy").size(), size_t(4));
+    QCOMPARE(bodyOf(requests("/api/fileops/copy").back())["to"].asString(), std::string("0"));
+    session->service().faults().clear();
+}
+
+void TestFileDialogs::passwordRules() {
+    formChangeFilePassword dialog(codes({"/ghi chú.txt"}), nullptr);
+    auto* field = dialog.findChild<QLineEdit*>("txtFilePassword");
+    auto* status = dialog.findChild<QLabel*>("lblStatus");
+    auto* remove = dialog.findChild<QCheckBox*>("chkDelPassword");
+    field->setText("12345");
+    QVERIFY(status->text().contains("yếu"));
+    dialog.findChild<QPushButton*>("btn_accept")->click();
+    QCOMPARE(status->text(),
+             QStringLiteral("<font color=\"red\">Độ dài mật khẩu ít nhất 6 ký tự.</font>"));
+    QVERIFY(requests("/api/fileops/createFilePass").empty());
+    // Five Vietnamese letters are five characters: refused too.
+    field->setText(QStringLiteral("ệệệệệ"));
+    dialog.findChild<QPushButton*>("btn_accept")->click();
+    QVERIFY(requests("/api/fileops/createFilePass").empty());
+    // Removal sends an empty password whatever the field holds.
+    QSignalSpy done(&dialog, &formChangeFilePassword::createPasswordSuccess);
+    remove->setChecked(true);
+    QVERIFY(!field->isEnabled());
+    dialog.findChild<QPushButton*>("btn_accept")->click();
+    QVERIFY(!dialog.findChild<QPushButton*>("btn_accept")->isEnabled());
+    QTRY_COMPARE(done.size(), 1);
+    QCOMPARE(done[0][0].toString(), QString());
+    QCOMPARE(bodyOf(requests("/api/fileops/createFilePass").back())["pass"].asString(),
+             std::string());
+}
+
+void TestFileDialogs::passwordSentAsTypedAndRetried() {
+    formChangeFilePassword dialog(codes({"/ghi chú.txt", "/trống.bin"}), nullptr);
+    const QString typed = QStringLiteral("khóa bí mật ✓");
+    dialog.findChild<QLineEdit*>("txtFilePassword")->setText(typed);
+    session->service().faults().next("/api/fileops/createFilePass",
+                                     Fault::status(200, R"({"code":500,"msg":"Bận"})"));
+    prompt->answer(QMessageBox::Ok);
+    QSignalSpy done(&dialog, &formChangeFilePassword::createPasswordSuccess);
+    dialog.findChild<QPushButton*>("btn_accept")->click();
+    QTRY_COMPARE(prompt->asked().size(), 1);
+    QTRY_VERIFY(dialog.findChild<QPushButton*>("btn_accept")->isEnabled());
+    QCOMPARE(dialog.findChild<QLineEdit*>("txtFilePassword")->text(), typed);
+    dialog.findChild<QPushButton*>("btn_accept")->click();
+    QTRY_COMPARE(done.size(), 1);
+    QCOMPARE(done[0][0].toString(), typed);
+    const auto sent = requests("/api/fileops/createFilePass");
+    QCOMPARE(sent.size(), size_t(2));
+    for (const auto& request : sent)
+        QCOMPARE(bodyOf(request)["pass"].asString(), typed.toStdString());
+    QCOMPARE(session->service().files().findByPath(accountId(), "/trống.bin")->password,
+             typed.toStdString());
+}
+
+void TestFileDialogs::createFolderChecksTheName() {
+    Dialogcreatefol dialog(QStringLiteral("0"), nullptr);
+    QSignalSpy done(&dialog, &Dialogcreatefol::signCreateFolderComplete);
+    auto* name = dialog.findChild<QLineEdit*>("txt_FolderName");
+    auto* accept = dialog.findChild<QPushButton*>("btn_accept");
+    prompt->answer(QMessageBox::Ok);
+    prompt->answer(QMessageBox::Ok);
+    name->setText("   ");
+    accept->click();
+    name->clear();
+    accept->click();
+    QCOMPARE(prompt->asked()[0].text,
+             QStringLiteral("Tên thư mục không được đặt là khoảng trắng."));
+    QCOMPARE(prompt->asked()[1].text, QStringLiteral("Bạn chưa nhập tên thư mục"));
+    QCOMPARE(prompt->asked()[0].title, QStringLiteral("Lỗi!"));
+    QVERIFY(requests("/api/fileops/createFolder").empty());
+    // A name the service refuses: its code and words, the dialog open, the name kept.
+    prompt->answer(QMessageBox::Ok);
+    name->setText("Music");
+    accept->click();
+    QVERIFY(prompt->asked()[2].title.startsWith("Lỗi ("));
+    QCOMPARE(name->text(), QStringLiteral("Music"));
+    QCOMPARE(done.size(), 0);
+    name->setText(QStringLiteral(" Ảnh cũ "));
+    accept->click();
+    QCOMPARE(done.size(), 1);
+    QVERIFY(session->service().files().findByPath(accountId(), "/ Ảnh cũ "));
+    // Cancel empties the name and reports nothing.
+    Dialogcreatefol other(QStringLiteral("0"), nullptr);
+    other.findChild<QLineEdit*>("txt_FolderName")->setText("x");
+    other.findChild<QPushButton*>("btn_cancel")->click();
+    QCOMPARE(other.findChild<QLineEdit*>("txt_FolderName")->text(), QString());
+}
+
+QTEST_MAIN(TestFileDialogs)
+#include "test_filedialogs.moc"
