@@ -48,6 +48,7 @@ namespace {
 
 const char kLogoutPath[] = "/api/user/logout";
 const char kLoginPath[] = "/api/user/login";
+const char kAccountPath[] = "/api/user/get";
 
 // The countdown before a power-off lasts a fraction of a second here, unless a case
 // answers it: then it lasts long enough for the answer to come first on a loaded machine.
@@ -189,7 +190,12 @@ std::unique_ptr<TrayMainForm> TestMainForm::loggedInWindow() {
     const auto user = session.logIn();
     if (!user)
         return nullptr;
+    const int accountReads = calls(kAccountPath);
     window->loginDone(*user);
+    // The account panel reads the account as the window opens; a logout before that read
+    // reached the service would see it log in again.
+    if (!QTest::qWaitFor([&] { return calls(kAccountPath) > accountReads; }, 20000))
+        return nullptr;
     return window;
 }
 
