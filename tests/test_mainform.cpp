@@ -515,9 +515,10 @@ void TestMainForm::shutdown() {
         window->settingChanged();
     }
     downloadStoppedByUser = downloadsPaused;
-    countdown.length = answer == QLatin1String("wait") || answer.isEmpty()
-                           ? std::chrono::milliseconds(300)
-                           : std::chrono::milliseconds(60000);
+    // A countdown left to run out still lasts long enough for the answerer to see it.
+    countdown.length = answer.isEmpty()                 ? std::chrono::milliseconds(300)
+                       : answer == QLatin1String("wait") ? std::chrono::milliseconds(2000)
+                                                         : std::chrono::milliseconds(60000);
     const std::shared_ptr<void> shortAgain(nullptr, [this](void*) {
         countdown.length = std::chrono::milliseconds(300);
     });
