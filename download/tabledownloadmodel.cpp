@@ -9,7 +9,6 @@
 #include <QPixmap>
 #include <QPointer>
 
-#include <cmath>
 
 namespace {
 
@@ -44,12 +43,6 @@ QVariant stateIcon(int state) {
     }
 }
 
-QString percentText(double fraction) {
-    // Rounded up, so that one byte shows as started; never above 100.
-    const double value = std::min(100.0, std::ceil(fraction * 100.0 * 100.0) / 100.0);
-    return QString::number(value, 'g', 6) + QStringLiteral(" %");
-}
-
 } // namespace
 
 TableDownloadModel::TableDownloadModel(QObject* parent) : QAbstractTableModel(parent) {
@@ -58,8 +51,8 @@ TableDownloadModel::TableDownloadModel(QObject* parent) : QAbstractTableModel(pa
 
 TableDownloadModel::~TableDownloadModel() {
     stopItem(-1);
-    QSet<DownloadFile*> jobs = running;
-    for (DownloadFile* job : allJobs)
+    QSet<DownloadFile*> jobs = queue.running;
+    for (DownloadFile* job : qAsConst(queue.jobs))
         jobs.insert(job);
     const QDeadlineTimer deadline(kStopWaitMs);
     for (DownloadFile* job : jobs)
@@ -67,7 +60,7 @@ TableDownloadModel::~TableDownloadModel() {
 }
 
 int TableDownloadModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : allJobs.size();
+    return parent.isValid() ? 0 : queue.jobs.size();
 }
 
 int TableDownloadModel::columnCount(const QModelIndex& parent) const {
@@ -83,7 +76,7 @@ QVariant TableDownloadModel::display(const DownloadFile* job, int column) const 
     case ColumnStatus:
         return job->getStatusText();
     case ColumnPercent:
-        return percentText(job->progress());
+        return transferqueue::percentText(job->progress());
     case ColumnSpeed:
         return formatSpeed(job->speed());
     case ColumnRemaining:
@@ -98,9 +91,9 @@ QVariant TableDownloadModel::display(const DownloadFile* job, int column) const 
 }
 
 QVariant TableDownloadModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !index.model() || index.row() >= allJobs.size())
+    if (!index.isValid() || !index.model() || index.row() >= queue.jobs.size())
         return QVariant();
-    const DownloadFile* job = allJobs.at(index.row());
+    const DownloadFile* job = queue.jobs.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
         return display(job, index.column());
@@ -135,21 +128,18 @@ bool TableDownloadModel::insertRows(int, int, const QModelIndex&) {
 }
 
 bool TableDownloadModel::removeRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || row < 0 || count <= 0 || row >= allJobs.size())
+    if (parent.isValid() || !queue.holds(row) || count <= 0)
         return false;
-    count = std::min(count, allJobs.size() - row);
-    for (int i = row; i < row + count; ++i) {
-        if (allJobs.at(i)->isRunning())
-            return false;
-    }
+    count = std::min(count, queue.size() - row);
+    if (queue.anyRunning(row, count))
+        return false;
     removeJobRows(row, count);
     return true;
 }
 
 void TableDownloadModel::removeJobRows(int row, int count) {
     beginRemoveRows(QModelIndex(), row, row + count - 1);
-    for (int i = 0; i < count; ++i)
-        pendingJobs.removeAll(allJobs.takeAt(row));
+    queue.takeRows(row, count);
     endRemoveRows();
 }
 
@@ -164,7 +154,7 @@ void TableDownloadModel::setMaxThreads(int maximum) {
 }
 
 int TableDownloadModel::runningCount() const {
-    return running.size();
+    return queue.running.size();
 }
 
 void TableDownloadModel::setHeaderLabels(const QStringList& labels) {
@@ -172,18 +162,18 @@ void TableDownloadModel::setHeaderLabels(const QStringList& labels) {
 }
 
 QList<DownloadFile*> TableDownloadModel::getJobs() const {
-    return allJobs;
+    return queue.jobs;
 }
 
 QList<DownloadFile*> TableDownloadModel::getPendingJobs() const {
-    return pendingJobs;
+    return queue.pending;
 }
 
 void TableDownloadModel::addJob(DownloadFile* job) {
-    if (!job || allJobs.contains(job))
+    if (!job || queue.jobs.contains(job))
         return;
-    beginInsertRows(QModelIndex(), allJobs.size(), allJobs.size());
-    allJobs.append(job);
+    beginInsertRows(QModelIndex(), queue.jobs.size(), queue.jobs.size());
+    queue.jobs.append(job);
     endInsertRows();
     // A job that comes back (re-downloaded) must not be connected twice.
     disconnect(job, nullptr, this, nullptr);
@@ -205,18 +195,16 @@ void TableDownloadModel::addJobs(const QList<DownloadFile*>& jobs) {
 
 void TableDownloadModel::forget(DownloadFile* job) {
     // Only the pointer is used: the job is being destroyed.
-    running.remove(job);
-    pendingJobs.removeAll(job);
-    const int row = allJobs.indexOf(job);
+    const int row = queue.forget(job);
     if (row >= 0) {
         beginRemoveRows(QModelIndex(), row, row);
-        allJobs.removeAt(row);
+        queue.jobs.removeAt(row);
         endRemoveRows();
     }
 }
 
 void TableDownloadModel::markQueued(int row) {
-    DownloadFile* job = allJobs.at(row);
+    DownloadFile* job = queue.jobs.at(row);
     if (job->isRunning() || job->getState() == DownloadFile::StateWaiting)
         return;
     job->setStatusText(tr("Queued"));
@@ -226,68 +214,32 @@ void TableDownloadModel::markQueued(int row) {
 }
 
 void TableDownloadModel::queueItem(int row) {
-    if (row >= 0 && row < allJobs.size()) {
+    if (row >= 0 && row < queue.jobs.size()) {
         markQueued(row);
-    } else if (row == -1 || row >= allJobs.size()) {
-        const QList<DownloadFile*> jobs = allJobs;
+    } else if (row == -1 || row >= queue.jobs.size()) {
+        const QList<DownloadFile*> jobs = queue.jobs;
         for (DownloadFile* job : jobs) {
-            const int at = allJobs.indexOf(job);
+            const int at = queue.jobs.indexOf(job);
             if (at >= 0)
                 markQueued(at);
         }
     }
-    if (running.size() < maxRunning)
+    if (queue.running.size() < maxRunning)
         runningQueue();
 }
 
 void TableDownloadModel::insertPending(int row) {
-    if (row < 0 || row >= allJobs.size())
-        return;
-    DownloadFile* job = allJobs.at(row);
-    pendingJobs.removeAll(job);
-    // Before the first later row that waits in the queue, so queued jobs start in table
-    // order. A later job in state 1 that is not queued (one waiting before its transfer)
-    // is passed over.
-    for (int later = row + 1; later < allJobs.size(); ++later) {
-        const int place = pendingJobs.indexOf(allJobs.at(later));
-        if (place >= 0) {
-            pendingJobs.insert(place, job);
-            return;
-        }
-    }
-    pendingJobs.append(job);
+    // A later job in state 1 that is not queued (one waiting before its transfer) is
+    // passed over.
+    queue.insertPending(row);
 }
 
 void TableDownloadModel::runningQueue() {
-    // A start that fails at once gives its place back inside startDownload; its
-    // release asks for another round here instead of nesting ever deeper.
-    if (inRunningQueue) {
-        runQueueAgain = true;
-        return;
-    }
-    inRunningQueue = true;
-    do {
-        runQueueAgain = false;
-        startPending();
-    } while (runQueueAgain);
-    inRunningQueue = false;
-}
-
-void TableDownloadModel::startPending() {
-    if (pendingJobs.isEmpty()) {
-        if (downloadStoppedByUser)
-            return;
-        emit queueDownloadComplete();
-        // Receivers may have queued jobs again.
-        if (pendingJobs.isEmpty())
-            return;
-    }
-    while (running.size() < maxRunning && !pendingJobs.isEmpty()) {
-        DownloadFile* job = pendingJobs.takeFirst();
-        // Counted before the start, which may give the place back at once.
-        running.insert(job);
-        job->startDownload();
-    }
+    queue.rounds.run([this] {
+        queue.startPending(
+            maxRunning, downloadStoppedByUser, [](DownloadFile* job) { job->startDownload(); },
+            [this] { emit queueDownloadComplete(); });
+    });
 }
 
 void TableDownloadModel::taskDownloadDone() {
@@ -299,21 +251,21 @@ void TableDownloadModel::placeReturned(DownloadFile* job) {
     // Only a job's first release of its current start frees a place; later ones, and
     // late ones of an earlier start, are ignored.
     if (job && job->hasReleasedPlace())
-        running.remove(job);
+        queue.running.remove(job);
 }
 
 void TableDownloadModel::stopItem(int row) {
     if (row < -1)
         return;
-    if (row >= 0 && row < allJobs.size()) {
-        DownloadFile* job = allJobs.at(row);
+    if (row >= 0 && row < queue.jobs.size()) {
+        DownloadFile* job = queue.jobs.at(row);
         if (job->getState() == DownloadFile::StateWaiting)
-            pendingJobs.removeAll(job);
+            queue.pending.removeAll(job);
         job->stopDownload();
         return;
     }
-    pendingJobs.clear();
-    const QList<DownloadFile*> jobs = allJobs;
+    queue.pending.clear();
+    const QList<DownloadFile*> jobs = queue.jobs;
     for (DownloadFile* job : jobs) {
         if (job->isRunning() || job->getState() == DownloadFile::StateWaiting)
             job->stopDownload();
@@ -321,48 +273,32 @@ void TableDownloadModel::stopItem(int row) {
 }
 
 void TableDownloadModel::moveItem(int from, int to) {
-    if (from < 0 || to < 0 || from >= allJobs.size() || to >= allJobs.size() || from == to)
+    if (!queue.holds(from) || !queue.holds(to) || from == to)
         return;
     emit layoutAboutToBeChanged();
-    DownloadFile* job = allJobs.at(from);
-    allJobs.move(from, to);
-    if (pendingJobs.removeAll(job) > 0)
-        insertPending(to);
+    queue.moveItem(from, to);
     emit layoutChanged();
 }
 
 void TableDownloadModel::moveUp(int row) {
-    if (row <= 0 || row >= allJobs.size())
+    if (row <= 0 || !queue.holds(row))
         return;
     emit layoutAboutToBeChanged();
-    DownloadFile* job = allJobs.at(row);
-    DownloadFile* above = allJobs.at(row - 1);
-    const int place = pendingJobs.indexOf(job);
-    if (job->getState() == DownloadFile::StateWaiting &&
-        above->getState() == DownloadFile::StateWaiting && place > 0)
-        pendingJobs.swapItemsAt(place, place - 1);
-    allJobs.swapItemsAt(row, row - 1);
+    queue.swapWithNeighbour(row, -1);
     emit layoutChanged();
 }
 
 void TableDownloadModel::moveDown(int row) {
-    if (row < 0 || row + 1 >= allJobs.size())
+    if (!queue.holds(row + 1) || row < 0)
         return;
     emit layoutAboutToBeChanged();
-    DownloadFile* job = allJobs.at(row);
-    DownloadFile* below = allJobs.at(row + 1);
-    const int place = pendingJobs.indexOf(job);
-    if (job->getState() == DownloadFile::StateWaiting &&
-        below->getState() == DownloadFile::StateWaiting && place >= 0 &&
-        place + 1 < pendingJobs.size())
-        pendingJobs.swapItemsAt(place, place + 1);
-    allJobs.swapItemsAt(row, row + 1);
+    queue.swapWithNeighbour(row, 1);
     emit layoutChanged();
 }
 
 void TableDownloadModel::downloadChanged(DownloadFile* dfile,
                                          DownloadFile::DownloadFileFlags flagChanged) {
-    const int row = allJobs.indexOf(dfile);
+    const int row = queue.jobs.indexOf(dfile);
     if (row < 0)
         return;
     int column = -1;
@@ -377,7 +313,7 @@ void TableDownloadModel::downloadChanged(DownloadFile* dfile,
     case DownloadFile::SpeedChanged: {
         column = ColumnSpeed;
         double total = 0;
-        for (const DownloadFile* job : qAsConst(allJobs))
+        for (const DownloadFile* job : qAsConst(queue.jobs))
             total += job->speed();
         emit speedChanged(total);
         break;

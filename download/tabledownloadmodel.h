@@ -3,10 +3,10 @@
 // maxRunning jobs hold a running place at once, queued jobs start in table order, and
 // finished jobs leave the table. Runs on the GUI thread; it never owns or deletes a job.
 #include "download/downloadfile.h"
+#include "download/transferqueue.h"
 
 #include <QAbstractTableModel>
 #include <QList>
-#include <QSet>
 #include <QStringList>
 
 class TableDownloadModel : public QAbstractTableModel {
@@ -64,19 +64,14 @@ signals:
 
 private:
     void placeReturned(DownloadFile* job);
-    void startPending();
     void markQueued(int row);
     void removeJobRows(int row, int count);
     void forget(DownloadFile* job);
     void playWhenReady(DownloadFile* job);
     QVariant display(const DownloadFile* job, int column) const;
 
-    QList<DownloadFile*> allJobs;
-    QList<DownloadFile*> pendingJobs;
+    // A job holds a running place from its start to its first release.
+    TransferQueue<DownloadFile> queue;
     int maxRunning = 2;
-    // The jobs holding a running place, from their start to their first release.
-    QSet<DownloadFile*> running;
     QStringList headerLabels;
-    bool inRunningQueue = false;
-    bool runQueueAgain = false;
 };

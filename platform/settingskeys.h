@@ -39,4 +39,9 @@ constexpr const char* AutoUpload = "Auto_upload";
 constexpr const char* AutoStart = "AutoStart";
 constexpr const char* UploadThreads = "Upload_threads";
 
+// Upload tab and upload dialog.
+constexpr const char* AutoUpload = "Auto_upload";
+constexpr const char* UploadDir = "Upload_Dir";
+constexpr const char* UploadPolicyAgree = "upload_policy_agree";
+
 } // namespace SettingsKeys

@@ -117,6 +117,9 @@ signals:
     void dataChanged(UploadFile* cfile, UploadFile::UploadFileFlags flagChanged);
     // The job's work ended: exactly once for every startUpload.
     void taskUploadDone();
+    // The service handed out a new upload location (on the caller's thread at the start,
+    // on the job's own thread when a location ran out), worth keeping for a resume.
+    void locationObtained(UploadFile* cfile);
 
 protected:
     void run() override;

@@ -1,0 +1,323 @@
+#include "upload/tableuploadmodel.h"
+
+#include "core/globals.h"
+#include "core/sizetext.h"
+
+#include <QColor>
+#include <QDeadlineTimer>
+#include <QPixmap>
+#include <QSet>
+
+namespace {
+
+// How long the destructor waits, in all, for the threads of stopped jobs.
+constexpr int kStopWaitMs = 10000;
+
+enum Column {
+    ColumnName = 0,
+    ColumnSize = 1,
+    ColumnStatus = 2,
+    ColumnPercent = 3,
+    ColumnSpeed = 4,
+    ColumnRemaining = 5,
+    ColumnFolder = 6,
+};
+
+QVariant stateIcon(int state) {
+    switch (state) {
+    case UploadFile::StateRunning:
+        return QPixmap(QStringLiteral(":/images/bt_start.png"));
+    case UploadFile::StateQueued:
+    case UploadFile::StateStopped:
+        return QPixmap(QStringLiteral(":/images/bt_pause.png"));
+    case UploadFile::StateFailed:
+        return QPixmap(QStringLiteral(":/images/erroricon.png"));
+    case UploadFile::StateIdle:
+        return QPixmap();
+    default:
+        return QVariant();
+    }
+}
+
+} // namespace
+
+TableUploadModel::TableUploadModel(QObject* parent) : QAbstractTableModel(parent) {
+    UploadFile::registerMetaTypes();
+}
+
+TableUploadModel::~TableUploadModel() {
+    stopItem(-1);
+    QSet<UploadFile*> jobs = queue.running;
+    for (UploadFile* job : qAsConst(queue.jobs))
+        jobs.insert(job);
+    const QDeadlineTimer deadline(kStopWaitMs);
+    for (UploadFile* job : qAsConst(jobs))
+        job->wait(deadline);
+}
+
+int TableUploadModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : queue.size();
+}
+
+int TableUploadModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : headerLabels.size();
+}
+
+QVariant TableUploadModel::display(const UploadFile* job, int column) const {
+    switch (column) {
+    case ColumnName:
+        return job->getName();
+    case ColumnSize:
+        return formatSize(job->getSize());
+    case ColumnStatus:
+        return job->getStatusText();
+    case ColumnPercent:
+        return transferqueue::percentText(job->progress());
+    case ColumnSpeed:
+        return formatSpeed(job->speed());
+    case ColumnRemaining:
+        return job->remainingText();
+    case ColumnFolder:
+        return job->getFolder().getName();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant TableUploadModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !queue.holds(index.row()) || index.column() > ColumnFolder)
+        return QVariant();
+    const UploadFile* job = queue.jobs.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return display(job, index.column());
+    case Qt::DecorationRole:
+        return index.column() == ColumnStatus ? stateIcon(job->getState()) : QVariant();
+    case Qt::ToolTipRole:
+        if (index.column() == ColumnName)
+            return job->getName();
+        if (index.column() == ColumnStatus)
+            return job->getStatusText();
+        if (index.column() == ColumnFolder)
+            return job->getFolder().getName();
+        return QVariant();
+    case Qt::BackgroundRole:
+        return index.row() % 2 == 1 ? QVariant(QColor(237, 237, 237)) : QVariant();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant TableUploadModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Horizontal)
+        return section >= 0 && section < headerLabels.size() ? headerLabels.at(section)
+                                                             : QVariant();
+    return QStringLiteral("Row %1").arg(section);
+}
+
+bool TableUploadModel::insertRows(int, int, const QModelIndex&) {
+    return false;
+}
+
+bool TableUploadModel::removeRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || !queue.holds(row) || count <= 0)
+        return false;
+    count = std::min(count, queue.size() - row);
+    if (queue.anyRunning(row, count))
+        return false;
+    removeJobRows(row, count);
+    return true;
+}
+
+void TableUploadModel::removeJobRows(int row, int count) {
+    beginRemoveRows(QModelIndex(), row, row + count - 1);
+    queue.takeRows(row, count);
+    endRemoveRows();
+}
+
+Qt::ItemFlags TableUploadModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable;
+}
+
+void TableUploadModel::setHeaderLabels(const QStringList& labels) {
+    beginResetModel();
+    headerLabels = labels;
+    endResetModel();
+}
+
+void TableUploadModel::setMaxThreads(int maximum) {
+    maxRunning = maximum;
+}
+
+int TableUploadModel::runningCount() const {
+    return queue.running.size();
+}
+
+QList<UploadFile*> TableUploadModel::getJobs() const {
+    return queue.jobs;
+}
+
+QList<UploadFile*> TableUploadModel::getPendingJobs() const {
+    return queue.pending;
+}
+
+void TableUploadModel::addJob(UploadFile* job) {
+    if (!job || queue.jobs.contains(job))
+        return;
+    beginInsertRows(QModelIndex(), queue.size(), queue.size());
+    UploadFile::registerMetaTypes();
+    queue.jobs.append(job);
+    connect(job, &UploadFile::dataChanged, this, &TableUploadModel::uploadChanged);
+    connect(job, &UploadFile::taskUploadDone, this, &TableUploadModel::taskUploadDone);
+    connect(job, &UploadFile::locationObtained, this, &TableUploadModel::locationObtained);
+    connect(job, &QObject::destroyed, this, [this, job] { forget(job); });
+    endInsertRows();
+}
+
+void TableUploadModel::addJobs(const QList<UploadFile*>& jobs) {
+    for (UploadFile* job : jobs)
+        addJob(job);
+}
+
+void TableUploadModel::forget(UploadFile* job) {
+    // Only the pointer is used: the job is being destroyed.
+    const int row = queue.forget(job);
+    if (row >= 0) {
+        beginRemoveRows(QModelIndex(), row, row);
+        queue.jobs.removeAt(row);
+        endRemoveRows();
+    }
+}
+
+void TableUploadModel::insertPending(int row) {
+    queue.insertPending(row);
+}
+
+void TableUploadModel::runNext() {
+    queue.rounds.run([this] {
+        queue.startPending(
+            maxRunning, uploadStoppedByUser, [](UploadFile* job) { job->startUpload(); },
+            [this] { emit queueUploadComplete(); });
+    });
+}
+
+void TableUploadModel::taskUploadDone() {
+    // Only the pointer is used: a job is freed only after its end was delivered.
+    queue.running.remove(static_cast<UploadFile*>(sender()));
+    runNext();
+}
+
+void TableUploadModel::markQueued(int row) {
+    UploadFile* job = queue.jobs.at(row);
+    if (job->isRunning() || job->getState() == UploadFile::StateQueued)
+        return;
+    job->setStatusText(tr("Queued"));
+    job->setState(UploadFile::StateQueued);
+    uploadChanged(job, UploadFile::StatusChanged);
+    insertPending(row);
+}
+
+void TableUploadModel::queueItem(int row) {
+    if (queue.holds(row)) {
+        markQueued(row);
+    } else if (row == -1 || row >= queue.size()) {
+        const QList<UploadFile*> jobs = queue.jobs;
+        for (UploadFile* job : jobs) {
+            const int at = queue.jobs.indexOf(job);
+            if (at >= 0)
+                markQueued(at);
+        }
+    }
+    if (queue.running.size() < maxRunning)
+        runNext();
+}
+
+void TableUploadModel::stopItem(int row) {
+    if (row < -1)
+        return;
+    if (queue.holds(row)) {
+        UploadFile* job = queue.jobs.at(row);
+        if (job->getState() == UploadFile::StateQueued)
+            queue.pending.removeAll(job);
+        job->stopUpload();
+        return;
+    }
+    queue.pending.clear();
+    const QList<UploadFile*> jobs = queue.jobs;
+    for (UploadFile* job : jobs) {
+        if (job->isRunning() || job->getState() == UploadFile::StateQueued)
+            job->stopUpload();
+    }
+}
+
+void TableUploadModel::moveItem(int from, int to) {
+    if (!queue.holds(from) || !queue.holds(to) || from == to)
+        return;
+    emit layoutAboutToBeChanged();
+    queue.moveItem(from, to);
+    emit layoutChanged();
+}
+
+void TableUploadModel::moveUp(int row) {
+    if (row <= 0 || !queue.holds(row))
+        return;
+    emit layoutAboutToBeChanged();
+    queue.swapWithNeighbour(row, -1);
+    emit layoutChanged();
+}
+
+void TableUploadModel::moveDown(int row) {
+    if (row < 0 || !queue.holds(row + 1))
+        return;
+    emit layoutAboutToBeChanged();
+    queue.swapWithNeighbour(row, 1);
+    emit layoutChanged();
+}
+
+void TableUploadModel::emitCell(int row, int column) {
+    // A job that left the table has no cell to refresh.
+    const QModelIndex cell = index(row, column);
+    if (cell.isValid())
+        emit dataChanged(cell, cell);
+}
+
+void TableUploadModel::uploadChanged(UploadFile* cfile, UploadFile::UploadFileFlags flagChanged) {
+    const int row = queue.jobs.indexOf(cfile);
+    switch (flagChanged) {
+    case UploadFile::StatusChanged:
+        emitCell(row, ColumnStatus);
+        break;
+    case UploadFile::ProgressChanged:
+        emitCell(row, ColumnPercent);
+        break;
+    case UploadFile::SpeedChanged: {
+        double total = 0;
+        for (const UploadFile* job : qAsConst(queue.jobs))
+            total += job->speed();
+        emit speedChanged(total);
+        emitCell(row, ColumnSpeed);
+        break;
+    }
+    case UploadFile::RemainingChanged:
+        emitCell(row, ColumnRemaining);
+        break;
+    case UploadFile::UploadDone:
+        if (row < 0)
+            return;
+        // The finished job leaves the queue now, even while its thread is still ending,
+        // so it stands in exactly one list once the owner takes it over.
+        removeJobRows(row, 1);
+        emit uploadComplete(cfile);
+        emit layoutAboutToBeChanged();
+        emit layoutChanged();
+        emit uploadCompleteRC(row);
+        return;
+    default:
+        break;
+    }
+    emit dataChangedRC(row);
+}
