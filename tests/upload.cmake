@@ -11,3 +11,7 @@ brisko_add_test(test_uploadfile SOURCES test_uploadfile.cpp ${BRISKO_UPLOAD_JOB_
     LIBS testsupport upload download core)
 brisko_add_test(test_uploadtransfer SOURCES test_uploadtransfer.cpp ${BRISKO_UPLOAD_JOB_SUPPORT}
     LIBS testsupport upload download core)
+
+# The upload queue: its model and scheduler, the history file, the tab and the dialog.
+brisko_add_test(test_tableuploadmodel SOURCES test_tableuploadmodel.cpp
+    ${BRISKO_UPLOAD_JOB_SUPPORT} LIBS testsupport upload download core)
