@@ -22,6 +22,7 @@ namespace {
 
 using historyfile::appendAttribute;
 using historyfile::appendEscaped;
+using historyfile::progressFromText;
 
 // Hashed as these 26 bytes, without a terminating zero.
 const std::string kPassphrase = "quiet harbor lantern seven";
@@ -68,35 +69,12 @@ qint64 sizeFromText(const QString& text, bool finished, const QString& url,
     return static_cast<qint64>(value); // truncated toward zero
 }
 
-double progressFromText(const QString& text) {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok && std::isfinite(value) && value > 0.0 && value < 1.0 ? value : 0.0;
-}
 
 } // namespace
 
 QByteArray DownloadHistory::document(const QList<DownloadFile*>& jobs, const QString& user,
                                      const QDateTime& created) {
-    QString out;
-    out.reserve(256 + 400 * jobs.size());
-    out += QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<downloadfiles");
-    appendAttribute(out, "created", created.toString(Qt::ISODate));
-    appendAttribute(out, "user", user);
-    int written = 0;
-    int finishedCount = 0;
-    for (const DownloadFile* job : jobs) {
-        const bool finished = job->isFinished();
-        if (finished && finishedCount >= kMaxFinished)
-            continue;
-        if (finished)
-            ++finishedCount;
-        if (written++ == 0)
-            out += QLatin1Char('>');
-        writeEntry(out, *job);
-    }
-    out += written ? QLatin1String("\n</downloadfiles>\n") : QLatin1String("/>\n");
-    return out.toUtf8();
+    return historyfile::document("downloadfiles", jobs, user, created, kMaxFinished, &writeEntry);
 }
 
 void DownloadHistory::writeEntry(QString& out, const DownloadFile& job) {

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cmath>
+
 namespace historyfile {
 
 void appendEscaped(QString& out, const QString& text, bool attribute) {
@@ -67,6 +69,12 @@ void appendAttribute(QString& out, const char* name, const QString& value) {
     out += QLatin1String("=\"");
     appendEscaped(out, value, true);
     out += QLatin1Char('"');
+}
+
+double progressFromText(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && std::isfinite(value) && value > 0.0 && value < 1.0 ? value : 0.0;
 }
 
 SaveResult write(const QString& path, const QByteArray& document) {

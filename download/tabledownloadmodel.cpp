@@ -3,8 +3,6 @@
 #include "core/globals.h"
 #include "core/sizetext.h"
 
-#include <QColor>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QPixmap>
 #include <QPointer>
@@ -51,12 +49,7 @@ TableDownloadModel::TableDownloadModel(QObject* parent) : QAbstractTableModel(pa
 
 TableDownloadModel::~TableDownloadModel() {
     stopItem(-1);
-    QSet<DownloadFile*> jobs = queue.running;
-    for (DownloadFile* job : qAsConst(queue.jobs))
-        jobs.insert(job);
-    const QDeadlineTimer deadline(kStopWaitMs);
-    for (DownloadFile* job : jobs)
-        job->wait(deadline);
+    queue.waitForThreads(kStopWaitMs);
 }
 
 int TableDownloadModel::rowCount(const QModelIndex& parent) const {
@@ -108,7 +101,7 @@ QVariant TableDownloadModel::data(const QModelIndex& index, int role) const {
             return job->getPath();
         return QVariant();
     case Qt::BackgroundRole:
-        return index.row() % 2 == 1 ? QVariant(QColor(237, 237, 237)) : QVariant();
+        return transferqueue::rowBackground(index.row());
     default:
         return QVariant();
     }
@@ -217,12 +210,7 @@ void TableDownloadModel::queueItem(int row) {
     if (row >= 0 && row < queue.jobs.size()) {
         markQueued(row);
     } else if (row == -1 || row >= queue.jobs.size()) {
-        const QList<DownloadFile*> jobs = queue.jobs;
-        for (DownloadFile* job : jobs) {
-            const int at = queue.jobs.indexOf(job);
-            if (at >= 0)
-                markQueued(at);
-        }
+        queue.queueAll([this](int at) { markQueued(at); });
     }
     if (queue.running.size() < maxRunning)
         runningQueue();
@@ -264,12 +252,7 @@ void TableDownloadModel::stopItem(int row) {
         job->stopDownload();
         return;
     }
-    queue.pending.clear();
-    const QList<DownloadFile*> jobs = queue.jobs;
-    for (DownloadFile* job : jobs) {
-        if (job->isRunning() || job->getState() == DownloadFile::StateWaiting)
-            job->stopDownload();
-    }
+    queue.stopAll([](DownloadFile* job) { job->stopDownload(); });
 }
 
 void TableDownloadModel::moveItem(int from, int to) {
@@ -312,10 +295,7 @@ void TableDownloadModel::downloadChanged(DownloadFile* dfile,
         break;
     case DownloadFile::SpeedChanged: {
         column = ColumnSpeed;
-        double total = 0;
-        for (const DownloadFile* job : qAsConst(queue.jobs))
-            total += job->speed();
-        emit speedChanged(total);
+        emit speedChanged(queue.totalSpeed());
         break;
     }
     case DownloadFile::RemainingChanged:

@@ -6,9 +6,12 @@
 // part knows nothing of Qt's models. GUI thread only.
 #include "download/roundrunner.h"
 
+#include <QColor>
+#include <QDeadlineTimer>
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QVariant>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +26,11 @@ constexpr int kQueuedState = 1;
 inline QString percentText(double fraction) {
     const double value = std::min(100.0, std::ceil(fraction * 100.0 * 100.0) / 100.0);
     return QString::number(value, 'g', 6) + QStringLiteral(" %");
+}
+
+// The shading of the queue tables' rows: odd rows grey, even rows plain.
+inline QVariant rowBackground(int row) {
+    return row % 2 == 1 ? QVariant(QColor(237, 237, 237)) : QVariant();
 }
 
 } // namespace transferqueue
@@ -91,6 +99,44 @@ public:
         running.remove(job);
         pending.removeAll(job);
         return jobs.indexOf(job);
+    }
+
+    // The summed speed of every job in the table, in bytes per second.
+    double totalSpeed() const {
+        double total = 0;
+        for (const Job* job : jobs)
+            total += job->speed();
+        return total;
+    }
+
+    // Queues every row in table order (the rows may move meanwhile) with `queueRow`.
+    template <class QueueRow> void queueAll(QueueRow queueRow) {
+        const QList<Job*> all = jobs;
+        for (Job* job : all) {
+            const int at = jobs.indexOf(job);
+            if (at >= 0)
+                queueRow(at);
+        }
+    }
+
+    // Empties the pending list and calls `stop` for every job that runs or waits there.
+    template <class Stop> void stopAll(Stop stop) {
+        pending.clear();
+        const QList<Job*> all = jobs;
+        for (Job* job : all) {
+            if (job->isRunning() || job->getState() == transferqueue::kQueuedState)
+                stop(job);
+        }
+    }
+
+    // Waits, `timeoutMs` in all, for the threads of every job the queue knows.
+    void waitForThreads(int timeoutMs) const {
+        QSet<Job*> all = running;
+        for (Job* job : jobs)
+            all.insert(job);
+        const QDeadlineTimer deadline(timeoutMs);
+        for (Job* job : qAsConst(all))
+            job->wait(deadline);
     }
 
     // Whether any of the rows has a thread that still runs.

@@ -256,7 +256,7 @@ bool DialogUpload::validFiles(const QStringList& parts) {
             continue;
         const QString tested = part.mid(part.lastIndexOf(QLatin1Char('\\')) + 1);
         if (hasRefusedCharacter(tested)) {
-            UserPrompt::current()->warning(this, boxText("Upload"),
+            UserPrompt::current()->warning(this, boxText(QT_TRANSLATE_NOOP("QApplication", "Upload")),
                                            tr("Tên tập tin \"") + tested +
                                                tr("\" chứa kí tự đặc biệt"));
             return false;
@@ -266,8 +266,9 @@ bool DialogUpload::validFiles(const QStringList& parts) {
     SettingsStore().setValue(SettingsKeys::UploadPolicyAgree, agreed);
     if (!agreed) {
         UserPrompt::current()->warning(
-            this, boxText("Upload"),
-            boxText("Vui lòng xác nhận đồng ý các điều khoản của Brisko."));
+            this, boxText(QT_TRANSLATE_NOOP("QApplication", "Upload")),
+            boxText(QT_TRANSLATE_NOOP("QApplication",
+                                    "Vui lòng xác nhận đồng ý các điều khoản của Brisko.")));
         ui->chk_tearmAgree->setFocus();
         return false;
     }
@@ -275,11 +276,11 @@ bool DialogUpload::validFiles(const QStringList& parts) {
         const QFileInfo file(part);
         const char* problem = nullptr;
         if (part.isEmpty() || !file.exists())
-            problem = "Tập tin \"%1\" không tồn tại";
+            problem = QT_TRANSLATE_NOOP("QApplication", "Tập tin \"%1\" không tồn tại");
         else if (file.size() < 1)
-            problem = "Tập tin \"%1\" rỗng";
+            problem = QT_TRANSLATE_NOOP("QApplication", "Tập tin \"%1\" rỗng");
         if (problem) {
-            UserPrompt::current()->warning(this, boxText("Lỗi tập tin"),
+            UserPrompt::current()->warning(this, boxText(QT_TRANSLATE_NOOP("QApplication", "Lỗi tập tin")),
                                            boxText(problem).arg(part));
             return false;
         }
@@ -301,8 +302,8 @@ QString DialogUpload::destination() const {
 void DialogUpload::on_btn_accept_clicked() {
     const QString text = ui->txt_filesPath->text().trimmed();
     if (text.isEmpty()) {
-        UserPrompt::current()->warning(this, boxText("Upload"),
-                                       boxText("Vui lòng chọn file cần upload."));
+        UserPrompt::current()->warning(this, boxText(QT_TRANSLATE_NOOP("QApplication", "Upload")),
+                                       boxText(QT_TRANSLATE_NOOP("QApplication", "Vui lòng chọn file cần upload.")));
         ui->btn_filebrowser->setFocus();
         return;
     }

@@ -3,10 +3,7 @@
 #include "core/globals.h"
 #include "core/sizetext.h"
 
-#include <QColor>
-#include <QDeadlineTimer>
 #include <QPixmap>
-#include <QSet>
 
 namespace {
 
@@ -47,12 +44,7 @@ TableUploadModel::TableUploadModel(QObject* parent) : QAbstractTableModel(parent
 
 TableUploadModel::~TableUploadModel() {
     stopItem(-1);
-    QSet<UploadFile*> jobs = queue.running;
-    for (UploadFile* job : qAsConst(queue.jobs))
-        jobs.insert(job);
-    const QDeadlineTimer deadline(kStopWaitMs);
-    for (UploadFile* job : qAsConst(jobs))
-        job->wait(deadline);
+    queue.waitForThreads(kStopWaitMs);
 }
 
 int TableUploadModel::rowCount(const QModelIndex& parent) const {
@@ -102,7 +94,7 @@ QVariant TableUploadModel::data(const QModelIndex& index, int role) const {
             return job->getFolder().getName();
         return QVariant();
     case Qt::BackgroundRole:
-        return index.row() % 2 == 1 ? QVariant(QColor(237, 237, 237)) : QVariant();
+        return transferqueue::rowBackground(index.row());
     default:
         return QVariant();
     }
@@ -225,12 +217,7 @@ void TableUploadModel::queueItem(int row) {
     if (queue.holds(row)) {
         markQueued(row);
     } else if (row == -1 || row >= queue.size()) {
-        const QList<UploadFile*> jobs = queue.jobs;
-        for (UploadFile* job : jobs) {
-            const int at = queue.jobs.indexOf(job);
-            if (at >= 0)
-                markQueued(at);
-        }
+        queue.queueAll([this](int at) { markQueued(at); });
     }
     if (queue.running.size() < maxRunning)
         runNext();
@@ -246,12 +233,7 @@ void TableUploadModel::stopItem(int row) {
         job->stopUpload();
         return;
     }
-    queue.pending.clear();
-    const QList<UploadFile*> jobs = queue.jobs;
-    for (UploadFile* job : jobs) {
-        if (job->isRunning() || job->getState() == UploadFile::StateQueued)
-            job->stopUpload();
-    }
+    queue.stopAll([](UploadFile* job) { job->stopUpload(); });
 }
 
 void TableUploadModel::moveItem(int from, int to) {
@@ -295,10 +277,7 @@ void TableUploadModel::uploadChanged(UploadFile* cfile, UploadFile::UploadFileFl
         emitCell(row, ColumnPercent);
         break;
     case UploadFile::SpeedChanged: {
-        double total = 0;
-        for (const UploadFile* job : qAsConst(queue.jobs))
-            total += job->speed();
-        emit speedChanged(total);
+        emit speedChanged(queue.totalSpeed());
         emitCell(row, ColumnSpeed);
         break;
     }

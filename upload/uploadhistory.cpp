@@ -6,42 +6,18 @@
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
-#include <cmath>
 
 namespace {
 
 using historyfile::appendAttribute;
 using historyfile::appendEscaped;
-
-double progressFromText(const QString& text) {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok && std::isfinite(value) && value > 0.0 && value < 1.0 ? value : 0.0;
-}
+using historyfile::progressFromText;
 
 } // namespace
 
 QByteArray UploadHistory::document(const QList<UploadFile*>& jobs, const QString& user,
                                    const QDateTime& created) {
-    QString out;
-    out.reserve(256 + 400 * jobs.size());
-    out += QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<uploadfiles");
-    appendAttribute(out, "created", created.toString(Qt::ISODate));
-    appendAttribute(out, "user", user);
-    int written = 0;
-    int finishedCount = 0;
-    for (const UploadFile* job : jobs) {
-        const bool finished = job->isFinished();
-        if (finished && finishedCount >= kMaxFinished)
-            continue;
-        if (finished)
-            ++finishedCount;
-        if (written++ == 0)
-            out += QLatin1Char('>');
-        writeEntry(out, *job);
-    }
-    out += written ? QLatin1String("\n</uploadfiles>\n") : QLatin1String("/>\n");
-    return out.toUtf8();
+    return historyfile::document("uploadfiles", jobs, user, created, kMaxFinished, &writeEntry);
 }
 
 void UploadHistory::writeEntry(QString& out, const UploadFile& job) {
