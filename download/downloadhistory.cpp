@@ -69,7 +69,6 @@ qint64 sizeFromText(const QString& text, bool finished, const QString& url,
     return static_cast<qint64>(value); // truncated toward zero
 }
 
-
 } // namespace
 
 QByteArray DownloadHistory::document(const QList<DownloadFile*>& jobs, const QString& user,

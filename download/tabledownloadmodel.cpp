@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <QPointer>
 
-
 namespace {
 
 // How long the destructor waits, in all, for the threads of stopped jobs.

@@ -14,11 +14,9 @@
 #include "core/userprompt.h"
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
-#include "mainwindow/dialogoption.h"
-#include "upload/dialogupload.h"
-#include "mainwindow/forminfo.h"
 #include "filemanager/formmanage.h"
-#include "upload/formupload.h"
+#include "mainwindow/dialogoption.h"
+#include "mainwindow/forminfo.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/logoutquestion.h"
 #include "media/rssmanager.h"
@@ -26,6 +24,8 @@
 #include "platform/settingsstore.h"
 #include "platform/userfolders.h"
 #include "ui_mainform.h"
+#include "upload/dialogupload.h"
+#include "upload/formupload.h"
 #include "upload/uploadfile.h"
 
 #include <QLayout>
@@ -123,9 +123,8 @@ void MainForm::connectShutdown() {
         downloadShutdown = connect(formDownload, &FormDownload::downloadComplete, this,
                                    &MainForm::signal_Shutdown);
     if (formUpload && settings.boolean(SettingsKeys::UploadAutoShutdown))
-        uploadShutdown =
-            connect(formUpload, qOverload<>(&FormUpload::uploadComplete), this,
-                    &MainForm::signal_Shutdown);
+        uploadShutdown = connect(formUpload, qOverload<>(&FormUpload::uploadComplete), this,
+                                 &MainForm::signal_Shutdown);
 }
 
 void MainForm::replayPendingUploads() {

@@ -2,7 +2,6 @@
 // jobs it makes of file records, and its commands and context menus.
 #include "core/ganalytics.h"
 #include "core/globals.h"
-#include "tests/support/scripteduserprompt.h"
 #include "download/dialogfileinfo.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"
@@ -12,6 +11,7 @@
 #include "tests/downloadtabprobe.h"
 #include "tests/downloadtabsession.h"
 #include "tests/fakedownloadenvironment.h"
+#include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/analyticscollector.h"
 
 #include <QApplication>

@@ -125,18 +125,21 @@ void TestFormUpload::acceptChecks_data() {
     QTest::addColumn<bool>("agree");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text"); // empty: accepted
-    QTest::newRow("nothing chosen") << "  " << true << "Upload" << "Vui lòng chọn file cần upload.";
+    QTest::newRow("nothing chosen") << "  " << true << "Upload"
+                                    << "Vui lòng chọn file cần upload.";
     QTest::newRow("comma in a folder of the path")
         << "GOOD|DIR/a,b/x.bin" << true << "Upload"
         << "Tên tập tin \"DIR/a,b/x.bin\" chứa kí tự đặc biệt";
-    QTest::newRow("terms not agreed")
-        << "GOOD" << false << "Upload" << "Vui lòng xác nhận đồng ý các điều khoản của Brisko.";
+    QTest::newRow("terms not agreed") << "GOOD" << false << "Upload"
+                                      << "Vui lòng xác nhận đồng ý các điều khoản của Brisko.";
     QTest::newRow("missing file") << "GOOD|DIR/gone.bin" << true << "Lỗi tập tin"
                                   << "Tập tin \"DIR/gone.bin\" không tồn tại";
     QTest::newRow("empty part") << "GOOD|" << true << "Lỗi tập tin"
                                 << "Tập tin \"\" không tồn tại";
-    QTest::newRow("empty file") << "EMPTY" << true << "Lỗi tập tin" << "Tập tin \"EMPTY\" rỗng";
-    QTest::newRow("accepted") << "GOOD" << true << "" << "";
+    QTest::newRow("empty file") << "EMPTY" << true << "Lỗi tập tin"
+                                << "Tập tin \"EMPTY\" rỗng";
+    QTest::newRow("accepted") << "GOOD" << true << ""
+                              << "";
 }
 
 void TestFormUpload::acceptChecks() {
@@ -394,7 +397,8 @@ void TestFormUpload::quitMidUploadResumesAtTheServiceOffset() {
         // Kept as soon as it was handed out, before any quit.
         QTRY_VERIFY([&] {
             const UploadHistory::Loaded saved = UploadHistory::load(historyPath(), "");
-            const bool kept = saved.jobs.size() == 1 && saved.jobs.first()->getRealUrl() == location;
+            const bool kept =
+                saved.jobs.size() == 1 && saved.jobs.first()->getRealUrl() == location;
             qDeleteAll(saved.jobs);
             return kept;
         }());
@@ -426,9 +430,8 @@ void TestFormUpload::quitMidUploadResumesAtTheServiceOffset() {
     }
     QCOMPARE(next, size);
     brisko::sessionapi download(&apiClient);
-    const std::string where =
-        download.download(UploadTabProbe::finished(tab).first()->getMlink().toStdString(), "",
-                          false);
+    const std::string where = download.download(
+        UploadTabProbe::finished(tab).first()->getMlink().toStdString(), "", false);
     QVERIFY(fetch(where).body == bytes);
 }
 

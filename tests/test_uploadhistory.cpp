@@ -155,7 +155,9 @@ void TestUploadHistory::missingLocalFile() {
     const QString kept = local(QStringLiteral("kept.bin"), 5);
     const QByteArray text =
         "<uploadfiles>"
-        "<file name=\"/A\" path=\"" + kept.toUtf8() + "\">kept.bin</file>"
+        "<file name=\"/A\" path=\"" +
+        kept.toUtf8() +
+        "\">kept.bin</file>"
         "<file name=\"/A\" path=\"/gone/queued.bin\" realUrl=\"https://h/up/1\">queued.bin</file>"
         "<file name=\"/A\" path=\"/gone/done.bin\" mlink=\"https://www.localhost/file/D\" "
         "status=\"true\">done.bin</file>"
@@ -200,9 +202,11 @@ void TestUploadHistory::emptyElementTakesNothingFromTheOneBefore() {
     const QString first = local(QStringLiteral("first.bin"), 3);
     const QString second = local(QStringLiteral("second.bin"), 4);
     const QByteArray text = "<uploadfiles>"
-                            "<file id=\"9\" name=\"/X\" path=\"" + first.toUtf8() +
+                            "<file id=\"9\" name=\"/X\" path=\"" +
+                            first.toUtf8() +
                             "\" fileSecure=\"0\" realUrl=\"https://h/up/9\"/>"
-                            "<file name=\"/Y\" path=\"" + second.toUtf8() +
+                            "<file name=\"/Y\" path=\"" +
+                            second.toUtf8() +
                             "\" fileSecure=\"1\">second.bin</file>"
                             "</uploadfiles>";
     const UploadHistory::Loaded loaded = loadText(text);
@@ -270,8 +274,8 @@ void TestUploadHistory::jobsFromChosenFiles() {
     const QString c = local(QStringLiteral("c.bin"), 7);
     MegaFile target;
     target.setName(QStringLiteral("/Music"));
-    Jobs jobs{makeUploadFiles(target, {a, comma, c, folder->filePath("gone.bin")}, "d", true,
-                              false, kAccount)};
+    Jobs jobs{makeUploadFiles(target, {a, comma, c, folder->filePath("gone.bin")}, "d", true, false,
+                              kAccount)};
     QCOMPARE(jobs.list.size(), 2);
     QCOMPARE(jobs.list.at(1)->getName(), QString("c.bin"));
     QCOMPARE(jobs.list.at(1)->getSize(), qint64(7));
@@ -280,8 +284,8 @@ void TestUploadHistory::jobsFromChosenFiles() {
     QCOMPARE(jobs.list.at(1)->getFolder().getName(), QString("/Music"));
     // The key depends on the name and the account alone for jobs from the dialog.
     QCOMPARE(jobs.list.at(0)->getId(),
-             QString::fromLatin1(QCryptographicHash::hash("a.bin1001", QCryptographicHash::Md5)
-                                     .toHex()));
+             QString::fromLatin1(
+                 QCryptographicHash::hash("a.bin1001", QCryptographicHash::Md5).toHex()));
 }
 
 QTEST_GUILESS_MAIN(TestUploadHistory)

@@ -132,9 +132,8 @@ void DialogUpload::addLocalPath(QString& path, bool replace) {
     const QFileInfo info(path);
     if (info.isDir()) {
         // Plain files only, hidden ones too; smallest first, equal sizes by name descending.
-        const QFileInfoList entries =
-            QDir(path).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks,
-                                     QDir::Size | QDir::Reversed);
+        const QFileInfoList entries = QDir(path).entryInfoList(
+            QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Size | QDir::Reversed);
         QStringList files;
         for (const QFileInfo& entry : entries) {
             if (entry.fileName() != QLatin1String(".") && entry.fileName() != QLatin1String("..") &&
@@ -173,8 +172,7 @@ void DialogUpload::CallWSLoadFolderTree(int dirFlag) {
                 ActionThread::reLogin(currentUser->getEmail(), currentUser->getPassword());
                 continue;
             }
-            UserPrompt::current()->critical(this,
-                                            tr("Lỗi ") + QStringLiteral("(%1)").arg(code),
+            UserPrompt::current()->critical(this, tr("Lỗi ") + QStringLiteral("(%1)").arg(code),
                                             fromUtf8(api.get_error_msg()));
             return;
         }
@@ -256,9 +254,9 @@ bool DialogUpload::validFiles(const QStringList& parts) {
             continue;
         const QString tested = part.mid(part.lastIndexOf(QLatin1Char('\\')) + 1);
         if (hasRefusedCharacter(tested)) {
-            UserPrompt::current()->warning(this, boxText(QT_TRANSLATE_NOOP("QApplication", "Upload")),
-                                           tr("Tên tập tin \"") + tested +
-                                               tr("\" chứa kí tự đặc biệt"));
+            UserPrompt::current()->warning(
+                this, boxText(QT_TRANSLATE_NOOP("QApplication", "Upload")),
+                tr("Tên tập tin \"") + tested + tr("\" chứa kí tự đặc biệt"));
             return false;
         }
     }
@@ -268,7 +266,7 @@ bool DialogUpload::validFiles(const QStringList& parts) {
         UserPrompt::current()->warning(
             this, boxText(QT_TRANSLATE_NOOP("QApplication", "Upload")),
             boxText(QT_TRANSLATE_NOOP("QApplication",
-                                    "Vui lòng xác nhận đồng ý các điều khoản của Brisko.")));
+                                      "Vui lòng xác nhận đồng ý các điều khoản của Brisko.")));
         ui->chk_tearmAgree->setFocus();
         return false;
     }
@@ -280,8 +278,9 @@ bool DialogUpload::validFiles(const QStringList& parts) {
         else if (file.size() < 1)
             problem = QT_TRANSLATE_NOOP("QApplication", "Tập tin \"%1\" rỗng");
         if (problem) {
-            UserPrompt::current()->warning(this, boxText(QT_TRANSLATE_NOOP("QApplication", "Lỗi tập tin")),
-                                           boxText(problem).arg(part));
+            UserPrompt::current()->warning(
+                this, boxText(QT_TRANSLATE_NOOP("QApplication", "Lỗi tập tin")),
+                boxText(problem).arg(part));
             return false;
         }
     }
@@ -302,8 +301,9 @@ QString DialogUpload::destination() const {
 void DialogUpload::on_btn_accept_clicked() {
     const QString text = ui->txt_filesPath->text().trimmed();
     if (text.isEmpty()) {
-        UserPrompt::current()->warning(this, boxText(QT_TRANSLATE_NOOP("QApplication", "Upload")),
-                                       boxText(QT_TRANSLATE_NOOP("QApplication", "Vui lòng chọn file cần upload.")));
+        UserPrompt::current()->warning(
+            this, boxText(QT_TRANSLATE_NOOP("QApplication", "Upload")),
+            boxText(QT_TRANSLATE_NOOP("QApplication", "Vui lòng chọn file cần upload.")));
         ui->btn_filebrowser->setFocus();
         return;
     }

@@ -125,16 +125,15 @@ bool FormUpload::checkFolderIsUse(QString folder) {
     return true;
 }
 
-QList<UploadFile*> FormUpload::makeUploadFiles(MegaFile folder, QStringList localFile,
-                                               QString desc, QString, bool fileSecure,
-                                               bool fileDirectLink) {
+QList<UploadFile*> FormUpload::makeUploadFiles(MegaFile folder, QStringList localFile, QString desc,
+                                               QString, bool fileSecure, bool fileDirectLink) {
     return ::makeUploadFiles(folder, localFile, desc, fileSecure, fileDirectLink, accountId());
 }
 
 void FormUpload::getUploadInforFromDlg(MegaFile folder, QStringList localFile, QString desc,
                                        QString filepass, bool fileSecure, bool fileDirectLink) {
-    model->addJobs(makeUploadFiles(MegaFile(folder), localFile, desc, filepass, fileSecure,
-                                   fileDirectLink));
+    model->addJobs(
+        makeUploadFiles(MegaFile(folder), localFile, desc, filepass, fileSecure, fileDirectLink));
     saveUploads();
     emit addCompleted();
     ui->SubTabUpload->setCurrentIndex(1);

@@ -44,8 +44,8 @@ public:
     void saveUploads();
 
     // New jobs for the chosen files; owned by the caller until handed to the model.
-    static QList<UploadFile*> makeUploadFiles(MegaFile folder, QStringList localFile,
-                                              QString desc, QString filepass, bool fileSecure,
+    static QList<UploadFile*> makeUploadFiles(MegaFile folder, QStringList localFile, QString desc,
+                                              QString filepass, bool fileSecure,
                                               bool fileDirectLink);
 
 public slots:

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
-
 namespace {
 
 using historyfile::appendAttribute;
