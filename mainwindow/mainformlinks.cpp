@@ -9,13 +9,13 @@
 #include "core/userprompt.h"
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
+#include "upload/dialogupload.h"
 #include "filemanager/formmanage.h"
+#include "upload/formupload.h"
 #include "mainwindow/loginform.h"
 #include "platform/hostconfig.h"
 #include "platform/systemactions.h"
 #include "ui_mainform.h"
-#include "upload/dialogupload.h"
-#include "upload/formupload.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -14,9 +14,11 @@
 #include "core/userprompt.h"
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
-#include "filemanager/formmanage.h"
 #include "mainwindow/dialogoption.h"
+#include "upload/dialogupload.h"
 #include "mainwindow/forminfo.h"
+#include "filemanager/formmanage.h"
+#include "upload/formupload.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/logoutquestion.h"
 #include "media/rssmanager.h"
@@ -24,8 +26,6 @@
 #include "platform/settingsstore.h"
 #include "platform/userfolders.h"
 #include "ui_mainform.h"
-#include "upload/dialogupload.h"
-#include "upload/formupload.h"
 #include "upload/uploadfile.h"
 
 #include <QLayout>

@@ -10,11 +10,11 @@
 #include "download/downloadfile.h"
 #include "download/formdownload.h"
 #include "mainwindow/dialogturnoff.h"
+#include "upload/formupload.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "platform/systemactions.h"
 #include "ui_mainform.h"
-#include "upload/formupload.h"
 #include "upload/uploadfile.h"
 
 #include <limits>

@@ -2,6 +2,7 @@
 // jobs it makes of file records, and its commands and context menus.
 #include "core/ganalytics.h"
 #include "core/globals.h"
+#include "tests/support/scripteduserprompt.h"
 #include "download/dialogfileinfo.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"
@@ -11,7 +12,6 @@
 #include "tests/downloadtabprobe.h"
 #include "tests/downloadtabsession.h"
 #include "tests/fakedownloadenvironment.h"
-#include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/analyticscollector.h"
 
 #include <QApplication>

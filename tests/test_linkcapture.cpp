@@ -4,7 +4,10 @@
 #include "core/globals.h"
 #include "core/linkparser.h"
 #include "core/ruridudi.h"
+#include "tests/support/scripteduserprompt.h"
 #include "download/dialogdownload.h"
+#include "tests/uploadtabprobe.h"
+#include "upload/dialogupload.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/rememberedpassword.h"
 #include "platform/settingskeys.h"
@@ -13,10 +16,7 @@
 #include "tests/mainformprobe.h"
 #include "tests/mainwindowsession.h"
 #include "tests/modalanswerer.h"
-#include "tests/support/scripteduserprompt.h"
-#include "tests/uploadtabprobe.h"
 #include "tools/devservice/demoaccount.h"
-#include "upload/dialogupload.h"
 
 #include <QApplication>
 #include <QClipboard>

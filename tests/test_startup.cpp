@@ -1,7 +1,7 @@
 // Start-up: the start-up message, the hand-over between two real copies of briskotool,
 // the proxy and translation set-up, and what the main window keeps before the login.
-#include "app/startup.h"
 #include "core/ruridudi.h"
+#include "app/startup.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/mainform.h"
 #include "platform/hostconfig.h"
