@@ -42,21 +42,13 @@ QVariant stateIcon(int state) {
 
 } // namespace
 
-TableDownloadModel::TableDownloadModel(QObject* parent) : QAbstractTableModel(parent) {
+TableDownloadModel::TableDownloadModel(QObject* parent) : TransferTableModel(parent) {
     DownloadFile::registerMetaTypes();
 }
 
 TableDownloadModel::~TableDownloadModel() {
     stopItem(-1);
     queue.waitForThreads(kStopWaitMs);
-}
-
-int TableDownloadModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : queue.jobs.size();
-}
-
-int TableDownloadModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : headerLabels.size();
 }
 
 QVariant TableDownloadModel::display(const DownloadFile* job, int column) const {
@@ -106,61 +98,6 @@ QVariant TableDownloadModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant TableDownloadModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    if (orientation == Qt::Horizontal)
-        return section >= 0 && section < headerLabels.size() ? headerLabels.at(section)
-                                                             : QVariant();
-    return QStringLiteral("Row %1").arg(section);
-}
-
-bool TableDownloadModel::insertRows(int, int, const QModelIndex&) {
-    return false;
-}
-
-bool TableDownloadModel::removeRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || !queue.holds(row) || count <= 0)
-        return false;
-    count = std::min(count, queue.size() - row);
-    if (queue.anyRunning(row, count))
-        return false;
-    removeJobRows(row, count);
-    return true;
-}
-
-void TableDownloadModel::removeJobRows(int row, int count) {
-    beginRemoveRows(QModelIndex(), row, row + count - 1);
-    queue.takeRows(row, count);
-    endRemoveRows();
-}
-
-Qt::ItemFlags TableDownloadModel::flags(const QModelIndex& index) const {
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable;
-}
-
-void TableDownloadModel::setMaxThreads(int maximum) {
-    maxRunning = maximum;
-}
-
-int TableDownloadModel::runningCount() const {
-    return queue.running.size();
-}
-
-void TableDownloadModel::setHeaderLabels(const QStringList& labels) {
-    headerLabels = labels;
-}
-
-QList<DownloadFile*> TableDownloadModel::getJobs() const {
-    return queue.jobs;
-}
-
-QList<DownloadFile*> TableDownloadModel::getPendingJobs() const {
-    return queue.pending;
-}
-
 void TableDownloadModel::addJob(DownloadFile* job) {
     if (!job || queue.jobs.contains(job))
         return;
@@ -185,16 +122,6 @@ void TableDownloadModel::addJobs(const QList<DownloadFile*>& jobs) {
         addJob(job);
 }
 
-void TableDownloadModel::forget(DownloadFile* job) {
-    // Only the pointer is used: the job is being destroyed.
-    const int row = queue.forget(job);
-    if (row >= 0) {
-        beginRemoveRows(QModelIndex(), row, row);
-        queue.jobs.removeAt(row);
-        endRemoveRows();
-    }
-}
-
 void TableDownloadModel::markQueued(int row) {
     DownloadFile* job = queue.jobs.at(row);
     if (job->isRunning() || job->getState() == DownloadFile::StateWaiting)
@@ -213,12 +140,6 @@ void TableDownloadModel::queueItem(int row) {
     }
     if (queue.running.size() < maxRunning)
         runningQueue();
-}
-
-void TableDownloadModel::insertPending(int row) {
-    // A later job in state 1 that is not queued (one waiting before its transfer) is
-    // passed over.
-    queue.insertPending(row);
 }
 
 void TableDownloadModel::runningQueue() {
@@ -252,30 +173,6 @@ void TableDownloadModel::stopItem(int row) {
         return;
     }
     queue.stopAll([](DownloadFile* job) { job->stopDownload(); });
-}
-
-void TableDownloadModel::moveItem(int from, int to) {
-    if (!queue.holds(from) || !queue.holds(to) || from == to)
-        return;
-    emit layoutAboutToBeChanged();
-    queue.moveItem(from, to);
-    emit layoutChanged();
-}
-
-void TableDownloadModel::moveUp(int row) {
-    if (row <= 0 || !queue.holds(row))
-        return;
-    emit layoutAboutToBeChanged();
-    queue.swapWithNeighbour(row, -1);
-    emit layoutChanged();
-}
-
-void TableDownloadModel::moveDown(int row) {
-    if (!queue.holds(row + 1) || row < 0)
-        return;
-    emit layoutAboutToBeChanged();
-    queue.swapWithNeighbour(row, 1);
-    emit layoutChanged();
 }
 
 void TableDownloadModel::downloadChanged(DownloadFile* dfile,

@@ -38,21 +38,13 @@ QVariant stateIcon(int state) {
 
 } // namespace
 
-TableUploadModel::TableUploadModel(QObject* parent) : QAbstractTableModel(parent) {
+TableUploadModel::TableUploadModel(QObject* parent) : TransferTableModel(parent) {
     UploadFile::registerMetaTypes();
 }
 
 TableUploadModel::~TableUploadModel() {
     stopItem(-1);
     queue.waitForThreads(kStopWaitMs);
-}
-
-int TableUploadModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : queue.size();
-}
-
-int TableUploadModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : headerLabels.size();
 }
 
 QVariant TableUploadModel::display(const UploadFile* job, int column) const {
@@ -100,63 +92,6 @@ QVariant TableUploadModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant TableUploadModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    if (orientation == Qt::Horizontal)
-        return section >= 0 && section < headerLabels.size() ? headerLabels.at(section)
-                                                             : QVariant();
-    return QStringLiteral("Row %1").arg(section);
-}
-
-bool TableUploadModel::insertRows(int, int, const QModelIndex&) {
-    return false;
-}
-
-bool TableUploadModel::removeRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || !queue.holds(row) || count <= 0)
-        return false;
-    count = std::min(count, queue.size() - row);
-    if (queue.anyRunning(row, count))
-        return false;
-    removeJobRows(row, count);
-    return true;
-}
-
-void TableUploadModel::removeJobRows(int row, int count) {
-    beginRemoveRows(QModelIndex(), row, row + count - 1);
-    queue.takeRows(row, count);
-    endRemoveRows();
-}
-
-Qt::ItemFlags TableUploadModel::flags(const QModelIndex& index) const {
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable;
-}
-
-void TableUploadModel::setHeaderLabels(const QStringList& labels) {
-    beginResetModel();
-    headerLabels = labels;
-    endResetModel();
-}
-
-void TableUploadModel::setMaxThreads(int maximum) {
-    maxRunning = maximum;
-}
-
-int TableUploadModel::runningCount() const {
-    return queue.running.size();
-}
-
-QList<UploadFile*> TableUploadModel::getJobs() const {
-    return queue.jobs;
-}
-
-QList<UploadFile*> TableUploadModel::getPendingJobs() const {
-    return queue.pending;
-}
-
 void TableUploadModel::addJob(UploadFile* job) {
     if (!job || queue.jobs.contains(job))
         return;
@@ -173,20 +108,6 @@ void TableUploadModel::addJob(UploadFile* job) {
 void TableUploadModel::addJobs(const QList<UploadFile*>& jobs) {
     for (UploadFile* job : jobs)
         addJob(job);
-}
-
-void TableUploadModel::forget(UploadFile* job) {
-    // Only the pointer is used: the job is being destroyed.
-    const int row = queue.forget(job);
-    if (row >= 0) {
-        beginRemoveRows(QModelIndex(), row, row);
-        queue.jobs.removeAt(row);
-        endRemoveRows();
-    }
-}
-
-void TableUploadModel::insertPending(int row) {
-    queue.insertPending(row);
 }
 
 void TableUploadModel::runNext() {
@@ -234,30 +155,6 @@ void TableUploadModel::stopItem(int row) {
         return;
     }
     queue.stopAll([](UploadFile* job) { job->stopUpload(); });
-}
-
-void TableUploadModel::moveItem(int from, int to) {
-    if (!queue.holds(from) || !queue.holds(to) || from == to)
-        return;
-    emit layoutAboutToBeChanged();
-    queue.moveItem(from, to);
-    emit layoutChanged();
-}
-
-void TableUploadModel::moveUp(int row) {
-    if (row <= 0 || !queue.holds(row))
-        return;
-    emit layoutAboutToBeChanged();
-    queue.swapWithNeighbour(row, -1);
-    emit layoutChanged();
-}
-
-void TableUploadModel::moveDown(int row) {
-    if (row < 0 || !queue.holds(row + 1))
-        return;
-    emit layoutAboutToBeChanged();
-    queue.swapWithNeighbour(row, 1);
-    emit layoutChanged();
 }
 
 void TableUploadModel::emitCell(int row, int column) {
