@@ -39,8 +39,7 @@ constexpr const char* AutoUpload = "Auto_upload";
 constexpr const char* AutoStart = "AutoStart";
 constexpr const char* UploadThreads = "Upload_threads";
 
-// Upload tab and upload dialog.
-constexpr const char* AutoUpload = "Auto_upload";
+// Upload dialog.
 constexpr const char* UploadDir = "Upload_Dir";
 constexpr const char* UploadPolicyAgree = "upload_policy_agree";
 
