@@ -8,6 +8,7 @@
 #include "core/megafile.h"
 #include "core/ruridudi.h"
 #include "download/downloadenvironment.h"
+#include "download/historyfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,78 +20,16 @@
 
 namespace {
 
+using historyfile::appendAttribute;
+using historyfile::appendEscaped;
+using historyfile::progressFromText;
+
 // Hashed as these 26 bytes, without a terminating zero.
 const std::string kPassphrase = "quiet harbor lantern seven";
 
 const AesCipher& passwordCipher() {
     static const AesCipher cipher(kPassphrase);
     return cipher;
-}
-
-// Appends text escaped as QXmlStreamWriter escapes it (markup characters, and in attribute
-// values tab, line feed and carriage return, as references). Characters XML 1.0 has no
-// form for are left out, as that writer leaves them out; an unpaired surrogate, which
-// would break its output, becomes U+FFFD.
-void appendEscaped(QString& out, const QString& text, bool attribute) {
-    const QChar* const begin = text.constData();
-    const QChar* const end = begin + text.size();
-    const QChar* run = begin; // start of the characters not yet appended
-    for (const QChar* c = begin; c != end; ++c) {
-        const char16_t u = c->unicode();
-        if (u > 0x3e && u < 0xd800) // the common case: nothing to do
-            continue;
-        const char* replacement = nullptr;
-        bool drop = false;
-        bool unpaired = false;
-        switch (u) {
-        case '<':
-            replacement = "&lt;";
-            break;
-        case '>':
-            replacement = "&gt;";
-            break;
-        case '&':
-            replacement = "&amp;";
-            break;
-        case '"':
-            replacement = "&quot;";
-            break;
-        case '\t':
-            replacement = attribute ? "&#9;" : nullptr;
-            break;
-        case '\n':
-            replacement = attribute ? "&#10;" : nullptr;
-            break;
-        case '\r':
-            replacement = attribute ? "&#13;" : nullptr;
-            break;
-        default:
-            drop = u < 0x20 || u == 0xfffe || u == 0xffff;
-            if (QChar::isHighSurrogate(u) && c + 1 != end && (c + 1)->isLowSurrogate()) {
-                ++c;
-                continue;
-            }
-            unpaired = QChar::isSurrogate(u);
-            break;
-        }
-        if (!replacement && !drop && !unpaired)
-            continue;
-        out.append(run, int(c - run));
-        if (replacement)
-            out += QLatin1String(replacement);
-        if (unpaired)
-            out += QChar(QChar::ReplacementCharacter);
-        run = c + 1;
-    }
-    out.append(run, int(end - run));
-}
-
-void appendAttribute(QString& out, const char* name, const QString& value) {
-    out += QLatin1Char(' ');
-    out += QLatin1String(name);
-    out += QLatin1String("=\"");
-    appendEscaped(out, value, true);
-    out += QLatin1Char('"');
 }
 
 // Above this a stored floating-point size is nonsense, not a file.
@@ -130,35 +69,11 @@ qint64 sizeFromText(const QString& text, bool finished, const QString& url,
     return static_cast<qint64>(value); // truncated toward zero
 }
 
-double progressFromText(const QString& text) {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok && std::isfinite(value) && value > 0.0 && value < 1.0 ? value : 0.0;
-}
-
 } // namespace
 
 QByteArray DownloadHistory::document(const QList<DownloadFile*>& jobs, const QString& user,
                                      const QDateTime& created) {
-    QString out;
-    out.reserve(256 + 400 * jobs.size());
-    out += QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<downloadfiles");
-    appendAttribute(out, "created", created.toString(Qt::ISODate));
-    appendAttribute(out, "user", user);
-    int written = 0;
-    int finishedCount = 0;
-    for (const DownloadFile* job : jobs) {
-        const bool finished = job->isFinished();
-        if (finished && finishedCount >= kMaxFinished)
-            continue;
-        if (finished)
-            ++finishedCount;
-        if (written++ == 0)
-            out += QLatin1Char('>');
-        writeEntry(out, *job);
-    }
-    out += written ? QLatin1String("\n</downloadfiles>\n") : QLatin1String("/>\n");
-    return out.toUtf8();
+    return historyfile::document("downloadfiles", jobs, user, created, kMaxFinished, &writeEntry);
 }
 
 void DownloadHistory::writeEntry(QString& out, const DownloadFile& job) {
@@ -215,21 +130,7 @@ QString DownloadHistory::readPassword(const QXmlStreamAttributes& attributes) {
 
 DownloadHistory::SaveResult DownloadHistory::write(const QString& path,
                                                    const QByteArray& document) {
-    // The document lands in the list file's own folder, so that is the volume to ask.
-    qint64 total = 0;
-    qint64 freeBytes = 0;
-    if (DownloadEnvironment::current().diskSpace(QFileInfo(path).absolutePath(), total,
-                                                 freeBytes) &&
-        document.size() > freeBytes + kFreeSpaceSlack)
-        return SaveResult::NoRoom;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return SaveResult::WriteFailed;
-    if (file.write(document) != document.size()) {
-        file.cancelWriting();
-        return SaveResult::WriteFailed;
-    }
-    return file.commit() ? SaveResult::Saved : SaveResult::WriteFailed;
+    return historyfile::write(path, document);
 }
 
 DownloadHistory::Loaded DownloadHistory::load(const QString& path, const SizeLookup& sizeOf) {

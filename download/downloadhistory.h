@@ -3,6 +3,7 @@
 // entry per download, the unfinished ones and the newest finished ones. Engine code: no
 // widgets, so it runs headless; the download tab shows what goes wrong.
 #include "download/downloadfile.h"
+#include "download/historyfile.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -20,9 +21,9 @@ public:
     // Finished downloads beyond this many (in list order) are neither written nor read.
     static constexpr int kMaxFinished = 500;
     // A document may take this much more than the free space reported for its volume.
-    static constexpr qint64 kFreeSpaceSlack = 10240;
+    static constexpr qint64 kFreeSpaceSlack = historyfile::kFreeSpaceSlack;
 
-    enum class SaveResult { Saved, NoRoom, WriteFailed };
+    using SaveResult = historyfile::SaveResult;
 
     // The size of a file as the service reports it for a share link; 0 when it can't
     // be told.

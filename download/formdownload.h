@@ -5,6 +5,7 @@
 #include "api/file.h"
 #include "core/megafile.h"
 #include "download/downloadfile.h"
+#include "download/roundrunner.h"
 #include "download/tabledownloadmodel.h"
 
 #include <QList>
@@ -132,6 +133,5 @@ private:
     int playingJobRow() const;
     // A save asked for while one runs (from the event loop of its message box) runs
     // once more when that one is done.
-    bool saving = false;
-    bool saveAgain = false;
+    RoundRunner saveRounds;
 };

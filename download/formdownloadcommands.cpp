@@ -1,6 +1,7 @@
 // The user's commands on the download tab: the command strip, the two context menus,
 // the double click, and the queue operations behind them.
 #include "core/globals.h"
+#include "core/queueviewcommands.h"
 #include "core/userprompt.h"
 #include "download/dialogfileinfo.h"
 #include "download/formdownload.h"
@@ -19,27 +20,13 @@
 
 namespace {
 
-using Slot = void (FormDownload::*)();
-
-void addEntry(QMenu* menu, const QString& text, const char* icon, FormDownload* receiver,
-              Slot slot) {
-    menu->addAction(icon ? QIcon(QString::fromLatin1(icon)) : QIcon(), text, receiver, slot);
-}
-
-QList<int> sorted(QList<int> rows) {
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
+using queueview::addEntry;
+using queueview::sorted;
 
 } // namespace
 
 QList<int> FormDownload::selectedRows(const QAbstractItemView* table) const {
-    QList<int> rows;
-    if (!table->selectionModel())
-        return rows;
-    for (const QModelIndex& index : table->selectionModel()->selectedRows(0))
-        rows << index.row();
-    return rows;
+    return queueview::selectedRows(table);
 }
 
 QMenu* FormDownload::downloadingMenu() {
@@ -235,56 +222,30 @@ void FormDownload::contextRedownload_clicked() {
 
 void FormDownload::contextMoveFirst_clicked() {
     sendClick(QStringLiteral("Click context menu"), QStringLiteral("Move first"));
-    const QList<int> rows = sorted(selectedRows(ui->tableDownloading));
-    ui->tableDownloading->clearSelection();
-    for (int i = 0; i < rows.size(); ++i) {
-        downloadModel->moveItem(rows.at(i), i);
-        selectQueueRow(i);
-    }
+    queueview::moveFirst(ui->tableDownloading, downloadModel);
     saveAllDownloads();
 }
 
 void FormDownload::contextMoveLast_clicked() {
     sendClick(QStringLiteral("Click context menu"), QStringLiteral("Move last"));
-    const QList<int> rows = sorted(selectedRows(ui->tableDownloading));
-    ui->tableDownloading->clearSelection();
-    const int count = downloadModel->rowCount();
-    const int n = rows.size();
-    for (int i = n - 1; i >= 0; --i) {
-        downloadModel->moveItem(rows.at(i), count - n + i);
-        selectQueueRow(count - n + i);
-    }
+    queueview::moveLast(ui->tableDownloading, downloadModel);
     saveAllDownloads();
 }
 
 void FormDownload::contextUp_clicked() {
     sendClick(QStringLiteral("Click context menu"), QStringLiteral("Move up"));
-    const QList<int> rows = sorted(selectedRows(ui->tableDownloading));
-    ui->tableDownloading->clearSelection();
-    for (int row : rows) {
-        downloadModel->moveUp(row);
-        selectQueueRow(row - 1);
-    }
+    queueview::moveUp(ui->tableDownloading, downloadModel);
     saveAllDownloads();
 }
 
 void FormDownload::contextDown_clicked() {
     sendClick(QStringLiteral("Click context menu"), QStringLiteral("Move down"));
-    const QList<int> rows = sorted(selectedRows(ui->tableDownloading));
-    ui->tableDownloading->clearSelection();
-    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-        downloadModel->moveDown(*row);
-        selectQueueRow(*row + 1);
-    }
+    queueview::moveDown(ui->tableDownloading, downloadModel);
     saveAllDownloads();
 }
 
 void FormDownload::selectQueueRow(int row) {
-    // Rows outside the table select nothing.
-    const QModelIndex index = downloadModel->index(row, 0);
-    if (index.isValid())
-        ui->tableDownloading->selectionModel()->select(index, QItemSelectionModel::Select |
-                                                                  QItemSelectionModel::Rows);
+    queueview::selectRow(ui->tableDownloading, row);
 }
 
 void FormDownload::openLocal(const QString& path) {

@@ -24,15 +24,14 @@ void FormDownload::saveAllDownloads() {
 void FormDownload::saveDownloadList(QList<DownloadFile*> jobs) {
     // Asked again from the event loop of a box that a save shows: that save runs once
     // more when it is done, with the lists as they are then.
-    if (saving) {
-        saveAgain = true;
-        return;
-    }
-    saving = true;
-    for (;;) {
+    bool first = true;
+    saveRounds.run([&] {
+        if (!first)
+            jobs = downloadModel->getJobs() + downloadedFiles;
+        first = false;
         const QString path = historyPath();
         if (path.isEmpty())
-            break;
+            return;
         DownloadHistory::SaveResult result;
         {
             QMutexLocker lock(&listMutex);
@@ -45,12 +44,7 @@ void FormDownload::saveDownloadList(QList<DownloadFile*> jobs) {
                 this, tr("Lỗi"), tr("Không đủ dung lượng trống để lưu danh sách tải xuống"));
         else if (result == DownloadHistory::SaveResult::WriteFailed)
             UserPrompt::current()->critical(this, tr("Lỗi"), tr("Lỗi lưu danh sách tải xuống"));
-        if (!saveAgain)
-            break;
-        saveAgain = false;
-        jobs = downloadModel->getJobs() + downloadedFiles;
-    }
-    saving = false;
+    });
 }
 
 QList<DownloadFile*> FormDownload::loadDownloadList() {

@@ -3,13 +3,9 @@
 #include "core/globals.h"
 #include "core/sizetext.h"
 
-#include <QColor>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QPixmap>
 #include <QPointer>
-
-#include <cmath>
 
 namespace {
 
@@ -44,34 +40,15 @@ QVariant stateIcon(int state) {
     }
 }
 
-QString percentText(double fraction) {
-    // Rounded up, so that one byte shows as started; never above 100.
-    const double value = std::min(100.0, std::ceil(fraction * 100.0 * 100.0) / 100.0);
-    return QString::number(value, 'g', 6) + QStringLiteral(" %");
-}
-
 } // namespace
 
-TableDownloadModel::TableDownloadModel(QObject* parent) : QAbstractTableModel(parent) {
+TableDownloadModel::TableDownloadModel(QObject* parent) : TransferTableModel(parent) {
     DownloadFile::registerMetaTypes();
 }
 
 TableDownloadModel::~TableDownloadModel() {
     stopItem(-1);
-    QSet<DownloadFile*> jobs = running;
-    for (DownloadFile* job : allJobs)
-        jobs.insert(job);
-    const QDeadlineTimer deadline(kStopWaitMs);
-    for (DownloadFile* job : jobs)
-        job->wait(deadline);
-}
-
-int TableDownloadModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : allJobs.size();
-}
-
-int TableDownloadModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : headerLabels.size();
+    queue.waitForThreads(kStopWaitMs);
 }
 
 QVariant TableDownloadModel::display(const DownloadFile* job, int column) const {
@@ -83,7 +60,7 @@ QVariant TableDownloadModel::display(const DownloadFile* job, int column) const 
     case ColumnStatus:
         return job->getStatusText();
     case ColumnPercent:
-        return percentText(job->progress());
+        return transferqueue::percentText(job->progress());
     case ColumnSpeed:
         return formatSpeed(job->speed());
     case ColumnRemaining:
@@ -98,9 +75,9 @@ QVariant TableDownloadModel::display(const DownloadFile* job, int column) const 
 }
 
 QVariant TableDownloadModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !index.model() || index.row() >= allJobs.size())
+    if (!index.isValid() || !index.model() || index.row() >= queue.jobs.size())
         return QVariant();
-    const DownloadFile* job = allJobs.at(index.row());
+    const DownloadFile* job = queue.jobs.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
         return display(job, index.column());
@@ -115,75 +92,17 @@ QVariant TableDownloadModel::data(const QModelIndex& index, int role) const {
             return job->getPath();
         return QVariant();
     case Qt::BackgroundRole:
-        return index.row() % 2 == 1 ? QVariant(QColor(237, 237, 237)) : QVariant();
+        return transferqueue::rowBackground(index.row());
     default:
         return QVariant();
     }
 }
 
-QVariant TableDownloadModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    if (orientation == Qt::Horizontal)
-        return section >= 0 && section < headerLabels.size() ? headerLabels.at(section)
-                                                             : QVariant();
-    return QStringLiteral("Row %1").arg(section);
-}
-
-bool TableDownloadModel::insertRows(int, int, const QModelIndex&) {
-    return false;
-}
-
-bool TableDownloadModel::removeRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || row < 0 || count <= 0 || row >= allJobs.size())
-        return false;
-    count = std::min(count, allJobs.size() - row);
-    for (int i = row; i < row + count; ++i) {
-        if (allJobs.at(i)->isRunning())
-            return false;
-    }
-    removeJobRows(row, count);
-    return true;
-}
-
-void TableDownloadModel::removeJobRows(int row, int count) {
-    beginRemoveRows(QModelIndex(), row, row + count - 1);
-    for (int i = 0; i < count; ++i)
-        pendingJobs.removeAll(allJobs.takeAt(row));
-    endRemoveRows();
-}
-
-Qt::ItemFlags TableDownloadModel::flags(const QModelIndex& index) const {
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable;
-}
-
-void TableDownloadModel::setMaxThreads(int maximum) {
-    maxRunning = maximum;
-}
-
-int TableDownloadModel::runningCount() const {
-    return running.size();
-}
-
-void TableDownloadModel::setHeaderLabels(const QStringList& labels) {
-    headerLabels = labels;
-}
-
-QList<DownloadFile*> TableDownloadModel::getJobs() const {
-    return allJobs;
-}
-
-QList<DownloadFile*> TableDownloadModel::getPendingJobs() const {
-    return pendingJobs;
-}
-
 void TableDownloadModel::addJob(DownloadFile* job) {
-    if (!job || allJobs.contains(job))
+    if (!job || queue.jobs.contains(job))
         return;
-    beginInsertRows(QModelIndex(), allJobs.size(), allJobs.size());
-    allJobs.append(job);
+    beginInsertRows(QModelIndex(), queue.jobs.size(), queue.jobs.size());
+    queue.jobs.append(job);
     endInsertRows();
     // A job that comes back (re-downloaded) must not be connected twice.
     disconnect(job, nullptr, this, nullptr);
@@ -203,20 +122,8 @@ void TableDownloadModel::addJobs(const QList<DownloadFile*>& jobs) {
         addJob(job);
 }
 
-void TableDownloadModel::forget(DownloadFile* job) {
-    // Only the pointer is used: the job is being destroyed.
-    running.remove(job);
-    pendingJobs.removeAll(job);
-    const int row = allJobs.indexOf(job);
-    if (row >= 0) {
-        beginRemoveRows(QModelIndex(), row, row);
-        allJobs.removeAt(row);
-        endRemoveRows();
-    }
-}
-
 void TableDownloadModel::markQueued(int row) {
-    DownloadFile* job = allJobs.at(row);
+    DownloadFile* job = queue.jobs.at(row);
     if (job->isRunning() || job->getState() == DownloadFile::StateWaiting)
         return;
     job->setStatusText(tr("Queued"));
@@ -226,68 +133,21 @@ void TableDownloadModel::markQueued(int row) {
 }
 
 void TableDownloadModel::queueItem(int row) {
-    if (row >= 0 && row < allJobs.size()) {
+    if (row >= 0 && row < queue.jobs.size()) {
         markQueued(row);
-    } else if (row == -1 || row >= allJobs.size()) {
-        const QList<DownloadFile*> jobs = allJobs;
-        for (DownloadFile* job : jobs) {
-            const int at = allJobs.indexOf(job);
-            if (at >= 0)
-                markQueued(at);
-        }
+    } else if (row == -1 || row >= queue.jobs.size()) {
+        queue.queueAll([this](int at) { markQueued(at); });
     }
-    if (running.size() < maxRunning)
+    if (queue.running.size() < maxRunning)
         runningQueue();
 }
 
-void TableDownloadModel::insertPending(int row) {
-    if (row < 0 || row >= allJobs.size())
-        return;
-    DownloadFile* job = allJobs.at(row);
-    pendingJobs.removeAll(job);
-    // Before the first later row that waits in the queue, so queued jobs start in table
-    // order. A later job in state 1 that is not queued (one waiting before its transfer)
-    // is passed over.
-    for (int later = row + 1; later < allJobs.size(); ++later) {
-        const int place = pendingJobs.indexOf(allJobs.at(later));
-        if (place >= 0) {
-            pendingJobs.insert(place, job);
-            return;
-        }
-    }
-    pendingJobs.append(job);
-}
-
 void TableDownloadModel::runningQueue() {
-    // A start that fails at once gives its place back inside startDownload; its
-    // release asks for another round here instead of nesting ever deeper.
-    if (inRunningQueue) {
-        runQueueAgain = true;
-        return;
-    }
-    inRunningQueue = true;
-    do {
-        runQueueAgain = false;
-        startPending();
-    } while (runQueueAgain);
-    inRunningQueue = false;
-}
-
-void TableDownloadModel::startPending() {
-    if (pendingJobs.isEmpty()) {
-        if (downloadStoppedByUser)
-            return;
-        emit queueDownloadComplete();
-        // Receivers may have queued jobs again.
-        if (pendingJobs.isEmpty())
-            return;
-    }
-    while (running.size() < maxRunning && !pendingJobs.isEmpty()) {
-        DownloadFile* job = pendingJobs.takeFirst();
-        // Counted before the start, which may give the place back at once.
-        running.insert(job);
-        job->startDownload();
-    }
+    queue.rounds.run([this] {
+        queue.startPending(
+            maxRunning, downloadStoppedByUser, [](DownloadFile* job) { job->startDownload(); },
+            [this] { emit queueDownloadComplete(); });
+    });
 }
 
 void TableDownloadModel::taskDownloadDone() {
@@ -299,70 +159,25 @@ void TableDownloadModel::placeReturned(DownloadFile* job) {
     // Only a job's first release of its current start frees a place; later ones, and
     // late ones of an earlier start, are ignored.
     if (job && job->hasReleasedPlace())
-        running.remove(job);
+        queue.running.remove(job);
 }
 
 void TableDownloadModel::stopItem(int row) {
     if (row < -1)
         return;
-    if (row >= 0 && row < allJobs.size()) {
-        DownloadFile* job = allJobs.at(row);
+    if (row >= 0 && row < queue.jobs.size()) {
+        DownloadFile* job = queue.jobs.at(row);
         if (job->getState() == DownloadFile::StateWaiting)
-            pendingJobs.removeAll(job);
+            queue.pending.removeAll(job);
         job->stopDownload();
         return;
     }
-    pendingJobs.clear();
-    const QList<DownloadFile*> jobs = allJobs;
-    for (DownloadFile* job : jobs) {
-        if (job->isRunning() || job->getState() == DownloadFile::StateWaiting)
-            job->stopDownload();
-    }
-}
-
-void TableDownloadModel::moveItem(int from, int to) {
-    if (from < 0 || to < 0 || from >= allJobs.size() || to >= allJobs.size() || from == to)
-        return;
-    emit layoutAboutToBeChanged();
-    DownloadFile* job = allJobs.at(from);
-    allJobs.move(from, to);
-    if (pendingJobs.removeAll(job) > 0)
-        insertPending(to);
-    emit layoutChanged();
-}
-
-void TableDownloadModel::moveUp(int row) {
-    if (row <= 0 || row >= allJobs.size())
-        return;
-    emit layoutAboutToBeChanged();
-    DownloadFile* job = allJobs.at(row);
-    DownloadFile* above = allJobs.at(row - 1);
-    const int place = pendingJobs.indexOf(job);
-    if (job->getState() == DownloadFile::StateWaiting &&
-        above->getState() == DownloadFile::StateWaiting && place > 0)
-        pendingJobs.swapItemsAt(place, place - 1);
-    allJobs.swapItemsAt(row, row - 1);
-    emit layoutChanged();
-}
-
-void TableDownloadModel::moveDown(int row) {
-    if (row < 0 || row + 1 >= allJobs.size())
-        return;
-    emit layoutAboutToBeChanged();
-    DownloadFile* job = allJobs.at(row);
-    DownloadFile* below = allJobs.at(row + 1);
-    const int place = pendingJobs.indexOf(job);
-    if (job->getState() == DownloadFile::StateWaiting &&
-        below->getState() == DownloadFile::StateWaiting && place >= 0 &&
-        place + 1 < pendingJobs.size())
-        pendingJobs.swapItemsAt(place, place + 1);
-    allJobs.swapItemsAt(row, row + 1);
-    emit layoutChanged();
+    queue.stopAll([](DownloadFile* job) { job->stopDownload(); });
 }
 
 void TableDownloadModel::downloadChanged(DownloadFile* dfile,
                                          DownloadFile::DownloadFileFlags flagChanged) {
-    const int row = allJobs.indexOf(dfile);
+    const int row = queue.jobs.indexOf(dfile);
     if (row < 0)
         return;
     int column = -1;
@@ -376,10 +191,7 @@ void TableDownloadModel::downloadChanged(DownloadFile* dfile,
         break;
     case DownloadFile::SpeedChanged: {
         column = ColumnSpeed;
-        double total = 0;
-        for (const DownloadFile* job : qAsConst(allJobs))
-            total += job->speed();
-        emit speedChanged(total);
+        emit speedChanged(queue.totalSpeed());
         break;
     }
     case DownloadFile::RemainingChanged:

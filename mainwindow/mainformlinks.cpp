@@ -116,7 +116,7 @@ void MainForm::handOverUploadPaths(const QString& text) {
     if (!open)
         dialogUpload->clearSelectedFiles();
     // One at a time in append mode, so that a folder among them adds its files.
-    for (const QString& path : text.split(QLatin1Char('|'), Qt::SkipEmptyParts))
+    for (QString path : text.split(QLatin1Char('|'), Qt::SkipEmptyParts))
         dialogUpload->addLocalPath(path, false);
     connect(dialogUpload, &DialogUpload::getUploadInfor, this,
             &MainForm::uploadFileIntoFolderAccept, Qt::UniqueConnection);

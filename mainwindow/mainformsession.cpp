@@ -74,7 +74,7 @@ void MainForm::buildTabsAfterLogin() {
     ui->tRSS->layout()->addWidget(rssManager);
     formUpload = new FormUpload(this);
     ui->tUpload->layout()->addWidget(formUpload);
-    dialogUpload = new DialogUpload(QStringList(), this);
+    dialogUpload = new DialogUpload(QList<QUrl>(), this);
     formDownload = new FormDownload(this);
     ui->tDownload->layout()->addWidget(formDownload);
     formManage = new FormManage(this);
@@ -90,8 +90,10 @@ void MainForm::connectTabs() {
         Qt::QueuedConnection);
     connect(ui->MainTab, &QTabWidget::currentChanged, formInfo, &FormInfo::update_infor);
     connect(formUpload, &FormUpload::downloadFile, this, &MainForm::downloadFiles);
-    connect(formUpload, &FormUpload::fileUploadDone, this, &MainForm::fileUploadComplete);
-    connect(formUpload, &FormUpload::uploadComplete, this, &MainForm::setIconSytemTray);
+    connect(formUpload, qOverload<UploadFile*>(&FormUpload::fileUploadDone), this,
+            &MainForm::fileUploadComplete);
+    connect(formUpload, qOverload<>(&FormUpload::uploadComplete), this,
+            &MainForm::setIconSytemTray);
     connect(formInfo, &FormInfo::loadInfoComplete, formUpload, &FormUpload::auto_upload);
     connect(dialogUpload, &DialogUpload::getUploadInfor, formUpload,
             &FormUpload::getUploadInforFromDlg);
@@ -121,8 +123,8 @@ void MainForm::connectShutdown() {
         downloadShutdown = connect(formDownload, &FormDownload::downloadComplete, this,
                                    &MainForm::signal_Shutdown);
     if (formUpload && settings.boolean(SettingsKeys::UploadAutoShutdown))
-        uploadShutdown =
-            connect(formUpload, &FormUpload::uploadComplete, this, &MainForm::signal_Shutdown);
+        uploadShutdown = connect(formUpload, qOverload<>(&FormUpload::uploadComplete), this,
+                                 &MainForm::signal_Shutdown);
 }
 
 void MainForm::replayPendingUploads() {
@@ -133,7 +135,7 @@ void MainForm::replayPendingUploads() {
     const QStringList paths = pendingUploadFiles.split(QLatin1Char('|'), Qt::SkipEmptyParts);
     pendingUploadFiles.clear();
     dialogUpload->clearSelectedFiles();
-    for (const QString& path : paths)
+    for (QString path : paths)
         dialogUpload->addLocalPath(path, false);
     ui->MainTab->setCurrentIndex(0);
     dialogUpload->resetToRootFolder();

@@ -140,6 +140,8 @@ bool MainForm::shutdownWindows() {
     // What a power-off would lose is written first.
     if (formDownload)
         formDownload->saveAllDownloads();
+    if (formUpload)
+        formUpload->saveUploads();
     SettingsStore().sync();
     return platform::systemActions().requestPowerOff();
 }

@@ -39,4 +39,8 @@ constexpr const char* AutoUpload = "Auto_upload";
 constexpr const char* AutoStart = "AutoStart";
 constexpr const char* UploadThreads = "Upload_threads";
 
+// Upload dialog.
+constexpr const char* UploadDir = "Upload_Dir";
+constexpr const char* UploadPolicyAgree = "upload_policy_agree";
+
 } // namespace SettingsKeys

@@ -6,6 +6,7 @@
 #include "core/ruridudi.h"
 #include "tests/support/scripteduserprompt.h"
 #include "download/dialogdownload.h"
+#include "tests/uploadtabprobe.h"
 #include "upload/dialogupload.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/rememberedpassword.h"
@@ -44,7 +45,7 @@ QString describe(QDialog* dialog) {
         return QStringLiteral("links: ") + shown.join(QLatin1Char(';'));
     }
     if (auto* upload = qobject_cast<DialogUpload*>(dialog))
-        return QStringLiteral("upload: ") + upload->selectedFiles().join(QLatin1Char('|'));
+        return QStringLiteral("upload: ") + DialogUploadProbe::files(*upload);
     return QString::fromLatin1(dialog->metaObject()->className());
 }
 
@@ -123,9 +124,10 @@ void TestLinkCapture::cleanup() {
 }
 
 QString TestLinkCapture::expand(QString text) const {
-    text.replace(QLatin1String("DIRFILES"), local.filePath(QStringLiteral("dir/a.txt")) +
+    // Files of equal size come by name, descending.
+    text.replace(QLatin1String("DIRFILES"), local.filePath(QStringLiteral("dir/b.txt")) +
                                                 QLatin1Char('|') +
-                                                local.filePath(QStringLiteral("dir/b.txt")));
+                                                local.filePath(QStringLiteral("dir/a.txt")));
     text.replace(QLatin1String("DIR"), local.filePath(QStringLiteral("dir")));
     text.replace(QLatin1String("FILE"), local.filePath(QStringLiteral("file.txt")));
     text.replace(QLatin1String("L1"), one);
@@ -413,7 +415,7 @@ void TestLinkCapture::shortcutOpensUploadAtTheTop() {
     ModalAnswerer modals;
     QString folder;
     modals.next([&folder](QDialog* dialog) {
-        folder = qobject_cast<DialogUpload*>(dialog)->uploadFolder();
+        folder = DialogUploadProbe::presetFolder(*qobject_cast<DialogUpload*>(dialog));
         dialog->reject();
     });
     main->show();

@@ -17,6 +17,7 @@
 #include "mainwindow/forminfo.h"
 #include "filemanager/formmanage.h"
 #include "upload/formupload.h"
+#include "tests/uploadtabprobe.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/programexit.h"
 #include "media/rssmanager.h"
@@ -32,6 +33,7 @@
 #include "tools/devservice/demoaccount.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -266,16 +268,26 @@ void TestMainForm::endToEnd() {
     }
     // The file manager's upload opens the upload dialog on its folder; what the dialog
     // hands over lands in the upload tab.
+    QTemporaryDir local;
+    QString chosen = local.filePath(QStringLiteral("a.txt"));
+    {
+        QFile file(chosen);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("abc") == 3);
+    }
     QString folder;
     modals.next([&](QDialog* dialog) {
         auto* chooser = qobject_cast<DialogUpload*>(dialog);
-        folder = chooser->uploadFolder();
-        chooser->addLocalPath(QStringLiteral("/tmp/a.txt"), false);
-        chooser->accept();
+        folder = DialogUploadProbe::presetFolder(*chooser);
+        chooser->addLocalPath(chosen, false);
+        chooser->findChild<QCheckBox*>(QStringLiteral("chk_tearmAgree"))->setChecked(true);
+        DialogUploadProbe::accept(*chooser);
     });
     emit MainFormProbe::formManage(window)->uploadIntoFolder(QStringLiteral("/Music"));
     QCOMPARE(folder, QStringLiteral("/Music"));
-    QCOMPARE(upload->received(), QStringList{QStringLiteral("/Music: /tmp/a.txt")});
+    const QList<UploadFile*> queued = UploadTabProbe::model(*upload)->getJobs();
+    QCOMPARE(queued.size(), 1);
+    QCOMPARE(queued.first()->getPath(), chosen);
+    QCOMPARE(queued.first()->getFolder().getName(), QStringLiteral("/Music"));
     QCOMPARE(tabs(window)->currentIndex(), 0);
     emit upload->uploadIntoFolder(QStringLiteral("/Music"), QStringLiteral("a.txt"));
     QCOMPARE(tabs(window)->currentIndex(), 2);
@@ -562,6 +574,8 @@ void TestMainForm::options() {
     QFETCH(QString, stored);
     QFETCH(bool, accept);
     QFile::remove(platform::autostartEntryPath());
+    // The upload tab takes its limit from the settings when it is built.
+    SettingsStore().setValue(SettingsKeys::UploadThreads, 2);
     auto window = loggedInWindow();
     QVERIFY(window);
     FormDownload* download = MainFormProbe::formDownload(*window);

@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
@@ -354,8 +353,8 @@ void TestStartup::loginHandsTheKeptLinksOver() {
             if (!dialog || qobject_cast<LoginForm*>(dialog))
                 return;
             const auto* links = dialog->findChild<QLineEdit*>(QStringLiteral("txt_duongdan"));
-            const auto* files = dialog->findChild<QListWidget*>();
-            shown << (links ? links->text() : files ? files->item(0)->text() : QString());
+            const auto* files = dialog->findChild<QLineEdit*>(QStringLiteral("txt_filesPath"));
+            shown << (links ? links->text() : files ? files->text() : QString());
             dialog->reject();
         });
         closer.start(20);

@@ -11,3 +11,11 @@ brisko_add_test(test_uploadfile SOURCES test_uploadfile.cpp ${BRISKO_UPLOAD_JOB_
     LIBS testsupport upload download core)
 brisko_add_test(test_uploadtransfer SOURCES test_uploadtransfer.cpp ${BRISKO_UPLOAD_JOB_SUPPORT}
     LIBS testsupport upload download core)
+
+# The upload queue: its model and scheduler, the history file, the tab and the dialog.
+brisko_add_test(test_tableuploadmodel SOURCES test_tableuploadmodel.cpp
+    ${BRISKO_UPLOAD_JOB_SUPPORT} LIBS testsupport upload download core)
+brisko_add_test(test_uploadhistory SOURCES test_uploadhistory.cpp fakedownloadenvironment.cpp
+    fakedownloadenvironment.h LIBS upload download core)
+brisko_add_test(test_formupload SOURCES test_formupload.cpp ${BRISKO_UPLOAD_JOB_SUPPORT}
+    modalanswerer.cpp modalanswerer.h uploadtabprobe.h LIBS uitestsupport uploadui mainwindow)

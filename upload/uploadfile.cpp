@@ -117,9 +117,12 @@ UploadFile::StartStep UploadFile::askForSession(bool force, bool lastRound, bool
         api.upload(toUtf8StdString(fileName), fileSize, toUtf8StdString(folderPath), secured);
     const int code = api.get_error_code();
     if (code == brisko::kCodeSuccess && !location.empty()) {
-        QMutexLocker lock(&fieldsMutex);
-        realUrl = QString::fromLatin1(location.c_str());
+        {
+            QMutexLocker lock(&fieldsMutex);
+            realUrl = QString::fromLatin1(location.c_str());
+        }
         gotLocation = true;
+        emit locationObtained(this);
         return StartStep::Done;
     }
     if (code == brisko::kCodeSessionExpired && !lastRound)
@@ -295,6 +298,9 @@ QString UploadFile::remainingText() const {
 
 void UploadFile::setProgress(double fraction) {
     QMutexLocker lock(&fieldsMutex);
+    // Against the present size, so the stored fraction shows (and is saved again) before
+    // the next run reports the service's offset.
+    tracker.setTotalSize(size);
     tracker.setStartOffset(static_cast<qint64>(double(size) * fraction));
 }
 

@@ -117,9 +117,18 @@ signals:
     void dataChanged(UploadFile* cfile, UploadFile::UploadFileFlags flagChanged);
     // The job's work ended: exactly once for every startUpload.
     void taskUploadDone();
+    // The service handed out a new upload location (on the caller's thread at the start,
+    // on the job's own thread when a location ran out), worth keeping for a resume.
+    void locationObtained(UploadFile* cfile);
 
 protected:
     void run() override;
+
+    // For stand-in jobs in tests, whose run ends like a real one.
+    void setStateAndText(int newState, const QString& text);
+    void emitChanged(UploadFileFlags flag) { emit dataChanged(this, flag); }
+    // Waits up to `wait` unless a stop is requested; false when one was (before or during).
+    bool pauseUnlessStopped(std::chrono::milliseconds wait);
 
 private:
     friend class TestUploadFile; // the speed rule's inputs have no setters
@@ -159,11 +168,6 @@ private:
     void finish(Outcome outcome, RunContext& run);
     void readFinalReply(const QByteArray& reply);
     static QString fileChangedText();
-    // Waits up to `wait` unless a stop is requested; false when one was (before or during).
-    bool pauseUnlessStopped(std::chrono::milliseconds wait);
-
-    void setStateAndText(int newState, const QString& text);
-    void emitChanged(UploadFileFlags flag) { emit dataChanged(this, flag); }
     void emitProgress(bool force);
 
     int onProgress(qint64 total, qint64 now);

@@ -1,0 +1,178 @@
+#pragma once
+// The bookkeeping both transfer queues share: the jobs in table order, the queued ones in
+// the order they will start, and the jobs holding a running place. Queued jobs start in
+// table order, so every change of the table order keeps the pending order in step with
+// it. The models around it announce the changes to their views and start the jobs; this
+// part knows nothing of Qt's models. GUI thread only.
+#include "download/roundrunner.h"
+
+#include <QColor>
+#include <QDeadlineTimer>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QVariant>
+
+#include <algorithm>
+#include <cmath>
+
+namespace transferqueue {
+
+// The state code of a queued job, the same for downloads and uploads.
+constexpr int kQueuedState = 1;
+
+// A fraction done as the queue tables show it: rounded up to two decimals, so that one
+// byte shows as started, and never above 100.
+inline QString percentText(double fraction) {
+    const double value = std::min(100.0, std::ceil(fraction * 100.0 * 100.0) / 100.0);
+    return QString::number(value, 'g', 6) + QStringLiteral(" %");
+}
+
+// The shading of the queue tables' rows: odd rows grey, even rows plain.
+inline QVariant rowBackground(int row) {
+    return row % 2 == 1 ? QVariant(QColor(237, 237, 237)) : QVariant();
+}
+
+} // namespace transferqueue
+
+template <class Job> class TransferQueue {
+public:
+    QList<Job*> jobs;    // one per table row, in row order
+    QList<Job*> pending; // queued jobs, in the order they will start
+    QSet<Job*> running;  // jobs started and not yet done
+
+    int size() const { return jobs.size(); }
+    bool holds(int row) const { return row >= 0 && row < jobs.size(); }
+
+    // Puts the job of the row into the pending list before the first later row that
+    // waits there, so queued jobs start in table order.
+    void insertPending(int row) {
+        if (!holds(row))
+            return;
+        Job* job = jobs.at(row);
+        pending.removeAll(job);
+        for (int later = row + 1; later < jobs.size(); ++later) {
+            const int place = pending.indexOf(jobs.at(later));
+            if (place >= 0) {
+                pending.insert(place, job);
+                return;
+            }
+        }
+        pending.append(job);
+    }
+
+    // False when nothing moves (a row outside the table, or the same row).
+    bool moveItem(int from, int to) {
+        if (!holds(from) || !holds(to) || from == to)
+            return false;
+        Job* job = jobs.at(from);
+        jobs.move(from, to);
+        if (pending.removeAll(job) > 0)
+            insertPending(to);
+        return true;
+    }
+
+    // Swaps a row with the one above (step -1) or below (step 1); two queued jobs swap
+    // their places in the pending list too. False when the neighbour is outside.
+    bool swapWithNeighbour(int row, int step) {
+        const int other = row + step;
+        if (!holds(row) || !holds(other))
+            return false;
+        Job* job = jobs.at(row);
+        const int place = pending.indexOf(job);
+        const int otherPlace = place + step;
+        if (queued(job) && queued(jobs.at(other)) && place >= 0 && otherPlace >= 0 &&
+            otherPlace < pending.size())
+            pending.swapItemsAt(place, otherPlace);
+        jobs.swapItemsAt(row, other);
+        return true;
+    }
+
+    // Takes rows out of the table and the pending list; the caller announced them.
+    void takeRows(int row, int count) {
+        for (int i = 0; i < count && holds(row); ++i)
+            pending.removeAll(jobs.takeAt(row));
+    }
+
+    // A job being destroyed: only its pointer is used. The row it had, or -1.
+    int forget(Job* job) {
+        running.remove(job);
+        pending.removeAll(job);
+        return jobs.indexOf(job);
+    }
+
+    // The summed speed of every job in the table, in bytes per second.
+    double totalSpeed() const {
+        double total = 0;
+        for (const Job* job : jobs)
+            total += job->speed();
+        return total;
+    }
+
+    // Queues every row in table order (the rows may move meanwhile) with `queueRow`.
+    template <class QueueRow> void queueAll(QueueRow queueRow) {
+        const QList<Job*> all = jobs;
+        for (Job* job : all) {
+            const int at = jobs.indexOf(job);
+            if (at >= 0)
+                queueRow(at);
+        }
+    }
+
+    // Empties the pending list and calls `stop` for every job that runs or waits there.
+    template <class Stop> void stopAll(Stop stop) {
+        pending.clear();
+        const QList<Job*> all = jobs;
+        for (Job* job : all) {
+            if (job->isRunning() || job->getState() == transferqueue::kQueuedState)
+                stop(job);
+        }
+    }
+
+    // Waits, `timeoutMs` in all, for the threads of every job the queue knows.
+    void waitForThreads(int timeoutMs) const {
+        QSet<Job*> all = running;
+        for (Job* job : jobs)
+            all.insert(job);
+        const QDeadlineTimer deadline(timeoutMs);
+        for (Job* job : qAsConst(all))
+            job->wait(deadline);
+    }
+
+    // Whether any of the rows has a thread that still runs.
+    bool anyRunning(int row, int count) const {
+        for (int i = row; i < row + count && holds(i); ++i) {
+            if (jobs.at(i)->isRunning())
+                return true;
+        }
+        return false;
+    }
+
+    // Starts pending jobs while running places are free. `start` is the job's own start,
+    // which may give the place back before it returns. `queueEmpty` is called when
+    // nothing waits (jobs may still run) and the user has not stopped the queue; its
+    // receivers may queue jobs again.
+    template <class Start, class QueueEmpty>
+    void startPending(int maximum, bool stoppedByUser, Start start, QueueEmpty queueEmpty) {
+        if (pending.isEmpty()) {
+            if (stoppedByUser)
+                return;
+            queueEmpty();
+            if (pending.isEmpty())
+                return;
+        }
+        while (running.size() < maximum && !pending.isEmpty()) {
+            Job* job = pending.takeFirst();
+            // Counted before the start, which may give the place back at once.
+            running.insert(job);
+            start(job);
+        }
+    }
+
+    // A start that fails at once gives its place back inside the round and asks for
+    // another one, which runs after this one instead of nesting ever deeper.
+    RoundRunner rounds;
+
+private:
+    static bool queued(const Job* job) { return job->getState() == transferqueue::kQueuedState; }
+};

@@ -1,0 +1,439 @@
+// The upload tab and the upload dialog against the stand-in: the dialog's checks before
+// it hands out a choice, its folder tree beside the service's listing, the commands on
+// the tab's selections, and whole uploads from the dialog to the finished table,
+// including a quit in the middle and a resume where the service stopped.
+#include "api/fileapi.h"
+#include "api/sessionapi.h"
+#include "core/globals.h"
+#include "core/localpaths.h"
+#include "core/ruridudi.h"
+#include "platform/settingskeys.h"
+#include "platform/settingsstore.h"
+#include "tests/modalanswerer.h"
+#include "tests/support/locationfetch.h"
+#include "tests/support/scripteduserprompt.h"
+#include "tests/uploadfixture.h"
+#include "tests/uploadtabprobe.h"
+#include "tools/devservice/urltext.h"
+#include "upload/uploadhistory.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+#include <set>
+
+namespace {
+
+constexpr int kChunk = UploadFixture::kChunk;
+constexpr int kUploadWaitMs = 30000;
+
+QStringList listing(const QString& folderPath) {
+    brisko::file_api api(&apiClient);
+    const QByteArray path = folderPath.toUtf8().toPercentEncoding();
+    std::vector<brisko::file*> records = api.list(1, path.toStdString());
+    QStringList names;
+    for (brisko::file* record : records) {
+        names << QString::fromStdString(record->get_name());
+        delete record;
+    }
+    return names;
+}
+
+QStringList childNames(const QTreeWidgetItem* item) {
+    QStringList names;
+    for (int i = 0; i < item->childCount(); ++i)
+        names << item->child(i)->text(0);
+    return names;
+}
+
+QTreeWidgetItem* child(QTreeWidgetItem* item, const QString& name) {
+    for (int i = 0; i < item->childCount(); ++i) {
+        if (item->child(i)->text(0) == name)
+            return item->child(i);
+    }
+    return nullptr;
+}
+
+QTreeWidget* treeOf(DialogUpload& dialog) {
+    return dialog.findChild<QTreeWidget*>(QStringLiteral("treeMegaFolderWidget"));
+}
+
+} // namespace
+
+class TestFormUpload : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void acceptChecks_data();
+    void acceptChecks();
+    void folderTreeFollowsTheListing();
+    void deleteOnSelections();
+    void moveCommands();
+    void uploadsFromTheDialogFinish();
+    void quitMidUploadResumesAtTheServiceOffset();
+
+private:
+    // Chooses the files in the dialog, clicks the folder (a path under the root), agrees
+    // and accepts.
+    void chooseAndAccept(DialogUpload& dialog, const QStringList& files, const QString& folder);
+    QString historyPath() const {
+        return uploadHistoryFilePath(currentUser->getUserId().toLongLong());
+    }
+
+    UploadFixture fx;
+    std::unique_ptr<ScriptedUserPrompt> prompt;
+};
+
+void TestFormUpload::init() {
+    QVERIFY(fx.start());
+    QFile::remove(historyPath());
+    prompt = std::make_unique<ScriptedUserPrompt>();
+    uploadStoppedByUser = false;
+    SettingsStore().setValue(SettingsKeys::UploadThreads, 2);
+}
+
+void TestFormUpload::cleanup() {
+    prompt.reset();
+    fx.stop();
+}
+
+void TestFormUpload::chooseAndAccept(DialogUpload& dialog, const QStringList& files,
+                                     const QString& folder) {
+    prompt->answerPaths(files);
+    DialogUploadProbe::browse(dialog);
+    QTreeWidgetItem* item = treeOf(dialog)->topLevelItem(0);
+    for (const QString& part : folder.split('/', Qt::SkipEmptyParts)) {
+        item = child(item, part);
+        QVERIFY2(item, qPrintable(part));
+        DialogUploadProbe::click(dialog, item);
+    }
+    dialog.findChild<QCheckBox*>(QStringLiteral("chk_tearmAgree"))->setChecked(true);
+    DialogUploadProbe::accept(dialog);
+}
+
+void TestFormUpload::acceptChecks_data() {
+    QTest::addColumn<QString>("field"); // GOOD: a file of 5 bytes, EMPTY: one of 0 bytes
+    QTest::addColumn<bool>("agree");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text"); // empty: accepted
+    QTest::newRow("nothing chosen") << "  " << true << "Upload"
+                                    << "Vui lòng chọn file cần upload.";
+    QTest::newRow("comma in a folder of the path")
+        << "GOOD|DIR/a,b/x.bin" << true << "Upload"
+        << "Tên tập tin \"DIR/a,b/x.bin\" chứa kí tự đặc biệt";
+    QTest::newRow("terms not agreed") << "GOOD" << false << "Upload"
+                                      << "Vui lòng xác nhận đồng ý các điều khoản của Brisko.";
+    QTest::newRow("missing file") << "GOOD|DIR/gone.bin" << true << "Lỗi tập tin"
+                                  << "Tập tin \"DIR/gone.bin\" không tồn tại";
+    QTest::newRow("empty part") << "GOOD|" << true << "Lỗi tập tin"
+                                << "Tập tin \"\" không tồn tại";
+    QTest::newRow("empty file") << "EMPTY" << true << "Lỗi tập tin"
+                                << "Tập tin \"EMPTY\" rỗng";
+    QTest::newRow("accepted") << "GOOD" << true << ""
+                              << "";
+}
+
+void TestFormUpload::acceptChecks() {
+    QFETCH(QString, field);
+    QFETCH(bool, agree);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    const QString good = fx.writeFile("good.bin", 5);
+    const QString empty = fx.writeFile("empty.bin", 0);
+    const QString dir = QFileInfo(good).absolutePath();
+    auto expand = [&](QString value) {
+        return value.replace("GOOD", good).replace("EMPTY", empty).replace("DIR", dir);
+    };
+    DialogUpload dialog({});
+    QSignalSpy handed(&dialog, &DialogUpload::getUploadInfor);
+    dialog.findChild<QLineEdit*>(QStringLiteral("txt_filesPath"))->setText(expand(field));
+    dialog.findChild<QCheckBox*>(QStringLiteral("chk_tearmAgree"))->setChecked(agree);
+    if (!text.isEmpty())
+        prompt->answer(QMessageBox::Ok);
+    DialogUploadProbe::accept(dialog);
+    if (text.isEmpty()) {
+        QCOMPARE(prompt->asked().size(), 0);
+        QCOMPARE(handed.size(), 1);
+        // No folder clicked and none preset: the account's top level.
+        QCOMPARE(handed.first().at(0).value<MegaFile>().getName(), QString("/"));
+        QCOMPARE(handed.first().at(1).toStringList(), QStringList{good});
+        QCOMPARE(handed.first().at(4).toBool(), true); // the demo account may store secured
+        QCOMPARE(handed.first().at(5).toBool(), false);
+    } else {
+        QCOMPARE(handed.size(), 0);
+        QCOMPARE(prompt->asked().size(), 1);
+        QCOMPARE(prompt->asked().first().kind, ScriptedUserPrompt::Kind::Warning);
+        QCOMPARE(prompt->asked().first().title, title);
+        QCOMPARE(prompt->asked().first().text, expand(text));
+    }
+    // The agreement is stored once the check reaches it, whatever follows.
+    if (!field.trimmed().isEmpty() && !field.contains(','))
+        QCOMPARE(SettingsStore().boolean(SettingsKeys::UploadPolicyAgree, !agree), agree);
+}
+
+void TestFormUpload::folderTreeFollowsTheListing() {
+    DialogUpload dialog({});
+    dialog.resetToRootFolder();
+    QTreeWidgetItem* root = treeOf(dialog)->topLevelItem(0);
+    QCOMPARE(root->text(0), QString("Brisko"));
+    QCOMPARE(childNames(root), listing(QString()));
+    QVERIFY(!childNames(root).isEmpty());
+    QTreeWidgetItem* music = child(root, "Music");
+    QVERIFY(music);
+    DialogUploadProbe::click(dialog, music);
+    QCOMPARE(DialogUploadProbe::selectedFolderPath(dialog), QString("/Music"));
+    QCOMPARE(childNames(music), listing("/Music"));
+
+    // A folder made through the new-folder dialog shows under the clicked one.
+    ModalAnswerer modals;
+    modals.next([](QDialog* create) {
+        create->findChild<QLineEdit*>(QStringLiteral("txt_folderName"))->setText("Mới tạo");
+        QMetaObject::invokeMethod(create, "on_btn_accept_clicked");
+    });
+    DialogUploadProbe::createFolder(dialog);
+    QVERIFY(listing("/Music").contains("Mới tạo"));
+    QVERIFY(childNames(music).contains("Mới tạo"));
+    // The root lists the top level again and is the destination once more.
+    DialogUploadProbe::click(dialog, root);
+    QCOMPARE(DialogUploadProbe::selectedFolderPath(dialog), QString());
+    QCOMPARE(childNames(root), listing(QString()));
+}
+
+void TestFormUpload::deleteOnSelections() {
+    FormUpload tab;
+    const QString path = fx.writeFile("d.bin", 10);
+    QList<UploadFile*> loaded;
+    for (int i = 0; i < 5; ++i) {
+        auto* job = new UploadFile(fx.folder(), QString("f%1").arg(i), path, "", "", "");
+        job->setFinished(true);
+        job->setMlink(QString("https://www.localhost/file/L%1").arg(i));
+        loaded << job;
+    }
+    UploadTabProbe::place(tab, loaded);
+    auto* tabs = tab.findChild<QTabWidget*>(QStringLiteral("SubTabUpload"));
+    auto* finished = tab.findChild<QTableWidget*>(QStringLiteral("tableUploaded"));
+    tabs->setCurrentIndex(0);
+    finished->setSelectionMode(QAbstractItemView::MultiSelection);
+    finished->selectRow(1);
+    finished->selectRow(3);
+    QSignalSpy deleted(&tab, &FormUpload::delCompleted);
+
+    // Cancelled: nothing goes, nothing is saved.
+    prompt->answer(QMessageBox::Cancel);
+    UploadTabProbe::del(tab);
+    QCOMPARE(UploadTabProbe::finished(tab).size(), 5);
+    QVERIFY(!QFile::exists(historyPath()));
+    QCOMPARE(deleted.size(), 1);
+
+    prompt->answer(QMessageBox::Ok);
+    UploadTabProbe::del(tab);
+    QCOMPARE(prompt->asked().last().title, QString("Xác nhận xóa"));
+    QCOMPARE(prompt->asked().last().defaultButton, QMessageBox::Cancel);
+    QStringList left;
+    for (const UploadFile* job : UploadTabProbe::finished(tab))
+        left << job->getName();
+    QCOMPARE(left, (QStringList{"f0", "f2", "f4"}));
+    QCOMPARE(finished->rowCount(), 3);
+    QCOMPARE(finished->item(1, 0)->text(), QString("f2"));
+    QCOMPARE(UploadHistory::load(historyPath(), "").jobs.size(), 3);
+    qDeleteAll(UploadHistory::load(historyPath(), "").jobs);
+    QCOMPARE(deleted.size(), 2);
+
+    // The copied links end each with a line feed; the download command hands them over.
+    finished->clearSelection();
+    finished->selectRow(0);
+    finished->selectRow(2);
+    UploadTabProbe::exportLinks(tab);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString("https://www.localhost/file/L0\nhttps://www.localhost/file/L4\n"));
+    QSignalSpy links(&tab, &FormUpload::downloadFile);
+    UploadTabProbe::downloadLinks(tab);
+    QCOMPARE(links.first().first().toStringList().size(), 2);
+
+    // On the queue page: nothing selected asks for a selection and still reports.
+    tabs->setCurrentIndex(1);
+    prompt->answer(QMessageBox::Ok);
+    UploadTabProbe::del(tab);
+    QCOMPARE(prompt->asked().last().text, QString("Vui lòng chọn ít nhất một tập tin cần xoá "));
+    QCOMPARE(deleted.size(), 3);
+}
+
+void TestFormUpload::moveCommands() {
+    FormUpload tab;
+    const QString path = fx.writeFile("m.bin", 10);
+    QList<UploadFile*> jobs;
+    for (int i = 0; i < 5; ++i)
+        jobs << new UploadFile(fx.folder(), QString("q%1").arg(i), path, "", "", "");
+    UploadTabProbe::place(tab, jobs);
+    TableUploadModel* model = UploadTabProbe::model(tab);
+    auto* queue = tab.findChild<QTableView*>(QStringLiteral("tableUploading"));
+    const auto names = [model] {
+        QStringList out;
+        for (const UploadFile* job : model->getJobs())
+            out << job->getName();
+        return out;
+    };
+    const auto selected = [queue] {
+        QList<int> rows;
+        for (const QModelIndex& index : queue->selectionModel()->selectedRows())
+            rows << index.row();
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+    const auto select = [queue](const QList<int>& rows) {
+        queue->clearSelection();
+        for (int row : rows)
+            queue->selectionModel()->select(queue->model()->index(row, 0),
+                                            QItemSelectionModel::Select |
+                                                QItemSelectionModel::Rows);
+    };
+    select({0, 2});
+    UploadTabProbe::moveUp(tab);
+    QCOMPARE(names(), (QStringList{"q0", "q2", "q1", "q3", "q4"}));
+    QCOMPARE(selected(), QList<int>{1});
+    select({0, 1});
+    UploadTabProbe::moveLast(tab);
+    QCOMPARE(names(), (QStringList{"q1", "q3", "q4", "q0", "q2"}));
+    QCOMPARE(selected(), (QList<int>{3, 4}));
+    // Saved in the new order.
+    const UploadHistory::Loaded saved = UploadHistory::load(historyPath(), "");
+    QCOMPARE(saved.jobs.size(), 5);
+    QCOMPARE(saved.jobs.at(3)->getName(), QString("q0"));
+    qDeleteAll(saved.jobs);
+    // Pausing with nothing selected asks for a selection, and the button sets the flag.
+    queue->clearSelection();
+    prompt->answer(QMessageBox::Ok);
+    UploadTabProbe::pause(tab);
+    QVERIFY(uploadStoppedByUser);
+    QCOMPARE(prompt->asked().last().text, QString("Hãy chọn các file cần tạm dừng tải lên"));
+    // The folder check leaves no selection behind.
+    select({1});
+    QVERIFY(!tab.checkFolderIsUse("/Music"));
+    QVERIFY(tab.checkFolderIsUse("/Other"));
+    QVERIFY(selected().isEmpty());
+}
+
+void TestFormUpload::uploadsFromTheDialogFinish() {
+    FormUpload tab;
+    QSignalSpy done(&tab, qOverload<UploadFile*>(&FormUpload::fileUploadDone));
+    QSignalSpy added(&tab, &FormUpload::addCompleted);
+    std::string first, second;
+    const QString a = fx.writeFile("Bài một.mp3", 3 * kChunk + 17, 11, &first);
+    const QString b = fx.writeFile("hai.bin", 1000, 12, &second);
+    DialogUpload* dialog = UploadTabProbe::dialog(tab);
+    dialog->resetToRootFolder();
+    chooseAndAccept(*dialog, {a, b}, "/Music");
+    QCOMPARE(added.size(), 1);
+    TableUploadModel* model = UploadTabProbe::model(tab);
+    QCOMPARE(model->rowCount(), 2);
+    for (UploadFile* job : model->getJobs())
+        job->setChunkSize(kChunk);
+    tab.on_btnStart_clicked(); // nothing selected: the first row
+    model->queueItem(1);
+    QTRY_COMPARE_WITH_TIMEOUT(done.size(), 2, kUploadWaitMs);
+    QCOMPARE(model->rowCount(), 0);
+    QTRY_VERIFY(!tab.isUploading()); // the jobs report their ends after their links
+
+    // The finished table holds their links; the service lists them in the chosen folder
+    // and hands the very bytes back.
+    auto* finished = tab.findChild<QTableWidget*>(QStringLiteral("tableUploaded"));
+    QCOMPARE(finished->rowCount(), 2);
+    const QStringList inMusic = [] {
+        brisko::file_api api(&apiClient);
+        std::vector<brisko::file*> records = api.list(0, "%2FMusic");
+        QStringList names;
+        for (brisko::file* record : records) {
+            names << QString::fromStdString(record->get_name());
+            delete record;
+        }
+        return names;
+    }();
+    QVERIFY(inMusic.contains("Bài một.mp3") && inMusic.contains("hai.bin"));
+    for (int row = 0; row < 2; ++row) {
+        const QString name = finished->item(row, 0)->text();
+        const QString link = finished->item(row, 2)->text();
+        QCOMPARE(finished->item(row, 3)->text(), QString("/Music"));
+        QVERIFY(devservice::parseShareLink(link.toStdString()));
+        brisko::sessionapi sessions(&apiClient);
+        const std::string where = sessions.download(link.toStdString(), "", false);
+        QCOMPARE(sessions.get_error_code(), 0);
+        QVERIFY(fetch(where).body == (name == "hai.bin" ? second : first));
+    }
+    // And the history file has them as finished.
+    const UploadHistory::Loaded saved = UploadHistory::load(historyPath(), "");
+    QCOMPARE(saved.jobs.size(), 2);
+    QVERIFY(saved.jobs.at(0)->isFinished() && saved.jobs.at(1)->isFinished());
+    qDeleteAll(saved.jobs);
+}
+
+void TestFormUpload::quitMidUploadResumesAtTheServiceOffset() {
+    std::string bytes;
+    const qint64 size = 3 * kChunk + 5;
+    const QString local = fx.writeFile("resume.bin", size, 21, &bytes);
+    QString location;
+    {
+        FormUpload tab;
+        DialogUpload* dialog = UploadTabProbe::dialog(tab);
+        dialog->resetToRootFolder();
+        chooseAndAccept(*dialog, {local}, "/Music");
+        UploadFile* job = UploadTabProbe::model(tab)->getJobs().value(0);
+        QVERIFY(job);
+        job->setChunkSize(kChunk);
+        fx.waits().chunkPause = std::chrono::milliseconds(60000); // held after a chunk
+        tab.on_btnStart_clicked();
+        location = job->getRealUrl();
+        const std::string token = location.section('/', -1).toStdString();
+        QTRY_COMPARE_WITH_TIMEOUT(fx.service().uploadStore().progress(token).received,
+                                  std::uint64_t(kChunk), kUploadWaitMs);
+        // Kept as soon as it was handed out, before any quit.
+        QTRY_VERIFY([&] {
+            const UploadHistory::Loaded saved = UploadHistory::load(historyPath(), "");
+            const bool kept =
+                saved.jobs.size() == 1 && saved.jobs.first()->getRealUrl() == location;
+            qDeleteAll(saved.jobs);
+            return kept;
+        }());
+        // Quitting now: the tab stops the job, waits for it and keeps it.
+    }
+    fx.waits().chunkPause = std::chrono::milliseconds(1);
+    const std::size_t sessions = fx.sent("/api/session/upload");
+    FormUpload tab;
+    TableUploadModel* model = UploadTabProbe::model(tab);
+    QCOMPARE(model->rowCount(), 1);
+    UploadFile* job = model->getJobs().first();
+    QCOMPARE(job->getRealUrl(), location);
+    job->setChunkSize(kChunk);
+    QSignalSpy done(&tab, qOverload<UploadFile*>(&FormUpload::fileUploadDone));
+    tab.on_btnStart_clicked();
+    QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, kUploadWaitMs);
+    QCOMPARE(fx.sent("/api/session/upload"), sessions);
+
+    // No byte range was sent twice: the chunks follow each other from 0 to the end.
+    std::set<qint64> starts;
+    qint64 next = 0;
+    for (const QString& step : fx.locationSteps()) {
+        if (step == "GET")
+            continue;
+        const qint64 first = step.section(' ', 1).section('-', 0, 0).toLongLong();
+        QVERIFY2(starts.insert(first).second, qPrintable(step));
+        QCOMPARE(first, next);
+        next = step.section('-', 1).section('/', 0, 0).toLongLong() + 1;
+    }
+    QCOMPARE(next, size);
+    brisko::sessionapi download(&apiClient);
+    const std::string where = download.download(
+        UploadTabProbe::finished(tab).first()->getMlink().toStdString(), "", false);
+    QVERIFY(fetch(where).body == bytes);
+}
+
+QTEST_MAIN(TestFormUpload)
+#include "test_formupload.moc"
