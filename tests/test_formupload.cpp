@@ -196,7 +196,7 @@ void TestFormUpload::folderTreeFollowsTheListing() {
     // A folder made through the new-folder dialog shows under the clicked one.
     ModalAnswerer modals;
     modals.next([](QDialog* create) {
-        create->findChild<QLineEdit*>(QStringLiteral("txt_folderName"))->setText("Mới tạo");
+        create->findChild<QLineEdit*>(QStringLiteral("txt_FolderName"))->setText("Mới tạo");
         QMetaObject::invokeMethod(create, "on_btn_accept_clicked");
     });
     DialogUploadProbe::createFolder(dialog);
