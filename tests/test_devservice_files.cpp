@@ -18,7 +18,9 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <memory>
 #include <set>
+#include <utility>
 
 namespace code = devservice::code;
 
@@ -199,6 +201,19 @@ void TestDevServiceFiles::demoAccountHasSeededTree() {
     std::vector<brisko::photo*> photos = api.listPhotos("", 0);
     QCOMPARE(photos.size(), size_t(2));
     brisko::delete_all(photos);
+
+    // Fixed link codes, which the README and scripts/run hand out as share links.
+    const std::pair<const char*, const char*> fixed[] = {
+        {devservice::demo::kBigFileCode, "Mắt biếc (2019) - trailer.mp4"},
+        {devservice::demo::kMusicCode, "Trịnh Công Sơn - Diễm xưa.mp3"},
+        {devservice::demo::kPhotoCode, "Vịnh Hạ Long.jpg"},
+    };
+    for (const auto& [fixedCode, name] : fixed) {
+        const std::unique_ptr<brisko::file> record(api.get(link(fixedCode)));
+        QVERIFY2(record, fixedCode);
+        QCOMPARE(record->get_name(), std::string(name));
+        QCOMPARE(record->get_linkcode(), std::string(fixedCode));
+    }
 }
 
 void TestDevServiceFiles::listByPath_data() {
