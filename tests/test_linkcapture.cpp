@@ -469,7 +469,7 @@ void TestLinkCapture::secondCopyReachesTheLoggedInFirst() {
     second.setProcessEnvironment(environment);
     second.start(binary, {QStringLiteral("-d"), one});
     QVERIFY(second.waitForFinished(20000));
-    QCOMPARE(second.exitCode(), 0);
+    QVERIFY2(second.exitCode() == 0, second.readAllStandardError().constData());
     QTRY_VERIFY_WITH_TIMEOUT(output.contains("add-links dialog: " + one.toUtf8() + "\n"), 20000);
     first.kill(); // it waits in the add-links dialog
     first.waitForFinished(10000);
