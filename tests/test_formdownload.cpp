@@ -986,7 +986,7 @@ void TestDownloadTab::playRequest() {
 void TestDownloadTab::playRequestsFollowTheJob() {
     makeTab();
     tab->setDownloadThreads(0);
-    addQueued({"a.mkv", "b.mkv", "c.mkv"});
+    const QList<DownloadFile*> jobs = addQueued({"a.mkv", "b.mkv", "c.mkv"});
     queueView()->selectionModel()->setCurrentIndex(model()->index(1, 0),
                                                    QItemSelectionModel::NoUpdate);
     QTimer::singleShot(0, [&] {
@@ -1007,6 +1007,9 @@ void TestDownloadTab::playRequestsFollowTheJob() {
     });
     QMetaObject::invokeMethod(tab.get(), "viewVideoOnline");
     QCOMPARE(names(model()->getJobs()), QStringList({"c.mkv"}));
+    // The jobs that left the queue are this test's to free.
+    delete jobs.at(0);
+    delete jobs.at(1);
 }
 
 QTEST_MAIN(TestDownloadTab)
