@@ -17,6 +17,12 @@ public:
     // replaces. The caller keeps ownership.
     static UserPrompt* install(UserPrompt* prompt);
 
+    // The window a box asked for by `asking` opens over: `asking` while its window shows,
+    // else the nearest of its parents that shows, else the main window when it shows;
+    // nullptr when nothing does. So that no box lands in a corner of the screen, away
+    // from what it is about (a dialog that asks as it closes, say).
+    static QWidget* ownerFor(QWidget* asking);
+
     // Message boxes, with the arguments of QMessageBox's static functions; the result is
     // the button the user chose.
     virtual QMessageBox::StandardButton

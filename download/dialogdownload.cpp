@@ -158,7 +158,8 @@ void DialogDownload::getAllFile_error(QString title, QString listLinkErr) {
     if (listLinkErr.isEmpty())
         return;
     close();
-    DialogMsg notice(title, listLinkErr, this);
+    // This dialog is gone from the screen: the notice opens over what showed it.
+    DialogMsg notice(title, listLinkErr, UserPrompt::ownerFor(this));
     notice.exec();
 }
 

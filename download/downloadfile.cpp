@@ -149,8 +149,12 @@ QString DownloadFile::remainingText() const {
 
 void DownloadFile::setProgress(double fraction) {
     QMutexLocker lock(&fieldsMutex);
-    if (fraction == -1.0)
+    if (fraction == -1.0) {
         tracker = TransferProgress(10);
-    else
-        tracker.setStartOffset(static_cast<qint64>(fraction * double(size)));
+        return;
+    }
+    // The job's size stands as the total until a run sets it, so that a restored job
+    // shows the fraction it had, and the next save keeps it.
+    tracker.setTotalSize(size);
+    tracker.setStartOffset(static_cast<qint64>(fraction * double(size)));
 }

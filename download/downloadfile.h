@@ -81,7 +81,8 @@ public:
     double progress() const;
     double speed() const;
     QString remainingText() const;
-    // A stored fraction (restored history), or -1 for a fresh tracker (re-download).
+    // A stored fraction of the size (restored history), shown until a run measures its
+    // own; -1 for a fresh tracker (re-download).
     void setProgress(double fraction);
 
     // True once the current start has given its queue place back (see taskDownloadDone).

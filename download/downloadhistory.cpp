@@ -69,6 +69,24 @@ qint64 sizeFromText(const QString& text, bool finished, const QString& url,
     return static_cast<qint64>(value); // truncated toward zero
 }
 
+double progressFromText(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && std::isfinite(value) && value > 0.0 && value < 1.0 ? value : 0.0;
+}
+
+// The stored fraction of an unfinished download; without one, what its partial file on
+// disk holds of the size.
+double restoredProgress(const QString& text, const QString& path, qint64 size) {
+    const double stored = progressFromText(text);
+    if (stored > 0.0 || size <= 0)
+        return stored;
+    const QFileInfo partial(path);
+    if (!partial.isFile() || partial.size() >= size)
+        return 0.0;
+    return double(partial.size()) / double(size);
+}
+
 } // namespace
 
 QByteArray DownloadHistory::document(const QList<DownloadFile*>& jobs, const QString& user,
@@ -203,7 +221,7 @@ DownloadFile* DownloadHistory::readEntry(QXmlStreamReader& reader, int& finished
     auto* job = new DownloadFile(name, path, QString(), desc, typeFile, QString(), url, password,
                                  sizeFromText(size, finished, url, sizeOf));
     job->setSession(session);
-    job->setProgress(progressFromText(progress));
+    job->setProgress(finished ? 0.0 : restoredProgress(progress, path, job->getSize()));
     job->setFinished(finished);
     return job;
 }

@@ -89,9 +89,13 @@ FormDownload::FormDownload(QWidget* parent)
 FormDownload::~FormDownload() {
     saveAllDownloads();
     const QList<DownloadFile*> jobs = downloadModel->getJobs() + downloadedFiles;
-    delete ui;
-    // Stops every job and waits for their threads, so they can be freed after.
+    // The jobs still report while they stop; none of it may reach this form's slots,
+    // which read the widgets. So: disconnect, stop and wait (the model's destructor does
+    // both), and only then free the widgets and the jobs.
+    disconnect(downloadModel, nullptr, this, nullptr);
     delete downloadModel;
+    downloadModel = nullptr;
+    delete ui;
     for (DownloadFile* job : jobs)
         discard(job);
 }

@@ -140,6 +140,17 @@ void disc(QPainter& p, QPointF centre, qreal radius, const QColor& colour) {
 
 // ---- window backgrounds ------------------------------------------------------------------
 
+// The accent band across the top of a window background, `band` pixels high.
+void accentBand(QPainter& p, int w, int band) {
+    p.fillRect(QRectF(0, 0, w, band), kAccent);
+    p.fillRect(QRectF(0, band, w, 1), kAccentDark);
+    // A faint lighter sweep keeps the band from looking like a flat slab.
+    QLinearGradient sheen(0, 0, w, band);
+    sheen.setColorAt(0, QColor(255, 255, 255, 28));
+    sheen.setColorAt(1, QColor(255, 255, 255, 0));
+    p.fillRect(QRectF(0, 0, w, band), sheen);
+}
+
 // A frameless window's face: white card with rounded, transparent corners, a thin border
 // and a blue band that carries the white title text of the forms.
 void dialogBackground(const QString& name, int w, int h, int band) {
@@ -149,13 +160,7 @@ void dialogBackground(const QString& name, int w, int h, int band) {
         p.fillPath(shape, kWhite);
         p.save();
         p.setClipPath(shape);
-        p.fillRect(QRectF(0, 0, w, band), kAccent);
-        p.fillRect(QRectF(0, band, w, 1), kAccentDark);
-        // A faint lighter sweep keeps the band from looking like a flat slab.
-        QLinearGradient sheen(0, 0, w, band);
-        sheen.setColorAt(0, QColor(255, 255, 255, 28));
-        sheen.setColorAt(1, QColor(255, 255, 255, 0));
-        p.fillRect(QRectF(0, 0, w, band), sheen);
+        accentBand(p, w, band);
         p.restore();
         p.setPen(stroke(kAccentDark.darker(110), 1));
         p.setBrush(Qt::NoBrush);
@@ -163,19 +168,20 @@ void dialogBackground(const QString& name, int w, int h, int band) {
     });
 }
 
-// The login window: all white, so the logo and the busy animation sit on white; an accent
-// strip on the top edge. No divider under the logo: the status line runs across there.
-void loginBackground(const QString& name, int w, int h) {
+// The login window: white, with an accent band across the top like the other windows'
+// bands, on which the logo sits and the status line shows in white; the busy animation's
+// pale ring turns on it too.
+void loginBackground(const QString& name, int w, int h, int band) {
     png(name, w, h, [=](QPainter& p) {
         const QPainterPath shape = roundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 10);
         p.fillPath(shape, kWhite);
         p.save();
         p.setClipPath(shape);
-        p.fillRect(QRectF(0, 0, w, 5), kAccent);
+        accentBand(p, w, band);
         p.fillRect(QRectF(0, h - 44, w, 44), kSurface);
         p.fillRect(QRectF(0, h - 44, w, 1), kLine);
         p.restore();
-        p.setPen(stroke(kLine.darker(115), 1));
+        p.setPen(stroke(kAccentDark.darker(110), 1));
         p.setBrush(Qt::NoBrush);
         p.drawPath(shape);
     });
@@ -192,7 +198,7 @@ void backgrounds() {
     dialogBackground("popup_movefile.png", 320, 350, 42);
     dialogBackground("popup_option_container.png", 584, 353, 50);
     dialogBackground("searchTitle_1.png", 600, 345, 44);
-    loginBackground("form_logins.png", 441, 249);
+    loginBackground("form_logins.png", 441, 249, 58);
 }
 
 // ---- buttons, fields, tabs, strips -------------------------------------------------------

@@ -145,11 +145,8 @@ void MainForm::setUpFrame() {
     for (Qt::Alignment corner :
          {Qt::AlignTop | Qt::AlignLeft, Qt::AlignTop | Qt::AlignRight,
           Qt::AlignBottom | Qt::AlignLeft, Qt::AlignBottom | Qt::AlignRight}) {
-        // They work unseen: drawn, they would stand out as squares on the frame's corners.
-        auto* grip = new QSizeGrip(this);
-        grip->setStyleSheet(QStringLiteral(
-            "QSizeGrip{ border-image: none; image: none; background: transparent; }"));
-        grid->addWidget(grip, 0, 0, corner);
+        // Drawn as the form's style sheet says (the tab strip's picture).
+        grid->addWidget(new QSizeGrip(this), 0, 0, corner);
     }
 
     // The menus sit in the title bar, on its picture.

@@ -18,7 +18,9 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <memory>
 #include <set>
+#include <utility>
 
 namespace code = devservice::code;
 
@@ -199,6 +201,19 @@ void TestDevServiceFiles::demoAccountHasSeededTree() {
     std::vector<brisko::photo*> photos = api.listPhotos("", 0);
     QCOMPARE(photos.size(), size_t(2));
     brisko::delete_all(photos);
+
+    // Fixed link codes, which the README and scripts/run hand out as share links.
+    const std::pair<const char*, const char*> fixed[] = {
+        {devservice::demo::kBigFileCode, "Mắt biếc (2019) - trailer.mp4"},
+        {devservice::demo::kMusicCode, "Trịnh Công Sơn - Diễm xưa.mp3"},
+        {devservice::demo::kPhotoCode, "Vịnh Hạ Long.jpg"},
+    };
+    for (const auto& [fixedCode, name] : fixed) {
+        const std::unique_ptr<brisko::file> record(api.get(link(fixedCode)));
+        QVERIFY2(record, fixedCode);
+        QCOMPARE(record->get_name(), std::string(name));
+        QCOMPARE(record->get_linkcode(), std::string(fixedCode));
+    }
 }
 
 void TestDevServiceFiles::listByPath_data() {
@@ -619,12 +634,16 @@ void TestDevServiceFiles::downloadLocationExpires() {
     auto& downloads = service().downloads();
     if (how == "uses")
         downloads.setMaxUses(1);
+    // Long enough for the first fetch on a loaded machine; the check below waits for the
+    // end, and the fresh location gets the usual lifetime again, so no step races a clock.
     if (how == "time")
-        downloads.setLifetime(std::chrono::milliseconds(200));
+        downloads.setLifetime(std::chrono::seconds(2));
     const std::string where = location("/A/x.txt");
     QCOMPARE(fetch(where, "bytes=0-9").status, 206L);
-    if (how == "time")
-        QTest::qWait(250);
+    if (how == "time") {
+        QTRY_COMPARE_WITH_TIMEOUT(fetch(where).status, 403L, 20000);
+        downloads.setLifetime(std::chrono::hours(6));
+    }
     if (how == "all")
         downloads.expireAll();
     QCOMPARE(fetch(where).status, 403L);

@@ -20,6 +20,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -390,16 +391,20 @@ void TestDialogDownload::folderLinkShowsProgressAndHandsOver() {
 
 void TestDialogDownload::failedLinksAreReportedBeforeTheHandOver() {
     const QString bad = session->link("NOSUCHCODE");
-    DialogDownload dialog(session->linkOf(kFilePath) + ";" + bad);
+    QMainWindow main;
+    main.show();
+    DialogDownload dialog(session->linkOf(kFilePath) + ";" + bad, &main);
     dialog.show();
     QStringList events;
     const NoticeWatch watch(events);
     QString noticeTitle, noticeDetails;
+    QWidget* noticeOwner = &dialog;
     QTimer closer;
     connect(&closer, &QTimer::timeout, [&] {
         if (auto* notice = qobject_cast<DialogMsg*>(QApplication::activeModalWidget())) {
             noticeTitle = child<QLabel>(notice, "title")->text();
             noticeDetails = child<QTextEdit>(notice, "listMsg")->toPlainText();
+            noticeOwner = notice->parentWidget();
             notice->close();
         }
     });
@@ -414,6 +419,8 @@ void TestDialogDownload::failedLinksAreReportedBeforeTheHandOver() {
     QCOMPARE(noticeTitle, LinkExpansion::errorTitle());
     QVERIFY2(noticeDetails.contains("NOSUCHCODE"), qPrintable(noticeDetails));
     QVERIFY(!dialog.isVisible());
+    // The dialog had closed: the notice opened over the window that showed it.
+    QCOMPARE(noticeOwner, &main);
 }
 
 void TestDialogDownload::jobsReachTheTab() {

@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -89,12 +90,14 @@ private slots:
     void headersFitWithoutRowHeaders_data();
     void headersFitWithoutRowHeaders();
     void startAndPauseAllShowTheirImages();
+    void selectedRowsAreReadable();
     void parallelDownloadsSetting_data();
     void parallelDownloadsSetting();
     void autoDownloadQueuesRestoredJobs_data();
     void autoDownloadQueuesRestoredJobs();
     void finishedDownloadsMoveToTheTop();
     void runningCounts();
+    void closesWithMoreQueuedThanPlaces();
     void jobsFromRecords_data();
     void jobsFromRecords();
     void loadedDownloadsKeepTheirOrder();
@@ -348,6 +351,30 @@ void TestDownloadTab::startAndPauseAllShowTheirImages() {
     }
 }
 
+// Text of selected rows on the light selection background: dark enough to read (white on
+// it was not), in both tables, focused or not.
+void TestDownloadTab::selectedRowsAreReadable() {
+    makeTab();
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(queueView()),
+                                    static_cast<QAbstractItemView*>(finishedTable())}) {
+        view->ensurePolished();
+        for (auto group : {QPalette::Active, QPalette::Inactive}) {
+            const QColor back = view->palette().color(group, QPalette::Highlight);
+            const QColor text = view->palette().color(group, QPalette::HighlightedText);
+            QCOMPARE(back, QColor(197, 218, 255));
+            const double contrast = (luminance(back) + 0.05) / (luminance(text) + 0.05);
+            QVERIFY2(contrast >= 7.0, qPrintable(view->objectName() + ": " + text.name()));
+        }
+    }
+}
+
 void TestDownloadTab::parallelDownloadsSetting_data() {
     QTest::addColumn<QString>("stored"); // "-": missing
     QTest::addColumn<int>("limit");
@@ -457,6 +484,20 @@ void TestDownloadTab::runningCounts() {
     QCOMPARE(sign.at(1).at(0).toBool(), false);
     model()->getJobs().at(0)->setState(DownloadFile::StateRunning);
     QCOMPARE(tab->countRunningDownloads(), 1);
+}
+
+// Logout or quit with downloads waiting for a place: the stopping jobs report while the
+// tab goes away, and none of it may reach the tab's freed parts (a use after free under
+// AddressSanitizer before). The queue is kept.
+void TestDownloadTab::closesWithMoreQueuedThanPlaces() {
+    makeTab();
+    tab->setDownloadThreads(0); // queued jobs wait
+    addQueued({"a", "b", "c"});
+    model()->queueItem(-1);
+    select(queueView(), {1, 2});
+    QCOMPARE(model()->getPendingJobs().size(), 3);
+    tab.reset();
+    QCOMPARE(historyNames(), QStringList({"a", "b", "c"}));
 }
 
 void TestDownloadTab::jobsFromRecords_data() {
@@ -945,7 +986,7 @@ void TestDownloadTab::playRequest() {
 void TestDownloadTab::playRequestsFollowTheJob() {
     makeTab();
     tab->setDownloadThreads(0);
-    addQueued({"a.mkv", "b.mkv", "c.mkv"});
+    const QList<DownloadFile*> jobs = addQueued({"a.mkv", "b.mkv", "c.mkv"});
     queueView()->selectionModel()->setCurrentIndex(model()->index(1, 0),
                                                    QItemSelectionModel::NoUpdate);
     QTimer::singleShot(0, [&] {
@@ -966,6 +1007,9 @@ void TestDownloadTab::playRequestsFollowTheJob() {
     });
     QMetaObject::invokeMethod(tab.get(), "viewVideoOnline");
     QCOMPARE(names(model()->getJobs()), QStringList({"c.mkv"}));
+    // The jobs that left the queue are this test's to free.
+    delete jobs.at(0);
+    delete jobs.at(1);
 }
 
 QTEST_MAIN(TestDownloadTab)

@@ -86,8 +86,9 @@ private slots:
     void dialogOutlivesTheSendersConnection();
 
 private:
-    // Replaces the markers of a table row: L1, L2 (links), FILE, DIR (a local file and a
-    // folder with two files), DIRFILES (the folder's files as the upload dialog lists them).
+    // Replaces the markers of a table row: {L1}, {L2} (links), {FILE}, {DIR} (a local file
+    // and a folder with two files), {DIRFILES} (the folder's files as the upload dialog
+    // lists them).
     QString expand(QString text) const;
     std::unique_ptr<TrayMainForm> window(const QString& state);
     // Answers every dialog with a record of what it showed, then closes it.
@@ -124,14 +125,15 @@ void TestLinkCapture::cleanup() {
 }
 
 QString TestLinkCapture::expand(QString text) const {
-    // Files of equal size come by name, descending.
-    text.replace(QLatin1String("DIRFILES"), local.filePath(QStringLiteral("dir/b.txt")) +
-                                                QLatin1Char('|') +
-                                                local.filePath(QStringLiteral("dir/a.txt")));
-    text.replace(QLatin1String("DIR"), local.filePath(QStringLiteral("dir")));
-    text.replace(QLatin1String("FILE"), local.filePath(QStringLiteral("file.txt")));
-    text.replace(QLatin1String("L1"), one);
-    text.replace(QLatin1String("L2"), two);
+    // Markers in braces, which neither link codes nor temporary paths contain. Files of
+    // equal size come by name, descending.
+    text.replace(QLatin1String("{DIRFILES}"), local.filePath(QStringLiteral("dir/b.txt")) +
+                                                  QLatin1Char('|') +
+                                                  local.filePath(QStringLiteral("dir/a.txt")));
+    text.replace(QLatin1String("{DIR}"), local.filePath(QStringLiteral("dir")));
+    text.replace(QLatin1String("{FILE}"), local.filePath(QStringLiteral("file.txt")));
+    text.replace(QLatin1String("{L1}"), one);
+    text.replace(QLatin1String("{L2}"), two);
     return text;
 }
 
@@ -182,50 +184,50 @@ void TestLinkCapture::handleMessage_data() {
                                       << ""
                                       << "" << 3 << 0;
     QTest::newRow("a link, logged out") << "logged out"
-                                        << "-d|L1"
-                                        << "L1"
+                                        << "-d|{L1}"
+                                        << "{L1}"
                                         << ""
                                         << "" << -1 << 0;
     QTest::newRow("two links, logged out") << "logged out"
-                                           << "-d|L1|L2"
-                                           << "L1|L2"
+                                           << "-d|{L1}|{L2}"
+                                           << "{L1}|{L2}"
                                            << ""
                                            << "" << -1 << 0;
     QTest::newRow("a link, login on screen") << "login shown"
-                                             << "-d|L1"
-                                             << "L1"
+                                             << "-d|{L1}"
+                                             << "{L1}"
                                              << ""
                                              << "" << -1 << 1;
     QTest::newRow("paths, logged out") << "logged out"
-                                       << "FILE|DIR"
+                                       << "{FILE}|{DIR}"
                                        << ""
-                                       << "FILE|DIR"
+                                       << "{FILE}|{DIR}"
                                        << "" << -1 << 0;
     QTest::newRow("a link, logged in") << "logged in"
-                                       << "-d|L1"
+                                       << "-d|{L1}"
                                        << ""
                                        << ""
-                                       << "links: L1" << 1 << 1;
+                                       << "links: {L1}" << 1 << 1;
     QTest::newRow("two links, logged in") << "logged in"
-                                          << "-d|L2|L1"
+                                          << "-d|{L2}|{L1}"
                                           << ""
                                           << ""
-                                          << "links: L2;L1" << 1 << 1;
+                                          << "links: {L2};{L1}" << 1 << 1;
     QTest::newRow("a link, window in the tray") << "in the tray"
-                                                << "-d|L1"
+                                                << "-d|{L1}"
                                                 << ""
                                                 << ""
-                                                << "links: L1" << 1 << 1;
+                                                << "links: {L1}" << 1 << 1;
     QTest::newRow("no link behind -d|") << "logged in"
                                         << "-d|nothing here"
                                         << ""
                                         << ""
                                         << "" << 1 << 1;
     QTest::newRow("a file and a folder, logged in") << "logged in"
-                                                    << "FILE|DIR"
+                                                    << "{FILE}|{DIR}"
                                                     << ""
                                                     << ""
-                                                    << "upload: FILE|DIRFILES" << 0 << 1;
+                                                    << "upload: {FILE}|{DIRFILES}" << 0 << 1;
 }
 
 void TestLinkCapture::handleMessage() {
@@ -297,25 +299,25 @@ void TestLinkCapture::dropsAndPaste_data() {
     const QStringList none;
     QTest::newRow("text with a link")
         << "drop"
-        << "xem L1 nhé" << none << true << QStringList{"links: L1"} << 1;
+        << "xem {L1} nhé" << none << true << QStringList{"links: {L1}"} << 1;
     QTest::newRow("text without a link") << "drop"
                                          << "chỉ là chữ" << none << false << none << 3;
     QTest::newRow("a browser link")
         << "drop"
-        << "L1" << QStringList{"L1"} << true << QStringList{"links: L1"} << 1;
+        << "{L1}" << QStringList{"{L1}"} << true << QStringList{"links: {L1}"} << 1;
     QTest::newRow("local files with their paths as text")
         << "drop"
-        << "FILE" << QStringList{"file:FILE", "file:DIR"} << true
-        << QStringList{"upload: FILE|DIRFILES"} << 0;
+        << "{FILE}" << QStringList{"file:{FILE}", "file:{DIR}"} << true
+        << QStringList{"upload: {FILE}|{DIRFILES}"} << 0;
     QTest::newRow("local files and a link") << "drop"
-                                            << "L2" << QStringList{"file:FILE"} << true
-                                            << QStringList{"upload: FILE", "links: L2"} << 1;
+                                            << "{L2}" << QStringList{"file:{FILE}"} << true
+                                            << QStringList{"upload: {FILE}", "links: {L2}"} << 1;
     QTest::newRow("a local file and a web address")
         << "drop"
-        << "-" << QStringList{"file:FILE", "https://example.test/a"} << true << none << 0;
+        << "-" << QStringList{"file:{FILE}", "https://example.test/a"} << true << none << 0;
     QTest::newRow("paste: a link twice")
         << "paste"
-        << "L1 và L1" << none << true << QStringList{"links: L1"} << 1;
+        << "{L1} và {L1}" << none << true << QStringList{"links: {L1}"} << 1;
     QTest::newRow("paste: no link") << "paste"
                                     << "không có gì" << none << true << none << 1;
 }
@@ -369,8 +371,8 @@ void TestLinkCapture::importFile_data() {
     QTest::addColumn<QString>("content"); // "-": the chooser is cancelled; "missing": no file
     QTest::addColumn<QStringList>("dialogs");
     QTest::addColumn<int>("tab");
-    QTest::newRow("links, one twice, among words") << "Phim: L1\nL2 và L1\n"
-                                                   << QStringList{"links: L1;L2"} << 1;
+    QTest::newRow("links, one twice, among words") << "Phim: {L1}\n{L2} và {L1}\n"
+                                                   << QStringList{"links: {L1};{L2}"} << 1;
     QTest::newRow("no links") << "không có gì\n" << QStringList() << 1;
     QTest::newRow("cancelled") << "-" << QStringList() << 3;
     QTest::newRow("file missing") << "missing" << QStringList() << 3;
@@ -469,7 +471,7 @@ void TestLinkCapture::secondCopyReachesTheLoggedInFirst() {
     second.setProcessEnvironment(environment);
     second.start(binary, {QStringLiteral("-d"), one});
     QVERIFY(second.waitForFinished(20000));
-    QCOMPARE(second.exitCode(), 0);
+    QVERIFY2(second.exitCode() == 0, second.readAllStandardError().constData());
     QTRY_VERIFY_WITH_TIMEOUT(output.contains("add-links dialog: " + one.toUtf8() + "\n"), 20000);
     first.kill(); // it waits in the add-links dialog
     first.waitForFinished(10000);

@@ -98,14 +98,14 @@ void TestMediaPlayer::findPlayerPath_data() {
     QTest::addColumn<QStringList>("onPath");      // executables in the PATH folder
     QTest::addColumn<QStringList>("notRunnable"); // files there without the x bit
     QTest::addColumn<QStringList>("inOverride");  // executables in the override folder
-    QTest::addColumn<QStringList>("found");       // "id=folder/name", folder PATH or OVERRIDE
+    QTest::addColumn<QStringList>("found");       // "id=folder/name", folder {PATH} or {OVERRIDE}
 
     QTest::newRow("nothing installed")
         << QStringList() << QStringList() << QStringList() << QStringList();
     QTest::newRow("vlc") << QStringList{"vlc"} << QStringList() << QStringList()
-                         << QStringList{"1=PATH/vlc"};
+                         << QStringList{"1={PATH}/vlc"};
     QTest::newRow("both players") << QStringList{"vlc", "mpc-hc"} << QStringList() << QStringList()
-                                  << QStringList{"1=PATH/vlc", "2=PATH/mpc-hc"};
+                                  << QStringList{"1={PATH}/vlc", "2={PATH}/mpc-hc"};
     QTest::newRow("a file that can't run is no player")
         << QStringList() << QStringList{"vlc"} << QStringList() << QStringList();
     QTest::newRow("other names are not players")
@@ -113,7 +113,7 @@ void TestMediaPlayer::findPlayerPath_data() {
         << QStringList();
     QTest::newRow("the override replaces PATH")
         << QStringList{"vlc"} << QStringList() << QStringList{"mpc-hc"}
-        << QStringList{"2=OVERRIDE/mpc-hc"};
+        << QStringList{"2={OVERRIDE}/mpc-hc"};
 }
 
 void TestMediaPlayer::findPlayerPath() {
@@ -142,8 +142,8 @@ void TestMediaPlayer::findPlayerPath() {
         got << QStringLiteral("%1=%2").arg(int(it.key())).arg(it.value());
     QStringList expected;
     for (QString entry : found)
-        expected
-            << entry.replace("OVERRIDE", overrideFolder.path()).replace("PATH", pathFolder.path());
+        expected << entry.replace("{OVERRIDE}", overrideFolder.path())
+                        .replace("{PATH}", pathFolder.path());
     QCOMPARE(got, expected);
 }
 

@@ -1,7 +1,12 @@
 #include "tests/support/scripteduserprompt.h"
 #include "core/userprompt.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QMainWindow>
 #include <QProcess>
+#include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 #include <QtTest>
 #include <cstdlib>
@@ -18,6 +23,8 @@ private slots:
     void boxesAreRecordedAndAnswered_data();
     void boxesAreRecordedAndAnswered();
     void choosersAreRecordedAndAnswered();
+    void boxesOpenOverTheWindowThatAsks_data();
+    void boxesOpenOverTheWindowThatAsks();
     void unscriptedPromptEndsTheProgram_data();
     void unscriptedPromptEndsTheProgram();
 };
@@ -150,6 +157,52 @@ void TestUserPrompt::choosersAreRecordedAndAnswered() {
     }
     QCOMPARE(asked[0].filter, QStringLiteral("Text (*.txt)"));
     QCOMPARE(asked[2].dir, QStringLiteral("/home/u/links.txt"));
+}
+
+void TestUserPrompt::boxesOpenOverTheWindowThatAsks_data() {
+    QTest::addColumn<bool>("mainShown");
+    QTest::addColumn<bool>("dialogShown");
+    QTest::addColumn<bool>("dialogOwnedByMain");
+    QTest::addColumn<QString>("owner"); // "asker", "main" or "none"
+    QTest::newRow("the asking dialog shows") << true << true << true << "asker";
+    QTest::newRow("closed dialog: over its main window") << true << false << true << "main";
+    QTest::newRow("closed dialog of no window: the main window")
+        << true << false << false << "main";
+    QTest::newRow("nothing shows") << false << false << false << "none";
+}
+
+// A box asked for by a widget opens over that widget's window, or over the main window
+// when the asker's window is gone (closed before it asks); the real Qt box is checked.
+void TestUserPrompt::boxesOpenOverTheWindowThatAsks() {
+    QFETCH(bool, mainShown);
+    QFETCH(bool, dialogShown);
+    QFETCH(bool, dialogOwnedByMain);
+    QFETCH(QString, owner);
+    QMainWindow main;
+    QWidget other; // a shown window that is no main window is never taken
+    other.show();
+    if (mainShown)
+        main.show();
+    QDialog dialog(dialogOwnedByMain ? &main : nullptr);
+    auto* asker = new QPushButton(&dialog);
+    if (dialogShown)
+        dialog.show();
+    QWidget* const expected = owner == "asker"  ? static_cast<QWidget*>(asker)
+                              : owner == "main" ? &main
+                                                : nullptr;
+    QCOMPARE(UserPrompt::ownerFor(asker), expected);
+
+    QWidget* boxParent = &other;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxParent = box->parentWidget();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    closer.start(10);
+    QtUserPrompt().information(asker, "Thông tin", "Xong", QMessageBox::Ok, QMessageBox::NoButton);
+    QCOMPARE(boxParent, expected);
 }
 
 void TestUserPrompt::unscriptedPromptEndsTheProgram_data() {

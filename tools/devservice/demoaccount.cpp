@@ -1,5 +1,7 @@
 #include "tools/devservice/demoaccount.h"
 
+#include <utility>
+
 namespace devservice::demo {
 
 Account account() {
@@ -32,6 +34,7 @@ struct SeedFile {
     const char* folder;
     const char* name;
     std::uint64_t size;
+    const char* code;
     const char* password = "";
     bool secure = false;
 };
@@ -39,40 +42,51 @@ struct SeedFile {
 } // namespace
 
 void seedFiles(FileStore& files, const std::string& accountId) {
-    // Fixed times and seeds, so every fresh demo account holds the same bytes.
+    // Fixed times, seeds and link codes, so every fresh demo account holds the same bytes
+    // under the same share links.
     std::int64_t created = 1704067200; // 2024-01-01
-    for (const char* folder : {"Music", "Photos", "Phim hay", "Phim hay/Phụ đề", "Tài liệu"}) {
-        const std::string path = folder;
-        const auto slash = path.rfind('/');
-        FileEntry entry;
-        entry.folder = true;
-        entry.name = slash == std::string::npos ? path : path.substr(slash + 1);
-        entry.created = entry.modified = created += 3600;
-        files.addFile(accountId, slash == std::string::npos ? "/" : "/" + path.substr(0, slash),
-                      entry);
-    }
-    const SeedFile seeds[] = {
-        {"/Music", "Trịnh Công Sơn - Diễm xưa.mp3", 3481234},
-        {"/Photos", "Vịnh Hạ Long.jpg", 358912},
-        {"/Photos", "Sa Pa mùa đông.png", 204800},
-        {"/Phim hay", "Mắt biếc (2019) - trailer.mp4", 5 * 1024 * 1024},
-        {"/Phim hay/Phụ đề", "Mắt biếc.vi.srt", 12345},
-        {"/Tài liệu", "Hợp đồng thuê nhà.pdf", 183200, kFilePassword},
-        {"/Tài liệu", "Bảng lương 2024.xlsx", 48128, "", true},
-        {"/", "ghi chú.txt", 1000},
-        {"/", "trống.bin", 0},
+    const std::pair<const char*, const char*> folders[] = {
+        {"Music", "DEMOFMUSIC00"},    {"Photos", "DEMOFPHOTOS0"},
+        {"Phim hay", "DEMOFPHIMHAY"}, {"Phim hay/Phụ đề", "DEMOFPHUDE00"},
+        {"Tài liệu", "DEMOFTAILIEU"},
     };
-    std::uint64_t seed = 1;
-    for (const SeedFile& file : seeds) {
-        FileEntry entry;
-        entry.name = file.name;
-        entry.size = file.size;
-        entry.seed = seed++;
-        entry.password = file.password;
-        entry.secure = file.secure;
-        entry.created = entry.modified = created += 3600;
-        files.addFile(accountId, file.folder, entry);
-    }
+    const SeedFile seeds[] = {
+        {"/Music", "Trịnh Công Sơn - Diễm xưa.mp3", 3481234, kMusicCode},
+        {"/Photos", "Vịnh Hạ Long.jpg", 358912, kPhotoCode},
+        {"/Photos", "Sa Pa mùa đông.png", 204800, "DEMOPNGSAPA0"},
+        {"/Phim hay", "Mắt biếc (2019) - trailer.mp4", 5 * 1024 * 1024, kBigFileCode},
+        {"/Phim hay/Phụ đề", "Mắt biếc.vi.srt", 12345, "DEMOSRTMATBI"},
+        {"/Tài liệu", "Hợp đồng thuê nhà.pdf", 183200, "DEMOPDFHOPDO", kFilePassword},
+        {"/Tài liệu", "Bảng lương 2024.xlsx", 48128, "DEMOXLSXBANG", "", true},
+        {"/", "ghi chú.txt", 1000, "DEMOTXTGHICH"},
+        {"/", "trống.bin", 0, "DEMOBINTRONG"},
+    };
+    files.fill(accountId, [&](FileTree& tree) {
+        for (const auto& [path, code] : folders) {
+            const std::string text = path;
+            const auto slash = text.rfind('/');
+            FileEntry entry;
+            entry.folder = true;
+            entry.linkcode = code;
+            entry.name = slash == std::string::npos ? text : text.substr(slash + 1);
+            entry.parent = *tree.folderAt(slash == std::string::npos ? "/" : text.substr(0, slash));
+            entry.created = entry.modified = created += 3600;
+            tree.add(entry);
+        }
+        std::uint64_t seed = 1;
+        for (const SeedFile& file : seeds) {
+            FileEntry entry;
+            entry.name = file.name;
+            entry.linkcode = file.code;
+            entry.parent = *tree.folderAt(file.folder);
+            entry.size = file.size;
+            entry.seed = seed++;
+            entry.password = file.password;
+            entry.secure = file.secure;
+            entry.created = entry.modified = created += 3600;
+            tree.add(entry);
+        }
+    });
 }
 
 } // namespace devservice::demo

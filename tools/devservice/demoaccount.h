@@ -18,6 +18,10 @@ inline constexpr char kBigFile[] = "/Phim hay/Mắt biếc (2019) - trailer.mp4"
 inline constexpr char kPasswordFile[] = "/Tài liệu/Hợp đồng thuê nhà.pdf";
 inline constexpr char kSecureFile[] = "/Tài liệu/Bảng lương 2024.xlsx";
 inline constexpr char kFilePassword[] = "1234";
+// Link codes of a few of them; every seeded entry has a fixed code starting with "DEMO".
+inline constexpr char kBigFileCode[] = "DEMOMP4MATBI";
+inline constexpr char kMusicCode[] = "DEMOMP3DIEMX";
+inline constexpr char kPhotoCode[] = "DEMOJPGHALON";
 void seedFiles(FileStore& files, const std::string& accountId);
 
 } // namespace devservice::demo

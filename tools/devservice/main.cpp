@@ -4,6 +4,7 @@
 #include "tools/devservice/analyticscollector.h"
 #include "tools/devservice/demoaccount.h"
 #include "tools/devservice/service.h"
+#include "tools/devservice/urltext.h"
 
 #include <signal.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <climits>
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 
 namespace {
 
@@ -60,7 +62,14 @@ void printHowToReach(std::uint16_t port, std::uint16_t analyticsPort, const std:
               << "  export BRISKO_ANALYTICS_HOST=127.0.0.1:" << analyticsPort << "\n"
               << "Demo account: " << devservice::demo::kEmail << " (or phone "
               << devservice::demo::kPhone << "), password " << devservice::demo::kPassword << "\n"
-              << "Stop with Ctrl+C." << std::endl;
+              << "Share links of the demo account's files, to paste into Brisko Tool:\n";
+    const std::string web = "localhost:" + p;
+    for (const auto& [code, name] :
+         {std::pair{devservice::demo::kBigFileCode, "Mắt biếc (2019) - trailer.mp4, 5 MiB"},
+          std::pair{devservice::demo::kMusicCode, "Trịnh Công Sơn - Diễm xưa.mp3, 3.3 MiB"},
+          std::pair{devservice::demo::kPhotoCode, "Vịnh Hạ Long.jpg, 351 KiB"}})
+        std::cout << "  " << devservice::shareLink(web, false, code) << "   (" << name << ")\n";
+    std::cout << "Stop with Ctrl+C." << std::endl;
 }
 
 bool parseCount(const std::string& text, std::uint64_t& count) {
