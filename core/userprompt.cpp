@@ -1,5 +1,7 @@
 #include "core/userprompt.h"
 
+#include <QPushButton>
+
 #include <atomic>
 
 namespace {
@@ -10,6 +12,12 @@ std::atomic<UserPrompt*> installedPrompt{nullptr};
 } // namespace
 
 UserPrompt::~UserPrompt() = default;
+
+QMessageBox::StandardButton UserPrompt::warningWithButtons(QWidget* parent, const QString& title,
+                                                           const QString& text, const QString&,
+                                                           const QString&) {
+    return warning(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+}
 
 UserPrompt* UserPrompt::current() {
     static QtUserPrompt qtPrompt;
@@ -47,6 +55,19 @@ QMessageBox::StandardButton QtUserPrompt::question(QWidget* parent, const QStrin
                                                    QMessageBox::StandardButtons buttons,
                                                    QMessageBox::StandardButton defaultButton) {
     return QMessageBox::question(parent, title, text, buttons, defaultButton);
+}
+
+QMessageBox::StandardButton QtUserPrompt::warningWithButtons(QWidget* parent, const QString& title,
+                                                             const QString& text,
+                                                             const QString& firstButton,
+                                                             const QString& secondButton) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    QPushButton* first = box.addButton(firstButton, QMessageBox::AcceptRole);
+    QPushButton* second = box.addButton(secondButton, QMessageBox::RejectRole);
+    box.setDefaultButton(first);
+    box.setEscapeButton(second);
+    box.exec();
+    return box.clickedButton() == first ? QMessageBox::Yes : QMessageBox::No;
 }
 
 QString QtUserPrompt::openFile(QWidget* parent, const QString& caption, const QString& dir,

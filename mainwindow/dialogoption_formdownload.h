@@ -1,0 +1,30 @@
+#pragma once
+// The options' download page: parallel downloads, retries, the speed limit, starting
+// after login, powering off when done, the default folder, and the switches with which
+// the browser companions hand links over.
+#include <QWidget>
+
+namespace Ui {
+class dialogoption_formdownload;
+}
+
+class dialogoption_formdownload : public QWidget {
+    Q_OBJECT
+public:
+    explicit dialogoption_formdownload(QWidget* parent = nullptr);
+    ~dialogoption_formdownload() override;
+
+    void saveSettings();
+
+signals:
+    void value_changed();
+
+private slots:
+    void on_btn_chon_clicked();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    Ui::dialogoption_formdownload* ui;
+};
