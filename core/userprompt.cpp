@@ -64,6 +64,12 @@ QMessageBox::StandardButton QtUserPrompt::warningWithButtons(QWidget* parent, co
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
     QPushButton* first = box.addButton(firstButton, QMessageBox::AcceptRole);
     QPushButton* second = box.addButton(secondButton, QMessageBox::RejectRole);
+    // Windows with button images fix their buttons' width in their style sheets, which
+    // reach a box opened over them; these texts are longer than such a button.
+    for (QPushButton* button : {first, second}) {
+        const int width = button->fontMetrics().horizontalAdvance(button->text()) + 24;
+        button->setStyleSheet(QStringLiteral("QPushButton { width: %1px; }").arg(width));
+    }
     box.setDefaultButton(first);
     box.setEscapeButton(second);
     box.exec();

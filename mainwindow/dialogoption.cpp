@@ -156,8 +156,13 @@ void DialogOption::btn_ok_clicked() {
 }
 
 void DialogOption::applyTexts() {
-    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(tr("Đồng ý"));
-    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Hủy"));
+    // Plain text on the buttons' own images, without the style's icons.
+    QPushButton* ok = ui->buttonBox->button(QDialogButtonBox::Ok);
+    QPushButton* cancel = ui->buttonBox->button(QDialogButtonBox::Cancel);
+    ok->setText(tr("Đồng ý"));
+    ok->setIcon(QIcon());
+    cancel->setText(tr("Hủy"));
+    cancel->setIcon(QIcon());
 }
 
 void DialogOption::mousePressEvent(QMouseEvent* event) {
