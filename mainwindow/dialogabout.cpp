@@ -2,6 +2,7 @@
 
 #include "core/ganalytics.h"
 #include "core/globals.h"
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "platform/hostconfig.h"
 #include "platform/settingskeys.h"
@@ -11,8 +12,8 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QLabel>
 #include <QLocale>
-#include <QMouseEvent>
 
 namespace {
 
@@ -28,6 +29,7 @@ dialogabout::dialogabout(QWidget* parent) : QDialog(parent), ui(new Ui::dialogab
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowCloseButtonHint);
     shapeWindowFromImage(this, QStringLiteral(":/images/popup_about.png"));
+    new WindowDrag(this);
     ui->lb_value_version->setText(versionText());
     ui->lb_value_release->setText(releaseDateText(QLatin1String(kBuildDate)));
     applyContactLink();
@@ -64,20 +66,6 @@ void dialogabout::applyContactLink() {
 
 void dialogabout::on_lb_value_version_linkActivated(QString link) {
     platform::openUrl(link);
-}
-
-void dialogabout::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    dragPosition = event->globalPos() - frameGeometry().topLeft();
-    event->accept();
-}
-
-void dialogabout::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() != Qt::LeftButton)
-        return;
-    move(event->globalPos() - dragPosition);
-    event->accept();
 }
 
 void dialogabout::changeEvent(QEvent* event) {

@@ -3,7 +3,6 @@
 // release date, the rights holder and a link to the service's support page. It is
 // dragged by its face.
 #include <QDialog>
-#include <QPoint>
 
 namespace Ui {
 class dialogabout;
@@ -25,13 +24,10 @@ public slots:
     void on_lb_value_version_linkActivated(QString link);
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void applyContactLink();
 
     Ui::dialogabout* ui;
-    QPoint dragPosition;
 };

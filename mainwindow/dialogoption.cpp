@@ -1,6 +1,7 @@
 #include "mainwindow/dialogoption.h"
 
 #include "core/userprompt.h"
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "mainwindow/dialogoption_formconnect.h"
 #include "mainwindow/dialogoption_formdownload.h"
@@ -11,7 +12,6 @@
 #include "ui_dialogoption.h"
 
 #include <QCoreApplication>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -40,6 +40,8 @@ DialogOption::DialogOption(int page, QWidget* parent)
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     shapeWindowFromImage(this, QStringLiteral(":/images/popup_option_container.png"));
+    // Also by the pages' surfaces, which leave mouse presses to the dialog.
+    new WindowDrag(this);
     init_Dialogoption();
     applyTexts();
     ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
@@ -163,20 +165,6 @@ void DialogOption::applyTexts() {
     ok->setIcon(QIcon());
     cancel->setText(tr("Hủy"));
     cancel->setIcon(QIcon());
-}
-
-void DialogOption::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    dragPosition = event->globalPos() - frameGeometry().topLeft();
-    event->accept();
-}
-
-void DialogOption::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() != Qt::LeftButton)
-        return;
-    move(event->globalPos() - dragPosition);
-    event->accept();
 }
 
 void DialogOption::changeEvent(QEvent* event) {

@@ -5,7 +5,6 @@
 // connection) it asks whether to restart now. The restart itself is the caller's, after
 // exec() returned, through the program's normal quit path.
 #include <QDialog>
-#include <QPoint>
 
 class QListWidgetItem;
 class dialogoption_formconnect;
@@ -35,8 +34,6 @@ signals:
     void settingChange();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private slots:
@@ -60,6 +57,5 @@ private:
     bool restartChosen = false;
     int shownPage = -1;
     Ui::DialogOption* ui;
-    QPoint dragPosition;
     int initialPage;
 };
