@@ -17,10 +17,8 @@
 
 namespace {
 
-constexpr int kPageCount = 4;
-
 // Entry texts, by page index; translated in the application-wide context.
-const char* const kEntryTexts[kPageCount] = {
+const char* const kEntryTexts[] = {
     QT_TRANSLATE_NOOP("QApplication", " Tổng Quát"),
     QT_TRANSLATE_NOOP("QApplication", " Tác vụ tải lên"),
     QT_TRANSLATE_NOOP("QApplication", " Tác vụ tải xuống"),
@@ -54,10 +52,8 @@ DialogOption::DialogOption(int page, QWidget* parent)
 
 DialogOption::~DialogOption() {
     delete ui;
-    delete formGeneral;
-    delete formUpload;
-    delete formDownload;
-    delete formConnect;
+    for (OptionsPage* page : pages)
+        delete page;
     for (QListWidgetItem* entry : entries)
         delete entry;
 }
@@ -68,25 +64,16 @@ void DialogOption::init_Dialogoption() {
         entries[index]->setData(Qt::UserRole, index);
     }
     // Built before anything listens to them, so loading their values reports nothing.
-    formGeneral = new dialogoption_formgeneral(this);
-    formUpload = new dialogoption_formupload(this);
-    formDownload = new dialogoption_formdownload(this);
-    formConnect = new dialogoption_formconnect(this);
-    connect(formGeneral, &dialogoption_formgeneral::value_changed, this,
-            &DialogOption::value_changed);
-    connect(formGeneral, &dialogoption_formgeneral::value_language_Changed, this,
-            &DialogOption::value_language_Changed);
-    connect(formUpload, &dialogoption_formupload::value_changed, this,
-            &DialogOption::value_changed);
-    connect(formDownload, &dialogoption_formdownload::value_changed, this,
-            &DialogOption::value_changed);
-    connect(formConnect, &dialogoption_formconnect::value_changed, this,
-            &DialogOption::value_changed);
-    connect(formConnect, &dialogoption_formconnect::value_language_Changed, this,
-            &DialogOption::value_language_Changed);
-    for (int index = 0; index < kPageCount; ++index) {
-        ui->verticalLayout->addWidget(pageWidget(index));
-        pageWidget(index)->hide();
+    pages[General] = new dialogoption_formgeneral(this);
+    pages[Upload] = new dialogoption_formupload(this);
+    pages[Download] = new dialogoption_formdownload(this);
+    pages[Connection] = new dialogoption_formconnect(this);
+    for (OptionsPage* page : pages) {
+        connect(page, &OptionsPage::value_changed, this, &DialogOption::value_changed);
+        connect(page, &OptionsPage::value_language_Changed, this,
+                &DialogOption::value_language_Changed);
+        ui->verticalLayout->addWidget(page);
+        page->hide();
     }
 
     if (initialPage == AllPages) {
@@ -101,30 +88,15 @@ void DialogOption::init_Dialogoption() {
     }
 }
 
-QWidget* DialogOption::pageWidget(int index) const {
-    switch (index) {
-    case General:
-        return formGeneral;
-    case Upload:
-        return formUpload;
-    case Download:
-        return formDownload;
-    case Connection:
-        return formConnect;
-    default:
-        return nullptr;
-    }
-}
-
 // Shows the page of the index alone, titled with its entry text.
 void DialogOption::showPage(int index) {
-    for (int i = 0; i < kPageCount; ++i)
-        pageWidget(i)->hide();
-    shownPage = pageWidget(index) ? index : -1;
+    for (OptionsPage* page : pages)
+        page->hide();
+    shownPage = index >= 0 && index < kPageCount ? index : -1;
     if (shownPage < 0)
         return;
     ui->lb_title->setText(entries[index]->text());
-    pageWidget(index)->show();
+    pages[index]->show();
 }
 
 void DialogOption::subFormChanged(QListWidgetItem* current, QListWidgetItem*) {
@@ -143,10 +115,8 @@ void DialogOption::value_language_Changed() {
 
 void DialogOption::btn_ok_clicked() {
     // Every page, listed or not: an untouched page writes back what it loaded.
-    formConnect->saveSettings();
-    formDownload->saveSettings();
-    formUpload->saveSettings();
-    formGeneral->saveSettings();
+    for (int index : {Connection, Download, Upload, General})
+        pages[index]->saveSettings();
     emit settingChange();
     if (!restartNeeded)
         return;

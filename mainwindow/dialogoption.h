@@ -6,11 +6,8 @@
 // exec() returned, through the program's normal quit path.
 #include <QDialog>
 
+class OptionsPage;
 class QListWidgetItem;
-class dialogoption_formconnect;
-class dialogoption_formdownload;
-class dialogoption_formgeneral;
-class dialogoption_formupload;
 
 namespace Ui {
 class DialogOption;
@@ -44,15 +41,14 @@ private slots:
     void subFormChanged(QListWidgetItem* current, QListWidgetItem* previous);
 
 private:
+    static constexpr int kPageCount = 4;
+
     void applyTexts();
     void showPage(int index);
-    QWidget* pageWidget(int index) const;
 
-    dialogoption_formgeneral* formGeneral = nullptr;
-    dialogoption_formupload* formUpload = nullptr;
-    dialogoption_formdownload* formDownload = nullptr;
-    dialogoption_formconnect* formConnect = nullptr;
-    QListWidgetItem* entries[4] = {};
+    // By page index: general, upload, download, connection.
+    OptionsPage* pages[kPageCount] = {};
+    QListWidgetItem* entries[kPageCount] = {};
     bool restartNeeded = false;
     bool restartChosen = false;
     int shownPage = -1;

@@ -1,6 +1,5 @@
 #include "mainwindow/dialogoption_formconnect.h"
 
-#include "mainwindow/optionspage.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "ui_dialogoption_formconnect.h"
@@ -32,17 +31,15 @@ enum ProxyChoice { NoProxy = 0, SystemProxy = 1, OwnProxy = 2 };
 } // namespace
 
 dialogoption_formconnect::dialogoption_formconnect(QWidget* parent)
-    : QWidget(parent), ui(new Ui::dialogoption_formconnect) {
+    : OptionsPage(parent), ui(new Ui::dialogoption_formconnect) {
     ui->setupUi(this);
     ui->txt_port->setValidator(new PortValidator(ui->txt_port));
     connect(ui->rd_proxy, &QRadioButton::toggled, ui->txt_proxy, &QWidget::setEnabled);
     connect(ui->rd_proxy, &QRadioButton::toggled, ui->txt_port, &QWidget::setEnabled);
     for (QRadioButton* choice : {ui->rd_noproxy, ui->rd_proxy, ui->rd_autodetectproxy})
-        connect(choice, &QRadioButton::clicked, this,
-                &dialogoption_formconnect::value_language_Changed);
+        connect(choice, &QRadioButton::clicked, this, &OptionsPage::value_language_Changed);
     for (QLineEdit* field : {ui->txt_proxy, ui->txt_port})
-        connect(field, &QLineEdit::textChanged, this,
-                &dialogoption_formconnect::value_language_Changed);
+        connect(field, &QLineEdit::textChanged, this, &OptionsPage::value_language_Changed);
 
     // Nobody listens yet, so loading reports nothing.
     const SettingsStore settings;
@@ -59,7 +56,7 @@ dialogoption_formconnect::dialogoption_formconnect(QWidget* parent)
         ui->rd_noproxy->setChecked(true);
         break;
     }
-    optionspage::sendScreenView(QStringLiteral("Dialog option network"));
+    sendScreenView(QStringLiteral("Dialog option network"));
 }
 
 dialogoption_formconnect::~dialogoption_formconnect() {
@@ -87,8 +84,6 @@ void dialogoption_formconnect::saveSettings() {
     }
 }
 
-void dialogoption_formconnect::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
-        ui->retranslateUi(this);
+void dialogoption_formconnect::retranslate() {
+    ui->retranslateUi(this);
 }

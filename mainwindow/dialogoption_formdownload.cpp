@@ -1,6 +1,5 @@
 #include "mainwindow/dialogoption_formdownload.h"
 
-#include "mainwindow/optionspage.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "ui_dialogoption_formdownload.h"
@@ -15,7 +14,7 @@ constexpr int kDefaultTries = 10;
 } // namespace
 
 dialogoption_formdownload::dialogoption_formdownload(QWidget* parent)
-    : QWidget(parent), ui(new Ui::dialogoption_formdownload) {
+    : OptionsPage(parent), ui(new Ui::dialogoption_formdownload) {
     ui->setupUi(this);
     ui->sBDownloadThreads->clear();
     for (int n = kMinThreads; n <= kMaxThreads; ++n)
@@ -24,12 +23,10 @@ dialogoption_formdownload::dialogoption_formdownload(QWidget* parent)
     const SettingsStore settings;
     // Chosen by its number, so "02" shows "2" and the page never saves an empty count.
     const int threads =
-        qBound(kMinThreads,
-               optionspage::storedNumber(settings, SettingsKeys::DownloadThreads, kDefaultThreads),
+        qBound(kMinThreads, storedNumber(settings, SettingsKeys::DownloadThreads, kDefaultThreads),
                kMaxThreads);
     ui->sBDownloadThreads->setCurrentIndex(threads - kMinThreads);
-    ui->sBTryFail->setValue(
-        optionspage::storedNumber(settings, SettingsKeys::DownloadFailTry, kDefaultTries));
+    ui->sBTryFail->setValue(storedNumber(settings, SettingsKeys::DownloadFailTry, kDefaultTries));
     ui->chkAutoShutdown->setChecked(settings.boolean(SettingsKeys::DownloadAutoShutdown));
     ui->chkAutoDownload->setChecked(settings.boolean(SettingsKeys::AutoDownload));
     ui->chckspeedlimit->setChecked(settings.boolean(SettingsKeys::UseDownloadLimit));
@@ -37,23 +34,22 @@ dialogoption_formdownload::dialogoption_formdownload(QWidget* parent)
     ui->txt_Download_Dir->setText(settings.text(SettingsKeys::DownloadDir));
     // The companions capture while a switch is missing; the page shows them that way.
     ui->chkCaptureFirefox->setChecked(
-        optionspage::storedSwitchOnWhenMissing(settings, SettingsKeys::FirefoxCapture));
-    ui->chkCaptureIE->setChecked(
-        optionspage::storedSwitchOnWhenMissing(settings, SettingsKeys::IeCapture));
+        storedSwitchOnWhenMissing(settings, SettingsKeys::FirefoxCapture));
+    ui->chkCaptureIE->setChecked(storedSwitchOnWhenMissing(settings, SettingsKeys::IeCapture));
     ui->chkCaptureChrome->setChecked(
-        optionspage::storedSwitchOnWhenMissing(settings, SettingsKeys::ChromeCapture));
+        storedSwitchOnWhenMissing(settings, SettingsKeys::ChromeCapture));
 
     // Only now, so that loading reports no change.
     connect(ui->sBDownloadThreads, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &dialogoption_formdownload::value_changed);
+            &OptionsPage::value_changed);
     connect(ui->sBTryFail, QOverload<int>::of(&QSpinBox::valueChanged), this,
-            &dialogoption_formdownload::value_changed);
+            &OptionsPage::value_changed);
     for (QCheckBox* box : {ui->chkAutoShutdown, ui->chkAutoDownload, ui->chckspeedlimit,
                            ui->chkCaptureFirefox, ui->chkCaptureIE, ui->chkCaptureChrome})
-        connect(box, &QCheckBox::clicked, this, &dialogoption_formdownload::value_changed);
+        connect(box, &QCheckBox::clicked, this, &OptionsPage::value_changed);
     for (QLineEdit* field : {ui->txt_speedlimit, ui->txt_Download_Dir})
-        connect(field, &QLineEdit::textChanged, this, &dialogoption_formdownload::value_changed);
-    optionspage::sendScreenView(QStringLiteral("Dialog option download"));
+        connect(field, &QLineEdit::textChanged, this, &OptionsPage::value_changed);
+    sendScreenView(QStringLiteral("Dialog option download"));
 }
 
 dialogoption_formdownload::~dialogoption_formdownload() {
@@ -61,7 +57,7 @@ dialogoption_formdownload::~dialogoption_formdownload() {
 }
 
 void dialogoption_formdownload::on_btn_chon_clicked() {
-    optionspage::chooseFolderInto(this, tr("Chọn thư mục"), ui->txt_Download_Dir);
+    chooseFolderInto(tr("Chọn thư mục"), ui->txt_Download_Dir);
 }
 
 void dialogoption_formdownload::saveSettings() {
@@ -72,8 +68,7 @@ void dialogoption_formdownload::saveSettings() {
     settings.setValue(SettingsKeys::AutoDownload, ui->chkAutoDownload->isChecked());
     settings.setValue(SettingsKeys::UseDownloadLimit, ui->chckspeedlimit->isChecked());
     // Kept whether or not the limit is switched on.
-    settings.setValue(SettingsKeys::DownloadLimit,
-                      optionspage::speedLimitValue(ui->txt_speedlimit));
+    settings.setValue(SettingsKeys::DownloadLimit, speedLimitValue(ui->txt_speedlimit));
     settings.setValue(SettingsKeys::DownloadDir, ui->txt_Download_Dir->text());
     // Numbers, the form the companions read.
     settings.setValue(SettingsKeys::FirefoxCapture, ui->chkCaptureFirefox->isChecked() ? 1 : 0);
@@ -81,8 +76,6 @@ void dialogoption_formdownload::saveSettings() {
     settings.setValue(SettingsKeys::ChromeCapture, ui->chkCaptureChrome->isChecked() ? 1 : 0);
 }
 
-void dialogoption_formdownload::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
-        ui->retranslateUi(this);
+void dialogoption_formdownload::retranslate() {
+    ui->retranslateUi(this);
 }

@@ -2,28 +2,25 @@
 // The options' download page: parallel downloads, retries, the speed limit, starting
 // after login, powering off when done, the default folder, and the switches with which
 // the browser companions hand links over.
-#include <QWidget>
+#include "mainwindow/optionspage.h"
 
 namespace Ui {
 class dialogoption_formdownload;
 }
 
-class dialogoption_formdownload : public QWidget {
+class dialogoption_formdownload : public OptionsPage {
     Q_OBJECT
 public:
     explicit dialogoption_formdownload(QWidget* parent = nullptr);
     ~dialogoption_formdownload() override;
 
-    void saveSettings();
-
-signals:
-    void value_changed();
+    void saveSettings() override;
 
 private slots:
     void on_btn_chon_clicked();
 
 protected:
-    void changeEvent(QEvent* event) override;
+    void retranslate() override;
 
 private:
     Ui::dialogoption_formdownload* ui;

@@ -1,6 +1,5 @@
 #include "mainwindow/dialogoption_formgeneral.h"
 
-#include "mainwindow/optionspage.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "platform/userfolders.h"
@@ -41,7 +40,7 @@ QString languageName(const Language& language) {
 } // namespace
 
 dialogoption_formgeneral::dialogoption_formgeneral(QWidget* parent)
-    : QWidget(parent), ui(new Ui::dialogoption_formgeneral) {
+    : OptionsPage(parent), ui(new Ui::dialogoption_formgeneral) {
     ui->setupUi(this);
     fillLanguages();
 
@@ -58,10 +57,10 @@ dialogoption_formgeneral::dialogoption_formgeneral(QWidget* parent)
 
     for (QCheckBox* box : {ui->chk_autostart, ui->chk_autologin, ui->chk_minimized, ui->chk_ontop,
                            ui->chk_remember_acc})
-        connect(box, &QCheckBox::toggled, this, &dialogoption_formgeneral::value_changed);
+        connect(box, &QCheckBox::toggled, this, &OptionsPage::value_changed);
     connect(ui->cmbLanguage, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &dialogoption_formgeneral::value_language_Changed);
-    optionspage::sendScreenView(QStringLiteral("Dialog option genaral"));
+            &OptionsPage::value_language_Changed);
+    sendScreenView(QStringLiteral("Dialog option genaral"));
 }
 
 dialogoption_formgeneral::~dialogoption_formgeneral() {
@@ -99,10 +98,7 @@ void dialogoption_formgeneral::saveSettings() {
     settings.setValue(SettingsKeys::Language, ui->cmbLanguage->currentData().toString());
 }
 
-void dialogoption_formgeneral::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::LanguageChange)
-        return;
+void dialogoption_formgeneral::retranslate() {
     ui->retranslateUi(this);
     for (int i = 0; i < ui->cmbLanguage->count(); ++i) {
         if (const Language* language = languageOfFile(ui->cmbLanguage->itemData(i).toString()))

@@ -1,6 +1,5 @@
 #include "mainwindow/dialogoption_formupload.h"
 
-#include "mainwindow/optionspage.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "ui_dialogoption_formupload.h"
@@ -13,15 +12,14 @@ constexpr int kDefaultTries = 100;
 } // namespace
 
 dialogoption_formupload::dialogoption_formupload(QWidget* parent)
-    : QWidget(parent), ui(new Ui::dialogoption_formupload) {
+    : OptionsPage(parent), ui(new Ui::dialogoption_formupload) {
     ui->setupUi(this);
 
     // The spin boxes bring the numbers into their ranges (1..4 and 1..1500).
     const SettingsStore settings;
     ui->sBUploadThreads->setValue(
-        optionspage::storedNumber(settings, SettingsKeys::UploadThreads, kDefaultThreads));
-    ui->sBTryFail->setValue(
-        optionspage::storedNumber(settings, SettingsKeys::UploadFailTry, kDefaultTries));
+        storedNumber(settings, SettingsKeys::UploadThreads, kDefaultThreads));
+    ui->sBTryFail->setValue(storedNumber(settings, SettingsKeys::UploadFailTry, kDefaultTries));
     ui->chck_AutoUpload->setChecked(settings.boolean(SettingsKeys::AutoUpload));
     ui->chck_AutoShutdown->setChecked(settings.boolean(SettingsKeys::UploadAutoShutdown));
     ui->chckspeedlimit->setChecked(settings.boolean(SettingsKeys::UseUploadLimit));
@@ -31,12 +29,12 @@ dialogoption_formupload::dialogoption_formupload(QWidget* parent)
     // Only now, so that loading reports no change.
     for (QSpinBox* box : {ui->sBUploadThreads, ui->sBTryFail})
         connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this,
-                &dialogoption_formupload::value_changed);
+                &OptionsPage::value_changed);
     for (QCheckBox* box : {ui->chck_AutoUpload, ui->chck_AutoShutdown, ui->chckspeedlimit})
-        connect(box, &QCheckBox::clicked, this, &dialogoption_formupload::value_changed);
+        connect(box, &QCheckBox::clicked, this, &OptionsPage::value_changed);
     for (QLineEdit* field : {ui->txt_speedlimit, ui->txt_Upload_Dir})
-        connect(field, &QLineEdit::textChanged, this, &dialogoption_formupload::value_changed);
-    optionspage::sendScreenView(QStringLiteral("Dialog option upload"));
+        connect(field, &QLineEdit::textChanged, this, &OptionsPage::value_changed);
+    sendScreenView(QStringLiteral("Dialog option upload"));
 }
 
 dialogoption_formupload::~dialogoption_formupload() {
@@ -44,7 +42,7 @@ dialogoption_formupload::~dialogoption_formupload() {
 }
 
 void dialogoption_formupload::on_btn_chon_clicked() {
-    optionspage::chooseFolderInto(this, tr("Chọn thư mục"), ui->txt_Upload_Dir);
+    chooseFolderInto(tr("Chọn thư mục"), ui->txt_Upload_Dir);
 }
 
 void dialogoption_formupload::saveSettings() {
@@ -55,12 +53,10 @@ void dialogoption_formupload::saveSettings() {
     settings.setValue(SettingsKeys::AutoUpload, ui->chck_AutoUpload->isChecked());
     settings.setValue(SettingsKeys::UseUploadLimit, ui->chckspeedlimit->isChecked());
     // Kept whether or not the limit is switched on.
-    settings.setValue(SettingsKeys::UploadLimit, optionspage::speedLimitValue(ui->txt_speedlimit));
+    settings.setValue(SettingsKeys::UploadLimit, speedLimitValue(ui->txt_speedlimit));
     settings.setValue(SettingsKeys::UploadDir, ui->txt_Upload_Dir->text());
 }
 
-void dialogoption_formupload::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
-        ui->retranslateUi(this);
+void dialogoption_formupload::retranslate() {
+    ui->retranslateUi(this);
 }

@@ -1,28 +1,25 @@
 #pragma once
 // The options' upload page: parallel uploads, retries, the speed limit, starting after
 // login, powering off when done, and the default folder.
-#include <QWidget>
+#include "mainwindow/optionspage.h"
 
 namespace Ui {
 class dialogoption_formupload;
 }
 
-class dialogoption_formupload : public QWidget {
+class dialogoption_formupload : public OptionsPage {
     Q_OBJECT
 public:
     explicit dialogoption_formupload(QWidget* parent = nullptr);
     ~dialogoption_formupload() override;
 
-    void saveSettings();
-
-signals:
-    void value_changed();
+    void saveSettings() override;
 
 private slots:
     void on_btn_chon_clicked();
 
 protected:
-    void changeEvent(QEvent* event) override;
+    void retranslate() override;
 
 private:
     Ui::dialogoption_formupload* ui;

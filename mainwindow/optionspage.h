@@ -1,29 +1,43 @@
 #pragma once
-// What the options pages share: reading stored numbers the way the pages show them, the
-// speed-limit field, the folder chooser and the screen view each page reports.
+// One page of the options dialog. A page loads its values from the settings store when
+// it is built (before anyone listens, so loading reports nothing), reports the user's
+// changes, and writes its values back when the dialog's OK asks it to. The helpers are
+// what the pages share in reading and showing values.
 #include <QString>
+#include <QWidget>
 #include <QtGlobal>
 
 class QLineEdit;
-class QWidget;
 class SettingsStore;
 
-namespace optionspage {
+class OptionsPage : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
 
-// A stored whole number: `missing` when the key is absent, 0 when its text is not a number.
-int storedNumber(const SettingsStore& settings, const char* key, int missing);
+    // Writes every value of the page, changed or not.
+    virtual void saveSettings() = 0;
 
-// A switch that counts as on while it is missing (the browser-capture switches).
-bool storedSwitchOnWhenMissing(const SettingsStore& settings, const char* key);
+signals:
+    // A change that applies without a restart.
+    void value_changed();
+    // A change that applies only after a restart (language, connection).
+    void value_language_Changed();
 
-// The digits of a speed field as a number of KB/s; an empty field is 0.
-qint64 speedLimitValue(const QLineEdit* field);
+protected:
+    void changeEvent(QEvent* event) override;
+    // Puts the form's texts back in the current language.
+    virtual void retranslate() = 0;
 
-// Asks for a folder, starting at the field's folder (the home folder when it is empty),
-// and puts the answer into the field unless it is empty or blank.
-void chooseFolderInto(QWidget* page, const QString& caption, QLineEdit* field);
-
-// The page's screen view for the usage analytics.
-void sendScreenView(const QString& screenName);
-
-} // namespace optionspage
+    // A stored whole number: `missing` when the key is absent, 0 when it is not a number.
+    static int storedNumber(const SettingsStore& settings, const char* key, int missing);
+    // A switch that counts as on while it is missing (the browser-capture switches).
+    static bool storedSwitchOnWhenMissing(const SettingsStore& settings, const char* key);
+    // The digits of a speed field as KB/s; an empty field is 0.
+    static qint64 speedLimitValue(const QLineEdit* field);
+    // Asks for a folder, starting at the field's folder (the home folder when it is
+    // empty), and puts the answer into the field unless it is empty or blank.
+    void chooseFolderInto(const QString& caption, QLineEdit* field);
+    // The page's screen view for the usage analytics.
+    static void sendScreenView(const QString& screenName);
+};
