@@ -51,11 +51,14 @@ DialogOption::DialogOption(int page, QWidget* parent)
 }
 
 DialogOption::~DialogOption() {
-    delete ui;
-    for (OptionsPage* page : pages)
-        delete page;
+    // Taking the entries away moves the list's current entry, which must not show a page
+    // that is already gone.
+    disconnect(ui->listWidget, nullptr, this, nullptr);
     for (QListWidgetItem* entry : entries)
         delete entry;
+    for (OptionsPage* page : pages)
+        delete page;
+    delete ui;
 }
 
 void DialogOption::init_Dialogoption() {

@@ -548,6 +548,13 @@ void TestOptions::pagesFromTheList() {
     QVERIFY(!page(dialog, "dialogoption_formgeneral")->isVisible());
     QVERIFY(page(dialog, "dialogoption_formconnect")->isVisible());
     QVERIFY(!okButton(dialog)->isEnabled());
+
+    // Closing with a current entry: taking the entries away moves the current one, and
+    // that must not reach the pages being destroyed.
+    auto* shown = new DialogOption(DialogOption::AllPages);
+    child<QListWidget>(*shown, "listWidget")->setCurrentRow(0);
+    shown->show();
+    delete shown;
 }
 
 void TestOptions::connectionPageAloneFromLogin() {
