@@ -42,7 +42,6 @@ constexpr const char* UploadThreads = "Upload_threads";
 // Options pages; the capture switches are read by the browser companions (1 or 0,
 // missing means on).
 constexpr const char* DownloadFailTry = "Download_fail_try"; // kept for the page; nothing reads it
-constexpr const char* AutoUpload = "Auto_upload";
 constexpr const char* UploadDir = "Upload_Dir";
 constexpr const char* FirefoxCapture = "ff_download";
 constexpr const char* IeCapture = "ie_download";
