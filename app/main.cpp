@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "app/updatehelper.h"
 #include "mainwindow/mainform.h"
+#include "mainwindow/programexit.h"
 #include "platform/hostconfig.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
         startup::buildStartupMessage(QCoreApplication::arguments().mid(1), QDir::currentPath());
     if (startup::handOver(instance, message).otherCopyRuns)
         return 0;
+    programexit::setInstanceRelease([&instance] { instance.release(); });
 
     SettingsStore settings;
     analytics = new GAnalytics(&app, QStringLiteral("UA-00000000-1"), QString());

@@ -1,6 +1,7 @@
 #include "capture/nativehost.h"
 
 #include "platform/registry.h"
+#include "platform/settingskeys.h"
 #include "platform/systemactions.h"
 
 #include <QFile>
@@ -21,8 +22,8 @@ HostBrowser browserOf(const QStringList& arguments) {
 }
 
 QString captureSwitchName(HostBrowser browser) {
-    return browser == HostBrowser::Firefox ? QStringLiteral("ff_download")
-                                           : QStringLiteral("chrome_download");
+    return QLatin1String(browser == HostBrowser::Firefox ? SettingsKeys::FirefoxCapture
+                                                         : SettingsKeys::ChromeCapture);
 }
 
 NativeHost::NativeHost(std::FILE* input, std::FILE* output, const QString& mainProgram,

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QPushButton>
 
 #include <atomic>
 
@@ -13,6 +14,12 @@ std::atomic<UserPrompt*> installedPrompt{nullptr};
 } // namespace
 
 UserPrompt::~UserPrompt() = default;
+
+QMessageBox::StandardButton UserPrompt::warningWithButtons(QWidget* parent, const QString& title,
+                                                           const QString& text, const QString&,
+                                                           const QString&) {
+    return warning(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+}
 
 UserPrompt* UserPrompt::current() {
     static QtUserPrompt qtPrompt;
@@ -63,6 +70,25 @@ QMessageBox::StandardButton QtUserPrompt::question(QWidget* parent, const QStrin
                                                    QMessageBox::StandardButtons buttons,
                                                    QMessageBox::StandardButton defaultButton) {
     return QMessageBox::question(ownerFor(parent), title, text, buttons, defaultButton);
+}
+
+QMessageBox::StandardButton QtUserPrompt::warningWithButtons(QWidget* parent, const QString& title,
+                                                             const QString& text,
+                                                             const QString& firstButton,
+                                                             const QString& secondButton) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    QPushButton* first = box.addButton(firstButton, QMessageBox::AcceptRole);
+    QPushButton* second = box.addButton(secondButton, QMessageBox::RejectRole);
+    // Windows with button images fix their buttons' width in their style sheets, which
+    // reach a box opened over them; these texts are longer than such a button.
+    for (QPushButton* button : {first, second}) {
+        const int width = button->fontMetrics().horizontalAdvance(button->text()) + 24;
+        button->setStyleSheet(QStringLiteral("QPushButton { width: %1px; }").arg(width));
+    }
+    box.setDefaultButton(first);
+    box.setEscapeButton(second);
+    box.exec();
+    return box.clickedButton() == first ? QMessageBox::Yes : QMessageBox::No;
 }
 
 QString QtUserPrompt::openFile(QWidget* parent, const QString& caption, const QString& dir,

@@ -42,6 +42,14 @@ public:
              QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
              QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
 
+    // A warning with two buttons of its own texts, the first one the default; Escape
+    // answers with the second. Yes for the first button, No otherwise. By default the
+    // plain warning with Yes and No stands in for it.
+    virtual QMessageBox::StandardButton warningWithButtons(QWidget* parent, const QString& title,
+                                                           const QString& text,
+                                                           const QString& firstButton,
+                                                           const QString& secondButton);
+
     // Choosers, with the arguments of QFileDialog's static functions; an empty result
     // means the user cancelled.
     virtual QString openFile(QWidget* parent, const QString& caption, const QString& dir = {},
@@ -70,6 +78,9 @@ public:
     QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton) override;
+    QMessageBox::StandardButton warningWithButtons(QWidget* parent, const QString& title,
+                                                   const QString& text, const QString& firstButton,
+                                                   const QString& secondButton) override;
     QString openFile(QWidget* parent, const QString& caption, const QString& dir,
                      const QString& filter) override;
     QStringList openFiles(QWidget* parent, const QString& caption, const QString& dir,

@@ -299,9 +299,12 @@ void LoginForm::on_lblOption_linkActivated(QString link) {
     if (!link.startsWith(QLatin1String("/option")))
         return;
     // Only the connection page: the proxy may be what keeps the login from working.
-    QPointer<DialogOption> options = new DialogOption(3, this);
+    QPointer<DialogOption> options = new DialogOption(DialogOption::Connection, this);
     options->exec();
+    const bool restart = options && options->restartRequested();
     delete options.data();
+    if (restart)
+        programexit::restart(); // no transfers run before the login
 }
 
 void LoginForm::mousePressEvent(QMouseEvent* event) {

@@ -248,6 +248,11 @@ void MainForm::quitProgram() {
     programexit::quit(1);
 }
 
+void MainForm::restartProgram() {
+    tearDown(QStringLiteral("1"), false);
+    programexit::restart();
+}
+
 void MainForm::closeEvent(QCloseEvent* event) {
     if (!confirmQuit()) {
         event->ignore();

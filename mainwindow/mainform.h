@@ -163,6 +163,8 @@ private:
     // status 1.
     void quitProgram();
     bool confirmQuit();
+    // Tears down like quitting and starts a new copy (settings that apply at start-up).
+    void restartProgram();
 
     QPoint dragPosition;
     Ui::MainForm* ui;

@@ -146,6 +146,7 @@ void MainForm::on_actionTool_triggered() {
     QPointer<DialogOption> options = new DialogOption(-1, this);
     connect(options, &DialogOption::settingChange, this, &MainForm::settingChanged);
     const int result = options->exec();
+    const bool restart = options && options->restartRequested();
     delete options.data();
     if (result != QDialog::Accepted)
         return;
@@ -162,6 +163,8 @@ void MainForm::on_actionTool_triggered() {
         formDownload->setDownloadThreads(threads);
     if (formUpload)
         formUpload->setUploadThreads(settings.integer(SettingsKeys::UploadThreads, 0));
+    if (restart)
+        restartProgram();
 }
 
 void MainForm::settingChanged() {

@@ -1,6 +1,11 @@
 #include "mainwindow/programexit.h"
 
+#include "core/userprompt.h"
 #include "platform/settingsstore.h"
+#include "platform/systemactions.h"
+#include "platform/userfolders.h"
+
+#include <QCoreApplication>
 
 #include <cstdlib>
 
@@ -13,7 +18,32 @@ std::function<void(int)>& handler() {
     return installed;
 }
 
+std::function<void()>& instanceRelease() {
+    static std::function<void()> installed;
+    return installed;
+}
+
 } // namespace
+
+void restart() {
+    SettingsStore().sync(); // the new copy reads what was just saved
+    if (instanceRelease())
+        instanceRelease()();
+    const QString program = platform::programFilePath();
+    if (!platform::systemActions().startDetached(program, {})) {
+        UserPrompt::current()->critical(
+            nullptr, QCoreApplication::translate("QApplication", "Lỗi!"),
+            QCoreApplication::translate("QApplication",
+                                        "Không khởi động lại được chương trình. Bạn hãy tự "
+                                        "mở lại chương trình."),
+            QMessageBox::Ok, QMessageBox::NoButton);
+    }
+    quit(0);
+}
+
+void setInstanceRelease(std::function<void()> release) {
+    instanceRelease() = std::move(release);
+}
 
 void quit(int status) {
     if (handler()) {

@@ -34,6 +34,18 @@ SingleInstance::~SingleInstance() {
         lock_->unlock();
 }
 
+void SingleInstance::release() {
+    if (server_) {
+        server_->close();
+        delete server_;
+        server_ = nullptr;
+    }
+    if (primary_) {
+        lock_->unlock();
+        primary_ = false;
+    }
+}
+
 bool SingleInstance::isRunning() const { return !primary_; }
 
 void SingleInstance::listen() {

@@ -24,6 +24,10 @@ public:
     // there is none or a step took longer than `timeoutMs`.
     bool sendMessage(const QString& message, int timeoutMs);
 
+    // Stops listening and unlocks, so that a copy started now becomes the running one
+    // (a restart). Afterwards this copy is no longer the first one.
+    void release();
+
     // Where the lock and the socket live (a folder private to this user).
     QString socketPath() const { return socketPath_; }
 

@@ -1,0 +1,30 @@
+#include "core/windowdrag.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
+WindowDrag::WindowDrag(QWidget* window) : QObject(window), m_window(window) {
+    window->installEventFilter(this);
+}
+
+bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_window)
+        return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() != Qt::LeftButton)
+            return false;
+        m_grab = press->globalPos() - m_window->frameGeometry().topLeft();
+        press->accept();
+        return true;
+    }
+    if (event->type() == QEvent::MouseMove) {
+        auto* move = static_cast<QMouseEvent*>(event);
+        if (move->buttons() != Qt::LeftButton)
+            return false;
+        m_window->move(move->globalPos() - m_grab);
+        move->accept();
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,41 @@
+#include "mainwindow/optionspage.h"
+
+#include "core/ganalytics.h"
+#include "core/globals.h"
+#include "core/userprompt.h"
+#include "platform/settingsstore.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QLineEdit>
+
+void OptionsPage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+int OptionsPage::storedNumber(const SettingsStore& settings, const char* key, int missing) {
+    const QString name = QLatin1String(key);
+    return settings.contains(name) ? settings.integer(name, 0) : missing;
+}
+
+bool OptionsPage::storedSwitchOnWhenMissing(const SettingsStore& settings, const char* key) {
+    return settings.boolean(QLatin1String(key), true);
+}
+
+qint64 OptionsPage::speedLimitValue(const QLineEdit* field) {
+    return field->text().toLongLong(nullptr, 10); // the mask lets only digits in
+}
+
+void OptionsPage::chooseFolderInto(const QString& caption, QLineEdit* field) {
+    const QString start = field->text().isEmpty() ? QDir::homePath() : field->text();
+    const QString folder = UserPrompt::current()->chooseFolder(this, caption, start);
+    if (!folder.trimmed().isEmpty())
+        field->setText(folder);
+}
+
+void OptionsPage::sendScreenView(const QString& screenName) {
+    if (analytics)
+        analytics->sendAppview(QString(), QString(), screenName);
+}
