@@ -24,6 +24,11 @@ constexpr const char* AutoDownload = "Auto_download";
 constexpr const char* DownloadDir = "Download_Dir";
 constexpr const char* UploadDir = "Upload_Dir"; // the upload chooser's last folder
 
+// Film browser: the time up to which auto-downloaded films count as seen, and the
+// partner site last chosen (written, read by nothing).
+constexpr const char* LastTimeAutoDownload = "lastTimeAutoDownload";
+constexpr const char* SourceFilm = "sourceFilm";
+
 // Login dialog: the remembered account and automatic login.
 constexpr const char* RememberAccount = "remacc";
 constexpr const char* AccountEmail = "account/email";

@@ -6,3 +6,6 @@ brisko_add_test(test_subtitleextraction SOURCES test_subtitleextraction.cpp LIBS
 brisko_add_test(test_searchsubtitleonline SOURCES test_searchsubtitleonline.cpp
     LIBS mediaui uitestsupport)
 brisko_add_test(test_subtitledialogs SOURCES test_subtitledialogs.cpp LIBS mediaui uitestsupport)
+brisko_add_test(test_rssfeed SOURCES test_rssfeed.cpp LIBS media)
+brisko_add_test(test_rssmanager SOURCES test_rssmanager.cpp rssmanagerprobe.h
+    LIBS mediaui uitestsupport)

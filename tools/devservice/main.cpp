@@ -138,6 +138,7 @@ int main(int argc, char** argv) {
         std::cerr << "brisko-devservice: media site: " << error << "\n";
         return 1;
     }
+    media.addDemoFeed("https://www.localhost:" + std::to_string(service.port()));
     printHowToReach(service.port(), analytics.port(), media.port(), caPath);
 
     int received = 0;

@@ -2,6 +2,8 @@
 
 #include "tools/devservice/zipstream.h"
 
+#include <algorithm>
+
 namespace devservice {
 
 namespace {
@@ -67,6 +69,47 @@ std::string storedZip(const std::vector<ZipMember>& members) {
     return local.out + central.out + end.out;
 }
 
+std::string solidPng(std::uint32_t width, std::uint32_t height, std::uint32_t rgb) {
+    // Rows of a filter byte and RGB pixels, in stored (uncompressed) deflate blocks.
+    std::string pixels;
+    for (std::uint32_t y = 0; y < height; ++y) {
+        pixels += '\0';
+        for (std::uint32_t x = 0; x < width; ++x) {
+            pixels += static_cast<char>(rgb >> 16);
+            pixels += static_cast<char>(rgb >> 8);
+            pixels += static_cast<char>(rgb);
+        }
+    }
+    std::string deflated = "\x78\x01";
+    std::uint32_t a = 1, b = 0;
+    for (unsigned char c : pixels) {
+        a = (a + c) % 65521;
+        b = (b + a) % 65521;
+    }
+    for (std::size_t at = 0; at < pixels.size() || at == 0; at += 65535) {
+        const std::size_t size = std::min<std::size_t>(65535, pixels.size() - at);
+        LittleEndian block;
+        block.text(std::string(1, at + size >= pixels.size() ? '\1' : '\0'));
+        block.u16(static_cast<std::uint32_t>(size)).u16(~static_cast<std::uint32_t>(size) & 0xffff);
+        deflated += block.out + pixels.substr(at, size);
+    }
+    const std::uint32_t adler = (b << 16) | a;
+    auto bigEndian = [](std::uint32_t value) {
+        return std::string{static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+                           static_cast<char>(value >> 8), static_cast<char>(value)};
+    };
+    deflated += bigEndian(adler);
+    auto chunk = [&](const std::string& type, const std::string& data) {
+        const std::string body = type + data;
+        return bigEndian(static_cast<std::uint32_t>(data.size())) + body +
+               bigEndian(zipCrc32(0, body.data(), body.size()));
+    };
+    const std::string header =
+        bigEndian(width) + bigEndian(height) + std::string("\x08\x02\0\0\0", 5);
+    return std::string("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", deflated) +
+           chunk("IEND", "");
+}
+
 MediaSite::MediaSite() = default;
 
 MediaSite::~MediaSite() {
@@ -125,6 +168,42 @@ Response MediaSite::handle(const Request& request) {
     missing.setHeader("Content-Type", "text/html; charset=utf-8");
     missing.body = "<html><body><h1>404 Not Found</h1></body></html>\n";
     return missing;
+}
+
+void MediaSite::addDemoFeed(const std::string& shareBase) {
+    struct Film {
+        const char* title;
+        const char* code;
+        std::uint32_t colour;
+        bool subtitle;
+    };
+    const Film films[] = {{"Demo Film (2016)", "DEMOFILM0001", 0x3b6fb6, true},
+                          {"Phim hay Việt Nam", "DEMOFILM0002", 0xc0392b, false},
+                          {"Hoạt hình vui nhộn", "DEMOFILM0003", 0x27ae60, false}};
+    const std::string site = "http://" + hostPort();
+    std::string items;
+    int n = 0;
+    for (const Film& film : films) {
+        const std::string poster = "/posters/" + std::to_string(++n) + ".png";
+        setPage(poster, solidPng(90, 128, film.colour), "image/png");
+        const std::string link = shareBase + "/file/" + film.code;
+        items += std::string("<item><title>") + film.title + "</title><link>" + site + "/film/" +
+                 std::to_string(n) + "</link><guid>" + site + "/film/" + std::to_string(n) +
+                 "</guid><pubDate>Mon, 06 Feb 2017 10:0" + std::to_string(n) +
+                 ":00 +0000</pubDate><description>A film of the demo feed.</description>"
+                 "<enclosure url=\"" +
+                 site + poster + "\" type=\"image/png\"/><brisko>" + "<link url=\"" + link +
+                 "\" title=\"" + film.code + ".720p.mkv\"/>" + "<link url=\"" + link +
+                 "B\" title=\"" + film.code + ".1080p.mkv\"/>" +
+                 (film.subtitle ? "<link url=\"" + link + "S\" title=\"Phụ đề Việt\"/>"
+                                : std::string()) +
+                 "</brisko></item>\n";
+    }
+    setPage("/",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel>"
+            "<title>Demo films</title>\n" +
+                items + "</channel></rss>\n",
+            "application/rss+xml; charset=utf-8");
 }
 
 void MediaSite::addDemoSubtitles() {

@@ -24,6 +24,9 @@ struct ZipMember {
 // A zip of stored (uncompressed) members with Unix modes, for subtitle archives.
 std::string storedZip(const std::vector<ZipMember>& members);
 
+// A PNG of one colour, for posters.
+std::string solidPng(std::uint32_t width, std::uint32_t height, std::uint32_t rgb);
+
 class MediaSite {
 public:
     MediaSite();
@@ -49,6 +52,10 @@ public:
     // The demo: a subtitle site that finds "Demo Film" for any keyword and serves its
     // Vietnamese, English and Arabic subtitles as zip archives.
     void addDemoSubtitles();
+    // The demo film feed, for any keyword: a few films with posters served here, whose
+    // download links are share links under `shareBase` ("https://www.localhost:PORT").
+    // Call once the site listens, as the posters' addresses name its port.
+    void addDemoFeed(const std::string& shareBase);
 
     RequestLog& requests() { return requests_; }
 
