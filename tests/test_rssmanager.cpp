@@ -5,6 +5,7 @@
 #include "platform/recordingsystemactions.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
+#include "tests/mediatesthelpers.h"
 #include "tests/rssmanagerprobe.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/mediasite.h"
@@ -55,6 +56,8 @@ private:
     std::unique_ptr<QTemporaryDir> folder;
 };
 
+using mediatest::child;
+
 namespace {
 
 const QString kVi = QStringLiteral("Phụ đề Việt");
@@ -72,13 +75,6 @@ QString item(const QString& title, const QString& links, const QString& extra = 
 
 QString link(const QString& url, const QString& title) {
     return "<link url=\"" + url + "\" title=\"" + title + "\"/>";
-}
-
-template <typename T> T* child(QWidget& parent, const char* name) {
-    T* widget = parent.findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no child %s", name);
-    return widget;
 }
 
 QTableView* table(RssManager& tab) {

@@ -1,5 +1,6 @@
 #include "media/searchsubtitleonline.h"
 #include "media/setfoldersavesubtitle.h"
+#include "tests/mediatesthelpers.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/mediasite.h"
 
@@ -42,14 +43,11 @@ private:
     std::unique_ptr<QTemporaryDir> folder;
 };
 
-namespace {
+using mediatest::child;
+using mediatest::click;
+using mediatest::readFile;
 
-template <typename T> T* child(QWidget& parent, const char* name) {
-    T* widget = parent.findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no child %s", name);
-    return widget;
-}
+namespace {
 
 QLabel* loading(QWidget& dialog) {
     return child<QLabel>(dialog, "img_loading");
@@ -65,15 +63,6 @@ QStringList column(QWidget& dialog, int col) {
 
 void selectRow(QWidget& dialog, int row) {
     child<QTableView>(dialog, "tableView")->selectRow(row);
-}
-
-void click(QWidget& dialog, const char* button) {
-    child<QPushButton>(dialog, button)->click();
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 constexpr int kLong = 30000;

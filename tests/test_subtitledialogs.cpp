@@ -3,6 +3,7 @@
 #include "media/setfoldersavesubtitle.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
+#include "tests/mediatesthelpers.h"
 #include "tests/support/scripteduserprompt.h"
 
 #include <QApplication>
@@ -30,18 +31,10 @@ private slots:
     void attachDragsWithLeftButtonOnly();
 };
 
+using mediatest::child;
+using mediatest::click;
+
 namespace {
-
-template <typename T> T* child(QWidget& parent, const char* name) {
-    T* widget = parent.findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no child %s", name);
-    return widget;
-}
-
-void click(QWidget& dialog, const char* button) {
-    child<QPushButton>(dialog, button)->click();
-}
 
 void sendMouse(QWidget& target, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
                const QPoint& global) {
