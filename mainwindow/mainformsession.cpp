@@ -108,7 +108,8 @@ void MainForm::connectTabs() {
     connect(formUpload, &FormUpload::speedUpdate, this, &MainForm::updateUploadSpeed);
     connect(formUpload, &FormUpload::isUploadingSign, this, &MainForm::isUploadingSign);
     connect(formUpload, &FormUpload::uploadIntoFolder, this, &MainForm::uploadIntoFolder);
-    connect(rssManager, &RssManager::downloadOrViewOnline, this, &MainForm::downloadFiles);
+    connect(rssManager, qOverload<QStringList>(&RssManager::downloadOrViewOnline), this,
+            &MainForm::downloadFiles);
     connect(rssManager, &RssManager::addDownloadLinks, this, &MainForm::rssAddDownloadLinks);
     connect(this, SIGNAL(rss_send_dir(QMap<QString, MegaFile>, QString, QString)), formDownload,
             SLOT(rss_get_dir(QMap<QString, MegaFile>, QString, QString)));

@@ -24,6 +24,13 @@ std::string analyticsHost() {
     return fromEnvironment("BRISKO_ANALYTICS_HOST", "www.google-analytics.com");
 }
 
+// Made-up names under the reserved .invalid domain: until a real partner is configured,
+// requests fail at once instead of reaching somebody's site.
+std::string feedHost() { return fromEnvironment("BRISKO_FEED_HOST", "films.partner.invalid"); }
+std::string subtitleHost() {
+    return fromEnvironment("BRISKO_SUBTITLE_HOST", "subtitles.partner.invalid");
+}
+
 std::string apiUrl(const std::string& path) { return "https://" + apiHost() + path; }
 
 } // namespace hosts

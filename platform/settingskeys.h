@@ -10,6 +10,7 @@ constexpr const char* UseProxy = "useProxy";
 constexpr const char* HttpProxy = "httpProxy";
 constexpr const char* HttpPort = "httpPort";
 constexpr const char* UpdateStatus = "update/status";
+constexpr const char* UpdateLog = "update/log"; // also where the media fetcher notes a curl failure
 constexpr const char* Path = "path";
 constexpr const char* StayOnTop = "Stay_on_top";
 constexpr const char* UseDownloadLimit = "use_download_limit";
@@ -21,6 +22,12 @@ constexpr const char* UploadLimit = "Upload_limit"; // kilobytes per second
 constexpr const char* DownloadThreads = "Download_threads";
 constexpr const char* AutoDownload = "Auto_download";
 constexpr const char* DownloadDir = "Download_Dir";
+constexpr const char* UploadDir = "Upload_Dir"; // the upload chooser's last folder
+
+// Film browser: the time up to which auto-downloaded films count as seen, and the
+// partner site last chosen (written, read by nothing).
+constexpr const char* LastTimeAutoDownload = "lastTimeAutoDownload";
+constexpr const char* SourceFilm = "sourceFilm";
 
 // Login dialog: the remembered account and automatic login.
 constexpr const char* RememberAccount = "remacc";

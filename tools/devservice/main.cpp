@@ -3,6 +3,7 @@
 #include "api/appkey.h"
 #include "tools/devservice/analyticscollector.h"
 #include "tools/devservice/demoaccount.h"
+#include "tools/devservice/mediasite.h"
 #include "tools/devservice/service.h"
 #include "tools/devservice/urltext.h"
 
@@ -51,7 +52,8 @@ bool parseListen(const std::string& text, devservice::ServiceOptions& options) {
     return true;
 }
 
-void printHowToReach(std::uint16_t port, std::uint16_t analyticsPort, const std::string& caPath) {
+void printHowToReach(std::uint16_t port, std::uint16_t analyticsPort, std::uint16_t mediaPort,
+                     const std::string& caPath) {
     const std::string p = std::to_string(port);
     std::cout << "brisko-devservice listening on https://127.0.0.1:" << p << "\n"
               << "CA certificate: " << caPath << "\n"
@@ -60,6 +62,8 @@ void printHowToReach(std::uint16_t port, std::uint16_t analyticsPort, const std:
               << "  export BRISKO_WEB_HOST=localhost:" << p << "\n"
               << "  export BRISKO_LOG_HOST=127.0.0.1:" << p << "\n"
               << "  export BRISKO_ANALYTICS_HOST=127.0.0.1:" << analyticsPort << "\n"
+              << "  export BRISKO_FEED_HOST=127.0.0.1:" << mediaPort << "\n"
+              << "  export BRISKO_SUBTITLE_HOST=127.0.0.1:" << mediaPort << "\n"
               << "Demo account: " << devservice::demo::kEmail << " (or phone "
               << devservice::demo::kPhone << "), password " << devservice::demo::kPassword << "\n"
               << "Share links of the demo account's files, to paste into Brisko Tool:\n";
@@ -135,11 +139,21 @@ int main(int argc, char** argv) {
         std::cerr << "brisko-devservice: analytics collector: " << error << "\n";
         return 1;
     }
-    printHowToReach(service.port(), analytics.port(), caPath);
+    // The film feed and the subtitle site are plain HTTP sites of their own too.
+    devservice::MediaSite media;
+    media.requests().setLimit(kKeptRequests);
+    media.addDemoSubtitles();
+    if (!media.start(options.host, 0, &error)) {
+        std::cerr << "brisko-devservice: media site: " << error << "\n";
+        return 1;
+    }
+    media.addDemoFeed("https://www.localhost:" + std::to_string(service.port()));
+    printHowToReach(service.port(), analytics.port(), media.port(), caPath);
 
     int received = 0;
     sigwait(&stopSignals, &received);
     std::cout << "brisko-devservice: stopping" << std::endl;
+    media.stop();
     analytics.stop();
     service.stop();
     return 0;

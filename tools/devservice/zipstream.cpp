@@ -17,7 +17,9 @@ constexpr std::uint16_t kFlags = 0x0808; // sizes and CRC follow the data; UTF-8
 constexpr std::uint16_t kVersion = 20;
 constexpr std::size_t kPiece = 64 * 1024;
 
-std::uint32_t crcUpdate(std::uint32_t crc, const char* data, std::size_t size) {
+} // namespace
+
+std::uint32_t zipCrc32(std::uint32_t crc, const char* data, std::size_t size) {
     static const std::array<std::uint32_t, 256> table = [] {
         std::array<std::uint32_t, 256> t{};
         for (std::uint32_t n = 0; n < 256; ++n) {
@@ -33,6 +35,8 @@ std::uint32_t crcUpdate(std::uint32_t crc, const char* data, std::size_t size) {
         crc = table[(crc ^ static_cast<unsigned char>(data[i])) & 0xff] ^ (crc >> 8);
     return ~crc;
 }
+
+namespace {
 
 // MS-DOS date and time of a UTC instant; 1980-01-01 for anything earlier.
 std::pair<std::uint16_t, std::uint16_t> dosTime(std::int64_t seconds) {
@@ -138,7 +142,7 @@ bool ZipStream::write(std::uint64_t offset, std::uint64_t count, const BodySink&
                 static_cast<std::size_t>(std::min<std::uint64_t>(piece.size(), item.size - at));
             if (!content.read(at, piece.data(), size))
                 return false;
-            crc = crcUpdate(crc, piece.data(), size);
+            crc = zipCrc32(crc, piece.data(), size);
             if (!out.put(piece.data(), size))
                 return false;
         }

@@ -8,6 +8,9 @@
 
 namespace devservice {
 
+// The CRC-32 of zip entries, continued from `crc` (0 to start).
+std::uint32_t zipCrc32(std::uint32_t crc, const char* data, std::size_t size);
+
 class ZipStream {
 public:
     // Nothing when the entries don't fit a plain (non-zip64) zip: more than 65535

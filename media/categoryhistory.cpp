@@ -1,0 +1,79 @@
+#include "media/categoryhistory.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace {
+
+void readEntries(QXmlStreamReader& reader, QList<AutoDownloadCategory>& categories) {
+    while (!(reader.isEndElement() && reader.name() == QLatin1String("sourceFilm"))) {
+        if (reader.atEnd() || reader.hasError())
+            return;
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == QLatin1String("category")) {
+            const QXmlStreamAttributes attributes = reader.attributes();
+            categories.append({attributes.value(QLatin1String("id")).toString(),
+                               attributes.value(QLatin1String("folder")).toString()});
+        }
+    }
+}
+
+} // namespace
+
+namespace categoryhistory {
+
+ReadResult read(const QString& path) {
+    ReadResult result;
+    QFile file(path);
+    if (!file.exists())
+        return result;
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.openFailed = true;
+        return result;
+    }
+    QXmlStreamReader reader(&file);
+    while (!reader.atEnd() && !reader.hasError()) {
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == QLatin1String("sourceFilm"))
+            readEntries(reader, result.categories);
+    }
+    if (reader.hasError())
+        result.error = reader.errorString();
+    return result;
+}
+
+bool write(const QString& path, const QList<AutoDownloadCategory>& categories, QString* error) {
+    if (categories.isEmpty()) {
+        if (!QFile::exists(path) || QFile::remove(path))
+            return true;
+        if (error)
+            *error = QFile(path).errorString();
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    QXmlStreamWriter writer(&file);
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("sourceFilm"));
+    for (const AutoDownloadCategory& category : categories) {
+        writer.writeEmptyElement(QStringLiteral("category"));
+        writer.writeAttribute(QStringLiteral("id"), category.id);
+        writer.writeAttribute(QStringLiteral("folder"), category.folder);
+    }
+    writer.writeEndDocument();
+    if (writer.hasError() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace categoryhistory

@@ -1,0 +1,263 @@
+#include "media/subtitleextraction.h"
+
+#include "core/localpaths.h"
+#include "platform/userfolders.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+
+// Relative paths of the regular files below `root`; links are skipped, never followed.
+QStringList stagedFiles(const QString& root) {
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    const QDir base(root);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        if (!info.isSymLink() && info.isFile())
+            files.append(base.relativeFilePath(info.filePath()));
+    }
+    files.sort();
+    return files;
+}
+
+// A printed member name as 7-Zip places it in the output folder: no root, no "." or ".."
+// parts.
+QString placedName(const QString& listed) {
+    QStringList parts;
+    for (const QString& part : listed.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part != QLatin1String(".") && part != QLatin1String(".."))
+            parts.append(part);
+    }
+    return parts.join(QLatin1Char('/'));
+}
+
+// The staged file the last printed subtitle became: the same path, else the first file of
+// the same name.
+QString chosenSubtitle(const QStringList& listed, const QStringList& staged) {
+    for (auto it = listed.crbegin(); it != listed.crend(); ++it) {
+        const QString placed = placedName(*it);
+        if (staged.contains(placed))
+            return placed;
+        const QString fileName = placed.section(QLatin1Char('/'), -1);
+        for (const QString& file : staged) {
+            if (!fileName.isEmpty() && file.section(QLatin1Char('/'), -1) == fileName)
+                return file;
+        }
+    }
+    return QString();
+}
+
+// Makes the folders of `relative` below `root`; an existing part that is a link or no
+// folder stops it.
+bool makeParents(const QString& root, const QString& relative) {
+    QString folder = root;
+    const QStringList parts = relative.split(QLatin1Char('/'));
+    for (int i = 0; i + 1 < parts.size(); ++i) {
+        folder += QLatin1Char('/') + parts.at(i);
+        const QFileInfo info(folder);
+        if (info.isSymLink() || (info.exists() && !info.isDir()))
+            return false;
+        if (!info.exists() && !QDir().mkdir(folder))
+            return false;
+    }
+    return true;
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    if (b.isEmpty())
+        return false;
+    const QFileInfo left(a), right(b);
+    if (left.absoluteFilePath() == right.absoluteFilePath())
+        return true;
+    return left.exists() && right.exists() && left.canonicalFilePath() == right.canonicalFilePath();
+}
+
+// Moves a staged file to root/relative. An existing subtitle there is replaced; any other
+// file, a folder or a link there keeps its place and the move fails.
+bool moveOut(const QString& staged, const QString& root, const QString& relative,
+             const QString& videoPath) {
+    if (!makeParents(root, relative))
+        return false;
+    const QString target = root + QLatin1Char('/') + relative;
+    const QFileInfo existing(target);
+    if (existing.exists() || existing.isSymLink()) {
+        if (existing.isSymLink() || !existing.isFile() || sameFile(target, videoPath) ||
+            !subtitlearchive::isSubtitleName(existing.fileName()) || !QFile::remove(target))
+            return false;
+    }
+    return QFile::rename(staged, target);
+}
+
+// The video's file name up to its last "." (the whole name when it has none).
+QString videoBaseName(const QString& videoPath) {
+    const QString name = QFileInfo(videoPath).fileName();
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+} // namespace
+
+namespace subtitlearchive {
+
+QStringList listedSubtitles(const QByteArray& output) {
+    QStringList names;
+    const QString text = QString::fromUtf8(output);
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        QString name;
+        if (line.startsWith(QLatin1String("- ")))
+            name = line.mid(2);
+        else if (line.startsWith(QLatin1String("Extracting ")) &&
+                 !line.startsWith(QLatin1String("Extracting archive:")))
+            name = line.mid(11).trimmed();
+        if (name.contains(QLatin1String(".srt"), Qt::CaseInsensitive))
+            names.append(name);
+    }
+    return names;
+}
+
+QString extractorProgram() {
+    const QString own = platform::programFolder() + QStringLiteral("/7za920/");
+    for (const char* name : {"7za", "7z"}) {
+        const QFileInfo info(own + QLatin1String(name));
+        if (info.isFile())
+            return info.filePath();
+    }
+    for (const char* name : {"7z", "7za"}) {
+        const QString found = QStandardPaths::findExecutable(QLatin1String(name));
+        if (!found.isEmpty())
+            return found;
+    }
+    return QStringLiteral("7z");
+}
+
+bool isSubtitleName(const QString& fileName) {
+    static const QStringList suffixes = {
+        QStringLiteral("srt"), QStringLiteral("sub"), QStringLiteral("ssa"), QStringLiteral("ass"),
+        QStringLiteral("vtt"), QStringLiteral("smi"), QStringLiteral("idx")};
+    return suffixes.contains(QFileInfo(fileName).suffix().toLower());
+}
+
+} // namespace subtitlearchive
+
+SubtitleExtraction::SubtitleExtraction(QObject* parent) : QObject(parent) {}
+
+SubtitleExtraction::~SubtitleExtraction() {
+    if (m_process) {
+        m_process->disconnect(this);
+        m_process->kill();
+        m_process->waitForFinished(5000);
+    }
+}
+
+bool SubtitleExtraction::isRunning() const {
+    return m_running;
+}
+
+bool SubtitleExtraction::start(const QString& archive, const QString& saveFolder,
+                               const QString& videoPath) {
+    if (m_running)
+        return false;
+    m_running = true;
+    m_saveFolder = saveFolder;
+    m_videoPath = videoPath;
+    m_stage = std::make_unique<QTemporaryDir>(tempFolder() + QStringLiteral("/subtitle-XXXXXX"));
+    if (!m_stage->isValid()) {
+        finish(NoSubtitle, QString());
+        return true;
+    }
+    m_stage->setAutoRemove(false);
+
+    if (m_process)
+        m_process->deleteLater();
+    m_process = new QProcess(this);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    m_process->setProcessEnvironment(environment);
+    m_process->setProcessChannelMode(QProcess::SeparateChannels);
+    connect(m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+            &SubtitleExtraction::onFinished);
+    connect(m_process, &QProcess::errorOccurred, this, &SubtitleExtraction::onError);
+    // -y and a closed input: an archive that asks anything (a password) fails instead
+    // of waiting for an answer nobody gives.
+    m_process->start(subtitlearchive::extractorProgram(),
+                     {QStringLiteral("x"), archive, QStringLiteral("-y"), QStringLiteral("-bb1"),
+                      QStringLiteral("-o") + m_stage->path()});
+    m_process->closeWriteChannel();
+    return true;
+}
+
+void SubtitleExtraction::onError(QProcess::ProcessError error) {
+    if (error == QProcess::FailedToStart && m_running)
+        finish(NoSubtitle, QString());
+}
+
+void SubtitleExtraction::onFinished(int exitCode, QProcess::ExitStatus status) {
+    if (!m_running)
+        return;
+    // 7-Zip's exit status 1 is a warning; 2 and above mean it failed.
+    const QByteArray output = m_process->readAllStandardOutput();
+    const QStringList listed = subtitlearchive::listedSubtitles(output);
+    if (status != QProcess::NormalExit || exitCode >= 2 || listed.isEmpty()) {
+        finish(NoSubtitle, QString());
+        return;
+    }
+    const QString stage = m_stage->path();
+    const QStringList staged = stagedFiles(stage);
+    const QString subtitle = chosenSubtitle(listed, staged);
+    if (subtitle.isEmpty()) {
+        finish(NotFound, QString());
+        return;
+    }
+
+    bool allMoved = true;
+    for (const QString& file : staged) {
+        if (file == subtitle)
+            continue;
+        if (!moveOut(stage + QLatin1Char('/') + file, m_saveFolder, file, m_videoPath)) {
+            qWarning("Subtitle archive member %s was not moved: a file of that name is in the way",
+                     qUtf8Printable(file));
+            allMoved = false;
+        }
+    }
+
+    QString target = subtitle;
+    if (!m_videoPath.isEmpty()) {
+        const QString folder = subtitle.contains(QLatin1Char('/'))
+                                   ? subtitle.section(QLatin1Char('/'), 0, -2) + QLatin1Char('/')
+                                   : QString();
+        const QString suffix = QFileInfo(subtitle).suffix();
+        target = folder + videoBaseName(m_videoPath) +
+                 (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
+    }
+    const QString stagedSubtitle = stage + QLatin1Char('/') + subtitle;
+    Outcome outcome = Done;
+    if (!moveOut(stagedSubtitle, m_saveFolder, target, m_videoPath)) {
+        outcome = MoveFailed;
+        // Kept under its own name when it can be; otherwise it stays in the staging folder.
+        if (target == subtitle || !moveOut(stagedSubtitle, m_saveFolder, subtitle, m_videoPath))
+            allMoved = false;
+    }
+    if (allMoved)
+        QDir(stage).removeRecursively();
+    else
+        qWarning("Unpacked subtitle files left in %s", qUtf8Printable(stage));
+    finish(outcome, outcome == Done
+                        ? QDir::toNativeSeparators(m_saveFolder + QLatin1Char('/') + target)
+                        : QString());
+}
+
+void SubtitleExtraction::finish(Outcome outcome, const QString& subtitlePath) {
+    m_running = false;
+    if (outcome != Done && outcome != MoveFailed && m_stage)
+        QDir(m_stage->path()).removeRecursively();
+    emit finished(outcome, subtitlePath);
+}

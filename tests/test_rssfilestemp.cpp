@@ -1,0 +1,239 @@
+#include "media/rssfilestemp.h"
+#include "tools/devservice/mediasite.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <chrono>
+#include <thread>
+
+class TestRssFilesTemp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void signalChosenByFileName_data();
+    void signalChosenByFileName();
+    void addressIsSentEncoded();
+    void errorPageIsStoredAndSignalled();
+    void earlierFileIsReplaced();
+    void failuresSignalFailure_data();
+    void failuresSignalFailure();
+    void secondFetchWhileRunningIsDropped();
+    void destroyingOwnerMidFetchIsSafe();
+
+private:
+    QString url(const QString& target) const {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(site.port()).arg(target);
+    }
+
+    devservice::MediaSite site;
+};
+
+namespace {
+
+const char* const kSignals[] = {"readyParseRssCategoryXml",
+                                "readyParseRssListFilmsXml",
+                                "readyLoadPresentImage",
+                                "autoDownload_readyParseRssListFilmsXml",
+                                "readyReadSearchSubtitle",
+                                "readyReadListSubtitle",
+                                "readyDownloadSubtitle",
+                                "readyReadSubFile",
+                                "fetchFailed"};
+
+// Spies on every signal of a fetcher, by name.
+struct AllSignals {
+    explicit AllSignals(RssFilesTemp& fetcher) {
+        for (const char* name : kSignals) {
+            const int index = fetcher.metaObject()->indexOfSignal(
+                QMetaObject::normalizedSignature(QByteArray(name) + "(QString)"));
+            spies.emplace_back(
+                name, std::make_unique<QSignalSpy>(&fetcher, fetcher.metaObject()->method(index)));
+        }
+    }
+    // Waits for the first signal; its name, or empty after a generous time.
+    QString wait() {
+        for (int i = 0; i < 300; ++i) {
+            for (auto& [name, spy] : spies) {
+                if (!spy->isEmpty())
+                    return QString::fromLatin1(name);
+            }
+            QTest::qWait(50);
+        }
+        return QString();
+    }
+    int total() const {
+        int count = 0;
+        for (auto& entry : spies)
+            count += entry.second->count();
+        return count;
+    }
+    QString path(const QString& name) const {
+        for (auto& [n, spy] : spies) {
+            if (name == QLatin1String(n) && !spy->isEmpty())
+                return spy->first().first().toString();
+        }
+        return QString();
+    }
+    std::vector<std::pair<const char*, std::unique_ptr<QSignalSpy>>> spies;
+};
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A body that trickles out a byte every 50 ms until the client goes away.
+devservice::Response trickle() {
+    devservice::Response response;
+    response.streamLength = 100000;
+    response.producer = [](const devservice::BodySink& sink) {
+        for (int i = 0; i < 2000 && sink("x", 1); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    };
+    return response;
+}
+
+} // namespace
+
+void TestRssFilesTemp::initTestCase() {
+    std::string error;
+    QVERIFY2(site.start("127.0.0.1", 0, &error), error.c_str());
+    site.setPage("/page", "<html>page</html>");
+    site.setPage("/slow", trickle());
+}
+
+void TestRssFilesTemp::signalChosenByFileName_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("signal");
+    QTest::newRow("category") << "rssCategoryTemp.xml"
+                              << "readyParseRssCategoryXml";
+    QTest::newRow("films of a category") << "rssListFilmsTemp.xml"
+                                         << "readyParseRssListFilmsXml";
+    QTest::newRow("search") << "rssSearchTemp.xml"
+                            << "readyParseRssListFilmsXml";
+    QTest::newRow("search in capitals") << "RSSSEARCHTEMP.XML"
+                                        << "readyLoadPresentImage";
+    QTest::newRow("title page") << "searchSub.html"
+                                << "readyReadSearchSubtitle";
+    QTest::newRow("list page") << "listSub.html"
+                               << "readyReadListSubtitle";
+    QTest::newRow("subtitle page") << "fileLinkSub.html"
+                                   << "readyDownloadSubtitle";
+    QTest::newRow("archive") << "tmpSubtitile.zip"
+                             << "readyReadSubFile";
+    QTest::newRow("auto-download feed") << "autoDownload_phim-le.xml"
+                                        << "autoDownload_readyParseRssListFilmsXml";
+    QTest::newRow("auto-download, .xml inside") << "autoDownload_a.xml.part"
+                                                << "autoDownload_readyParseRssListFilmsXml";
+    QTest::newRow("auto-download poster") << "autoDownload_a.png"
+                                          << "readyLoadPresentImage";
+    QTest::newRow("poster") << "poster_12.jpg"
+                            << "readyLoadPresentImage";
+}
+
+void TestRssFilesTemp::signalChosenByFileName() {
+    QFETCH(QString, fileName);
+    QFETCH(QString, signal);
+    RssFilesTemp fetcher;
+    AllSignals spies(fetcher);
+    fetcher.fetch(fileName, url("/page"));
+    QCOMPARE(spies.wait(), signal);
+    QTRY_VERIFY(fetcher.isFinished());
+    QCOMPARE(spies.total(), 1);
+    const QString path = spies.path(signal);
+    QCOMPARE(path, RssFilesTemp::resultPath(fileName));
+    QVERIFY(path.endsWith(QLatin1Char('/') + fileName));
+    QCOMPARE(readAll(path), QByteArray("<html>page</html>"));
+}
+
+void TestRssFilesTemp::addressIsSentEncoded() {
+    site.requests().clear();
+    RssFilesTemp fetcher;
+    AllSignals spies(fetcher);
+    fetcher.fetch(QStringLiteral("searchSub.html"),
+                  url(QStringLiteral("/subtitles/title?q=Phim hay Việt&l=vn#part")));
+    QCOMPARE(spies.wait(), QStringLiteral("readyReadSearchSubtitle"));
+    const auto requests = site.requests().all();
+    QCOMPARE(requests.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(requests.front().target),
+             QStringLiteral("/subtitles/title?q=Phim%20hay%20Vi%E1%BB%87t&l=vn"));
+}
+
+void TestRssFilesTemp::errorPageIsStoredAndSignalled() {
+    RssFilesTemp fetcher;
+    AllSignals spies(fetcher);
+    fetcher.fetch(QStringLiteral("listSub.html"), url("/nowhere"));
+    QCOMPARE(spies.wait(), QStringLiteral("readyReadListSubtitle"));
+    QVERIFY(readAll(spies.path("readyReadListSubtitle")).contains("404 Not Found"));
+}
+
+void TestRssFilesTemp::earlierFileIsReplaced() {
+    const QString path = RssFilesTemp::resultPath(QStringLiteral("poster_old.png"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(5000, 'o'));
+    old.close();
+    RssFilesTemp fetcher;
+    AllSignals spies(fetcher);
+    fetcher.fetch(QStringLiteral("poster_old.png"), url("/page"));
+    QCOMPARE(spies.wait(), QStringLiteral("readyLoadPresentImage"));
+    QCOMPARE(readAll(path), QByteArray("<html>page</html>"));
+}
+
+void TestRssFilesTemp::failuresSignalFailure_data() {
+    QTest::addColumn<QString>("address");
+    // A port nobody listens on: the site's own port once a second site has given it up.
+    devservice::MediaSite closed;
+    closed.start();
+    const quint16 refused = closed.port();
+    closed.stop();
+    QTest::newRow("refused") << QStringLiteral("http://127.0.0.1:%1/page").arg(refused);
+    QTest::newRow("ftp") << QStringLiteral("ftp://127.0.0.1:%1/page").arg(site.port());
+    QTest::newRow("file") << QStringLiteral("file:///etc/passwd");
+    QTest::newRow("no scheme") << QStringLiteral("127.0.0.1/page");
+}
+
+void TestRssFilesTemp::failuresSignalFailure() {
+    QFETCH(QString, address);
+    site.requests().clear();
+    RssFilesTemp fetcher;
+    AllSignals spies(fetcher);
+    fetcher.fetch(QStringLiteral("listSub.html"), address);
+    QCOMPARE(spies.wait(), QStringLiteral("fetchFailed"));
+    QTRY_VERIFY(fetcher.isFinished());
+    QCOMPARE(spies.total(), 1);
+    QCOMPARE(spies.path("fetchFailed"), RssFilesTemp::resultPath(QStringLiteral("listSub.html")));
+    QCOMPARE(site.requests().size(), std::size_t(0));
+}
+
+void TestRssFilesTemp::secondFetchWhileRunningIsDropped() {
+    site.requests().clear();
+    RssFilesTemp fetcher;
+    AllSignals spies(fetcher);
+    fetcher.fetch(QStringLiteral("listSub.html"), url("/slow"));
+    QTRY_COMPARE(site.requests().size(), std::size_t(1));
+    fetcher.fetch(QStringLiteral("searchSub.html"), url("/page"));
+    fetcher.cancel();
+    QCOMPARE(spies.wait(), QStringLiteral("fetchFailed"));
+    QCOMPARE(spies.path("fetchFailed"), RssFilesTemp::resultPath(QStringLiteral("listSub.html")));
+    QCOMPARE(site.requests().size(), std::size_t(1));
+}
+
+void TestRssFilesTemp::destroyingOwnerMidFetchIsSafe() {
+    site.requests().clear();
+    auto* owner = new QObject;
+    auto* fetcher = new RssFilesTemp(owner);
+    int delivered = 0;
+    connect(fetcher, &RssFilesTemp::readyReadListSubtitle, this, [&] { ++delivered; });
+    fetcher->fetch(QStringLiteral("listSub.html"), url("/slow"));
+    QTRY_COMPARE(site.requests().size(), std::size_t(1));
+    delete owner; // stops the transfer and waits for the thread
+    QTest::qWait(100);
+    QCOMPARE(delivered, 0);
+}
+
+QTEST_GUILESS_MAIN(TestRssFilesTemp)
+#include "test_rssfilestemp.moc"
