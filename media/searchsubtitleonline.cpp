@@ -1,0 +1,5 @@
+#include "media/searchsubtitleonline.h"
+
+SearchSubtitleOnline::SearchSubtitleOnline(bool, QString, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("SearchSubtitleOnline"));
+}
