@@ -95,18 +95,11 @@ void DialogPlayVideo::on_pushPlayVideo_clicked() {
         loadAndPlayVideo();
         return;
     }
-    if (!downloadFile) {
-        showFailure(-1);
-        return;
-    }
     playOnline = true;
-    const videoplay::DirectLink link =
-        videoplay::requestDirectLink(downloadFile->getUrl(), downloadFile->getPassword());
-    if (!link.ok()) {
-        showFailure(link.code);
+    QString location;
+    if (!fetchDirectLink(&location))
         return;
-    }
-    getDownloadInfor(link.location);
+    getDownloadInfor(location);
     // The player did not start: the user may choose again.
     if (playOnline) {
         showFailure(-1);
@@ -149,17 +142,24 @@ void DialogPlayVideo::showFailure(int code) {
 
 void DialogPlayVideo::loadAndPlayVideo() {
     playOnline = false;
+    QString location;
+    if (fetchDirectLink(&location))
+        getDownloadInfor(location);
+}
+
+bool DialogPlayVideo::fetchDirectLink(QString* location) {
     if (!downloadFile) {
         showFailure(-1);
-        return;
+        return false;
     }
     const videoplay::DirectLink link =
         videoplay::requestDirectLink(downloadFile->getUrl(), downloadFile->getPassword());
     if (!link.ok()) {
         showFailure(link.code);
-        return;
+        return false;
     }
-    getDownloadInfor(link.location);
+    *location = link.location;
+    return true;
 }
 
 void DialogPlayVideo::getDownloadInfor(QString link) {

@@ -59,6 +59,8 @@ private:
     void fillJobInfo();
     MEDIAPLAYER_ID chosenPlayer() const;
     void installChosenPlayer(MEDIAPLAYER_ID id);
+    // The job's direct link; false, after telling the user, when there is none.
+    bool fetchDirectLink(QString* location);
     // Says the play step failed; code 11 is a network fault.
     void showFailure(int code);
 

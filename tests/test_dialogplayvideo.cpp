@@ -4,6 +4,7 @@
 #include "download/tabledownloadmodel.h"
 #include "download/transferprogress.h"
 #include "media/dialogplayvideo.h"
+#include "media/searchsubtitleonline.h"
 #include "platform/recordingsystemactions.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -117,6 +119,8 @@ private slots:
     void languageChangeKeepsTheJob();
     void onlinePlay_data();
     void onlinePlay();
+    void subtitleSearch_data();
+    void subtitleSearch();
     void missingPlayer_data();
     void missingPlayer();
     void offlinePlay_data();
@@ -347,6 +351,42 @@ void TestDialogPlayVideo::onlinePlay() {
     QCOMPARE(int(service().requests().forPath("/api/user/login").size()), logins);
     QCOMPARE(int(service().requests().forPath(kSessionPath).size()), replies.size());
     QVERIFY(!playbackPending);
+}
+
+// A search replaces the subtitle chosen before, also when it ends without one.
+void TestDialogPlayVideo::subtitleSearch_data() {
+    QTest::addColumn<QString>("found"); // empty: the search is left without a subtitle
+    QTest::addColumn<QStringList>("args");
+    const QString link = "https://127.0.0.1:1/dl/T0K3N/phim.mkv";
+    QTest::newRow("a subtitle found") << "/phim/phim.srt"
+                                      << QStringList{link, "--sub-file", "/phim/phim.srt"};
+    QTest::newRow("none found") << "" << QStringList{link};
+}
+
+void TestDialogPlayVideo::subtitleSearch() {
+    QFETCH(QString, found);
+    QFETCH(QStringList, args);
+    FakePlayers players({"vlc"});
+    replyWith({located("https://127.0.0.1:1/dl/T0K3N/phim.mkv")});
+    auto job = makeJob("phim.mkv", 1000);
+    DialogPlayVideo dialog(job.get(), 0);
+    QMetaObject::invokeMethod(&dialog, "setSubtitle", Q_ARG(QString, "/phim/cũ.srt"));
+    dialog.show();
+    bool searched = false;
+    QTimer::singleShot(0, [&] {
+        auto* search = qobject_cast<SearchSubtitleOnline*>(QApplication::activeModalWidget());
+        QVERIFY(search);
+        QCOMPARE(search->parentWidget(), &dialog);
+        searched = true;
+        if (!found.isEmpty())
+            emit search->readyGetSubtitleOnline(found);
+        search->reject();
+    });
+    child<QPushButton>(&dialog, "btn_searchSub")->click();
+    QVERIFY(searched);
+    child<QPushButton>(&dialog, "pushPlayVideo")->click();
+    QCOMPARE(actions->calls().size(), 1);
+    QCOMPARE(actions->calls().first().arguments, args);
 }
 
 void TestDialogPlayVideo::missingPlayer_data() {
