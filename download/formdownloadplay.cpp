@@ -3,21 +3,8 @@
 #include "core/userprompt.h"
 #include "download/formdownload.h"
 #include "media/dialogplayvideo.h"
+#include "media/videoplayback.h"
 #include "ui_formdownload.h"
-
-#include <QStringList>
-
-namespace {
-
-const QStringList& videoSuffixes() {
-    static const QStringList suffixes = {
-        "mkv", "avi", "flv", "dat", "wmv", "rm",  "swf",  "mov",  "mpeg", "mp4",  "mpg",  "m1v",
-        "m2v", "mod", "mpa", "ifo", "vob", "m4v", "mp4v", "3gp",  "3gpp", "3gp2", "m2ts", "m2t",
-        "mts", "ts",  "tts", "ogm", "ogv", "mvb", "ra",   "webm", "asf",  "h264"};
-    return suffixes;
-}
-
-} // namespace
 
 void FormDownload::viewVideoOnline() {
     contextPlayVideoOnline();
@@ -29,7 +16,7 @@ void FormDownload::contextPlayVideoOnline() {
     const QString name =
         current.isValid() ? downloadModel->index(current.row(), 0).data().toString() : QString();
     const QString suffix = name.mid(name.lastIndexOf(QLatin1Char('.')) + 1).toLower();
-    if (!current.isValid() || !videoSuffixes().contains(suffix)) {
+    if (!current.isValid() || !videoplay::videoSuffixes().contains(suffix)) {
         UserPrompt::current()->warning(
             this, tr("Thông báo"),
             tr("Chương trình không hỗ trợ mở loại định dạng của tập tin này"));

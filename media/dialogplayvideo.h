@@ -1,17 +1,38 @@
 #pragma once
-// The play dialog of a download. A small stand-in until the video player's own change: it
-// names the download and offers to download and view it, or to view it online; what it
-// asks of the queue comes back through its signals. It borrows the job and never frees it.
-#include <QDialog>
+// The play dialog of a download: plays the job's file in an external player, either
+// online from its direct link or, with "download and watch", from the growing local file
+// (the offline play) once enough of it has arrived. Installs a missing player on request.
+// It borrows the job and never frees it.
+#include "core/mediaplayerinfo.h"
+#include "download/downloadfile.h"
 
-class DownloadFile;
+#include <QDialog>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace Ui {
+class DialogPlayVideo;
+}
 
 class DialogPlayVideo : public QDialog {
     Q_OBJECT
 public:
     DialogPlayVideo(DownloadFile* job, int row, QWidget* parent = nullptr);
+    ~DialogPlayVideo() override;
+
+    // How a missing player is installed: installPlayer unless a test put another in.
+    using Installer =
+        std::function<void(MEDIAPLAYER_ID, std::function<void(bool)>, QWidget* parent)>;
+    static void setInstaller(Installer installer);
 
 signals:
+    // Hands a fetched direct link over to the offline play.
+    void sigOpenVideoOffline();
     // The download of the dialog's row should run.
     void startDownload(int row);
     // The download of the dialog's row should stop.
@@ -19,6 +40,43 @@ signals:
     // The file is being viewed online.
     void viewOline();
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void on_pushPlayVideo_clicked();
+    void on_pushHuy_clicked();
+    void getDownloadInfor(QString link);
+    void loadAndPlayVideo();
+    void openVideoOffline();
+    void on_btn_searchSub_clicked();
+    void setSubtitle(QString path);
+
 private:
+    void saveMediaPlayer();
+    void fillJobInfo();
+    MEDIAPLAYER_ID chosenPlayer() const;
+    void installChosenPlayer(MEDIAPLAYER_ID id);
+    // The job's direct link; false, after telling the user, when there is none.
+    bool fetchDirectLink(QString* location);
+    // Says the play step failed; code 11 is a network fault.
+    void showFailure(int code);
+
+    // The queue owns the job and may drop it while the dialog is open.
+    QPointer<DownloadFile> downloadFile;
+    QPoint dragPosition;
+    QString directLink;
+    bool playOnline = false;
+    Ui::DialogPlayVideo* ui;
+    MediaPlayerInfo player;
+    QString videoPath;
+    QString localFilePath;
+    QString subtitlePath;
     int row;
+    // The stream choice of the last hand-over to the offline play: give the player the
+    // direct link instead of the local file.
+    bool playStreamLink = false;
+    QString streamLink;
 };

@@ -13,6 +13,7 @@ constexpr const char* UpdateStatus = "update/status";
 constexpr const char* UpdateLog = "update/log"; // also where the media fetcher notes a curl failure
 constexpr const char* Path = "path";
 constexpr const char* StayOnTop = "Stay_on_top";
+constexpr const char* MediaPlayer = "media_player"; // "VLC" or "MPC", the player last used
 constexpr const char* UseDownloadLimit = "use_download_limit";
 constexpr const char* DownloadLimit = "Download_limit"; // kilobytes per second
 constexpr const char* UploadFailTry = "Upload_fail_try";

@@ -1,0 +1,84 @@
+#include "media/videoplayback.h"
+
+#include "api/apiresult.h"
+#include "api/sessionapi.h"
+#include "core/actionthread.h"
+#include "core/globals.h"
+#include "core/ruridudi.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+namespace videoplay {
+
+namespace {
+// The service's own success code, sent by some replies in place of 0.
+constexpr int kCodeServiceOk = 200;
+} // namespace
+
+const QStringList& videoSuffixes() {
+    static const QStringList suffixes = {
+        "mkv", "avi", "flv", "dat", "wmv", "rm",  "swf",  "mov",  "mpeg", "mp4",  "mpg",  "m1v",
+        "m2v", "mod", "mpa", "ifo", "vob", "m4v", "mp4v", "3gp",  "3gpp", "3gp2", "m2ts", "m2t",
+        "mts", "ts",  "tts", "ogm", "ogv", "mvb", "ra",   "webm", "asf",  "h264"};
+    return suffixes;
+}
+
+bool isVideoName(const QString& name) {
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString suffix = dot < 0 ? QString() : name.mid(dot + 1).toLower();
+    return videoSuffixes().contains(suffix);
+}
+
+DirectLink requestDirectLink(const QString& shareLink, const QString& password) {
+    DirectLink answer;
+    for (int round = 0; round < 2; ++round) {
+        brisko::sessionapi api(&apiClient);
+        answer.location = QString::fromLatin1(
+            api.download(shareLink.toUtf8().toStdString(), password.toUtf8().toStdString(), false)
+                .c_str());
+        answer.code = api.get_error_code();
+        answer.message = QString::fromUtf8(api.get_error_msg().c_str());
+        if (answer.code != brisko::kCodeSessionExpired || round > 0 || !currentUser)
+            break;
+        ActionThread::reLogin(currentUser->getEmail(), currentUser->getPassword());
+    }
+    if (answer.code == kCodeServiceOk)
+        answer.code = brisko::kCodeSuccess;
+    // Success without a location is nothing to play.
+    if (answer.code == brisko::kCodeSuccess && answer.location.isEmpty())
+        answer.code = brisko::kCodeBadReply;
+    return answer;
+}
+
+double downloadedFraction(const QString& path, qint64 total) {
+    const QFileInfo file(path);
+    if (total <= 0 || !file.exists())
+        return 0;
+    return double(file.size()) / double(total);
+}
+
+bool streamsFromLink(const QString& directLink) {
+    const QString suffix = QFileInfo(QUrl(directLink).path()).suffix().toLower();
+    return suffix == QLatin1String("mp4") || suffix == QLatin1String("mkv");
+}
+
+bool isWaitingFor(const QString& localPath) {
+    return playbackPending && playbackWaitPath == localPath;
+}
+
+void waitFor(const QString& localPath, const MediaPlayerInfo& player, bool useMedia,
+             const QString& media) {
+    playbackPlayer = player;
+    playbackWaitPath = localPath;
+    playbackUseMedia = useMedia;
+    playbackMedia = useMedia ? media : QString();
+    playbackPending = true;
+}
+
+void stopWaitingFor(const QString& localPath) {
+    if (isWaitingFor(localPath))
+        playbackPending = false;
+}
+
+} // namespace videoplay
