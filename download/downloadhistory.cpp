@@ -69,12 +69,6 @@ qint64 sizeFromText(const QString& text, bool finished, const QString& url,
     return static_cast<qint64>(value); // truncated toward zero
 }
 
-double progressFromText(const QString& text) {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok && std::isfinite(value) && value > 0.0 && value < 1.0 ? value : 0.0;
-}
-
 // The stored fraction of an unfinished download; without one, what its partial file on
 // disk holds of the size.
 double restoredProgress(const QString& text, const QString& path, qint64 size) {

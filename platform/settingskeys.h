@@ -53,7 +53,6 @@ constexpr const char* UploadPolicyAgree = "upload_policy_agree";
 // Options pages; the capture switches are read by the browser companions (1 or 0,
 // missing means on).
 constexpr const char* DownloadFailTry = "Download_fail_try"; // kept for the page; nothing reads it
-constexpr const char* UploadDir = "Upload_Dir";
 constexpr const char* FirefoxCapture = "ff_download";
 constexpr const char* IeCapture = "ie_download";
 constexpr const char* ChromeCapture = "chrome_download";

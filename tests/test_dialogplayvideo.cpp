@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -369,6 +370,12 @@ void TestDialogPlayVideo::subtitleSearch() {
     FakePlayers players({"vlc"});
     replyWith({located("https://127.0.0.1:1/dl/T0K3N/phim.mkv")});
     auto job = makeJob("phim.mkv", 1000);
+    // The search opens on a subtitle site that takes the request and never answers, so
+    // nothing it fetches interferes while the test plays the user.
+    QTcpServer silentSite;
+    QVERIFY(silentSite.listen(QHostAddress::LocalHost));
+    const EnvironmentValue site("BRISKO_SUBTITLE_HOST",
+                                "127.0.0.1:" + QByteArray::number(silentSite.serverPort()));
     DialogPlayVideo dialog(job.get(), 0);
     QMetaObject::invokeMethod(&dialog, "setSubtitle", Q_ARG(QString, "/phim/cũ.srt"));
     dialog.show();
