@@ -17,6 +17,41 @@
     </message>
 </context>
 <context>
+    <name>DialogCopyFile</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Sao chép&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;コピー&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Sao chép đến:</source>
+        <translation>コピー先:</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>読み込み中....</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>エラー </translation>
+    </message>
+</context>
+<context>
     <name>DialogDownload</name>
     <message>
         <source>Form</source>
@@ -72,6 +107,57 @@
     </message>
 </context>
 <context>
+    <name>DialogFileInfo</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Tên tập tin</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Dung lượng</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>0KB</source>
+        <translation>0KB</translation>
+    </message>
+    <message>
+        <source>Mật khẩu</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Tình trạng</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Đường dẫn tải về</source>
+        <translation>ダウンロードアドレス</translation>
+    </message>
+    <message>
+        <source>Lưu tại</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Chọn đường dẫn</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Thông tin file&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;ファイル情報&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Open_dir</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+</context>
+<context>
     <name>DialogLoading</name>
     <message>
         <source>Dialog</source>
@@ -80,6 +166,45 @@
     <message>
         <source>Loading....</source>
         <translation>読み込み中....</translation>
+    </message>
+</context>
+<context>
+    <name>DialogMoveFIle</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Đến thư mục:</source>
+        <translation>移動先フォルダー:</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Chuyển File&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;ファイルの移動&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>読み込み中....</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>エラー </translation>
     </message>
 </context>
 <context>
@@ -120,8 +245,125 @@
         <translation>設定</translation>
     </message>
     <message>
-        <source>Các tùy chọn được lưu trong tệp cấu hình của chương trình.</source>
-        <translation>設定はプログラムの設定ファイルに保存されます。</translation>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Chú ý</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>Bạn cần khởi động lại chương trình để các tùy chỉnh có hiệu lực.</source>
+        <translation>設定を有効にするには、プログラムを再起動してください。</translation>
+    </message>
+    <message>
+        <source>Khởi động lại</source>
+        <translation>今すぐ再起動</translation>
+    </message>
+    <message>
+        <source>Khởi động sau</source>
+        <translation>後で再起動</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPlayVideo</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Tên tập tin video:</source>
+        <translation>動画ファイル名:</translation>
+    </message>
+    <message>
+        <source>Dung lượng:</source>
+        <translation>サイズ:</translation>
+    </message>
+    <message>
+        <source>Tải xuống và xem</source>
+        <translation>ダウンロードして視聴</translation>
+    </message>
+    <message>
+        <source>Chọn chương trình xem video</source>
+        <translation>動画プレーヤーの選択</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>VLC Media Player</source>
+        <translation>VLC Media Player</translation>
+    </message>
+    <message>
+        <source>Media Player Classic</source>
+        <translation>Media Player Classic</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Xem video&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;動画を再生&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Tìm phụ đề</source>
+        <translation>字幕を検索</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>Chương trình xem video bạn chọn chưa được cài đặt.&lt;br&gt;Bạn có muốn cài đặt để xem video không?</source>
+        <translation>選択した動画プレーヤーはインストールされていません。&lt;br&gt;インストールして動画を視聴しますか?</translation>
+    </message>
+    <message>
+        <source>Lỗi!</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Lỗi kết nối mạng. 
+Vui lòng kiểm tra lại</source>
+        <translation>ネットワーク接続エラーです。
+確認してください</translation>
+    </message>
+    <message>
+        <source>Thực hiện không thành công.</source>
+        <translation>操作に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Chương trình không hỗ trợ mở loại định dạng của tập tin này</source>
+        <translation>このファイル形式は開けません</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng chờ đến khi tiến trình tải xuống lớn hơn 1% thì chương trình sẽ tự động mở video này.</source>
+        <translation>ダウンロードが1%を超えると、この動画は自動的に開かれます。しばらくお待ちください。</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng chờ tiến trình tải xuống lớn hơn 1% để xem video này.</source>
+        <translation>この動画を視聴するには、ダウンロードが1%を超えるまでお待ちください。</translation>
     </message>
 </context>
 <context>
@@ -134,20 +376,115 @@
         <source>Ngưng tắt máy</source>
         <translation>シャットダウンを中止</translation>
     </message>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
 </context>
 <context>
     <name>DialogUpload</name>
     <message>
-        <source>Tải lên</source>
-        <translation>アップロード</translation>
+        <source>Brisko Upload</source>
+        <translation>Brisko アップロード</translation>
     </message>
     <message>
-        <source>Tập tin đã chọn:</source>
-        <translation>選択したファイル:</translation>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tải lên&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;アップロード&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
     </message>
     <message>
-        <source>Thư mục trên máy chủ:</source>
-        <translation>サーバー上のフォルダー:</translation>
+        <source>Chọn tập tin</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Chọn đường dẫn</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>Lưu vào vùng bảo đảm</source>
+        <translation>保護領域に保存</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Tạo thư mục mới</source>
+        <translation>新しいフォルダー</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Bạn có đồng ý với tất cả </source>
+        <translation>すべての</translation>
+    </message>
+    <message>
+        <source>điều khoản</source>
+        <translation>利用規約</translation>
+    </message>
+    <message>
+        <source> của </source>
+        <translation> に同意しますか — </translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>エラー </translation>
+    </message>
+    <message>
+        <source>Chọn tập tin tải lên</source>
+        <translation>アップロードするファイルを選択</translation>
+    </message>
+    <message>
+        <source>Tất cả tập tin (*.*)</source>
+        <translation>すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>Tên tập tin &quot;</source>
+        <translation>ファイル名 &quot;</translation>
+    </message>
+    <message>
+        <source>&quot; chứa kí tự đặc biệt</source>
+        <translation>&quot; に特殊文字が含まれています</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogcreatefol</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tên thư mục:</source>
+        <translation>フォルダー名:</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tạo Folder Mới&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;新しいフォルダー&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>エラー </translation>
     </message>
 </context>
 <context>
@@ -232,6 +569,10 @@
         <source>Quá số IP cho phép. Tài khoản của quý khách đang được sử dụng quá số IP cho phép.</source>
         <translation>許可された IP アドレスの数を超えています。お客様のアカウントは許可された数を超える IP アドレスから使用されています。</translation>
     </message>
+    <message>
+        <source>Máy chủ gửi nhiều dữ liệu hơn kích thước tập tin.</source>
+        <translation>サーバーがファイルのサイズを超えるデータを送信しました。</translation>
+    </message>
 </context>
 <context>
     <name>FormDownload</name>
@@ -241,7 +582,7 @@
     </message>
     <message>
         <source>Tập tin đã tải</source>
-        <translation>ダウンロード済み</translation>
+        <translation>アップロード済みファイル</translation>
     </message>
     <message>
         <source>Tên file</source>
@@ -257,7 +598,7 @@
     </message>
     <message>
         <source>Thuộc thư mục</source>
-        <translation>保存先</translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>Tiến trình tải xuống</source>
@@ -387,7 +728,7 @@ v�  tiếp tục download. Hoặc chọn No để thử lại.</source>
     </message>
     <message>
         <source>Bạn có chắc muốn xóa tập tin này không?</source>
-        <translation>このファイルを一覧から削除してもよろしいですか？</translation>
+        <translation>このファイルを削除してもよろしいですか?</translation>
     </message>
     <message>
         <source>Thông báo</source>
@@ -413,7 +754,7 @@ Sau khi bạn tải lại nếu tập tin tồn tại sẽ bị xóa.</source>
     </message>
     <message>
         <source>Lỗi mở tập tin</source>
-        <translation>ファイルを開けません</translation>
+        <translation>ファイルを開くエラー</translation>
     </message>
     <message>
         <source>Tập tin bạn chọn không tồn tại</source>
@@ -465,22 +806,514 @@ Vui lòng thêm lại vào danh sách</source>
         <translation>ログアウト</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Tài khoản:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Mã thành viên:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;Loại thành viên:&lt;/b&gt; %3</source>
-        <translation>&lt;b&gt;アカウント:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;会員ID:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;会員種別:&lt;/b&gt; %3</translation>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Tài khoản:</source>
+        <translation>アカウント:</translation>
+    </message>
+    <message>
+        <source>Tài khoản</source>
+        <translation>アカウント</translation>
+    </message>
+    <message>
+        <source>Mã thành viên:</source>
+        <translation>会員ID:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Thời hạn dùng:</source>
+        <translation>有効期限:</translation>
+    </message>
+    <message>
+        <source>92 ngày</source>
+        <translation>92日</translation>
+    </message>
+    <message>
+        <source>Loại thành viên:</source>
+        <translation>会員種別:</translation>
+    </message>
+    <message>
+        <source>Click vào để mua VIP</source>
+        <translation>クリックしてVIPを購入</translation>
+    </message>
+    <message>
+        <source>Lượt tải còn lại:</source>
+        <translation>残りダウンロード回数:</translation>
+    </message>
+    <message>
+        <source>99 lượt</source>
+        <translation>99回</translation>
+    </message>
+    <message>
+        <source>File upload tối đa:</source>
+        <translation>最大アップロードサイズ:</translation>
+    </message>
+    <message>
+        <source>Upload size</source>
+        <translation>アップロードサイズ</translation>
+    </message>
+    <message>
+        <source>Điểm thưởng:</source>
+        <translation>ボーナスポイント:</translation>
+    </message>
+    <message>
+        <source>85 điểm</source>
+        <translation>85ポイント</translation>
+    </message>
+    <message>
+        <source>Tài khoản mở:</source>
+        <translation>アカウント開設日:</translation>
+    </message>
+    <message>
+        <source>12/12/2009</source>
+        <translation>12/12/2009</translation>
+    </message>
+    <message>
+        <source>Tổng file upload:</source>
+        <translation>アップロード済みファイル数:</translation>
+    </message>
+    <message>
+        <source>1000 file</source>
+        <translation>1000ファイル</translation>
+    </message>
+    <message>
+        <source>Tổng file download:</source>
+        <translation>ダウンロード済みファイル数:</translation>
+    </message>
+    <message>
+        <source>100 file</source>
+        <translation>100ファイル</translation>
+    </message>
+    <message>
+        <source>Kích hoạt tải trực tiếp</source>
+        <translation>直接ダウンロードを有効にする</translation>
+    </message>
+    <message>
+        <source>DL bảo đảm đã dùng:</source>
+        <translation>セキュアストレージ使用量:</translation>
+    </message>
+    <message>
+        <source>0.93GB</source>
+        <translation>0.93GB</translation>
+    </message>
+    <message>
+        <source>DL bảo đảm còn lại:</source>
+        <translation>セキュアストレージ残り:</translation>
+    </message>
+    <message>
+        <source>DL không bảo đảm đã dùng:</source>
+        <translation>通常ストレージ使用量:</translation>
+    </message>
+    <message>
+        <source>DL không bảo đảm còn lại:</source>
+        <translation>通常ストレージ残り:</translation>
+    </message>
+    <message>
+        <source>299GB</source>
+        <translation>299GB</translation>
+    </message>
+    <message>
+        <source>Tổng dung lượng của tài khoản:</source>
+        <translation>アカウントの総容量:</translation>
+    </message>
+    <message>
+        <source>300GB</source>
+        <translation>300GB</translation>
+    </message>
+    <message>
+        <source>Tổng traffic:</source>
+        <translation>総トラフィック:</translation>
+    </message>
+    <message>
+        <source>0 GB</source>
+        <translation>0 GB</translation>
+    </message>
+    <message>
+        <source>Traffic đã dùng:</source>
+        <translation>使用済みトラフィック:</translation>
+    </message>
+    <message>
+        <source>Traffic còn lại:</source>
+        <translation>残りトラフィック:</translation>
+    </message>
+    <message>
+        <source>&lt;a a href=&quot;/managerZidUdarDirectLink&quot;&gt;Quản lý Zidudar/Directlink&lt;/a&gt;</source>
+        <translation>&lt;a a href=&quot;/managerZidUdarDirectLink&quot;&gt;Zidudar/Directlinkの管理&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>ストレージ</translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation>永久</translation>
+    </message>
+    <message>
+        <source>Khách hàng trả sau</source>
+        <translation>後払い顧客</translation>
+    </message>
+    <message>
+        <source>Thành viên thường</source>
+        <translation>一般会員</translation>
+    </message>
+    <message>
+        <source>Không giới hạn</source>
+        <translation>無制限</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lượt</source>
+        <translation>
+            <numerusform>%n回</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Vĩnh viễn</source>
+        <translation>永久</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n điểm</source>
+        <translation>
+            <numerusform>%nポイント</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>エラー </translation>
     </message>
 </context>
 <context>
     <name>FormManage</name>
     <message>
-        <source>Thư mục gốc của tài khoản</source>
-        <translation>アカウントのルートフォルダー</translation>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Tạo thư mục</source>
+        <translation>新しいフォルダー</translation>
+    </message>
+    <message>
+        <source>Di chuyển</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Cập nhật</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Xóa</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Tải lên</source>
+        <translation>アップロード</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>読み込み中...</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <comment>&amp;Rename</comment>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <comment>&amp;Download</comment>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Tên tập tin</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Dung lượng</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Lần tải</source>
+        <translation>ダウンロード数</translation>
+    </message>
+    <message>
+        <source>Ngày tạo</source>
+        <translation>作成日</translation>
+    </message>
+    <message>
+        <source>Đường dẫn</source>
+        <translation>リンク</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>エラー </translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>yyyy/MM/dd</translation>
+    </message>
+    <message>
+        <source>Lỗi kết nối mạng !</source>
+        <translation>ネットワーク接続エラー</translation>
+    </message>
+    <message>
+        <source>Duong dan hay tren </source>
+        <translation>おすすめのリンク: </translation>
+    </message>
+    <message>
+        <source>Sửa tên</source>
+        <translation>名前の変更</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Tạo mật khẩu</source>
+        <translation>パスワードを設定</translation>
+    </message>
+    <message>
+        <source>Đổi mật khẩu</source>
+        <translation>パスワードを変更</translation>
+    </message>
+    <message>
+        <source>Tải Lên</source>
+        <translation>アップロード</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>Tải xuống</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Sao chép links</source>
+        <translation>リンクをコピー</translation>
+    </message>
+    <message>
+        <source>Gửi link cho bạn bè</source>
+        <translation>リンクを友達に送信</translation>
+    </message>
+    <message>
+        <source>Giữ bảo đảm file</source>
+        <translation>ファイルを保護</translation>
+    </message>
+    <message>
+        <source>Không bảo đảm file</source>
+        <translation>ファイルの保護を解除</translation>
+    </message>
+    <message>
+        <source>Bật Directlink</source>
+        <translation>ダイレクトリンクを有効にする</translation>
+    </message>
+    <message>
+        <source>Tắt Directlink</source>
+        <translation>ダイレクトリンクを無効にする</translation>
+    </message>
+    <message>
+        <source>Bạn chưa chọn file</source>
+        <translation>ファイルが選択されていません。</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>Bạn có muốn xóa file ?</source>
+        <translation>ファイルを削除しますか？</translation>
+    </message>
+    <message>
+        <source>Bạn là thành viên thường nên không thực hiện được chức năng này.</source>
+        <translation>一般会員はこの機能を使用できません。</translation>
     </message>
 </context>
 <context>
     <name>FormUpload</name>
     <message>
-        <source>Tập tin chờ tải lên:</source>
-        <translation>アップロード待ちのファイル:</translation>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Tập tin đã tải</source>
+        <translation>アップロード済みファイル</translation>
+    </message>
+    <message>
+        <source>Tên file</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Dung lượng</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Đường dẫn</source>
+        <translation>リンク</translation>
+    </message>
+    <message>
+        <source>Thuộc thư mục</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Tiến trình tải lên</source>
+        <translation>アップロード中</translation>
+    </message>
+    <message>
+        <source>Tạo mới</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Bắt đầu</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Tạm ngưng</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Xóa</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Bắt đầu tất cả</source>
+        <translation>すべて開始</translation>
+    </message>
+    <message>
+        <source>Tạm dừng tất cả</source>
+        <translation>すべて一時停止</translation>
+    </message>
+    <message>
+        <source>Tập tin</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Trạng thái</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Tiến trình</source>
+        <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>Tốc độ</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Kết thúc</source>
+        <translation>残り時間</translation>
+    </message>
+    <message>
+        <source>Tạm dừng</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Tải lên</source>
+        <translation>アップロード</translation>
+    </message>
+    <message>
+        <source>Di chuyển lên đầu</source>
+        <translation>先頭へ移動</translation>
+    </message>
+    <message>
+        <source>Di chuyển lên</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Di chuyển xuống</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>Di chuyển xuống cuối</source>
+        <translation>末尾へ移動</translation>
+    </message>
+    <message>
+        <source>Tải tập tin về máy</source>
+        <translation>このコンピューターにダウンロード</translation>
+    </message>
+    <message>
+        <source>Copy links</source>
+        <translation>リンクをコピー</translation>
+    </message>
+    <message>
+        <source>Thông tin</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Hãy chọn các tập tin để bắt đầu tải lên</source>
+        <translation>アップロードを開始するファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Hãy chọn các file cần tạm dừng tải lên</source>
+        <translation>アップロードを一時停止するファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>Vui lòng chọn ít nhất một tập tin cần xoá </source>
+        <translation>削除するファイルを1つ以上選択してください </translation>
+    </message>
+    <message>
+        <source>Bạn phải &lt;b&gt;dừng tải lên&lt;/b&gt; các tập tin đã chọn trước khi xóa</source>
+        <translation>削除する前に選択したファイルの&lt;b&gt;アップロードを一時停止&lt;/b&gt;してください</translation>
+    </message>
+    <message>
+        <source>Xác nhận xóa</source>
+        <translation>削除の確認</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn xóa tập tin này không?</source>
+        <translation>このファイルを削除してもよろしいですか?</translation>
+    </message>
+    <message>
+        <source>Lỗi mở tập tin</source>
+        <translation>ファイルを開くエラー</translation>
+    </message>
+    <message>
+        <source>Tập tin bạn chọn không tồn tại</source>
+        <translation>選択したファイルは存在しません</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Không đủ dung lượng trống để lưu thông tin tải lên</source>
+        <translation>アップロード一覧を保存する空き容量が足りません</translation>
+    </message>
+    <message>
+        <source>Lỗi lưu thông tin tải lên</source>
+        <translation>アップロード一覧の保存エラー</translation>
+    </message>
+    <message>
+        <source>Lỗi thông tin tải lên: </source>
+        <translation>アップロード一覧のエラー: </translation>
+    </message>
+    <message>
+        <source>Danh sách các tập tin tải lên bị lỗi
+Vui lòng thêm lại vào danh sách</source>
+        <translation>アップロード一覧が壊れています
+ファイルをもう一度一覧に追加してください</translation>
     </message>
 </context>
 <context>
@@ -515,7 +1348,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Tự động đăng nhập</source>
-        <translation>自動ログイン</translation>
+        <translation>自動的にログインする</translation>
     </message>
     <message>
         <source>Mật khẩu</source>
@@ -717,6 +1550,45 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
 </context>
 <context>
+    <name>Popup_rss_SetDownloadFolder</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Thư mục tải xuống</source>
+        <translation>ダウンロードフォルダー</translation>
+    </message>
+    <message>
+        <source>Tên thể loại:</source>
+        <translation>カテゴリー:</translation>
+    </message>
+    <message>
+        <source>Chọn</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục tải xuống</source>
+        <translation>ダウンロードフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng chọn đường dẫn để lưu tập tin tải xuống</source>
+        <translation>ダウンロードしたファイルの保存先を選択してください</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Login error! (%1)</source>
@@ -731,24 +1603,12 @@ Vui lòng thêm lại vào danh sách</source>
         <translation>プログラムを終了してもよろしいですか？</translation>
     </message>
     <message>
-        <source>Đăng xuất!</source>
-        <translation>ログアウトの確認</translation>
-    </message>
-    <message>
-        <source>Bạn có chắc muốn đăng xuất ?</source>
-        <translation>ログアウトしてもよろしいですか？</translation>
-    </message>
-    <message>
         <source>Lỗi (%1)</source>
         <translation>エラー (%1)</translation>
     </message>
     <message>
         <source>Folder</source>
         <translation>フォルダー</translation>
-    </message>
-    <message>
-        <source>Thư mục không tồn tại, bạn có muốn tạo thư mục này không?</source>
-        <translation>フォルダーが存在しません。作成しますか？</translation>
     </message>
     <message>
         <source>Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn &lt;b&gt;%1&lt;/b&gt;.</source>
@@ -766,12 +1626,381 @@ Vui lòng thêm lại vào danh sách</source>
         <source>Vui lòng chọn đường dẫn thư mục!</source>
         <translation>フォルダーを選択してください。</translation>
     </message>
+    <message>
+        <source>File name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Nhập tên cho tập tin.</source>
+        <translation>ファイル名を入力してください。</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục lưu trữ tập tin.</source>
+        <translation>ファイルの保存先フォルダーを選択してください。</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Tập tin đã tồn tại, không thể đổi tên tập tin.</source>
+        <translation>同じ名前のファイルが既に存在するため、名前を変更できません。</translation>
+    </message>
+    <message>
+        <source>Tập tin %1 đã tồn tại, không thể đổi tên tập tin.</source>
+        <translation>ファイル %1 は既に存在するため、名前を変更できません。</translation>
+    </message>
+    <message>
+        <source>Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn.</source>
+        <translation>フォルダーを作成できませんでした。パスを確認してください。</translation>
+    </message>
+    <message>
+        <source>Tập tin %1 đang được tải, không thể đổi tên hay chuyển tập tin.</source>
+        <translation>%1 はダウンロード中のため、名前の変更や移動はできません。</translation>
+    </message>
+    <message>
+        <source>Không đổi tên hay chuyển được tập tin %1 thành %2.</source>
+        <translation>ファイル %1 を %2 に名前変更または移動できませんでした。</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>アップロード</translation>
+    </message>
+    <message>
+        <source>Vui lòng xác nhận đồng ý các điều khoản của Brisko.</source>
+        <translation>Brisko の利用規約への同意を確認してください。</translation>
+    </message>
+    <message>
+        <source>Tập tin &quot;%1&quot; không tồn tại</source>
+        <translation>ファイル &quot;%1&quot; は存在しません</translation>
+    </message>
+    <message>
+        <source>Tập tin &quot;%1&quot; rỗng</source>
+        <translation>ファイル &quot;%1&quot; は空です</translation>
+    </message>
+    <message>
+        <source>Lỗi tập tin</source>
+        <translation>ファイルエラー</translation>
+    </message>
+    <message>
+        <source>Vui lòng chọn file cần upload.</source>
+        <translation>アップロードするファイルを選択してください。</translation>
+    </message>
+    <message>
+        <source>Lỗi!</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Cảnh báo!</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source> Tổng Quát</source>
+        <translation> 一般</translation>
+    </message>
+    <message>
+        <source> Tác vụ tải lên</source>
+        <translation> アップロード</translation>
+    </message>
+    <message>
+        <source> Tác vụ tải xuống</source>
+        <translation> ダウンロード</translation>
+    </message>
+    <message>
+        <source> Kết nối</source>
+        <translation> 接続</translation>
+    </message>
+    <message>
+        <source>Không khởi động lại được chương trình. Bạn hãy tự mở lại chương trình.</source>
+        <translation>プログラムを再起動できませんでした。手動でもう一度起動してください。</translation>
+    </message>
+</context>
+<context>
+    <name>QCoreApplication</name>
+    <message>
+        <source>Bạn chưa chọn file</source>
+        <translation>ファイルが選択されていません。</translation>
+    </message>
+    <message>
+        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
+        <translation>既定のフォルダー Music と Photos はダウンロードできません。</translation>
+    </message>
 </context>
 <context>
     <name>RssManager</name>
     <message>
-        <source>Chưa có nguồn phim nào.</source>
-        <translation>動画フィードはまだありません。</translation>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Chọn nguồn phim: </source>
+        <translation>映画の提供元: </translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Tìm kiếm:</source>
+        <translation>検索:</translation>
+    </message>
+    <message>
+        <source>Danh mục</source>
+        <translation>カテゴリー</translation>
+    </message>
+    <message>
+        <source>Hình</source>
+        <translation>ポスター</translation>
+    </message>
+    <message>
+        <source>Tiêu đề</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Mô tả</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>Đường dẫn tải xuống</source>
+        <translation>ダウンロードリンク</translation>
+    </message>
+    <message>
+        <source>Phụ đề tiếng việt</source>
+        <translation>ベトナム語字幕</translation>
+    </message>
+    <message>
+        <source>Ngày cập nhật</source>
+        <translation>更新日時</translation>
+    </message>
+    <message>
+        <source>Đường dẫn xem chi tiết</source>
+        <translation>詳細ページ</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>Tài khoản của bạn không có quyền sử dụng tính năng này. Để sử dụng tính năng này bạn cần mua tài khoản VIP của</source>
+        <translation>お使いのアカウントではこの機能を使用できません。この機能を使用するには、次のVIPアカウントを購入してください:</translation>
+    </message>
+    <message>
+        <source>Đang tải dữ liệu, bạn vui lòng đợi</source>
+        <translation>データを読み込んでいます。お待ちください</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng nhập từ khóa để tìm phim</source>
+        <translation>映画を検索するキーワードを入力してください</translation>
+    </message>
+    <message>
+        <source>Website đang triển khai liên kết với Brisko, mời bạn quay lại sau</source>
+        <translation>このウェブサイトはBriskoとの連携を準備中です。後でもう一度お越しください</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Không tải được dữ liệu phim, vui lòng thử lại sau.</source>
+        <translation>映画のデータを読み込めませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy hh:mm</source>
+        <translation>yyyy/MM/dd hh:mm</translation>
+    </message>
+    <message>
+        <source>Lỗi đọc tập tin xml</source>
+        <translation>XML読み込みエラー</translation>
+    </message>
+    <message>
+        <source>Không ghi được danh sách thể loại tải xuống tự động: %1</source>
+        <translation>自動ダウンロードするカテゴリーを保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Dừng tải xuống tự động khi có phim mới</source>
+        <translation>新しい映画の自動ダウンロードを停止</translation>
+    </message>
+    <message>
+        <source>Tải xuống tự động khi có phim mới</source>
+        <translation>新しい映画を自動ダウンロード</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục tải xuống</source>
+        <translation>ダウンロードフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Sao chép đường dẫn tải xuống</source>
+        <translation>ダウンロードリンクをコピー</translation>
+    </message>
+    <message>
+        <source>Tải xuống</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Định dạng 720p</source>
+        <translation>720p形式</translation>
+    </message>
+    <message>
+        <source>Định dạng 1080p</source>
+        <translation>1080p形式</translation>
+    </message>
+    <message>
+        <source>Định dạng khác</source>
+        <translation>その他の形式</translation>
+    </message>
+    <message>
+        <source>Tải phụ đề tiếng việt</source>
+        <translation>ベトナム語字幕をダウンロード</translation>
+    </message>
+    <message>
+        <source>Tìm phụ đề trực tuyến</source>
+        <translation>オンラインで字幕を検索</translation>
+    </message>
+    <message>
+        <source>Gửi đường dẫn tải xuống cho bạn bè</source>
+        <translation>ダウンロードリンクを友だちに送信</translation>
+    </message>
+    <message>
+        <source>Phim hay tren brisko</source>
+        <translation>briskoのおすすめ映画</translation>
+    </message>
+</context>
+<context>
+    <name>SearchSubtitleOnline</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Tìm</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Tải về</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Nhập từ khóa</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tìm phụ đề trực tuyến&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;オンラインで字幕を検索&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Tên phim</source>
+        <translation>映画名</translation>
+    </message>
+    <message>
+        <source>Người upload</source>
+        <translation>アップロード者</translation>
+    </message>
+    <message>
+        <source>Ngôn ngữ</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>Đang tải dữ liệu, bạn vui lòng đợi</source>
+        <translation>データを読み込んでいます。お待ちください</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng nhập từ khóa để tìm phụ đề.</source>
+        <translation>字幕を検索するキーワードを入力してください。</translation>
+    </message>
+    <message>
+        <source>Không tìm thấy phụ đề theo yêu cầu tìm kiếm của bạn</source>
+        <translation>検索条件に一致する字幕が見つかりません</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục chứa tập tin phụ đề</source>
+        <translation>字幕ファイルの保存先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng chọn một tập tin phụ đề</source>
+        <translation>字幕ファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Không đổi được tên tập tin phụ đề theo tập tin video</source>
+        <translation>字幕ファイルの名前を動画ファイルに合わせて変更できませんでした</translation>
+    </message>
+    <message>
+        <source>Không tồn tại tập tin phụ đề, vui lòng chọn tải tập tin phụ đề khác</source>
+        <translation>字幕ファイルが存在しません。別の字幕を選んでダウンロードしてください</translation>
+    </message>
+    <message>
+        <source>Không tải được dữ liệu từ trang phụ đề, vui lòng thử lại sau.</source>
+        <translation>字幕サイトからデータを読み込めませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>Search_subtitles</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Tên tập tin video:</source>
+        <translation>動画ファイル名:</translation>
+    </message>
+    <message>
+        <source>Tìm trực tuyến ...</source>
+        <translation>オンラインで検索 ...</translation>
+    </message>
+    <message>
+        <source>Đường dẫn tới tập tin phụ đề:</source>
+        <translation>字幕ファイルのパス:</translation>
+    </message>
+    <message>
+        <source>Chọn</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Phụ đề cho video&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;動画の字幕&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Chọn tập tin phụ đề</source>
+        <translation>字幕ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng chọn đường dẫn tới tập tin phụ đề</source>
+        <translation>字幕ファイルのパスを選択してください</translation>
+    </message>
+    <message>
+        <source>Tập tin phụ đề không tồn tại</source>
+        <translation>字幕ファイルが存在しません</translation>
     </message>
 </context>
 <context>
@@ -952,7 +2181,14 @@ Vui lòng thêm lại vào danh sách</source>
     <name>TableDownloadModel</name>
     <message>
         <source>Queued</source>
-        <translation>順番待ち</translation>
+        <translation>待機中</translation>
+    </message>
+</context>
+<context>
+    <name>TableUploadModel</name>
+    <message>
+        <source>Queued</source>
+        <translation>待機中</translation>
     </message>
 </context>
 <context>
@@ -1046,12 +2282,317 @@ Bạn có muốn tải &amp; cập nhật ngay không?</source>
         <source>Đăng ký tập tin với server thất bại!</source>
         <translation>サーバーへのファイルの登録に失敗しました。</translation>
     </message>
+    <message>
+        <source>Máy chủ liên tục từ chối vị trí tải lên. Vui lòng thử lại sau.</source>
+        <translation>サービスがアップロード先を拒否し続けました。しばらくしてからもう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>dialogabout</name>
     <message>
-        <source>Thông tin</source>
-        <translation>バージョン情報</translation>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Phiên bản:</source>
+        <translation>バージョン：</translation>
+    </message>
+    <message>
+        <source>Ngày ra mắt:</source>
+        <translation>リリース日：</translation>
+    </message>
+    <message>
+        <source>Bản quyền thuộc:</source>
+        <translation>著作権者：</translation>
+    </message>
+    <message>
+        <source>Liên hệ:</source>
+        <translation>お問い合わせ：</translation>
+    </message>
+</context>
+<context>
+    <name>dialogoption_formconnect</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Không qua proxy</source>
+        <translation>プロキシを使用しない</translation>
+    </message>
+    <message>
+        <source>Tự động phát hiện proxy (dựa vào trình duyệt IE)</source>
+        <translation>システムのプロキシを使用する（http_proxy）</translation>
+    </message>
+    <message>
+        <source>Sử dụng proxy</source>
+        <translation>次のプロキシを使用する</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>HTTP プロキシ</translation>
+    </message>
+    <message>
+        <source>Cổng</source>
+        <translation>ポート</translation>
+    </message>
+</context>
+<context>
+    <name>dialogoption_formdownload</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Số lượng tập tin cho mỗi lần tải xuống</source>
+        <translation>同時にダウンロードするファイル数</translation>
+    </message>
+    <message>
+        <source>Số lần thử lại khi thất bại</source>
+        <translation>失敗時の再試行回数</translation>
+    </message>
+    <message>
+        <source>Giới hạn tốc độ tải xuống</source>
+        <translation>ダウンロード速度を制限する</translation>
+    </message>
+    <message>
+        <source>KB/s</source>
+        <translation>KB/s</translation>
+    </message>
+    <message>
+        <source>Tự động tải xuống sau khi đăng nhập</source>
+        <translation>ログイン後に自動的にダウンロードする</translation>
+    </message>
+    <message>
+        <source>Tắt máy sau khi tải xuống xong</source>
+        <translation>ダウンロード完了後にコンピューターをシャットダウンする</translation>
+    </message>
+    <message>
+        <source>Thư mục tải xuống mặc định</source>
+        <translation>既定のダウンロードフォルダー</translation>
+    </message>
+    <message>
+        <source>Chọn</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>Tự động lấy đường dẫn download của Brisko trong trình duyệt</source>
+        <translation>ブラウザーの Brisko ダウンロードリンクを自動的に取り込む</translation>
+    </message>
+    <message>
+        <source>Google Chrome</source>
+        <translation>Google Chrome</translation>
+    </message>
+    <message>
+        <source>Mozilla Firefox</source>
+        <translation>Mozilla Firefox</translation>
+    </message>
+    <message>
+        <source>Internet Explorer</source>
+        <translation>Internet Explorer</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+</context>
+<context>
+    <name>dialogoption_formgeneral</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Ngôn ngữ mặc định :</source>
+        <translation>言語：</translation>
+    </message>
+    <message>
+        <source>Tự khởi động chương trình</source>
+        <translation>ログイン時にプログラムを起動する</translation>
+    </message>
+    <message>
+        <source>Ẩn chương trình xuống khay hệ thống khi minimized</source>
+        <translation>最小化したらシステムトレイに格納する</translation>
+    </message>
+    <message>
+        <source>Luôn hiện cửa sồ chương trình ở trên cùng</source>
+        <translation>プログラムのウィンドウを常に最前面に表示する</translation>
+    </message>
+    <message>
+        <source>Ghi nhớ tài khoản</source>
+        <translation>アカウントを記憶する</translation>
+    </message>
+    <message>
+        <source>Tự động đăng nhập</source>
+        <translation>自動的にログインする</translation>
+    </message>
+    <message>
+        <source>Tiếng Việt</source>
+        <translation>ベトナム語</translation>
+    </message>
+</context>
+<context>
+    <name>dialogoption_formupload</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Số lượng tập tin cho mỗi lần tải lên</source>
+        <translation>同時にアップロードするファイル数</translation>
+    </message>
+    <message>
+        <source>Số lần thử lại khi thất bại</source>
+        <translation>失敗時の再試行回数</translation>
+    </message>
+    <message>
+        <source>Giới hạn tốc độ tải lên</source>
+        <translation>アップロード速度を制限する</translation>
+    </message>
+    <message>
+        <source>KB/s</source>
+        <translation>KB/s</translation>
+    </message>
+    <message>
+        <source>Tự động tải lên sau khi đăng nhập</source>
+        <translation>ログイン後に自動的にアップロードする</translation>
+    </message>
+    <message>
+        <source>Tắt máy sau khi tải lên xong</source>
+        <translation>アップロード完了後にコンピューターをシャットダウンする</translation>
+    </message>
+    <message>
+        <source>Thư mục tải lên mặc định</source>
+        <translation>既定のアップロードフォルダー</translation>
+    </message>
+    <message>
+        <source>Chọn</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+</context>
+<context>
+    <name>formChangeFilePassword</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tạo mật khẩu cho tập tin&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;ファイルのパスワードを設定&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;&lt;font color=&quot;blue&quot;&gt;Bạn có muốn tạo mật khẩu cho tập tin ?&lt;/font&gt;&lt;/h3&gt;</source>
+        <translation>&lt;h3&gt;&lt;font color=&quot;blue&quot;&gt;ファイルにパスワードを設定しますか？&lt;/font&gt;&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source>Mật khẩu</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Xóa mật khẩu</source>
+        <translation>パスワードを削除</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>読み込み中....</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Thay đổi mật khẩu của tập tin&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;ファイルのパスワードを変更&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;&lt;font color=&quot;blue&quot;&gt;Bạn có muốn thay đổi mật khẩu cho tập tin ?&lt;/font&gt;&lt;/h3&gt;</source>
+        <translation>&lt;h3&gt;&lt;font color=&quot;blue&quot;&gt;ファイルのパスワードを変更しますか？&lt;/font&gt;&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;red&quot;&gt;Độ dài mật khẩu ít nhất 6 ký tự.&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;red&quot;&gt;パスワードは 6 文字以上にしてください。&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>エラー </translation>
+    </message>
+</context>
+<context>
+    <name>popup_inputPassword</name>
+    <message>
+        <source>Mật khẩu File</source>
+        <translation>ファイルのパスワード</translation>
+    </message>
+    <message>
+        <source>Mật khẩu</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>File size</source>
+        <translation>ファイルサイズ</translation>
+    </message>
+    <message>
+        <source>Tên File</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Nhập mật khẩu file %1</source>
+        <translation>ファイル %1 のパスワードを入力</translation>
+    </message>
+</context>
+<context>
+    <name>setFolderSaveSubtitle</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Thư mục tải xuống</source>
+        <translation>ダウンロードフォルダー</translation>
+    </message>
+    <message>
+        <source>Chọn</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Chọn đường dẫn để lưu tập tin phụ đề tải xuống</source>
+        <translation>ダウンロードした字幕ファイルの保存先を選択</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng chọn đường dẫn để lưu tập tin phụ đề tải xuống</source>
+        <translation>ダウンロードした字幕ファイルの保存先を選択してください</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,41 @@
     </message>
 </context>
 <context>
+    <name>DialogCopyFile</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>Đồng ý</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Sao chép&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Sao chép&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Sao chép đến:</source>
+        <translation>Sao chép đến:</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>Loading....</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>Lỗi </translation>
+    </message>
+</context>
+<context>
     <name>DialogDownload</name>
     <message>
         <source>Form</source>
@@ -44,7 +79,7 @@
     </message>
     <message>
         <source>Loading....</source>
-        <translation>Đang tải...</translation>
+        <translation>Loading....</translation>
     </message>
     <message>
         <source>Đóng</source>
@@ -72,6 +107,57 @@
     </message>
 </context>
 <context>
+    <name>DialogFileInfo</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Tên tập tin</source>
+        <translation>Tên tập tin</translation>
+    </message>
+    <message>
+        <source>Dung lượng</source>
+        <translation>Dung lượng</translation>
+    </message>
+    <message>
+        <source>0KB</source>
+        <translation>0KB</translation>
+    </message>
+    <message>
+        <source>Mật khẩu</source>
+        <translation>Mật khẩu</translation>
+    </message>
+    <message>
+        <source>Tình trạng</source>
+        <translation>Tình trạng</translation>
+    </message>
+    <message>
+        <source>Đường dẫn tải về</source>
+        <translation>Đường dẫn tải về</translation>
+    </message>
+    <message>
+        <source>Lưu tại</source>
+        <translation>Lưu tại</translation>
+    </message>
+    <message>
+        <source>Chọn đường dẫn</source>
+        <translation>Chọn đường dẫn</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Thông tin file&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Thông tin file&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Open_dir</source>
+        <translation>Open_dir</translation>
+    </message>
+</context>
+<context>
     <name>DialogLoading</name>
     <message>
         <source>Dialog</source>
@@ -79,7 +165,46 @@
     </message>
     <message>
         <source>Loading....</source>
-        <translation>Đang tải...</translation>
+        <translation>Loading....</translation>
+    </message>
+</context>
+<context>
+    <name>DialogMoveFIle</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>Đồng ý</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Đến thư mục:</source>
+        <translation>Đến thư mục:</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Chuyển File&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Chuyển File&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>Loading....</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>Lỗi </translation>
     </message>
 </context>
 <context>
@@ -120,8 +245,125 @@
         <translation>Tùy chỉnh</translation>
     </message>
     <message>
-        <source>Các tùy chọn được lưu trong tệp cấu hình của chương trình.</source>
-        <translation>Các tùy chọn được lưu trong tệp cấu hình của chương trình.</translation>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>title</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Chú ý</source>
+        <translation>Chú ý</translation>
+    </message>
+    <message>
+        <source>Bạn cần khởi động lại chương trình để các tùy chỉnh có hiệu lực.</source>
+        <translation>Bạn cần khởi động lại chương trình để các tùy chỉnh có hiệu lực.</translation>
+    </message>
+    <message>
+        <source>Khởi động lại</source>
+        <translation>Khởi động lại</translation>
+    </message>
+    <message>
+        <source>Khởi động sau</source>
+        <translation>Khởi động sau</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>Đồng ý</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Hủy</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPlayVideo</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>Đồng ý</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Tên tập tin video:</source>
+        <translation>Tên tập tin video:</translation>
+    </message>
+    <message>
+        <source>Dung lượng:</source>
+        <translation>Dung lượng:</translation>
+    </message>
+    <message>
+        <source>Tải xuống và xem</source>
+        <translation>Tải xuống và xem</translation>
+    </message>
+    <message>
+        <source>Chọn chương trình xem video</source>
+        <translation>Chọn chương trình xem video</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>VLC Media Player</source>
+        <translation>VLC Media Player</translation>
+    </message>
+    <message>
+        <source>Media Player Classic</source>
+        <translation>Media Player Classic</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Xem video&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Xem video&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Tìm phụ đề</source>
+        <translation>Tìm phụ đề</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>Thông báo</translation>
+    </message>
+    <message>
+        <source>Chương trình xem video bạn chọn chưa được cài đặt.&lt;br&gt;Bạn có muốn cài đặt để xem video không?</source>
+        <translation>Chương trình xem video bạn chọn chưa được cài đặt.&lt;br&gt;Bạn có muốn cài đặt để xem video không?</translation>
+    </message>
+    <message>
+        <source>Lỗi!</source>
+        <translation>Lỗi!</translation>
+    </message>
+    <message>
+        <source>Lỗi kết nối mạng. 
+Vui lòng kiểm tra lại</source>
+        <translation>Lỗi kết nối mạng. 
+Vui lòng kiểm tra lại</translation>
+    </message>
+    <message>
+        <source>Thực hiện không thành công.</source>
+        <translation>Thực hiện không thành công.</translation>
+    </message>
+    <message>
+        <source>Chương trình không hỗ trợ mở loại định dạng của tập tin này</source>
+        <translation>Chương trình không hỗ trợ mở loại định dạng của tập tin này</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng chờ đến khi tiến trình tải xuống lớn hơn 1% thì chương trình sẽ tự động mở video này.</source>
+        <translation>Bạn vui lòng chờ đến khi tiến trình tải xuống lớn hơn 1% thì chương trình sẽ tự động mở video này.</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng chờ tiến trình tải xuống lớn hơn 1% để xem video này.</source>
+        <translation>Bạn vui lòng chờ tiến trình tải xuống lớn hơn 1% để xem video này.</translation>
     </message>
 </context>
 <context>
@@ -134,20 +376,115 @@
         <source>Ngưng tắt máy</source>
         <translation>Ngưng tắt máy</translation>
     </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
 </context>
 <context>
     <name>DialogUpload</name>
     <message>
-        <source>Tải lên</source>
-        <translation>Tải lên</translation>
+        <source>Brisko Upload</source>
+        <translation>Brisko Upload</translation>
     </message>
     <message>
-        <source>Tập tin đã chọn:</source>
-        <translation>Tập tin đã chọn:</translation>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tải lên&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tải lên&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
     </message>
     <message>
-        <source>Thư mục trên máy chủ:</source>
-        <translation>Thư mục trên máy chủ:</translation>
+        <source>Chọn tập tin</source>
+        <translation>Chọn tập tin</translation>
+    </message>
+    <message>
+        <source>Chọn đường dẫn</source>
+        <translation>Chọn đường dẫn</translation>
+    </message>
+    <message>
+        <source>Lưu vào vùng bảo đảm</source>
+        <translation>Lưu vào vùng bảo đảm</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục</source>
+        <translation>Chọn thư mục</translation>
+    </message>
+    <message>
+        <source>Tạo thư mục mới</source>
+        <translation>Tạo thư mục mới</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>Đồng ý</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Bạn có đồng ý với tất cả </source>
+        <translation>Bạn có đồng ý với tất cả </translation>
+    </message>
+    <message>
+        <source>điều khoản</source>
+        <translation>điều khoản</translation>
+    </message>
+    <message>
+        <source> của </source>
+        <translation> của </translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>Lỗi </translation>
+    </message>
+    <message>
+        <source>Chọn tập tin tải lên</source>
+        <translation>Chọn tập tin tải lên</translation>
+    </message>
+    <message>
+        <source>Tất cả tập tin (*.*)</source>
+        <translation>Tất cả tập tin (*.*)</translation>
+    </message>
+    <message>
+        <source>Tên tập tin &quot;</source>
+        <translation>Tên tập tin &quot;</translation>
+    </message>
+    <message>
+        <source>&quot; chứa kí tự đặc biệt</source>
+        <translation>&quot; chứa kí tự đặc biệt</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogcreatefol</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>Đồng ý</translation>
+    </message>
+    <message>
+        <source>Tên thư mục:</source>
+        <translation>Tên thư mục:</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tạo Folder Mới&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tạo Folder Mới&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>Lỗi </translation>
     </message>
 </context>
 <context>
@@ -231,6 +568,10 @@
     <message>
         <source>Quá số IP cho phép. Tài khoản của quý khách đang được sử dụng quá số IP cho phép.</source>
         <translation>Quá số IP cho phép. Tài khoản của quý khách đang được sử dụng quá số IP cho phép.</translation>
+    </message>
+    <message>
+        <source>Máy chủ gửi nhiều dữ liệu hơn kích thước tập tin.</source>
+        <translation>Máy chủ gửi nhiều dữ liệu hơn kích thước tập tin.</translation>
     </message>
 </context>
 <context>
@@ -465,22 +806,514 @@ Vui lòng thêm lại vào danh sách</translation>
         <translation>Đăng xuất</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Tài khoản:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Mã thành viên:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;Loại thành viên:&lt;/b&gt; %3</source>
-        <translation>&lt;b&gt;Tài khoản:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Mã thành viên:&lt;/b&gt; %2&lt;br&gt;&lt;b&gt;Loại thành viên:&lt;/b&gt; %3</translation>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Tài khoản:</source>
+        <translation>Tài khoản:</translation>
+    </message>
+    <message>
+        <source>Tài khoản</source>
+        <translation>Tài khoản</translation>
+    </message>
+    <message>
+        <source>Mã thành viên:</source>
+        <translation>Mã thành viên:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Thời hạn dùng:</source>
+        <translation>Thời hạn dùng:</translation>
+    </message>
+    <message>
+        <source>92 ngày</source>
+        <translation>92 ngày</translation>
+    </message>
+    <message>
+        <source>Loại thành viên:</source>
+        <translation>Loại thành viên:</translation>
+    </message>
+    <message>
+        <source>Click vào để mua VIP</source>
+        <translation>Click vào để mua VIP</translation>
+    </message>
+    <message>
+        <source>Lượt tải còn lại:</source>
+        <translation>Lượt tải còn lại:</translation>
+    </message>
+    <message>
+        <source>99 lượt</source>
+        <translation>99 lượt</translation>
+    </message>
+    <message>
+        <source>File upload tối đa:</source>
+        <translation>File upload tối đa:</translation>
+    </message>
+    <message>
+        <source>Upload size</source>
+        <translation>Upload size</translation>
+    </message>
+    <message>
+        <source>Điểm thưởng:</source>
+        <translation>Điểm thưởng:</translation>
+    </message>
+    <message>
+        <source>85 điểm</source>
+        <translation>85 điểm</translation>
+    </message>
+    <message>
+        <source>Tài khoản mở:</source>
+        <translation>Tài khoản mở:</translation>
+    </message>
+    <message>
+        <source>12/12/2009</source>
+        <translation>12/12/2009</translation>
+    </message>
+    <message>
+        <source>Tổng file upload:</source>
+        <translation>Tổng file upload:</translation>
+    </message>
+    <message>
+        <source>1000 file</source>
+        <translation>1000 file</translation>
+    </message>
+    <message>
+        <source>Tổng file download:</source>
+        <translation>Tổng file download:</translation>
+    </message>
+    <message>
+        <source>100 file</source>
+        <translation>100 file</translation>
+    </message>
+    <message>
+        <source>Kích hoạt tải trực tiếp</source>
+        <translation>Kích hoạt tải trực tiếp</translation>
+    </message>
+    <message>
+        <source>DL bảo đảm đã dùng:</source>
+        <translation>DL bảo đảm đã dùng:</translation>
+    </message>
+    <message>
+        <source>0.93GB</source>
+        <translation>0.93GB</translation>
+    </message>
+    <message>
+        <source>DL bảo đảm còn lại:</source>
+        <translation>DL bảo đảm còn lại:</translation>
+    </message>
+    <message>
+        <source>DL không bảo đảm đã dùng:</source>
+        <translation>DL không bảo đảm đã dùng:</translation>
+    </message>
+    <message>
+        <source>DL không bảo đảm còn lại:</source>
+        <translation>DL không bảo đảm còn lại:</translation>
+    </message>
+    <message>
+        <source>299GB</source>
+        <translation>299GB</translation>
+    </message>
+    <message>
+        <source>Tổng dung lượng của tài khoản:</source>
+        <translation>Tổng dung lượng của tài khoản:</translation>
+    </message>
+    <message>
+        <source>300GB</source>
+        <translation>300GB</translation>
+    </message>
+    <message>
+        <source>Tổng traffic:</source>
+        <translation>Tổng traffic:</translation>
+    </message>
+    <message>
+        <source>0 GB</source>
+        <translation>0 GB</translation>
+    </message>
+    <message>
+        <source>Traffic đã dùng:</source>
+        <translation>Traffic đã dùng:</translation>
+    </message>
+    <message>
+        <source>Traffic còn lại:</source>
+        <translation>Traffic còn lại:</translation>
+    </message>
+    <message>
+        <source>&lt;a a href=&quot;/managerZidUdarDirectLink&quot;&gt;Quản lý Zidudar/Directlink&lt;/a&gt;</source>
+        <translation>&lt;a a href=&quot;/managerZidUdarDirectLink&quot;&gt;Quản lý Zidudar/Directlink&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Storage</translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation>Forever</translation>
+    </message>
+    <message>
+        <source>Khách hàng trả sau</source>
+        <translation>Khách hàng trả sau</translation>
+    </message>
+    <message>
+        <source>Thành viên thường</source>
+        <translation>Thành viên thường</translation>
+    </message>
+    <message>
+        <source>Không giới hạn</source>
+        <translation>Không giới hạn</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lượt</source>
+        <translation>
+            <numerusform>%n lượt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Vĩnh viễn</source>
+        <translation>Vĩnh viễn</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n điểm</source>
+        <translation>
+            <numerusform>%n điểm</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>Lỗi </translation>
     </message>
 </context>
 <context>
     <name>FormManage</name>
     <message>
-        <source>Thư mục gốc của tài khoản</source>
-        <translation>Thư mục gốc của tài khoản</translation>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Tạo thư mục</source>
+        <translation>Tạo thư mục</translation>
+    </message>
+    <message>
+        <source>Di chuyển</source>
+        <translation>Di chuyển</translation>
+    </message>
+    <message>
+        <source>Cập nhật</source>
+        <translation>Cập nhật</translation>
+    </message>
+    <message>
+        <source>Xóa</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Tải lên</source>
+        <translation>Tải lên</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Loading...</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <comment>&amp;Rename</comment>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <comment>&amp;Download</comment>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Tên tập tin</source>
+        <translation>Tên tập tin</translation>
+    </message>
+    <message>
+        <source>Dung lượng</source>
+        <translation>Dung lượng</translation>
+    </message>
+    <message>
+        <source>Lần tải</source>
+        <translation>Lần tải</translation>
+    </message>
+    <message>
+        <source>Ngày tạo</source>
+        <translation>Ngày tạo</translation>
+    </message>
+    <message>
+        <source>Đường dẫn</source>
+        <translation>Đường dẫn</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>Lỗi </translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>dd/MM/yyyy</translation>
+    </message>
+    <message>
+        <source>Lỗi kết nối mạng !</source>
+        <translation>Lỗi kết nối mạng !</translation>
+    </message>
+    <message>
+        <source>Duong dan hay tren </source>
+        <translation>Duong dan hay tren </translation>
+    </message>
+    <message>
+        <source>Sửa tên</source>
+        <translation>Sửa tên</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>Tạo mật khẩu</source>
+        <translation>Tạo mật khẩu</translation>
+    </message>
+    <message>
+        <source>Đổi mật khẩu</source>
+        <translation>Đổi mật khẩu</translation>
+    </message>
+    <message>
+        <source>Tải Lên</source>
+        <translation>Tải Lên</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>Tải xuống</source>
+        <translation>Tải xuống</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Sao chép links</source>
+        <translation>Sao chép links</translation>
+    </message>
+    <message>
+        <source>Gửi link cho bạn bè</source>
+        <translation>Gửi link cho bạn bè</translation>
+    </message>
+    <message>
+        <source>Giữ bảo đảm file</source>
+        <translation>Giữ bảo đảm file</translation>
+    </message>
+    <message>
+        <source>Không bảo đảm file</source>
+        <translation>Không bảo đảm file</translation>
+    </message>
+    <message>
+        <source>Bật Directlink</source>
+        <translation>Bật Directlink</translation>
+    </message>
+    <message>
+        <source>Tắt Directlink</source>
+        <translation>Tắt Directlink</translation>
+    </message>
+    <message>
+        <source>Bạn chưa chọn file</source>
+        <translation>Bạn chưa chọn file</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>Lỗi</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>Thông báo</translation>
+    </message>
+    <message>
+        <source>Bạn có muốn xóa file ?</source>
+        <translation>Bạn có muốn xóa file ?</translation>
+    </message>
+    <message>
+        <source>Bạn là thành viên thường nên không thực hiện được chức năng này.</source>
+        <translation>Bạn là thành viên thường nên không thực hiện được chức năng này.</translation>
     </message>
 </context>
 <context>
     <name>FormUpload</name>
     <message>
-        <source>Tập tin chờ tải lên:</source>
-        <translation>Tập tin chờ tải lên:</translation>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Tập tin đã tải</source>
+        <translation>Tập tin đã tải</translation>
+    </message>
+    <message>
+        <source>Tên file</source>
+        <translation>Tên file</translation>
+    </message>
+    <message>
+        <source>Dung lượng</source>
+        <translation>Dung lượng</translation>
+    </message>
+    <message>
+        <source>Đường dẫn</source>
+        <translation>Đường dẫn</translation>
+    </message>
+    <message>
+        <source>Thuộc thư mục</source>
+        <translation>Thuộc thư mục</translation>
+    </message>
+    <message>
+        <source>Tiến trình tải lên</source>
+        <translation>Tiến trình tải lên</translation>
+    </message>
+    <message>
+        <source>Tạo mới</source>
+        <translation>Tạo mới</translation>
+    </message>
+    <message>
+        <source>Bắt đầu</source>
+        <translation>Bắt đầu</translation>
+    </message>
+    <message>
+        <source>Tạm ngưng</source>
+        <translation>Tạm ngưng</translation>
+    </message>
+    <message>
+        <source>Xóa</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Bắt đầu tất cả</source>
+        <translation>Bắt đầu tất cả</translation>
+    </message>
+    <message>
+        <source>Tạm dừng tất cả</source>
+        <translation>Tạm dừng tất cả</translation>
+    </message>
+    <message>
+        <source>Tập tin</source>
+        <translation>Tập tin</translation>
+    </message>
+    <message>
+        <source>Trạng thái</source>
+        <translation>Trạng thái</translation>
+    </message>
+    <message>
+        <source>Tiến trình</source>
+        <translation>Tiến trình</translation>
+    </message>
+    <message>
+        <source>Tốc độ</source>
+        <translation>Tốc độ</translation>
+    </message>
+    <message>
+        <source>Kết thúc</source>
+        <translation>Kết thúc</translation>
+    </message>
+    <message>
+        <source>Tạm dừng</source>
+        <translation>Tạm dừng</translation>
+    </message>
+    <message>
+        <source>Tải lên</source>
+        <translation>Tải lên</translation>
+    </message>
+    <message>
+        <source>Di chuyển lên đầu</source>
+        <translation>Di chuyển lên đầu</translation>
+    </message>
+    <message>
+        <source>Di chuyển lên</source>
+        <translation>Di chuyển lên</translation>
+    </message>
+    <message>
+        <source>Di chuyển xuống</source>
+        <translation>Di chuyển xuống</translation>
+    </message>
+    <message>
+        <source>Di chuyển xuống cuối</source>
+        <translation>Di chuyển xuống cuối</translation>
+    </message>
+    <message>
+        <source>Tải tập tin về máy</source>
+        <translation>Tải tập tin về máy</translation>
+    </message>
+    <message>
+        <source>Copy links</source>
+        <translation>Copy links</translation>
+    </message>
+    <message>
+        <source>Thông tin</source>
+        <translation>Thông tin</translation>
+    </message>
+    <message>
+        <source>Hãy chọn các tập tin để bắt đầu tải lên</source>
+        <translation>Hãy chọn các tập tin để bắt đầu tải lên</translation>
+    </message>
+    <message>
+        <source>Hãy chọn các file cần tạm dừng tải lên</source>
+        <translation>Hãy chọn các file cần tạm dừng tải lên</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>Thông báo</translation>
+    </message>
+    <message>
+        <source>Vui lòng chọn ít nhất một tập tin cần xoá </source>
+        <translation>Vui lòng chọn ít nhất một tập tin cần xoá </translation>
+    </message>
+    <message>
+        <source>Bạn phải &lt;b&gt;dừng tải lên&lt;/b&gt; các tập tin đã chọn trước khi xóa</source>
+        <translation>Bạn phải &lt;b&gt;dừng tải lên&lt;/b&gt; các tập tin đã chọn trước khi xóa</translation>
+    </message>
+    <message>
+        <source>Xác nhận xóa</source>
+        <translation>Xác nhận xóa</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn xóa tập tin này không?</source>
+        <translation>Bạn có chắc muốn xóa tập tin này không?</translation>
+    </message>
+    <message>
+        <source>Lỗi mở tập tin</source>
+        <translation>Lỗi mở tập tin</translation>
+    </message>
+    <message>
+        <source>Tập tin bạn chọn không tồn tại</source>
+        <translation>Tập tin bạn chọn không tồn tại</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>Lỗi</translation>
+    </message>
+    <message>
+        <source>Không đủ dung lượng trống để lưu thông tin tải lên</source>
+        <translation>Không đủ dung lượng trống để lưu thông tin tải lên</translation>
+    </message>
+    <message>
+        <source>Lỗi lưu thông tin tải lên</source>
+        <translation>Lỗi lưu thông tin tải lên</translation>
+    </message>
+    <message>
+        <source>Lỗi thông tin tải lên: </source>
+        <translation>Lỗi thông tin tải lên: </translation>
+    </message>
+    <message>
+        <source>Danh sách các tập tin tải lên bị lỗi
+Vui lòng thêm lại vào danh sách</source>
+        <translation>Danh sách các tập tin tải lên bị lỗi
+Vui lòng thêm lại vào danh sách</translation>
     </message>
 </context>
 <context>
@@ -527,7 +1360,7 @@ Vui lòng thêm lại vào danh sách</translation>
     </message>
     <message>
         <source>Loading....</source>
-        <translation>Đang tải...</translation>
+        <translation>Loading....</translation>
     </message>
     <message>
         <source>1.0.0</source>
@@ -717,6 +1550,45 @@ Vui lòng thêm lại vào danh sách</translation>
     </message>
 </context>
 <context>
+    <name>Popup_rss_SetDownloadFolder</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Thư mục tải xuống</source>
+        <translation>Thư mục tải xuống</translation>
+    </message>
+    <message>
+        <source>Tên thể loại:</source>
+        <translation>Tên thể loại:</translation>
+    </message>
+    <message>
+        <source>Chọn</source>
+        <translation>Chọn</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>Đồng ý</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục tải xuống</source>
+        <translation>Chọn thư mục tải xuống</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>Thông báo</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng chọn đường dẫn để lưu tập tin tải xuống</source>
+        <translation>Bạn vui lòng chọn đường dẫn để lưu tập tin tải xuống</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Login error! (%1)</source>
@@ -731,24 +1603,12 @@ Vui lòng thêm lại vào danh sách</translation>
         <translation>Bạn có chắc muốn thoát khỏi chương trình?</translation>
     </message>
     <message>
-        <source>Đăng xuất!</source>
-        <translation>Đăng xuất!</translation>
-    </message>
-    <message>
-        <source>Bạn có chắc muốn đăng xuất ?</source>
-        <translation>Bạn có chắc muốn đăng xuất ?</translation>
-    </message>
-    <message>
         <source>Lỗi (%1)</source>
         <translation>Lỗi (%1)</translation>
     </message>
     <message>
         <source>Folder</source>
         <translation>Thư mục</translation>
-    </message>
-    <message>
-        <source>Thư mục không tồn tại, bạn có muốn tạo thư mục này không?</source>
-        <translation>Thư mục không tồn tại, bạn có muốn tạo thư mục này không?</translation>
     </message>
     <message>
         <source>Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn &lt;b&gt;%1&lt;/b&gt;.</source>
@@ -766,12 +1626,381 @@ Vui lòng thêm lại vào danh sách</translation>
         <source>Vui lòng chọn đường dẫn thư mục!</source>
         <translation>Vui lòng chọn đường dẫn thư mục!</translation>
     </message>
+    <message>
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Nhập tên cho tập tin.</source>
+        <translation>Nhập tên cho tập tin.</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục lưu trữ tập tin.</source>
+        <translation>Chọn thư mục lưu trữ tập tin.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Tập tin đã tồn tại, không thể đổi tên tập tin.</source>
+        <translation>Tập tin đã tồn tại, không thể đổi tên tập tin.</translation>
+    </message>
+    <message>
+        <source>Tập tin %1 đã tồn tại, không thể đổi tên tập tin.</source>
+        <translation>Tập tin %1 đã tồn tại, không thể đổi tên tập tin.</translation>
+    </message>
+    <message>
+        <source>Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn.</source>
+        <translation>Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn.</translation>
+    </message>
+    <message>
+        <source>Tập tin %1 đang được tải, không thể đổi tên hay chuyển tập tin.</source>
+        <translation>Tập tin %1 đang được tải, không thể đổi tên hay chuyển tập tin.</translation>
+    </message>
+    <message>
+        <source>Không đổi tên hay chuyển được tập tin %1 thành %2.</source>
+        <translation>Không đổi tên hay chuyển được tập tin %1 thành %2.</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>Vui lòng xác nhận đồng ý các điều khoản của Brisko.</source>
+        <translation>Vui lòng xác nhận đồng ý các điều khoản của Brisko.</translation>
+    </message>
+    <message>
+        <source>Tập tin &quot;%1&quot; không tồn tại</source>
+        <translation>Tập tin &quot;%1&quot; không tồn tại</translation>
+    </message>
+    <message>
+        <source>Tập tin &quot;%1&quot; rỗng</source>
+        <translation>Tập tin &quot;%1&quot; rỗng</translation>
+    </message>
+    <message>
+        <source>Lỗi tập tin</source>
+        <translation>Lỗi tập tin</translation>
+    </message>
+    <message>
+        <source>Vui lòng chọn file cần upload.</source>
+        <translation>Vui lòng chọn file cần upload.</translation>
+    </message>
+    <message>
+        <source>Lỗi!</source>
+        <translation>Lỗi!</translation>
+    </message>
+    <message>
+        <source>Cảnh báo!</source>
+        <translation>Cảnh báo!</translation>
+    </message>
+    <message>
+        <source> Tổng Quát</source>
+        <translation> Tổng Quát</translation>
+    </message>
+    <message>
+        <source> Tác vụ tải lên</source>
+        <translation> Tác vụ tải lên</translation>
+    </message>
+    <message>
+        <source> Tác vụ tải xuống</source>
+        <translation> Tác vụ tải xuống</translation>
+    </message>
+    <message>
+        <source> Kết nối</source>
+        <translation> Kết nối</translation>
+    </message>
+    <message>
+        <source>Không khởi động lại được chương trình. Bạn hãy tự mở lại chương trình.</source>
+        <translation>Không khởi động lại được chương trình. Bạn hãy tự mở lại chương trình.</translation>
+    </message>
+</context>
+<context>
+    <name>QCoreApplication</name>
+    <message>
+        <source>Bạn chưa chọn file</source>
+        <translation>Bạn chưa chọn file</translation>
+    </message>
+    <message>
+        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
+        <translation>Thư mục mặc định Music, Photos không được phép tải về!</translation>
+    </message>
 </context>
 <context>
     <name>RssManager</name>
     <message>
-        <source>Chưa có nguồn phim nào.</source>
-        <translation>Chưa có nguồn phim nào.</translation>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Chọn nguồn phim: </source>
+        <translation>Chọn nguồn phim: </translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Tìm kiếm:</source>
+        <translation>Tìm kiếm:</translation>
+    </message>
+    <message>
+        <source>Danh mục</source>
+        <translation>Danh mục</translation>
+    </message>
+    <message>
+        <source>Hình</source>
+        <translation>Hình</translation>
+    </message>
+    <message>
+        <source>Tiêu đề</source>
+        <translation>Tiêu đề</translation>
+    </message>
+    <message>
+        <source>Mô tả</source>
+        <translation>Mô tả</translation>
+    </message>
+    <message>
+        <source>Đường dẫn tải xuống</source>
+        <translation>Đường dẫn tải xuống</translation>
+    </message>
+    <message>
+        <source>Phụ đề tiếng việt</source>
+        <translation>Phụ đề tiếng việt</translation>
+    </message>
+    <message>
+        <source>Ngày cập nhật</source>
+        <translation>Ngày cập nhật</translation>
+    </message>
+    <message>
+        <source>Đường dẫn xem chi tiết</source>
+        <translation>Đường dẫn xem chi tiết</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>Thông báo</translation>
+    </message>
+    <message>
+        <source>Tài khoản của bạn không có quyền sử dụng tính năng này. Để sử dụng tính năng này bạn cần mua tài khoản VIP của</source>
+        <translation>Tài khoản của bạn không có quyền sử dụng tính năng này. Để sử dụng tính năng này bạn cần mua tài khoản VIP của</translation>
+    </message>
+    <message>
+        <source>Đang tải dữ liệu, bạn vui lòng đợi</source>
+        <translation>Đang tải dữ liệu, bạn vui lòng đợi</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng nhập từ khóa để tìm phim</source>
+        <translation>Bạn vui lòng nhập từ khóa để tìm phim</translation>
+    </message>
+    <message>
+        <source>Website đang triển khai liên kết với Brisko, mời bạn quay lại sau</source>
+        <translation>Website đang triển khai liên kết với Brisko, mời bạn quay lại sau</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>Lỗi</translation>
+    </message>
+    <message>
+        <source>Không tải được dữ liệu phim, vui lòng thử lại sau.</source>
+        <translation>Không tải được dữ liệu phim, vui lòng thử lại sau.</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy hh:mm</source>
+        <translation>dd/MM/yyyy hh:mm</translation>
+    </message>
+    <message>
+        <source>Lỗi đọc tập tin xml</source>
+        <translation>Lỗi đọc tập tin xml</translation>
+    </message>
+    <message>
+        <source>Không ghi được danh sách thể loại tải xuống tự động: %1</source>
+        <translation>Không ghi được danh sách thể loại tải xuống tự động: %1</translation>
+    </message>
+    <message>
+        <source>Dừng tải xuống tự động khi có phim mới</source>
+        <translation>Dừng tải xuống tự động khi có phim mới</translation>
+    </message>
+    <message>
+        <source>Tải xuống tự động khi có phim mới</source>
+        <translation>Tải xuống tự động khi có phim mới</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục tải xuống</source>
+        <translation>Chọn thư mục tải xuống</translation>
+    </message>
+    <message>
+        <source>Sao chép đường dẫn tải xuống</source>
+        <translation>Sao chép đường dẫn tải xuống</translation>
+    </message>
+    <message>
+        <source>Tải xuống</source>
+        <translation>Tải xuống</translation>
+    </message>
+    <message>
+        <source>Định dạng 720p</source>
+        <translation>Định dạng 720p</translation>
+    </message>
+    <message>
+        <source>Định dạng 1080p</source>
+        <translation>Định dạng 1080p</translation>
+    </message>
+    <message>
+        <source>Định dạng khác</source>
+        <translation>Định dạng khác</translation>
+    </message>
+    <message>
+        <source>Tải phụ đề tiếng việt</source>
+        <translation>Tải phụ đề tiếng việt</translation>
+    </message>
+    <message>
+        <source>Tìm phụ đề trực tuyến</source>
+        <translation>Tìm phụ đề trực tuyến</translation>
+    </message>
+    <message>
+        <source>Gửi đường dẫn tải xuống cho bạn bè</source>
+        <translation>Gửi đường dẫn tải xuống cho bạn bè</translation>
+    </message>
+    <message>
+        <source>Phim hay tren brisko</source>
+        <translation>Phim hay tren brisko</translation>
+    </message>
+</context>
+<context>
+    <name>SearchSubtitleOnline</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Tìm</source>
+        <translation>Tìm</translation>
+    </message>
+    <message>
+        <source>Tải về</source>
+        <translation>Tải về</translation>
+    </message>
+    <message>
+        <source>Nhập từ khóa</source>
+        <translation>Nhập từ khóa</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tìm phụ đề trực tuyến&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tìm phụ đề trực tuyến&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Tên phim</source>
+        <translation>Tên phim</translation>
+    </message>
+    <message>
+        <source>Người upload</source>
+        <translation>Người upload</translation>
+    </message>
+    <message>
+        <source>Ngôn ngữ</source>
+        <translation>Ngôn ngữ</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>Thông báo</translation>
+    </message>
+    <message>
+        <source>Đang tải dữ liệu, bạn vui lòng đợi</source>
+        <translation>Đang tải dữ liệu, bạn vui lòng đợi</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng nhập từ khóa để tìm phụ đề.</source>
+        <translation>Bạn vui lòng nhập từ khóa để tìm phụ đề.</translation>
+    </message>
+    <message>
+        <source>Không tìm thấy phụ đề theo yêu cầu tìm kiếm của bạn</source>
+        <translation>Không tìm thấy phụ đề theo yêu cầu tìm kiếm của bạn</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục chứa tập tin phụ đề</source>
+        <translation>Chọn thư mục chứa tập tin phụ đề</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng chọn một tập tin phụ đề</source>
+        <translation>Bạn vui lòng chọn một tập tin phụ đề</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>Lỗi</translation>
+    </message>
+    <message>
+        <source>Không đổi được tên tập tin phụ đề theo tập tin video</source>
+        <translation>Không đổi được tên tập tin phụ đề theo tập tin video</translation>
+    </message>
+    <message>
+        <source>Không tồn tại tập tin phụ đề, vui lòng chọn tải tập tin phụ đề khác</source>
+        <translation>Không tồn tại tập tin phụ đề, vui lòng chọn tải tập tin phụ đề khác</translation>
+    </message>
+    <message>
+        <source>Không tải được dữ liệu từ trang phụ đề, vui lòng thử lại sau.</source>
+        <translation>Không tải được dữ liệu từ trang phụ đề, vui lòng thử lại sau.</translation>
+    </message>
+</context>
+<context>
+    <name>Search_subtitles</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Tên tập tin video:</source>
+        <translation>Tên tập tin video:</translation>
+    </message>
+    <message>
+        <source>Tìm trực tuyến ...</source>
+        <translation>Tìm trực tuyến ...</translation>
+    </message>
+    <message>
+        <source>Đường dẫn tới tập tin phụ đề:</source>
+        <translation>Đường dẫn tới tập tin phụ đề:</translation>
+    </message>
+    <message>
+        <source>Chọn</source>
+        <translation>Chọn</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>Đồng ý</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Phụ đề cho video&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Phụ đề cho video&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Chọn tập tin phụ đề</source>
+        <translation>Chọn tập tin phụ đề</translation>
+    </message>
+    <message>
+        <source>Lỗi</source>
+        <translation>Lỗi</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng chọn đường dẫn tới tập tin phụ đề</source>
+        <translation>Bạn vui lòng chọn đường dẫn tới tập tin phụ đề</translation>
+    </message>
+    <message>
+        <source>Tập tin phụ đề không tồn tại</source>
+        <translation>Tập tin phụ đề không tồn tại</translation>
     </message>
 </context>
 <context>
@@ -952,7 +2181,14 @@ Vui lòng thêm lại vào danh sách</translation>
     <name>TableDownloadModel</name>
     <message>
         <source>Queued</source>
-        <translation>Trong hàng đợi</translation>
+        <translation>Queued</translation>
+    </message>
+</context>
+<context>
+    <name>TableUploadModel</name>
+    <message>
+        <source>Queued</source>
+        <translation>Queued</translation>
     </message>
 </context>
 <context>
@@ -1046,12 +2282,317 @@ Bạn có muốn tải &amp; cập nhật ngay không?</translation>
         <source>Đăng ký tập tin với server thất bại!</source>
         <translation>Đăng ký tập tin với server thất bại!</translation>
     </message>
+    <message>
+        <source>Máy chủ liên tục từ chối vị trí tải lên. Vui lòng thử lại sau.</source>
+        <translation>Máy chủ liên tục từ chối vị trí tải lên. Vui lòng thử lại sau.</translation>
+    </message>
 </context>
 <context>
     <name>dialogabout</name>
     <message>
-        <source>Thông tin</source>
-        <translation>Thông tin</translation>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Phiên bản:</source>
+        <translation>Phiên bản:</translation>
+    </message>
+    <message>
+        <source>Ngày ra mắt:</source>
+        <translation>Ngày ra mắt:</translation>
+    </message>
+    <message>
+        <source>Bản quyền thuộc:</source>
+        <translation>Bản quyền thuộc:</translation>
+    </message>
+    <message>
+        <source>Liên hệ:</source>
+        <translation>Liên hệ:</translation>
+    </message>
+</context>
+<context>
+    <name>dialogoption_formconnect</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Không qua proxy</source>
+        <translation>Không qua proxy</translation>
+    </message>
+    <message>
+        <source>Tự động phát hiện proxy (dựa vào trình duyệt IE)</source>
+        <translation>Tự động phát hiện proxy (dựa vào trình duyệt IE)</translation>
+    </message>
+    <message>
+        <source>Sử dụng proxy</source>
+        <translation>Sử dụng proxy</translation>
+    </message>
+    <message>
+        <source>HTTP Proxy</source>
+        <translation>HTTP Proxy</translation>
+    </message>
+    <message>
+        <source>Cổng</source>
+        <translation>Cổng</translation>
+    </message>
+</context>
+<context>
+    <name>dialogoption_formdownload</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Số lượng tập tin cho mỗi lần tải xuống</source>
+        <translation>Số lượng tập tin cho mỗi lần tải xuống</translation>
+    </message>
+    <message>
+        <source>Số lần thử lại khi thất bại</source>
+        <translation>Số lần thử lại khi thất bại</translation>
+    </message>
+    <message>
+        <source>Giới hạn tốc độ tải xuống</source>
+        <translation>Giới hạn tốc độ tải xuống</translation>
+    </message>
+    <message>
+        <source>KB/s</source>
+        <translation>KB/s</translation>
+    </message>
+    <message>
+        <source>Tự động tải xuống sau khi đăng nhập</source>
+        <translation>Tự động tải xuống sau khi đăng nhập</translation>
+    </message>
+    <message>
+        <source>Tắt máy sau khi tải xuống xong</source>
+        <translation>Tắt máy sau khi tải xuống xong</translation>
+    </message>
+    <message>
+        <source>Thư mục tải xuống mặc định</source>
+        <translation>Thư mục tải xuống mặc định</translation>
+    </message>
+    <message>
+        <source>Chọn</source>
+        <translation>Chọn</translation>
+    </message>
+    <message>
+        <source>Tự động lấy đường dẫn download của Brisko trong trình duyệt</source>
+        <translation>Tự động lấy đường dẫn download của Brisko trong trình duyệt</translation>
+    </message>
+    <message>
+        <source>Google Chrome</source>
+        <translation>Google Chrome</translation>
+    </message>
+    <message>
+        <source>Mozilla Firefox</source>
+        <translation>Mozilla Firefox</translation>
+    </message>
+    <message>
+        <source>Internet Explorer</source>
+        <translation>Internet Explorer</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục</source>
+        <translation>Chọn thư mục</translation>
+    </message>
+</context>
+<context>
+    <name>dialogoption_formgeneral</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Ngôn ngữ mặc định :</source>
+        <translation>Ngôn ngữ mặc định :</translation>
+    </message>
+    <message>
+        <source>Tự khởi động chương trình</source>
+        <translation>Tự khởi động chương trình</translation>
+    </message>
+    <message>
+        <source>Ẩn chương trình xuống khay hệ thống khi minimized</source>
+        <translation>Ẩn chương trình xuống khay hệ thống khi minimized</translation>
+    </message>
+    <message>
+        <source>Luôn hiện cửa sồ chương trình ở trên cùng</source>
+        <translation>Luôn hiện cửa sồ chương trình ở trên cùng</translation>
+    </message>
+    <message>
+        <source>Ghi nhớ tài khoản</source>
+        <translation>Ghi nhớ tài khoản</translation>
+    </message>
+    <message>
+        <source>Tự động đăng nhập</source>
+        <translation>Tự động đăng nhập</translation>
+    </message>
+    <message>
+        <source>Tiếng Việt</source>
+        <translation>Tiếng Việt</translation>
+    </message>
+</context>
+<context>
+    <name>dialogoption_formupload</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Số lượng tập tin cho mỗi lần tải lên</source>
+        <translation>Số lượng tập tin cho mỗi lần tải lên</translation>
+    </message>
+    <message>
+        <source>Số lần thử lại khi thất bại</source>
+        <translation>Số lần thử lại khi thất bại</translation>
+    </message>
+    <message>
+        <source>Giới hạn tốc độ tải lên</source>
+        <translation>Giới hạn tốc độ tải lên</translation>
+    </message>
+    <message>
+        <source>KB/s</source>
+        <translation>KB/s</translation>
+    </message>
+    <message>
+        <source>Tự động tải lên sau khi đăng nhập</source>
+        <translation>Tự động tải lên sau khi đăng nhập</translation>
+    </message>
+    <message>
+        <source>Tắt máy sau khi tải lên xong</source>
+        <translation>Tắt máy sau khi tải lên xong</translation>
+    </message>
+    <message>
+        <source>Thư mục tải lên mặc định</source>
+        <translation>Thư mục tải lên mặc định</translation>
+    </message>
+    <message>
+        <source>Chọn</source>
+        <translation>Chọn</translation>
+    </message>
+    <message>
+        <source>Chọn thư mục</source>
+        <translation>Chọn thư mục</translation>
+    </message>
+</context>
+<context>
+    <name>formChangeFilePassword</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tạo mật khẩu cho tập tin&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Tạo mật khẩu cho tập tin&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>Đồng ý</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;&lt;font color=&quot;blue&quot;&gt;Bạn có muốn tạo mật khẩu cho tập tin ?&lt;/font&gt;&lt;/h3&gt;</source>
+        <translation>&lt;h3&gt;&lt;font color=&quot;blue&quot;&gt;Bạn có muốn tạo mật khẩu cho tập tin ?&lt;/font&gt;&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source>Mật khẩu</source>
+        <translation>Mật khẩu</translation>
+    </message>
+    <message>
+        <source>Xóa mật khẩu</source>
+        <translation>Xóa mật khẩu</translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation>Loading....</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Thay đổi mật khẩu của tập tin&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;white&quot;&gt;&lt;h2&gt;&lt;b&gt;Thay đổi mật khẩu của tập tin&lt;/b&gt;&lt;/h2&gt;&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;&lt;font color=&quot;blue&quot;&gt;Bạn có muốn thay đổi mật khẩu cho tập tin ?&lt;/font&gt;&lt;/h3&gt;</source>
+        <translation>&lt;h3&gt;&lt;font color=&quot;blue&quot;&gt;Bạn có muốn thay đổi mật khẩu cho tập tin ?&lt;/font&gt;&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;red&quot;&gt;Độ dài mật khẩu ít nhất 6 ký tự.&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;red&quot;&gt;Độ dài mật khẩu ít nhất 6 ký tự.&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>Lỗi </translation>
+    </message>
+</context>
+<context>
+    <name>popup_inputPassword</name>
+    <message>
+        <source>Mật khẩu File</source>
+        <translation>Mật khẩu File</translation>
+    </message>
+    <message>
+        <source>Mật khẩu</source>
+        <translation>Mật khẩu</translation>
+    </message>
+    <message>
+        <source>File size</source>
+        <translation>File size</translation>
+    </message>
+    <message>
+        <source>Tên File</source>
+        <translation>Tên File</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Nhập mật khẩu file %1</source>
+        <translation>Nhập mật khẩu file %1</translation>
+    </message>
+</context>
+<context>
+    <name>setFolderSaveSubtitle</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Thư mục tải xuống</source>
+        <translation>Thư mục tải xuống</translation>
+    </message>
+    <message>
+        <source>Chọn</source>
+        <translation>Chọn</translation>
+    </message>
+    <message>
+        <source>Hủy</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Đồng ý</source>
+        <translation>Đồng ý</translation>
+    </message>
+    <message>
+        <source>Chọn đường dẫn để lưu tập tin phụ đề tải xuống</source>
+        <translation>Chọn đường dẫn để lưu tập tin phụ đề tải xuống</translation>
+    </message>
+    <message>
+        <source>Thông báo</source>
+        <translation>Thông báo</translation>
+    </message>
+    <message>
+        <source>Bạn vui lòng chọn đường dẫn để lưu tập tin phụ đề tải xuống</source>
+        <translation>Bạn vui lòng chọn đường dẫn để lưu tập tin phụ đề tải xuống</translation>
     </message>
 </context>
 </TS>
