@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Đường dẫn</source>
-        <translation>Link</translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Hủy</source>
@@ -582,7 +582,7 @@ Please check it and try again</translation>
     </message>
     <message>
         <source>Tập tin đã tải</source>
-        <translation>Uploaded files</translation>
+        <translation>Downloaded files</translation>
     </message>
     <message>
         <source>Tên file</source>
@@ -598,7 +598,7 @@ Please check it and try again</translation>
     </message>
     <message>
         <source>Thuộc thư mục</source>
-        <translation>Folder</translation>
+        <translation>Saved to</translation>
     </message>
     <message>
         <source>Tiến trình tải xuống</source>
@@ -676,7 +676,7 @@ and continue downloading. Or choose No to try again.</translation>
     </message>
     <message>
         <source>Di chuyển lên đầu</source>
-        <translation>Move to top</translation>
+        <translation>Move to the top</translation>
     </message>
     <message>
         <source>Di chuyển lên</source>
@@ -688,11 +688,11 @@ and continue downloading. Or choose No to try again.</translation>
     </message>
     <message>
         <source>Di chuyển xuống cuối</source>
-        <translation>Move to bottom</translation>
+        <translation>Move to the bottom</translation>
     </message>
     <message>
         <source>Xóa</source>
-        <translation>Delete</translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Thông tin file</source>
@@ -724,11 +724,11 @@ and continue downloading. Or choose No to try again.</translation>
     </message>
     <message>
         <source>Xác nhận xóa</source>
-        <translation>Confirm deletion</translation>
+        <translation>Confirm removal</translation>
     </message>
     <message>
         <source>Bạn có chắc muốn xóa tập tin này không?</source>
-        <translation>Are you sure you want to delete this file?</translation>
+        <translation>Do you really want to remove this file from the list?</translation>
     </message>
     <message>
         <source>Thông báo</source>
@@ -754,11 +754,11 @@ If the file exists, it will be deleted when you download it again.</translation>
     </message>
     <message>
         <source>Lỗi mở tập tin</source>
-        <translation>Error opening file</translation>
+        <translation>Error opening the file</translation>
     </message>
     <message>
         <source>Tập tin bạn chọn không tồn tại</source>
-        <translation>The file you selected does not exist</translation>
+        <translation>The file you chose does not exist</translation>
     </message>
     <message>
         <source>Lỗi mở thư mục</source>

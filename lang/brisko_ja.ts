@@ -582,7 +582,7 @@ Vui lòng kiểm tra lại</source>
     </message>
     <message>
         <source>Tập tin đã tải</source>
-        <translation>アップロード済みファイル</translation>
+        <translation>ダウンロード済み</translation>
     </message>
     <message>
         <source>Tên file</source>
@@ -598,7 +598,7 @@ Vui lòng kiểm tra lại</source>
     </message>
     <message>
         <source>Thuộc thư mục</source>
-        <translation>フォルダー</translation>
+        <translation>保存先</translation>
     </message>
     <message>
         <source>Tiến trình tải xuống</source>
@@ -728,7 +728,7 @@ v�  tiếp tục download. Hoặc chọn No để thử lại.</source>
     </message>
     <message>
         <source>Bạn có chắc muốn xóa tập tin này không?</source>
-        <translation>このファイルを削除してもよろしいですか?</translation>
+        <translation>このファイルを一覧から削除してもよろしいですか？</translation>
     </message>
     <message>
         <source>Thông báo</source>
@@ -754,7 +754,7 @@ Sau khi bạn tải lại nếu tập tin tồn tại sẽ bị xóa.</source>
     </message>
     <message>
         <source>Lỗi mở tập tin</source>
-        <translation>ファイルを開くエラー</translation>
+        <translation>ファイルを開けません</translation>
     </message>
     <message>
         <source>Tập tin bạn chọn không tồn tại</source>
@@ -1332,7 +1332,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Ghi nhớ</source>
-        <translation>パスワードを保存</translation>
+        <translation>パスワード保存</translation>
     </message>
     <message>
         <source>Thư điện tử</source>
@@ -1348,7 +1348,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Tự động đăng nhập</source>
-        <translation>自動的にログインする</translation>
+        <translation>自動ログイン</translation>
     </message>
     <message>
         <source>Mật khẩu</source>
@@ -2181,7 +2181,7 @@ Vui lòng thêm lại vào danh sách</source>
     <name>TableDownloadModel</name>
     <message>
         <source>Queued</source>
-        <translation>待機中</translation>
+        <translation>順番待ち</translation>
     </message>
 </context>
 <context>

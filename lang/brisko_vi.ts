@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Loading....</source>
-        <translation>Loading....</translation>
+        <translation>Đang tải...</translation>
     </message>
     <message>
         <source>Đóng</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Loading....</source>
-        <translation>Loading....</translation>
+        <translation>Đang tải...</translation>
     </message>
 </context>
 <context>
@@ -1360,7 +1360,7 @@ Vui lòng thêm lại vào danh sách</translation>
     </message>
     <message>
         <source>Loading....</source>
-        <translation>Loading....</translation>
+        <translation>Đang tải...</translation>
     </message>
     <message>
         <source>1.0.0</source>
@@ -2181,7 +2181,7 @@ Vui lòng thêm lại vào danh sách</translation>
     <name>TableDownloadModel</name>
     <message>
         <source>Queued</source>
-        <translation>Queued</translation>
+        <translation>Trong hàng đợi</translation>
     </message>
 </context>
 <context>
