@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QLocale>
+#include <QPointer>
 #include <QStandardItemModel>
 
 #include <cmath>
@@ -128,7 +129,15 @@ FormInfo::~FormInfo() {
 
 void FormInfo::getUserInfo() {
     auto* job = new ActionThread;
-    connect(job, &ActionThread::getUserInfoSuccess, this, &FormInfo::getUserInfo_Success);
+    // The record is the receiver's to free: when the panel is gone before it arrives, the
+    // job's own context frees it.
+    const QPointer<FormInfo> panel(this);
+    connect(job, &ActionThread::getUserInfoSuccess, job, [panel](brisko::user* user) {
+        if (panel)
+            panel->getUserInfo_Success(user);
+        else
+            delete user;
+    });
     connect(job, &ActionThread::getUserInfoError, this, &FormInfo::getUserInfo_Error);
     job->getUserInfo();
 }
