@@ -14,6 +14,13 @@ utils::ProxyProvider g_proxyProvider;
 namespace utils {
 
 CURL* create_curl_handle() {
+    CURL* handle = curl_easy_init();
+    if (handle)
+        configure_curl_handle(handle);
+    return handle;
+}
+
+void configure_curl_handle(CURL* handle) {
     std::string caPath;
     ProxyProvider provider;
     {
@@ -22,12 +29,9 @@ CURL* create_curl_handle() {
         provider = g_proxyProvider;
     }
 
-    CURL* handle = curl_easy_init();
     std::string host;
     unsigned short port = 0;
     const bool useProxy = provider && provider(host, port);
-    if (!handle)
-        return nullptr;
 
     curl_easy_setopt(handle, CURLOPT_CAINFO, caPath.c_str());
     if (useProxy) {
@@ -46,7 +50,6 @@ CURL* create_curl_handle() {
     curl_easy_setopt(handle, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
     // Handles live on many threads; signals must not be used for time-outs.
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
-    return handle;
 }
 
 void set_proxy_provider(ProxyProvider provider) {

@@ -15,6 +15,8 @@ using ProxyProvider = std::function<bool(std::string& host, unsigned short& port
 // no proxy is chosen, so proxy variables of the environment don't leak in), http and
 // https as the only protocols, HTTP/1.1, and a connect time-out.
 CURL* create_curl_handle();
+// Gives a handle those settings, as create_curl_handle does (for one that was reset).
+void configure_curl_handle(CURL* handle);
 
 // Meant for start-up, before other threads make handles.
 void set_proxy_provider(ProxyProvider provider);

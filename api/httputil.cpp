@@ -1,5 +1,6 @@
 #include "api/httputil.h"
 
+#include "api/apiconnections.h"
 #include "api/curlhandle.h"
 
 #include <algorithm>
@@ -19,8 +20,9 @@ struct SlistDeleter {
 };
 using HeaderList = std::unique_ptr<curl_slist, SlistDeleter>;
 
+// A blocking call's handle goes back to the kept ones, with its connection.
 struct EasyDeleter {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    void operator()(CURL* handle) const { return_api_handle(handle); }
 };
 using EasyHandle = std::unique_ptr<CURL, EasyDeleter>;
 
@@ -87,7 +89,7 @@ http_response* perform(Method method, const std::string& url, const httpReqData&
         response->set_transfer_result(CURLE_BAD_FUNCTION_ARGUMENT);
         return response.release();
     }
-    EasyHandle handle(create_curl_handle());
+    EasyHandle handle(take_api_handle());
     if (!handle) {
         response->set_transfer_result(CURLE_FAILED_INIT);
         return response.release();
@@ -190,6 +192,7 @@ void http_util::enqueue(bool isPost, const std::string& url, const httpReqData& 
         return;
     }
     CURL* easy = queued->easy;
+    join_api_share(easy);
     setCommonOptions(easy, url, &queued->body, &queued->headerText);
     if (isPost) {
         curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE,

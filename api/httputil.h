@@ -1,6 +1,7 @@
 #pragma once
-// The thin HTTP layer under every service call: one blocking request per call, each on a
-// fresh easy handle from create_curl_handle().
+// The thin HTTP layer under every service call: one blocking request per call, each on an
+// easy handle set up as create_curl_handle() sets one up, kept between calls with its
+// connection (apiconnections.h).
 #include "api/httprecords.h"
 
 #include <curl/curl.h>

@@ -51,7 +51,8 @@ public:
     static void registerMetaTypes();
 
     // Called on the GUI thread by the queue when the job gets a running place: checks
-    // the target volume, then asks for a location or starts on the kept one.
+    // the target volume, then starts the thread, which first asks for a location unless
+    // a kept one can be fetched.
     void startDownload();
     // Called on the GUI thread: stops a running or waiting job.
     void stopDownload();
@@ -171,6 +172,8 @@ private:
     QString reLoginEmail;
     QString reLoginPassword;
     int accountLevel = 0;
+    // Set by startDownload before the thread starts, read by the run.
+    bool askForLocation = false;
 };
 
 Q_DECLARE_METATYPE(DownloadFile*)

@@ -83,30 +83,63 @@ double restoredProgress(const QString& text, const QString& path, qint64 size) {
 
 } // namespace
 
-QByteArray DownloadHistory::document(const QList<DownloadFile*>& jobs, const QString& user,
-                                     const QDateTime& created) {
-    return historyfile::document("downloadfiles", jobs, user, created, kMaxFinished, &writeEntry);
+QList<DownloadHistory::Entry> DownloadHistory::snapshot(const QList<DownloadFile*>& jobs) {
+    QList<Entry> entries;
+    entries.reserve(jobs.size());
+    int finishedCount = 0;
+    for (const DownloadFile* job : jobs) {
+        const bool finished = job->isFinished();
+        // Finished entries past the bound would not be written anyway.
+        if (finished && finishedCount++ >= kMaxFinished)
+            continue;
+        Entry entry;
+        entry.name = job->getName();
+        entry.path = job->getPath();
+        entry.desc = job->getDesc();
+        entry.url = job->getUrl();
+        entry.typeFile = job->getTypeFile();
+        entry.session = job->getSession();
+        entry.password = job->getPassword();
+        entry.size = job->getSize();
+        entry.progress = job->progress();
+        entry.finished = finished;
+        entries.append(entry);
+    }
+    return entries;
 }
 
-void DownloadHistory::writeEntry(QString& out, const DownloadFile& job) {
+QByteArray DownloadHistory::document(const QList<DownloadFile*>& jobs, const QString& user,
+                                     const QDateTime& created) {
+    return document(snapshot(jobs), user, created);
+}
+
+QByteArray DownloadHistory::document(const QList<Entry>& entries, const QString& user,
+                                     const QDateTime& created) {
+    QList<const Entry*> list;
+    list.reserve(entries.size());
+    for (const Entry& entry : entries)
+        list.append(&entry);
+    return historyfile::document("downloadfiles", list, user, created, kMaxFinished, &writeEntry);
+}
+
+void DownloadHistory::writeEntry(QString& out, const Entry& entry) {
     out += QLatin1String("\n    <file");
-    appendAttribute(out, "path", job.getPath());
-    appendAttribute(out, "desc", job.getDesc());
-    appendAttribute(out, "url", job.getUrl());
-    appendAttribute(out, "size", QString::number(job.getSize()));
-    appendAttribute(out, "type_file", job.getTypeFile());
-    const double progress = job.progress();
-    if (progress > 0.0 && progress < 1.0)
-        appendAttribute(out, "progress", QString::number(progress, 'g', 6));
-    if (job.isFinished())
+    appendAttribute(out, "path", entry.path);
+    appendAttribute(out, "desc", entry.desc);
+    appendAttribute(out, "url", entry.url);
+    appendAttribute(out, "size", QString::number(entry.size));
+    appendAttribute(out, "type_file", entry.typeFile);
+    if (entry.progress > 0.0 && entry.progress < 1.0)
+        appendAttribute(out, "progress", QString::number(entry.progress, 'g', 6));
+    if (entry.finished)
         appendAttribute(out, "status", QStringLiteral("true"));
     else
-        appendAttribute(out, "session", job.getSession());
-    const QPair<QString, QString> password = passwordAttribute(job.getPassword());
+        appendAttribute(out, "session", entry.session);
+    const QPair<QString, QString> password = passwordAttribute(entry.password);
     if (!password.first.isEmpty())
         appendAttribute(out, password.first.toLatin1().constData(), password.second);
     out += QLatin1Char('>');
-    appendEscaped(out, job.getName(), false);
+    appendEscaped(out, entry.name, false);
     out += QLatin1String("</file>");
 }
 
@@ -208,7 +241,7 @@ DownloadFile* DownloadHistory::readEntry(QXmlStreamReader& reader, int& finished
         else if (name == QLatin1String("status"))
             finished = attribute.value() == QLatin1String("true");
     }
-    if (finished && ++finishedCount > kMaxFinished)
+    if (!keepEntry(finished, finishedCount))
         return nullptr;
     const QString password = readPassword(attributes);
     const QString name = xmlElementText(reader);

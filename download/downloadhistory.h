@@ -29,6 +29,23 @@ public:
     // be told.
     using SizeLookup = std::function<qint64(const QString& url)>;
 
+    // What the file keeps of one download: copies, so the document can be built on
+    // another thread while the job goes on. The password is enciphered only then.
+    struct Entry {
+        QString name;
+        QString path;
+        QString desc;
+        QString url;
+        QString typeFile;
+        QString session;
+        QString password;
+        qint64 size = 0;
+        double progress = 0.0;
+        bool finished = false;
+
+        bool isFinished() const { return finished; }
+    };
+
     struct Loaded {
         QList<DownloadFile*> jobs; // new jobs, owned by the caller
         bool broken = false;       // the document ended early or is malformed
@@ -40,6 +57,11 @@ public:
     // except that an unpaired surrogate becomes U+FFFD instead of breaking the document.
     static QByteArray document(const QList<DownloadFile*>& jobs, const QString& user,
                                const QDateTime& created = QDateTime::currentDateTime());
+    static QByteArray document(const QList<Entry>& entries, const QString& user,
+                               const QDateTime& created = QDateTime::currentDateTime());
+    // The entries the document of these jobs holds, in list order: every unfinished job
+    // and the first kMaxFinished finished ones. Cheap: no cipher, no disk.
+    static QList<Entry> snapshot(const QList<DownloadFile*>& jobs);
     // Replaces the file atomically: on any failure the previous file stays as it was.
     static SaveResult write(const QString& path, const QByteArray& document);
 
@@ -62,7 +84,7 @@ public:
     static QString readPassword(const QXmlStreamAttributes& attributes);
 
 private:
-    static void writeEntry(QString& out, const DownloadFile& job);
+    static void writeEntry(QString& out, const Entry& entry);
     static DownloadFile* readEntry(QXmlStreamReader& reader, int& finishedCount,
                                    const SizeLookup& sizeOf);
 };

@@ -136,6 +136,9 @@ struct DownloadFile::RunContext {
 };
 
 void DownloadFile::run() {
+    // A refused request has set the state and given the place back.
+    if (askForLocation && !genLinkDownload(false))
+        return;
     RunContext run;
     run.location = getSession().toLatin1();
     run.path = getPath();

@@ -1,5 +1,5 @@
-// The start of a download job: volume checks, the request for a direct location, and
-// the stop request.
+// The start of a download job: volume checks, the request for a direct location (made on
+// the job's thread), and the stop request.
 #include "api/apiresult.h"
 #include "api/sessionapi.h"
 #include "core/actionthread.h"
@@ -79,10 +79,10 @@ void DownloadFile::startDownload() {
 
     const QString kept = getSession().trimmed();
     // A kept location that can't be fetched (a hand-edited history, say) is replaced.
-    if (kept.isEmpty() || !isFetchableLocation(kept))
-        genLinkDownload(true);
-    else
-        QThread::start(QThread::InheritPriority);
+    // The request for a new one is the run's first step, so the GUI thread never waits
+    // on the service; the job shows "Starting" meanwhile.
+    askForLocation = kept.isEmpty() || !isFetchableLocation(kept);
+    QThread::start(QThread::InheritPriority);
 }
 
 bool DownloadFile::isZipDownload() const {

@@ -1,5 +1,6 @@
 #include "download/formdownload.h"
 
+#include "core/backgroundsaver.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
@@ -40,8 +41,10 @@ QString fromUtf8(const std::string& text) {
 } // namespace
 
 FormDownload::FormDownload(QWidget* parent)
-    : QWidget(parent), ui(new Ui::FormDownload), downloadModel(nullptr) {
+    : QWidget(parent), ui(new Ui::FormDownload), downloadModel(nullptr),
+      historySaver(new BackgroundSaver(this)) {
     ui->setupUi(this);
+    connect(historySaver, &BackgroundSaver::saved, this, &FormDownload::reportSave);
     ui->SubTabDownload->setCornerWidget(ui->menuDownload, Qt::TopRightCorner);
     ui->tableDownloaded->horizontalHeader()->setStyleSheet(QString::fromLatin1(kHeaderStyle));
     ui->btnDel->setShortcut(QKeySequence(QKeySequence::Delete));
@@ -88,6 +91,7 @@ FormDownload::FormDownload(QWidget* parent)
 
 FormDownload::~FormDownload() {
     saveAllDownloads();
+    waitForSaves();
     const QList<DownloadFile*> jobs = downloadModel->getJobs() + downloadedFiles;
     // The jobs still report while they stop; none of it may reach this form's slots,
     // which read the widgets. So: disconnect, stop and wait (the model's destructor does
@@ -194,6 +198,7 @@ void FormDownload::showRestartOnError() {
     }
     // The list is kept before this process ends without its usual shutdown.
     saveAllDownloads();
+    waitForSaves();
     platform::systemActions().startDetached(QCoreApplication::applicationFilePath(), {});
     std::exit(0);
 }

@@ -5,18 +5,17 @@
 #include "api/file.h"
 #include "core/megafile.h"
 #include "download/downloadfile.h"
-#include "download/roundrunner.h"
 #include "download/tabledownloadmodel.h"
 
 #include <QList>
 #include <QMap>
 #include <QModelIndex>
-#include <QMutex>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
+class BackgroundSaver;
 class QAbstractItemView;
 class QMenu;
 class QXmlStreamReader;
@@ -37,8 +36,12 @@ public:
     bool isDownloading();
     // The downloads transferring right now (state 0).
     int countRunningDownloads() const;
-    // Writes the queue, then the finished downloads, to the history file.
+    // Writes the queue, then the finished downloads, to the history file: the lists are
+    // taken now, the file is written on the history's own thread.
     void saveAllDownloads();
+    // Waits (bounded) until the history file holds the last save asked for, and reports
+    // a failed save. For logging out, quitting and powering off.
+    void waitForSaves();
 
 public slots:
     void changeStatusFile();
@@ -103,6 +106,7 @@ private:
     void saveDownloadList(QList<DownloadFile*> jobs);
     QList<DownloadFile*> loadDownloadList();
     QList<DownloadFile*> parseDownloadList(QXmlStreamReader& reader);
+    void reportSave(int result);
     void addLoadedDownloads(QList<DownloadFile*> jobs);
     QString historyPath() const;
 
@@ -124,14 +128,13 @@ private:
     Ui::FormDownload* ui;
     TableDownloadModel* downloadModel;
     QList<DownloadFile*> downloadedFiles;
-    QMutex listMutex;
+    // Writes the history file off the GUI thread; saves asked for while one runs end in
+    // one more write with the newest lists.
+    BackgroundSaver* historySaver;
     int playingRow = 0;
     // The job handed to the play dialog last; its requests reach this job wherever its
     // row is now, and nothing once it has left the queue.
     QPointer<DownloadFile> playingJob;
     // The queue row of playingJob now, or -1.
     int playingJobRow() const;
-    // A save asked for while one runs (from the event loop of its message box) runs
-    // once more when that one is done.
-    RoundRunner saveRounds;
 };

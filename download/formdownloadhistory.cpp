@@ -1,12 +1,20 @@
 // The download tab's side of the history file: what to write, when, and what the user
 // hears when it goes wrong.
+#include "core/backgroundsaver.h"
 #include "core/localpaths.h"
 #include "core/ruridudi.h"
 #include "core/userprompt.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"
 
-#include <QMutexLocker>
+#include <QDateTime>
+
+namespace {
+
+// How long logging out or quitting waits for the last save of the list.
+constexpr int kSaveWaitMs = 10000;
+
+} // namespace
 
 QString FormDownload::historyPath() const {
     if (!currentUser)
@@ -22,29 +30,30 @@ void FormDownload::saveAllDownloads() {
 }
 
 void FormDownload::saveDownloadList(QList<DownloadFile*> jobs) {
-    // Asked again from the event loop of a box that a save shows: that save runs once
-    // more when it is done, with the lists as they are then.
-    bool first = true;
-    saveRounds.run([&] {
-        if (!first)
-            jobs = downloadModel->getJobs() + downloadedFiles;
-        first = false;
-        const QString path = historyPath();
-        if (path.isEmpty())
-            return;
-        DownloadHistory::SaveResult result;
-        {
-            QMutexLocker lock(&listMutex);
-            const QString user = currentUser ? currentUser->getEmail() : QString();
-            result = DownloadHistory::write(path, DownloadHistory::document(jobs, user));
-        }
-        // No lock is held while a box is open.
-        if (result == DownloadHistory::SaveResult::NoRoom)
-            UserPrompt::current()->critical(
-                this, tr("Lỗi"), tr("Không đủ dung lượng trống để lưu danh sách tải xuống"));
-        else if (result == DownloadHistory::SaveResult::WriteFailed)
-            UserPrompt::current()->critical(this, tr("Lỗi"), tr("Lỗi lưu danh sách tải xuống"));
+    const QString path = historyPath();
+    if (path.isEmpty())
+        return;
+    // Copies taken on the GUI thread; the document is built and written on the saver's.
+    const QList<DownloadHistory::Entry> entries = DownloadHistory::snapshot(jobs);
+    const QString user = currentUser ? currentUser->getEmail() : QString();
+    const QDateTime created = QDateTime::currentDateTime();
+    historySaver->save([path, entries, user, created] {
+        return int(DownloadHistory::write(path, DownloadHistory::document(entries, user, created)));
     });
+}
+
+void FormDownload::waitForSaves() {
+    if (!historySaver->flush(kSaveWaitMs))
+        qWarning("the download list is still being written");
+}
+
+void FormDownload::reportSave(int result) {
+    // Shown on the GUI thread, with no lock held.
+    if (result == int(DownloadHistory::SaveResult::NoRoom))
+        UserPrompt::current()->critical(
+            this, tr("Lỗi"), tr("Không đủ dung lượng trống để lưu danh sách tải xuống"));
+    else if (result == int(DownloadHistory::SaveResult::WriteFailed))
+        UserPrompt::current()->critical(this, tr("Lỗi"), tr("Lỗi lưu danh sách tải xuống"));
 }
 
 QList<DownloadFile*> FormDownload::loadDownloadList() {

@@ -180,6 +180,7 @@ void TableDownloadModel::downloadChanged(DownloadFile* dfile,
     const int row = queue.jobs.indexOf(dfile);
     if (row < 0)
         return;
+    queue.noteSpeed(dfile);
     int column = -1;
     switch (flagChanged) {
     case DownloadFile::StatusChanged:
@@ -189,11 +190,10 @@ void TableDownloadModel::downloadChanged(DownloadFile* dfile,
         column = ColumnPercent;
         playWhenReady(dfile);
         break;
-    case DownloadFile::SpeedChanged: {
+    case DownloadFile::SpeedChanged:
         column = ColumnSpeed;
         emit speedChanged(queue.totalSpeed());
         break;
-    }
     case DownloadFile::RemainingChanged:
         column = ColumnRemaining;
         break;

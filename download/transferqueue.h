@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QDeadlineTimer>
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -90,23 +91,49 @@ public:
 
     // Takes rows out of the table and the pending list; the caller announced them.
     void takeRows(int row, int count) {
-        for (int i = 0; i < count && holds(row); ++i)
-            pending.removeAll(jobs.takeAt(row));
+        for (int i = 0; i < count && holds(row); ++i) {
+            Job* job = jobs.takeAt(row);
+            pending.removeAll(job);
+            dropSpeed(job);
+        }
     }
 
     // A job being destroyed: only its pointer is used. The row it had, or -1.
     int forget(Job* job) {
         running.remove(job);
         pending.removeAll(job);
+        dropSpeed(job);
         return jobs.indexOf(job);
     }
 
-    // The summed speed of every job in the table, in bytes per second.
-    double totalSpeed() const {
-        double total = 0;
-        for (const Job* job : jobs)
-            total += job->speed();
-        return total;
+    // The summed speed of the jobs in the table, in bytes per second.
+    double totalSpeed() const { return speedSum; }
+
+    // Takes the job's current speed into the sum; called on every change the job reports,
+    // since any change may follow a stopped tracker (a completion says only "done").
+    void noteSpeed(const Job* job) {
+        const double now = job->speed();
+        const auto known = speeds.find(job);
+        const double before = known == speeds.end() ? 0.0 : known.value();
+        if (now > 0)
+            speeds.insert(job, now);
+        else if (known != speeds.end())
+            speeds.erase(known);
+        speedSum += now - before;
+        // Rounding must not leave a trace once nothing moves.
+        if (speeds.isEmpty())
+            speedSum = 0;
+    }
+
+    // Takes the job's last speed out of the sum (it leaves the table).
+    void dropSpeed(const Job* job) {
+        const auto known = speeds.find(job);
+        if (known == speeds.end())
+            return;
+        speedSum -= known.value();
+        speeds.erase(known);
+        if (speeds.isEmpty())
+            speedSum = 0;
     }
 
     // Queues every row in table order (the rows may move meanwhile) with `queueRow`.
@@ -174,5 +201,10 @@ public:
     RoundRunner rounds;
 
 private:
+    // The last speed read of each moving job and their sum, so a progress signal costs
+    // the same with ten jobs or ten thousand.
+    QHash<const Job*, double> speeds;
+    double speedSum = 0;
+
     static bool queued(const Job* job) { return job->getState() == transferqueue::kQueuedState; }
 };

@@ -138,8 +138,10 @@ void MainForm::signal_Shutdown() {
 
 bool MainForm::shutdownWindows() {
     // What a power-off would lose is written first.
-    if (formDownload)
+    if (formDownload) {
         formDownload->saveAllDownloads();
+        formDownload->waitForSaves();
+    }
     if (formUpload)
         formUpload->saveUploads();
     SettingsStore().sync();

@@ -3,14 +3,12 @@
 #include "download/formdownload.h"
 
 #include <QMenu>
-#include <QMutex>
 
 #include <memory>
 
 struct DownloadTabProbe {
     static TableDownloadModel* model(FormDownload& tab) { return tab.downloadModel; }
     static QList<DownloadFile*>& finished(FormDownload& tab) { return tab.downloadedFiles; }
-    static QMutex& listMutex(FormDownload& tab) { return tab.listMutex; }
     static int playingRow(const FormDownload& tab) { return tab.playingRow; }
     static std::unique_ptr<QMenu> downloadingMenu(FormDownload& tab) {
         return std::unique_ptr<QMenu>(tab.downloadingMenu());

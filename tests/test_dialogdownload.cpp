@@ -474,6 +474,7 @@ void TestDialogDownload::jobsReachTheTab() {
     QCOMPARE(urlOf.value(QString::fromUtf8("Ảnh (2).png")).left(28), session->link("x").left(28));
     QCOMPARE(QFileInfo(onDisk.fileName()).size(), 0);
 
+    tab.waitForSaves();
     const auto saved = DownloadHistory::load(session->historyPath());
     QCOMPARE(saved.jobs.size(), 3);
     qDeleteAll(saved.jobs);

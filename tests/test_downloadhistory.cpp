@@ -1,6 +1,7 @@
 // The download history file: its format, the round trip of every field and password, the
-// bound on finished entries, sizes written in floating point, broken files, and saves
-// that cannot complete (no room, an interrupted write, a save asked for during a save).
+// bound on finished entries, sizes written in floating point, broken files, saves that
+// cannot complete (no room, an interrupted write), and saves off the GUI thread: asked
+// for during a save or while a failure is shown, and the last one at closing.
 #include "core/crypto.h"
 #include "tests/support/scripteduserprompt.h"
 #include "download/downloadenvironment.h"
@@ -19,9 +20,12 @@
 #include <QXmlStreamWriter>
 #include <QtTest>
 
+#include <condition_variable>
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <sys/resource.h>
 
 namespace {
@@ -139,6 +143,45 @@ private:
     DownloadEnvironment* replaced;
 };
 
+// Holds every save at its free-space query until the test lets it go on.
+class HeldDisk : public DownloadEnvironment {
+public:
+    HeldDisk() : replaced(DownloadEnvironment::install(this)) {}
+    ~HeldDisk() override {
+        release();
+        DownloadEnvironment::install(replaced);
+    }
+    bool diskSpace(const QString&, qint64& total, qint64& freeForCaller) override {
+        std::unique_lock<std::mutex> lock(mutex);
+        ++asked;
+        changed.notify_all();
+        changed.wait(lock, [this] { return open; });
+        total = freeForCaller = qint64(1) << 40;
+        return true;
+    }
+    bool waitUntilAsked(int count) {
+        std::unique_lock<std::mutex> lock(mutex);
+        return changed.wait_for(lock, std::chrono::seconds(20),
+                                [&] { return asked >= count; });
+    }
+    void release() {
+        std::lock_guard<std::mutex> lock(mutex);
+        open = true;
+        changed.notify_all();
+    }
+    int askedCount() {
+        std::lock_guard<std::mutex> lock(mutex);
+        return asked;
+    }
+
+private:
+    DownloadEnvironment* replaced;
+    std::mutex mutex;
+    std::condition_variable changed;
+    int asked = 0;
+    bool open = false;
+};
+
 // Answers like the scripted prompt, after running a hook at each critical box: what a
 // nested event loop might do while the box is open.
 class PromptWithHook : public ScriptedUserPrompt {
@@ -178,7 +221,9 @@ private slots:
     void truncatedFileAtLoginShowsBoxAndKeepsEarlierEntries();
     void saveWithoutRoomKeepsOldFile();
     void interruptedSaveKeepsOldFile();
-    void saveAskedDuringSaveRunsAfterwards();
+    void saveAskedWhileAFailureIsShownIsWritten();
+    void savesAskedDuringASaveAreCoalesced();
+    void closingWaitsForTheLastSave();
 
 private:
     std::unique_ptr<DownloadTabSession> session;
@@ -229,7 +274,7 @@ void TestDownloadHistory::documentFormat() {
         QCOMPARE(lines.at(i), expectedLines.at(i));
     QCOMPARE(lines.size(), expectedLines.size());
 
-    const QByteArray empty = DownloadHistory::document({}, "u", created);
+    const QByteArray empty = DownloadHistory::document(QList<DownloadFile*>{}, "u", created);
     QCOMPARE(empty, QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                "<downloadfiles created=\"2016-05-31T14:03:27\" user=\"u\"/>\n"));
     QVERIFY(writeAll(session->historyPath(), empty));
@@ -602,7 +647,7 @@ void TestDownloadHistory::truncatedFileAtLoginShowsBoxAndKeepsEarlierEntries() {
 }
 
 void TestDownloadHistory::saveWithoutRoomKeepsOldFile() {
-    const QByteArray old = DownloadHistory::document({}, "old");
+    const QByteArray old = DownloadHistory::document(QList<DownloadFile*>{}, "old");
     QVERIFY(writeAll(session->historyPath(), old));
     ScriptedUserPrompt prompt;
     FormDownload tab(nullptr);
@@ -617,6 +662,7 @@ void TestDownloadHistory::saveWithoutRoomKeepsOldFile() {
     space.freeBytes = documentSize - DownloadHistory::kFreeSpaceSlack - 100;
     prompt.answer(QMessageBox::Ok);
     tab.saveAllDownloads();
+    tab.waitForSaves();
     QCOMPARE(prompt.asked().size(), 1);
     QCOMPARE(prompt.asked().at(0).kind, ScriptedUserPrompt::Kind::Critical);
     QCOMPARE(prompt.asked().at(0).title, QString::fromUtf8("Lỗi"));
@@ -628,6 +674,7 @@ void TestDownloadHistory::saveWithoutRoomKeepsOldFile() {
 
     space.freeBytes = documentSize - DownloadHistory::kFreeSpaceSlack + 100; // just enough
     tab.saveAllDownloads();
+    tab.waitForSaves();
     QCOMPARE(prompt.asked().size(), 1);
     const DownloadHistory::Loaded saved = DownloadHistory::load(session->historyPath());
     const int savedCount = saved.jobs.size();
@@ -638,7 +685,7 @@ void TestDownloadHistory::saveWithoutRoomKeepsOldFile() {
 
 void TestDownloadHistory::interruptedSaveKeepsOldFile() {
     Jobs owned;
-    const QByteArray old = DownloadHistory::document({job(owned, "kept", false)}, "old");
+    const QByteArray old = DownloadHistory::document(QList<DownloadFile*>{job(owned, "kept", false)}, "old");
     QVERIFY(writeAll(session->historyPath(), old));
     ScriptedUserPrompt prompt;
     FormDownload tab(nullptr);
@@ -654,6 +701,7 @@ void TestDownloadHistory::interruptedSaveKeepsOldFile() {
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     prompt.answer(QMessageBox::Ok);
     tab.saveAllDownloads();
+    tab.waitForSaves();
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -671,7 +719,7 @@ void TestDownloadHistory::interruptedSaveKeepsOldFile() {
     DownloadTabProbe::model(tab)->removeRows(1, 500);
 }
 
-void TestDownloadHistory::saveAskedDuringSaveRunsAfterwards() {
+void TestDownloadHistory::saveAskedWhileAFailureIsShownIsWritten() {
     PromptWithHook prompt;
     FormDownload tab(nullptr);
     Jobs owned;
@@ -681,23 +729,82 @@ void TestDownloadHistory::saveAskedDuringSaveRunsAfterwards() {
     int hooks = 0;
     prompt.atCritical = [&] {
         ++hooks;
-        // While the box is open: the list lock is free, and a save asked for now waits.
-        QMutex& lock = DownloadTabProbe::listMutex(tab);
-        QVERIFY(lock.tryLock());
-        lock.unlock();
+        // The failure is told on the GUI thread; while its box is open the user goes on.
+        QCOMPARE(QThread::currentThread(), qApp->thread());
         space.freeBytes = qint64(1) << 40;
         DownloadTabProbe::model(tab)->addJob(job(owned, "added while the box was open", false));
         tab.saveAllDownloads();
-        QVERIFY(!QFile::exists(session->historyPath()));
+        tab.waitForSaves();
+        QCOMPARE(DownloadHistory::load(session->historyPath()).jobs.size(), 2);
     };
     prompt.answer(QMessageBox::Ok);
     tab.saveAllDownloads();
+    tab.waitForSaves();
     QCOMPARE(hooks, 1);
     const auto loaded = DownloadHistory::load(session->historyPath());
     QCOMPARE(loaded.jobs.size(), 2);
     QCOMPARE(loaded.jobs.at(1)->getName(), QStringLiteral("added while the box was open"));
     deleteAll(loaded.jobs);
     DownloadTabProbe::model(tab)->removeRows(0, 2);
+}
+
+void TestDownloadHistory::savesAskedDuringASaveAreCoalesced() {
+    ScriptedUserPrompt prompt;
+    FormDownload tab(nullptr);
+    Jobs owned;
+    HeldDisk disk;
+    DownloadTabProbe::model(tab)->addJob(job(owned, "0", false));
+    tab.saveAllDownloads();
+    QVERIFY(disk.waitUntilAsked(1)); // the first save is under way, held
+    for (int i = 1; i <= 3; ++i) {
+        DownloadTabProbe::model(tab)->addJob(job(owned, QString::number(i), false));
+        tab.saveAllDownloads(); // returns at once
+    }
+    QVERIFY(!QFile::exists(session->historyPath()));
+    disk.release();
+    tab.waitForSaves();
+    // One more write after the held one, with the lists as they were at the last request.
+    QCOMPARE(disk.askedCount(), 2);
+    const auto loaded = DownloadHistory::load(session->historyPath());
+    QCOMPARE(loaded.jobs.size(), 4);
+    QCOMPARE(loaded.jobs.at(3)->getName(), QStringLiteral("3"));
+    deleteAll(loaded.jobs);
+    QVERIFY(prompt.asked().isEmpty());
+    DownloadTabProbe::model(tab)->removeRows(0, 4);
+}
+
+void TestDownloadHistory::closingWaitsForTheLastSave() {
+    ScriptedUserPrompt prompt;
+    HeldDisk disk;
+    std::thread later;
+    {
+        FormDownload tab(nullptr);
+        // The tab owns and frees these.
+        Jobs made;
+        DownloadTabProbe::model(tab)->addJob(job(made, "queued", false));
+        DownloadTabProbe::model(tab)->addJob(job(made, "added last", false));
+        DownloadTabProbe::finished(tab).append(job(made, "finished", true));
+        for (auto& j : made)
+            j.release();
+        tab.saveAllDownloads();
+        QVERIFY(disk.waitUntilAsked(1)); // held: the next save must wait for it
+        DownloadTabProbe::model(tab)->moveItem(1, 0);
+        // The disk answers only while the tab is being closed.
+        later = std::thread([&disk] {
+            QThread::msleep(100);
+            disk.release();
+        });
+    }
+    later.join();
+    // Closing saved once more and waited for that save: nothing is lost.
+    QCOMPARE(disk.askedCount(), 2);
+    const auto loaded = DownloadHistory::load(session->historyPath());
+    QStringList names;
+    for (const DownloadFile* j : loaded.jobs)
+        names << j->getName();
+    QCOMPARE(names, QStringList({"added last", "queued", "finished"}));
+    deleteAll(loaded.jobs);
+    QVERIFY(prompt.asked().isEmpty());
 }
 
 QTEST_MAIN(TestDownloadHistory)

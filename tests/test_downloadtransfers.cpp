@@ -106,6 +106,7 @@ void TestDownloadTransfers::twentyDownloadsThreeAtATime() {
     for (int row = 0; row < 20; ++row)
         tablePaths << table->item(row, 3)->text();
     QCOMPARE(tablePaths.size(), 20);
+    tab.waitForSaves();
     const auto saved = DownloadHistory::load(session.historyPath());
     QSet<QString> savedPaths;
     for (const DownloadFile* job : saved.jobs) {

@@ -134,6 +134,8 @@ private:
         tab->findChild<QTabWidget*>("SubTabDownload")->setCurrentIndex(index);
     }
     QStringList historyNames();
+    // Whether the history file exists once the saves asked for so far are written.
+    bool historyWritten();
 
     devservice::AnalyticsCollector collector;
     std::unique_ptr<DownloadTabSession> session;
@@ -210,7 +212,15 @@ QList<int> TestDownloadTab::selected(QAbstractItemView* view) {
     return rows;
 }
 
+bool TestDownloadTab::historyWritten() {
+    if (tab)
+        tab->waitForSaves();
+    return QFile::exists(session->historyPath());
+}
+
 QStringList TestDownloadTab::historyNames() {
+    if (tab)
+        tab->waitForSaves();
     const auto loaded = DownloadHistory::load(session->historyPath());
     const QStringList list = names(loaded.jobs);
     qDeleteAll(loaded.jobs);
@@ -441,7 +451,9 @@ void TestDownloadTab::finishedDownloadsMoveToTheTop() {
     QStringList order;
     connect(tab.get(), qOverload<DownloadFile*>(&FormDownload::filedownloadDone),
             [&](DownloadFile* job) {
-                // Listed among the finished ones before anybody hears of it.
+                // Listed among the finished ones before anybody hears of it: the save was
+                // asked for first.
+                tab->waitForSaves();
                 const auto loaded = DownloadHistory::load(session->historyPath());
                 for (const DownloadFile* saved : loaded.jobs) {
                     if (saved->getName() == job->getName() && saved->isFinished())
@@ -579,11 +591,11 @@ void TestDownloadTab::startAndPause() {
     QMetaObject::invokeMethod(tab.get(), "on_btnStartAll_clicked");
     QVERIFY(downloadStoppedByUser);
     // Pause all on an empty table still writes the list.
-    QVERIFY(!QFile::exists(session->historyPath()));
+    QVERIFY(!historyWritten());
     downloadStoppedByUser = false;
     QMetaObject::invokeMethod(tab.get(), "on_btnPauseAll_clicked");
     QVERIFY(downloadStoppedByUser);
-    QVERIFY(QFile::exists(session->historyPath()));
+    QVERIFY(historyWritten());
 
     tab->setDownloadThreads(0); // queued jobs wait
     addQueued({"a", "b", "c"});
@@ -601,13 +613,13 @@ void TestDownloadTab::startAndPause() {
     QCOMPARE(prompt->asked().last().text,
              QString::fromUtf8("Hãy chọn các tập tin cần tạm dừng tải xuống"));
     QVERIFY(downloadStoppedByUser);
-    QVERIFY(!QFile::exists(session->historyPath()));
+    QVERIFY(!historyWritten());
 
     select(queueView(), {0});
     QMetaObject::invokeMethod(tab.get(), "on_btnPause_clicked");
     QVERIFY(model()->getPendingJobs().isEmpty());
     QCOMPARE(model()->getJobs().at(0)->getState(), int(DownloadFile::StateStopped));
-    QVERIFY(QFile::exists(session->historyPath()));
+    QVERIFY(historyWritten());
 
     // The menu's start leaves the flag alone; start all clears it.
     select(queueView(), {2, 1});
@@ -721,7 +733,7 @@ void TestDownloadTab::deleteNeedsConfirmation() {
     QCOMPARE(names(model()->getJobs()), queueAfter);
     QCOMPARE(names(DownloadTabProbe::finished(*tab)), finishedAfter);
     QCOMPARE(finishedTable()->rowCount(), finishedAfter.size());
-    QCOMPARE(QFile::exists(session->historyPath()), confirmed);
+    QCOMPARE(historyWritten(), confirmed);
     for (const char* name : {"q0", "f0", "f2"}) // files stay on disk
         QVERIFY(QFile::exists(folder->filePath(name)));
 }
@@ -918,7 +930,7 @@ void TestDownloadTab::properties() {
     else
         QMetaObject::invokeMethod(tab.get(), command.toLatin1().constData());
     QCOMPARE(seen, shown);
-    QCOMPARE(QFile::exists(session->historyPath()), accept);
+    QCOMPARE(historyWritten(), accept);
 }
 
 void TestDownloadTab::resetPassword() {
@@ -930,7 +942,7 @@ void TestDownloadTab::resetPassword() {
     QCOMPARE(model()->getJobs().at(0)->getPassword(), QString::fromUtf8("mật khẩu"));
     QVERIFY(model()->getJobs().at(1)->getPassword().isEmpty());
     QCOMPARE(names(model()->getPendingJobs()), QStringList({"a", "c"}));
-    QVERIFY(!QFile::exists(session->historyPath()));
+    QVERIFY(!historyWritten());
 }
 
 void TestDownloadTab::playRequest_data() {

@@ -562,11 +562,27 @@ void TestTableDownloadModel::speedIsSummed() {
     }
     QSignalSpy speed(model, &TableDownloadModel::speedChanged);
     QSignalSpy cells(model, &QAbstractItemModel::dataChanged);
+    for (FakeJob* job : three)
+        job->signal(DownloadFile::SpeedChanged);
+    QCOMPARE(speed.count(), 3);
+    QCOMPARE(speed.at(0).at(0).toDouble(), 500.0);
+    QCOMPARE(speed.at(1).at(0).toDouble(), 1500.0);
+    QCOMPARE(speed.at(2).at(0).toDouble(), 1500.0); // a job that does not move adds 0
+    QCOMPARE(cells.last().at(0).toModelIndex(), model->index(2, 4));
+    QCOMPARE(cells.last().at(1).toModelIndex(), model->index(2, 4));
+    // Each job counts once with its newest speed; a job that leaves the table, or stops,
+    // leaves the sum.
+    three[1]->signal(DownloadFile::SpeedChanged);
+    QCOMPARE(speed.last().at(0).toDouble(), 1500.0);
+    QVERIFY(model->removeRows(1, 1));
     three[2]->signal(DownloadFile::SpeedChanged);
-    QCOMPARE(speed.count(), 1);
-    QCOMPARE(speed.first().at(0).toDouble(), 1500.0);
-    QCOMPARE(cells.first().at(0).toModelIndex(), model->index(2, 4));
-    QCOMPARE(cells.first().at(1).toModelIndex(), model->index(2, 4));
+    QCOMPARE(speed.last().at(0).toDouble(), 500.0);
+    three[0]->showProgress(TransferProgress(10));
+    three[2]->signal(DownloadFile::StatusChanged); // any news of any job keeps the sum
+    three[2]->signal(DownloadFile::SpeedChanged);
+    QCOMPARE(speed.last().at(0).toDouble(), 500.0);
+    three[0]->signal(DownloadFile::SpeedChanged);
+    QCOMPARE(speed.last().at(0).toDouble(), 0.0);
 }
 
 void TestTableDownloadModel::playHookFiresOnce() {

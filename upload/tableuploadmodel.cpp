@@ -166,6 +166,8 @@ void TableUploadModel::emitCell(int row, int column) {
 
 void TableUploadModel::uploadChanged(UploadFile* cfile, UploadFile::UploadFileFlags flagChanged) {
     const int row = queue.jobs.indexOf(cfile);
+    if (row >= 0)
+        queue.noteSpeed(cfile);
     switch (flagChanged) {
     case UploadFile::StatusChanged:
         emitCell(row, ColumnStatus);

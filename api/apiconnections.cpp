@@ -1,0 +1,98 @@
+#include "api/apiconnections.h"
+
+#include "api/curlhandle.h"
+
+#include <mutex>
+#include <vector>
+
+namespace {
+
+// Handles kept between calls; more than this many only at a burst of parallel calls.
+constexpr std::size_t kKeptHandles = 4;
+
+class ApiShare {
+public:
+    ApiShare() : share(curl_share_init()) {
+        if (!share)
+            return;
+        curl_share_setopt(share, CURLSHOPT_LOCKFUNC, &ApiShare::lock);
+        curl_share_setopt(share, CURLSHOPT_UNLOCKFUNC, &ApiShare::unlock);
+        curl_share_setopt(share, CURLSHOPT_USERDATA, this);
+        curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_SSL_SESSION);
+        curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_DNS);
+    }
+
+    void join(CURL* handle) const {
+        if (share)
+            curl_easy_setopt(handle, CURLOPT_SHARE, share);
+    }
+
+    // Kept handles: taken and given back under the pool's own lock.
+    std::mutex poolMutex;
+    std::vector<CURL*> kept;
+
+private:
+    static void lock(CURL*, curl_lock_data data, curl_lock_access, void* self) {
+        static_cast<ApiShare*>(self)->locks[data].lock();
+    }
+    static void unlock(CURL*, curl_lock_data data, void* self) {
+        static_cast<ApiShare*>(self)->locks[data].unlock();
+    }
+
+    CURLSH* share;
+    std::mutex locks[CURL_LOCK_DATA_LAST];
+};
+
+// Made on first use and never freed: handles of calls still running on other threads
+// at exit may hold it.
+ApiShare& apiShare() {
+    static ApiShare* const share = new ApiShare;
+    return *share;
+}
+
+} // namespace
+
+namespace utils {
+
+CURL* take_api_handle() {
+    ApiShare& share = apiShare();
+    CURL* handle = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(share.poolMutex);
+        if (!share.kept.empty()) {
+            handle = share.kept.back();
+            share.kept.pop_back();
+        }
+    }
+    if (!handle) {
+        handle = create_curl_handle();
+        if (handle)
+            join_api_share(handle);
+        return handle;
+    }
+    // Every option back to its default (the connection, the caches and the share stay),
+    // then ours again.
+    curl_easy_reset(handle);
+    configure_curl_handle(handle);
+    return handle;
+}
+
+void return_api_handle(CURL* handle) {
+    if (!handle)
+        return;
+    ApiShare& share = apiShare();
+    {
+        std::lock_guard<std::mutex> lock(share.poolMutex);
+        if (share.kept.size() < kKeptHandles) {
+            share.kept.push_back(handle);
+            return;
+        }
+    }
+    curl_easy_cleanup(handle);
+}
+
+void join_api_share(CURL* handle) {
+    apiShare().join(handle);
+}
+
+} // namespace utils

@@ -1,0 +1,105 @@
+#include "core/backgroundsaver.h"
+
+#include <QMetaObject>
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+struct BackgroundSaver::State {
+    std::mutex mutex;
+    std::condition_variable wake; // a task waits, or the owner is gone
+    std::condition_variable idle; // nothing runs or waits any more
+    Task waiting;
+    bool running = false;
+    bool threadStarted = false;
+    BackgroundSaver* owner = nullptr; // cleared, under the mutex, before the owner goes
+    std::deque<int> results;          // finished, not yet reported
+};
+
+BackgroundSaver::BackgroundSaver(QObject* parent)
+    : QObject(parent), state(std::make_shared<State>()) {
+    state->owner = this;
+}
+
+BackgroundSaver::~BackgroundSaver() {
+    std::lock_guard<std::mutex> lock(state->mutex);
+    state->owner = nullptr;
+    state->wake.notify_all();
+}
+
+void BackgroundSaver::save(Task task) {
+    bool startThread = false;
+    {
+        std::lock_guard<std::mutex> lock(state->mutex);
+        state->waiting = std::move(task);
+        startThread = !state->threadStarted;
+        state->threadStarted = true;
+    }
+    state->wake.notify_all();
+    if (startThread)
+        std::thread(&BackgroundSaver::work, state).detach();
+}
+
+void BackgroundSaver::work(std::shared_ptr<State> state) {
+    std::unique_lock<std::mutex> lock(state->mutex);
+    for (;;) {
+        state->wake.wait(lock, [&] { return state->waiting || !state->owner; });
+        if (!state->waiting)
+            return; // the owner is gone and nothing is left to write
+        Task task = std::move(state->waiting);
+        state->waiting = nullptr;
+        state->running = true;
+        lock.unlock();
+        const int result = task();
+        task = nullptr; // its snapshot goes now, not at the next save
+        lock.lock();
+        state->running = false;
+        if (!state->waiting)
+            state->idle.notify_all();
+        if (BackgroundSaver* owner = state->owner) {
+            state->results.push_back(result);
+            // Posted while the owner can't be destroyed: its destructor takes the mutex.
+            QMetaObject::invokeMethod(owner, [owner] { owner->deliver(); }, Qt::QueuedConnection);
+        }
+    }
+}
+
+bool BackgroundSaver::flush(int timeoutMs) {
+    bool done = false;
+    {
+        std::unique_lock<std::mutex> lock(state->mutex);
+        done = state->idle.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
+            return !state->running && !state->waiting;
+        });
+    }
+    deliver();
+    return done;
+}
+
+bool BackgroundSaver::isIdle() const {
+    std::lock_guard<std::mutex> lock(state->mutex);
+    return !state->running && !state->waiting;
+}
+
+void BackgroundSaver::deliver() {
+    // A receiver that opens a message box runs an event loop: results that arrive
+    // meanwhile wait for it to return, so reports never nest.
+    if (delivering)
+        return;
+    delivering = true;
+    for (;;) {
+        int result = 0;
+        {
+            std::lock_guard<std::mutex> lock(state->mutex);
+            if (state->results.empty())
+                break;
+            result = state->results.front();
+            state->results.pop_front();
+        }
+        emit saved(result);
+    }
+    delivering = false;
+}
