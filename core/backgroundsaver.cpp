@@ -34,7 +34,8 @@ void BackgroundSaver::save(Task task) {
     bool startThread = false;
     {
         std::lock_guard<std::mutex> lock(state->mutex);
-        state->waiting = std::move(task);
+        // The replaced task (an older snapshot) is freed below, outside the lock.
+        std::swap(state->waiting, task);
         startThread = !state->threadStarted;
         state->threadStarted = true;
     }

@@ -83,8 +83,8 @@ double restoredProgress(const QString& text, const QString& path, qint64 size) {
 
 } // namespace
 
-QList<DownloadHistory::Entry> DownloadHistory::snapshot(const QList<DownloadFile*>& jobs) {
-    QList<Entry> entries;
+QVector<DownloadHistory::Entry> DownloadHistory::snapshot(const QList<DownloadFile*>& jobs) {
+    QVector<Entry> entries;
     entries.reserve(jobs.size());
     int finishedCount = 0;
     for (const DownloadFile* job : jobs) {
@@ -113,7 +113,7 @@ QByteArray DownloadHistory::document(const QList<DownloadFile*>& jobs, const QSt
     return document(snapshot(jobs), user, created);
 }
 
-QByteArray DownloadHistory::document(const QList<Entry>& entries, const QString& user,
+QByteArray DownloadHistory::document(const QVector<Entry>& entries, const QString& user,
                                      const QDateTime& created) {
     QList<const Entry*> list;
     list.reserve(entries.size());

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QVector>
 #include <QPair>
 #include <QString>
 
@@ -57,11 +58,11 @@ public:
     // except that an unpaired surrogate becomes U+FFFD instead of breaking the document.
     static QByteArray document(const QList<DownloadFile*>& jobs, const QString& user,
                                const QDateTime& created = QDateTime::currentDateTime());
-    static QByteArray document(const QList<Entry>& entries, const QString& user,
+    static QByteArray document(const QVector<Entry>& entries, const QString& user,
                                const QDateTime& created = QDateTime::currentDateTime());
     // The entries the document of these jobs holds, in list order: every unfinished job
     // and the first kMaxFinished finished ones. Cheap: no cipher, no disk.
-    static QList<Entry> snapshot(const QList<DownloadFile*>& jobs);
+    static QVector<Entry> snapshot(const QList<DownloadFile*>& jobs);
     // Replaces the file atomically: on any failure the previous file stays as it was.
     static SaveResult write(const QString& path, const QByteArray& document);
 

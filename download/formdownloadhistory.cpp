@@ -34,7 +34,7 @@ void FormDownload::saveDownloadList(QList<DownloadFile*> jobs) {
     if (path.isEmpty())
         return;
     // Copies taken on the GUI thread; the document is built and written on the saver's.
-    const QList<DownloadHistory::Entry> entries = DownloadHistory::snapshot(jobs);
+    const QVector<DownloadHistory::Entry> entries = DownloadHistory::snapshot(jobs);
     const QString user = currentUser ? currentUser->getEmail() : QString();
     const QDateTime created = QDateTime::currentDateTime();
     historySaver->save([path, entries, user, created] {

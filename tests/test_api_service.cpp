@@ -54,6 +54,7 @@ private slots:
     void everyHandleSpeaksHttp11();
     void untrustedServerIsRefused();
     void concurrentCallsKeepTheirOwnBodies();
+    void callsReuseConnectionsAndTlsSessions();
 
 private:
     DevServiceFixture fixture;
@@ -292,6 +293,28 @@ void TestApiService::untrustedServerIsRefused() {
     QVERIFY(!api.login(kEmail, kPassword));
     QCOMPARE(api.get_error_code(), 11);
     QCOMPARE(other.service().requests().size(), size_t(0));
+}
+
+void TestApiService::callsReuseConnectionsAndTlsSessions() {
+    devservice::Service& service = fixture.service();
+    brisko::user_api api(client.get());
+    QVERIFY(api.login(kEmail, kPassword));
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(api.get());
+    // One connection for all four calls, each still with its own request and headers.
+    QCOMPARE(service.connectionsAccepted(), std::uint64_t(1));
+    const auto gets = service.requests().forPath("/api/user/get");
+    QCOMPARE(gets.size(), std::size_t(3));
+    for (const auto& request : gets)
+        QCOMPARE(customLines(request), customLines(gets.front()));
+
+    // A call whose connection broke leaves no trace: the next one connects anew and
+    // resumes the TLS session instead of a full handshake.
+    service.faults().next("/api/user/get", Fault::cutMidReply(5));
+    QVERIFY(!api.get());
+    QVERIFY(api.get());
+    QCOMPARE(service.connectionsAccepted(), std::uint64_t(2));
+    QCOMPARE(service.resumedTlsSessions(), 1L);
 }
 
 void TestApiService::concurrentCallsKeepTheirOwnBodies() {

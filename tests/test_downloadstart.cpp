@@ -2,6 +2,7 @@
 // without a libcurl handle, and every kind of answer of the download-session request.
 #include "api/apiresult.h"
 #include "core/ruridudi.h"
+#include "download/tabledownloadmodel.h"
 #include "tests/downloadjobfixture.h"
 
 #include <QtTest>
@@ -33,6 +34,8 @@ private slots:
     void volumeChecks();
     void sessionReplies_data();
     void sessionReplies();
+    void startAllReturnsBeforeTheLocations();
+    void stopWhileTheLocationIsAskedFor();
 
 private:
     devservice::Service& service() { return fixture.service(); }
@@ -158,6 +161,9 @@ void TestDownloadStart::sessionReplies() {
     QVERIFY(run.runToEnd());
     QTEST(job.getState(), "state");
     QTEST(job.getStatusText(), "status");
+    // "Starting" first, from the start; the answer's text last, from the job's thread.
+    QCOMPARE(run.texts().value(0), QStringLiteral("Starting"));
+    QTEST(run.texts().value(run.texts().size() - 1), "status");
     QTEST(int(service().requests().forPath("/api/user/login").size()), "logins");
     QCOMPARE(run.releases(), 1);
     const auto sent = service().requests().forPath(kSessionPath);
@@ -172,6 +178,57 @@ void TestDownloadStart::sessionReplies() {
     // Only a location of the service is ever fetched.
     const auto gets = fixture.locationRequests();
     QCOMPARE(gets.size(), size_t(job.getState() == 3 ? 1 : 0));
+}
+
+void TestDownloadStart::startAllReturnsBeforeTheLocations() {
+    // The service takes its time over every location.
+    for (int i = 0; i < 3; ++i)
+        service().faults().next(kSessionPath, Fault::wait(std::chrono::milliseconds(3000)));
+    auto locked = fixture.job(DownloadJobFixture::kProtected, "locked.bin");
+    locked->setPassword(QString()); // refused: 123
+    auto first = fixture.job(DownloadJobFixture::kSmall, "first.bin");
+    auto second = fixture.job(DownloadJobFixture::kSmall, "second.bin");
+    TableDownloadModel model;
+    model.setMaxThreads(2);
+    model.addJobs({locked.get(), first.get(), second.get()});
+    QList<DownloadFile*> completed;
+    connect(&model, &TableDownloadModel::downloadComplete,
+            [&completed](DownloadFile* job) { completed << job; });
+
+    model.queueItem(-1);
+    // Back at once: the two started jobs wait for their locations on their own threads.
+    for (DownloadFile* job : {locked.get(), first.get()}) {
+        QCOMPARE(job->getState(), int(DownloadFile::StateRunning));
+        QCOMPARE(job->getStatusText(), QStringLiteral("Starting"));
+        QVERIFY(job->getSession().isEmpty());
+    }
+    QCOMPARE(second->getStatusText(), QStringLiteral("Queued"));
+    QCOMPARE(model.runningCount(), 2);
+
+    // The refusal reaches the job's texts as before, and its place goes to the next job.
+    QTRY_COMPARE_WITH_TIMEOUT(completed.size(), 2, 30000);
+    QCOMPARE(locked->getState(), int(DownloadFile::StatePassword));
+    QCOMPARE(locked->getStatusText(),
+             QString::fromUtf8("Tập tin có mật khẩu. Double click để nhập mật khẩu!"));
+    QCOMPARE(QSet<DownloadFile*>(completed.begin(), completed.end()),
+             QSet<DownloadFile*>({first.get(), second.get()}));
+    QVERIFY(locked->wait(20000) && first->wait(20000) && second->wait(20000));
+    QCOMPARE(model.runningCount(), 0);
+}
+
+void TestDownloadStart::stopWhileTheLocationIsAskedFor() {
+    service().faults().next(kSessionPath, Fault::wait(std::chrono::milliseconds(500)));
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    JobRecorder run(job.get());
+    job->startDownload();
+    job->stopDownload();
+    QVERIFY(job->wait(20000));
+    // Stopped while the request was on the wire: idle, no text, the place given back.
+    QCOMPARE(job->getState(), int(DownloadFile::StateIdle));
+    QVERIFY(job->getStatusText().isEmpty());
+    QCOMPARE(run.releases(), 1);
+    QVERIFY(job->getSession().isEmpty());
+    QCOMPARE(fixture.locationRequests().size(), size_t(0));
 }
 
 QTEST_GUILESS_MAIN(TestDownloadStart)

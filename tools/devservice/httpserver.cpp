@@ -104,6 +104,10 @@ void HttpServer::stop() {
     }
 }
 
+long HttpServer::resumedTlsSessions() const {
+    return tls_ ? SSL_CTX_sess_hits(tls_.get()) : 0;
+}
+
 bool HttpServer::pause(std::chrono::milliseconds duration) {
     std::unique_lock<std::mutex> lock(mutex_);
     return !stopped_.wait_for(lock, duration, [this] { return stopping_.load(); });
@@ -117,6 +121,7 @@ void HttpServer::acceptLoop() {
                 pause(std::chrono::milliseconds(50));
             continue;
         }
+        ++accepted_;
         setTimeouts(fd, limits_.idleSeconds);
         joinFinished();
         std::lock_guard<std::mutex> lock(mutex_);

@@ -49,6 +49,10 @@ public:
     bool pause(std::chrono::milliseconds duration);
     bool stopping() const { return stopping_; }
 
+    // Connections accepted so far, and TLS handshakes that resumed an earlier session.
+    std::uint64_t connectionsAccepted() const { return accepted_; }
+    long resumedTlsSessions() const;
+
 private:
     struct Connection {
         int fd = -1;
@@ -68,6 +72,7 @@ private:
     std::uint16_t port_ = 0;
     std::thread acceptThread_;
     std::atomic<bool> stopping_{false};
+    std::atomic<std::uint64_t> accepted_{0};
 
     std::mutex mutex_; // guards connections_, each connection's fd, and the pause wait
     std::condition_variable stopped_;

@@ -72,6 +72,14 @@ std::uint16_t Service::port() const {
     return server_ ? server_->port() : 0;
 }
 
+std::uint64_t Service::connectionsAccepted() const {
+    return server_ ? server_->connectionsAccepted() : 0;
+}
+
+long Service::resumedTlsSessions() const {
+    return server_ ? server_->resumedTlsSessions() : 0;
+}
+
 std::string Service::caPem() const {
     return ca_ ? ca_->caPem() : std::string();
 }

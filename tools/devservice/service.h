@@ -53,6 +53,9 @@ public:
 
     std::uint16_t port() const;
     const ServiceOptions& options() const { return options_; }
+    // Connections accepted since the start, and TLS handshakes that resumed a session.
+    std::uint64_t connectionsAccepted() const;
+    long resumedTlsSessions() const;
     std::string caPem() const;
     bool writeCaFile(const std::string& path, std::string* error = nullptr) const;
 
