@@ -81,6 +81,17 @@ double restoredProgress(const QString& text, const QString& path, qint64 size) {
     return double(partial.size()) / double(size);
 }
 
+// Counts a finished entry against the bound; false for one past it. Unfinished entries
+// are always kept.
+bool keepEntry(bool finished, int& finishedCount) {
+    if (!finished)
+        return true;
+    if (finishedCount >= DownloadHistory::kMaxFinished)
+        return false;
+    ++finishedCount;
+    return true;
+}
+
 } // namespace
 
 QVector<DownloadHistory::Entry> DownloadHistory::snapshot(const QList<DownloadFile*>& jobs) {
@@ -89,8 +100,7 @@ QVector<DownloadHistory::Entry> DownloadHistory::snapshot(const QList<DownloadFi
     int finishedCount = 0;
     for (const DownloadFile* job : jobs) {
         const bool finished = job->isFinished();
-        // Finished entries past the bound would not be written anyway.
-        if (finished && finishedCount++ >= kMaxFinished)
+        if (!keepEntry(finished, finishedCount))
             continue;
         Entry entry;
         entry.name = job->getName();
