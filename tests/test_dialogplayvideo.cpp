@@ -180,7 +180,9 @@ std::unique_ptr<ReportingJob> TestDialogPlayVideo::makeJob(const QString& name, 
 void TestDialogPlayVideo::replyWith(const QStringList& replies) {
     for (const QString& reply : replies) {
         if (reply == "cut")
-            service().faults().next(kSessionPath, Fault::cutBeforeReply());
+            // Cut once the headers are out: a kept connection that dies before any reply
+            // would be tried again on a new one.
+            service().faults().next(kSessionPath, Fault::cutMidReply());
         else if (reply.startsWith('{'))
             service().faults().next(kSessionPath, Fault::status(200, reply.toStdString()));
         else

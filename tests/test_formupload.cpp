@@ -390,6 +390,7 @@ void TestFormUpload::quitMidUploadResumesAtTheServiceOffset() {
         job->setChunkSize(kChunk);
         fx.waits().chunkPause = std::chrono::milliseconds(60000); // held after a chunk
         tab.on_btnStart_clicked();
+        QTRY_VERIFY_WITH_TIMEOUT(!job->getRealUrl().isEmpty(), kUploadWaitMs);
         location = job->getRealUrl();
         const std::string token = location.section('/', -1).toStdString();
         QTRY_COMPARE_WITH_TIMEOUT(fx.service().uploadStore().progress(token).received,

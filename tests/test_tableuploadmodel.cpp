@@ -21,10 +21,10 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// A job whose run waits for the test's word: finish with a link, or fail. A stop ends it
-// like a real one ("Dừng", state 2). Its start is the real one (the quota check against
-// the stand-in, then a kept location), so a secure job on a full secure space is refused
-// inside startUpload.
+// A job whose transfer waits for the test's word: finish with a link, or fail. A stop ends
+// it like a real one ("Dừng", state 2). Its start is the real one (the quota check against
+// the stand-in, then a kept location, on the job's thread), so a secure job on a full
+// secure space is refused before its transfer.
 class FakeJob : public UploadFile {
 public:
     enum class Command { None, Complete, Fail };
@@ -35,11 +35,20 @@ public:
                      QStringLiteral("https://127.0.0.1:1/up/fake")) {
         setSize(1000);
         setFileSecure(refused);
+        // Every end is counted where it happens and where the model hears of it.
+        connect(this, &UploadFile::taskUploadDone, this, [this] { ++ends; },
+                Qt::DirectConnection);
+        connect(this, &UploadFile::taskUploadDone, this, [this] { ++heard; },
+                Qt::QueuedConnection);
     }
     ~FakeJob() override {
         stopUpload();
         wait();
     }
+
+    // Its thread is in the transfer, which only a command or a stop ends, or has ended,
+    // and the model has heard of every end.
+    bool settled() const { return (!isRunning() || transferring) && ends == heard; }
 
     // Hands the run a command and waits until its thread has ended.
     void tell(Command command) {
@@ -48,7 +57,8 @@ public:
     }
 
 protected:
-    void run() override {
+    void sendFile() override {
+        transferring = true;
         for (;;) {
             const Command command = pending.exchange(Command::None);
             if (command == Command::Complete) {
@@ -69,11 +79,14 @@ protected:
                 break;
             }
         }
-        emit taskUploadDone();
+        transferring = false;
     }
 
 private:
     std::atomic<Command> pending{Command::None};
+    std::atomic<bool> transferring{false};
+    std::atomic<int> ends{0};
+    int heard = 0;
 };
 
 // Delivers the signals the jobs' threads have queued for the model.
@@ -104,6 +117,9 @@ private:
     // `count` stand-in jobs in the model; the jobs in `refused` are refused at the start.
     void fill(int count, const QList<int>& refused = {});
     FakeJob* job(int row) const { return static_cast<FakeJob*>(model->getJobs().at(row)); }
+    // Waits until the jobs' threads have made their start checks (the refused ones have
+    // ended) and the model has heard of every end; the starts this causes are waited for too.
+    void settle();
     // The checks that hold after every step once the jobs' signals have arrived.
     void checkInvariants();
 
@@ -136,8 +152,21 @@ void TestTableUploadModel::fill(int count, const QList<int>& refused) {
     }
 }
 
+void TestTableUploadModel::settle() {
+    const QDeadlineTimer deadline(20000);
+    for (;;) {
+        bool settled = true;
+        for (const auto& one : jobs)
+            settled = settled && one->settled();
+        if (settled || deadline.hasExpired())
+            break;
+        deliver();
+        QThread::msleep(1);
+    }
+}
+
 void TestTableUploadModel::checkInvariants() {
-    deliver();
+    settle();
     const QList<UploadFile*> all = model->getJobs();
     int threads = 0;
     for (const UploadFile* job : all)
@@ -176,8 +205,9 @@ void TestTableUploadModel::refusedStartsGiveTheirPlaceBack() {
     fill(4, {0, 1});
     QSignalSpy empty(model.get(), &TableUploadModel::queueUploadComplete);
     model->queueItem(-1);
-    // The refused ones reported their end inside their start: never below zero, and
-    // the next jobs took their places.
+    // The refused ones reported their end from their threads: never below zero, and the
+    // next jobs took their places.
+    settle();
     QCOMPARE(job(0)->getState(), int(UploadFile::StateFailed));
     QCOMPARE(job(0)->getStatusText(), QString("Đã hết dung lượng bảo đảm!"));
     QVERIFY(job(2)->isRunning() && job(3)->isRunning());

@@ -41,6 +41,7 @@ private slots:
     void startFailures();
     void keptLocationSkipsSession();
     void forcedSessionAsksAgain();
+    void startReturnsBeforeTheLocation();
     void stopOfJobNotRunning();
     void record();
     void speedRule_data();
@@ -99,16 +100,15 @@ void TestUploadFile::quota() {
     }
     UploadRecorder recorder(job.get());
     job->startUpload();
+    QVERIFY(recorder.waitForEnd());
     if (!refusal.isEmpty()) {
-        // Refused before anything else: no location, no thread.
-        QVERIFY(!job->isRunning());
+        // Refused before anything else: no location asked for.
         QCOMPARE(recorder.releases(), 1);
         QCOMPARE(job->getState(), int(UploadFile::StateFailed));
         QCOMPARE(job->getStatusText(), refusal);
         QCOMPARE(fx.sent("/api/session/upload"), std::size_t(0));
         return;
     }
-    QVERIFY(recorder.waitForEnd());
     QVERIFY(job->isFinished());
     QCOMPARE(bodyOf(service().requests().forPath("/api/session/upload").front())["secured"].asInt(),
              secure == 0 ? 0 : 1);
@@ -188,6 +188,26 @@ void TestUploadFile::keptLocationSkipsSession() {
     QVERIFY(job->isFinished());
     QCOMPARE(fx.sent("/api/session/upload"), std::size_t(0));
     QCOMPARE(job->getRealUrl(), kept);
+}
+
+void TestUploadFile::startReturnsBeforeTheLocation() {
+    service().faults().next("/api/session/upload", Fault::wait(std::chrono::milliseconds(3000)));
+    const auto job = fx.job(fx.writeFile("w.bin", 1000));
+    UploadRecorder recorder(job.get());
+    job->startUpload();
+    // Back at once: the checks and the request are the job thread's.
+    QVERIFY(job->isRunning());
+    QVERIFY(job->getRealUrl().isEmpty());
+    // Stopped while the request is on the wire: nothing is sent, the place is given back
+    // once, and the location obtained stays for a later start.
+    QTRY_COMPARE(recorder.texts(), QStringList{"Starting"});
+    job->stopUpload();
+    QVERIFY(recorder.waitForEnd());
+    QCOMPARE(recorder.texts(), (QStringList{"Starting", "Dừng"}));
+    QCOMPARE(job->getState(), int(UploadFile::StateStopped));
+    QCOMPARE(recorder.releases(), 1);
+    QVERIFY(fx.locationRequests().empty());
+    QVERIFY(!job->getRealUrl().isEmpty());
 }
 
 void TestUploadFile::forcedSessionAsksAgain() {

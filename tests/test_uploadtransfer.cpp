@@ -196,6 +196,7 @@ void TestUploadTransfer::resumesAfterStopAndRestart() {
     fx.waits().chunkPause = std::chrono::milliseconds(60000);
     UploadRecorder recorder(job.get());
     job->startUpload();
+    QTRY_VERIFY(!job->getRealUrl().isEmpty());
     const QString location = job->getRealUrl();
     const std::string token = location.section('/', -1).toStdString();
     QTRY_COMPARE(service().uploadStore().progress(token).received, std::uint64_t(kChunk));
@@ -405,7 +406,7 @@ void TestUploadTransfer::oneReleasePerRun_data() {
     QTest::newRow("location not http") << "ftp" << failed;
     QTest::newRow("forced session refused") << "refused" << failed;
     QTest::newRow("final reply with an error") << "final error" << failed;
-    QTest::newRow("stopped at once") << "stopped" << -1;
+    QTest::newRow("stopped at once") << "stopped" << int(UploadFile::StateStopped);
 }
 
 void TestUploadTransfer::oneReleasePerRun() {

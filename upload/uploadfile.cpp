@@ -33,19 +33,42 @@ void UploadFile::registerMetaTypes() {
 
 void UploadFile::startUpload() {
     copyCredentials();
+    // A start that follows the previous run's release at once may find its thread still
+    // finishing; it has nothing left to do but end.
+    if (QThread::isRunning() && runEnded)
+        wait();
+    runEnded = false;
+    stopRequested = false;
+    // The checks and the location request are the run's first steps, so the GUI thread
+    // never waits on the service; the job shows "Queued", then "Starting", meanwhile.
+    QThread::start(QThread::InheritPriority);
+}
+
+bool UploadFile::beginRun() {
     bool canReLogin = false;
     {
         QMutexLocker lock(&fieldsMutex);
         canReLogin = hasCredentials;
     }
+    bool gotLocation = false;
     // One re-login and one repeat of the whole sequence when the session expired.
-    if (tryStart(!canReLogin) == StartStep::Expired) {
+    if (tryStart(!canReLogin, gotLocation) == StartStep::Expired) {
         reLogin();
-        tryStart(true);
+        tryStart(true, gotLocation);
     }
+    return gotLocation && !endIfStopped();
 }
 
-UploadFile::StartStep UploadFile::tryStart(bool lastRound) {
+bool UploadFile::endIfStopped() {
+    if (!stopRequested)
+        return false;
+    setStateAndText(StateStopped, tr("Dừng"));
+    emitChanged(StatusChanged);
+    return true;
+}
+
+UploadFile::StartStep UploadFile::tryStart(bool lastRound, bool& gotLocation) {
+    gotLocation = false;
     brisko::user_api api(&apiClient);
     const std::unique_ptr<brisko::user> account = api.get();
     {
@@ -77,23 +100,12 @@ UploadFile::StartStep UploadFile::tryStart(bool lastRound) {
         refuseStart(tr("Đã hết dung lượng không bảo đảm!"));
         return StartStep::Done;
     }
+    if (endIfStopped())
+        return StartStep::Done;
 
-    stopRequested = false;
     setStateAndText(StateRunning, tr("Starting"));
     emitChanged(StatusChanged);
-    bool gotLocation = false;
-    if (askForSession(false, lastRound, gotLocation) == StartStep::Expired)
-        return StartStep::Expired;
-    if (gotLocation) {
-        // A start that follows the previous run's release at once may find its thread
-        // still finishing; it has nothing left to do but end.
-        if (QThread::isRunning() && runEnded)
-            wait();
-        runEnded = false;
-        QThread::start(QThread::InheritPriority);
-    } else
-        emit taskUploadDone(); // the refusal has been reported
-    return StartStep::Done;
+    return askForSession(false, lastRound, gotLocation);
 }
 
 UploadFile::StartStep UploadFile::askForSession(bool force, bool lastRound, bool& gotLocation) {
@@ -149,7 +161,6 @@ bool UploadFile::createUploadSession(bool force) {
 void UploadFile::refuseStart(const QString& text) {
     setStateAndText(StateFailed, text);
     emitChanged(StatusChanged);
-    emit taskUploadDone();
 }
 
 // Read on the GUI thread: the main window may release the record while the job runs.

@@ -1,8 +1,8 @@
 #pragma once
 // One upload of a local file into a folder of the account: the record the queue shows
-// and keeps in its history, the start checks (storage quota, upload location) made on
-// the caller's thread, and the worker thread that sends the file in chunks, resuming
-// from the offset the location reports. The job shows no dialogs: it reports through its
+// and keeps in its history, and the worker thread that first makes the start checks
+// (storage quota, upload location), then sends the file in chunks, resuming from the
+// offset the location reports. The job shows no dialogs: it reports through its
 // state, its status text and signals.
 #include "core/megafile.h"
 #include "download/transferprogress.h"
@@ -53,9 +53,10 @@ public:
     // Makes the signal argument types known to queued connections.
     static void registerMetaTypes();
 
-    // Called on the GUI thread by the queue: checks the storage quota, asks for an upload
-    // location unless one is kept, and starts the worker thread. A refusal sets state 4
-    // and emits taskUploadDone before returning.
+    // Called on the GUI thread by the queue: starts the worker thread, which checks the
+    // storage quota, asks for an upload location unless one is kept, then sends the file.
+    // Returns at once; a refusal sets state 4 on the worker thread, and the run ends
+    // with taskUploadDone as always.
     void startUpload();
     // Called on the GUI thread. A running job ends on its own thread as stopped; a job
     // that does not run turns to state 2 at once.
@@ -117,12 +118,16 @@ signals:
     void dataChanged(UploadFile* cfile, UploadFile::UploadFileFlags flagChanged);
     // The job's work ended: exactly once for every startUpload.
     void taskUploadDone();
-    // The service handed out a new upload location (on the caller's thread at the start,
-    // on the job's own thread when a location ran out), worth keeping for a resume.
+    // The service handed out a new upload location (on the job's own thread), worth
+    // keeping for a resume.
     void locationObtained(UploadFile* cfile);
 
 protected:
-    void run() override;
+    // The start checks, then sendFile, then taskUploadDone.
+    void run() final;
+    // Sends the file from the offset the location holds and sets the final state. Stand-in
+    // jobs in tests replace it.
+    virtual void sendFile();
 
     // For stand-in jobs in tests, whose run ends like a real one.
     void setStateAndText(int newState, const QString& text);
@@ -144,8 +149,13 @@ private:
     enum class StartStep { Done, Expired };
     struct RunContext;
 
-    // The start sequence; Expired when the session expired and another round may help.
-    StartStep tryStart(bool lastRound);
+    // The start sequence, on the worker thread: false when the run ends there (the state
+    // says why).
+    bool beginRun();
+    // One round of it; Expired when the session expired and another round may help.
+    StartStep tryStart(bool lastRound, bool& gotLocation);
+    // A stop asked for before the file is sent: state 2, "Dừng". True when there was one.
+    bool endIfStopped();
     StartStep askForSession(bool force, bool lastRound, bool& gotLocation);
     void refuseStart(const QString& text);
     void copyCredentials();

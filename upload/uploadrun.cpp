@@ -75,6 +75,13 @@ QString UploadFile::fileChangedText() {
 }
 
 void UploadFile::run() {
+    if (beginRun())
+        sendFile();
+    runEnded = true;
+    emit taskUploadDone();
+}
+
+void UploadFile::sendFile() {
     RunContext run;
     if (prepare(run))
         finish(transfer(run), run);
@@ -84,8 +91,6 @@ void UploadFile::run() {
     }
     if (run.handle)
         curl_easy_cleanup(run.handle);
-    runEnded = true;
-    emit taskUploadDone();
 }
 
 bool UploadFile::prepare(RunContext& run) {
