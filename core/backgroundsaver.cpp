@@ -4,8 +4,8 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <deque>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 struct BackgroundSaver::State {
@@ -16,7 +16,7 @@ struct BackgroundSaver::State {
     bool running = false;
     bool threadStarted = false;
     BackgroundSaver* owner = nullptr; // cleared, under the mutex, before the owner goes
-    std::deque<int> results;          // finished, not yet reported
+    std::optional<int> unreported;    // the newest finished save's result, not yet told
 };
 
 BackgroundSaver::BackgroundSaver(QObject* parent)
@@ -61,7 +61,7 @@ void BackgroundSaver::work(std::shared_ptr<State> state) {
         if (!state->waiting)
             state->idle.notify_all();
         if (BackgroundSaver* owner = state->owner) {
-            state->results.push_back(result);
+            state->unreported = result;
             // Posted while the owner can't be destroyed: its destructor takes the mutex.
             QMetaObject::invokeMethod(owner, [owner] { owner->deliver(); }, Qt::QueuedConnection);
         }
@@ -95,10 +95,11 @@ void BackgroundSaver::deliver() {
         int result = 0;
         {
             std::lock_guard<std::mutex> lock(state->mutex);
-            if (state->results.empty())
+            if (!state->unreported)
                 break;
-            result = state->results.front();
-            state->results.pop_front();
+            // The file holds what the newest save left; older results are history.
+            result = *state->unreported;
+            state->unreported.reset();
         }
         emit saved(result);
     }

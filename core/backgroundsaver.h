@@ -23,15 +23,19 @@ public:
     // finished by the writer thread on its own, unreported.
     ~BackgroundSaver() override;
 
+    // How long closing a window or the program waits for the last save.
+    static constexpr int kClosingWaitMs = 10000;
+
     void save(Task task);
-    // Waits up to timeoutMs for the running and the waiting save, then reports every
-    // finished one at once. False when they did not end in time.
+    // Waits up to timeoutMs for the running and the waiting save, then reports what is
+    // finished. False when they did not end in time.
     bool flush(int timeoutMs);
     // No save runs or waits.
     bool isIdle() const;
 
 signals:
-    // One for each save that ran, in order, on the owner's thread.
+    // On the owner's thread, with the result of the newest save finished since the last
+    // report: a failure that a later save made good is not told.
     void saved(int result);
 
 private:

@@ -81,41 +81,22 @@ double restoredProgress(const QString& text, const QString& path, qint64 size) {
     return double(partial.size()) / double(size);
 }
 
-// Counts a finished entry against the bound; false for one past it. Unfinished entries
-// are always kept.
-bool keepEntry(bool finished, int& finishedCount) {
-    if (!finished)
-        return true;
-    if (finishedCount >= DownloadHistory::kMaxFinished)
-        return false;
-    ++finishedCount;
-    return true;
-}
-
 } // namespace
 
 QVector<DownloadHistory::Entry> DownloadHistory::snapshot(const QList<DownloadFile*>& jobs) {
-    QVector<Entry> entries;
-    entries.reserve(jobs.size());
-    int finishedCount = 0;
-    for (const DownloadFile* job : jobs) {
-        const bool finished = job->isFinished();
-        if (!keepEntry(finished, finishedCount))
-            continue;
+    return historyfile::snapshot<Entry>(jobs, kMaxFinished, [](const DownloadFile& job) {
         Entry entry;
-        entry.name = job->getName();
-        entry.path = job->getPath();
-        entry.desc = job->getDesc();
-        entry.url = job->getUrl();
-        entry.typeFile = job->getTypeFile();
-        entry.session = job->getSession();
-        entry.password = job->getPassword();
-        entry.size = job->getSize();
-        entry.progress = job->progress();
-        entry.finished = finished;
-        entries.append(entry);
-    }
-    return entries;
+        entry.name = job.getName();
+        entry.path = job.getPath();
+        entry.desc = job.getDesc();
+        entry.url = job.getUrl();
+        entry.typeFile = job.getTypeFile();
+        entry.session = job.getSession();
+        entry.password = job.getPassword();
+        entry.size = job.getSize();
+        entry.progress = job.progress();
+        return entry;
+    });
 }
 
 QByteArray DownloadHistory::document(const QList<DownloadFile*>& jobs, const QString& user,
@@ -125,11 +106,7 @@ QByteArray DownloadHistory::document(const QList<DownloadFile*>& jobs, const QSt
 
 QByteArray DownloadHistory::document(const QVector<Entry>& entries, const QString& user,
                                      const QDateTime& created) {
-    QList<const Entry*> list;
-    list.reserve(entries.size());
-    for (const Entry& entry : entries)
-        list.append(&entry);
-    return historyfile::document("downloadfiles", list, user, created, kMaxFinished, &writeEntry);
+    return historyfile::document("downloadfiles", entries, user, created, &writeEntry);
 }
 
 void DownloadHistory::writeEntry(QString& out, const Entry& entry) {
@@ -251,7 +228,7 @@ DownloadFile* DownloadHistory::readEntry(QXmlStreamReader& reader, int& finished
         else if (name == QLatin1String("status"))
             finished = attribute.value() == QLatin1String("true");
     }
-    if (!keepEntry(finished, finishedCount))
+    if (finished && ++finishedCount > kMaxFinished)
         return nullptr;
     const QString password = readPassword(attributes);
     const QString name = xmlElementText(reader);

@@ -43,8 +43,6 @@ public:
         qint64 size = 0;
         double progress = 0.0;
         bool finished = false;
-
-        bool isFinished() const { return finished; }
     };
 
     struct Loaded {

@@ -9,13 +9,6 @@
 
 #include <QDateTime>
 
-namespace {
-
-// How long logging out or quitting waits for the last save of the list.
-constexpr int kSaveWaitMs = 10000;
-
-} // namespace
-
 QString FormDownload::historyPath() const {
     if (!currentUser)
         return QString();
@@ -43,7 +36,7 @@ void FormDownload::saveDownloadList(QList<DownloadFile*> jobs) {
 }
 
 void FormDownload::waitForSaves() {
-    if (!historySaver->flush(kSaveWaitMs))
+    if (!historySaver->flush(BackgroundSaver::kClosingWaitMs))
         qWarning("the download list is still being written");
 }
 

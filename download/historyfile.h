@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QVector>
 
 namespace historyfile {
 
@@ -21,38 +22,48 @@ void appendEscaped(QString& out, const QString& text, bool attribute);
 // ` name="value"`, the value escaped.
 void appendAttribute(QString& out, const char* name, const QString& value);
 
+// What the file will hold of the jobs, in list order: every unfinished job and the first
+// `maxFinished` finished ones, each copied by `take(job)` into an entry whose `finished`
+// member says which it was. Cheap and on the jobs' own thread; the document is then built
+// from the copies anywhere.
+template <class Entry, class Job, class Take>
+QVector<Entry> snapshot(const QList<Job*>& jobs, int maxFinished, Take take) {
+    QVector<Entry> entries;
+    entries.reserve(jobs.size());
+    int finishedCount = 0;
+    for (const Job* job : jobs) {
+        const bool finished = job->isFinished();
+        if (finished && finishedCount++ >= maxFinished)
+            continue;
+        entries.append(take(*job));
+        entries.back().finished = finished;
+    }
+    return entries;
+}
+
 // The whole document: the declaration, the root element with its "created" and "user"
-// attributes, and one entry per job in list order, finished jobs beyond `maxFinished`
-// left out; byte for byte what QXmlStreamWriter writes with auto-formatting.
-// `writeEntry(out, job)` appends one entry, starting with its line break and indent.
-template <class Job, class WriteEntry>
-QByteArray document(const char* root, const QList<Job*>& jobs, const QString& user,
-                    const QDateTime& created, int maxFinished, WriteEntry writeEntry) {
+// attributes, and one entry per snapshot entry; byte for byte what QXmlStreamWriter writes
+// with auto-formatting. `writeEntry(out, entry)` appends one entry, starting with its line
+// break and indent.
+template <class Entry, class WriteEntry>
+QByteArray document(const char* root, const QVector<Entry>& entries, const QString& user,
+                    const QDateTime& created, WriteEntry writeEntry) {
     QString out;
-    out.reserve(256 + 400 * jobs.size());
+    out.reserve(256 + 400 * entries.size());
     out += QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<");
     out += QLatin1String(root);
     appendAttribute(out, "created", created.toString(Qt::ISODate));
     appendAttribute(out, "user", user);
-    int written = 0;
-    int finishedCount = 0;
-    for (const Job* job : jobs) {
-        const bool finished = job->isFinished();
-        if (finished && finishedCount >= maxFinished)
-            continue;
-        if (finished)
-            ++finishedCount;
-        if (written++ == 0)
-            out += QLatin1Char('>');
-        writeEntry(out, *job);
-    }
-    if (written) {
-        out += QLatin1String("\n</");
-        out += QLatin1String(root);
-        out += QLatin1String(">\n");
-    } else {
+    if (entries.isEmpty()) {
         out += QLatin1String("/>\n");
+        return out.toUtf8();
     }
+    out += QLatin1Char('>');
+    for (const Entry& entry : entries)
+        writeEntry(out, entry);
+    out += QLatin1String("\n</");
+    out += QLatin1String(root);
+    out += QLatin1String(">\n");
     return out.toUtf8();
 }
 

@@ -142,8 +142,10 @@ bool MainForm::shutdownWindows() {
         formDownload->saveAllDownloads();
         formDownload->waitForSaves();
     }
-    if (formUpload)
+    if (formUpload) {
         formUpload->saveUploads();
+        formUpload->waitForSaves();
+    }
     SettingsStore().sync();
     return platform::systemActions().requestPowerOff();
 }

@@ -3,6 +3,7 @@
 // cannot complete (no room, an interrupted write), and saves off the GUI thread: asked
 // for during a save or while a failure is shown, and the last one at closing.
 #include "core/crypto.h"
+#include "tests/helddisk.h"
 #include "tests/support/scripteduserprompt.h"
 #include "download/downloadenvironment.h"
 #include "download/downloadhistory.h"
@@ -20,11 +21,9 @@
 #include <QXmlStreamWriter>
 #include <QtTest>
 
-#include <condition_variable>
 #include <csignal>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <thread>
 #include <sys/resource.h>
 
@@ -141,45 +140,6 @@ public:
 
 private:
     DownloadEnvironment* replaced;
-};
-
-// Holds every save at its free-space query until the test lets it go on.
-class HeldDisk : public DownloadEnvironment {
-public:
-    HeldDisk() : replaced(DownloadEnvironment::install(this)) {}
-    ~HeldDisk() override {
-        release();
-        DownloadEnvironment::install(replaced);
-    }
-    bool diskSpace(const QString&, qint64& total, qint64& freeForCaller) override {
-        std::unique_lock<std::mutex> lock(mutex);
-        ++asked;
-        changed.notify_all();
-        changed.wait(lock, [this] { return open; });
-        total = freeForCaller = qint64(1) << 40;
-        return true;
-    }
-    bool waitUntilAsked(int count) {
-        std::unique_lock<std::mutex> lock(mutex);
-        return changed.wait_for(lock, std::chrono::seconds(20),
-                                [&] { return asked >= count; });
-    }
-    void release() {
-        std::lock_guard<std::mutex> lock(mutex);
-        open = true;
-        changed.notify_all();
-    }
-    int askedCount() {
-        std::lock_guard<std::mutex> lock(mutex);
-        return asked;
-    }
-
-private:
-    DownloadEnvironment* replaced;
-    std::mutex mutex;
-    std::condition_variable changed;
-    int asked = 0;
-    bool open = false;
 };
 
 // Answers like the scripted prompt, after running a hook at each critical box: what a

@@ -11,6 +11,7 @@
 #include "platform/settingsstore.h"
 #include "tests/modalanswerer.h"
 #include "tests/support/locationfetch.h"
+#include "tests/helddisk.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tests/uploadfixture.h"
 #include "tests/uploadtabprobe.h"
@@ -29,6 +30,7 @@
 
 #include <memory>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -80,6 +82,7 @@ private slots:
     void moveCommands();
     void uploadsFromTheDialogFinish();
     void quitMidUploadResumesAtTheServiceOffset();
+    void historySavesLeaveTheGuiThread();
 
 private:
     // Chooses the files in the dialog, clicks the folder (a path under the root), agrees
@@ -236,6 +239,7 @@ void TestFormUpload::deleteOnSelections() {
 
     prompt->answer(QMessageBox::Ok);
     UploadTabProbe::del(tab);
+    tab.waitForSaves();
     QCOMPARE(prompt->asked().last().title, QString("Xác nhận xóa"));
     QCOMPARE(prompt->asked().last().defaultButton, QMessageBox::Cancel);
     QStringList left;
@@ -305,6 +309,7 @@ void TestFormUpload::moveCommands() {
     QCOMPARE(names(), (QStringList{"q1", "q3", "q4", "q0", "q2"}));
     QCOMPARE(selected(), (QList<int>{3, 4}));
     // Saved in the new order.
+    tab.waitForSaves();
     const UploadHistory::Loaded saved = UploadHistory::load(historyPath(), "");
     QCOMPARE(saved.jobs.size(), 5);
     QCOMPARE(saved.jobs.at(3)->getName(), QString("q0"));
@@ -434,6 +439,55 @@ void TestFormUpload::quitMidUploadResumesAtTheServiceOffset() {
     const std::string where = download.download(
         UploadTabProbe::finished(tab).first()->getMlink().toStdString(), "", false);
     QVERIFY(fetch(where).body == bytes);
+}
+
+// Saves return at once; those asked for while one runs end in one more write with the
+// newest lists; closing waits for it; a failure is told on the GUI thread.
+void TestFormUpload::historySavesLeaveTheGuiThread() {
+    HeldDisk disk;
+    const QString path = fx.writeFile("h.bin", 10);
+    std::thread later;
+    {
+        FormUpload tab;
+        TableUploadModel* model = UploadTabProbe::model(tab);
+        UploadTabProbe::place(tab, {new UploadFile(fx.folder(), "first", path, "", "", "")});
+        tab.saveUploads();
+        QVERIFY(disk.waitUntilAsked(1)); // held
+        for (const char* name : {"second", "third"}) {
+            model->addJob(new UploadFile(fx.folder(), name, path, "", "", ""));
+            tab.saveUploads();
+        }
+        QVERIFY(!QFile::exists(historyPath()));
+
+        // No room: the box comes once the write is done, on the GUI thread.
+        disk.freeBytes = -historyfile::kFreeSpaceSlack; // not even the margin is left
+        disk.release();
+        prompt->answer(QMessageBox::Ok);
+        tab.waitForSaves();
+        QCOMPARE(disk.askedCount(), 2);
+        QCOMPARE(prompt->asked().size(), 1);
+        QCOMPARE(prompt->asked().at(0).text,
+                 QString("Không đủ dung lượng trống để lưu thông tin tải lên"));
+        QVERIFY(!QFile::exists(historyPath()));
+
+        // Closing: the last save runs while the tab goes, and is waited for.
+        disk.freeBytes = qint64(1) << 40;
+        disk.hold();
+        model->moveItem(2, 0);
+        later = std::thread([&disk] {
+            QThread::msleep(100);
+            disk.release();
+        });
+    }
+    later.join();
+    QCOMPARE(disk.askedCount(), 3);
+    const UploadHistory::Loaded saved = UploadHistory::load(historyPath(), "");
+    QStringList names;
+    for (const UploadFile* job : saved.jobs)
+        names << job->getName();
+    qDeleteAll(saved.jobs);
+    QCOMPARE(names, (QStringList{"third", "first", "second"}));
+    QCOMPARE(prompt->asked().size(), 1);
 }
 
 QTEST_MAIN(TestFormUpload)

@@ -1,5 +1,6 @@
 #include "upload/formupload.h"
 
+#include "core/backgroundsaver.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
@@ -30,8 +31,10 @@ QString accountId() {
 } // namespace
 
 FormUpload::FormUpload(QWidget* parent)
-    : QWidget(parent), ui(new Ui::FormUpload), model(nullptr), uploadDialog(nullptr) {
+    : QWidget(parent), ui(new Ui::FormUpload), model(nullptr), uploadDialog(nullptr),
+      historySaver(new BackgroundSaver(this)) {
     ui->setupUi(this);
+    connect(historySaver, &BackgroundSaver::saved, this, &FormUpload::reportSave);
     ui->SubTabUpload->setCornerWidget(ui->menuUpload, Qt::TopRightCorner);
     ui->tableUploading->horizontalHeader()->setStyleSheet(QString::fromLatin1(kHeaderStyle));
     ui->tableUploaded->horizontalHeader()->setStyleSheet(QString::fromLatin1(kHeaderStyle));
@@ -46,10 +49,8 @@ FormUpload::FormUpload(QWidget* parent)
     connect(model, &TableUploadModel::speedChanged, this, &FormUpload::speedUpdate);
     connect(model, &TableUploadModel::dataChangedRC, this, &FormUpload::dataChanged);
     // Kept at once, so that after a crash the upload resumes where the service stopped
-    // instead of sending the whole file again. Queued: a location obtained inside a start
-    // must not save (and maybe show a box) in the middle of the scheduler's round.
-    connect(model, &TableUploadModel::locationObtained, this, &FormUpload::saveUploads,
-            Qt::QueuedConnection);
+    // instead of sending the whole file again.
+    connect(model, &TableUploadModel::locationObtained, this, &FormUpload::saveUploads);
     ui->tableUploading->setModel(model);
 
     SettingsStore settings;
@@ -75,6 +76,7 @@ FormUpload::FormUpload(QWidget* parent)
 FormUpload::~FormUpload() {
     saveUploads();
     tearingDown = true;
+    waitForSaves();
     // Nothing reaches this half-destroyed tab any more.
     model->disconnect(this);
     uploadDialog->disconnect(this);

@@ -3,17 +3,16 @@
 // finished uploads, the commands on both, and the per-account history file that mirrors
 // them. Owns every job, queued or finished, and its upload dialog. GUI thread only.
 #include "core/megafile.h"
-#include "download/roundrunner.h"
 #include "upload/tableuploadmodel.h"
 #include "upload/uploadfile.h"
 
 #include <QList>
-#include <QMutex>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
+class BackgroundSaver;
 class DialogUpload;
 class QAbstractItemView;
 class QMenu;
@@ -40,8 +39,12 @@ public:
     void showUploadedTab();
     // False when an upload of the queue goes into the folder (by its name).
     bool checkFolderIsUse(QString folder);
-    // Writes the queue, then the finished uploads, to the history file.
+    // Writes the queue, then the finished uploads, to the history file: the lists are
+    // taken now, the file is written on the history's own thread.
     void saveUploads();
+    // Waits (bounded) until the history file holds the last save asked for, and reports
+    // a failed save. For closing and powering off.
+    void waitForSaves();
 
     // New jobs for the chosen files; owned by the caller until handed to the model.
     static QList<UploadFile*> makeUploadFiles(MegaFile folder, QStringList localFile, QString desc,
@@ -94,7 +97,7 @@ private:
     friend struct UploadTabProbe; // the tests
 
     // History file.
-    void saveUploadList(QList<UploadFile*> jobs);
+    void reportSave(int result);
     QList<UploadFile*> loadUploadList();
     QList<UploadFile*> parseFolder(QXmlStreamReader& reader);
     void placeLoadedUploads(QList<UploadFile*> jobs);
@@ -115,11 +118,10 @@ private:
 
     Ui::FormUpload* ui;
     TableUploadModel* model;
-    QMutex historyMutex;
     QList<UploadFile*> uploadedJobs;
     DialogUpload* uploadDialog;
-    // A save asked for while one runs (from the event loop of its message box) runs
-    // once more when that one is done.
-    RoundRunner saveRounds;
+    // Writes the history file off the GUI thread; saves asked for while one runs end in
+    // one more write with the newest lists.
+    BackgroundSaver* historySaver;
     bool tearingDown = false;
 };

@@ -1,5 +1,6 @@
 // The upload tab's side of the history file: what to write, when, and what the user
 // hears when it goes wrong.
+#include "core/backgroundsaver.h"
 #include "core/localpaths.h"
 #include "core/ruridudi.h"
 #include "core/userprompt.h"
@@ -7,7 +8,7 @@
 #include "upload/formupload.h"
 #include "upload/uploadhistory.h"
 
-#include <QMutexLocker>
+#include <QDateTime>
 
 QString FormUpload::historyPath() const {
     if (!currentUser)
@@ -16,35 +17,36 @@ QString FormUpload::historyPath() const {
 }
 
 void FormUpload::saveUploads() {
-    saveUploadList(model->getJobs() + uploadedJobs);
+    const QString path = historyPath();
+    if (path.isEmpty())
+        return;
+    // Copies taken on the GUI thread; the document is built and written on the saver's.
+    const QVector<UploadHistory::Entry> entries =
+        UploadHistory::snapshot(model->getJobs() + uploadedJobs);
+    const QString user = currentUser ? currentUser->getEmail() : QString();
+    const QDateTime created = QDateTime::currentDateTime();
+    historySaver->save([path, entries, user, created] {
+        return int(UploadHistory::write(path, UploadHistory::document(entries, user, created)));
+    });
 }
 
-void FormUpload::saveUploadList(QList<UploadFile*> jobs) {
-    // Asked again from the event loop of a box that a save shows: that save runs once
-    // more when it is done, with the lists as they are then.
-    bool first = true;
-    saveRounds.run([&] {
-        if (!first)
-            jobs = model->getJobs() + uploadedJobs;
-        first = false;
-        const QString path = historyPath();
-        if (path.isEmpty())
-            return;
-        historyfile::SaveResult result;
-        {
-            QMutexLocker lock(&historyMutex);
-            const QString user = currentUser ? currentUser->getEmail() : QString();
-            result = UploadHistory::write(path, UploadHistory::document(jobs, user));
-        }
-        // No lock is held while a box is open; a tab being torn down shows none.
-        if (tearingDown)
-            return;
-        if (result == historyfile::SaveResult::NoRoom)
-            UserPrompt::current()->critical(
-                this, tr("Lỗi"), tr("Không đủ dung lượng trống để lưu thông tin tải lên"));
-        else if (result == historyfile::SaveResult::WriteFailed)
-            UserPrompt::current()->critical(this, tr("Lỗi"), tr("Lỗi lưu thông tin tải lên"));
-    });
+void FormUpload::waitForSaves() {
+    if (!historySaver->flush(BackgroundSaver::kClosingWaitMs))
+        qWarning("the upload list is still being written");
+}
+
+void FormUpload::reportSave(int result) {
+    // A tab being torn down shows no box.
+    if (tearingDown) {
+        if (result != int(historyfile::SaveResult::Saved))
+            qWarning("the upload list could not be saved");
+        return;
+    }
+    if (result == int(historyfile::SaveResult::NoRoom))
+        UserPrompt::current()->critical(
+            this, tr("Lỗi"), tr("Không đủ dung lượng trống để lưu thông tin tải lên"));
+    else if (result == int(historyfile::SaveResult::WriteFailed))
+        UserPrompt::current()->critical(this, tr("Lỗi"), tr("Lỗi lưu thông tin tải lên"));
 }
 
 QList<UploadFile*> FormUpload::loadUploadList() {

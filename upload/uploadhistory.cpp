@@ -14,35 +14,55 @@ using historyfile::progressFromText;
 
 } // namespace
 
-QByteArray UploadHistory::document(const QList<UploadFile*>& jobs, const QString& user,
-                                   const QDateTime& created) {
-    return historyfile::document("uploadfiles", jobs, user, created, kMaxFinished, &writeEntry);
+QVector<UploadHistory::Entry> UploadHistory::snapshot(const QList<UploadFile*>& jobs) {
+    return historyfile::snapshot<Entry>(jobs, kMaxFinished, [](const UploadFile& job) {
+        Entry entry;
+        entry.folder = job.getFolder();
+        entry.name = job.getName();
+        entry.path = job.getPath();
+        entry.desc = job.getDesc();
+        entry.realUrl = job.getRealUrl();
+        entry.fileSecure = job.getFileSecure();
+        entry.fileDirectLink = job.getFileDirectLink();
+        entry.host = job.getHost();
+        entry.mlink = job.getMlink();
+        entry.progress = job.progress();
+        return entry;
+    });
 }
 
-void UploadHistory::writeEntry(QString& out, const UploadFile& job) {
-    const MegaFile folder = job.getFolder();
+QByteArray UploadHistory::document(const QList<UploadFile*>& jobs, const QString& user,
+                                   const QDateTime& created) {
+    return document(snapshot(jobs), user, created);
+}
+
+QByteArray UploadHistory::document(const QVector<Entry>& entries, const QString& user,
+                                   const QDateTime& created) {
+    return historyfile::document("uploadfiles", entries, user, created, &writeEntry);
+}
+
+void UploadHistory::writeEntry(QString& out, const Entry& entry) {
     out += QLatin1String("\n    <file");
-    appendAttribute(out, "id", folder.getId());
-    appendAttribute(out, "linkcode", folder.getLinkcode());
-    appendAttribute(out, "name", folder.getName());
-    appendAttribute(out, "path", job.getPath());
-    appendAttribute(out, "desc", job.getDesc());
-    appendAttribute(out, "realUrl", job.getRealUrl());
-    appendAttribute(out, "fileSecure", job.getFileSecure());
+    appendAttribute(out, "id", entry.folder.getId());
+    appendAttribute(out, "linkcode", entry.folder.getLinkcode());
+    appendAttribute(out, "name", entry.folder.getName());
+    appendAttribute(out, "path", entry.path);
+    appendAttribute(out, "desc", entry.desc);
+    appendAttribute(out, "realUrl", entry.realUrl);
+    appendAttribute(out, "fileSecure", entry.fileSecure);
     appendAttribute(out, "fileDirectLink",
-                    job.getFileDirectLink() == QLatin1String("2") ? QStringLiteral("2")
-                                                                  : QStringLiteral("0"));
-    const double progress = job.progress();
-    if (progress > 0.0 && progress < 1.0) {
-        appendAttribute(out, "progress", QString::number(progress, 'g', 6));
-        appendAttribute(out, "host", job.getHost());
+                    entry.fileDirectLink == QLatin1String("2") ? QStringLiteral("2")
+                                                               : QStringLiteral("0"));
+    if (entry.progress > 0.0 && entry.progress < 1.0) {
+        appendAttribute(out, "progress", QString::number(entry.progress, 'g', 6));
+        appendAttribute(out, "host", entry.host);
     }
-    if (job.isFinished()) {
-        appendAttribute(out, "mlink", job.getMlink());
+    if (entry.finished) {
+        appendAttribute(out, "mlink", entry.mlink);
         appendAttribute(out, "status", QStringLiteral("true"));
     }
     out += QLatin1Char('>');
-    appendEscaped(out, job.getName(), false);
+    appendEscaped(out, entry.name, false);
     out += QLatin1String("</file>");
 }
 

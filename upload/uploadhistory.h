@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QVector>
 
 class QXmlStreamReader;
 
@@ -16,6 +17,22 @@ class UploadHistory {
 public:
     // Finished uploads beyond this many (in list order) are not written.
     static constexpr int kMaxFinished = 500;
+
+    // What the file keeps of one upload: copies, so the document can be built on another
+    // thread while the job goes on.
+    struct Entry {
+        MegaFile folder;
+        QString name;
+        QString path;
+        QString desc;
+        QString realUrl;
+        QString fileSecure;
+        QString fileDirectLink;
+        QString host;
+        QString mlink;
+        double progress = 0.0;
+        bool finished = false;
+    };
 
     struct Loaded {
         QList<UploadFile*> jobs; // new jobs, owned by the caller, in file order
@@ -26,6 +43,11 @@ public:
     // The whole document for the jobs, in list order.
     static QByteArray document(const QList<UploadFile*>& jobs, const QString& user,
                                const QDateTime& created = QDateTime::currentDateTime());
+    static QByteArray document(const QVector<Entry>& entries, const QString& user,
+                               const QDateTime& created = QDateTime::currentDateTime());
+    // The entries the document of these jobs holds, in list order: every unfinished job
+    // and the first kMaxFinished finished ones. Cheap: no disk.
+    static QVector<Entry> snapshot(const QList<UploadFile*>& jobs);
     // Atomic; the old file stays on any failure.
     static historyfile::SaveResult write(const QString& path, const QByteArray& document);
 
@@ -38,5 +60,5 @@ public:
     static UploadFile* parseFolder(QXmlStreamReader& reader, const QString& accountId);
 
 private:
-    static void writeEntry(QString& out, const UploadFile& job);
+    static void writeEntry(QString& out, const Entry& entry);
 };
