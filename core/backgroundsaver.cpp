@@ -19,8 +19,8 @@ struct BackgroundSaver::State {
     std::optional<int> unreported;    // the newest finished save's result, not yet told
 };
 
-BackgroundSaver::BackgroundSaver(QObject* parent)
-    : QObject(parent), state(std::make_shared<State>()) {
+BackgroundSaver::BackgroundSaver(Snapshot snapshot, QObject* parent)
+    : QObject(parent), state(std::make_shared<State>()), snapshot(std::move(snapshot)) {
     state->owner = this;
 }
 
@@ -30,7 +30,22 @@ BackgroundSaver::~BackgroundSaver() {
     state->wake.notify_all();
 }
 
-void BackgroundSaver::save(Task task) {
+void BackgroundSaver::save() {
+    if (snapshotAsked)
+        return;
+    snapshotAsked = true;
+    QMetaObject::invokeMethod(this, &BackgroundSaver::takeSnapshot, Qt::QueuedConnection);
+}
+
+void BackgroundSaver::takeSnapshot() {
+    if (!snapshotAsked)
+        return; // taken already by a flush
+    snapshotAsked = false;
+    if (Task task = snapshot())
+        hand(std::move(task));
+}
+
+void BackgroundSaver::hand(Task task) {
     bool startThread = false;
     {
         std::lock_guard<std::mutex> lock(state->mutex);
@@ -69,6 +84,7 @@ void BackgroundSaver::work(std::shared_ptr<State> state) {
 }
 
 bool BackgroundSaver::flush(int timeoutMs) {
+    takeSnapshot();
     bool done = false;
     {
         std::unique_lock<std::mutex> lock(state->mutex);

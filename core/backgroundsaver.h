@@ -1,10 +1,11 @@
 #pragma once
 // Writes files on a thread of its own, so that the thread that owns the data never waits
-// on the disk. The owner takes a snapshot of what the file will hold (in memory, cheap)
-// and hands over a task that builds the file from it and commits it. A save asked for
-// while another runs waits; a newer one replaces a waiting one, so a burst of saves
-// ends in one more write, with the newest snapshot. Each save's result comes back on
-// the owner's thread. Every member is called on the owner's thread.
+// on the disk. A save asked for takes a snapshot of what the file will hold (in memory,
+// cheap) once the events being handled are done, so a burst of requests (ten completions
+// delivered together) costs one snapshot; the snapshot is a task that builds the file from
+// it and commits it, on the writer thread. A save taken while another runs waits; a newer
+// one replaces a waiting one, so a burst of saves ends in one more write, with the newest
+// snapshot. Results come back on the owner's thread. Every member is called there.
 #include <QObject>
 
 #include <functional>
@@ -17,8 +18,11 @@ public:
     // failure the owner knows how to report. Runs on the writer thread, so it holds
     // copies only.
     using Task = std::function<int()>;
+    // Takes the snapshot on the owner's thread; an empty task when there is nothing to
+    // write (nobody logged in, say).
+    using Snapshot = std::function<Task()>;
 
-    explicit BackgroundSaver(QObject* parent = nullptr);
+    BackgroundSaver(Snapshot snapshot, QObject* parent);
     // Does not wait: a save still running or waiting (after a flush that timed out) is
     // finished by the writer thread on its own, unreported.
     ~BackgroundSaver() override;
@@ -26,9 +30,10 @@ public:
     // How long closing a window or the program waits for the last save.
     static constexpr int kClosingWaitMs = 10000;
 
-    void save(Task task);
-    // Waits up to timeoutMs for the running and the waiting save, then reports what is
-    // finished. False when they did not end in time.
+    // Asks for a save: the snapshot is taken when control is back in the event loop.
+    void save();
+    // Takes an asked-for snapshot now, waits up to timeoutMs for the running and the
+    // waiting save, then reports what is finished. False when they did not end in time.
     bool flush(int timeoutMs);
     // No save runs or waits.
     bool isIdle() const;
@@ -40,10 +45,14 @@ signals:
 
 private:
     struct State;
+    void takeSnapshot();
+    void hand(Task task);
     static void work(std::shared_ptr<State> state);
     void deliver();
 
     // Shared with the writer thread, which may outlive this object.
     std::shared_ptr<State> state;
+    Snapshot snapshot;
+    bool snapshotAsked = false;
     bool delivering = false;
 };

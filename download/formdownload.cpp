@@ -1,6 +1,5 @@
 #include "download/formdownload.h"
 
-#include "core/backgroundsaver.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
@@ -42,7 +41,7 @@ QString fromUtf8(const std::string& text) {
 
 FormDownload::FormDownload(QWidget* parent)
     : QWidget(parent), ui(new Ui::FormDownload), downloadModel(nullptr),
-      historySaver(new BackgroundSaver(this)) {
+      historySaver(new BackgroundSaver([this] { return historySnapshot(); }, this)) {
     ui->setupUi(this);
     connect(historySaver, &BackgroundSaver::saved, this, &FormDownload::reportSave);
     ui->SubTabDownload->setCornerWidget(ui->menuDownload, Qt::TopRightCorner);

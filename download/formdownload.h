@@ -3,6 +3,7 @@
 // table of finished downloads, the commands on both, and the per-account history file
 // that mirrors them. Owns every job, queued or finished. GUI thread only.
 #include "api/file.h"
+#include "core/backgroundsaver.h"
 #include "core/megafile.h"
 #include "download/downloadfile.h"
 #include "download/tabledownloadmodel.h"
@@ -15,7 +16,6 @@
 #include <QString>
 #include <QWidget>
 
-class BackgroundSaver;
 class QAbstractItemView;
 class QMenu;
 class QXmlStreamReader;
@@ -37,7 +37,8 @@ public:
     // The downloads transferring right now (state 0).
     int countRunningDownloads() const;
     // Writes the queue, then the finished downloads, to the history file: the lists are
-    // taken now, the file is written on the history's own thread.
+    // copied once the events being handled are done, the file is written on the history's
+    // own thread.
     void saveAllDownloads();
     // Waits (bounded) until the history file holds the last save asked for, and reports
     // a failed save. For logging out, quitting and powering off.
@@ -103,7 +104,7 @@ private:
     friend struct DownloadTabProbe; // the tests
 
     // History file.
-    void saveDownloadList(QList<DownloadFile*> jobs);
+    BackgroundSaver::Task historySnapshot() const;
     QList<DownloadFile*> loadDownloadList();
     QList<DownloadFile*> parseDownloadList(QXmlStreamReader& reader);
     void reportSave(int result);

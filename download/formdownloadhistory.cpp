@@ -1,6 +1,5 @@
 // The download tab's side of the history file: what to write, when, and what the user
 // hears when it goes wrong.
-#include "core/backgroundsaver.h"
 #include "core/localpaths.h"
 #include "core/ruridudi.h"
 #include "core/userprompt.h"
@@ -16,23 +15,22 @@ QString FormDownload::historyPath() const {
 }
 
 void FormDownload::saveAllDownloads() {
-    QList<DownloadFile*> jobs;
-    jobs += downloadModel->getJobs();
-    jobs += downloadedFiles;
-    saveDownloadList(jobs);
+    historySaver->save();
 }
 
-void FormDownload::saveDownloadList(QList<DownloadFile*> jobs) {
+BackgroundSaver::Task FormDownload::historySnapshot() const {
     const QString path = historyPath();
     if (path.isEmpty())
-        return;
-    // Copies taken on the GUI thread; the document is built and written on the saver's.
-    const QVector<DownloadHistory::Entry> entries = DownloadHistory::snapshot(jobs);
+        return {};
+    // Copies of the queue, then the finished downloads; the document is built and written
+    // on the saver's thread.
+    const QVector<DownloadHistory::Entry> entries =
+        DownloadHistory::snapshot(downloadModel->getJobs() + downloadedFiles);
     const QString user = currentUser ? currentUser->getEmail() : QString();
     const QDateTime created = QDateTime::currentDateTime();
-    historySaver->save([path, entries, user, created] {
+    return [path, entries, user, created] {
         return int(DownloadHistory::write(path, DownloadHistory::document(entries, user, created)));
-    });
+    };
 }
 
 void FormDownload::waitForSaves() {

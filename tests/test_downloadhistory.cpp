@@ -715,10 +715,12 @@ void TestDownloadHistory::savesAskedDuringASaveAreCoalesced() {
     HeldDisk disk;
     DownloadTabProbe::model(tab)->addJob(job(owned, "0", false));
     tab.saveAllDownloads();
-    QVERIFY(disk.waitUntilAsked(1)); // the first save is under way, held
+    QCoreApplication::processEvents(); // the lists are copied once the event is handled
+    QVERIFY(disk.waitUntilAsked(1));   // the first save is under way, held
     for (int i = 1; i <= 3; ++i) {
         DownloadTabProbe::model(tab)->addJob(job(owned, QString::number(i), false));
         tab.saveAllDownloads(); // returns at once
+        QCoreApplication::processEvents();
     }
     QVERIFY(!QFile::exists(session->historyPath()));
     disk.release();
@@ -747,6 +749,7 @@ void TestDownloadHistory::closingWaitsForTheLastSave() {
         for (auto& j : made)
             j.release();
         tab.saveAllDownloads();
+        QCoreApplication::processEvents();
         QVERIFY(disk.waitUntilAsked(1)); // held: the next save must wait for it
         DownloadTabProbe::model(tab)->moveItem(1, 0);
         // The disk answers only while the tab is being closed.

@@ -452,10 +452,13 @@ void TestFormUpload::historySavesLeaveTheGuiThread() {
         TableUploadModel* model = UploadTabProbe::model(tab);
         UploadTabProbe::place(tab, {new UploadFile(fx.folder(), "first", path, "", "", "")});
         tab.saveUploads();
+        QCOMPARE(disk.askedCount(), 0); // taken once the event loop runs
+        QCoreApplication::processEvents();
         QVERIFY(disk.waitUntilAsked(1)); // held
         for (const char* name : {"second", "third"}) {
             model->addJob(new UploadFile(fx.folder(), name, path, "", "", ""));
             tab.saveUploads();
+            QCoreApplication::processEvents();
         }
         QVERIFY(!QFile::exists(historyPath()));
 

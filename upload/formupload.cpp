@@ -1,6 +1,5 @@
 #include "upload/formupload.h"
 
-#include "core/backgroundsaver.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
@@ -32,7 +31,7 @@ QString accountId() {
 
 FormUpload::FormUpload(QWidget* parent)
     : QWidget(parent), ui(new Ui::FormUpload), model(nullptr), uploadDialog(nullptr),
-      historySaver(new BackgroundSaver(this)) {
+      historySaver(new BackgroundSaver([this] { return historySnapshot(); }, this)) {
     ui->setupUi(this);
     connect(historySaver, &BackgroundSaver::saved, this, &FormUpload::reportSave);
     ui->SubTabUpload->setCornerWidget(ui->menuUpload, Qt::TopRightCorner);

@@ -2,6 +2,7 @@
 // The upload tab: the table of uploads not finished yet (the queue model), the table of
 // finished uploads, the commands on both, and the per-account history file that mirrors
 // them. Owns every job, queued or finished, and its upload dialog. GUI thread only.
+#include "core/backgroundsaver.h"
 #include "core/megafile.h"
 #include "upload/tableuploadmodel.h"
 #include "upload/uploadfile.h"
@@ -12,7 +13,6 @@
 #include <QStringList>
 #include <QWidget>
 
-class BackgroundSaver;
 class DialogUpload;
 class QAbstractItemView;
 class QMenu;
@@ -40,7 +40,8 @@ public:
     // False when an upload of the queue goes into the folder (by its name).
     bool checkFolderIsUse(QString folder);
     // Writes the queue, then the finished uploads, to the history file: the lists are
-    // taken now, the file is written on the history's own thread.
+    // copied once the events being handled are done, the file is written on the history's
+    // own thread.
     void saveUploads();
     // Waits (bounded) until the history file holds the last save asked for, and reports
     // a failed save. For closing and powering off.
@@ -97,6 +98,7 @@ private:
     friend struct UploadTabProbe; // the tests
 
     // History file.
+    BackgroundSaver::Task historySnapshot() const;
     void reportSave(int result);
     QList<UploadFile*> loadUploadList();
     QList<UploadFile*> parseFolder(QXmlStreamReader& reader);

@@ -1,6 +1,5 @@
 // The upload tab's side of the history file: what to write, when, and what the user
 // hears when it goes wrong.
-#include "core/backgroundsaver.h"
 #include "core/localpaths.h"
 #include "core/ruridudi.h"
 #include "core/userprompt.h"
@@ -17,17 +16,22 @@ QString FormUpload::historyPath() const {
 }
 
 void FormUpload::saveUploads() {
+    historySaver->save();
+}
+
+BackgroundSaver::Task FormUpload::historySnapshot() const {
     const QString path = historyPath();
     if (path.isEmpty())
-        return;
-    // Copies taken on the GUI thread; the document is built and written on the saver's.
+        return {};
+    // Copies of the queue, then the finished uploads; the document is built and written on
+    // the saver's thread.
     const QVector<UploadHistory::Entry> entries =
         UploadHistory::snapshot(model->getJobs() + uploadedJobs);
     const QString user = currentUser ? currentUser->getEmail() : QString();
     const QDateTime created = QDateTime::currentDateTime();
-    historySaver->save([path, entries, user, created] {
+    return [path, entries, user, created] {
         return int(UploadHistory::write(path, UploadHistory::document(entries, user, created)));
-    });
+    };
 }
 
 void FormUpload::waitForSaves() {
