@@ -6,8 +6,6 @@
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"
 
-#include <QDateTime>
-
 QString FormDownload::historyPath() const {
     if (!currentUser)
         return QString();
@@ -19,18 +17,9 @@ void FormDownload::saveAllDownloads() {
 }
 
 BackgroundSaver::Task FormDownload::historySnapshot() const {
-    const QString path = historyPath();
-    if (path.isEmpty())
-        return {};
-    // Copies of the queue, then the finished downloads; the document is built and written
-    // on the saver's thread.
-    const QVector<DownloadHistory::Entry> entries =
-        DownloadHistory::snapshot(downloadModel->getJobs() + downloadedFiles);
-    const QString user = currentUser ? currentUser->getEmail() : QString();
-    const QDateTime created = QDateTime::currentDateTime();
-    return [path, entries, user, created] {
-        return int(DownloadHistory::write(path, DownloadHistory::document(entries, user, created)));
-    };
+    return historyfile::saveTask<DownloadHistory>(
+        historyPath(), downloadModel->getJobs() + downloadedFiles,
+        currentUser ? currentUser->getEmail() : QString());
 }
 
 void FormDownload::waitForSaves() {

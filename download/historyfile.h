@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 namespace historyfile {
 
 // A document may take this much more than the free space reported for its volume.
@@ -65,6 +67,20 @@ QByteArray document(const char* root, const QVector<Entry>& entries, const QStri
     out += QLatin1String(root);
     out += QLatin1String(">\n");
     return out.toUtf8();
+}
+
+// The save of `jobs` into `path` as History writes its file: the entries are copied now,
+// on the jobs' thread; the returned task builds the document and commits it, anywhere,
+// and gives the SaveResult as a number. Empty when there is no path.
+template <class History, class Job>
+std::function<int()> saveTask(const QString& path, const QList<Job*>& jobs, const QString& user) {
+    if (path.isEmpty())
+        return {};
+    const auto entries = History::snapshot(jobs);
+    const QDateTime created = QDateTime::currentDateTime();
+    return [path, entries, user, created] {
+        return int(History::write(path, History::document(entries, user, created)));
+    };
 }
 
 // A stored fraction done: a number strictly between 0 and 1, else 0.

@@ -7,8 +7,6 @@
 #include "upload/formupload.h"
 #include "upload/uploadhistory.h"
 
-#include <QDateTime>
-
 QString FormUpload::historyPath() const {
     if (!currentUser)
         return QString();
@@ -20,18 +18,9 @@ void FormUpload::saveUploads() {
 }
 
 BackgroundSaver::Task FormUpload::historySnapshot() const {
-    const QString path = historyPath();
-    if (path.isEmpty())
-        return {};
-    // Copies of the queue, then the finished uploads; the document is built and written on
-    // the saver's thread.
-    const QVector<UploadHistory::Entry> entries =
-        UploadHistory::snapshot(model->getJobs() + uploadedJobs);
-    const QString user = currentUser ? currentUser->getEmail() : QString();
-    const QDateTime created = QDateTime::currentDateTime();
-    return [path, entries, user, created] {
-        return int(UploadHistory::write(path, UploadHistory::document(entries, user, created)));
-    };
+    return historyfile::saveTask<UploadHistory>(historyPath(), model->getJobs() + uploadedJobs,
+                                                currentUser ? currentUser->getEmail()
+                                                            : QString());
 }
 
 void FormUpload::waitForSaves() {
