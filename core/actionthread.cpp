@@ -38,7 +38,7 @@ ActionThread::~ActionThread() {
 }
 
 void ActionThread::registerMetaTypes() {
-    qRegisterMetaType<brisko::user*>("brisko::user*");
+    qRegisterMetaType<std::shared_ptr<brisko::user>>("std::shared_ptr<brisko::user>");
     qRegisterMetaType<QList<brisko::file*>>("QList<brisko::file*>");
 }
 
@@ -169,7 +169,7 @@ bool ActionThread::doGetUserInfo(bool lastAttempt) {
     if (retryAfterExpiry(code, lastAttempt))
         return true;
     if (code == brisko::kCodeSuccess && record) {
-        emit getUserInfoSuccess(record.release()); // the receiver's copy to keep and free
+        emit getUserInfoSuccess(std::shared_ptr<brisko::user>(std::move(record)));
         return false;
     }
     if (code == brisko::kCodeSuccess) // success without a record: nothing a receiver can use

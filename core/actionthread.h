@@ -9,19 +9,21 @@
 #include <QThread>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-// Records travel in queued signals from the job's thread to the GUI thread.
-Q_DECLARE_METATYPE(brisko::user*)
+// Records travel in queued signals from the job's thread to the GUI thread. The account
+// goes shared: a delivery dropped undelivered (the process ends first) still frees it.
+Q_DECLARE_METATYPE(std::shared_ptr<brisko::user>)
 Q_DECLARE_METATYPE(brisko::file*)
 
 // One object, one job: create it with new and no parent, connect the signals of the job,
 // call one starter. The object frees itself (deleteLater) once its thread has finished.
 //
-// Records handed out by the success signals (the account of getUserInfoSuccess, the
-// lists of loadFolderTreeSuccess and getAllFileSuccess) belong to the receiver, which
-// deletes them; connect exactly one receiver to each of these signals.
+// Records handed out by the list signals (loadFolderTreeSuccess and getAllFileSuccess)
+// belong to the receiver, which deletes them; connect exactly one receiver to each of
+// these signals. The account of getUserInfoSuccess is shared.
 //
 // Jobs 1 to 7 log in again once with the logged-in account's credentials when the service
 // answers that the session expired, and repeat; a second expiry is reported as a failure
@@ -63,7 +65,7 @@ public:
 signals:
     void loginSuccess();
     void loginError(int errorCode, QString errorMsg);
-    void getUserInfoSuccess(brisko::user* user);
+    void getUserInfoSuccess(std::shared_ptr<brisko::user> user);
     void getUserInfoError(int errorCode, QString errorMsg);
     void loadFolderTreeSuccess(QList<brisko::file*> listData);
     void loadFolderTreeError(int errorCode, QString errorMsg);

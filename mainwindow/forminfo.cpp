@@ -19,7 +19,6 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QLocale>
-#include <QPointer>
 #include <QStandardItemModel>
 
 #include <cmath>
@@ -129,15 +128,10 @@ FormInfo::~FormInfo() {
 
 void FormInfo::getUserInfo() {
     auto* job = new ActionThread;
-    // The record is the receiver's to free: when the panel is gone before it arrives, the
-    // job's own context frees it.
-    const QPointer<FormInfo> panel(this);
-    connect(job, &ActionThread::getUserInfoSuccess, job, [panel](brisko::user* user) {
-        if (panel)
-            panel->getUserInfo_Success(user);
-        else
-            delete user;
-    });
+    connect(job, &ActionThread::getUserInfoSuccess, this,
+            [this](const std::shared_ptr<brisko::user>& user) {
+                getUserInfo_Success(user ? new brisko::user(*user) : nullptr);
+            });
     connect(job, &ActionThread::getUserInfoError, this, &FormInfo::getUserInfo_Error);
     job->getUserInfo();
 }

@@ -58,9 +58,8 @@ void JobLog::loginSuccess() {
 void JobLog::loginError(int errorCode, QString errorMsg) {
     add("loginError", {errorCode, errorMsg});
 }
-void JobLog::getUserInfoSuccess(brisko::user* user) {
+void JobLog::getUserInfoSuccess(std::shared_ptr<brisko::user> user) {
     add("getUserInfoSuccess", {user ? QString::fromStdString(user->get_email()) : QVariant()});
-    delete user;
 }
 void JobLog::getUserInfoError(int errorCode, QString errorMsg) {
     add("getUserInfoError", {errorCode, errorMsg});
