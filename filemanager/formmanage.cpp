@@ -125,22 +125,22 @@ void FormManage::showError(int code, const QString& message) {
 
 // ---- busy state
 
-void FormManage::disableForm() {
+// While busy the tab takes no clicks and shows its loading animation.
+void FormManage::setBusy(bool busy) {
     for (QWidget* w : {static_cast<QWidget*>(ui->tableManage), static_cast<QWidget*>(ui->btnMove),
                        static_cast<QWidget*>(ui->btnCreate_2), static_cast<QWidget*>(ui->btnDel_2),
                        static_cast<QWidget*>(ui->btnUpdate), static_cast<QWidget*>(ui->btnUpLoad),
                        static_cast<QWidget*>(ui->treeWidgetFolder)})
-        w->setEnabled(false);
-    ui->img_loading->show();
+        w->setEnabled(!busy);
+    ui->img_loading->setVisible(busy);
+}
+
+void FormManage::disableForm() {
+    setBusy(true);
 }
 
 void FormManage::enableForm() {
-    for (QWidget* w : {static_cast<QWidget*>(ui->tableManage), static_cast<QWidget*>(ui->btnMove),
-                       static_cast<QWidget*>(ui->btnCreate_2), static_cast<QWidget*>(ui->btnDel_2),
-                       static_cast<QWidget*>(ui->btnUpdate), static_cast<QWidget*>(ui->btnUpLoad),
-                       static_cast<QWidget*>(ui->treeWidgetFolder)})
-        w->setEnabled(true);
-    ui->img_loading->hide();
+    setBusy(false);
 }
 
 void FormManage::loadFileInFolderAfterMoveOrDel() {
@@ -191,8 +191,6 @@ void FormManage::CallWSLoadFolderTree(int dirFlag, bool flag) {
 void FormManage::startLoad(const LoadRequest& request) {
     loading = request;
     disableForm();
-    ui->treeWidgetFolder->setEnabled(false);
-    ui->img_loading->show();
     FolderLoadJob* job = FolderLoadJob::start(request.dirFlag, request.path, rowOptions());
     connect(job, &FolderLoadJob::listed, this, &FormManage::loadFolderTree_success);
     connect(job, &FolderLoadJob::failed, this, &FormManage::loadFolderTree_error);
@@ -215,7 +213,6 @@ void FormManage::loadFolderTree_success(FolderListingPtr listing) {
     const LoadRequest done = *loading;
     entryList = std::move(listing->entries);
     folderList = std::move(listing->folders);
-    ui->img_loading->show();
     // The folders become children of the item the load was made for; when that item is
     // gone (the tree was rebuilt meanwhile) the tree is left alone.
     QTreeWidgetItem* target = findItem(done.place.itemKey);
@@ -223,8 +220,6 @@ void FormManage::loadFolderTree_success(FolderListingPtr listing) {
         qDeleteAll(target->takeChildren());
     if (target && !folderList.empty())
         loadFolders(target);
-    else
-        ui->treeWidgetFolder->setEnabled(true);
     getFilesInFolder(std::move(listing->rows));
     shownPlace = done.place;
     endLoad();
@@ -239,8 +234,6 @@ void FormManage::loadFolders(QTreeWidgetItem* parent) {
         item->setData(0, Qt::UserRole, folderkey::of(folder));
     }
     parent->setExpanded(true);
-    ui->treeWidgetFolder->setEnabled(true);
-    enableForm();
 }
 
 void FormManage::loadFolderTree_error(int errorCode, QString errorMsg) {
@@ -249,8 +242,6 @@ void FormManage::loadFolderTree_error(int errorCode, QString errorMsg) {
     // A failed load puts the tab back where it stood, unless another load is waiting.
     if (!pendingLoad)
         restorePlace(shownPlace);
-    ui->treeWidgetFolder->setEnabled(true);
-    ui->tableManage->setEnabled(true);
     enableForm();
     if (errorCode == 11)
         UserPrompt::current()->critical(this, appText("Lỗi!"), tr("Lỗi kết nối mạng !"),

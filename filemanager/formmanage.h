@@ -108,6 +108,7 @@ private:
         Place place;
     };
 
+    void setBusy(bool busy);
     void setUpTable();
     void setUpTree();
     QTreeWidgetItem* makeRootItem();
