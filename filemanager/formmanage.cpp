@@ -173,10 +173,9 @@ void FormManage::CallWSLoadFolderTree(int dirFlag, bool flag) {
     QTreeWidgetItem* current = ui->treeWidgetFolder->currentItem();
     LoadRequest request;
     request.dirFlag = dirFlag;
-    request.path = flag ? currentFolderPath : QString();
     request.place.itemKey =
         current ? current->data(0, Qt::UserRole).toString() : QString::fromLatin1(kRootKey);
-    request.place.path = request.path;
+    request.place.path = flag ? currentFolderPath : QString();
     request.place.linkCode = flag ? currentFolderLinkCode : QString();
     request.place.linkText = flag ? ui->txt_linkFolder->text() : QString();
     // One load at a time. A request made meanwhile waits for the load in flight and the
@@ -191,7 +190,7 @@ void FormManage::CallWSLoadFolderTree(int dirFlag, bool flag) {
 void FormManage::startLoad(const LoadRequest& request) {
     loading = request;
     disableForm();
-    FolderLoadJob* job = FolderLoadJob::start(request.dirFlag, request.path, rowOptions());
+    FolderLoadJob* job = FolderLoadJob::start(request.dirFlag, request.place.path, rowOptions());
     connect(job, &FolderLoadJob::listed, this, &FormManage::loadFolderTree_success);
     connect(job, &FolderLoadJob::failed, this, &FormManage::loadFolderTree_error);
 }

@@ -104,8 +104,7 @@ private:
     // One folder load: what it lists and whose children its folders become.
     struct LoadRequest {
         int dirFlag = 0;
-        QString path;
-        Place place;
+        Place place; // its path is the folder listed
     };
 
     void setBusy(bool busy);
