@@ -41,6 +41,7 @@ FormManage::FormManage(QWidget* parent) : QWidget(parent), ui(new Ui::FormManage
     loadingMovie = new QMovie(QStringLiteral(":/images/load.gif"), QByteArray(), this);
     ui->img_loading->setMovie(loadingMovie);
     loadingMovie->start();
+    loadingMovie->setPaused(true);
     ui->img_loading->hide();
 
     auto* rename = new QShortcut(QKeySequence(tr("F2", "&Rename")), this);
@@ -125,7 +126,7 @@ void FormManage::showError(int code, const QString& message) {
 
 // ---- busy state
 
-// While busy the tab takes no clicks and shows its loading animation.
+// While busy the tab takes no clicks and shows its loading animation, which only runs then.
 void FormManage::setBusy(bool busy) {
     for (QWidget* w : {static_cast<QWidget*>(ui->tableManage), static_cast<QWidget*>(ui->btnMove),
                        static_cast<QWidget*>(ui->btnCreate_2), static_cast<QWidget*>(ui->btnDel_2),
@@ -133,6 +134,7 @@ void FormManage::setBusy(bool busy) {
                        static_cast<QWidget*>(ui->treeWidgetFolder)})
         w->setEnabled(!busy);
     ui->img_loading->setVisible(busy);
+    loadingMovie->setPaused(!busy);
 }
 
 void FormManage::disableForm() {

@@ -21,8 +21,21 @@ void FramelessPopup::setLoadingAnimation(QLabel* label) {
     if (!loadingMovie) {
         loadingMovie = new QMovie(QStringLiteral(":/images/load.gif"), QByteArray(), this);
         loadingMovie->start();
+        loadingMovie->setPaused(!isVisible());
     }
     label->setMovie(loadingMovie);
+}
+
+void FramelessPopup::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (loadingMovie)
+        loadingMovie->setPaused(false);
+}
+
+void FramelessPopup::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (loadingMovie)
+        loadingMovie->setPaused(true);
 }
 
 void FramelessPopup::mousePressEvent(QMouseEvent* event) {

@@ -19,6 +19,10 @@ protected:
     // which replaces the label's contents by its text.
     void setLoadingAnimation(QLabel* label);
 
+    // The animation runs only while the dialog is shown: closed dialogs stay alive as
+    // hidden children of the tab.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
