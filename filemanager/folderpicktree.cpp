@@ -61,14 +61,18 @@ void FolderPickTree::list(int dirFlag, QTreeWidgetItem* item) {
         fill(item);
 }
 
-void FolderPickTree::fill(QTreeWidgetItem* item) {
-    const QIcon icon(QPixmap(QStringLiteral(":/images/folder_qlfile_on.png")));
-    for (const brisko::file& folder : folderList) {
-        auto* child = new QTreeWidgetItem(item);
-        child->setText(0, QString::fromStdString(folder.get_name()));
-        child->setIcon(0, icon);
-        child->setData(0, Qt::UserRole, folderkey::of(folder));
+void addFolderItems(QTreeWidgetItem* parent, const std::vector<brisko::file>& folders) {
+    const QIcon icon(QStringLiteral(":/images/folder_qlfile_on.png"));
+    for (const brisko::file& folder : folders) {
+        auto* item = new QTreeWidgetItem(parent);
+        item->setText(0, QString::fromStdString(folder.get_name()));
+        item->setIcon(0, icon);
+        item->setData(0, Qt::UserRole, folderkey::of(folder));
     }
+}
+
+void FolderPickTree::fill(QTreeWidgetItem* item) {
+    addFolderItems(item, folderList);
     item->setExpanded(true);
     tree->setEnabled(true);
 }

@@ -13,6 +13,9 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 
+// Adds one child item per folder under `parent`: its name, the folder icon and its key.
+void addFolderItems(QTreeWidgetItem* parent, const std::vector<brisko::file>& folders);
+
 class FolderPickTree {
 public:
     // `rootData` is the root item's key (";" or ""); `busy` is told around each listing;

@@ -7,6 +7,7 @@
 #include "filemanager/filesortproxy.h"
 #include "filemanager/filetablemodel.h"
 #include "filemanager/folderloadjob.h"
+#include "filemanager/folderpicktree.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "ui_formmanage.h"
@@ -227,13 +228,7 @@ void FormManage::loadFolderTree_success(FolderListingPtr listing) {
 }
 
 void FormManage::loadFolders(QTreeWidgetItem* parent) {
-    const QIcon icon(QStringLiteral(":/images/folder_qlfile_on.png"));
-    for (const brisko::file& folder : folderList) {
-        auto* item = new QTreeWidgetItem(parent);
-        item->setText(0, QString::fromStdString(folder.get_name()));
-        item->setIcon(0, icon);
-        item->setData(0, Qt::UserRole, folderkey::of(folder));
-    }
+    addFolderItems(parent, folderList);
     parent->setExpanded(true);
 }
 
