@@ -25,11 +25,11 @@ namespace {
 
 const char* const kRootKey = ";";
 
-QString appText(const char* text) {
+} // namespace
+
+QString FormManage::appText(const char* text) {
     return QCoreApplication::translate("QApplication", text);
 }
-
-} // namespace
 
 FormManage::FormManage(QWidget* parent) : QWidget(parent), ui(new Ui::FormManage) {
     ui->setupUi(this);
@@ -70,9 +70,9 @@ void FormManage::setUpTable() {
     ui->tableManage->setIconSize(QSize(60, 18));
     // Rows stand in the service's order until the user clicks a header.
     ui->tableManage->sortByColumn(-1, Qt::AscendingOrder);
-    headerLabels =
-        QStringList{QString(),        tr("Tên tập tin"), QString(),      QString(),      QString(),
-                    tr("Dung lượng"), tr("Lần tải"),     tr("Ngày tạo"), tr("Đường dẫn")};
+    const QStringList headerLabels{QString(),     tr("Tên tập tin"), QString(),
+                                   QString(),     QString(),         tr("Dung lượng"),
+                                   tr("Lần tải"), tr("Ngày tạo"),    tr("Đường dẫn")};
     model->setHeaderLabels(headerLabels);
     connectRename();
     const bool english = SettingsStore().text(QString::fromLatin1(SettingsKeys::Language)) ==

@@ -135,12 +135,14 @@ private:
     bool switchRefused(bool result, bool memberRule, int errorCode, const QString& errorMsg);
     void applyPassword(const std::vector<std::string>& codes, const QString& password);
     void showError(int code, const QString& message);
+    // A text of the shared "QApplication" context. Texts no other source names in full are
+    // marked with QT_TRANSLATE_NOOP where they are used, so lupdate still finds them.
+    static QString appText(const char* text);
 
     Ui::FormManage* ui;
     filetable::Model* model;
     filetable::SortProxy* proxyModel;
     QMovie* loadingMovie;
-    QStringList headerLabels;
     QStringList linkList;
     QString currentFolderPath;
     QString currentFolderLinkCode;

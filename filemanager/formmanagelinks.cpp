@@ -28,8 +28,8 @@ QModelIndexList FormManage::selectedLinkCells() const {
 std::vector<std::string> FormManage::getList_LinkCode_Of_FileSelected() {
     QModelIndexList selected = ui->tableManage->selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
-        UserPrompt::current()->critical(this, QCoreApplication::translate("QApplication", "Lỗi!"),
-                                        tr("Bạn chưa chọn file"), QMessageBox::Ok);
+        UserPrompt::current()->critical(this, appText("Lỗi!"), tr("Bạn chưa chọn file"),
+                                        QMessageBox::Ok);
         return {};
     }
     std::sort(selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) {
@@ -106,7 +106,7 @@ void FormManage::DownloadFile() {
     // refused, not only them.
     if (selectionHoldsDefaultFolder()) {
         UserPrompt::current()->critical(
-            this, QCoreApplication::translate("QApplication", "Cảnh báo!"),
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Cảnh báo!")),
             tr("Thư mục mặc định Music, Photos không được phép tải về!"), QMessageBox::Ok);
         return;
     }

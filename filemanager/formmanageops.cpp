@@ -16,18 +16,9 @@
 #include "filemanager/servicecall.h"
 #include "ui_formmanage.h"
 
-#include <QCoreApplication>
 #include <QMenu>
 
 #include <set>
-
-namespace {
-
-QString appText(const char* text) {
-    return QCoreApplication::translate("QApplication", text);
-}
-
-} // namespace
 
 // ---- context menu
 
