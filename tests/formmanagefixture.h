@@ -15,16 +15,7 @@
 #include <QUrl>
 #include <QtTest>
 
-#include <json/json.h>
-
 #include <memory>
-
-// A request's JSON body.
-inline Json::Value bodyOf(const devservice::Request& request) {
-    Json::Value body;
-    Json::Reader().parse(request.body, body);
-    return body;
-}
 
 // Reaches the tab's own state and slots, as only the tests do.
 class FormManageProbe {

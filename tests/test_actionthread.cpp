@@ -71,12 +71,6 @@ bool isFinishSignal(const QString& name) {
     return name == "securedFinish" || name == "createDirectLinkFinish";
 }
 
-Json::Value bodyOf(const devservice::Request& request) {
-    Json::Value body;
-    brisko::json::parse(request.body, body);
-    return body;
-}
-
 } // namespace
 
 class TestActionThread : public QObject {

@@ -23,12 +23,6 @@ std::string entries(int count, int firstId = 1) {
     return out + "]";
 }
 
-Json::Value bodyOf(const devservice::Request& request) {
-    Json::Value body;
-    brisko::json::parse(request.body, body);
-    return body;
-}
-
 } // namespace
 
 class TestFileSessionApi : public QObject {

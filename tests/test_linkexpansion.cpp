@@ -56,12 +56,6 @@ std::string record(const std::string& linkCode) {
            R"(","name":"f","file_type":"1"})";
 }
 
-Json::Value bodyOf(const devservice::Request& request) {
-    Json::Value body;
-    brisko::json::parse(request.body, body);
-    return body;
-}
-
 } // namespace
 
 class TestLinkExpansion : public QObject {

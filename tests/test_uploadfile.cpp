@@ -22,12 +22,6 @@ quint32 fakeClock() {
     return fakeNow;
 }
 
-Json::Value bodyOf(const devservice::Request& request) {
-    Json::Value body;
-    brisko::json::parse(request.body, body);
-    return body;
-}
-
 } // namespace
 
 class TestUploadFile : public QObject {

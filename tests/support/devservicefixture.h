@@ -2,6 +2,7 @@
 // Runs the local stand-in of the service inside a test program and points the program
 // at it: its CA becomes the CA bundle of every curl handle, and all four hosts move to
 // its port.
+#include "api/apiresult.h"
 #include "tools/devservice/service.h"
 
 #include <QString>
@@ -38,3 +39,10 @@ private:
     QString caPath_;
     QString error_;
 };
+
+// A request's JSON body, as the tests read what the program sent.
+inline Json::Value bodyOf(const devservice::Request& request) {
+    Json::Value body;
+    brisko::json::parse(request.body, body);
+    return body;
+}
