@@ -16,8 +16,6 @@
 //   --size    bytes of each download of (a) (default 33554432)
 //   --rate    per-download rate of (c) (default 2097152)
 //   --steady  seconds measured in (c) (default 10)
-#include "api/appkey.h"
-#include "api/curlhandle.h"
 #include "api/userapi.h"
 #include "core/globals.h"
 #include "core/localpaths.h"
@@ -28,7 +26,7 @@
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "platform/userfolders.h"
-#include "tools/devservice/service.h"
+#include "tests/support/devservicefixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -218,38 +216,26 @@ private:
     }
 
     const Options& options;
-    std::unique_ptr<devservice::Service> service;
+    DevServiceFixture fixture;
     std::string accountId;
-    QString caPath;
     int seed = 1;
 };
 
 bool Bench::setUp() {
-    devservice::ServiceOptions serviceOptions;
-    serviceOptions.appKey = brisko::application_key();
+    devservice::ServiceOptions serviceOptions = DevServiceFixture::defaultOptions();
     serviceOptions.seedDemoAccount = false;
     serviceOptions.requestLogLimit = 1000;
-    service = std::make_unique<devservice::Service>(serviceOptions);
-    std::string error;
-    caPath = QDir(options.dir).filePath("ca.crt");
-    if (!service->start(&error) ||
-        !service->writeCaFile(QFile::encodeName(caPath).toStdString(), &error)) {
+    if (!fixture.start(serviceOptions)) {
         std::fprintf(stderr, "brisko-bench-guistall: the stand-in did not start: %s\n",
-                     error.c_str());
+                     qPrintable(fixture.error()));
         return false;
     }
-    utils::set_ca_path(QFile::encodeName(caPath).toStdString());
-    const QByteArray port = QByteArray::number(service->port());
-    qputenv("BRISKO_API_HOST", "127.0.0.1:" + port);
-    qputenv("BRISKO_WEB_HOST", "localhost:" + port);
-    qputenv("BRISKO_LOG_HOST", "127.0.0.1:" + port);
-    qputenv("BRISKO_ANALYTICS_HOST", "127.0.0.1:" + port);
 
     devservice::Account account;
     account.email = kEmail;
     account.password = kPassword;
     account.profile["level"] = "5"; // no wait before transfers
-    accountId = service->accounts().add(account);
+    accountId = fixture.service().accounts().add(account);
     brisko::user_api login(&apiClient);
     if (!login.login(kEmail, kPassword)) {
         std::fprintf(stderr, "brisko-bench-guistall: login failed\n");
@@ -270,7 +256,7 @@ bool Bench::setUp() {
 void Bench::tearDown() {
     delete currentUser;
     currentUser = nullptr;
-    service->stop();
+    fixture.stop();
 }
 
 QString Bench::historyPath() const {
@@ -284,12 +270,12 @@ std::vector<Bench::Remote> Bench::addFiles(const QString& prefix, int count, qin
         entry.name = QStringLiteral("%1-%2.bin").arg(prefix).arg(i, 2, 10, QChar('0')).toStdString();
         entry.size = static_cast<std::uint64_t>(size);
         entry.seed = static_cast<std::uint64_t>(seed++);
-        const auto file = service->files().addFile(accountId, "/", entry);
+        const auto file = fixture.service().files().addFile(accountId, "/", entry);
         if (!file)
             continue;
         added.push_back({QString::fromStdString(entry.name),
                          QStringLiteral("https://www.localhost:%1/file/%2")
-                             .arg(service->port())
+                             .arg(fixture.port())
                              .arg(QString::fromStdString(file->linkcode)),
                          size});
     }
@@ -384,7 +370,8 @@ void Bench::scenarioStartAll() {
     QObject::connect(tab.get(), qOverload<DownloadFile*>(&FormDownload::filedownloadDone),
                      [&completed](DownloadFile*) { ++completed; });
     for (int i = 0; i < 10; ++i)
-        service->faults().next(kSessionPath, devservice::Fault::wait(std::chrono::milliseconds(50)));
+        fixture.service().faults().next(kSessionPath,
+                                        devservice::Fault::wait(std::chrono::milliseconds(50)));
 
     StallMeter meter;
     meter.start();
@@ -395,7 +382,7 @@ void Bench::scenarioStartAll() {
     report("(b) start all of 10, 50 ms per location", meter,
            QStringLiteral("%1 of 10 completed%2").arg(completed).arg(done ? "" : ", TIMED OUT"));
     closeTab(std::move(tab), "(b)");
-    service->faults().clear();
+    fixture.service().faults().clear();
     QDir(folder).removeRecursively();
 }
 
@@ -407,7 +394,7 @@ void Bench::scenarioSteady() {
         std::fprintf(stderr, "(c): cannot prepare the files\n");
         return;
     }
-    service->locationFaults().setBandwidth(static_cast<std::uint64_t>(options.rate));
+    fixture.service().locationFaults().setBandwidth(static_cast<std::uint64_t>(options.rate));
     std::unique_ptr<FormDownload> tab = openTab();
     double lastSpeed = 0;
     QObject::connect(tab.get(), &FormDownload::speedUpdate,
@@ -428,7 +415,7 @@ void Bench::scenarioSteady() {
     child<QAbstractButton>(*tab, "btnPauseAll")->click();
     runUntil([&] { return tab->countRunningDownloads() == 0; }, 30000);
     closeTab(std::move(tab), "(c)");
-    service->locationFaults().setBandwidth(0);
+    fixture.service().locationFaults().setBandwidth(0);
     QDir(folder).removeRecursively();
 }
 

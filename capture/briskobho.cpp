@@ -4,6 +4,8 @@
 #include "platform/registry.h"
 #include "platform/systemactions.h"
 
+#include <QtEndian>
+
 #include <chrono>
 #include <thread>
 
@@ -62,20 +64,26 @@ HRESULT CBriskoBHO::Invoke(std::int32_t, std::vector<Variant>&) {
 
 void CBriskoBHO::unhook() {
     if (m_hooked) {
-        IConnectionPointContainer* container = nullptr;
-        if (!failed(m_browser->QueryInterface(IID_IConnectionPointContainer,
-                                              reinterpret_cast<void**>(&container)))) {
-            IConnectionPoint* point = nullptr;
-            if (!failed(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &point))) {
-                point->Unadvise(m_cookie);
-                point->Release();
-            }
-            container->Release();
+        if (IConnectionPoint* point = eventsPoint(m_browser.get())) {
+            point->Unadvise(m_cookie);
+            point->Release();
         }
         m_cookie = 0;
         m_hooked = false;
     }
     m_browser.reset();
+}
+
+IConnectionPoint* CBriskoBHO::eventsPoint(IWebBrowser2* browser) {
+    IConnectionPointContainer* container = nullptr;
+    if (failed(browser->QueryInterface(IID_IConnectionPointContainer,
+                                       reinterpret_cast<void**>(&container))))
+        return nullptr;
+    IConnectionPoint* point = nullptr;
+    if (failed(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &point)))
+        point = nullptr;
+    container->Release();
+    return point;
 }
 
 HRESULT CBriskoBHO::SetSite(IUnknown* site) {
@@ -85,15 +93,9 @@ HRESULT CBriskoBHO::SetSite(IUnknown* site) {
         IWebBrowser2* browser = nullptr;
         if (!failed(site->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser)))) {
             m_browser.attach(browser);
-            IConnectionPointContainer* container = nullptr;
-            if (!failed(browser->QueryInterface(IID_IConnectionPointContainer,
-                                                reinterpret_cast<void**>(&container)))) {
-                IConnectionPoint* point = nullptr;
-                if (!failed(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &point))) {
-                    m_hooked = !failed(point->Advise(&m_sink, &m_cookie));
-                    point->Release();
-                }
-                container->Release();
+            if (IConnectionPoint* point = eventsPoint(browser)) {
+                m_hooked = !failed(point->Advise(&m_sink, &m_cookie));
+                point->Release();
             }
         }
     }
@@ -159,8 +161,7 @@ int CBriskoBHO::IsCaptureEnabled() const {
                               QStringLiteral("ie_download"), &value) != RegistryStatus::Ok ||
         value.type != RegistryType::Dword || value.data.size() != 4)
         return 1;
-    return int(quint32(quint8(value.data[0])) | quint32(quint8(value.data[1])) << 8 |
-               quint32(quint8(value.data[2])) << 16 | quint32(quint8(value.data[3])) << 24);
+    return int(qFromLittleEndian<quint32>(value.data.constData()));
 }
 
 int CBriskoBHO::IsServiceLink(const QString& address) {
@@ -182,8 +183,6 @@ int CBriskoBHO::IsServiceLink(const QString& address) {
 int CBriskoBHO::ReadToolPath(QString* path) const {
     constexpr int kBufferBytes = 4000;
     path->clear();
-    if (!m_registry.keyExists(RegistryRoot::CurrentUser, platform::programRegistryKey()))
-        return 0;
     RegistryValue value;
     if (m_registry.queryValue(RegistryRoot::CurrentUser, platform::programRegistryKey(),
                               QStringLiteral("Path"), &value) != RegistryStatus::Ok)

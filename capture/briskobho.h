@@ -47,6 +47,9 @@ public:
 private:
     ~CBriskoBHO() override;
     void unhook();
+    // The browser's connection point for navigation events, with a reference the caller
+    // releases; null when there is none.
+    static IConnectionPoint* eventsPoint(IWebBrowser2* browser);
 
     // The separate dispatch the browser's connection point calls; it lives in the object.
     class EventSink : public IDispatch {

@@ -96,6 +96,30 @@ RegistryScript BriskoMonitorModule::classScript() {
     return script;
 }
 
+// The type library travels inside the library file; its registration points there.
+RegistryScript BriskoMonitorModule::typeLibraryScript() {
+    const QString libid = LIBID_BriskoMonitorLib.toString();
+    const RegistryScriptKey version =
+        key(QStringLiteral("1.0"), Mode::Normal, QStringLiteral("Brisko Tool Library"),
+            {key(QStringLiteral("FLAGS"), Mode::Normal, QStringLiteral("0")),
+             key(QStringLiteral("0"), Mode::Normal, QString(),
+                 {key(QStringLiteral("win64"), Mode::Normal, QStringLiteral("%MODULE%"))}),
+             key(QStringLiteral("HELPDIR"), Mode::Normal, QStringLiteral("%HELPDIR%"))});
+    RegistryScriptKey typeLib = key(QStringLiteral("TypeLib"), Mode::Normal, libid);
+    typeLib.values.append({QStringLiteral("Version"), RegistryValue::text(QStringLiteral("1.0"))});
+    RegistryScript script;
+    script.roots.append({RegistryRoot::ClassesRoot,
+                         key(QStringLiteral("TypeLib"), Mode::NoRemove, QString(),
+                             {key(libid, Mode::Normal, QString(), {version})})});
+    script.roots.append(
+        {RegistryRoot::ClassesRoot,
+         key(QStringLiteral("Interface"), Mode::NoRemove, QString(),
+             {key(IID_IBriskoBHO.toString(), Mode::Normal, QStringLiteral("IBriskoBHO"),
+                  {key(QStringLiteral("ProxyStubClsid32"), Mode::Normal, kTypeLibraryMarshaler),
+                   typeLib})})});
+    return script;
+}
+
 HRESULT BriskoMonitorModule::canUnloadNow() const {
     return m_lock.count() == 0 ? S_OK : S_FALSE;
 }
@@ -109,65 +133,32 @@ HRESULT BriskoMonitorModule::getClassObject(const Guid& clsid, const Guid& iid, 
     return m_factory.QueryInterface(iid, object);
 }
 
-HRESULT BriskoMonitorModule::registerTypeLibrary() {
-    // The type library travels inside the library file; its registration points there.
-    const QString libid = LIBID_BriskoMonitorLib.toString();
-    const QString version = QStringLiteral("TypeLib\\") + libid + QStringLiteral("\\1.0");
-    const QString iface = QStringLiteral("Interface\\") + IID_IBriskoBHO.toString();
-    const QList<std::tuple<QString, QString, QString>> entries = {
-        {version, QString(), QStringLiteral("Brisko Tool Library")},
-        {version + QStringLiteral("\\FLAGS"), QString(), QStringLiteral("0")},
-        {version + QStringLiteral("\\0\\win64"), QString(), m_modulePath},
-        {version + QStringLiteral("\\HELPDIR"), QString(), QFileInfo(m_modulePath).absolutePath()},
-        {iface, QString(), QStringLiteral("IBriskoBHO")},
-        {iface + QStringLiteral("\\ProxyStubClsid32"), QString(), kTypeLibraryMarshaler},
-        {iface + QStringLiteral("\\TypeLib"), QString(), libid},
-        {iface + QStringLiteral("\\TypeLib"), QStringLiteral("Version"), QStringLiteral("1.0")},
-    };
-    for (const auto& entry : entries) {
-        const HRESULT result = fromRegistryStatus(
-            int(m_registry.setValue(RegistryRoot::ClassesRoot, std::get<0>(entry),
-                                    std::get<1>(entry), RegistryValue::text(std::get<2>(entry)))));
+HRESULT BriskoMonitorModule::registerServer() {
+    Registrar registrar(m_registry);
+    addReplacements(registrar);
+    for (const RegistryScript& script : {appScript(), classScript(), typeLibraryScript()}) {
+        const HRESULT result = registrar.registerScript(script);
         if (failed(result))
             return result;
     }
-    return m_registry.save() ? S_OK : E_ACCESSDENIED;
-}
-
-HRESULT BriskoMonitorModule::unregisterTypeLibrary() {
-    m_registry.deleteTree(RegistryRoot::ClassesRoot,
-                          QStringLiteral("TypeLib\\") + LIBID_BriskoMonitorLib.toString());
-    m_registry.deleteTree(RegistryRoot::ClassesRoot,
-                          QStringLiteral("Interface\\") + IID_IBriskoBHO.toString());
-    return m_registry.save() ? S_OK : E_ACCESSDENIED;
-}
-
-HRESULT BriskoMonitorModule::registerServer() {
-    Registrar app(m_registry);
-    app.addReplacement(QStringLiteral("APPID"), APPID_BriskoMonitor.toString());
-    HRESULT result = app.registerScript(appScript());
-    if (failed(result))
-        return result;
-    Registrar cls(m_registry);
-    cls.addReplacement(QStringLiteral("MODULE"), m_modulePath);
-    result = cls.registerScript(classScript());
-    if (failed(result))
-        return result;
-    return registerTypeLibrary();
+    return S_OK;
 }
 
 HRESULT BriskoMonitorModule::unregisterServer() {
-    Registrar cls(m_registry);
-    cls.addReplacement(QStringLiteral("MODULE"), m_modulePath);
-    HRESULT result = cls.unregisterScript(classScript());
-    if (failed(result))
-        return result;
-    result = unregisterTypeLibrary();
-    if (failed(result))
-        return result;
-    Registrar app(m_registry);
-    app.addReplacement(QStringLiteral("APPID"), APPID_BriskoMonitor.toString());
-    return app.unregisterScript(appScript());
+    Registrar registrar(m_registry);
+    addReplacements(registrar);
+    for (const RegistryScript& script : {classScript(), typeLibraryScript(), appScript()}) {
+        const HRESULT result = registrar.unregisterScript(script);
+        if (failed(result))
+            return result;
+    }
+    return S_OK;
+}
+
+void BriskoMonitorModule::addReplacements(Registrar& registrar) const {
+    registrar.addReplacement(QStringLiteral("APPID"), APPID_BriskoMonitor.toString());
+    registrar.addReplacement(QStringLiteral("MODULE"), m_modulePath);
+    registrar.addReplacement(QStringLiteral("HELPDIR"), QFileInfo(m_modulePath).absolutePath());
 }
 
 HRESULT BriskoMonitorModule::install(bool install, const char16_t* commandLine) {

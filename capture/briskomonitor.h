@@ -46,13 +46,14 @@ public:
     // `commandLine` "user" (any case) registers for the current user only.
     HRESULT install(bool install, const char16_t* commandLine);
 
-    // The registration scripts: the application id and helper-object entry, and the class.
+    // The registration scripts: the application id and helper-object entry, the class, and
+    // the type library with its interface.
     static RegistryScript appScript();
     static RegistryScript classScript();
+    static RegistryScript typeLibraryScript();
 
 private:
-    HRESULT registerTypeLibrary();
-    HRESULT unregisterTypeLibrary();
+    void addReplacements(Registrar& registrar) const;
 
     platform::Registry& m_registry;
     QString m_modulePath;

@@ -76,8 +76,6 @@ void NativeHost::writeMessage(const std::string& text) {
 }
 
 bool NativeHost::isCaptureEnabled() const {
-    if (!m_registry.keyExists(platform::RegistryRoot::CurrentUser, platform::programRegistryKey()))
-        return true;
     platform::RegistryValue value;
     if (m_registry.queryValue(platform::RegistryRoot::CurrentUser, platform::programRegistryKey(),
                               captureSwitchName(m_browser), &value) != platform::RegistryStatus::Ok)

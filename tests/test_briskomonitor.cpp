@@ -471,7 +471,6 @@ void TestBriskoMonitor::libraryExports() {
     QVERIFY(registerServer && unregisterServer && canUnload && getClassObject);
     QVERIFY(dlsym(library, "DllInstall"));
     QCOMPARE(registerServer(), S_OK);
-    platform::Registry& user = platform::userRegistry();
     Registry written(QFileInfo(SettingsStore().fileName()).absolutePath() + "/registry.json",
                      nullptr);
     RegistryValue server;
@@ -484,7 +483,6 @@ void TestBriskoMonitor::libraryExports() {
     QCOMPARE(getClassObject(&CLSID_BriskoBHO, &IID_IClassFactory, &factory), S_OK);
     QCOMPARE(canUnload(), S_OK);
     QCOMPARE(unregisterServer(), S_OK);
-    Q_UNUSED(user);
     dlclose(library);
 }
 

@@ -1,5 +1,6 @@
 #include "tools/devservice/mediasite.h"
 
+#include "tools/devservice/replies.h"
 #include "tools/devservice/zipstream.h"
 
 #include <algorithm>
@@ -12,24 +13,6 @@ constexpr std::uint32_t kRegularMode = 0100644;
 constexpr std::uint32_t kLinkMode = 0120777;
 constexpr std::uint16_t kMadeByUnix = (3 << 8) | 30;
 constexpr std::uint16_t kUtf8Names = 0x0800;
-
-class LittleEndian {
-public:
-    LittleEndian& u16(std::uint32_t value) { return put(value, 2); }
-    LittleEndian& u32(std::uint32_t value) { return put(value, 4); }
-    LittleEndian& text(const std::string& value) {
-        out += value;
-        return *this;
-    }
-    std::string out;
-
-private:
-    LittleEndian& put(std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            out += static_cast<char>((value >> (8 * i)) & 0xff);
-        return *this;
-    }
-};
 
 std::string listRow(const std::string& link, const std::string& language,
                     const std::string& release, const std::string& uploader) {
@@ -46,7 +29,7 @@ std::string subtitleText(const std::string& line) {
 } // namespace
 
 std::string storedZip(const std::vector<ZipMember>& members) {
-    LittleEndian local, central;
+    Bytes local, central;
     for (const ZipMember& member : members) {
         const std::uint32_t crc = zipCrc32(0, member.content.data(), member.content.size());
         const std::uint32_t offset = static_cast<std::uint32_t>(local.out.size());
@@ -60,7 +43,7 @@ std::string storedZip(const std::vector<ZipMember>& members) {
         central.u32((member.symlink ? kLinkMode : kRegularMode) << 16).u32(offset);
         central.text(member.name);
     }
-    LittleEndian end;
+    Bytes end;
     const auto count = static_cast<std::uint32_t>(members.size());
     end.u32(0x06054b50).u16(0).u16(0).u16(count).u16(count);
     end.u32(static_cast<std::uint32_t>(central.out.size()))
@@ -88,7 +71,7 @@ std::string solidPng(std::uint32_t width, std::uint32_t height, std::uint32_t rg
     }
     for (std::size_t at = 0; at < pixels.size() || at == 0; at += 65535) {
         const std::size_t size = std::min<std::size_t>(65535, pixels.size() - at);
-        LittleEndian block;
+        Bytes block;
         block.text(std::string(1, at + size >= pixels.size() ? '\1' : '\0'));
         block.u16(static_cast<std::uint32_t>(size)).u16(~static_cast<std::uint32_t>(size) & 0xffff);
         deflated += block.out + pixels.substr(at, size);
@@ -163,11 +146,7 @@ Response MediaSite::handle(const Request& request) {
         if (page != pages_.end())
             return page->second;
     }
-    Response missing;
-    missing.status = 404;
-    missing.setHeader("Content-Type", "text/html; charset=utf-8");
-    missing.body = "<html><body><h1>404 Not Found</h1></body></html>\n";
-    return missing;
+    return notFoundPage();
 }
 
 void MediaSite::addDemoFeed(const std::string& shareBase) {

@@ -75,24 +75,6 @@ private:
     const BodySink& sink_;
 };
 
-class Bytes {
-public:
-    Bytes& u16(std::uint32_t value) { return le(value, 2); }
-    Bytes& u32(std::uint64_t value) { return le(value, 4); }
-    Bytes& text(const std::string& value) {
-        out += value;
-        return *this;
-    }
-    std::string out;
-
-private:
-    Bytes& le(std::uint64_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            out += static_cast<char>((value >> (8 * i)) & 0xff);
-        return *this;
-    }
-};
-
 // The header fields shared by the local and the central header, from "version needed"
 // to the name length.
 Bytes& common(Bytes& bytes, const DownloadItem& item, std::uint32_t crc) {

@@ -11,6 +11,25 @@ namespace devservice {
 // The CRC-32 of zip entries, continued from `crc` (0 to start).
 std::uint32_t zipCrc32(std::uint32_t crc, const char* data, std::size_t size);
 
+// Little-endian fields and raw text appended to `out`, as zip headers are laid out.
+class Bytes {
+public:
+    Bytes& u16(std::uint32_t value) { return le(value, 2); }
+    Bytes& u32(std::uint64_t value) { return le(value, 4); }
+    Bytes& text(const std::string& value) {
+        out += value;
+        return *this;
+    }
+    std::string out;
+
+private:
+    Bytes& le(std::uint64_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out += static_cast<char>((value >> (8 * i)) & 0xff);
+        return *this;
+    }
+};
+
 class ZipStream {
 public:
     // Nothing when the entries don't fit a plain (non-zip64) zip: more than 65535
