@@ -5,6 +5,7 @@
 #include "core/playerinstall.h"
 #include "core/sizetext.h"
 #include "core/userprompt.h"
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "download/downloadfile.h"
 #include "media/searchsubtitleonline.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMouseEvent>
 #include <QPointer>
 
 namespace {
@@ -35,7 +35,7 @@ void DialogPlayVideo::setInstaller(Installer installer) {
 }
 
 DialogPlayVideo::DialogPlayVideo(DownloadFile* job, int row, QWidget* parent)
-    : QDialog(parent), downloadFile(job), dragPosition(0, 0), ui(new Ui::DialogPlayVideo),
+    : QDialog(parent), downloadFile(job), ui(new Ui::DialogPlayVideo),
       row(row) {
     ui->setupUi(this);
     SettingsStore settings;
@@ -46,6 +46,7 @@ DialogPlayVideo::DialogPlayVideo(DownloadFile* job, int row, QWidget* parent)
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setWindowModality(modality);
     shapeWindowFromImage(this, QStringLiteral(":/images/popup_download.png"));
+    new WindowDrag(this);
     if (settings.text(SettingsKeys::MediaPlayer) == QLatin1String("MPC"))
         ui->MediaClassic->setChecked(true);
     else
@@ -165,7 +166,6 @@ bool DialogPlayVideo::fetchDirectLink(QString* location) {
 void DialogPlayVideo::getDownloadInfor(QString link) {
     if (link.isEmpty())
         return;
-    directLink = link;
     if (playOnline) {
         videoPath = link;
         if (!player.startPlayer(videoPath, subtitlePath))
@@ -248,20 +248,6 @@ void DialogPlayVideo::saveMediaPlayer() {
 
 void DialogPlayVideo::on_pushHuy_clicked() {
     close();
-}
-
-void DialogPlayVideo::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    dragPosition = event->globalPos() - frameGeometry().topLeft();
-    event->accept();
-}
-
-void DialogPlayVideo::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() != Qt::LeftButton)
-        return;
-    move(event->globalPos() - dragPosition);
-    event->accept();
 }
 
 void DialogPlayVideo::changeEvent(QEvent* event) {

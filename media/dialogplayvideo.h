@@ -7,7 +7,6 @@
 #include "download/downloadfile.h"
 
 #include <QDialog>
-#include <QPoint>
 #include <QPointer>
 #include <QString>
 
@@ -41,8 +40,6 @@ signals:
     void viewOline();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private slots:
@@ -66,8 +63,6 @@ private:
 
     // The queue owns the job and may drop it while the dialog is open.
     QPointer<DownloadFile> downloadFile;
-    QPoint dragPosition;
-    QString directLink;
     bool playOnline = false;
     Ui::DialogPlayVideo* ui;
     MediaPlayerInfo player;

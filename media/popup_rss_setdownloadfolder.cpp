@@ -5,7 +5,7 @@
 
 Popup_rss_SetDownloadFolder::Popup_rss_SetDownloadFolder(const QString& categoryName,
                                                          QWidget* parent)
-    : QDialog(parent), ui(new Ui::Popup_rss_SetDownloadFolder), categoryName(categoryName) {
+    : QDialog(parent), ui(new Ui::Popup_rss_SetDownloadFolder) {
     ui->setupUi(this);
     ui->rssCategory->setText(categoryName);
     ui->txtPath->setEnabled(false);

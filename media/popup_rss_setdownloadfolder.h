@@ -23,6 +23,5 @@ private slots:
 
 private:
     Ui::Popup_rss_SetDownloadFolder* ui;
-    QString categoryName;
     QString downloadFolder;
 };

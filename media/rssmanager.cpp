@@ -54,7 +54,6 @@ RssManager::RssManager(QWidget* parent) : QDialog(parent), ui(new Ui::RssManager
     auto* loading = new QMovie(QStringLiteral(":/images/load.gif"), QByteArray(), this);
     loading->setScaledSize(QSize(20, 20));
     ui->img_loading->setMovie(loading);
-    loading->start();
 
     lastTimeAutoDownload =
         rssfeed::parseStoredTime(SettingsStore().text(SettingsKeys::LastTimeAutoDownload));
@@ -129,6 +128,11 @@ bool RssManager::busy() const {
 
 void RssManager::setBusy(bool busy) {
     ui->img_loading->setVisible(busy);
+    // The animation runs only while it shows.
+    if (busy)
+        ui->img_loading->movie()->start();
+    else
+        ui->img_loading->movie()->stop();
     setCursor(busy ? Qt::WaitCursor : Qt::ArrowCursor);
 }
 

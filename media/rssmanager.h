@@ -9,7 +9,6 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QList>
-#include <QMutex>
 #include <QQueue>
 #include <QStringList>
 
@@ -112,9 +111,7 @@ private:
     QString selectedTitles, selectedLinks, selectedSubLinks, selectedPageLinks, mailLinks,
         links720p, links1080p, linksOther, copyLinks;
     RssFilesTemp* feedFetcher;
-    QMutex historyMutex;
     QTimer* autoDownloadTimer;
-    QString autoDownloadLinks;
     SearchSubtitleOnline* subtitleSearch;
     QList<RssCategory> categories;
     QList<RssFilm> films;

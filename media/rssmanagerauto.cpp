@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMenu>
-#include <QMutexLocker>
 #include <QTimer>
 
 namespace {
@@ -95,13 +94,7 @@ void RssManager::readCategoryHistory() {
 
 void RssManager::writeCategoryHistory(QList<AutoDownloadCategory> list) {
     QString error;
-    bool written;
-    {
-        QMutexLocker lock(&historyMutex);
-        written = categoryhistory::write(categoryHistoryPath(), list, &error);
-    }
-    // Reported with the lock released: no lock is held while a box is open.
-    if (!written)
+    if (!categoryhistory::write(categoryHistoryPath(), list, &error))
         critical(tr("Lỗi"),
                  tr("Không ghi được danh sách thể loại tải xuống tự động: %1").arg(error));
 }
@@ -149,6 +142,7 @@ void RssManager::rssAutoDownload_selectCategory() {
         return;
     pendingAutoDownloadCategory = categories.at(row).guid;
     auto* dialog = new Popup_rss_SetDownloadFolder(ui->rssListWidget->currentItem()->text(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &Popup_rss_SetDownloadFolder::send_downloadFolder, this,
             &RssManager::getDownloadFolder);
     dialog->setWindowTitle(tr("Chọn thư mục tải xuống"));
@@ -204,7 +198,6 @@ void RssManager::processAutoDownload() {
 
 void RssManager::autoDownloadFeedReady(const QString& path, const QString& id,
                                        const QDateTime& since) {
-    autoDownloadLinks.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         critical(tr("Lỗi"), QStringLiteral("Không thể mở tập tin xml"));
@@ -215,11 +208,11 @@ void RssManager::autoDownloadFeedReady(const QString& path, const QString& id,
         critical(QStringLiteral("parse rssXML error"), feed.error);
         return;
     }
-    autoDownloadLinks = feed.links;
-    if (autoDownloadLinks.endsWith(QLatin1Char(';')))
-        autoDownloadLinks.chop(1);
-    if (!autoDownloadLinks.isEmpty())
-        sendAutoDownloadLinks(autoDownloadLinks, id);
+    QString links = feed.links;
+    if (links.endsWith(QLatin1Char(';')))
+        links.chop(1);
+    if (!links.isEmpty())
+        sendAutoDownloadLinks(links, id);
 }
 
 void RssManager::sendAutoDownloadLinks(const QString& links, const QString& id) {

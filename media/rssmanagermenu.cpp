@@ -1,4 +1,5 @@
 // The film table's context menu and the link actions of its entries.
+#include "download/downloadlocation.h"
 #include "media/partnersites.h"
 #include "media/rssmanager.h"
 #include "media/searchsubtitleonline.h"
@@ -177,10 +178,9 @@ void RssManager::goToPageFilm() {
     if (!passesLevelGate())
         return;
     for (const QString& line : linesOf(selectedPageLinks)) {
-        const QUrl url(line.trimmed());
-        const QString scheme = url.scheme().toLower();
-        if (url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))
-            platform::openUrl(url.toString(QUrl::FullyEncoded));
+        const QString location = line.trimmed();
+        if (isFetchableLocation(location))
+            platform::openUrl(QUrl(location).toString(QUrl::FullyEncoded));
     }
 }
 

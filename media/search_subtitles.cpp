@@ -1,6 +1,7 @@
 #include "media/search_subtitles.h"
 
 #include "core/userprompt.h"
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "media/searchsubtitleonline.h"
 #include "platform/settingskeys.h"
@@ -20,6 +21,7 @@ Search_subtitles::Search_subtitles(const QString& videoName, const QString& vide
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     // The background is drawn for the move-file dialog and stretched to this one.
     shapeWindowFromStretchedImage(this, QStringLiteral(":/images/popup_movefile.png"));
+    new WindowDrag(this);
     ui->pathSub->setEnabled(false);
     ui->lbVideoName->setText(videoName);
 }
@@ -44,6 +46,7 @@ void Search_subtitles::on_selectSub_clicked() {
 
 void Search_subtitles::on_searchButton_clicked() {
     auto* search = new SearchSubtitleOnline(false, videoPath, this);
+    search->setAttribute(Qt::WA_DeleteOnClose);
     connect(search, &SearchSubtitleOnline::readyGetSubtitleOnline, this,
             &Search_subtitles::getSubtitleOnline);
     // Modal without a nested event loop; the path comes back by the signal.
@@ -78,14 +81,6 @@ void Search_subtitles::on_btn_exit_clicked() {
 
 void Search_subtitles::on_btn_cancle_clicked() {
     close();
-}
-
-void Search_subtitles::mousePressEvent(QMouseEvent* event) {
-    drag.press(this, event);
-}
-
-void Search_subtitles::mouseMoveEvent(QMouseEvent* event) {
-    drag.move(this, event);
 }
 
 void Search_subtitles::changeEvent(QEvent* event) {

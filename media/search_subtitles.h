@@ -1,7 +1,6 @@
 #pragma once
 // Attaches a subtitle file to a video: a local .srt file, or one the online subtitle
 // search fetched. The opener connects readyGetPathSubtitle and shows the dialog modally.
-#include "media/framelessdrag.h"
 
 #include <QDialog>
 #include <QString>
@@ -22,8 +21,6 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private slots:
     void on_searchButton_clicked();
@@ -37,7 +34,6 @@ private:
     void on_btn_cancle_clicked();
 
     Ui::Search_subtitles* ui;
-    FramelessDrag drag;
     QString videoPath;
     QString lastFolder;
 };

@@ -1,6 +1,7 @@
 #include "media/searchsubtitleonline.h"
 
 #include "core/userprompt.h"
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "media/rssfilestemp.h"
 #include "media/setfoldersavesubtitle.h"
@@ -12,17 +13,6 @@
 #include <QMovie>
 #include <QStandardItemModel>
 
-namespace {
-
-// The video's file name without folder and without its last suffix.
-QString baseNameOf(const QString& path) {
-    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? name : name.left(dot);
-}
-
-} // namespace
-
 SearchSubtitleOnline::SearchSubtitleOnline(bool keywordMode, const QString& text, QWidget* parent)
     : QDialog(parent), ui(new Ui::SearchSubtitleOnline), keywordMode(keywordMode) {
     ui->setupUi(this);
@@ -30,13 +20,14 @@ SearchSubtitleOnline::SearchSubtitleOnline(bool keywordMode, const QString& text
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     shapeWindowFromImage(this, QStringLiteral(":/images/searchTitle_1.png"));
+    new WindowDrag(this);
 
     if (keywordMode) {
         ui->fileName->setText(text);
     } else {
         videoPath = text;
         videoFolder = QFileInfo(text).path();
-        ui->fileName->setText(baseNameOf(text));
+        ui->fileName->setText(QFileInfo(text).completeBaseName());
     }
     ui->tableView->horizontalHeader()->setStyleSheet(
         QStringLiteral("border-top: 1px solid #c4c4c4;background-image: "
@@ -55,8 +46,7 @@ SearchSubtitleOnline::SearchSubtitleOnline(bool keywordMode, const QString& text
     auto* loading = new QMovie(QStringLiteral(":/images/load.gif"), QByteArray(), this);
     loading->setScaledSize(QSize(50, 50));
     ui->img_loading->setMovie(loading);
-    loading->start();
-    ui->img_loading->hide();
+    setBusy(false);
 
     if (!keywordMode)
         on_searchButton_clicked();
@@ -98,6 +88,11 @@ bool SearchSubtitleOnline::busy() const {
 
 void SearchSubtitleOnline::setBusy(bool busy) {
     ui->img_loading->setVisible(busy);
+    // The animation runs only while it shows.
+    if (busy)
+        ui->img_loading->movie()->start();
+    else
+        ui->img_loading->movie()->stop();
 }
 
 void SearchSubtitleOnline::warn(const QString& title, const QString& text) {
@@ -108,8 +103,16 @@ template <typename Signal, typename Slot>
 void SearchSubtitleOnline::fetch(const QString& fileName, const QString& url, Signal ready,
                                  Slot slot) {
     auto* fetcher = new RssFilesTemp(this);
-    connect(fetcher, ready, this, slot);
-    connect(fetcher, &RssFilesTemp::fetchFailed, this, &SearchSubtitleOnline::fetchFailed);
+    const int round = fetchRound;
+    // A result already queued when the dialog closed still arrives: the round tells.
+    connect(fetcher, ready, this, [this, round, slot](const QString& path) {
+        if (round == fetchRound)
+            (this->*slot)(path);
+    });
+    connect(fetcher, &RssFilesTemp::fetchFailed, this, [this, round] {
+        if (round == fetchRound)
+            fetchFailed();
+    });
     connect(fetcher, &QThread::finished, fetcher, &QObject::deleteLater);
     fetcher->fetch(fileName, url);
 }
@@ -221,6 +224,18 @@ void SearchSubtitleOnline::fetchFailed() {
     warn(tr("Lỗi"), tr("Không tải được dữ liệu từ trang phụ đề, vui lòng thử lại sau."));
 }
 
+void SearchSubtitleOnline::done(int result) {
+    ++fetchRound;
+    for (auto* fetcher : findChildren<RssFilesTemp*>(QString(), Qt::FindDirectChildrenOnly)) {
+        disconnect(fetcher, nullptr, this, nullptr);
+        fetcher->cancel();
+    }
+    // An unpacking under way still ends the busy state when it finishes.
+    if (!extraction->isRunning())
+        setBusy(false);
+    QDialog::done(result);
+}
+
 void SearchSubtitleOnline::on_btn_cancle_clicked() {
     close();
 }
@@ -230,14 +245,6 @@ void SearchSubtitleOnline::on_fileName_returnPressed() {}
 void SearchSubtitleOnline::get_SubDowloadFolder(const QString& folder) {
     videoFolder = folder;
     on_pushButton_clicked();
-}
-
-void SearchSubtitleOnline::mousePressEvent(QMouseEvent* event) {
-    drag.press(this, event);
-}
-
-void SearchSubtitleOnline::mouseMoveEvent(QMouseEvent* event) {
-    drag.move(this, event);
 }
 
 void SearchSubtitleOnline::changeEvent(QEvent* event) {

@@ -2,7 +2,6 @@
 // Finds subtitles of a film on the subtitle site, downloads the chosen one and unpacks
 // it: beside the video under the video's name (video mode), or into a folder the user
 // chooses (keyword mode, the film browser's).
-#include "media/framelessdrag.h"
 #include "media/subtitleextraction.h"
 #include "media/subtitlepages.h"
 
@@ -37,9 +36,12 @@ signals:
     void readyGetSubtitleOnline(const QString& path);
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+
+public slots:
+    // Closing also drops the fetches still running: every dialog writes the same page
+    // files, so a late one must not land in the next search.
+    void done(int result) override;
 
 private slots:
     void on_searchButton_clicked();
@@ -65,7 +67,6 @@ private:
     void warn(const QString& title, const QString& text);
 
     Ui::SearchSubtitleOnline* ui;
-    FramelessDrag drag;
     QStandardItemModel* model;
     QStringList headerLabels;
     SubtitleExtraction* extraction;
@@ -75,4 +76,6 @@ private:
     bool keywordMode;
     setFolderSaveSubtitle* folderDialog;
     QList<SubtitleEntry> entries;
+    // Bumped by done(): results of fetches started before it are dropped.
+    int fetchRound = 0;
 };

@@ -95,13 +95,6 @@ bool moveOut(const QString& staged, const QString& root, const QString& relative
     return QFile::rename(staged, target);
 }
 
-// The video's file name up to its last "." (the whole name when it has none).
-QString videoBaseName(const QString& videoPath) {
-    const QString name = QFileInfo(videoPath).fileName();
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? name : name.left(dot);
-}
-
 } // namespace
 
 namespace subtitlearchive {
@@ -235,7 +228,7 @@ void SubtitleExtraction::onFinished(int exitCode, QProcess::ExitStatus status) {
                                    ? subtitle.section(QLatin1Char('/'), 0, -2) + QLatin1Char('/')
                                    : QString();
         const QString suffix = QFileInfo(subtitle).suffix();
-        target = folder + videoBaseName(m_videoPath) +
+        target = folder + QFileInfo(m_videoPath).completeBaseName() +
                  (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
     }
     const QString stagedSubtitle = stage + QLatin1Char('/') + subtitle;

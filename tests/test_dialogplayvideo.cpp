@@ -9,6 +9,7 @@
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "tests/downloadjobfixture.h"
+#include "tests/mediatesthelpers.h"
 #include "tests/support/environmentvalue.h"
 #include "tests/support/scripteduserprompt.h"
 
@@ -28,6 +29,7 @@
 #include <thread>
 
 using devservice::Fault;
+using mediatest::child;
 
 namespace {
 
@@ -89,13 +91,6 @@ public:
         emitChanged(ProgressChanged);
     }
 };
-
-template <typename T> T* child(QWidget* dialog, const char* name) {
-    T* found = dialog->findChild<T*>(name);
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
 
 void clearPending() {
     playbackPending = false;
@@ -199,23 +194,23 @@ void TestDialogPlayVideo::form() {
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
     QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(child<QLabel>(&dialog, "lblFileName")->text(), QString("phim hay.mkv"));
-    QCOMPARE(child<QLabel>(&dialog, "lblFileSize")->text(), QString("1.5 KB"));
-    QCOMPARE(child<QPushButton>(&dialog, "pushPlayVideo")->text(), QString("Đồng ý"));
-    QCOMPARE(child<QPushButton>(&dialog, "btn_searchSub")->text(), QString("Tìm phụ đề"));
-    QCOMPARE(child<QPushButton>(&dialog, "pushHuy")->text(), QString("Hủy"));
-    QCOMPARE(child<QPushButton>(&dialog, "btnClose")->toolTip(), QString("Đóng"));
-    QCOMPARE(child<QGroupBox>(&dialog, "Video_program")->title(),
+    QCOMPARE(child<QLabel>(dialog, "lblFileName")->text(), QString("phim hay.mkv"));
+    QCOMPARE(child<QLabel>(dialog, "lblFileSize")->text(), QString("1.5 KB"));
+    QCOMPARE(child<QPushButton>(dialog, "pushPlayVideo")->text(), QString("Đồng ý"));
+    QCOMPARE(child<QPushButton>(dialog, "btn_searchSub")->text(), QString("Tìm phụ đề"));
+    QCOMPARE(child<QPushButton>(dialog, "pushHuy")->text(), QString("Hủy"));
+    QCOMPARE(child<QPushButton>(dialog, "btnClose")->toolTip(), QString("Đóng"));
+    QCOMPARE(child<QGroupBox>(dialog, "Video_program")->title(),
              QString("Chọn chương trình xem video"));
-    QCOMPARE(child<QLabel>(&dialog, "titleDlg")->text(),
+    QCOMPARE(child<QLabel>(dialog, "titleDlg")->text(),
              QString("<font color=\"white\"><h2><b>Xem video</b></h2></font>"));
-    auto* check = child<QCheckBox>(&dialog, "downAndView");
+    auto* check = child<QCheckBox>(dialog, "downAndView");
     QCOMPARE(check->text(), QString("Tải xuống và xem"));
     QVERIFY(!check->isChecked());
 
     // The radio buttons are the dialog's own children, and still exclude each other.
-    auto* vlc = child<QRadioButton>(&dialog, "VLC");
-    auto* mpc = child<QRadioButton>(&dialog, "MediaClassic");
+    auto* vlc = child<QRadioButton>(dialog, "VLC");
+    auto* mpc = child<QRadioButton>(dialog, "MediaClassic");
     QCOMPARE(vlc->parentWidget(), &dialog);
     QCOMPARE(mpc->parentWidget(), &dialog);
     mpc->click();
@@ -234,7 +229,7 @@ void TestDialogPlayVideo::form() {
     // Both ways out close without playing or saving.
     for (const char* button : {"pushHuy", "btnClose"}) {
         dialog.show();
-        child<QPushButton>(&dialog, button)->click();
+        child<QPushButton>(dialog, button)->click();
         QVERIFY(!dialog.isVisible());
     }
     QVERIFY(!SettingsStore().contains(SettingsKeys::MediaPlayer));
@@ -258,8 +253,8 @@ void TestDialogPlayVideo::playerSetting() {
         SettingsStore().setValue(SettingsKeys::MediaPlayer, stored);
     auto job = makeJob("a.mkv", 10);
     DialogPlayVideo dialog(job.get(), 0);
-    QCOMPARE(child<QRadioButton>(&dialog, "MediaClassic")->isChecked(), mpc);
-    QCOMPARE(child<QRadioButton>(&dialog, "VLC")->isChecked(), !mpc);
+    QCOMPARE(child<QRadioButton>(dialog, "MediaClassic")->isChecked(), mpc);
+    QCOMPARE(child<QRadioButton>(dialog, "VLC")->isChecked(), !mpc);
 }
 
 void TestDialogPlayVideo::languageChangeKeepsTheJob() {
@@ -268,8 +263,8 @@ void TestDialogPlayVideo::languageChangeKeepsTheJob() {
     QEvent change(QEvent::LanguageChange);
     QApplication::sendEvent(&dialog, &change);
     QCOMPARE(dialog.windowTitle(), QString("Dialog"));
-    QCOMPARE(child<QLabel>(&dialog, "lblFileName")->text(), QString("a.mkv"));
-    QCOMPARE(child<QLabel>(&dialog, "lblFileSize")->text(), QString("1000 B  "));
+    QCOMPARE(child<QLabel>(dialog, "lblFileName")->text(), QString("a.mkv"));
+    QCOMPARE(child<QLabel>(dialog, "lblFileSize")->text(), QString("1000 B  "));
 }
 
 void TestDialogPlayVideo::onlinePlay_data() {
@@ -329,7 +324,7 @@ void TestDialogPlayVideo::onlinePlay() {
     if (!box.isEmpty())
         prompt->answer(QMessageBox::Ok);
     dialog.show();
-    child<QPushButton>(&dialog, "pushPlayVideo")->click();
+    child<QPushButton>(dialog, "pushPlayVideo")->click();
 
     const bool played = box.isEmpty();
     if (args.isEmpty()) {
@@ -391,9 +386,9 @@ void TestDialogPlayVideo::subtitleSearch() {
             emit search->readyGetSubtitleOnline(found);
         search->reject();
     });
-    child<QPushButton>(&dialog, "btn_searchSub")->click();
+    child<QPushButton>(dialog, "btn_searchSub")->click();
     QVERIFY(searched);
-    child<QPushButton>(&dialog, "pushPlayVideo")->click();
+    child<QPushButton>(dialog, "pushPlayVideo")->click();
     QCOMPARE(actions->calls().size(), 1);
     QCOMPARE(actions->calls().first().arguments, args);
 }
@@ -439,7 +434,7 @@ void TestDialogPlayVideo::missingPlayer() {
     auto job = makeJob("phim.mkv", 1000);
     DialogPlayVideo dialog(job.get(), 0);
     dialog.show();
-    child<QPushButton>(&dialog, "pushPlayVideo")->click();
+    child<QPushButton>(dialog, "pushPlayVideo")->click();
     QCOMPARE(prompt->asked().first().kind, ScriptedUserPrompt::Kind::Warning);
     QCOMPARE(prompt->asked().first().title, QString("Thông báo"));
     QCOMPARE(prompt->asked().first().text, kInstallQuestion);
@@ -471,9 +466,9 @@ void TestDialogPlayVideo::playOffline(DownloadFile* job, int row, QSignalSpy** s
     auto dialog = std::make_unique<DialogPlayVideo>(job, row);
     if (started)
         *started = new QSignalSpy(dialog.get(), &DialogPlayVideo::startDownload);
-    child<QCheckBox>(dialog.get(), "downAndView")->setChecked(true);
+    child<QCheckBox>(*dialog, "downAndView")->setChecked(true);
     dialog->show();
-    child<QPushButton>(dialog.get(), "pushPlayVideo")->click();
+    child<QPushButton>(*dialog, "pushPlayVideo")->click();
     dialogs.push_back(std::move(dialog));
 }
 

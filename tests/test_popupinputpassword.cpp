@@ -1,5 +1,6 @@
 // The file password prompt: its form, what it shows, and what it hands back.
 #include "media/popup_inputpassword.h"
+#include "tests/mediatesthelpers.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -8,16 +9,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-namespace {
-
-template <typename T> T* child(QWidget* dialog, const char* name) {
-    T* found = dialog->findChild<T*>(name);
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
-
-} // namespace
+using mediatest::child;
 
 class TestPopupInputPassword : public QObject {
     Q_OBJECT
@@ -36,16 +28,16 @@ void TestPopupInputPassword::form() {
     QCOMPARE(dialog.size(), QSize(397, 119));
     QCOMPARE(dialog.windowTitle(), QString("Nhập mật khẩu file  100% phim.mkv"));
     QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(child<QLabel>(&dialog, "lblFileName")->text(), QString(" 100% phim.mkv"));
-    QCOMPARE(child<QLabel>(&dialog, "lblFileSize")->text(), QString("1.01 KB"));
-    QCOMPARE(child<QLabel>(&dialog, "label")->text(), QString("Mật khẩu"));
-    QVERIFY(child<QLabel>(&dialog, "label")->font().bold());
-    QCOMPARE(child<QLabel>(&dialog, "lblFileName_3")->text(), QString("Tên File"));
-    auto* password = child<QLineEdit>(&dialog, "txtPassword");
+    QCOMPARE(child<QLabel>(dialog, "lblFileName")->text(), QString(" 100% phim.mkv"));
+    QCOMPARE(child<QLabel>(dialog, "lblFileSize")->text(), QString("1.01 KB"));
+    QCOMPARE(child<QLabel>(dialog, "label")->text(), QString("Mật khẩu"));
+    QVERIFY(child<QLabel>(dialog, "label")->font().bold());
+    QCOMPARE(child<QLabel>(dialog, "lblFileName_3")->text(), QString("Tên File"));
+    auto* password = child<QLineEdit>(dialog, "txtPassword");
     QCOMPARE(password->echoMode(), QLineEdit::Password);
     QVERIFY(password->text().isEmpty());
     QCOMPARE(password->focusPolicy(), Qt::StrongFocus);
-    auto* box = child<QDialogButtonBox>(&dialog, "buttonBox");
+    auto* box = child<QDialogButtonBox>(dialog, "buttonBox");
     QCOMPARE(box->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QCOMPARE(dialog.focusWidget(), password);
 }
@@ -82,9 +74,9 @@ void TestPopupInputPassword::okAcceptsThenSends() {
     connect(&dialog, &QDialog::accepted, [&] { events << "accepted"; });
     connect(&dialog, &popup_inputPassword::send_pass,
             [&](const QString& password) { events << "send:" + password; });
-    child<QLineEdit>(&dialog, "txtPassword")->setText(typed);
+    child<QLineEdit>(dialog, "txtPassword")->setText(typed);
     dialog.show();
-    child<QDialogButtonBox>(&dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+    child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
     QCOMPARE(events, QStringList({"accepted", "send:" + typed}));
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
@@ -92,9 +84,9 @@ void TestPopupInputPassword::okAcceptsThenSends() {
 void TestPopupInputPassword::cancelSendsNothing() {
     popup_inputPassword dialog("a.bin", "10");
     QSignalSpy sent(&dialog, &popup_inputPassword::send_pass);
-    child<QLineEdit>(&dialog, "txtPassword")->setText("x");
+    child<QLineEdit>(dialog, "txtPassword")->setText("x");
     dialog.show();
-    child<QDialogButtonBox>(&dialog, "buttonBox")->button(QDialogButtonBox::Cancel)->click();
+    child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Cancel)->click();
     QCOMPARE(sent.count(), 0);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(!dialog.isVisible());

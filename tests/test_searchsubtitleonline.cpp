@@ -1,3 +1,4 @@
+#include "media/rssfilestemp.h"
 #include "media/searchsubtitleonline.h"
 #include "media/setfoldersavesubtitle.h"
 #include "tests/mediatesthelpers.h"
@@ -14,6 +15,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
+#include <thread>
+
 class TestSearchSubtitleOnline : public QObject {
     Q_OBJECT
 
@@ -28,6 +32,7 @@ private slots:
     void warnings();
     void notFound();
     void failedFetchEndsBusyState();
+    void closingDropsRunningFetches();
     void archiveWithoutSubtitle();
     void setKeywordAndClearResetTheDialog();
 
@@ -262,6 +267,28 @@ void TestSearchSubtitleOnline::failedFetchEndsBusyState() {
     click(dialog, "searchButton");
     waitForList(dialog);
     QCOMPARE(column(dialog, 2).size(), 3);
+}
+
+void TestSearchSubtitleOnline::closingDropsRunningFetches() {
+    // The title page trickles out until the client goes away.
+    devservice::Response slow;
+    slow.streamLength = 100000;
+    slow.producer = [](const devservice::BodySink& sink) {
+        for (int i = 0; i < 2000 && sink("x", 1); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    };
+    site.setPage("/subtitles/title", std::move(slow));
+    ScriptedUserPrompt prompt;
+    SearchSubtitleOnline dialog(false, folder->filePath("a.mkv"));
+    dialog.show();
+    QTRY_VERIFY_WITH_TIMEOUT(site.requests().size() == 1, kLong);
+    dialog.close();
+    // The fetch stops and goes away, its failure unreported; the dialog is idle.
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.findChildren<RssFilesTemp*>().isEmpty(), kLong);
+    QCoreApplication::processEvents();
+    QVERIFY(prompt.asked().isEmpty());
+    QVERIFY(loading(dialog)->isHidden());
+    QCOMPARE(targets().size(), std::size_t(1));
 }
 
 void TestSearchSubtitleOnline::archiveWithoutSubtitle() {
