@@ -16,9 +16,7 @@
 #include "ui_forminfo.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QEvent>
-#include <QLocale>
 #include <QStandardItemModel>
 
 #include <cmath>
@@ -68,10 +66,7 @@ QString dateText(const std::string& value) {
     const double seconds = std::trunc(byteCount(value));
     if (seconds < kFirstSecond || seconds > kLastSecond)
         return QString();
-    const QDateTime moment = QDateTime::fromSecsSinceEpoch(qint64(seconds), Qt::UTC).toLocalTime();
-    const QLocale locale = QLocale::system();
-    return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           locale.toString(moment.time(), QLocale::ShortFormat);
+    return localShortDateTime(qint64(seconds));
 }
 
 // The anchor to the service's paid packages around content.
