@@ -1,7 +1,6 @@
 #include "core/megafile.h"
 
-#include <QDateTime>
-#include <QLocale>
+#include "core/sizetext.h"
 
 namespace {
 
@@ -17,11 +16,7 @@ int readInt32(const QString& text) {
 
 // Seconds since 1970 (as an unsigned 32-bit count) shown in local time, short form.
 QString localCreatedText(const QString& seconds) {
-    const quint32 secs = static_cast<quint32>(readInt32(seconds));
-    const QDateTime when = QDateTime::fromSecsSinceEpoch(secs, Qt::UTC).toLocalTime();
-    const QLocale locale = QLocale::system();
-    return locale.toString(when.date(), QLocale::ShortFormat) + ' ' +
-           locale.toString(when.time(), QLocale::ShortFormat);
+    return localShortDateTime(static_cast<quint32>(readInt32(seconds)));
 }
 
 } // namespace

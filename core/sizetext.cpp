@@ -1,5 +1,8 @@
 #include "core/sizetext.h"
 
+#include <QDateTime>
+#include <QLocale>
+
 #include <cmath>
 
 namespace {
@@ -35,4 +38,11 @@ QString formatSpeed(double bytesPerSecond) {
     if (bytesPerSecond > kKB)
         return scaled(bytesPerSecond, kKB) + QStringLiteral(" KB/s");
     return QString::number(bytesPerSecond, 'g', 6) + QStringLiteral(" B/s");
+}
+
+QString localShortDateTime(qint64 secs) {
+    const QDateTime when = QDateTime::fromSecsSinceEpoch(secs, Qt::UTC).toLocalTime();
+    const QLocale locale = QLocale::system();
+    return locale.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(when.time(), QLocale::ShortFormat);
 }

@@ -5,3 +5,5 @@
 
 QString formatSize(qint64 bytes);
 QString formatSpeed(double bytesPerSecond);
+// Seconds since 1970 (UTC) in local time, as the system locale writes a short date and time.
+QString localShortDateTime(qint64 secs);

@@ -1,5 +1,8 @@
 #include "core/windowshape.h"
 
+#include "platform/settingskeys.h"
+#include "platform/settingsstore.h"
+
 #include <QBitmap>
 #include <QPixmap>
 #include <QWidget>
@@ -28,4 +31,11 @@ bool shapeWindowFromImage(QWidget* window, const QString& imageResource) {
 
 bool shapeWindowFromStretchedImage(QWidget* window, const QString& imageResource) {
     return shapeWindow(window, imageResource, true);
+}
+
+void makeFramelessShaped(QWidget* window, const QString& imageResource, bool alwaysOnTop) {
+    if (alwaysOnTop || SettingsStore().boolean(QString::fromLatin1(SettingsKeys::StayOnTop)))
+        window->setWindowFlags(window->windowFlags() | Qt::WindowStaysOnTopHint);
+    window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint);
+    shapeWindowFromImage(window, imageResource);
 }

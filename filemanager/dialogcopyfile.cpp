@@ -1,7 +1,8 @@
 #include "filemanager/dialogcopyfile.h"
 
+#include "api/fileapi.h"
+#include "core/servicecall.h"
 #include "core/userprompt.h"
-#include "filemanager/servicecall.h"
 #include "ui_dialogcopyfile.h"
 
 #include <QEvent>
@@ -48,8 +49,8 @@ void DialogCopyFile::on_btn_accept_clicked() {
     if (picker.targetLinkcode.isEmpty())
         picker.targetLinkcode = QStringLiteral("0");
     const std::string target = picker.targetLinkcode.toUtf8().toStdString();
-    const ServiceCallResult result =
-        callWithReLogin([&](brisko::file_api& api) { return api.copy(linkcodes, target); });
+    const ServiceCallResult result = callWithReLogin<brisko::file_api>(
+        [&](brisko::file_api& api) { return api.copy(linkcodes, target); });
     if (result.ok) {
         emit getlistToReresh(picker.targetLinkcode);
         close();

@@ -1,9 +1,10 @@
 #include "filemanager/dialogcreatefol.h"
 
+#include "api/fileapi.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
+#include "core/servicecall.h"
 #include "core/userprompt.h"
-#include "filemanager/servicecall.h"
 #include "ui_dialogcreatefol.h"
 
 #include <QCoreApplication>
@@ -45,7 +46,7 @@ void Dialogcreatefol::on_btn_accept_clicked() {
         return;
     }
     // The name goes as typed: blanks around it are the user's to keep.
-    const ServiceCallResult result = callWithReLogin([&](brisko::file_api& api) {
+    const ServiceCallResult result = callWithReLogin<brisko::file_api>([&](brisko::file_api& api) {
         return api.createFolder(name.toUtf8().toStdString(), folder.toUtf8().toStdString());
     });
     if (result.ok) {

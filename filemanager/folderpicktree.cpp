@@ -1,8 +1,9 @@
 #include "filemanager/folderpicktree.h"
 
+#include "api/fileapi.h"
+#include "core/servicecall.h"
 #include "core/userprompt.h"
 #include "filemanager/folderlisting.h"
-#include "filemanager/servicecall.h"
 
 #include <QCoreApplication>
 #include <QTreeWidget>
@@ -34,7 +35,7 @@ void FolderPickTree::list(int dirFlag, QTreeWidgetItem* item) {
     // The path goes into the URL as one segment of its UTF-8 bytes: "/" becomes %2F.
     const std::string encoded = QUrl::toPercentEncoding(currentPath).toStdString();
     std::vector<brisko::file*> records;
-    const ServiceCallResult result = callWithReLogin([&](brisko::file_api& api) {
+    const ServiceCallResult result = callWithReLogin<brisko::file_api>([&](brisko::file_api& api) {
         records = api.list(dirFlag, encoded);
         return !records.empty() || api.get_error_code() == 0;
     });

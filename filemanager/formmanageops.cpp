@@ -2,9 +2,11 @@
 // delete, secure and direct-link switches, file passwords, move, copy, new folders.
 #include "filemanager/formmanage.h"
 
+#include "api/fileapi.h"
 #include "core/actionthread.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
+#include "core/servicecall.h"
 #include "core/userprompt.h"
 #include "filemanager/dialogcopyfile.h"
 #include "filemanager/dialogcreatefol.h"
@@ -13,7 +15,6 @@
 #include "filemanager/filetablemodel.h"
 #include "filemanager/formchangefilepassword.h"
 #include "filemanager/namerules.h"
-#include "filemanager/servicecall.h"
 #include "ui_formmanage.h"
 
 #include <QMenu>
@@ -102,7 +103,7 @@ void FormManage::editFile(QModelIndex topLeft, QModelIndex) {
     const QString code =
         filetable::linkCodeOf(source.sibling(source.row(), filetable::ColLink).data().toString());
     disableForm();
-    const ServiceCallResult result = callWithReLogin([&](brisko::file_api& api) {
+    const ServiceCallResult result = callWithReLogin<brisko::file_api>([&](brisko::file_api& api) {
         return api.rename(code.toStdString(), name.toUtf8().toStdString());
     });
     if (result.ok) {
@@ -143,8 +144,8 @@ void FormManage::on_btnDel_2_clicked() {
     if (answer != QMessageBox::Yes)
         return;
     disableForm();
-    const ServiceCallResult result =
-        callWithReLogin([&](brisko::file_api& api) { return api.deleteItems(codes); });
+    const ServiceCallResult result = callWithReLogin<brisko::file_api>(
+        [&](brisko::file_api& api) { return api.deleteItems(codes); });
     if (!result.ok)
         showError(result.code, QString::fromStdString(result.message));
     enableForm();

@@ -11,10 +11,7 @@
 FramelessPopup::FramelessPopup(QWidget* parent) : QDialog(parent), dragPosition(0, 0) {}
 
 void FramelessPopup::makeFrameless(const QString& background, bool alwaysOnTop) {
-    if (alwaysOnTop || SettingsStore().boolean(QString::fromLatin1(SettingsKeys::StayOnTop)))
-        setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    shapeWindowFromImage(this, background);
+    makeFramelessShaped(this, background, alwaysOnTop);
 }
 
 void FramelessPopup::setLoadingAnimation(QLabel* label) {

@@ -5,8 +5,6 @@
 #include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "platform/hostconfig.h"
-#include "platform/settingskeys.h"
-#include "platform/settingsstore.h"
 #include "platform/systemactions.h"
 #include "ui_dialogabout.h"
 
@@ -25,10 +23,8 @@ constexpr const char* kBuildDate = "Feb 14 2017";
 
 dialogabout::dialogabout(QWidget* parent) : QDialog(parent), ui(new Ui::dialogabout) {
     ui->setupUi(this);
-    if (SettingsStore().boolean(SettingsKeys::StayOnTop, false))
-        setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowCloseButtonHint);
-    shapeWindowFromImage(this, QStringLiteral(":/images/popup_about.png"));
+    setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint);
+    makeFramelessShaped(this, QStringLiteral(":/images/popup_about.png"));
     new WindowDrag(this);
     ui->lb_value_version->setText(versionText());
     ui->lb_value_release->setText(releaseDateText(QLatin1String(kBuildDate)));

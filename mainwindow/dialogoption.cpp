@@ -7,8 +7,6 @@
 #include "mainwindow/dialogoption_formdownload.h"
 #include "mainwindow/dialogoption_formgeneral.h"
 #include "mainwindow/dialogoption_formupload.h"
-#include "platform/settingskeys.h"
-#include "platform/settingsstore.h"
 #include "ui_dialogoption.h"
 
 #include <QCoreApplication>
@@ -34,10 +32,7 @@ QString entryText(int index) {
 DialogOption::DialogOption(int page, QWidget* parent)
     : QDialog(parent), ui(new Ui::DialogOption), initialPage(page) {
     ui->setupUi(this);
-    if (SettingsStore().boolean(SettingsKeys::StayOnTop, false))
-        setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    shapeWindowFromImage(this, QStringLiteral(":/images/popup_option_container.png"));
+    makeFramelessShaped(this, QStringLiteral(":/images/popup_option_container.png"));
     // Also by the pages' surfaces, which leave mouse presses to the dialog.
     new WindowDrag(this);
     init_Dialogoption();

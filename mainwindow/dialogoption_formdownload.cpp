@@ -33,11 +33,9 @@ dialogoption_formdownload::dialogoption_formdownload(QWidget* parent)
     ui->txt_speedlimit->setText(settings.text(SettingsKeys::DownloadLimit));
     ui->txt_Download_Dir->setText(settings.text(SettingsKeys::DownloadDir));
     // The companions capture while a switch is missing; the page shows them that way.
-    ui->chkCaptureFirefox->setChecked(
-        storedSwitchOnWhenMissing(settings, SettingsKeys::FirefoxCapture));
-    ui->chkCaptureIE->setChecked(storedSwitchOnWhenMissing(settings, SettingsKeys::IeCapture));
-    ui->chkCaptureChrome->setChecked(
-        storedSwitchOnWhenMissing(settings, SettingsKeys::ChromeCapture));
+    ui->chkCaptureFirefox->setChecked(settings.boolean(SettingsKeys::FirefoxCapture, true));
+    ui->chkCaptureIE->setChecked(settings.boolean(SettingsKeys::IeCapture, true));
+    ui->chkCaptureChrome->setChecked(settings.boolean(SettingsKeys::ChromeCapture, true));
 
     // Only now, so that loading reports no change.
     connect(ui->sBDownloadThreads, QOverload<int>::of(&QComboBox::currentIndexChanged), this,

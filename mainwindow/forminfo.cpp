@@ -1,11 +1,11 @@
 #include "mainwindow/forminfo.h"
 
-#include "api/apiresult.h"
 #include "api/user.h"
 #include "api/userapi.h"
 #include "core/actionthread.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
+#include "core/servicecall.h"
 #include "core/sizetext.h"
 #include "core/userprompt.h"
 #include "mainwindow/logoutquestion.h"
@@ -16,9 +16,7 @@
 #include "ui_forminfo.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QEvent>
-#include <QLocale>
 #include <QStandardItemModel>
 
 #include <cmath>
@@ -68,10 +66,7 @@ QString dateText(const std::string& value) {
     const double seconds = std::trunc(byteCount(value));
     if (seconds < kFirstSecond || seconds > kLastSecond)
         return QString();
-    const QDateTime moment = QDateTime::fromSecsSinceEpoch(qint64(seconds), Qt::UTC).toLocalTime();
-    const QLocale locale = QLocale::system();
-    return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           locale.toString(moment.time(), QLocale::ShortFormat);
+    return localShortDateTime(qint64(seconds));
 }
 
 // The anchor to the service's paid packages around content.
@@ -279,24 +274,24 @@ void FormInfo::getUserInfo_Error(int errorCode, QString errorMsg) {
 }
 
 void FormInfo::on_pushButton_clicked() {
-    // An expired session is logged in again once, and the question asked again.
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!confirmLogout(this))
-            return;
-        brisko::user_api api(&apiClient);
-        if (api.logout()) {
-            emit logout(QString());
-            return;
-        }
-        const int code = api.get_error_code();
-        const QString message = QString::fromStdString(api.get_error_msg());
-        if (code == brisko::kCodeSessionExpired && attempt == 0 && currentUser) {
-            ActionThread::reLogin(currentUser->getEmail(), currentUser->getPassword());
-            continue;
-        }
-        showLogoutError(code, message);
+    if (!confirmLogout(this))
         return;
-    }
+    // An expired session is logged in again once, and the question asked again first.
+    bool cancelled = false;
+    int round = 0;
+    const ServiceCallResult result = callWithReLogin<brisko::user_api>([&](brisko::user_api& api) {
+        if (round++ > 0 && !confirmLogout(this)) {
+            cancelled = true;
+            return false;
+        }
+        return api.logout();
+    });
+    if (cancelled)
+        return;
+    if (result.ok)
+        emit logout(QString());
+    else
+        showLogoutError(result.code, QString::fromStdString(result.message));
 }
 
 void FormInfo::showLogoutError(int code, const QString& message) {

@@ -3,22 +3,19 @@
 // the tabs down again.
 #include "mainwindow/mainform.h"
 
-#include "api/apiresult.h"
 #include "api/userapi.h"
-#include "core/actionthread.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/linkparser.h"
 #include "core/localpaths.h"
 #include "core/ruridudi.h"
+#include "core/servicecall.h"
 #include "core/userprompt.h"
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
-#include "mainwindow/dialogoption.h"
-#include "upload/dialogupload.h"
-#include "mainwindow/forminfo.h"
 #include "filemanager/formmanage.h"
-#include "upload/formupload.h"
+#include "mainwindow/dialogoption.h"
+#include "mainwindow/forminfo.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/logoutquestion.h"
 #include "media/rssmanager.h"
@@ -26,6 +23,8 @@
 #include "platform/settingsstore.h"
 #include "platform/userfolders.h"
 #include "ui_mainform.h"
+#include "upload/dialogupload.h"
+#include "upload/formupload.h"
 #include "upload/uploadfile.h"
 
 #include <QLayout>
@@ -189,17 +188,11 @@ void MainForm::on_actionLogout_triggered() {
 }
 
 bool MainForm::sendLogoutRequest(int& code, QString& message) {
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        brisko::user_api api(&apiClient);
-        if (api.logout())
-            return true;
-        code = api.get_error_code();
-        message = QString::fromStdString(api.get_error_msg());
-        if (code != brisko::kCodeSessionExpired || attempt > 0 || !currentUser)
-            return false;
-        ActionThread::reLogin(currentUser->getEmail(), currentUser->getPassword());
-    }
-    return false;
+    const ServiceCallResult result =
+        callWithReLogin<brisko::user_api>([](brisko::user_api& api) { return api.logout(); });
+    code = result.code;
+    message = QString::fromStdString(result.message);
+    return result.ok;
 }
 
 void MainForm::logout(QString reason) {

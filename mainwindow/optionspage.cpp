@@ -20,10 +20,6 @@ int OptionsPage::storedNumber(const SettingsStore& settings, const char* key, in
     return settings.contains(name) ? settings.integer(name, 0) : missing;
 }
 
-bool OptionsPage::storedSwitchOnWhenMissing(const SettingsStore& settings, const char* key) {
-    return settings.boolean(QLatin1String(key), true);
-}
-
 qint64 OptionsPage::speedLimitValue(const QLineEdit* field) {
     return field->text().toLongLong(nullptr, 10); // the mask lets only digits in
 }

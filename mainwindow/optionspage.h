@@ -31,8 +31,6 @@ protected:
 
     // A stored whole number: `missing` when the key is absent, 0 when it is not a number.
     static int storedNumber(const SettingsStore& settings, const char* key, int missing);
-    // A switch that counts as on while it is missing (the browser-capture switches).
-    static bool storedSwitchOnWhenMissing(const SettingsStore& settings, const char* key);
     // The digits of a speed field as KB/s; an empty field is 0.
     static qint64 speedLimitValue(const QLineEdit* field);
     // Asks for a folder, starting at the field's folder (the home folder when it is

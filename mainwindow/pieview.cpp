@@ -59,13 +59,7 @@ void PieView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomR
 }
 
 void PieView::rowsInserted(const QModelIndex& parent, int start, int end) {
-    for (int row = start; row <= end; ++row) {
-        const double value = rowValue(row);
-        if (value > 0) {
-            ++validRowCount;
-            valueSum += value;
-        }
-    }
+    recount();
     QAbstractItemView::rowsInserted(parent, start, end);
 }
 

@@ -28,10 +28,7 @@ SingleInstance::SingleInstance(const QString& id, QObject* parent) : QObject(par
 }
 
 SingleInstance::~SingleInstance() {
-    if (server_)
-        server_->close();
-    if (primary_)
-        lock_->unlock();
+    release();
 }
 
 void SingleInstance::release() {

@@ -11,7 +11,6 @@
 #include "platform/recordingsystemactions.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
-#include "platform/singleinstance.h"
 #include "platform/userfolders.h"
 #include "tests/mainformprobe.h"
 #include "tests/mainwindowsession.h"
@@ -142,7 +141,6 @@ private slots:
     void restartFromLogin_data();
     void restartFromLogin();
     void restartFromMainWindow();
-    void releasedInstanceLetsTheNextCopyRun();
 
     void aboutTexts_data();
     void aboutTexts();
@@ -673,16 +671,6 @@ void TestOptions::restartFromMainWindow() {
     for (const auto& call : system.calls())
         starts += call.program == platform::programFilePath() ? 1 : 0;
     QCOMPARE(starts, 1);
-}
-
-void TestOptions::releasedInstanceLetsTheNextCopyRun() {
-    const QString id = QStringLiteral("options-restart-test");
-    SingleInstance running(id);
-    QVERIFY(!running.isRunning());
-    QVERIFY(SingleInstance(id).isRunning());
-    running.release();
-    SingleInstance next(id);
-    QVERIFY(!next.isRunning());
 }
 
 void TestOptions::aboutTexts_data() {

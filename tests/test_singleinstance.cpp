@@ -13,6 +13,7 @@ private slots:
     void secondCopyHandsItsMessageOver();
     void noRunningCopyMeansNoHandOver();
     void staleLockDoesNotBlock();
+    void releasedInstanceLetsTheNextCopyRun();
 };
 
 void TestSingleInstance::secondCopyHandsItsMessageOver() {
@@ -56,6 +57,16 @@ void TestSingleInstance::staleLockDoesNotBlock() {
     lock.write("999999\nbriskotool\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     lock.close();
     SingleInstance next("stale");
+    QVERIFY(!next.isRunning());
+}
+
+void TestSingleInstance::releasedInstanceLetsTheNextCopyRun() {
+    const QString id = QStringLiteral("restart");
+    SingleInstance running(id);
+    QVERIFY(!running.isRunning());
+    QVERIFY(SingleInstance(id).isRunning());
+    running.release();
+    SingleInstance next(id);
     QVERIFY(!next.isRunning());
 }
 

@@ -1,0 +1,31 @@
+#pragma once
+// Synchronous service calls: each attempt on a fresh API object of the given kind; an
+// expired session logs in again with the account's stored credentials and is tried once
+// more, so that a service which keeps answering "expired" cannot keep it going.
+#include "api/apiresult.h"
+#include "core/actionthread.h"
+#include "core/globals.h"
+#include "core/ruridudi.h"
+
+#include <string>
+
+struct ServiceCallResult {
+    bool ok = false;
+    int code = -1;
+    std::string message; // UTF-8
+};
+
+// `attempt(Api&)` makes the call and returns whether it succeeded.
+template <class Api, class Attempt> ServiceCallResult callWithReLogin(Attempt&& attempt) {
+    ServiceCallResult result;
+    for (int round = 0; round < 2; ++round) {
+        Api api(&apiClient);
+        result.ok = attempt(api);
+        result.code = api.get_error_code();
+        result.message = api.get_error_msg();
+        if (result.ok || result.code != brisko::kCodeSessionExpired || !currentUser || round > 0)
+            return result;
+        ActionThread::reLogin(currentUser->getEmail(), currentUser->getPassword());
+    }
+    return result;
+}
