@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "core/ruridudi.h"
 #include "core/userprompt.h"
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "filemanager/dialogcreatefol.h"
 #include "platform/hostconfig.h"
@@ -19,7 +20,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScreen>
 
@@ -54,6 +54,7 @@ QString tooltipOf(const QString& paths) {
 DialogUpload::DialogUpload(const QList<QUrl>& files, QWidget* parent)
     : QDialog(parent), ui(new Ui::DialogUpload) {
     ui->setupUi(this);
+    new WindowDrag(this);
     setTermsText();
     QTreeWidget* tree = ui->treeMegaFolderWidget;
     tree->setColumnCount(1);
@@ -314,20 +315,6 @@ void DialogUpload::on_btn_accept_clicked() {
     emit getUploadInfor(MegaFile(uploadFolder), parts, QString(), QString(),
                         ui->chkFileSecure->isChecked(), false);
     close();
-}
-
-void DialogUpload::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        dragPosition = event->globalPos() - frameGeometry().topLeft();
-        event->accept();
-    }
-}
-
-void DialogUpload::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() == Qt::LeftButton) {
-        move(event->globalPos() - dragPosition);
-        event->accept();
-    }
 }
 
 void DialogUpload::showEvent(QShowEvent* event) {

@@ -8,7 +8,6 @@
 
 #include <QDialog>
 #include <QList>
-#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -48,8 +47,6 @@ public slots:
     void setCheckZidUdarDirectLink();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -69,7 +66,6 @@ private:
     bool validFiles(const QStringList& parts);
     QString destination() const;
 
-    QPoint dragPosition;
     Ui::DialogUpload* ui;
     MegaFile uploadFolder;
     QString uploadDir;
