@@ -5,6 +5,7 @@
 // transfers nothing. Each owner keeps one and shows it again for every upload.
 #include "api/file.h"
 #include "core/megafile.h"
+#include "filemanager/folderpicktree.h"
 
 #include <QDialog>
 #include <QList>
@@ -13,7 +14,6 @@
 #include <QUrl>
 
 #include <memory>
-#include <vector>
 
 class QTreeWidgetItem;
 
@@ -70,7 +70,6 @@ private:
     MegaFile uploadFolder;
     QString uploadDir;
     QString presetFolder;
-    QString selectedFolderPath;
-    QString selectedFolderLinkcode;
-    std::vector<std::unique_ptr<brisko::file>> folderList;
+    // The account's folders; its target is the folder last clicked.
+    std::unique_ptr<FolderPickTree> folderTree;
 };
