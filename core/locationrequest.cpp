@@ -5,9 +5,9 @@
 #include "core/actionthread.h"
 #include "core/globals.h"
 
-LocationAnswer requestDownloadLocation(const QString& shareLink, const QString& password,
-                                       bool zip, const QString& reLoginEmail,
-                                       const QString& reLoginPassword, bool canReLogin) {
+LocationAnswer requestDownloadLocation(const QString& shareLink, const QString& password, bool zip,
+                                       const QString& reLoginEmail, const QString& reLoginPassword,
+                                       bool canReLogin) {
     LocationAnswer answer;
     answer.code = brisko::kCodeNoCall;
     for (int round = 0; round < 2; ++round) {

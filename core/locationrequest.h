@@ -10,6 +10,6 @@ struct LocationAnswer {
     QString message;
 };
 
-LocationAnswer requestDownloadLocation(const QString& shareLink, const QString& password,
-                                       bool zip, const QString& reLoginEmail,
-                                       const QString& reLoginPassword, bool canReLogin);
+LocationAnswer requestDownloadLocation(const QString& shareLink, const QString& password, bool zip,
+                                       const QString& reLoginEmail, const QString& reLoginPassword,
+                                       bool canReLogin);

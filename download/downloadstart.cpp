@@ -100,8 +100,8 @@ bool DownloadFile::genLinkDownload() {
         email = reLoginEmail;
         accountPassword = reLoginPassword;
     }
-    const LocationAnswer answer = requestDownloadLocation(shareLink, filePassword, zip, email,
-                                                          accountPassword, canReLogin);
+    const LocationAnswer answer =
+        requestDownloadLocation(shareLink, filePassword, zip, email, accountPassword, canReLogin);
     if (answer.code != brisko::kCodeSuccess)
         return linkRefused(answer.code, answer.message);
     // Success without a location is refused there.

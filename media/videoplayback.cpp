@@ -26,10 +26,9 @@ bool isVideoName(const QString& name) {
 
 DirectLink requestDirectLink(const QString& shareLink, const QString& password) {
     const bool canReLogin = currentUser != nullptr;
-    const LocationAnswer reply =
-        requestDownloadLocation(shareLink, password, false,
-                                canReLogin ? currentUser->getEmail() : QString(),
-                                canReLogin ? currentUser->getPassword() : QString(), canReLogin);
+    const LocationAnswer reply = requestDownloadLocation(
+        shareLink, password, false, canReLogin ? currentUser->getEmail() : QString(),
+        canReLogin ? currentUser->getPassword() : QString(), canReLogin);
     DirectLink answer;
     answer.location = reply.location;
     answer.code = reply.code;

@@ -27,6 +27,7 @@ namespace {
 
 // Accounts of this level and above may store into the secured space.
 constexpr int kSecureLevel = 3;
+
 QString boxText(const char* text) {
     return QCoreApplication::translate("QApplication", text);
 }
@@ -172,8 +173,8 @@ void DialogUpload::on_btn_filebrowser_clicked() {
 }
 
 void DialogUpload::on_btn_createFolder_clicked() {
-    const QString parentCode = folderTree->targetLinkcode.isEmpty() ? QStringLiteral("0")
-                                                                   : folderTree->targetLinkcode;
+    const QString parentCode =
+        folderTree->targetLinkcode.isEmpty() ? QStringLiteral("0") : folderTree->targetLinkcode;
     Dialogcreatefol dialog(parentCode, this);
     connect(&dialog, &Dialogcreatefol::signCreateFolderComplete, this,
             &DialogUpload::CallWSLoadFolderTree);

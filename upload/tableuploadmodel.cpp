@@ -2,7 +2,6 @@
 
 #include "core/globals.h"
 
-
 namespace {
 
 // The upload's own column, after the shared ones.
