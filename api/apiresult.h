@@ -15,6 +15,7 @@ constexpr int kCodeSuccess = 0;
 constexpr int kCodeNetworkError = 11;  // no reply, or a reply cut off
 constexpr int kCodeBadReply = 99;      // not JSON (with status 200), or JSON of the wrong shape
 constexpr int kCodeSessionExpired = 201;
+constexpr int kCodeServiceOk = 200;    // the service's own success code, sent by some replies
 constexpr int kCodeBadArgument = 98;   // refused before sending: the request can't be right
 
 // The outcome an API object keeps for its caller.

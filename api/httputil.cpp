@@ -309,12 +309,6 @@ http_response* http_util::post(const std::string& url, const httpReqData& reques
     return perform(Method::Post, url, request);
 }
 
-size_t http_util::write_callback(char* data, size_t size, size_t count, std::string* target) {
-    const size_t bytes = size * count;
-    target->append(data, bytes);
-    return bytes;
-}
-
 size_t http_util::bounded_write(char* data, size_t size, size_t count, std::string* target) {
     const size_t bytes = size * count;
     // Returning less than given makes libcurl end the transfer.

@@ -32,10 +32,9 @@ public:
     static http_response* get(const std::string& url, const httpReqData& request);
     static http_response* post(const std::string& url, const httpReqData& request);
 
-    // libcurl write and header callback: appends every byte it is given.
-    static size_t write_callback(char* data, size_t size, size_t count, std::string* target);
-    // The same for replies of API calls, which refuses a reply grown past the limit below:
-    // libcurl then ends the call with a write error, a failed call without a reply.
+    // libcurl write callback for replies of API calls: appends every byte it is given, and
+    // refuses a reply grown past the limit below: libcurl then ends the call with a write
+    // error, a failed call without a reply.
     static size_t bounded_write(char* data, size_t size, size_t count, std::string* target);
     // The total deadline (and the stall limit) of an API call on `handle`.
     static void limit_call_time(CURL* handle);

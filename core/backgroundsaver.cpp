@@ -96,11 +96,6 @@ bool BackgroundSaver::flush(int timeoutMs) {
     return done;
 }
 
-bool BackgroundSaver::isIdle() const {
-    std::lock_guard<std::mutex> lock(state->mutex);
-    return !state->running && !state->waiting;
-}
-
 void BackgroundSaver::deliver() {
     // A receiver that opens a message box runs an event loop: results that arrive
     // meanwhile wait for it to return, so reports never nest.

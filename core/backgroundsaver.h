@@ -35,8 +35,6 @@ public:
     // Takes an asked-for snapshot now, waits up to timeoutMs for the running and the
     // waiting save, then reports what is finished. False when they did not end in time.
     bool flush(int timeoutMs);
-    // No save runs or waits.
-    bool isIdle() const;
 
 signals:
     // On the owner's thread, with the result of the newest save finished since the last

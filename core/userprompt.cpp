@@ -76,7 +76,7 @@ QMessageBox::StandardButton QtUserPrompt::warningWithButtons(QWidget* parent, co
                                                              const QString& text,
                                                              const QString& firstButton,
                                                              const QString& secondButton) {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, ownerFor(parent));
     QPushButton* first = box.addButton(firstButton, QMessageBox::AcceptRole);
     QPushButton* second = box.addButton(secondButton, QMessageBox::RejectRole);
     // Windows with button images fix their buttons' width in their style sheets, which

@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "core/linkparser.h"
 #include "core/userprompt.h"
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QMouseEvent>
 #include <QMovie>
 
 #include <algorithm>
@@ -37,8 +37,9 @@ QString parentShown(const QString& folder) {
 } // namespace
 
 DialogDownload::DialogDownload(QString links, QWidget* parent)
-    : QDialog(parent), dragPosition(0, 0), ui(new Ui::DialogDownload) {
+    : QDialog(parent), ui(new Ui::DialogDownload) {
     ui->setupUi(this);
+    new WindowDrag(this);
     const SettingsStore settings;
     if (settings.boolean(SettingsKeys::StayOnTop, false))
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
@@ -171,20 +172,6 @@ void DialogDownload::sendFileList(QList<brisko::file*> listFile) {
     // The job handed the records over to this dialog; receivers are done with them.
     qDeleteAll(listFile);
     close();
-}
-
-void DialogDownload::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        dragPosition = event->globalPos() - frameGeometry().topLeft();
-        event->accept();
-    }
-}
-
-void DialogDownload::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() == Qt::LeftButton) {
-        move(event->globalPos() - dragPosition);
-        event->accept();
-    }
 }
 
 void DialogDownload::changeEvent(QEvent* event) {

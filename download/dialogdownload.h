@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QList>
-#include <QPoint>
 #include <QString>
 
 namespace Ui {
@@ -32,8 +31,6 @@ signals:
     void viewVideoOnline();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private slots:
@@ -52,6 +49,5 @@ private:
     bool ensureFolder(const QString& folder);
     void setEnabledFields(bool enabled);
 
-    QPoint dragPosition;
     Ui::DialogDownload* ui;
 };

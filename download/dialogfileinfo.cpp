@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "core/sizetext.h"
 #include "core/userprompt.h"
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "download/folderquestion.h"
 #include "download/localfilename.h"
@@ -13,7 +14,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -42,6 +42,7 @@ QString folderPath(const QString& folder) {
 DialogFileInfo::DialogFileInfo(QList<DownloadFile*> jobs, QWidget* parent)
     : QDialog(parent), ui(new Ui::DialogFileInfo), jobs(jobs) {
     ui->setupUi(this);
+    new WindowDrag(this);
     if (SettingsStore().boolean(SettingsKeys::StayOnTop))
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowCloseButtonHint);
@@ -235,20 +236,6 @@ bool DialogFileInfo::moveJob(DownloadFile* job, const QString& newPath) {
     }
     job->setPath(newPath);
     return true;
-}
-
-void DialogFileInfo::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    dragPosition = event->globalPos() - frameGeometry().topLeft();
-    event->accept();
-}
-
-void DialogFileInfo::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() != Qt::LeftButton)
-        return;
-    move(event->globalPos() - dragPosition);
-    event->accept();
 }
 
 void DialogFileInfo::changeEvent(QEvent* event) {

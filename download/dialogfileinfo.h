@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QList>
-#include <QPoint>
 
 namespace Ui {
 class DialogFileInfo;
@@ -20,8 +19,6 @@ public:
     ~DialogFileInfo() override;
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private slots:
@@ -40,7 +37,6 @@ private:
     // false, with a message, when the job runs or the file could not be moved.
     bool moveJob(DownloadFile* job, const QString& newPath);
 
-    QPoint dragPosition;
     Ui::DialogFileInfo* ui;
     QList<DownloadFile*> jobs; // not owned
 };

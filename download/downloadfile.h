@@ -89,11 +89,6 @@ public:
     // True once the current start has given its queue place back (see taskDownloadDone).
     bool hasReleasedPlace() const { return slotReleased.load(); }
 
-public slots:
-    // Asks the service for the direct location; true when one was stored in `session`.
-    // With `start`, a successful request starts the worker thread.
-    bool genLinkDownload(bool start = true);
-
 signals:
     void dataChanged(DownloadFile* dfile, DownloadFile::DownloadFileFlags flagChanged);
     // The job no longer needs its running place. Sent at the first failure that leads to
@@ -140,7 +135,10 @@ private:
     QString folderOfPath() const;
     bool passesVolumeChecks();
     void copyCredentials();
-    bool startThreadOn(const QString& location, bool start);
+    // Asks the service for the direct location; true when one was stored in `session`.
+    // Runs on the job's own thread.
+    bool genLinkDownload();
+    bool startThreadOn(const QString& location);
     bool linkRefused(int code, const QString& message);
 
     static size_t parseHeader(char* line, size_t size, size_t count, void* userdata);

@@ -137,7 +137,7 @@ struct DownloadFile::RunContext {
 
 void DownloadFile::run() {
     // A refused request has set the state and given the place back.
-    if (askForLocation && !genLinkDownload(false))
+    if (askForLocation && !genLinkDownload())
         return;
     RunContext run;
     run.location = getSession().toLatin1();
@@ -371,7 +371,7 @@ bool DownloadFile::failureWait(RunContext& run) {
 DownloadFile::Outcome DownloadFile::newLocation(RunContext& run, bool& again) {
     setSession(QString());
     // A refused request has set the state and sent its signals already.
-    if (!genLinkDownload(false))
+    if (!genLinkDownload())
         return Outcome::Ended;
     run.location = getSession().toLatin1();
     curl_easy_setopt(run.handle, CURLOPT_URL, run.location.constData());

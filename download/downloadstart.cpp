@@ -1,9 +1,8 @@
 // The start of a download job: volume checks, the request for a direct location (made on
 // the job's thread), and the stop request.
 #include "api/apiresult.h"
-#include "api/sessionapi.h"
-#include "core/actionthread.h"
 #include "core/globals.h"
+#include "core/locationrequest.h"
 #include "core/ruridudi.h"
 #include "download/downloadenvironment.h"
 #include "download/downloadfile.h"
@@ -19,7 +18,6 @@ namespace {
 // The largest file a FAT volume takes, as the program has always counted it.
 constexpr qint64 kFatLimit = 4294966272LL;
 constexpr int kCodePassword = 123;
-constexpr int kCodeServiceOk = 200;
 
 } // namespace
 
@@ -90,7 +88,7 @@ bool DownloadFile::isZipDownload() const {
     return zipFlag == QLatin1String("true") || typeFile == QLatin1String("0");
 }
 
-bool DownloadFile::genLinkDownload(bool start) {
+bool DownloadFile::genLinkDownload() {
     const bool zip = isZipDownload();
     QString shareLink, filePassword, email, accountPassword;
     bool canReLogin = false;
@@ -102,29 +100,15 @@ bool DownloadFile::genLinkDownload(bool start) {
         email = reLoginEmail;
         accountPassword = reLoginPassword;
     }
-    std::string location;
-    int code = brisko::kCodeNoCall;
-    QString message;
-    // An expired session earns one re-login and one repeat.
-    for (int round = 0; round < 2; ++round) {
-        brisko::sessionapi api(&apiClient);
-        location = api.download(shareLink.toUtf8().toStdString(),
-                                filePassword.toUtf8().toStdString(), zip);
-        code = api.get_error_code();
-        message = QString::fromUtf8(api.get_error_msg().c_str());
-        if (code != brisko::kCodeSessionExpired || round > 0 || !canReLogin)
-            break;
-        ActionThread::reLogin(email, accountPassword);
-    }
-    // The service's own success code without a location is no location either.
-    if (code == kCodeServiceOk)
-        code = brisko::kCodeSuccess;
-    if (code != brisko::kCodeSuccess)
-        return linkRefused(code, message);
-    return startThreadOn(QString::fromLatin1(location.c_str()), start);
+    const LocationAnswer answer =
+        requestDownloadLocation(shareLink, filePassword, zip, email, accountPassword, canReLogin);
+    if (answer.code != brisko::kCodeSuccess)
+        return linkRefused(answer.code, answer.message);
+    // Success without a location is refused there.
+    return startThreadOn(answer.location);
 }
 
-bool DownloadFile::startThreadOn(const QString& location, bool start) {
+bool DownloadFile::startThreadOn(const QString& location) {
     if (stopRequested) {
         setStateAndText(StateIdle, QString());
         emitChanged(StatusChanged);
@@ -143,8 +127,6 @@ bool DownloadFile::startThreadOn(const QString& location, bool start) {
         state = StateRunning;
         session = location;
     }
-    if (start)
-        QThread::start(QThread::InheritPriority);
     return true;
 }
 

@@ -90,6 +90,7 @@ FormDownload::FormDownload(QWidget* parent)
 
 FormDownload::~FormDownload() {
     saveAllDownloads();
+    tearingDown = true;
     waitForSaves();
     const QList<DownloadFile*> jobs = downloadModel->getJobs() + downloadedFiles;
     // The jobs still report while they stop; none of it may reach this form's slots,

@@ -117,7 +117,6 @@ private:
     QList<int> selectedRows(const QAbstractItemView* table) const;
     bool confirmDelete();
     void removeFinishedRows(QList<int> rows, bool discardJobs);
-    void selectQueueRow(int row);
     void openLocal(const QString& path);
     void runProperties(const QList<DownloadFile*>& jobs);
     void sendClick(const QString& action, const QString& label);
@@ -132,6 +131,7 @@ private:
     // Writes the history file off the GUI thread; saves asked for while one runs end in
     // one more write with the newest lists.
     BackgroundSaver* historySaver;
+    bool tearingDown = false;
     int playingRow = 0;
     // The job handed to the play dialog last; its requests reach this job wherever its
     // row is now, and nothing once it has left the queue.

@@ -244,10 +244,6 @@ void FormDownload::contextDown_clicked() {
     saveAllDownloads();
 }
 
-void FormDownload::selectQueueRow(int row) {
-    queueview::selectRow(ui->tableDownloading, row);
-}
-
 void FormDownload::openLocal(const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

@@ -1,44 +1,18 @@
 #include "download/tabledownloadmodel.h"
 
 #include "core/globals.h"
-#include "core/sizetext.h"
 
 #include <QDir>
-#include <QPixmap>
 #include <QPointer>
 
 namespace {
 
-// How long the destructor waits, in all, for the threads of stopped jobs.
-constexpr int kStopWaitMs = 10000;
-
+// The download's own columns, after the shared ones.
 enum Column {
-    ColumnName = 0,
-    ColumnSize = 1,
-    ColumnStatus = 2,
-    ColumnPercent = 3,
-    ColumnSpeed = 4,
-    ColumnRemaining = 5,
     ColumnPath = 6,
     ColumnSession = 7,
+    ColumnCount = 8,
 };
-
-QVariant stateIcon(int state) {
-    switch (state) {
-    case DownloadFile::StateRunning:
-        return QPixmap(QStringLiteral(":/images/bt_start.png"));
-    case DownloadFile::StateWaiting:
-    case DownloadFile::StateStopped:
-        return QPixmap(QStringLiteral(":/images/bt_pause.png"));
-    case DownloadFile::StateFailed:
-    case DownloadFile::StatePassword:
-        return QPixmap(QStringLiteral(":/images/erroricon.png"));
-    case DownloadFile::StateIdle:
-        return QPixmap();
-    default:
-        return QVariant();
-    }
-}
 
 } // namespace
 
@@ -47,55 +21,19 @@ TableDownloadModel::TableDownloadModel(QObject* parent) : TransferTableModel(par
 }
 
 TableDownloadModel::~TableDownloadModel() {
-    stopItem(-1);
-    queue.waitForThreads(kStopWaitMs);
+    stopAllAndWait();
 }
 
-QVariant TableDownloadModel::display(const DownloadFile* job, int column) const {
-    switch (column) {
-    case ColumnName:
-        return job->getName();
-    case ColumnSize:
-        return formatSize(job->getSize());
-    case ColumnStatus:
-        return job->getStatusText();
-    case ColumnPercent:
-        return transferqueue::percentText(job->progress());
-    case ColumnSpeed:
-        return formatSpeed(job->speed());
-    case ColumnRemaining:
-        return job->remainingText();
-    case ColumnPath:
+int TableDownloadModel::dataColumns() const {
+    return ColumnCount;
+}
+
+QVariant TableDownloadModel::ownColumn(const DownloadFile* job, int column, int role) const {
+    if (column == ColumnPath)
         return job->getPath();
-    case ColumnSession:
+    if (column == ColumnSession && role == Qt::DisplayRole)
         return job->getSession();
-    default:
-        return QVariant();
-    }
-}
-
-QVariant TableDownloadModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !index.model() || index.row() >= queue.jobs.size())
-        return QVariant();
-    const DownloadFile* job = queue.jobs.at(index.row());
-    switch (role) {
-    case Qt::DisplayRole:
-        return display(job, index.column());
-    case Qt::DecorationRole:
-        return index.column() == ColumnStatus ? stateIcon(job->getState()) : QVariant();
-    case Qt::ToolTipRole:
-        if (index.column() == ColumnName)
-            return job->getName();
-        if (index.column() == ColumnStatus)
-            return job->getStatusText();
-        if (index.column() == ColumnPath)
-            return job->getPath();
-        return QVariant();
-    case Qt::BackgroundRole:
-        return transferqueue::rowBackground(index.row());
-    default:
-        return QVariant();
-    }
+    return QVariant();
 }
 
 void TableDownloadModel::addJob(DownloadFile* job) {
@@ -115,11 +53,6 @@ void TableDownloadModel::addJob(DownloadFile* job) {
         runningQueue();
     });
     connect(job, &QObject::destroyed, this, [this, job] { forget(job); });
-}
-
-void TableDownloadModel::addJobs(const QList<DownloadFile*>& jobs) {
-    for (DownloadFile* job : jobs)
-        addJob(job);
 }
 
 void TableDownloadModel::markQueued(int row) {

@@ -16,14 +16,10 @@ public:
     // free them afterwards.
     ~TableDownloadModel() override;
 
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-
-    void addJob(DownloadFile* job);
-    void addJobs(const QList<DownloadFile*>& jobs);
+    void addJob(DownloadFile* job) override;
     // Queue one row, or every row when row is -1 or beyond the end.
     void queueItem(int row);
-    // Stop one row, or every job when row is -1 or beyond the end.
-    void stopItem(int row);
+    void stopItem(int row) override;
 
 public slots:
     void downloadChanged(DownloadFile* dfile, DownloadFile::DownloadFileFlags flagChanged);
@@ -43,7 +39,6 @@ private:
     void placeReturned(DownloadFile* job);
     void markQueued(int row);
     void playWhenReady(DownloadFile* job);
-    QVariant display(const DownloadFile* job, int column) const;
-
-    // A job holds a running place in the queue from its start to its first release.
+    int dataColumns() const override;
+    QVariant ownColumn(const DownloadFile* job, int column, int role) const override;
 };

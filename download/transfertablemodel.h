@@ -1,12 +1,16 @@
 #pragma once
 // What the download and upload queue models share as table models: the rows are the
-// queue's jobs, the header labels set the columns, and rows move and go only as the
-// queue allows. The models over it add their columns, the jobs' signals and the
-// scheduling. GUI thread only; it never owns or deletes a job.
+// queue's jobs, the header labels set the columns, the first six columns (name to time
+// left) read the same, and rows move and go only as the queue allows. The models over it
+// add their last columns, the jobs' signals and the scheduling. GUI thread only; it never
+// owns or deletes a job.
 #include "download/transferqueue.h"
+
+#include "core/sizetext.h"
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <QPixmap>
 #include <QStringList>
 
 #include <algorithm>
@@ -14,6 +18,37 @@
 template <class Job> class TransferTableModel : public QAbstractTableModel {
 public:
     explicit TransferTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    virtual void addJob(Job* job) = 0;
+    void addJobs(const QList<Job*>& jobs) {
+        for (Job* job : jobs)
+            addJob(job);
+    }
+    // Stop one row, or every job when row is -1 or beyond the end.
+    virtual void stopItem(int row) = 0;
+
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override {
+        if (!index.isValid() || !queue.holds(index.row()) || index.column() >= dataColumns())
+            return QVariant();
+        const Job* job = queue.jobs.at(index.row());
+        const int column = index.column();
+        switch (role) {
+        case Qt::DisplayRole:
+            return column < kOwnColumns ? display(job, column) : ownColumn(job, column, role);
+        case Qt::DecorationRole:
+            return column == ColumnStatus ? stateIcon(job->getState()) : QVariant();
+        case Qt::ToolTipRole:
+            if (column == ColumnName)
+                return job->getName();
+            if (column == ColumnStatus)
+                return job->getStatusText();
+            return column < kOwnColumns ? QVariant() : ownColumn(job, column, role);
+        case Qt::BackgroundRole:
+            return transferqueue::rowBackground(index.row());
+        default:
+            return QVariant();
+        }
+    }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override {
         return parent.isValid() ? 0 : queue.size();
@@ -74,6 +109,67 @@ public:
     void moveDown(int row) { swapWithNeighbour(row, 1); }
 
 protected:
+    enum CommonColumn {
+        ColumnName = 0,
+        ColumnSize = 1,
+        ColumnStatus = 2,
+        ColumnPercent = 3,
+        ColumnSpeed = 4,
+        ColumnRemaining = 5,
+    };
+    // The first column a model fills itself.
+    static constexpr int kOwnColumns = 6;
+    // How long a model being destroyed waits, in all, for the threads of stopped jobs.
+    static constexpr int kStopWaitMs = 10000;
+
+    // The columns the model fills, its own included.
+    virtual int dataColumns() const = 0;
+    // The display text or tool tip of one of the model's own columns.
+    virtual QVariant ownColumn(const Job* job, int column, int role) const = 0;
+
+    // For the destructors: stops every job and waits (bounded) for their threads, so that
+    // their owner may free them afterwards.
+    void stopAllAndWait() {
+        stopItem(-1);
+        queue.waitForThreads(kStopWaitMs);
+    }
+
+    static QVariant display(const Job* job, int column) {
+        switch (column) {
+        case ColumnName:
+            return job->getName();
+        case ColumnSize:
+            return formatSize(job->getSize());
+        case ColumnStatus:
+            return job->getStatusText();
+        case ColumnPercent:
+            return transferqueue::percentText(job->progress());
+        case ColumnSpeed:
+            return formatSpeed(job->speed());
+        case ColumnRemaining:
+            return job->remainingText();
+        default:
+            return QVariant();
+        }
+    }
+    // Both kinds of job share the state numbers; 7 (a password is needed) is a download's.
+    static QVariant stateIcon(int state) {
+        switch (state) {
+        case 0: // running
+            return QPixmap(QStringLiteral(":/images/bt_start.png"));
+        case transferqueue::kQueuedState:
+        case 2: // stopped
+            return QPixmap(QStringLiteral(":/images/bt_pause.png"));
+        case 4: // failed
+        case 7: // password
+            return QPixmap(QStringLiteral(":/images/erroricon.png"));
+        case 3: // idle
+            return QPixmap();
+        default:
+            return QVariant();
+        }
+    }
+
     void removeJobRows(int row, int count) {
         beginRemoveRows(QModelIndex(), row, row + count - 1);
         queue.takeRows(row, count);

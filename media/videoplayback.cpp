@@ -1,20 +1,14 @@
 #include "media/videoplayback.h"
 
 #include "api/apiresult.h"
-#include "api/sessionapi.h"
-#include "core/actionthread.h"
 #include "core/globals.h"
+#include "core/locationrequest.h"
 #include "core/ruridudi.h"
 
 #include <QFileInfo>
 #include <QUrl>
 
 namespace videoplay {
-
-namespace {
-// The service's own success code, sent by some replies in place of 0.
-constexpr int kCodeServiceOk = 200;
-} // namespace
 
 const QStringList& videoSuffixes() {
     static const QStringList suffixes = {
@@ -31,20 +25,14 @@ bool isVideoName(const QString& name) {
 }
 
 DirectLink requestDirectLink(const QString& shareLink, const QString& password) {
+    const bool canReLogin = currentUser != nullptr;
+    const LocationAnswer reply = requestDownloadLocation(
+        shareLink, password, false, canReLogin ? currentUser->getEmail() : QString(),
+        canReLogin ? currentUser->getPassword() : QString(), canReLogin);
     DirectLink answer;
-    for (int round = 0; round < 2; ++round) {
-        brisko::sessionapi api(&apiClient);
-        answer.location = QString::fromLatin1(
-            api.download(shareLink.toUtf8().toStdString(), password.toUtf8().toStdString(), false)
-                .c_str());
-        answer.code = api.get_error_code();
-        answer.message = QString::fromUtf8(api.get_error_msg().c_str());
-        if (answer.code != brisko::kCodeSessionExpired || round > 0 || !currentUser)
-            break;
-        ActionThread::reLogin(currentUser->getEmail(), currentUser->getPassword());
-    }
-    if (answer.code == kCodeServiceOk)
-        answer.code = brisko::kCodeSuccess;
+    answer.location = reply.location;
+    answer.code = reply.code;
+    answer.message = reply.message;
     // Success without a location is nothing to play.
     if (answer.code == brisko::kCodeSuccess && answer.location.isEmpty())
         answer.code = brisko::kCodeBadReply;

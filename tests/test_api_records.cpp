@@ -13,7 +13,7 @@ private slots:
     void parseHeaders_data();
     void parseHeaders();
     void repeatedHeaderKeepsTheLast();
-    void writeCallbackKeepsEveryByte();
+    void boundedWriteKeepsEveryByte();
     void decimalTexts_data();
     void decimalTexts();
     void fileCopiesCompareEqual();
@@ -57,12 +57,12 @@ void TestApiRecords::repeatedHeaderKeepsTheLast() {
     QCOMPARE(QString::fromStdString(map.at("Set-Cookie")), QString("b=2; path=/"));
 }
 
-void TestApiRecords::writeCallbackKeepsEveryByte() {
+void TestApiRecords::boundedWriteKeepsEveryByte() {
     std::string target;
     char piece1[] = {'a', '\0', 'b'};
     char piece2[] = {'\0', 'c'};
-    QCOMPARE(utils::http_util::write_callback(piece1, 1, 3, &target), size_t(3));
-    QCOMPARE(utils::http_util::write_callback(piece2, 2, 1, &target), size_t(2));
+    QCOMPARE(utils::http_util::bounded_write(piece1, 1, 3, &target), size_t(3));
+    QCOMPARE(utils::http_util::bounded_write(piece2, 2, 1, &target), size_t(2));
     QCOMPARE(target, std::string("a\0b\0c", 5));
 }
 

@@ -272,7 +272,7 @@ void TestApiService::everyHandleSpeaksHttp11() {
     const std::string url = hosts::apiUrl("/");
     std::string ignored;
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &utils::http_util::write_callback);
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &utils::http_util::bounded_write);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &ignored);
     QCOMPARE(curl_easy_perform(handle), CURLE_OK);
     long version = 0;

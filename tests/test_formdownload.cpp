@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -98,6 +99,7 @@ private slots:
     void finishedDownloadsMoveToTheTop();
     void runningCounts();
     void closesWithMoreQueuedThanPlaces();
+    void failedSaveAtCloseShowsNoBox();
     void jobsFromRecords_data();
     void jobsFromRecords();
     void loadedDownloadsKeepTheirOrder();
@@ -510,6 +512,17 @@ void TestDownloadTab::closesWithMoreQueuedThanPlaces() {
     QCOMPARE(model()->getPendingJobs().size(), 3);
     tab.reset();
     QCOMPARE(historyNames(), QStringList({"a", "b", "c"}));
+}
+
+void TestDownloadTab::failedSaveAtCloseShowsNoBox() {
+    makeTab();
+    addQueued({"a"});
+    tab->waitForSaves();
+    // A folder where the file goes: the last save fails while the tab is destroyed.
+    QFile::remove(session->historyPath());
+    QVERIFY(QDir().mkpath(session->historyPath()));
+    tab.reset();
+    QVERIFY(prompt->asked().isEmpty());
 }
 
 void TestDownloadTab::jobsFromRecords_data() {

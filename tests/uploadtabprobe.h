@@ -42,7 +42,7 @@ struct UploadTabProbe {
 struct DialogUploadProbe {
     static QString presetFolder(const DialogUpload& dialog) { return dialog.presetFolder; }
     static QString selectedFolderPath(const DialogUpload& dialog) {
-        return dialog.selectedFolderPath;
+        return dialog.folderTree->currentPath;
     }
     static QString uploadDir(const DialogUpload& dialog) { return dialog.uploadDir; }
     static QString files(DialogUpload& dialog) {

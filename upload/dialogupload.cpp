@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "core/ruridudi.h"
 #include "core/userprompt.h"
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "filemanager/dialogcreatefol.h"
 #include "platform/hostconfig.h"
@@ -19,7 +20,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScreen>
 
@@ -27,22 +27,9 @@ namespace {
 
 // Accounts of this level and above may store into the secured space.
 constexpr int kSecureLevel = 3;
-// An expired session is renewed this often for one listing before it counts as failed.
-constexpr int kListingReLogins = 1;
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), int(text.size()));
-}
 
 QString boxText(const char* text) {
     return QCoreApplication::translate("QApplication", text);
-}
-
-// The folder path as the listing takes it: every byte but the unreserved ones
-// percent-encoded, the slashes included.
-std::string listingPath(const QString& folderPath) {
-    const QByteArray encoded = folderPath.toUtf8().toPercentEncoding();
-    return std::string(encoded.constData(), size_t(encoded.size()));
 }
 
 QString tooltipOf(const QString& paths) {
@@ -54,16 +41,12 @@ QString tooltipOf(const QString& paths) {
 DialogUpload::DialogUpload(const QList<QUrl>& files, QWidget* parent)
     : QDialog(parent), ui(new Ui::DialogUpload) {
     ui->setupUi(this);
+    new WindowDrag(this);
     setTermsText();
     QTreeWidget* tree = ui->treeMegaFolderWidget;
+    folderTree = std::make_unique<FolderPickTree>(tree, this, QStringLiteral(";"), "DialogUpload");
     tree->setColumnCount(1);
-    tree->setHeaderHidden(true);
-    tree->clear();
-    auto* root = new QTreeWidgetItem(tree, QStringList(QStringLiteral("Brisko")), 0);
-    root->setIcon(0, QIcon(QStringLiteral(":/images/home.png")));
-    root->setData(0, Qt::UserRole, QStringLiteral(";"));
-    tree->setCurrentItem(root);
-    tree->setEnabled(true);
+    folderTree->buildRoot();
     tree->header()->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tree->header()->setStretchLastSection(false);
@@ -123,8 +106,8 @@ void DialogUpload::resetToRootFolder() {
     QTreeWidget* tree = ui->treeMegaFolderWidget;
     if (tree->topLevelItemCount() > 0)
         tree->setCurrentItem(tree->topLevelItem(0));
-    selectedFolderPath.clear();
-    selectedFolderLinkcode.clear();
+    folderTree->currentPath.clear();
+    folderTree->targetLinkcode.clear();
     CallWSLoadFolderTree(1);
 }
 
@@ -157,71 +140,21 @@ void DialogUpload::setCheckZidUdarDirectLink() {}
 void DialogUpload::on_chkFileSecure_toggled(bool) {}
 
 void DialogUpload::CallWSLoadFolderTree(int dirFlag) {
-    QTreeWidget* tree = ui->treeMegaFolderWidget;
-    for (int round = 0; round <= kListingReLogins; ++round) {
-        folderList.clear();
-        tree->setEnabled(false);
-        brisko::file_api api(&apiClient);
-        std::vector<brisko::file*> records =
-            api.list(dirFlag, selectedFolderPath.isEmpty() ? std::string()
-                                                           : listingPath(selectedFolderPath));
-        const int code = api.get_error_code();
-        if (records.empty() && code != 0) {
-            tree->setEnabled(true);
-            if (code == brisko::kCodeSessionExpired && round < kListingReLogins && currentUser) {
-                ActionThread::reLogin(currentUser->getEmail(), currentUser->getPassword());
-                continue;
-            }
-            UserPrompt::current()->critical(this, tr("Lỗi ") + QStringLiteral("(%1)").arg(code),
-                                            fromUtf8(api.get_error_msg()));
-            return;
-        }
-        for (brisko::file* record : records) {
-            std::unique_ptr<brisko::file> owned(record);
-            if (record->get_type() == "0")
-                folderList.push_back(std::move(owned));
-        }
-        if (QTreeWidgetItem* current = tree->currentItem())
-            qDeleteAll(current->takeChildren());
-        if (folderList.empty())
-            tree->setEnabled(true);
-        else
-            loadFolders();
-        return;
-    }
+    folderTree->list(dirFlag, ui->treeMegaFolderWidget->currentItem());
 }
 
 void DialogUpload::loadFolders() {
-    QTreeWidget* tree = ui->treeMegaFolderWidget;
-    QTreeWidgetItem* current = tree->currentItem();
-    if (current) {
-        for (const auto& record : folderList) {
-            const QString name = fromUtf8(record->get_name());
-            const QString path = fromUtf8(record->get_path());
-            const QString full = path == QLatin1String("/") ? QLatin1Char('/') + name
-                                                            : path + QLatin1Char('/') + name;
-            auto* item = new QTreeWidgetItem(QStringList(name), 0);
-            item->setIcon(0, QIcon(QStringLiteral(":/images/folder_qlfile_on.png")));
-            item->setData(0, Qt::UserRole,
-                          full + QLatin1Char(';') + fromUtf8(record->get_linkcode()));
-            current->addChild(item);
-        }
-        current->setExpanded(true);
-    }
-    tree->setEnabled(true);
+    if (QTreeWidgetItem* current = ui->treeMegaFolderWidget->currentItem())
+        folderTree->fill(current);
+    else
+        ui->treeMegaFolderWidget->setEnabled(true);
 }
 
 void DialogUpload::on_treeMegaFolderWidget_itemClicked(QTreeWidgetItem* item, int) {
     if (!item)
         return;
-    item->setExpanded(true);
-    const QString data = item->data(0, Qt::UserRole).toString();
-    const int cut = data.lastIndexOf(QLatin1Char(';'));
-    selectedFolderPath = cut < 0 ? data : data.left(cut);
-    selectedFolderLinkcode = cut < 0 ? QString() : data.mid(cut + 1);
-    qDeleteAll(item->takeChildren());
     ui->treeMegaFolderWidget->setCurrentItem(item);
-    CallWSLoadFolderTree(1);
+    folderTree->click(item, 1);
 }
 
 void DialogUpload::on_btn_filebrowser_clicked() {
@@ -241,7 +174,7 @@ void DialogUpload::on_btn_filebrowser_clicked() {
 
 void DialogUpload::on_btn_createFolder_clicked() {
     const QString parentCode =
-        selectedFolderLinkcode.isEmpty() ? QStringLiteral("0") : selectedFolderLinkcode;
+        folderTree->targetLinkcode.isEmpty() ? QStringLiteral("0") : folderTree->targetLinkcode;
     Dialogcreatefol dialog(parentCode, this);
     connect(&dialog, &Dialogcreatefol::signCreateFolderComplete, this,
             &DialogUpload::CallWSLoadFolderTree);
@@ -288,7 +221,7 @@ bool DialogUpload::validFiles(const QStringList& parts) {
 }
 
 QString DialogUpload::destination() const {
-    QString path = selectedFolderPath;
+    QString path = folderTree->currentPath;
     if (path.isEmpty())
         path = presetFolder;
     if (path.isEmpty())
@@ -314,20 +247,6 @@ void DialogUpload::on_btn_accept_clicked() {
     emit getUploadInfor(MegaFile(uploadFolder), parts, QString(), QString(),
                         ui->chkFileSecure->isChecked(), false);
     close();
-}
-
-void DialogUpload::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        dragPosition = event->globalPos() - frameGeometry().topLeft();
-        event->accept();
-    }
-}
-
-void DialogUpload::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() == Qt::LeftButton) {
-        move(event->globalPos() - dragPosition);
-        event->accept();
-    }
 }
 
 void DialogUpload::showEvent(QShowEvent* event) {

@@ -5,16 +5,15 @@
 // transfers nothing. Each owner keeps one and shows it again for every upload.
 #include "api/file.h"
 #include "core/megafile.h"
+#include "filemanager/folderpicktree.h"
 
 #include <QDialog>
 #include <QList>
-#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 
 #include <memory>
-#include <vector>
 
 class QTreeWidgetItem;
 
@@ -48,8 +47,6 @@ public slots:
     void setCheckZidUdarDirectLink();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -69,12 +66,10 @@ private:
     bool validFiles(const QStringList& parts);
     QString destination() const;
 
-    QPoint dragPosition;
     Ui::DialogUpload* ui;
     MegaFile uploadFolder;
     QString uploadDir;
     QString presetFolder;
-    QString selectedFolderPath;
-    QString selectedFolderLinkcode;
-    std::vector<std::unique_ptr<brisko::file>> folderList;
+    // The account's folders; its target is the folder last clicked.
+    std::unique_ptr<FolderPickTree> folderTree;
 };

@@ -16,7 +16,6 @@
 class DialogUpload;
 class QAbstractItemView;
 class QMenu;
-class QXmlStreamReader;
 
 namespace Ui {
 class FormUpload;
@@ -101,7 +100,6 @@ private:
     BackgroundSaver::Task historySnapshot() const;
     void reportSave(int result);
     QList<UploadFile*> loadUploadList();
-    QList<UploadFile*> parseFolder(QXmlStreamReader& reader);
     void placeLoadedUploads(QList<UploadFile*> jobs);
     QString historyPath() const;
 
@@ -109,7 +107,6 @@ private:
     QMenu* uploadingMenu();
     QMenu* uploadedMenu();
     QList<int> selectedRows(const QAbstractItemView* table) const;
-    void selectQueueRow(int row);
     void removeQueueRows(const QList<int>& rows);
     void removeFinishedRows(const QList<int>& rows);
     QStringList selectedLinks() const;

@@ -28,10 +28,6 @@ QList<int> FormUpload::selectedRows(const QAbstractItemView* table) const {
     return queueview::selectedRows(table);
 }
 
-void FormUpload::selectQueueRow(int row) {
-    queueview::selectRow(ui->tableUploading, row);
-}
-
 QMenu* FormUpload::uploadingMenu() {
     if (selectedRows(ui->tableUploading).isEmpty())
         return nullptr;

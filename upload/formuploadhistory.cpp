@@ -55,12 +55,6 @@ QList<UploadFile*> FormUpload::loadUploadList() {
     return loaded.jobs;
 }
 
-QList<UploadFile*> FormUpload::parseFolder(QXmlStreamReader& reader) {
-    UploadFile* job =
-        UploadHistory::parseFolder(reader, currentUser ? currentUser->getUserId() : QString());
-    return job ? QList<UploadFile*>{job} : QList<UploadFile*>();
-}
-
 void FormUpload::placeLoadedUploads(QList<UploadFile*> jobs) {
     for (UploadFile* job : jobs) {
         if (job->isFinished()) {

@@ -1,40 +1,14 @@
 #include "upload/tableuploadmodel.h"
 
 #include "core/globals.h"
-#include "core/sizetext.h"
-
-#include <QPixmap>
 
 namespace {
 
-// How long the destructor waits, in all, for the threads of stopped jobs.
-constexpr int kStopWaitMs = 10000;
-
+// The upload's own column, after the shared ones.
 enum Column {
-    ColumnName = 0,
-    ColumnSize = 1,
-    ColumnStatus = 2,
-    ColumnPercent = 3,
-    ColumnSpeed = 4,
-    ColumnRemaining = 5,
     ColumnFolder = 6,
+    ColumnCount = 7,
 };
-
-QVariant stateIcon(int state) {
-    switch (state) {
-    case UploadFile::StateRunning:
-        return QPixmap(QStringLiteral(":/images/bt_start.png"));
-    case UploadFile::StateQueued:
-    case UploadFile::StateStopped:
-        return QPixmap(QStringLiteral(":/images/bt_pause.png"));
-    case UploadFile::StateFailed:
-        return QPixmap(QStringLiteral(":/images/erroricon.png"));
-    case UploadFile::StateIdle:
-        return QPixmap();
-    default:
-        return QVariant();
-    }
-}
 
 } // namespace
 
@@ -43,71 +17,27 @@ TableUploadModel::TableUploadModel(QObject* parent) : TransferTableModel(parent)
 }
 
 TableUploadModel::~TableUploadModel() {
-    stopItem(-1);
-    queue.waitForThreads(kStopWaitMs);
+    stopAllAndWait();
 }
 
-QVariant TableUploadModel::display(const UploadFile* job, int column) const {
-    switch (column) {
-    case ColumnName:
-        return job->getName();
-    case ColumnSize:
-        return formatSize(job->getSize());
-    case ColumnStatus:
-        return job->getStatusText();
-    case ColumnPercent:
-        return transferqueue::percentText(job->progress());
-    case ColumnSpeed:
-        return formatSpeed(job->speed());
-    case ColumnRemaining:
-        return job->remainingText();
-    case ColumnFolder:
-        return job->getFolder().getName();
-    default:
-        return QVariant();
-    }
+int TableUploadModel::dataColumns() const {
+    return ColumnCount;
 }
 
-QVariant TableUploadModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !queue.holds(index.row()) || index.column() > ColumnFolder)
-        return QVariant();
-    const UploadFile* job = queue.jobs.at(index.row());
-    switch (role) {
-    case Qt::DisplayRole:
-        return display(job, index.column());
-    case Qt::DecorationRole:
-        return index.column() == ColumnStatus ? stateIcon(job->getState()) : QVariant();
-    case Qt::ToolTipRole:
-        if (index.column() == ColumnName)
-            return job->getName();
-        if (index.column() == ColumnStatus)
-            return job->getStatusText();
-        if (index.column() == ColumnFolder)
-            return job->getFolder().getName();
-        return QVariant();
-    case Qt::BackgroundRole:
-        return transferqueue::rowBackground(index.row());
-    default:
-        return QVariant();
-    }
+QVariant TableUploadModel::ownColumn(const UploadFile* job, int column, int) const {
+    return column == ColumnFolder ? QVariant(job->getFolder().getName()) : QVariant();
 }
 
 void TableUploadModel::addJob(UploadFile* job) {
     if (!job || queue.jobs.contains(job))
         return;
     beginInsertRows(QModelIndex(), queue.size(), queue.size());
-    UploadFile::registerMetaTypes();
     queue.jobs.append(job);
     connect(job, &UploadFile::dataChanged, this, &TableUploadModel::uploadChanged);
     connect(job, &UploadFile::taskUploadDone, this, &TableUploadModel::taskUploadDone);
     connect(job, &UploadFile::locationObtained, this, &TableUploadModel::locationObtained);
     connect(job, &QObject::destroyed, this, [this, job] { forget(job); });
     endInsertRows();
-}
-
-void TableUploadModel::addJobs(const QList<UploadFile*>& jobs) {
-    for (UploadFile* job : jobs)
-        addJob(job);
 }
 
 void TableUploadModel::runNext() {

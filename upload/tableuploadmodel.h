@@ -16,17 +16,14 @@ public:
     // free them afterwards.
     ~TableUploadModel() override;
 
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-
     // runningCount() is the jobs started and not yet done. Stopping or queueing all never
     // resets it: the jobs still ending report their end later.
 
-    void addJob(UploadFile* job);
-    void addJobs(const QList<UploadFile*>& jobs);
+    void addJob(UploadFile* job) override;
     void runNext();
     // One row, or every row when row is -1 or beyond the end.
     void queueItem(int row);
-    void stopItem(int row);
+    void stopItem(int row) override;
 
 public slots:
     void uploadChanged(UploadFile* cfile, UploadFile::UploadFileFlags flagChanged);
@@ -46,5 +43,6 @@ signals:
 private:
     void markQueued(int row);
     void emitCell(int row, int column);
-    QVariant display(const UploadFile* job, int column) const;
+    int dataColumns() const override;
+    QVariant ownColumn(const UploadFile* job, int column, int role) const override;
 };

@@ -1,0 +1,15 @@
+#pragma once
+// The service's direct location of a share link, asked for on the calling thread. An
+// expired session earns one re-login (when the caller has the account's credentials) and
+// one repeat; a second expiry is an ordinary failure.
+#include <QString>
+
+struct LocationAnswer {
+    QString location;
+    int code = 0; // 0 for success (the service's own 200 is mapped to it)
+    QString message;
+};
+
+LocationAnswer requestDownloadLocation(const QString& shareLink, const QString& password, bool zip,
+                                       const QString& reLoginEmail, const QString& reLoginPassword,
+                                       bool canReLogin);
