@@ -35,7 +35,11 @@ public:
                      QStringLiteral("https://127.0.0.1:1/up/fake")) {
         setSize(1000);
         setFileSecure(refused);
-        // Every end is counted where it happens and where the model hears of it.
+    }
+    // Counts every end where it happens and, once the model has heard of it, here. Called
+    // after the model connected: queued deliveries keep their order, so an end heard here
+    // has reached the model first.
+    void countEnds() {
         connect(this, &UploadFile::taskUploadDone, this, [this] { ++ends; },
                 Qt::DirectConnection);
         connect(this, &UploadFile::taskUploadDone, this, [this] { ++heard; },
@@ -149,6 +153,7 @@ void TestTableUploadModel::fill(int count, const QList<int>& refused) {
     for (int i = 0; i < count; ++i) {
         jobs.push_back(std::make_unique<FakeJob>(int(jobs.size()), refused.contains(i)));
         model->addJob(jobs.back().get());
+        jobs.back()->countEnds();
     }
 }
 
