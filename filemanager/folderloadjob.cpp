@@ -2,11 +2,14 @@
 
 #include "core/actionthread.h"
 
-FolderLoadJob* FolderLoadJob::start(int dirFlag, const QString& path,
-                                    const filetable::RowOptions& options) {
+FolderLoadJob* FolderLoadJob::prepare(int dirFlag, const QString& path,
+                                      const filetable::RowOptions& options) {
     qRegisterMetaType<FolderListingPtr>("FolderListingPtr");
     auto* job = new FolderLoadJob;
     auto* thread = new ActionThread;
+    job->thread = thread;
+    job->dirFlag = dirFlag;
+    job->path = path;
     // Both run on the job's thread; the signals reach the GUI thread's receivers queued.
     // The job object lives until the thread has finished, so it outlives both.
     connect(
@@ -20,6 +23,9 @@ FolderLoadJob* FolderLoadJob::start(int dirFlag, const QString& path,
         [job](int code, QString message) { emit job->failed(code, message); },
         Qt::DirectConnection);
     connect(thread, &QThread::finished, job, &QObject::deleteLater);
-    thread->loadFolderTree(dirFlag, path);
     return job;
+}
+
+void FolderLoadJob::start() {
+    thread->loadFolderTree(dirFlag, path);
 }

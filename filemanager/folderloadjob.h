@@ -5,15 +5,20 @@
 #include "filemanager/folderlisting.h"
 
 #include <QObject>
+#include <QString>
+
+class ActionThread;
 
 class FolderLoadJob : public QObject {
     Q_OBJECT
 public:
-    // Starts the listing of `path` ("" for the account's top level); folders only when
-    // `dirFlag` is not 0. Connect to the returned object's signals at once: they arrive
-    // queued, and the object frees itself after the listing ended.
-    static FolderLoadJob* start(int dirFlag, const QString& path,
-                                const filetable::RowOptions& options);
+    // The listing of `path` ("" for the account's top level); folders only when `dirFlag`
+    // is not 0. Connect to the returned object's signals, then start() it: a listing can
+    // end before the caller gets control back. The object frees itself after the listing
+    // ended.
+    static FolderLoadJob* prepare(int dirFlag, const QString& path,
+                                  const filetable::RowOptions& options);
+    void start();
 
 signals:
     void listed(FolderListingPtr listing);
@@ -21,4 +26,8 @@ signals:
 
 private:
     FolderLoadJob() = default;
+
+    ActionThread* thread = nullptr;
+    int dirFlag = 0;
+    QString path;
 };

@@ -193,9 +193,11 @@ void FormManage::CallWSLoadFolderTree(int dirFlag, bool flag) {
 void FormManage::startLoad(const LoadRequest& request) {
     loading = request;
     disableForm();
-    FolderLoadJob* job = FolderLoadJob::start(request.dirFlag, request.place.path, rowOptions());
+    FolderLoadJob* job =
+        FolderLoadJob::prepare(request.dirFlag, request.place.path, rowOptions());
     connect(job, &FolderLoadJob::listed, this, &FormManage::loadFolderTree_success);
     connect(job, &FolderLoadJob::failed, this, &FormManage::loadFolderTree_error);
+    job->start();
 }
 
 void FormManage::endLoad() {
