@@ -2,7 +2,7 @@
 // One download: what to fetch and where to put it, and the worker thread that fetches
 // it with its own libcurl handle, resuming a partial file and retrying after failures.
 // The job shows no dialogs: it reports through its state, its status text and signals.
-#include "download/transferprogress.h"
+#include "transfer/transferprogress.h"
 
 #include <curl/curl.h>
 

@@ -8,7 +8,7 @@
 #include "core/megafile.h"
 #include "core/ruridudi.h"
 #include "download/downloadenvironment.h"
-#include "download/historyfile.h"
+#include "transfer/historyfile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // entry per download, the unfinished ones and the newest finished ones. Engine code: no
 // widgets, so it runs headless; the download tab shows what goes wrong.
 #include "download/downloadfile.h"
-#include "download/historyfile.h"
+#include "transfer/historyfile.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -4,7 +4,7 @@
 #include "core/timesource.h"
 #include "download/downloadenvironment.h"
 #include "download/downloadfile.h"
-#include "download/downloadlocation.h"
+#include "transfer/downloadlocation.h"
 #include "download/speedpacer.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"

@@ -6,7 +6,7 @@
 #include "core/ruridudi.h"
 #include "download/downloadenvironment.h"
 #include "download/downloadfile.h"
-#include "download/downloadlocation.h"
+#include "transfer/downloadlocation.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // maxRunning jobs hold a running place at once, queued jobs start in table order, and
 // finished jobs leave the table. Runs on the GUI thread; it never owns or deletes a job.
 #include "download/downloadfile.h"
-#include "download/transfertablemodel.h"
+#include "transfer/transfertablemodel.h"
 
 #include <QList>
 #include <QStringList>

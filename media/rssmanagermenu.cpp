@@ -1,5 +1,5 @@
 // The film table's context menu and the link actions of its entries.
-#include "download/downloadlocation.h"
+#include "transfer/downloadlocation.h"
 #include "media/partnersites.h"
 #include "media/rssmanager.h"
 #include "media/searchsubtitleonline.h"

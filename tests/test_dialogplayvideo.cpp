@@ -2,7 +2,7 @@
 // missing player, the offline play with its waiting request, and the dialog's form.
 #include "core/globals.h"
 #include "download/tabledownloadmodel.h"
-#include "download/transferprogress.h"
+#include "transfer/transferprogress.h"
 #include "media/dialogplayvideo.h"
 #include "media/searchsubtitleonline.h"
 #include "platform/recordingsystemactions.h"

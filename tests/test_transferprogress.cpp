@@ -1,6 +1,6 @@
 // The transfer progress tracker over a fake clock: the sliding window, speed, progress,
 // time left and its text, and the refresh mark.
-#include "download/transferprogress.h"
+#include "transfer/transferprogress.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // The upload history file: what is written for each job and read back into the same
 // fields, the bound on finished uploads, entries whose local file is gone, broken and
 // truncated documents, entries without text, and saves that must leave the old file.
-#include "download/historyfile.h"
+#include "transfer/historyfile.h"
 #include "tests/fakedownloadenvironment.h"
 #include "upload/uploadhistory.h"
 #include "upload/uploadjobs.h"

@@ -2,7 +2,7 @@
 // The table of uploads not finished yet, and the upload queue's scheduler: at most
 // `maxThreads` jobs run at once, queued jobs start in table order, and finished jobs
 // leave the table. Runs on the GUI thread; it never owns or deletes a job.
-#include "download/transfertablemodel.h"
+#include "transfer/transfertablemodel.h"
 #include "upload/uploadfile.h"
 
 #include <QList>

@@ -5,7 +5,7 @@
 // offset the location reports. The job shows no dialogs: it reports through its
 // state, its status text and signals.
 #include "core/megafile.h"
-#include "download/transferprogress.h"
+#include "transfer/transferprogress.h"
 
 #include <curl/curl.h>
 

@@ -2,7 +2,7 @@
 // The per-account list of uploads kept between runs: an XML document with one "file"
 // entry per upload, the queue and the newest finished uploads. Engine code: no widgets,
 // so it runs headless; the upload tab shows what goes wrong.
-#include "download/historyfile.h"
+#include "transfer/historyfile.h"
 #include "upload/uploadfile.h"
 
 #include <QByteArray>

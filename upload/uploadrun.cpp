@@ -6,7 +6,7 @@
 #include "api/curlhandle.h"
 #include "api/httputil.h"
 #include "core/timesource.h"
-#include "download/downloadlocation.h"
+#include "transfer/downloadlocation.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "upload/uploadfile.h"

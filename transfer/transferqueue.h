@@ -4,7 +4,7 @@
 // table order, so every change of the table order keeps the pending order in step with
 // it. The models around it announce the changes to their views and start the jobs; this
 // part knows nothing of Qt's models. GUI thread only.
-#include "download/roundrunner.h"
+#include "transfer/roundrunner.h"
 
 #include <QColor>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "download/downloadlocation.h"
+#include "transfer/downloadlocation.h"
 
 #include <QUrl>
 

@@ -4,7 +4,7 @@
 // left) read the same, and rows move and go only as the queue allows. The models over it
 // add their last columns, the jobs' signals and the scheduling. GUI thread only; it never
 // owns or deletes a job.
-#include "download/transferqueue.h"
+#include "transfer/transferqueue.h"
 
 #include "core/sizetext.h"
 

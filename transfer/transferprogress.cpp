@@ -1,4 +1,4 @@
-#include "download/transferprogress.h"
+#include "transfer/transferprogress.h"
 
 #include <time.h>
 

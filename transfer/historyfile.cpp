@@ -1,4 +1,4 @@
-#include "download/historyfile.h"
+#include "transfer/historyfile.h"
 
 #include "download/downloadenvironment.h"
 
