@@ -5,7 +5,7 @@
 #include "core/globals.h"
 #include "core/opensslthreads.h"
 #include "app/startup.h"
-#include "app/updatehelper.h"
+#include "core/updatehelper.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/programexit.h"
 #include "platform/hostconfig.h"

@@ -6,7 +6,7 @@
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
-#include "app/updatehelper.h"
+#include "core/updatehelper.h"
 #include "core/userprompt.h"
 #include "core/windowshape.h"
 #include "mainwindow/dialogoption.h"

@@ -12,6 +12,6 @@ brisko_add_test(test_linkcapture SOURCES test_linkcapture.cpp LIBS mainwindowtes
 add_dependencies(test_linkcapture briskotool)
 target_compile_definitions(test_linkcapture PRIVATE BRISKOTOOL_PATH="$<TARGET_FILE:briskotool>")
 # The built translations in the main window's menus, and the toolkit's own.
-brisko_add_test(test_translations SOURCES test_translations.cpp LIBS mainwindowtestsupport)
+brisko_add_test(test_translations SOURCES test_translations.cpp LIBS mainwindowtestsupport app)
 add_dependencies(test_translations translations)
 target_compile_definitions(test_translations PRIVATE BRISKO_LANG_DIR="${CMAKE_BINARY_DIR}/bin/lang")

@@ -3,7 +3,7 @@
 brisko_add_test(test_simpledownloaddialog SOURCES test_simpledownloaddialog.cpp
     LIBS uitestsupport app)
 brisko_add_test(test_mediaplayer SOURCES test_mediaplayer.cpp LIBS uitestsupport app)
-brisko_add_test(test_updatehelper SOURCES test_updatehelper.cpp LIBS uitestsupport app)
+brisko_add_test(test_updatehelper SOURCES test_updatehelper.cpp LIBS uitestsupport coreui)
 # Runs two copies of briskotool and reads the translations built beside it.
 brisko_add_test(test_startup SOURCES test_startup.cpp LIBS uitestsupport app mainwindow)
 add_dependencies(test_startup briskotool translations)

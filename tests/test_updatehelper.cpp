@@ -4,7 +4,7 @@
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "tests/support/scripteduserprompt.h"
-#include "app/updatehelper.h"
+#include "core/updatehelper.h"
 #include "platform/recordingsystemactions.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"

@@ -1,4 +1,4 @@
-#include "app/updatehelper.h"
+#include "core/updatehelper.h"
 
 #include "api/sessionapi.h"
 #include "core/ganalytics.h"
