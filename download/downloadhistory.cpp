@@ -10,7 +10,6 @@
 #include "download/downloadenvironment.h"
 #include "transfer/historyfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QXmlStreamReader>
@@ -166,24 +165,10 @@ DownloadHistory::SaveResult DownloadHistory::write(const QString& path,
 }
 
 DownloadHistory::Loaded DownloadHistory::load(const QString& path, const SizeLookup& sizeOf) {
-    Loaded loaded;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return loaded;
-    // Read whole: the reader is much quicker on bytes in memory than on a device.
-    const QByteArray bytes = file.readAll();
-    file.close();
-    QXmlStreamReader reader(bytes);
-    while (!reader.atEnd() && !reader.hasError()) {
-        reader.readNext();
-        if (reader.isStartElement() && reader.name() == QLatin1String("downloadfiles"))
-            loaded.jobs += parseDownloadList(reader, sizeOf);
-    }
-    if (reader.hasError()) {
-        loaded.broken = true;
-        loaded.error = reader.errorString();
-    }
-    return loaded;
+    return historyfile::load<DownloadFile>(
+        path, "downloadfiles", [&sizeOf](QXmlStreamReader& reader, QList<DownloadFile*>& jobs) {
+            jobs += parseDownloadList(reader, sizeOf);
+        });
 }
 
 QList<DownloadFile*> DownloadHistory::parseDownloadList(QXmlStreamReader& reader,

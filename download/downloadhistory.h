@@ -45,11 +45,7 @@ public:
         bool finished = false;
     };
 
-    struct Loaded {
-        QList<DownloadFile*> jobs; // new jobs, owned by the caller
-        bool broken = false;       // the document ended early or is malformed
-        QString error;             // the XML reader's text when broken
-    };
+    using Loaded = historyfile::Loaded<DownloadFile>;
 
     // The whole document for the jobs, in list order, byte for byte what QXmlStreamWriter
     // writes with auto-formatting (which it would take several times longer to build),

@@ -3,9 +3,11 @@
 // the way QXmlStreamWriter writes it, and the atomic save that refuses to fill the disk.
 #include <QByteArray>
 #include <QDateTime>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QVector>
+#include <QXmlStreamReader>
 
 #include <functional>
 
@@ -81,6 +83,38 @@ std::function<int()> saveTask(const QString& path, const QList<Job*>& jobs, cons
     return [path, entries, user, created] {
         return int(History::write(path, History::document(entries, user, created)));
     };
+}
+
+// What reading a history file gave.
+template <class Job> struct Loaded {
+    QList<Job*> jobs;    // new jobs, owned by the caller, in file order
+    bool broken = false; // the document ended early or is malformed
+    QString error;       // the XML reader's text when broken
+};
+
+// Reads the file at `path` and calls `read(reader, jobs)` at every start element named
+// `element`; `read` appends the jobs it makes of it. A missing or unreadable file gives
+// none, and is not broken.
+template <class Job, class Read>
+Loaded<Job> load(const QString& path, const char* element, Read read) {
+    Loaded<Job> loaded;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return loaded;
+    // Read whole: the reader is much quicker on bytes in memory than on a device.
+    const QByteArray bytes = file.readAll();
+    file.close();
+    QXmlStreamReader reader(bytes);
+    while (!reader.atEnd() && !reader.hasError()) {
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == QLatin1String(element))
+            read(reader, loaded.jobs);
+    }
+    if (reader.hasError()) {
+        loaded.broken = true;
+        loaded.error = reader.errorString();
+    }
+    return loaded;
 }
 
 // A stored fraction done: a number strictly between 0 and 1, else 0.

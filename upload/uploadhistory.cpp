@@ -2,7 +2,6 @@
 
 #include "upload/uploadjobs.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
@@ -71,25 +70,11 @@ historyfile::SaveResult UploadHistory::write(const QString& path, const QByteArr
 }
 
 UploadHistory::Loaded UploadHistory::load(const QString& path, const QString& accountId) {
-    Loaded loaded;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return loaded;
-    const QByteArray bytes = file.readAll();
-    file.close();
-    QXmlStreamReader reader(bytes);
-    while (!reader.atEnd() && !reader.hasError()) {
-        reader.readNext();
-        if (reader.isStartElement() && reader.name() == QLatin1String("file")) {
+    return historyfile::load<UploadFile>(
+        path, "file", [&accountId](QXmlStreamReader& reader, QList<UploadFile*>& jobs) {
             if (UploadFile* job = parseFolder(reader, accountId))
-                loaded.jobs.append(job);
-        }
-    }
-    if (reader.hasError()) {
-        loaded.broken = true;
-        loaded.error = reader.errorString();
-    }
-    return loaded;
+                jobs.append(job);
+        });
 }
 
 UploadFile* UploadHistory::parseFolder(QXmlStreamReader& reader, const QString& accountId) {

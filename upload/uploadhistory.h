@@ -34,11 +34,7 @@ public:
         bool finished = false;
     };
 
-    struct Loaded {
-        QList<UploadFile*> jobs; // new jobs, owned by the caller, in file order
-        bool broken = false;     // the document ended early or is malformed
-        QString error;           // the XML reader's text when broken
-    };
+    using Loaded = historyfile::Loaded<UploadFile>;
 
     // The whole document for the jobs, in list order.
     static QByteArray document(const QList<UploadFile*>& jobs, const QString& user,
