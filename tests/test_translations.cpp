@@ -1,20 +1,30 @@
 // The translations as the user meets them: the main window's menus in each language, and
 // the toolkit's own buttons following the chosen language.
 #include "app/startup.h"
+#include "core/dialogmsg.h"
+#include "download/dialogdownload.h"
+#include "filemanager/dialogcreatefol.h"
+#include "filemanager/formchangefilepassword.h"
 #include "filemanager/namerules.h"
+#include "mainwindow/dialogabout.h"
+#include "mainwindow/dialogoption.h"
+#include "mainwindow/loginform.h"
 #include "mainwindow/logoutquestion.h"
 #include "mainwindow/mainform.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "tests/support/scripteduserprompt.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -74,6 +84,35 @@ QSet<QString> messagesOf(const QString& path) {
     return found;
 }
 
+// The texts of a shown window that their widgets cut off: "name: text".
+QStringList clippedTexts(QWidget& window) {
+    window.show();
+    QCoreApplication::processEvents();
+    QStringList clipped;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&window))
+            continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (label->wordWrap() || label->text().isEmpty())
+                continue;
+            text = label->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            if (button->text().isEmpty())
+                continue;
+            text = button->text();
+        } else {
+            continue;
+        }
+        if (widget->sizeHint().width() > widget->width())
+            clipped << QStringLiteral("%1: %2 (%3 > %4)")
+                           .arg(widget->objectName(), text)
+                           .arg(widget->sizeHint().width())
+                           .arg(widget->width());
+    }
+    return clipped;
+}
+
 } // namespace
 
 class TestTranslations : public QObject {
@@ -85,6 +124,8 @@ private slots:
     void toolkitButtonsFollowTheLanguage_data();
     void toolkitButtonsFollowTheLanguage();
     void everyMarkedTextIsInTheCatalogues();
+    void textsShowWhole_data();
+    void textsShowWhole();
     void textsMarkedOutsideAClassAreTranslated();
 };
 
@@ -203,6 +244,58 @@ void TestTranslations::textsMarkedOutsideAClassAreTranslated() {
     QCOMPARE(prompt.asked().size(), 1);
     QCOMPARE(prompt.asked().first().title, QStringLiteral("Log out"));
     QCOMPARE(prompt.asked().first().text, QStringLiteral("Are you sure you want to log out?"));
+}
+
+void TestTranslations::textsShowWhole_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Vietnamese") << "brisko_vi.qm";
+    QTest::newRow("English") << "brisko_en.qm";
+    QTest::newRow("Japanese") << "brisko_ja.qm";
+}
+
+// Every label, check box and button of the windows shows its whole text.
+void TestTranslations::textsShowWhole() {
+    QFETCH(QString, language);
+    // The desktop's font, which the headless platform does not have: the texts are
+    // measured as the user sees them.
+    const QFont headless = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(BRISKO_LANG_DIR "/") + language));
+    QCoreApplication::installTranslator(&translator);
+    QStringList clipped;
+    auto check = [&clipped](const QString& name, QWidget& window) {
+        for (const QString& text : clippedTexts(window))
+            clipped << name + QStringLiteral(" ") + text;
+    };
+    {
+        LoginForm login;
+        check("login", login);
+    }
+    for (int page : {DialogOption::General, DialogOption::Upload, DialogOption::Download,
+                     DialogOption::Connection}) {
+        DialogOption options(page);
+        check("options", options);
+    }
+    {
+        formChangeFilePassword password({"CODE"});
+        check("password", password);
+        password.setCurrentPassword(QStringLiteral("cũ"));
+        check("password (change)", password);
+    }
+    {
+        Dialogcreatefol create(QStringLiteral("0"));
+        check("create folder", create);
+        DialogDownload download(QStringLiteral(" "));
+        check("add links", download);
+        dialogabout about;
+        check("about", about);
+        DialogMsg notice(QStringLiteral("Thông báo"), QStringLiteral("chi tiết"));
+        check("notice", notice);
+    }
+    QCoreApplication::removeTranslator(&translator);
+    QApplication::setFont(headless);
+    QVERIFY2(clipped.isEmpty(), qUtf8Printable(clipped.join(QStringLiteral("\n"))));
 }
 
 QTEST_MAIN(TestTranslations)
