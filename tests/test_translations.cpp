@@ -3,17 +3,20 @@
 #include "app/startup.h"
 #include "core/dialogmsg.h"
 #include "download/dialogdownload.h"
+#include "download/dialogfileinfo.h"
 #include "filemanager/dialogcreatefol.h"
 #include "filemanager/formchangefilepassword.h"
 #include "filemanager/namerules.h"
 #include "mainwindow/dialogabout.h"
 #include "mainwindow/dialogoption.h"
+#include "mainwindow/dialogturnoff.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/logoutquestion.h"
 #include "mainwindow/mainform.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "tests/support/scripteduserprompt.h"
+#include "upload/dialogupload.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -292,6 +295,12 @@ void TestTranslations::textsShowWhole() {
         check("about", about);
         DialogMsg notice(QStringLiteral("Thông báo"), QStringLiteral("chi tiết"));
         check("notice", notice);
+        DialogUpload upload({});
+        check("upload", upload);
+        DialogTurnOff turnOff;
+        check("power off", turnOff);
+        DialogFileInfo info({});
+        check("download properties", info);
     }
     QCoreApplication::removeTranslator(&translator);
     QApplication::setFont(headless);
