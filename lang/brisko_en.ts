@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Đường dẫn tải về</source>
-        <translation>Download address</translation>
+        <translation>Download link</translation>
     </message>
     <message>
         <source>Lưu tại</source>

@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Đường dẫn tải về</source>
-        <translation>ダウンロードアドレス</translation>
+        <translation>リンク</translation>
     </message>
     <message>
         <source>Lưu tại</source>
@@ -370,7 +370,7 @@ Vui lòng kiểm tra lại</source>
     <name>DialogTurnOff</name>
     <message>
         <source>Hệ thống sẽ tự động tắt máy của bạn trong:</source>
-        <translation>コンピューターを自動的にシャットダウンします。残り時間:</translation>
+        <translation>自動シャットダウンまでの残り時間:</translation>
     </message>
     <message>
         <source>Ngưng tắt máy</source>
