@@ -1179,7 +1179,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Tập tin đã tải</source>
-        <translation>アップロード済みファイル</translation>
+        <translation>アップロード済み</translation>
     </message>
     <message>
         <source>Tên file</source>
