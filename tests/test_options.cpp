@@ -453,8 +453,10 @@ void TestOptions::speedLimitSurvivesLanguageChange() {
 
 // A stored 200 shows as 200 in the narrow fields: nothing scrolled out on the left.
 void TestOptions::speedLimitShowsWhole() {
-    storeOnly({{"use_download_limit", "true"}, {"Download_limit", "200"},
-               {"use_upload_limit", "true"}, {"Upload_limit", "200"}});
+    storeOnly({{"use_download_limit", "true"},
+               {"Download_limit", "200"},
+               {"use_upload_limit", "true"},
+               {"Upload_limit", "200"}});
     DialogOption dialog(DialogOption::AllPages);
     for (const char* name : {"dialogoption_formdownload", "dialogoption_formupload"}) {
         QWidget* shown = page(dialog, name);

@@ -169,7 +169,8 @@ void TestTranslations::toolkitButtonsFollowTheLanguage_data() {
     QTest::newRow("Vietnamese") << "brisko_vi.qm" << false
                                 << QStringList{"OK", "Hủy", "&Có", "&Không", "Thử lại"};
     QTest::newRow("Japanese") << "brisko_ja.qm" << true
-                              << QStringList{"OK", "キャンセル", "はい(&Y)", "いいえ(&N)", "再試行"};
+                              << QStringList{"OK", "キャンセル", "はい(&Y)", "いいえ(&N)",
+                                             "再試行"};
     QTest::newRow("English") << "brisko_en.qm" << true
                              << QStringList{"OK", "Cancel", "&Yes", "&No", "Retry"};
 }
@@ -211,8 +212,8 @@ void TestTranslations::everyMarkedTextIsInTheCatalogues() {
     QStringList arguments = QStringLiteral(BRISKO_LUPDATE_ARGS).split(QLatin1Char('|'));
     arguments << QStringLiteral("-ts");
     for (const QString& name : names) {
-        QVERIFY(QFile::copy(QStringLiteral(BRISKO_SOURCE_DIR "/lang/") + name,
-                            copies.filePath(name)));
+        QVERIFY(
+            QFile::copy(QStringLiteral(BRISKO_SOURCE_DIR "/lang/") + name, copies.filePath(name)));
         arguments << copies.filePath(name);
     }
     QProcess lupdate;
@@ -227,8 +228,8 @@ void TestTranslations::everyMarkedTextIsInTheCatalogues() {
         QVERIFY(!kept.isEmpty());
         QStringList missing = (messagesOf(copies.filePath(name)) - kept).values();
         missing.sort();
-        QVERIFY2(missing.isEmpty(),
-                 qUtf8Printable(name + QStringLiteral(" lacks: ") + missing.join(QStringLiteral("; "))));
+        QVERIFY2(missing.isEmpty(), qUtf8Printable(name + QStringLiteral(" lacks: ") +
+                                                   missing.join(QStringLiteral("; "))));
     }
 }
 

@@ -1,13 +1,13 @@
-#include "tests/support/scripteduserprompt.h"
 #include "core/dialogmsg.h"
 #include "core/userprompt.h"
+#include "tests/support/scripteduserprompt.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QScreen>
 #include <QMainWindow>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
