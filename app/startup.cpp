@@ -25,6 +25,18 @@ namespace {
 
 constexpr int kUtf8Mib = 106;
 
+// The toolkit's texts on the standard buttons of the program's boxes, in the toolkit's own
+// contexts (the generic one and GNOME's). The program's catalogues carry them, so that the
+// buttons read in the window's language also where the system has no toolkit catalogue for
+// it (none is made for Vietnamese); a toolkit catalogue, where there is one, comes first.
+[[maybe_unused]] const char* const kToolkitButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),  QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Retry"), QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&OK"),      QT_TRANSLATE_NOOP("QGnomeTheme", "&Cancel"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&Close"),
+};
+
 } // namespace
 
 void useUtf8ForLocalText() {

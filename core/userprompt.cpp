@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 
 #include <atomic>
 
@@ -10,6 +12,71 @@ namespace {
 
 // Not owned; nullptr means Qt's dialogs.
 std::atomic<UserPrompt*> installedPrompt{nullptr};
+
+// Places its box (its parent) itself rather than leaving that to the window manager or to
+// the toolkit, which places from the position the window system last reported: for a
+// frameless window that can be the screen's corner.
+class BoxPlacement : public QObject {
+public:
+    BoxPlacement(QWidget* box, QWidget* owner) : QObject(box), m_box(box), m_owner(owner) {
+        box->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != m_box)
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            // The window system's own shows (a window brought back) keep where it was.
+            if (!event->spontaneous()) {
+                m_centre = ownerCentre();
+                place();
+            }
+            break;
+        case QEvent::Resize:
+            // Also while it shows: a box takes its final size only then.
+            if (m_box->isVisible())
+                place();
+            break;
+        case QEvent::Move:
+            // The program's moves (a drag, this placement); the window system's reports
+            // of a frameless window's position are not to be trusted.
+            if (!event->spontaneous() && m_box->isVisible())
+                m_centre = m_box->frameGeometry().center();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QPoint ownerCentre() const {
+        if (m_owner && m_owner->window()->isVisible())
+            return m_owner->window()->frameGeometry().center();
+        const QScreen* screen = m_owner ? m_owner->screen() : QGuiApplication::primaryScreen();
+        return screen ? screen->availableGeometry().center() : QPoint();
+    }
+
+    void place() {
+        // move() places the frame, where a window manager draws one.
+        const QSize size = m_box->frameGeometry().size();
+        // The inverse of QRect::center(), so that placing again does not creep.
+        QPoint topLeft = m_centre - QPoint((size.width() - 1) / 2, (size.height() - 1) / 2);
+        if (const QScreen* screen = QGuiApplication::screenAt(m_centre)) {
+            const QRect free = screen->availableGeometry();
+            topLeft.setX(qBound(free.left(), topLeft.x(),
+                                qMax(free.left(), free.right() - size.width() + 1)));
+            topLeft.setY(qBound(free.top(), topLeft.y(),
+                                qMax(free.top(), free.bottom() - size.height() + 1)));
+        }
+        m_box->move(topLeft);
+    }
+
+    QWidget* m_box;
+    QPointer<QWidget> m_owner;
+    QPoint m_centre;
+};
 
 } // namespace
 
@@ -44,39 +111,71 @@ QWidget* UserPrompt::ownerFor(QWidget* asking) {
     return nullptr;
 }
 
+void UserPrompt::keepCentredOver(QWidget* box, QWidget* owner) {
+    new BoxPlacement(box, owner);
+}
+
 QMessageBox::StandardButton QtUserPrompt::information(QWidget* parent, const QString& title,
                                                       const QString& text,
                                                       QMessageBox::StandardButtons buttons,
                                                       QMessageBox::StandardButton defaultButton) {
-    return QMessageBox::information(ownerFor(parent), title, text, buttons, defaultButton);
+    return showBox(QMessageBox::Information, parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton QtUserPrompt::warning(QWidget* parent, const QString& title,
                                                   const QString& text,
                                                   QMessageBox::StandardButtons buttons,
                                                   QMessageBox::StandardButton defaultButton) {
-    return QMessageBox::warning(ownerFor(parent), title, text, buttons, defaultButton);
+    return showBox(QMessageBox::Warning, parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton QtUserPrompt::critical(QWidget* parent, const QString& title,
                                                    const QString& text,
                                                    QMessageBox::StandardButtons buttons,
                                                    QMessageBox::StandardButton defaultButton) {
-    return QMessageBox::critical(ownerFor(parent), title, text, buttons, defaultButton);
+    return showBox(QMessageBox::Critical, parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton QtUserPrompt::question(QWidget* parent, const QString& title,
                                                    const QString& text,
                                                    QMessageBox::StandardButtons buttons,
                                                    QMessageBox::StandardButton defaultButton) {
-    return QMessageBox::question(ownerFor(parent), title, text, buttons, defaultButton);
+    return showBox(QMessageBox::Question, parent, title, text, buttons, defaultButton);
+}
+
+// As QMessageBox's static functions do it, but placed by us.
+QMessageBox::StandardButton QtUserPrompt::showBox(QMessageBox::Icon icon, QWidget* parent,
+                                                  const QString& title, const QString& text,
+                                                  QMessageBox::StandardButtons buttons,
+                                                  QMessageBox::StandardButton defaultButton) {
+    QWidget* owner = ownerFor(parent);
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, owner);
+    keepCentredOver(&box, owner);
+    for (uint mask = QMessageBox::FirstButton; mask <= QMessageBox::LastButton; mask <<= 1) {
+        const auto standard = static_cast<QMessageBox::StandardButton>(uint(buttons) & mask);
+        if (standard == QMessageBox::NoButton)
+            continue;
+        QPushButton* button = box.addButton(standard);
+        // The asked default, else the first button that accepts.
+        if (box.defaultButton())
+            continue;
+        if (defaultButton == QMessageBox::NoButton
+                ? box.buttonRole(button) == QMessageBox::AcceptRole
+                : standard == defaultButton)
+            box.setDefaultButton(button);
+    }
+    if (box.exec() == -1)
+        return QMessageBox::Cancel;
+    return box.standardButton(box.clickedButton());
 }
 
 QMessageBox::StandardButton QtUserPrompt::warningWithButtons(QWidget* parent, const QString& title,
                                                              const QString& text,
                                                              const QString& firstButton,
                                                              const QString& secondButton) {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, ownerFor(parent));
+    QWidget* owner = ownerFor(parent);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner);
+    keepCentredOver(&box, owner);
     QPushButton* first = box.addButton(firstButton, QMessageBox::AcceptRole);
     QPushButton* second = box.addButton(secondButton, QMessageBox::RejectRole);
     // Windows with button images fix their buttons' width in their style sheets, which
@@ -107,5 +206,9 @@ QString QtUserPrompt::saveFile(QWidget* parent, const QString& caption, const QS
 }
 
 QString QtUserPrompt::chooseFolder(QWidget* parent, const QString& caption, const QString& dir) {
-    return QFileDialog::getExistingDirectory(ownerFor(parent), caption, dir);
+    // The path the user chose, not a link's target: a link stays valid when what it
+    // points to moves, and the user recognises it in the settings.
+    return QFileDialog::getExistingDirectory(ownerFor(parent), caption, dir,
+                                             QFileDialog::ShowDirsOnly |
+                                                 QFileDialog::DontResolveSymlinks);
 }

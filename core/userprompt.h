@@ -23,6 +23,13 @@ public:
     // from what it is about (a dialog that asks as it closes, say).
     static QWidget* ownerFor(QWidget* asking);
 
+    // Keeps `box` centred over the window of `owner` (over the screen when that window
+    // does not show): placed so as it shows, and kept on the same centre, inside the
+    // screen, whenever it resizes; a box the user drags keeps the new centre. The window
+    // manager does not place frameless windows, and a frameless window that resizes is
+    // otherwise sent to the screen's corner. Every box of the program is placed so.
+    static void keepCentredOver(QWidget* box, QWidget* owner);
+
     // Message boxes, with the arguments of QMessageBox's static functions; the result is
     // the button the user chose.
     virtual QMessageBox::StandardButton
@@ -88,4 +95,10 @@ public:
     QString saveFile(QWidget* parent, const QString& caption, const QString& dir,
                      const QString& filter) override;
     QString chooseFolder(QWidget* parent, const QString& caption, const QString& dir) override;
+
+private:
+    static QMessageBox::StandardButton showBox(QMessageBox::Icon icon, QWidget* parent,
+                                               const QString& title, const QString& text,
+                                               QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton defaultButton);
 };

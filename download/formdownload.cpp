@@ -190,8 +190,9 @@ void FormDownload::DowloadingResizeColumnStatus() {
 void FormDownload::showRestartOnError() {
     const QString text = tr("Lỗi download!\n\nBạn nên chọn Yes để Brisko tool khởi động lại\n"
                             "v\uFFFD  tiếp tục download. Hoặc chọn No để thử lại.");
-    const auto answer = UserPrompt::current()->critical(this, tr("Lỗi Download"), text,
-                                                        QMessageBox::Yes | QMessageBox::No);
+    // The text names its buttons, so they carry these names rather than the toolkit's.
+    const auto answer = UserPrompt::current()->warningWithButtons(this, tr("Lỗi Download"), text,
+                                                                  tr("Yes"), tr("No"));
     if (answer != QMessageBox::Yes) {
         downloadModel->queueItem(-1);
         return;

@@ -31,18 +31,19 @@ void Dialogcreatefol::changeEvent(QEvent* event) {
 
 void Dialogcreatefol::on_btn_accept_clicked() {
     const QString name = ui->txt_FolderName->text();
-    const auto appText = [](const char* text) {
-        return QCoreApplication::translate("QApplication", text);
-    };
     if (!name.isEmpty() && name.trimmed().isEmpty()) {
-        UserPrompt::current()->critical(this, appText("Lỗi!"),
-                                        appText("Tên thư mục không được đặt là khoảng trắng."),
-                                        QMessageBox::Ok);
+        UserPrompt::current()->critical(
+            this, QCoreApplication::translate("QApplication", "Lỗi!"),
+            QCoreApplication::translate("QApplication",
+                                        "Tên thư mục không được đặt là khoảng trắng."),
+            QMessageBox::Ok);
         return;
     }
     if (name.isEmpty()) {
-        UserPrompt::current()->critical(this, appText("Lỗi!"), appText("Bạn chưa nhập tên thư mục"),
-                                        QMessageBox::Ok);
+        UserPrompt::current()->critical(
+            this, QCoreApplication::translate("QApplication", "Lỗi!"),
+            QCoreApplication::translate("QApplication", "Bạn chưa nhập tên thư mục"),
+            QMessageBox::Ok);
         return;
     }
     // The name goes as typed: blanks around it are the user's to keep.

@@ -9,6 +9,14 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+namespace {
+
+// The listing error's title is translated in its dialog's context, which the translation
+// scan cannot read from the variable below; the upload dialog has no such text of its own.
+[[maybe_unused]] const char* const kUploadErrorTitle = QT_TRANSLATE_NOOP("DialogUpload", "Lỗi ");
+
+} // namespace
+
 FolderPickTree::FolderPickTree(QTreeWidget* tree, QWidget* dialog, QString rootData,
                                const char* context, std::function<void(bool)> busy)
     : tree(tree), dialog(dialog), rootData(std::move(rootData)), context(context),

@@ -7,21 +7,19 @@ namespace {
 
 constexpr int kMaxNameLength = 100;
 
-QString text(const char* context, const char* source) {
-    return QCoreApplication::translate(context, source);
-}
-
 } // namespace
 
 QString nameRefusalText(const QString& name) {
     if (name.size() > kMaxNameLength)
-        return text("FormManage", "Độ dài tối đa là 100 kí tự");
+        return QCoreApplication::translate("FormManage", "Độ dài tối đa là 100 kí tự");
     if (name.isEmpty())
-        return text("FormManage", "Tên tập tin không được phép rỗng.");
+        return QCoreApplication::translate("FormManage", "Tên tập tin không được phép rỗng.");
     static const QString forbidden = QStringLiteral("\",?!'`\u2014#$%^&*|\\:/><~=+@");
     for (const QChar c : forbidden) {
         if (name.contains(c))
-            return text("FormManage", "Tên tập tin không được chứa kí tự đặt biệt: ") + c;
+            return QCoreApplication::translate("FormManage",
+                                               "Tên tập tin không được chứa kí tự đặt biệt: ") +
+                   c;
     }
     return QString();
 }
@@ -35,11 +33,14 @@ QString passwordStrengthHint(const QString& password) {
     if (n == 0)
         return QString();
     if (n <= 5)
-        return text("formChangeFilePassword", "<font color=\"red\">Mức bảo mật yếu</font>");
+        return QCoreApplication::translate("formChangeFilePassword",
+                                           "<font color=\"red\">Mức bảo mật yếu</font>");
     if (simple.contains(password))
-        return text("formChangeFilePassword", "<font color=\"red\">Mật khẩu đơn giản</font>");
+        return QCoreApplication::translate("formChangeFilePassword",
+                                           "<font color=\"red\">Mật khẩu đơn giản</font>");
     if (n <= 10)
-        return text("formChangeFilePassword",
-                    "<font color=\"#A56F09\">Mức bảo mật trung bình</font>");
-    return text("formChangeFilePassword", "<font color=\"Green\">Mức bảo mật cao</font>");
+        return QCoreApplication::translate("formChangeFilePassword",
+                                           "<font color=\"#A56F09\">Mức bảo mật trung bình</font>");
+    return QCoreApplication::translate("formChangeFilePassword",
+                                       "<font color=\"Green\">Mức bảo mật cao</font>");
 }

@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Đường dẫn tải về</source>
-        <translation>Download address</translation>
+        <translation>Download link</translation>
     </message>
     <message>
         <source>Lưu tại</source>
@@ -436,16 +436,8 @@ Please check it and try again</translation>
         <translation> of </translation>
     </message>
     <message>
-        <source>Lỗi </source>
-        <translation>Error </translation>
-    </message>
-    <message>
         <source>Chọn tập tin tải lên</source>
         <translation>Choose files to upload</translation>
-    </message>
-    <message>
-        <source>Tất cả tập tin (*.*)</source>
-        <translation>All files (*.*)</translation>
     </message>
     <message>
         <source>Tên tập tin &quot;</source>
@@ -454,6 +446,14 @@ Please check it and try again</translation>
     <message>
         <source>&quot; chứa kí tự đặc biệt</source>
         <translation>&quot; contains special characters</translation>
+    </message>
+    <message>
+        <source>Tất cả tập tin (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>Error </translation>
     </message>
 </context>
 <context>
@@ -797,6 +797,14 @@ Please add the files to the list again</translation>
     <message>
         <source>View Online</source>
         <translation>Viewing online</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1156,22 @@ Please add the files to the list again</translation>
         <source>Bạn là thành viên thường nên không thực hiện được chức năng này.</source>
         <translation>Ordinary members cannot use this function.</translation>
     </message>
+    <message>
+        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
+        <translation>The default folders Music and Photos cannot be downloaded.</translation>
+    </message>
+    <message>
+        <source>Độ dài tối đa là 100 kí tự</source>
+        <translation>A name can be at most 100 characters long.</translation>
+    </message>
+    <message>
+        <source>Tên tập tin không được phép rỗng.</source>
+        <translation>The file name must not be empty.</translation>
+    </message>
+    <message>
+        <source>Tên tập tin không được chứa kí tự đặt biệt: </source>
+        <translation>The file name must not contain this special character: </translation>
+    </message>
 </context>
 <context>
     <name>FormUpload</name>
@@ -1193,7 +1217,7 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>Xóa</source>
-        <translation>Delete</translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Bắt đầu tất cả</source>
@@ -1273,19 +1297,19 @@ Please add the files to the list again</translation>
     </message>
     <message>
         <source>Vui lòng chọn ít nhất một tập tin cần xoá </source>
-        <translation>Please select at least one file to delete </translation>
+        <translation>Please select at least one file to remove </translation>
     </message>
     <message>
         <source>Bạn phải &lt;b&gt;dừng tải lên&lt;/b&gt; các tập tin đã chọn trước khi xóa</source>
-        <translation>You must &lt;b&gt;pause the upload&lt;/b&gt; of the selected files before deleting them</translation>
+        <translation>You must &lt;b&gt;pause&lt;/b&gt; the selected uploads before removing them</translation>
     </message>
     <message>
         <source>Xác nhận xóa</source>
-        <translation>Confirm deletion</translation>
+        <translation>Confirm removal</translation>
     </message>
     <message>
         <source>Bạn có chắc muốn xóa tập tin này không?</source>
-        <translation>Are you sure you want to delete this file?</translation>
+        <translation>Do you really want to remove this file from the list?</translation>
     </message>
     <message>
         <source>Lỗi mở tập tin</source>
@@ -1716,16 +1740,63 @@ Please add the files to the list again</translation>
         <source>Không khởi động lại được chương trình. Bạn hãy tự mở lại chương trình.</source>
         <translation>The program could not be restarted. Please start it again yourself.</translation>
     </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
     <message>
-        <source>Bạn chưa chọn file</source>
-        <translation>You have not selected a file.</translation>
+        <source>Tên thư mục không được đặt là khoảng trắng.</source>
+        <translation>The folder name must not consist of blanks only.</translation>
     </message>
     <message>
-        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
-        <translation>The default folders Music and Photos cannot be downloaded.</translation>
+        <source>Bạn chưa nhập tên thư mục</source>
+        <translation>Please enter a folder name.</translation>
+    </message>
+    <message>
+        <source>Đăng xuất!</source>
+        <translation>Log out</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn đăng xuất ?</source>
+        <translation>Are you sure you want to log out?</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -2533,6 +2604,22 @@ Do you want to download and update now?</translation>
     <message>
         <source>Lỗi </source>
         <translation>Error </translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;red&quot;&gt;Mức bảo mật yếu&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;red&quot;&gt;Weak password&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;red&quot;&gt;Mật khẩu đơn giản&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;red&quot;&gt;Password too simple&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;#A56F09&quot;&gt;Mức bảo mật trung bình&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;#A56F09&quot;&gt;Medium-strength password&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;Green&quot;&gt;Mức bảo mật cao&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;Green&quot;&gt;Strong password&lt;/font&gt;</translation>
     </message>
 </context>
 <context>

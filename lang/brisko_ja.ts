@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Đường dẫn tải về</source>
-        <translation>ダウンロードアドレス</translation>
+        <translation>リンク</translation>
     </message>
     <message>
         <source>Lưu tại</source>
@@ -370,7 +370,7 @@ Vui lòng kiểm tra lại</source>
     <name>DialogTurnOff</name>
     <message>
         <source>Hệ thống sẽ tự động tắt máy của bạn trong:</source>
-        <translation>コンピューターを自動的にシャットダウンします。残り時間:</translation>
+        <translation>自動シャットダウンまでの残り時間:</translation>
     </message>
     <message>
         <source>Ngưng tắt máy</source>
@@ -436,16 +436,8 @@ Vui lòng kiểm tra lại</source>
         <translation> に同意しますか — </translation>
     </message>
     <message>
-        <source>Lỗi </source>
-        <translation>エラー </translation>
-    </message>
-    <message>
         <source>Chọn tập tin tải lên</source>
         <translation>アップロードするファイルを選択</translation>
-    </message>
-    <message>
-        <source>Tất cả tập tin (*.*)</source>
-        <translation>すべてのファイル (*.*)</translation>
     </message>
     <message>
         <source>Tên tập tin &quot;</source>
@@ -454,6 +446,14 @@ Vui lòng kiểm tra lại</source>
     <message>
         <source>&quot; chứa kí tự đặc biệt</source>
         <translation>&quot; に特殊文字が含まれています</translation>
+    </message>
+    <message>
+        <source>Tất cả tập tin (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>エラー </translation>
     </message>
 </context>
 <context>
@@ -797,6 +797,14 @@ Vui lòng thêm lại vào danh sách</source>
     <message>
         <source>View Online</source>
         <translation>オンライン再生中</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1154,22 @@ Vui lòng thêm lại vào danh sách</source>
         <source>Bạn là thành viên thường nên không thực hiện được chức năng này.</source>
         <translation>一般会員はこの機能を使用できません。</translation>
     </message>
+    <message>
+        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
+        <translation>既定のフォルダー Music と Photos はダウンロードできません。</translation>
+    </message>
+    <message>
+        <source>Độ dài tối đa là 100 kí tự</source>
+        <translation>名前は 100 文字以内にしてください。</translation>
+    </message>
+    <message>
+        <source>Tên tập tin không được phép rỗng.</source>
+        <translation>ファイル名を空にすることはできません。</translation>
+    </message>
+    <message>
+        <source>Tên tập tin không được chứa kí tự đặt biệt: </source>
+        <translation>ファイル名に次の特殊文字は使用できません: </translation>
+    </message>
 </context>
 <context>
     <name>FormUpload</name>
@@ -1155,7 +1179,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Tập tin đã tải</source>
-        <translation>アップロード済みファイル</translation>
+        <translation>アップロード済み</translation>
     </message>
     <message>
         <source>Tên file</source>
@@ -1271,11 +1295,11 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Vui lòng chọn ít nhất một tập tin cần xoá </source>
-        <translation>削除するファイルを1つ以上選択してください </translation>
+        <translation>一覧から削除するファイルを 1 つ以上選択してください </translation>
     </message>
     <message>
         <source>Bạn phải &lt;b&gt;dừng tải lên&lt;/b&gt; các tập tin đã chọn trước khi xóa</source>
-        <translation>削除する前に選択したファイルの&lt;b&gt;アップロードを一時停止&lt;/b&gt;してください</translation>
+        <translation>一覧から削除する前に、選択したファイルの&lt;b&gt;アップロードを一時停止&lt;/b&gt;してください</translation>
     </message>
     <message>
         <source>Xác nhận xóa</source>
@@ -1283,7 +1307,7 @@ Vui lòng thêm lại vào danh sách</source>
     </message>
     <message>
         <source>Bạn có chắc muốn xóa tập tin này không?</source>
-        <translation>このファイルを削除してもよろしいですか?</translation>
+        <translation>このファイルを一覧から削除してもよろしいですか？</translation>
     </message>
     <message>
         <source>Lỗi mở tập tin</source>
@@ -1714,16 +1738,63 @@ Vui lòng thêm lại vào danh sách</source>
         <source>Không khởi động lại được chương trình. Bạn hãy tự mở lại chương trình.</source>
         <translation>プログラムを再起動できませんでした。手動でもう一度起動してください。</translation>
     </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
     <message>
-        <source>Bạn chưa chọn file</source>
-        <translation>ファイルが選択されていません。</translation>
+        <source>Tên thư mục không được đặt là khoảng trắng.</source>
+        <translation>フォルダー名を空白だけにすることはできません。</translation>
     </message>
     <message>
-        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
-        <translation>既定のフォルダー Music と Photos はダウンロードできません。</translation>
+        <source>Bạn chưa nhập tên thư mục</source>
+        <translation>フォルダー名を入力してください。</translation>
+    </message>
+    <message>
+        <source>Đăng xuất!</source>
+        <translation>ログアウトの確認</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn đăng xuất ?</source>
+        <translation>ログアウトしてもよろしいですか？</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>はい(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>いいえ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -2531,6 +2602,22 @@ Bạn có muốn tải &amp; cập nhật ngay không?</source>
     <message>
         <source>Lỗi </source>
         <translation>エラー </translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;red&quot;&gt;Mức bảo mật yếu&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;red&quot;&gt;強度: 弱&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;red&quot;&gt;Mật khẩu đơn giản&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;red&quot;&gt;単純すぎるパスワード&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;#A56F09&quot;&gt;Mức bảo mật trung bình&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;#A56F09&quot;&gt;強度: 中&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;Green&quot;&gt;Mức bảo mật cao&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;Green&quot;&gt;強度: 高&lt;/font&gt;</translation>
     </message>
 </context>
 <context>

@@ -436,16 +436,8 @@ Vui lòng kiểm tra lại</translation>
         <translation> của </translation>
     </message>
     <message>
-        <source>Lỗi </source>
-        <translation>Lỗi </translation>
-    </message>
-    <message>
         <source>Chọn tập tin tải lên</source>
         <translation>Chọn tập tin tải lên</translation>
-    </message>
-    <message>
-        <source>Tất cả tập tin (*.*)</source>
-        <translation>Tất cả tập tin (*.*)</translation>
     </message>
     <message>
         <source>Tên tập tin &quot;</source>
@@ -454,6 +446,14 @@ Vui lòng kiểm tra lại</translation>
     <message>
         <source>&quot; chứa kí tự đặc biệt</source>
         <translation>&quot; chứa kí tự đặc biệt</translation>
+    </message>
+    <message>
+        <source>Tất cả tập tin (*)</source>
+        <translation>Tất cả tập tin (*)</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>Lỗi </translation>
     </message>
 </context>
 <context>
@@ -797,6 +797,14 @@ Vui lòng thêm lại vào danh sách</translation>
     <message>
         <source>View Online</source>
         <translation>Đang xem trực tuyến</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1153,22 @@ Vui lòng thêm lại vào danh sách</translation>
     <message>
         <source>Bạn là thành viên thường nên không thực hiện được chức năng này.</source>
         <translation>Bạn là thành viên thường nên không thực hiện được chức năng này.</translation>
+    </message>
+    <message>
+        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
+        <translation>Thư mục mặc định Music, Photos không được phép tải về!</translation>
+    </message>
+    <message>
+        <source>Độ dài tối đa là 100 kí tự</source>
+        <translation>Độ dài tối đa là 100 kí tự</translation>
+    </message>
+    <message>
+        <source>Tên tập tin không được phép rỗng.</source>
+        <translation>Tên tập tin không được phép rỗng.</translation>
+    </message>
+    <message>
+        <source>Tên tập tin không được chứa kí tự đặt biệt: </source>
+        <translation>Tên tập tin không được chứa kí tự đặt biệt: </translation>
     </message>
 </context>
 <context>
@@ -1714,16 +1738,63 @@ Vui lòng thêm lại vào danh sách</translation>
         <source>Không khởi động lại được chương trình. Bạn hãy tự mở lại chương trình.</source>
         <translation>Không khởi động lại được chương trình. Bạn hãy tự mở lại chương trình.</translation>
     </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
     <message>
-        <source>Bạn chưa chọn file</source>
-        <translation>Bạn chưa chọn file</translation>
+        <source>Tên thư mục không được đặt là khoảng trắng.</source>
+        <translation>Tên thư mục không được đặt là khoảng trắng.</translation>
     </message>
     <message>
-        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
-        <translation>Thư mục mặc định Music, Photos không được phép tải về!</translation>
+        <source>Bạn chưa nhập tên thư mục</source>
+        <translation>Bạn chưa nhập tên thư mục</translation>
+    </message>
+    <message>
+        <source>Đăng xuất!</source>
+        <translation>Đăng xuất!</translation>
+    </message>
+    <message>
+        <source>Bạn có chắc muốn đăng xuất ?</source>
+        <translation>Bạn có chắc muốn đăng xuất ?</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Hủy</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Đó&amp;ng</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Có</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Không</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Thử lại</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Đóng</translation>
     </message>
 </context>
 <context>
@@ -2531,6 +2602,22 @@ Bạn có muốn tải &amp; cập nhật ngay không?</translation>
     <message>
         <source>Lỗi </source>
         <translation>Lỗi </translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;red&quot;&gt;Mức bảo mật yếu&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;red&quot;&gt;Mức bảo mật yếu&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;red&quot;&gt;Mật khẩu đơn giản&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;red&quot;&gt;Mật khẩu đơn giản&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;#A56F09&quot;&gt;Mức bảo mật trung bình&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;#A56F09&quot;&gt;Mức bảo mật trung bình&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color=&quot;Green&quot;&gt;Mức bảo mật cao&lt;/font&gt;</source>
+        <translation>&lt;font color=&quot;Green&quot;&gt;Mức bảo mật cao&lt;/font&gt;</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,7 @@ dialogoption_formdownload::dialogoption_formdownload(QWidget* parent)
     ui->chkAutoShutdown->setChecked(settings.boolean(SettingsKeys::DownloadAutoShutdown));
     ui->chkAutoDownload->setChecked(settings.boolean(SettingsKeys::AutoDownload));
     ui->chckspeedlimit->setChecked(settings.boolean(SettingsKeys::UseDownloadLimit));
-    ui->txt_speedlimit->setText(settings.text(SettingsKeys::DownloadLimit));
+    showSpeedLimit(ui->txt_speedlimit, settings.text(SettingsKeys::DownloadLimit));
     ui->txt_Download_Dir->setText(settings.text(SettingsKeys::DownloadDir));
     // The companions capture while a switch is missing; the page shows them that way.
     ui->chkCaptureFirefox->setChecked(settings.boolean(SettingsKeys::FirefoxCapture, true));

@@ -23,7 +23,7 @@ dialogoption_formupload::dialogoption_formupload(QWidget* parent)
     ui->chck_AutoUpload->setChecked(settings.boolean(SettingsKeys::AutoUpload));
     ui->chck_AutoShutdown->setChecked(settings.boolean(SettingsKeys::UploadAutoShutdown));
     ui->chckspeedlimit->setChecked(settings.boolean(SettingsKeys::UseUploadLimit));
-    ui->txt_speedlimit->setText(settings.text(SettingsKeys::UploadLimit));
+    showSpeedLimit(ui->txt_speedlimit, settings.text(SettingsKeys::UploadLimit));
     ui->txt_Upload_Dir->setText(settings.text(SettingsKeys::UploadDir));
 
     // Only now, so that loading reports no change.

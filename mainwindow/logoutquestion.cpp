@@ -6,11 +6,8 @@
 
 bool confirmLogout(QWidget* parent) {
     const auto answer = UserPrompt::current()->warning(
-        parent,
-        QCoreApplication::translate("QApplication",
-                                    QT_TRANSLATE_NOOP("QApplication", "Đăng xuất!")),
-        QCoreApplication::translate(
-            "QApplication", QT_TRANSLATE_NOOP("QApplication", "Bạn có chắc muốn đăng xuất ?")),
+        parent, QCoreApplication::translate("QApplication", "Đăng xuất!"),
+        QCoreApplication::translate("QApplication", "Bạn có chắc muốn đăng xuất ?"),
         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoButton);
     return answer == QMessageBox::Ok;
 }

@@ -24,6 +24,13 @@ qint64 OptionsPage::speedLimitValue(const QLineEdit* field) {
     return field->text().toLongLong(nullptr, 10); // the mask lets only digits in
 }
 
+void OptionsPage::showSpeedLimit(QLineEdit* field, const QString& digits) {
+    field->setText(digits);
+    // The input mask leaves the cursor after its last place, which scrolls the first
+    // digits out of the narrow field; the cursor goes right after the digits instead.
+    field->setCursorPosition(field->text().size());
+}
+
 void OptionsPage::chooseFolderInto(const QString& caption, QLineEdit* field) {
     const QString start = field->text().isEmpty() ? QDir::homePath() : field->text();
     const QString folder = UserPrompt::current()->chooseFolder(this, caption, start);

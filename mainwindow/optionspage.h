@@ -33,6 +33,8 @@ protected:
     static int storedNumber(const SettingsStore& settings, const char* key, int missing);
     // The digits of a speed field as KB/s; an empty field is 0.
     static qint64 speedLimitValue(const QLineEdit* field);
+    // Puts stored digits into a speed field, shown from their first digit.
+    static void showSpeedLimit(QLineEdit* field, const QString& digits);
     // Asks for a folder, starting at the field's folder (the home folder when it is
     // empty), and puts the answer into the field unless it is empty or blank.
     void chooseFolderInto(const QString& caption, QLineEdit* field);

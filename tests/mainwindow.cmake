@@ -14,4 +14,9 @@ target_compile_definitions(test_linkcapture PRIVATE BRISKOTOOL_PATH="$<TARGET_FI
 # The built translations in the main window's menus, and the toolkit's own.
 brisko_add_test(test_translations SOURCES test_translations.cpp LIBS mainwindowtestsupport app)
 add_dependencies(test_translations translations)
-target_compile_definitions(test_translations PRIVATE BRISKO_LANG_DIR="${CMAKE_BINARY_DIR}/bin/lang")
+target_compile_definitions(test_translations PRIVATE BRISKO_LANG_DIR="${CMAKE_BINARY_DIR}/bin/lang"
+    BRISKO_SOURCE_DIR="${CMAKE_SOURCE_DIR}" BRISKO_LUPDATE="${BRISKO_LUPDATE}")
+# The scan that refreshes the catalogues, run by the test into copies of them.
+list(JOIN BRISKO_LUPDATE_ARGS "|" BRISKO_LUPDATE_ARGS_TEXT)
+target_compile_definitions(test_translations PRIVATE
+    BRISKO_LUPDATE_ARGS="${BRISKO_LUPDATE_ARGS_TEXT}")

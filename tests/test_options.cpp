@@ -132,6 +132,7 @@ private slots:
     void uploadPage();
     void folderChooser();
     void speedLimitSurvivesLanguageChange();
+    void speedLimitShowsWhole();
 
     void okOnlyAfterChange_data();
     void okOnlyAfterChange();
@@ -448,6 +449,25 @@ void TestOptions::speedLimitSurvivesLanguageChange() {
     QVERIFY(!okButton(dialog)->isEnabled());
     QCOMPARE(child<QLabel>(dialog, "lb_title")->text(), QStringLiteral(" Tổng Quát"));
     QTRY_COMPARE(okButton(dialog)->text(), QStringLiteral("Đồng ý"));
+}
+
+// A stored 200 shows as 200 in the narrow fields: nothing scrolled out on the left.
+void TestOptions::speedLimitShowsWhole() {
+    storeOnly({{"use_download_limit", "true"},
+               {"Download_limit", "200"},
+               {"use_upload_limit", "true"},
+               {"Upload_limit", "200"}});
+    DialogOption dialog(DialogOption::AllPages);
+    for (const char* name : {"dialogoption_formdownload", "dialogoption_formupload"}) {
+        QWidget* shown = page(dialog, name);
+        shown->show();
+        auto* field = child<QLineEdit>(*shown, "txt_speedlimit");
+        QCOMPARE(field->text(), QStringLiteral("200"));
+        field->grab(); // the field scrolls to its cursor as it paints
+        const QString beforeCursor = field->displayText().left(field->cursorPosition());
+        const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QVERIFY2(cursor.center().x() >= field->fontMetrics().horizontalAdvance(beforeCursor), name);
+    }
 }
 
 void TestOptions::okOnlyAfterChange_data() {

@@ -1,15 +1,36 @@
 // The translations as the user meets them: the main window's menus in each language, and
 // the toolkit's own buttons following the chosen language.
 #include "app/startup.h"
+#include "core/dialogmsg.h"
+#include "download/dialogdownload.h"
+#include "download/dialogfileinfo.h"
+#include "filemanager/dialogcreatefol.h"
+#include "filemanager/formchangefilepassword.h"
+#include "filemanager/namerules.h"
+#include "mainwindow/dialogabout.h"
+#include "mainwindow/dialogoption.h"
+#include "mainwindow/dialogturnoff.h"
+#include "mainwindow/loginform.h"
+#include "mainwindow/logoutquestion.h"
 #include "mainwindow/mainform.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
+#include "tests/support/scripteduserprompt.h"
+#include "upload/dialogupload.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -42,6 +63,59 @@ QMap<QString, QStringList> acceleratorsByMenu(const QMainWindow& window) {
     return found;
 }
 
+// "context | source" of each message a catalogue holds, the obsolete ones left out.
+QSet<QString> messagesOf(const QString& path) {
+    QSet<QString> found;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return found;
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const auto type = xml.attributes().value(QStringLiteral("type"));
+            if (type != QLatin1String("vanished") && type != QLatin1String("obsolete"))
+                found.insert(context + QStringLiteral(" | ") + source);
+        }
+    }
+    return found;
+}
+
+// The texts of a shown window that their widgets cut off: "name: text".
+QStringList clippedTexts(QWidget& window) {
+    window.show();
+    QCoreApplication::processEvents();
+    QStringList clipped;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&window))
+            continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (label->wordWrap() || label->text().isEmpty())
+                continue;
+            text = label->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            if (button->text().isEmpty())
+                continue;
+            text = button->text();
+        } else {
+            continue;
+        }
+        if (widget->sizeHint().width() > widget->width())
+            clipped << QStringLiteral("%1: %2 (%3 > %4)")
+                           .arg(widget->objectName(), text)
+                           .arg(widget->sizeHint().width())
+                           .arg(widget->width());
+    }
+    return clipped;
+}
+
 } // namespace
 
 class TestTranslations : public QObject {
@@ -52,6 +126,10 @@ private slots:
     void noTwoEntriesOfOneMenuShareALetter();
     void toolkitButtonsFollowTheLanguage_data();
     void toolkitButtonsFollowTheLanguage();
+    void everyMarkedTextIsInTheCatalogues();
+    void textsShowWhole_data();
+    void textsShowWhole();
+    void textsMarkedOutsideAClassAreTranslated();
 };
 
 void TestTranslations::noTwoEntriesOfOneMenuShareALetter_data() {
@@ -84,24 +162,150 @@ void TestTranslations::noTwoEntriesOfOneMenuShareALetter() {
 
 void TestTranslations::toolkitButtonsFollowTheLanguage_data() {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<bool>("loaded");
-    QTest::addColumn<QString>("yes");
-    QTest::newRow("Japanese") << "brisko_ja.qm" << true << QStringLiteral("はい(&Y)");
-    // Debian ships no toolkit translation for Vietnamese: its buttons stay as they are.
-    QTest::newRow("Vietnamese") << "brisko_vi.qm" << false << QStringLiteral("&Yes");
-    QTest::newRow("not a translation") << "other.txt" << false << QStringLiteral("&Yes");
+    QTest::addColumn<bool>("toolkitCatalogue");
+    // The texts of OK, Cancel, Yes, No and Retry, in that order.
+    QTest::addColumn<QStringList>("texts");
+    // Debian ships no toolkit catalogue for Vietnamese: the program's own carries these.
+    QTest::newRow("Vietnamese") << "brisko_vi.qm" << false
+                                << QStringList{"OK", "Hủy", "&Có", "&Không", "Thử lại"};
+    QTest::newRow("Japanese") << "brisko_ja.qm" << true
+                              << QStringList{"OK", "キャンセル", "はい(&Y)", "いいえ(&N)",
+                                             "再試行"};
+    QTest::newRow("English") << "brisko_en.qm" << true
+                             << QStringList{"OK", "Cancel", "&Yes", "&No", "Retry"};
 }
 
+// A box's standard buttons read in the window's language, as start-up loads the catalogues.
 void TestTranslations::toolkitButtonsFollowTheLanguage() {
     QFETCH(QString, language);
-    QFETCH(bool, loaded);
-    QFETCH(QString, yes);
+    QFETCH(bool, toolkitCatalogue);
+    QFETCH(QStringList, texts);
     SettingsStore settings;
     settings.setValue(SettingsKeys::Language, language);
+    QTranslator program;
+    QVERIFY(program.load(QStringLiteral(BRISKO_LANG_DIR "/") + language));
+    QCoreApplication::installTranslator(&program);
+    QTranslator toolkit;
+    QCOMPARE(startup::loadToolkitTranslation(toolkit, settings), toolkitCatalogue);
+
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Hỏi"), QStringLiteral("Tiếp tục?"),
+                    QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No |
+                        QMessageBox::Retry);
+    const QMessageBox::StandardButton buttons[] = {QMessageBox::Ok, QMessageBox::Cancel,
+                                                   QMessageBox::Yes, QMessageBox::No,
+                                                   QMessageBox::Retry};
+    QStringList shown;
+    for (QMessageBox::StandardButton button : buttons)
+        shown << box.button(button)->text();
+    QCoreApplication::removeTranslator(&toolkit);
+    QCoreApplication::removeTranslator(&program);
+    QCOMPARE(shown, texts);
+}
+
+// The scan that refreshes the catalogues finds no text the program marks that they lack:
+// a text that the scan cannot see, or that nobody added, would show untranslated.
+void TestTranslations::everyMarkedTextIsInTheCatalogues() {
+    QTemporaryDir copies;
+    QVERIFY(copies.isValid());
+    const QStringList names = {QStringLiteral("brisko_vi.ts"), QStringLiteral("brisko_en.ts"),
+                               QStringLiteral("brisko_ja.ts")};
+    QStringList arguments = QStringLiteral(BRISKO_LUPDATE_ARGS).split(QLatin1Char('|'));
+    arguments << QStringLiteral("-ts");
+    for (const QString& name : names) {
+        QVERIFY(
+            QFile::copy(QStringLiteral(BRISKO_SOURCE_DIR "/lang/") + name, copies.filePath(name)));
+        arguments << copies.filePath(name);
+    }
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QStringLiteral(BRISKO_SOURCE_DIR));
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(BRISKO_LUPDATE), arguments);
+    QVERIFY(lupdate.waitForFinished(300000));
+    QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0,
+             lupdate.readAll().constData());
+    for (const QString& name : names) {
+        const QSet<QString> kept = messagesOf(QStringLiteral(BRISKO_SOURCE_DIR "/lang/") + name);
+        QVERIFY(!kept.isEmpty());
+        QStringList missing = (messagesOf(copies.filePath(name)) - kept).values();
+        missing.sort();
+        QVERIFY2(missing.isEmpty(), qUtf8Printable(name + QStringLiteral(" lacks: ") +
+                                                   missing.join(QStringLiteral("; "))));
+    }
+}
+
+// Texts translated through a context named in the call, outside any class's tr().
+void TestTranslations::textsMarkedOutsideAClassAreTranslated() {
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(BRISKO_LANG_DIR "/brisko_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    const QString emptyName = nameRefusalText(QString());
+    ScriptedUserPrompt prompt;
+    prompt.answer(QMessageBox::Cancel);
+    QVERIFY(!confirmLogout(nullptr));
+    QCoreApplication::removeTranslator(&english);
+
+    QCOMPARE(emptyName, QStringLiteral("The file name must not be empty."));
+    QCOMPARE(prompt.asked().size(), 1);
+    QCOMPARE(prompt.asked().first().title, QStringLiteral("Log out"));
+    QCOMPARE(prompt.asked().first().text, QStringLiteral("Are you sure you want to log out?"));
+}
+
+void TestTranslations::textsShowWhole_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Vietnamese") << "brisko_vi.qm";
+    QTest::newRow("English") << "brisko_en.qm";
+    QTest::newRow("Japanese") << "brisko_ja.qm";
+}
+
+// Every label, check box and button of the windows shows its whole text.
+void TestTranslations::textsShowWhole() {
+    QFETCH(QString, language);
+    // The desktop's font, which the headless platform does not have: the texts are
+    // measured as the user sees them.
+    const QFont headless = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
     QTranslator translator;
-    QCOMPARE(startup::loadToolkitTranslation(translator, settings), loaded);
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
+    QVERIFY(translator.load(QStringLiteral(BRISKO_LANG_DIR "/") + language));
+    QCoreApplication::installTranslator(&translator);
+    QStringList clipped;
+    auto check = [&clipped](const QString& name, QWidget& window) {
+        for (const QString& text : clippedTexts(window))
+            clipped << name + QStringLiteral(" ") + text;
+    };
+    {
+        LoginForm login;
+        check("login", login);
+    }
+    for (int page : {DialogOption::General, DialogOption::Upload, DialogOption::Download,
+                     DialogOption::Connection}) {
+        DialogOption options(page);
+        check("options", options);
+    }
+    {
+        formChangeFilePassword password({"CODE"});
+        check("password", password);
+        password.setCurrentPassword(QStringLiteral("cũ"));
+        check("password (change)", password);
+    }
+    {
+        Dialogcreatefol create(QStringLiteral("0"));
+        check("create folder", create);
+        DialogDownload download(QStringLiteral(" "));
+        check("add links", download);
+        dialogabout about;
+        check("about", about);
+        DialogMsg notice(QStringLiteral("Thông báo"), QStringLiteral("chi tiết"));
+        check("notice", notice);
+        DialogUpload upload({});
+        check("upload", upload);
+        DialogTurnOff turnOff;
+        check("power off", turnOff);
+        DialogFileInfo info({});
+        check("download properties", info);
+    }
     QCoreApplication::removeTranslator(&translator);
+    QApplication::setFont(headless);
+    QVERIFY2(clipped.isEmpty(), qUtf8Printable(clipped.join(QStringLiteral("\n"))));
 }
 
 QTEST_MAIN(TestTranslations)

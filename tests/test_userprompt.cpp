@@ -1,11 +1,13 @@
-#include "tests/support/scripteduserprompt.h"
+#include "core/dialogmsg.h"
 #include "core/userprompt.h"
+#include "tests/support/scripteduserprompt.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QMainWindow>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -25,6 +27,7 @@ private slots:
     void choosersAreRecordedAndAnswered();
     void boxesOpenOverTheWindowThatAsks_data();
     void boxesOpenOverTheWindowThatAsks();
+    void boxesStayCentredAsTheyResize();
     void unscriptedPromptEndsTheProgram_data();
     void unscriptedPromptEndsTheProgram();
 };
@@ -192,17 +195,57 @@ void TestUserPrompt::boxesOpenOverTheWindowThatAsks() {
                                                 : nullptr;
     QCOMPARE(UserPrompt::ownerFor(asker), expected);
 
+    main.setGeometry(40, 60, 500, 400);
+    dialog.setGeometry(300, 200, 420, 300); // moved by hand, as a frameless dialog is
+
     QWidget* boxParent = &other;
+    QPoint boxCentre;
     QTimer closer;
     connect(&closer, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             boxParent = box->parentWidget();
+            boxCentre = box->frameGeometry().center();
             box->done(QMessageBox::Ok);
         }
     });
     closer.start(10);
     QtUserPrompt().information(asker, "Thông tin", "Xong", QMessageBox::Ok, QMessageBox::NoButton);
     QCOMPARE(boxParent, expected);
+    const QPoint centre = expected ? expected->window()->frameGeometry().center()
+                                   : QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY2((boxCentre - centre).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("box centred at %1,%2, its window at %3,%4")
+                            .arg(boxCentre.x())
+                            .arg(boxCentre.y())
+                            .arg(centre.x())
+                            .arg(centre.y())));
+}
+
+// The notice grows and shrinks with its details around the same centre: over the window
+// that asked, or where the user dragged it; never out of the screen.
+void TestUserPrompt::boxesStayCentredAsTheyResize() {
+    QWidget owner;
+    owner.setGeometry(60, 50, 600, 450);
+    owner.show();
+    DialogMsg box(QStringLiteral("Thông báo"), QStringLiteral("chi tiết"), &owner);
+    box.show();
+    const QPoint centre = owner.frameGeometry().center();
+    auto near = [](const QPoint& a, const QPoint& b) { return (a - b).manhattanLength() <= 2; };
+    QVERIFY(near(box.frameGeometry().center(), centre));
+    const int collapsed = box.height();
+    box.on_showHideMsg_clicked(); // "Xem chi tiết"
+    QVERIFY(box.height() > collapsed);
+    QVERIFY(near(box.frameGeometry().center(), centre));
+
+    box.move(box.pos() + QPoint(90, -40)); // a drag
+    const QPoint dragged = box.frameGeometry().center();
+    box.on_showHideMsg_clicked(); // "Thu nhỏ"
+    QCOMPARE(box.height(), collapsed);
+    QVERIFY(near(box.frameGeometry().center(), dragged));
+
+    box.move(box.x(), box.screen()->availableGeometry().bottom() - collapsed + 1);
+    box.on_showHideMsg_clicked(); // at the screen's foot it grows upwards
+    QVERIFY(box.screen()->availableGeometry().contains(box.frameGeometry()));
 }
 
 void TestUserPrompt::unscriptedPromptEndsTheProgram_data() {

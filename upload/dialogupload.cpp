@@ -163,7 +163,7 @@ void DialogUpload::on_btn_filebrowser_clicked() {
     if (uploadDir.isEmpty())
         uploadDir = QDir::homePath();
     const QStringList chosen = UserPrompt::current()->openFiles(
-        this, tr("Chọn tập tin tải lên"), uploadDir, tr("Tất cả tập tin (*.*)"));
+        this, tr("Chọn tập tin tải lên"), uploadDir, tr("Tất cả tập tin (*)"));
     if (!chosen.isEmpty()) {
         static const QRegularExpression separator(QStringLiteral("[/\\\\]"));
         const QString& first = chosen.first();
