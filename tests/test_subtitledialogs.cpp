@@ -8,8 +8,8 @@
 
 #include <QApplication>
 #include <QColor>
-#include <QImage>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
