@@ -204,7 +204,7 @@ void RssFilesTemp::run() {
     }
     if (tooLarge)
         qDebug() << "rss fail: the answer is larger than" << sink.limit << "bytes:" << m_url;
-    else
+    else if (!m_cancel)
         qDebug() << "rss fail:" << curl_easy_strerror(result);
     // Nobody reads what a failed fetch left.
     QFile::remove(path);

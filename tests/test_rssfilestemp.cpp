@@ -1,5 +1,5 @@
 #include "media/rssfilestemp.h"
-#include "tests/stalledserver.h"
+#include "tests/support/stalledserver.h"
 #include "tools/devservice/mediasite.h"
 
 #include <QFile>

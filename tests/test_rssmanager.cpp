@@ -8,7 +8,7 @@
 #include "platform/settingsstore.h"
 #include "tests/mediatesthelpers.h"
 #include "tests/rssmanagerprobe.h"
-#include "tests/stalledserver.h"
+#include "tests/support/stalledserver.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/mediasite.h"
 

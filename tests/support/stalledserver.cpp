@@ -1,4 +1,4 @@
-#include "tests/stalledserver.h"
+#include "tests/support/stalledserver.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
