@@ -11,8 +11,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QStringList>
-#include <QThread>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -63,8 +63,7 @@ int main(int argc, char** argv) {
         std::sort(times.begin(), times.end());
         std::printf("%d stalled fetch%s: deletion took %.1f ms at worst, %.1f ms median "
                     "(%d rounds)\n",
-                    count, count == 1 ? "" : "es", times.back(), times[times.size() / 2],
-                    rounds);
+                    count, count == 1 ? "" : "es", times.back(), times[times.size() / 2], rounds);
     }
     return 0;
 }

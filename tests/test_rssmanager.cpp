@@ -8,8 +8,8 @@
 #include "platform/settingsstore.h"
 #include "tests/mediatesthelpers.h"
 #include "tests/rssmanagerprobe.h"
-#include "tests/support/stalledserver.h"
 #include "tests/support/scripteduserprompt.h"
+#include "tests/support/stalledserver.h"
 #include "tools/devservice/mediasite.h"
 
 #include <QClipboard>
