@@ -30,6 +30,9 @@ protected:
     void setupChildProcess() override {
         const rlimit limit{rlim_t(m_maxFileBytes), rlim_t(m_maxFileBytes)};
         setrlimit(RLIMIT_FSIZE, &limit);
+        // Stopped at the cap, it must not leave a core file behind either.
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
     }
 
 private:
