@@ -14,7 +14,7 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
         auto* press = static_cast<QMouseEvent*>(event);
         if (press->button() != Qt::LeftButton)
             return false;
-        m_grab = press->globalPos() - m_window->frameGeometry().topLeft();
+        dragPosition = press->globalPos() - m_window->frameGeometry().topLeft();
         press->accept();
         return true;
     }
@@ -22,7 +22,7 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
         auto* move = static_cast<QMouseEvent*>(event);
         if (move->buttons() != Qt::LeftButton)
             return false;
-        m_window->move(move->globalPos() - m_grab);
+        m_window->move(move->globalPos() - dragPosition);
         move->accept();
         return true;
     }

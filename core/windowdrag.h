@@ -17,5 +17,5 @@ public:
 
 private:
     QWidget* m_window;
-    QPoint m_grab; // cursor minus the frame's top-left corner at the press
+    QPoint dragPosition; // cursor minus the frame's top-left corner at the press
 };

@@ -7,9 +7,6 @@ class QWidget;
 // Sets window's mask from the image resource. A missing or unreadable image leaves the
 // window rectangular, with a warning, and returns false: the program goes on.
 bool shapeWindowFromImage(QWidget* window, const QString& imageResource);
-// The same for a background image stretched to the window's size (a border image drawn
-// for another window's size).
-bool shapeWindowFromStretchedImage(QWidget* window, const QString& imageResource);
 // A popup drawn by its background image: no frame, outline from the image, and kept above
 // other windows when asked or when the user's setting says so.
 void makeFramelessShaped(QWidget* window, const QString& imageResource, bool alwaysOnTop = false);

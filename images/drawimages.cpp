@@ -198,6 +198,7 @@ void backgrounds() {
     dialogBackground("popup_movefile.png", 320, 350, 42);
     dialogBackground("popup_option_container.png", 584, 353, 50);
     dialogBackground("searchTitle_1.png", 600, 345, 44);
+    dialogBackground("popup_subtitle.png", 442, 179, 44);
     loginBackground("form_logins.png", 441, 249, 58);
 }
 

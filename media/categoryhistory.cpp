@@ -7,7 +7,7 @@
 
 namespace {
 
-void readEntries(QXmlStreamReader& reader, QList<AutoDownloadCategory>& categories) {
+void readCategoryHistoryEntries(QXmlStreamReader& reader, QList<AutoDownloadCategory>& categories) {
     while (!(reader.isEndElement() && reader.name() == QLatin1String("sourceFilm"))) {
         if (reader.atEnd() || reader.hasError())
             return;
@@ -37,7 +37,7 @@ ReadResult read(const QString& path) {
     while (!reader.atEnd() && !reader.hasError()) {
         reader.readNext();
         if (reader.isStartElement() && reader.name() == QLatin1String("sourceFilm"))
-            readEntries(reader, result.categories);
+            readCategoryHistoryEntries(reader, result.categories);
     }
     if (reader.hasError())
         result.error = reader.errorString();
@@ -46,10 +46,11 @@ ReadResult read(const QString& path) {
 
 bool write(const QString& path, const QList<AutoDownloadCategory>& categories, QString* error) {
     if (categories.isEmpty()) {
-        if (!QFile::exists(path) || QFile::remove(path))
+        QFile file(path);
+        if (!file.exists() || file.remove())
             return true;
         if (error)
-            *error = QFile(path).errorString();
+            *error = file.errorString();
         return false;
     }
     QSaveFile file(path);

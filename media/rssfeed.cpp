@@ -65,8 +65,8 @@ void readProduct(QXmlStreamReader& reader, RssFilm& film, QString& currentTitle)
     }
 }
 
-void readFilmItem(QXmlStreamReader& reader, QList<RssFilm>& films,
-                  const std::function<void(int, const QString&)>& poster) {
+void parseFilmItems(QXmlStreamReader& reader, QList<RssFilm>& films,
+                    const std::function<void(int, const QString&)>& poster) {
     RssFilm film;
     const int row = films.size();
     QString currentTitle;
@@ -214,7 +214,7 @@ FilmFeed readFilmFeed(QIODevice& device,
     while (!stopped(reader)) {
         reader.readNext();
         if (isStart(reader, "item"))
-            readFilmItem(reader, feed.films, poster);
+            parseFilmItems(reader, feed.films, poster);
     }
     feed.ok = !reader.hasError();
     return feed;

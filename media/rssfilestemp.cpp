@@ -7,6 +7,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QMutexLocker>
 #include <QUrl>
 
 #include <cstdio>
@@ -18,13 +19,59 @@ namespace {
 constexpr long kLowSpeedBytes = 1;
 constexpr long kLowSpeedSeconds = 60;
 constexpr int kAttempts = 2;
+constexpr int kPollMs = 1000;
 
-size_t writeToFile(char* data, size_t size, size_t count, void* file) {
-    return std::fwrite(data, size, count, static_cast<FILE*>(file));
+constexpr qint64 kMB = 1024 * 1024;
+constexpr qint64 kPageLimit = 8 * kMB;
+constexpr qint64 kArchiveLimit = 32 * kMB;
+constexpr qint64 kPosterLimit = 4 * kMB;
+
+// What a fetch brings, told by its file name: it chooses the ready signal and the limit.
+enum class Kind {
+    Category,
+    Films,
+    SearchPage,
+    ListPage,
+    SubtitlePage,
+    Archive,
+    AutoDownload,
+    Poster
+};
+
+Kind kindOf(const QString& name) {
+    if (name == QLatin1String("rssCategoryTemp.xml"))
+        return Kind::Category;
+    if (name == QLatin1String("rssListFilmsTemp.xml") || name == QLatin1String("rssSearchTemp.xml"))
+        return Kind::Films;
+    if (name == QLatin1String("searchSub.html"))
+        return Kind::SearchPage;
+    if (name == QLatin1String("listSub.html"))
+        return Kind::ListPage;
+    if (name == QLatin1String("fileLinkSub.html"))
+        return Kind::SubtitlePage;
+    if (name == QLatin1String("tmpSubtitile.zip"))
+        return Kind::Archive;
+    if (name.contains(QLatin1String("autoDownload")) && name.contains(QLatin1String(".xml")))
+        return Kind::AutoDownload;
+    return Kind::Poster;
 }
 
-int checkCancel(void* flag, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-    return static_cast<std::atomic<bool>*>(flag)->load() ? 1 : 0;
+struct Sink {
+    FILE* file = nullptr;
+    qint64 written = 0;
+    qint64 limit = 0;
+    bool tooLarge = false;
+};
+
+size_t writeToFile(char* data, size_t size, size_t count, void* context) {
+    auto* sink = static_cast<Sink*>(context);
+    const qint64 bytes = qint64(size * count);
+    if (sink->written + bytes > sink->limit) {
+        sink->tooLarge = true;
+        return 0; // libcurl ends the transfer with a write error
+    }
+    sink->written += bytes;
+    return std::fwrite(data, 1, size * count, sink->file);
 }
 
 bool isWebAddress(const QUrl& url) {
@@ -45,6 +92,17 @@ QString RssFilesTemp::resultPath(const QString& fileName) {
     return tempFolder() + QLatin1Char('/') + fileName;
 }
 
+qint64 RssFilesTemp::sizeLimit(const QString& fileName) {
+    switch (kindOf(fileName)) {
+    case Kind::Archive:
+        return kArchiveLimit;
+    case Kind::Poster:
+        return kPosterLimit;
+    default:
+        return kPageLimit;
+    }
+}
+
 void RssFilesTemp::fetch(const QString& fileName, const QString& url) {
     if (isRunning())
         return;
@@ -56,6 +114,14 @@ void RssFilesTemp::fetch(const QString& fileName, const QString& url) {
 
 void RssFilesTemp::cancel() {
     m_cancel = true;
+    QMutexLocker lock(&m_wakeMutex);
+    if (m_multi)
+        curl_multi_wakeup(m_multi);
+}
+
+void RssFilesTemp::cancelAll(QObject* owner) {
+    for (RssFilesTemp* fetcher : owner->findChildren<RssFilesTemp*>())
+        fetcher->cancel();
 }
 
 void RssFilesTemp::run() {
@@ -68,62 +134,108 @@ void RssFilesTemp::run() {
         return;
     }
     CURL* handle = utils::create_curl_handle();
-    if (!handle) {
+    CURLM* multi = handle ? curl_multi_init() : nullptr;
+    if (!multi) {
+        if (handle)
+            curl_easy_cleanup(handle);
         SettingsStore().setValue(QLatin1String(SettingsKeys::UpdateLog),
                                  QStringLiteral("CURL error"));
         emit fetchFailed(path);
         return;
     }
     const QByteArray encoded = url.toEncoded();
+    Sink sink;
+    sink.limit = sizeLimit(m_fileName);
     curl_easy_setopt(handle, CURLOPT_URL, encoded.constData());
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, writeToFile);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &sink);
+    // An announced length above the limit is refused before anything is written.
+    curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(sink.limit));
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, kLowSpeedBytes);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, kLowSpeedSeconds);
-    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, checkCancel);
-    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &m_cancel);
+    {
+        QMutexLocker lock(&m_wakeMutex);
+        m_multi = multi;
+    }
 
     const QByteArray localPath = QFile::encodeName(path);
     CURLcode result = CURLE_GOT_NOTHING;
-    for (int attempt = 0; attempt < kAttempts && !m_cancel; ++attempt) {
+    bool tooLarge = false;
+    for (int attempt = 0; attempt < kAttempts && !m_cancel && !tooLarge; ++attempt) {
         std::remove(localPath.constData());
-        FILE* file = std::fopen(localPath.constData(), "wb");
-        if (!file)
+        sink.file = std::fopen(localPath.constData(), "wb");
+        if (!sink.file)
             break;
-        curl_easy_setopt(handle, CURLOPT_WRITEDATA, file);
-        result = curl_easy_perform(handle);
-        if (std::fclose(file) != 0 && result == CURLE_OK)
+        sink.written = 0;
+        sink.tooLarge = false;
+        // Driven through a multi handle so that cancel() wakes the wait at once instead
+        // of at libcurl's next progress call.
+        curl_multi_add_handle(multi, handle);
+        int running = 1;
+        result = CURLE_ABORTED_BY_CALLBACK;
+        while (!m_cancel) {
+            curl_multi_perform(multi, &running);
+            if (!running)
+                break;
+            curl_multi_poll(multi, nullptr, 0, kPollMs, nullptr);
+        }
+        int queued = 0;
+        while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+            if (message->msg == CURLMSG_DONE)
+                result = message->data.result;
+        }
+        curl_multi_remove_handle(multi, handle);
+        if (std::fclose(sink.file) != 0 && result == CURLE_OK)
             result = CURLE_WRITE_ERROR;
-        if (result == CURLE_OK)
+        tooLarge = sink.tooLarge || result == CURLE_FILESIZE_EXCEEDED;
+        if (result == CURLE_OK && !m_cancel)
             break;
     }
+    {
+        QMutexLocker lock(&m_wakeMutex);
+        m_multi = nullptr;
+    }
+    curl_multi_cleanup(multi);
     curl_easy_cleanup(handle);
 
     if (result == CURLE_OK && !m_cancel) {
         emitReady(path);
         return;
     }
-    qDebug() << "rss fail:" << curl_easy_strerror(result);
+    if (tooLarge)
+        qDebug() << "rss fail: the answer is larger than" << sink.limit << "bytes:" << m_url;
+    else if (!m_cancel)
+        qDebug() << "rss fail:" << curl_easy_strerror(result);
+    // Nobody reads what a failed fetch left.
+    QFile::remove(path);
     emit fetchFailed(path);
 }
 
 void RssFilesTemp::emitReady(const QString& path) {
-    const QString& name = m_fileName;
-    if (name == QLatin1String("rssCategoryTemp.xml"))
+    switch (kindOf(m_fileName)) {
+    case Kind::Category:
         emit readyParseRssCategoryXml(path);
-    else if (name == QLatin1String("rssListFilmsTemp.xml") ||
-             name == QLatin1String("rssSearchTemp.xml"))
+        break;
+    case Kind::Films:
         emit readyParseRssListFilmsXml(path);
-    else if (name == QLatin1String("searchSub.html"))
+        break;
+    case Kind::SearchPage:
         emit readyReadSearchSubtitle(path);
-    else if (name == QLatin1String("listSub.html"))
+        break;
+    case Kind::ListPage:
         emit readyReadListSubtitle(path);
-    else if (name == QLatin1String("fileLinkSub.html"))
+        break;
+    case Kind::SubtitlePage:
         emit readyDownloadSubtitle(path);
-    else if (name == QLatin1String("tmpSubtitile.zip"))
+        break;
+    case Kind::Archive:
         emit readyReadSubFile(path);
-    else if (name.contains(QLatin1String("autoDownload")) && name.contains(QLatin1String(".xml")))
+        break;
+    case Kind::AutoDownload:
         emit autoDownload_readyParseRssListFilmsXml(path);
-    else
+        break;
+    case Kind::Poster:
         emit readyLoadPresentImage(path);
+        break;
+    }
 }

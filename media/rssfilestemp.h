@@ -3,8 +3,11 @@
 // own, then says so with one signal chosen by the file's name. Feeds, poster images,
 // subtitle pages and subtitle archives all come through here; the requester reads the
 // file in its own thread when the signal arrives.
+#include <QMutex>
 #include <QString>
 #include <QThread>
+
+#include <curl/curl.h>
 
 #include <atomic>
 
@@ -17,11 +20,17 @@ public:
 
     // Fetches `url` into tempFolder() + "/" + fileName. Dropped while a fetch runs.
     void fetch(const QString& fileName, const QString& url);
-    // Asks a running fetch to stop; it then ends with fetchFailed.
+    // Asks a running fetch to stop; it wakes at once and ends with fetchFailed.
     void cancel();
+    // Cancels every fetch below `owner` without waiting, so that the waits of their
+    // destructors, one after the other, find them all stopping together.
+    static void cancelAll(QObject* owner);
 
     // The path a fetch under this name writes.
     static QString resultPath(const QString& fileName);
+    // The most a fetch under this name may bring: a feed or page 8 MB, a subtitle archive
+    // 32 MB, a poster 4 MB. A larger answer fails and leaves no file.
+    static qint64 sizeLimit(const QString& fileName);
 
 signals:
     void readyParseRssCategoryXml(const QString& path);
@@ -32,8 +41,8 @@ signals:
     void readyReadListSubtitle(const QString& path);
     void readyDownloadSubtitle(const QString& path);
     void readyReadSubFile(const QString& path);
-    // No file came (refused, cut, cancelled, not http or https): the requester leaves its
-    // busy state. Carries the path the fetch would have written.
+    // No file came (refused, cut, too large, cancelled, not http or https): the requester
+    // leaves its busy state. Carries the path the fetch would have written, which is gone.
     void fetchFailed(const QString& path);
 
 protected:
@@ -45,4 +54,7 @@ private:
     QString m_url;
     QString m_fileName;
     std::atomic<bool> m_cancel{false};
+    // The running transfer's multi handle, for cancel() to wake its wait.
+    QMutex m_wakeMutex;
+    CURLM* m_multi = nullptr;
 };

@@ -81,11 +81,23 @@ RssManager::RssManager(QWidget* parent) : QDialog(parent), ui(new Ui::RssManager
 }
 
 RssManager::~RssManager() {
+    // Every fetch of the tab (feed, posters, auto-download, subtitle search) is told to
+    // stop before any of them is waited for, so the waits overlap instead of adding up.
+    RssFilesTemp::cancelAll(this);
+    for (auto it = posterFetches.cbegin(); it != posterFetches.cend(); ++it) {
+        it.key()->wait();
+        QFile::remove(it.value()); // a poster that arrived too late to be shown
+    }
     SettingsStore settings;
     settings.setValue(SettingsKeys::LastTimeAutoDownload,
                       rssfeed::formatStoredTime(lastTimeAutoDownload));
     settings.setValue(SettingsKeys::SourceFilm, ui->ChooseSourceFilm->currentIndex());
     delete ui;
+}
+
+void RssManager::done(int result) {
+    if (isWindow())
+        QDialog::done(result);
 }
 
 void RssManager::changeEvent(QEvent* event) {
@@ -155,7 +167,7 @@ bool RssManager::passesLevelGate() {
 }
 
 void RssManager::emptyFilmTable(bool applyVisibility) {
-    ++posterGeneration; // posters of the old table never land in the new one
+    dropPosters();
     filmModel->clear();
     filmModel->setHorizontalHeaderLabels(filmHeaderLabels);
     ui->ListDetail->setModel(filmModel);
@@ -200,7 +212,7 @@ void RssManager::parseRssListFilmsXml(const QString& path) {
         critical(tr("Lỗi"), QStringLiteral("Không thể mở tập tin xml"));
         return;
     }
-    ++posterGeneration;
+    dropPosters();
     const rssfeed::FilmFeed feed = rssfeed::readFilmFeed(
         file, [this](int row, const QString& address) { requestPoster(row, address); });
     films = feed.films;
@@ -236,25 +248,34 @@ void RssManager::requestPoster(int row, const QString& address) {
 }
 
 void RssManager::startPosterFetches() {
-    while (postersRunning < kPosterFetches && !posterQueue.isEmpty()) {
+    while (posterFetches.size() < kPosterFetches && !posterQueue.isEmpty()) {
         const PosterRequest request = posterQueue.dequeue();
         if (request.generation != posterGeneration)
             continue;
         auto* fetcher = new RssFilesTemp(this);
-        ++postersRunning;
+        const QString fileName =
+            rssfeed::posterFileName(request.generation, request.row, request.address);
+        posterFetches.insert(fetcher, RssFilesTemp::resultPath(fileName));
         connect(fetcher, &RssFilesTemp::readyLoadPresentImage, this,
                 [this, request](const QString& path) {
                     if (request.generation == posterGeneration)
                         loadPresentImage(request.row, path);
+                    QFile::remove(path);
                 });
         connect(fetcher, &QThread::finished, this, [this, fetcher] {
-            --postersRunning;
+            posterFetches.remove(fetcher);
             fetcher->deleteLater();
             startPosterFetches();
         });
-        fetcher->fetch(rssfeed::posterFileName(request.generation, request.row, request.address),
-                       request.address);
+        fetcher->fetch(fileName, request.address);
     }
+}
+
+void RssManager::dropPosters() {
+    ++posterGeneration; // posters of the old table never land in the new one
+    posterQueue.clear();
+    for (RssFilesTemp* fetcher : posterFetches.keys())
+        fetcher->cancel();
 }
 
 void RssManager::loadPresentImage(int row, const QString& imageFile) {

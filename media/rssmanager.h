@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QDialog>
+#include <QHash>
 #include <QList>
 #include <QQueue>
 #include <QStringList>
@@ -39,6 +40,11 @@ signals:
     void addDownloadLinks(const QString& links, const QString& downloadFolder,
                           const QString& password);
 
+public slots:
+    // Embedded in the main window's tab page, the tab ignores Escape and close requests
+    // (both end here); as a window of its own it closes as a dialog does.
+    void done(int result) override;
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -47,6 +53,10 @@ private slots:
     void parseRssCategoryXml(const QString& path);
     void parseRssListFilmsXml(const QString& path);
     void processAutoDownload();
+    // The new films of one chosen category's feed; `since` is the time the tick that
+    // fetched it judged against.
+    void autoDownload_parseRssListFilmsXml(const QString& path, const QString& id,
+                                           const QDateTime& since);
     void on_pushButton_clicked();
     void searchSubOnline();
     void downloadOrViewOnline();
@@ -89,6 +99,9 @@ private:
     void showFilmList();
     void requestPoster(int row, const QString& address);
     void startPosterFetches();
+    // Drops the posters of the table shown so far: queued ones, and running ones, which
+    // are cancelled (their files go with them).
+    void dropPosters();
     void loadPresentImage(int row, const QString& imageFile);
     // The film of a table row; rows with no film (a poster's only) give an empty one.
     RssFilm filmAt(int row) const;
@@ -102,7 +115,6 @@ private:
     void writeCategoryHistory(QList<AutoDownloadCategory> list);
     QString categoryHistoryPath() const;
     int currentCategoryRow() const;
-    void autoDownloadFeedReady(const QString& path, const QString& id, const QDateTime& since);
     void sendAutoDownloadLinks(const QString& links, const QString& id);
 
     Ui::RssManager* ui;
@@ -112,6 +124,7 @@ private:
         links720p, links1080p, linksOther, copyLinks;
     RssFilesTemp* feedFetcher;
     QTimer* autoDownloadTimer;
+    QString autoDownloadLinks;
     SearchSubtitleOnline* subtitleSearch;
     QList<RssCategory> categories;
     QList<RssFilm> films;
@@ -121,6 +134,8 @@ private:
     QString pendingAutoDownloadCategory;
 
     int posterGeneration = 0;
-    int postersRunning = 0;
     QQueue<PosterRequest> posterQueue;
+    // The poster fetches running, with the file each writes: a poster file lives only
+    // until its image is read, and none outlives the tab.
+    QHash<RssFilesTemp*, QString> posterFetches;
 };

@@ -189,15 +189,18 @@ void RssManager::processAutoDownload() {
         auto* fetcher = new RssFilesTemp(this);
         const QString id = category.id;
         connect(fetcher, &RssFilesTemp::autoDownload_readyParseRssListFilmsXml, this,
-                [this, id, since](const QString& path) { autoDownloadFeedReady(path, id, since); });
+                [this, id, since](const QString& path) {
+                    autoDownload_parseRssListFilmsXml(path, id, since);
+                });
         connect(fetcher, &QThread::finished, fetcher, &QObject::deleteLater);
         fetcher->fetch(autoDownloadFileName(id), partnersites::categoryUrl(id));
     }
     lastTimeAutoDownload = QDateTime::currentDateTime();
 }
 
-void RssManager::autoDownloadFeedReady(const QString& path, const QString& id,
-                                       const QDateTime& since) {
+void RssManager::autoDownload_parseRssListFilmsXml(const QString& path, const QString& id,
+                                                   const QDateTime& since) {
+    autoDownloadLinks.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         critical(tr("Lỗi"), QStringLiteral("Không thể mở tập tin xml"));
@@ -208,11 +211,11 @@ void RssManager::autoDownloadFeedReady(const QString& path, const QString& id,
         critical(QStringLiteral("parse rssXML error"), feed.error);
         return;
     }
-    QString links = feed.links;
-    if (links.endsWith(QLatin1Char(';')))
-        links.chop(1);
-    if (!links.isEmpty())
-        sendAutoDownloadLinks(links, id);
+    autoDownloadLinks = feed.links;
+    if (autoDownloadLinks.endsWith(QLatin1Char(';')))
+        autoDownloadLinks.chop(1);
+    if (!autoDownloadLinks.isEmpty())
+        sendAutoDownloadLinks(autoDownloadLinks, id);
 }
 
 void RssManager::sendAutoDownloadLinks(const QString& links, const QString& id) {

@@ -19,8 +19,7 @@ Search_subtitles::Search_subtitles(const QString& videoName, const QString& vide
     ui->setupUi(this);
     if (SettingsStore().boolean(SettingsKeys::StayOnTop, false))
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
-    // The background is drawn for the move-file dialog and stretched to this one.
-    shapeWindowFromStretchedImage(this, QStringLiteral(":/images/popup_movefile.png"));
+    shapeWindowFromImage(this, QStringLiteral(":/images/popup_subtitle.png"));
     new WindowDrag(this);
     ui->pathSub->setEnabled(false);
     ui->lbVideoName->setText(videoName);

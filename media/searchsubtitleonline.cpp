@@ -53,6 +53,8 @@ SearchSubtitleOnline::SearchSubtitleOnline(bool keywordMode, const QString& text
 }
 
 SearchSubtitleOnline::~SearchSubtitleOnline() {
+    // All stop together; each fetcher's own destructor then only collects its thread.
+    RssFilesTemp::cancelAll(this);
     delete ui;
 }
 
@@ -65,10 +67,6 @@ void SearchSubtitleOnline::clearResults() {
     model->clear();
     ui->tableView->setModel(model);
     entries.clear();
-}
-
-QString SearchSubtitleOnline::readFileContent(const QString& path) {
-    return subtitlepages::readPage(path);
 }
 
 void SearchSubtitleOnline::resetTable() {
@@ -135,7 +133,7 @@ void SearchSubtitleOnline::on_searchButton_clicked() {
 }
 
 void SearchSubtitleOnline::readSearchSub(const QString& path) {
-    const QString link = subtitlepages::titleLink(readFileContent(path));
+    const QString link = subtitlepages::titleLink(subtitlepages::readFileContent(path));
     const QString url = link.isEmpty() ? subtitlepages::releaseSearchUrl(keyword)
                                        : subtitlepages::absoluteLink(link);
     fetch(QStringLiteral("listSub.html"), url, &RssFilesTemp::readyReadListSubtitle,
@@ -143,7 +141,8 @@ void SearchSubtitleOnline::readSearchSub(const QString& path) {
 }
 
 void SearchSubtitleOnline::readListSub(const QString& path) {
-    entries = subtitlepages::byLanguage(subtitlepages::listEntries(readFileContent(path)));
+    entries =
+        subtitlepages::byLanguage(subtitlepages::listEntries(subtitlepages::readFileContent(path)));
     setBusy(false);
     if (entries.isEmpty()) {
         warn(tr("Thông báo"), tr("Không tìm thấy phụ đề theo yêu cầu tìm kiếm của bạn"));
@@ -183,7 +182,7 @@ void SearchSubtitleOnline::on_pushButton_clicked() {
 
 void SearchSubtitleOnline::downloadSubtitle(const QString& path) {
     // Only the first download link of a page: one archive per download.
-    const QString link = subtitlepages::downloadLink(readFileContent(path));
+    const QString link = subtitlepages::downloadLink(subtitlepages::readFileContent(path));
     if (link.isEmpty()) {
         setBusy(false);
         return;
@@ -193,11 +192,7 @@ void SearchSubtitleOnline::downloadSubtitle(const QString& path) {
 }
 
 void SearchSubtitleOnline::readSubtitle(const QString& path) {
-    extractZip(path);
-}
-
-void SearchSubtitleOnline::extractZip(const QString& path) {
-    extraction->start(path, videoFolder, keywordMode ? QString() : videoPath);
+    extraction->extractZip(path, videoFolder, keywordMode ? QString() : videoPath);
 }
 
 void SearchSubtitleOnline::extractionFinished(SubtitleExtraction::Outcome outcome,

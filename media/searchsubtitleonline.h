@@ -28,9 +28,6 @@ public:
     void setKeyword(const QString& keyword);
     void clearResults();
 
-    // The whole page file as text (see subtitlepages::readPage).
-    static QString readFileContent(const QString& path);
-
 signals:
     // The subtitle's path (native separators), named after the video (video mode only).
     void readyGetSubtitleOnline(const QString& path);
@@ -51,7 +48,6 @@ private slots:
     void readListSub(const QString& path);
     void downloadSubtitle(const QString& path);
     void readSubtitle(const QString& path);
-    void extractZip(const QString& path);
     void extractionFinished(SubtitleExtraction::Outcome outcome, const QString& subtitlePath);
     void fetchFailed();
     void on_fileName_returnPressed();

@@ -10,7 +10,34 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 namespace {
+
+constexpr qint64 kMaxUnpackedBytes = 64 * 1024 * 1024;
+constexpr int kMaxUnpackedFiles = 200;
+constexpr int kStageWatchMs = 100;
+
+// 7-Zip with a cap on the size of any file it writes: a member that claims little and
+// unpacks to more stops at the cap instead of filling the disk between two looks at the
+// staging folder.
+class CappedProcess : public QProcess {
+public:
+    CappedProcess(qint64 maxFileBytes, QObject* parent)
+        : QProcess(parent), m_maxFileBytes(maxFileBytes) {}
+
+protected:
+    void setupChildProcess() override {
+        const rlimit limit{rlim_t(m_maxFileBytes), rlim_t(m_maxFileBytes)};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        // Stopped at the cap, it must not leave a core file behind either.
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+    }
+
+private:
+    qint64 m_maxFileBytes;
+};
 
 // Relative paths of the regular files below `root`; links are skipped, never followed.
 QStringList stagedFiles(const QString& root) {
@@ -141,25 +168,37 @@ bool isSubtitleName(const QString& fileName) {
 
 } // namespace subtitlearchive
 
-SubtitleExtraction::SubtitleExtraction(QObject* parent) : QObject(parent) {}
+SubtitleExtraction::SubtitleExtraction(QObject* parent)
+    : QObject(parent), m_maxBytes(kMaxUnpackedBytes), m_maxFiles(kMaxUnpackedFiles) {
+    m_stageWatch.setInterval(kStageWatchMs);
+    connect(&m_stageWatch, &QTimer::timeout, this, &SubtitleExtraction::checkStage);
+}
 
 SubtitleExtraction::~SubtitleExtraction() {
-    if (m_process) {
-        m_process->disconnect(this);
-        m_process->kill();
-        m_process->waitForFinished(5000);
+    if (extractProcess) {
+        extractProcess->disconnect(this);
+        extractProcess->kill();
+        extractProcess->waitForFinished(5000);
     }
+    if (m_running)
+        removeStage();
 }
 
 bool SubtitleExtraction::isRunning() const {
     return m_running;
 }
 
-bool SubtitleExtraction::start(const QString& archive, const QString& saveFolder,
-                               const QString& videoPath) {
+void SubtitleExtraction::setLimits(qint64 bytes, int files) {
+    m_maxBytes = bytes;
+    m_maxFiles = files;
+}
+
+bool SubtitleExtraction::extractZip(const QString& archive, const QString& saveFolder,
+                                    const QString& videoPath) {
     if (m_running)
         return false;
     m_running = true;
+    m_tooLarge = false;
     m_saveFolder = saveFolder;
     m_videoPath = videoPath;
     m_stage = std::make_unique<QTemporaryDir>(tempFolder() + QStringLiteral("/subtitle-XXXXXX"));
@@ -169,23 +208,52 @@ bool SubtitleExtraction::start(const QString& archive, const QString& saveFolder
     }
     m_stage->setAutoRemove(false);
 
-    if (m_process)
-        m_process->deleteLater();
-    m_process = new QProcess(this);
+    if (extractProcess)
+        extractProcess->deleteLater();
+    extractProcess = new CappedProcess(m_maxBytes, this);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    m_process->setProcessEnvironment(environment);
-    m_process->setProcessChannelMode(QProcess::SeparateChannels);
-    connect(m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
-            &SubtitleExtraction::onFinished);
-    connect(m_process, &QProcess::errorOccurred, this, &SubtitleExtraction::onError);
+    extractProcess->setProcessEnvironment(environment);
+    extractProcess->setProcessChannelMode(QProcess::SeparateChannels);
+    connect(extractProcess, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+            &SubtitleExtraction::getZipFileInfo);
+    connect(extractProcess, &QProcess::errorOccurred, this, &SubtitleExtraction::onError);
     // -y and a closed input: an archive that asks anything (a password) fails instead
     // of waiting for an answer nobody gives.
-    m_process->start(subtitlearchive::extractorProgram(),
-                     {QStringLiteral("x"), archive, QStringLiteral("-y"), QStringLiteral("-bb1"),
-                      QStringLiteral("-o") + m_stage->path()});
-    m_process->closeWriteChannel();
+    extractProcess->start(subtitlearchive::extractorProgram(),
+                          {QStringLiteral("x"), archive, QStringLiteral("-y"),
+                           QStringLiteral("-bb1"), QStringLiteral("-o") + m_stage->path()});
+    extractProcess->closeWriteChannel();
+    m_stageWatch.start();
     return true;
+}
+
+bool SubtitleExtraction::stageWithinLimits() const {
+    if (!m_stage || !m_stage->isValid())
+        return true;
+    QDirIterator it(m_stage->path(),
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    qint64 bytes = 0;
+    int entries = 0; // folders and links count as files: each takes its place on disk
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        if (++entries > m_maxFiles)
+            return false;
+        if (!info.isSymLink() && info.isFile())
+            bytes += info.size();
+        if (bytes > m_maxBytes)
+            return false;
+    }
+    return true;
+}
+
+void SubtitleExtraction::checkStage() {
+    if (!m_running || m_tooLarge || stageWithinLimits())
+        return;
+    m_tooLarge = true;
+    if (extractProcess)
+        extractProcess->kill(); // its end reports the failure
 }
 
 void SubtitleExtraction::onError(QProcess::ProcessError error) {
@@ -193,12 +261,19 @@ void SubtitleExtraction::onError(QProcess::ProcessError error) {
         finish(NoSubtitle, QString());
 }
 
-void SubtitleExtraction::onFinished(int exitCode, QProcess::ExitStatus status) {
+void SubtitleExtraction::getZipFileInfo(int exitCode, QProcess::ExitStatus status) {
     if (!m_running)
         return;
-    // 7-Zip's exit status 1 is a warning; 2 and above mean it failed.
-    const QByteArray output = m_process->readAllStandardOutput();
+    m_stageWatch.stop();
+    const QByteArray output = extractProcess->readAllStandardOutput();
     const QStringList listed = subtitlearchive::listedSubtitles(output);
+    if (m_tooLarge || !stageWithinLimits()) {
+        qWarning("Subtitle archive unpacks to more than %lld bytes or %d files",
+                 static_cast<long long>(m_maxBytes), m_maxFiles);
+        finish(NoSubtitle, QString());
+        return;
+    }
+    // 7-Zip's exit status 1 is a warning; 2 and above mean it failed.
     if (status != QProcess::NormalExit || exitCode >= 2 || listed.isEmpty()) {
         finish(NoSubtitle, QString());
         return;
@@ -211,15 +286,12 @@ void SubtitleExtraction::onFinished(int exitCode, QProcess::ExitStatus status) {
         return;
     }
 
-    bool allMoved = true;
     for (const QString& file : staged) {
         if (file == subtitle)
             continue;
-        if (!moveOut(stage + QLatin1Char('/') + file, m_saveFolder, file, m_videoPath)) {
+        if (!moveOut(stage + QLatin1Char('/') + file, m_saveFolder, file, m_videoPath))
             qWarning("Subtitle archive member %s was not moved: a file of that name is in the way",
                      qUtf8Printable(file));
-            allMoved = false;
-        }
     }
 
     QString target = subtitle;
@@ -235,14 +307,11 @@ void SubtitleExtraction::onFinished(int exitCode, QProcess::ExitStatus status) {
     Outcome outcome = Done;
     if (!moveOut(stagedSubtitle, m_saveFolder, target, m_videoPath)) {
         outcome = MoveFailed;
-        // Kept under its own name when it can be; otherwise it stays in the staging folder.
+        // Kept under its own name when it can be.
         if (target == subtitle || !moveOut(stagedSubtitle, m_saveFolder, subtitle, m_videoPath))
-            allMoved = false;
+            qWarning("Unpacked subtitle %s could not be placed in the save folder",
+                     qUtf8Printable(subtitle));
     }
-    if (allMoved)
-        QDir(stage).removeRecursively();
-    else
-        qWarning("Unpacked subtitle files left in %s", qUtf8Printable(stage));
     finish(outcome, outcome == Done
                         ? QDir::toNativeSeparators(m_saveFolder + QLatin1Char('/') + target)
                         : QString());
@@ -250,7 +319,15 @@ void SubtitleExtraction::onFinished(int exitCode, QProcess::ExitStatus status) {
 
 void SubtitleExtraction::finish(Outcome outcome, const QString& subtitlePath) {
     m_running = false;
-    if (outcome != Done && outcome != MoveFailed && m_stage)
-        QDir(m_stage->path()).removeRecursively();
+    m_stageWatch.stop();
+    removeStage();
     emit finished(outcome, subtitlePath);
+}
+
+void SubtitleExtraction::removeStage() {
+    // What did not move out (members in the way, an archive cut at the limits) goes: the
+    // staging folder is the program's, and nobody looks there. An empty path would be the
+    // working folder.
+    if (m_stage && m_stage->isValid() && !m_stage->path().isEmpty())
+        QDir(m_stage->path()).removeRecursively();
 }

@@ -3,12 +3,14 @@
 // holds into the save folder. 7-Zip writes into a fresh staging folder of its own; what
 // moves out is decided on the files it wrote there, never on the names it printed: only
 // regular files move, links are neither followed nor moved, and no file that is not a
-// subtitle is replaced in the save folder (the video least of all).
+// subtitle is replaced in the save folder (the video least of all). What one archive may
+// unpack is bounded (64 MB, 200 files); the staging folder goes once the members are out.
 #include <QObject>
 #include <QPointer>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 
@@ -34,7 +36,7 @@ class SubtitleExtraction : public QObject {
 public:
     enum Outcome {
         Done,       // subtitlePath names the subtitle where it landed
-        NoSubtitle, // the extractor failed, or printed no subtitle
+        NoSubtitle, // the extractor failed, printed no subtitle, or unpacked too much
         NotFound,   // the subtitle it printed is not among the files it wrote
         MoveFailed  // the subtitle could not take its place; it was kept (see kept)
     };
@@ -47,19 +49,30 @@ public:
     // Unpacks `archive` and moves its members into `saveFolder`. With a video path the
     // subtitle takes the video's base name (beside where the archive put it). False, with
     // nothing started, while an earlier extraction runs.
-    bool start(const QString& archive, const QString& saveFolder, const QString& videoPath);
+    bool extractZip(const QString& archive, const QString& saveFolder, const QString& videoPath);
     bool isRunning() const;
+    // What one archive may unpack; for tests, which use small ones.
+    void setLimits(qint64 bytes, int files);
 
 signals:
-    // Once per start(), when the extractor has ended. Paths use native separators.
+    // Once per extractZip(), when the extractor has ended. Paths use native separators.
     void finished(SubtitleExtraction::Outcome outcome, const QString& subtitlePath);
 
 private:
-    void onFinished(int exitCode, QProcess::ExitStatus status);
+    // The extractor has ended: reads its listing and moves the members out.
+    void getZipFileInfo(int exitCode, QProcess::ExitStatus status);
     void onError(QProcess::ProcessError error);
+    // Stops the extractor once the staging folder holds more than the limits allow.
+    void checkStage();
+    bool stageWithinLimits() const;
     void finish(Outcome outcome, const QString& subtitlePath);
+    void removeStage();
 
-    QPointer<QProcess> m_process;
+    QPointer<QProcess> extractProcess;
+    QTimer m_stageWatch;
+    qint64 m_maxBytes;
+    int m_maxFiles;
+    bool m_tooLarge = false;
     std::unique_ptr<QTemporaryDir> m_stage;
     QString m_saveFolder;
     QString m_videoPath;

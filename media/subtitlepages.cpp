@@ -79,7 +79,7 @@ QString absoluteLink(const QString& link) {
     return siteBase() + (link.startsWith(QLatin1Char('/')) ? link : QLatin1Char('/') + link);
 }
 
-QString readPage(const QString& path) {
+QString readFileContent(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();

@@ -27,7 +27,7 @@ QString absoluteLink(const QString& link);
 // A page file as one line of text: UTF-8 when it is valid UTF-8, else Latin-1, up to the
 // first zero byte, with every tab, carriage return and line feed removed. A file that
 // can't be read gives a null text.
-QString readPage(const QString& path);
+QString readFileContent(const QString& path);
 
 // The first title result's address, or empty when the page has none.
 QString titleLink(const QString& page);

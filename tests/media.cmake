@@ -1,6 +1,6 @@
 # The media engine: the fetch thread, the subtitle site's pages, unpacking archives with
 # the real 7-Zip; the subtitle dialogs against the stand-in of the subtitle site.
-brisko_add_test(test_rssfilestemp SOURCES test_rssfilestemp.cpp LIBS media devservice)
+brisko_add_test(test_rssfilestemp SOURCES test_rssfilestemp.cpp LIBS media testsupport)
 brisko_add_test(test_subtitlepages SOURCES test_subtitlepages.cpp LIBS media)
 brisko_add_test(test_subtitleextraction SOURCES test_subtitleextraction.cpp LIBS media devservice)
 brisko_add_test(test_searchsubtitleonline SOURCES test_searchsubtitleonline.cpp

@@ -110,6 +110,7 @@ private slots:
     void cleanup();
 
     void form();
+    void playerNamesShowWhole();
     void playerSetting_data();
     void playerSetting();
     void languageChangeKeepsTheJob();
@@ -234,6 +235,21 @@ void TestDialogPlayVideo::form() {
     }
     QVERIFY(!SettingsStore().contains(SettingsKeys::MediaPlayer));
     QVERIFY(actions->calls().isEmpty());
+}
+
+void TestDialogPlayVideo::playerNamesShowWhole() {
+    auto job = makeJob("phim hay.mkv", 1536);
+    DialogPlayVideo dialog(job.get(), 0);
+    dialog.show();
+    auto* label = child<QLabel>(dialog, "label_2");
+    label->ensurePolished();
+    for (const char* name : {"VLC", "MediaClassic"}) {
+        auto* radio = child<QRadioButton>(dialog, name);
+        radio->ensurePolished();
+        // The dialog's font, as its labels and check box have it, and room for the text.
+        QCOMPARE(radio->font(), label->font());
+        QVERIFY2(radio->sizeHint().width() <= radio->width(), name);
+    }
 }
 
 void TestDialogPlayVideo::playerSetting_data() {

@@ -79,6 +79,7 @@ void TestImages::windowBackgroundsHaveTransparentCorners_data() {
     QTest::newRow("download") << "popup_download.png" << QSize(442, 219);
     QTest::newRow("file info") << "popup_infofile.png" << QSize(396, 300);
     QTest::newRow("about, shutdown") << "popup_about.png" << QSize(442, 179);
+    QTest::newRow("subtitle attach") << "popup_subtitle.png" << QSize(442, 179);
     QTest::newRow("file password") << "popup_changePass.png" << QSize(442, 161);
     QTest::newRow("new folder") << "popup_folder_small.png" << QSize(442, 128);
     QTest::newRow("move, upload") << "popup_movefile.png" << QSize(320, 350);

@@ -2,10 +2,14 @@
 #include "media/rssfeed.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
 
 class TestRssFeed : public QObject {
     Q_OBJECT
@@ -289,6 +293,14 @@ void TestRssFeed::historyEdgeCases() {
     QString error;
     QVERIFY(!categoryhistory::write(folder.filePath("missing/h.tmp"), {{"new", "/n"}}, &error));
     QVERIFY(!error.isEmpty());
+
+    // A removal that fails says why (here: something that is no file stands in the way).
+    const QString blocked = folder.filePath("blocked.tmp");
+    QVERIFY(QDir().mkpath(blocked + "/inside"));
+    error.clear();
+    QVERIFY(!categoryhistory::write(blocked, {}, &error));
+    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EISDIR)));
+    QVERIFY(QFileInfo(blocked).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestRssFeed)

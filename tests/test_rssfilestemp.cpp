@@ -1,4 +1,5 @@
 #include "media/rssfilestemp.h"
+#include "tests/support/stalledserver.h"
 #include "tools/devservice/mediasite.h"
 
 #include <QFile>
@@ -22,6 +23,9 @@ private slots:
     void failuresSignalFailure();
     void secondFetchWhileRunningIsDropped();
     void destroyingOwnerMidFetchIsSafe();
+    void answersOverTheLimitFail_data();
+    void answersOverTheLimitFail();
+    void cancelAllStopsStalledFetches();
 
 private:
     QString url(const QString& target) const {
@@ -83,6 +87,21 @@ struct AllSignals {
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A body of `size` bytes, with its length announced or ending where the connection does.
+devservice::Response bytes(qint64 size, bool announced) {
+    devservice::Response response;
+    response.streamLength = std::uint64_t(size);
+    response.closeDelimited = !announced;
+    response.producer = [size](const devservice::BodySink& sink) {
+        const std::string block(64 * 1024, 'x');
+        for (qint64 left = size; left > 0; left -= qint64(block.size())) {
+            if (!sink(block.data(), std::size_t(std::min<qint64>(left, qint64(block.size())))))
+                return;
+        }
+    };
+    return response;
 }
 
 // A body that trickles out a byte every 50 ms until the client goes away.
@@ -231,8 +250,74 @@ void TestRssFilesTemp::destroyingOwnerMidFetchIsSafe() {
     fetcher->fetch(QStringLiteral("listSub.html"), url("/slow"));
     QTRY_COMPARE(site.requests().size(), std::size_t(1));
     delete owner; // stops the transfer and waits for the thread
-    QTest::qWait(100);
+    // The thread has ended: whatever it sent is queued already.
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(delivered, 0);
+}
+
+void TestRssFilesTemp::answersOverTheLimitFail_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("announced");
+    QTest::addColumn<QString>("signal");
+    const qint64 mb = 1024 * 1024;
+    QTest::newRow("feed, announced") << "rssSearchTemp.xml" << 8 * mb + 1 << true << "fetchFailed";
+    QTest::newRow("page, unannounced") << "listSub.html" << 8 * mb + 1 << false << "fetchFailed";
+    QTest::newRow("archive, announced")
+        << "tmpSubtitile.zip" << 32 * mb + 1 << true << "fetchFailed";
+    QTest::newRow("poster, unannounced") << "poster0-1.png" << 4 * mb + 1 << false << "fetchFailed";
+    QTest::newRow("poster at the limit")
+        << "poster0-2.png" << 4 * mb << false << "readyLoadPresentImage";
+}
+
+void TestRssFilesTemp::answersOverTheLimitFail() {
+    QFETCH(QString, fileName);
+    QFETCH(qint64, size);
+    QFETCH(bool, announced);
+    QFETCH(QString, signal);
+    site.setPage("/big", bytes(size, announced));
+    site.requests().clear();
+    RssFilesTemp fetcher;
+    AllSignals spies(fetcher);
+    fetcher.fetch(fileName, url("/big"));
+    QCOMPARE(spies.wait(), signal);
+    QVERIFY(fetcher.wait());
+    const QString path = RssFilesTemp::resultPath(fileName);
+    if (signal == QLatin1String("fetchFailed")) {
+        QVERIFY(!QFile::exists(path));                    // nothing of it is left
+        QCOMPARE(site.requests().size(), std::size_t(1)); // and it is not tried again
+    } else {
+        QCOMPARE(QFileInfo(path).size(), size);
+        QFile::remove(path);
+    }
+}
+
+void TestRssFilesTemp::cancelAllStopsStalledFetches() {
+    StalledServer stalled;
+    QVERIFY(stalled.port());
+    auto* owner = new QObject;
+    QList<RssFilesTemp*> fetchers;
+    std::vector<std::unique_ptr<QSignalSpy>> failed;
+    const QStringList names{"rssSearchTemp.xml", "poster9-0.jpg", "poster9-1.jpg", "poster9-2.jpg",
+                            "poster9-3.jpg"};
+    for (const QString& name : names) {
+        auto* fetcher = new RssFilesTemp(owner);
+        failed.push_back(std::make_unique<QSignalSpy>(fetcher, &RssFilesTemp::fetchFailed));
+        fetcher->fetch(name, QString::fromStdString(stalled.url("/" + name.toStdString())));
+        fetchers << fetcher;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(stalled.accepted(), int(names.size()), 30000);
+    // The requests are out and unanswered; one call stops them all.
+    RssFilesTemp::cancelAll(owner);
+    for (RssFilesTemp* fetcher : fetchers)
+        QVERIFY(fetcher->wait());
+    QCoreApplication::sendPostedEvents();
+    for (const auto& spy : failed)
+        QCOMPARE(spy->count(), 1);
+    for (const QString& name : names)
+        QVERIFY(!QFile::exists(RssFilesTemp::resultPath(name)));
+    delete owner;
+    QCOMPARE(stalled.accepted(), int(names.size())); // nothing was tried again
 }
 
 QTEST_GUILESS_MAIN(TestRssFilesTemp)

@@ -1,6 +1,7 @@
 #include "core/localpaths.h"
 #include "core/ruridudi.h"
 #include "media/popup_rss_setdownloadfolder.h"
+#include "media/rssfilestemp.h"
 #include "media/searchsubtitleonline.h"
 #include "platform/recordingsystemactions.h"
 #include "platform/settingskeys.h"
@@ -8,6 +9,7 @@
 #include "tests/mediatesthelpers.h"
 #include "tests/rssmanagerprobe.h"
 #include "tests/support/scripteduserprompt.h"
+#include "tests/support/stalledserver.h"
 #include "tools/devservice/mediasite.h"
 
 #include <QClipboard>
@@ -21,6 +23,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <QtTest>
 
 class TestRssManager : public QObject {
@@ -33,6 +36,8 @@ private slots:
     void columnVisibility_data();
     void columnVisibility();
     void searchShowsFilmsAndPosters();
+    void embeddedTabIgnoresEscapeAndClose();
+    void stalledPostersGoWithTheirTableAndTab();
     void searchRefusals();
     void failedFeedEndsBusyState();
     void storedTimeAndSiteOnDestruction();
@@ -83,6 +88,11 @@ QTableView* table(RssManager& tab) {
 
 bool busy(RssManager& tab) {
     return !child<QLabel>(tab, "img_loading")->isHidden();
+}
+
+// The poster files in the temporary folder.
+QStringList posterFiles() {
+    return QDir(tempFolder()).entryList({QStringLiteral("poster*")}, QDir::Files);
 }
 
 QList<int> hiddenColumns(RssManager& tab) {
@@ -236,6 +246,67 @@ void TestRssManager::searchShowsFilmsAndPosters() {
     QCOMPARE(poster.size(), QSize(64, 32));
     QVERIFY(model->index(1, 0).data(Qt::DecorationRole).isNull());
     QCOMPARE(targets().front(), std::string("/?feed=brisko&search=Phim%20hay%20%26%20m%E1%BB%9Bi"));
+    QCOMPARE(posterFiles(), QStringList()); // a poster's file goes once its image is read
+}
+
+void TestRssManager::embeddedTabIgnoresEscapeAndClose() {
+    // As the main window holds it: made with a parent, then put into a tab page's layout.
+    QWidget window;
+    auto* page = new QWidget(&window);
+    auto* layout = new QVBoxLayout(page);
+    auto* tab = new RssManager(&window);
+    layout->addWidget(tab);
+    window.show();
+    QVERIFY(tab->isVisible());
+    QTest::keyClick(child<QLineEdit>(*tab, "lineEdit"), Qt::Key_Escape);
+    QVERIFY(tab->isVisible());
+    QTest::keyClick(table(*tab), Qt::Key_Escape);
+    QVERIFY(tab->isVisible());
+    QVERIFY(!tab->close());
+    QVERIFY(tab->isVisible());
+
+    // A tab shown as a window of its own closes as a dialog does.
+    RssManager own;
+    own.show();
+    QTest::keyClick(child<QLineEdit>(own, "lineEdit"), Qt::Key_Escape);
+    QVERIFY(!own.isVisible());
+}
+
+void TestRssManager::stalledPostersGoWithTheirTableAndTab() {
+    StalledServer stalled;
+    QVERIFY(stalled.port());
+    QString items;
+    for (int i = 0; i < 5; ++i)
+        items +=
+            item(QStringLiteral("F%1").arg(i), link("u", "t"),
+                 QString::fromStdString("<enclosure url=\"" +
+                                        stalled.url("/" + std::to_string(i) + ".jpg") + "\"/>"));
+    site.setPage("/?feed=brisko&search=stalled", rss(items).toStdString(), "application/rss+xml");
+    site.setPage("/?feed=brisko&search=next", rss(item("N", link("n", "n"))).toStdString(),
+                 "application/rss+xml");
+    auto search = [](RssManager& tab, const QString& keyword) {
+        child<QLineEdit>(tab, "lineEdit")->setText(keyword);
+        child<QPushButton>(tab, "pushButton")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!busy(tab), 30000);
+    };
+    auto fetches = [](RssManager& tab) {
+        return tab.findChildren<RssFilesTemp*>().size() - 1; // the feed's own fetcher stays
+    };
+
+    auto tab = std::make_unique<RssManager>();
+    search(*tab, QStringLiteral("stalled"));
+    QTRY_COMPARE_WITH_TIMEOUT(stalled.accepted(), 4, 30000); // four at a time, one waits
+    // A new search drops the old table's posters, running or waiting.
+    search(*tab, QStringLiteral("next"));
+    QCOMPARE(table(*tab)->model()->rowCount(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(fetches(*tab), 0, 30000);
+    QCOMPARE(stalled.accepted(), 4);
+
+    search(*tab, QStringLiteral("stalled"));
+    QTRY_COMPARE_WITH_TIMEOUT(stalled.accepted(), 8, 30000);
+    tab.reset(); // stops them all, and leaves no poster behind
+    QCOMPARE(posterFiles(), QStringList());
+    QCOMPARE(stalled.accepted(), 8);
 }
 
 void TestRssManager::searchRefusals() {

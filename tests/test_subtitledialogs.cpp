@@ -7,7 +7,9 @@
 #include "tests/support/scripteduserprompt.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -29,6 +31,7 @@ private slots:
     void attachConfirm();
     void attachTakesOnlineResult();
     void attachDragsWithLeftButtonOnly();
+    void attachTitleStandsOnTheBand();
 };
 
 using mediatest::child;
@@ -204,6 +207,19 @@ void TestSubtitleDialogs::attachDragsWithLeftButtonOnly() {
     QCOMPARE(dialog.frameGeometry().topLeft(), start - QPoint(30, 30));
     sendMouse(dialog, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, start + QPoint(40, 20));
     QCOMPARE(dialog.frameGeometry().topLeft(), start - QPoint(30, 30) + QPoint(40, 20));
+}
+
+void TestSubtitleDialogs::attachTitleStandsOnTheBand() {
+    Search_subtitles dialog(QStringLiteral("a.mkv"), QStringLiteral("/films/a.mkv"));
+    auto* title = child<QLabel>(dialog, "titleDlg");
+    QCOMPARE(title->geometry(), QRect(10, 20, 141, 20));
+    dialog.show();
+    const QImage shown = dialog.grab().toImage();
+    // White text needs the dark band behind it: just left and right of the title, on its
+    // middle line, the dialog is dark.
+    const int middle = title->geometry().center().y();
+    for (const int x : {title->x() - 4, title->geometry().right() + 4})
+        QVERIFY2(qGray(shown.pixel(x, middle)) < 160, qPrintable(QString::number(x)));
 }
 
 QTEST_MAIN(TestSubtitleDialogs)

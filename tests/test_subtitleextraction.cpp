@@ -1,3 +1,4 @@
+#include "core/localpaths.h"
 #include "media/subtitleextraction.h"
 #include "platform/userfolders.h"
 #include "tools/devservice/mediasite.h"
@@ -25,6 +26,8 @@ private slots:
     void memberNamedLikeVideoLeavesVideo();
     void failures_data();
     void failures();
+    void unpackingOverTheLimits_data();
+    void unpackingOverTheLimits();
     void extractorThatCannotStart();
 
 private:
@@ -48,6 +51,13 @@ void writeFile(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
+// The staging folders 7-Zip unpacked into that are still there.
+QStringList stagingFolders() {
+    return QDir(tempFolder())
+        .entryList({QStringLiteral("subtitle-*")},
+                   QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -67,13 +77,15 @@ void TestSubtitleExtraction::extract(const std::vector<ZipMember>& members, cons
     writeFile(archive, QByteArray::fromStdString(devservice::storedZip(members)));
     SubtitleExtraction extraction;
     QSignalSpy finished(&extraction, &SubtitleExtraction::finished);
-    QVERIFY(extraction.start(archive, root->filePath("save"), video));
-    QVERIFY(!extraction.start(archive, root->filePath("save"), video));
+    QVERIFY(extraction.extractZip(archive, root->filePath("save"), video));
+    QVERIFY(!extraction.extractZip(archive, root->filePath("save"), video));
     QVERIFY(finished.wait(30000));
-    QTest::qWait(50);
+    QCoreApplication::sendPostedEvents(); // the extractor has ended: nothing more is due
     QCOMPARE(finished.count(), 1);
     outcome = finished.first().at(0).value<SubtitleExtraction::Outcome>();
     subtitlePath = finished.first().at(1).toString();
+    // Whatever became of the members, the staging folder is gone.
+    QCOMPARE(stagingFolders(), QStringList());
 }
 
 QMap<QString, QByteArray> TestSubtitleExtraction::snapshot() const {
@@ -203,10 +215,41 @@ void TestSubtitleExtraction::failures() {
     writeFile(path, archive);
     SubtitleExtraction extraction;
     QSignalSpy finished(&extraction, &SubtitleExtraction::finished);
-    extraction.start(path, root->filePath("save"), save("My.Movie.2016.mkv"));
+    extraction.extractZip(path, root->filePath("save"), save("My.Movie.2016.mkv"));
     QVERIFY(finished.wait(30000));
     QCOMPARE(int(finished.first().at(0).value<SubtitleExtraction::Outcome>()), expected);
     QCOMPARE(snapshot(), before);
+}
+
+void TestSubtitleExtraction::unpackingOverTheLimits_data() {
+    QTest::addColumn<QByteArray>("archive");
+    const std::string big(5000, 's');
+    const std::string part(400, 's');
+    // The limits here: 1000 bytes and 3 files.
+    QTest::newRow("one member over the size")
+        << QByteArray::fromStdString(devservice::storedZip({{"big.srt", big}}));
+    QTest::newRow("members together over the size") << QByteArray::fromStdString(
+        devservice::storedZip({{"a.srt", part}, {"b.srt", part}, {"c.srt", part}}));
+    QTest::newRow("too many files") << QByteArray::fromStdString(
+        devservice::storedZip({{"a.srt", "1"}, {"b.txt", "2"}, {"c.txt", "3"}, {"d.txt", "4"}}));
+    QTest::newRow("too many, in folders") << QByteArray::fromStdString(
+        devservice::storedZip({{"x/y/a.srt", "1"}, {"x/z/b.txt", "2"}}));
+}
+
+void TestSubtitleExtraction::unpackingOverTheLimits() {
+    QFETCH(QByteArray, archive);
+    const auto before = snapshot();
+    const QString path = root->filePath("tmpSubtitile.zip");
+    writeFile(path, archive);
+    SubtitleExtraction extraction;
+    extraction.setLimits(1000, 3);
+    QSignalSpy finished(&extraction, &SubtitleExtraction::finished);
+    QVERIFY(extraction.extractZip(path, root->filePath("save"), save("My.Movie.2016.mkv")));
+    QVERIFY(finished.wait(30000));
+    QCOMPARE(finished.first().at(0).value<SubtitleExtraction::Outcome>(),
+             SubtitleExtraction::NoSubtitle);
+    QCOMPARE(snapshot(), before); // nothing reached the save folder
+    QCOMPARE(stagingFolders(), QStringList());
 }
 
 void TestSubtitleExtraction::extractorThatCannotStart() {

@@ -189,8 +189,8 @@ void TestSubtitlePages::readPage() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
-    QCOMPARE(subtitlepages::readPage(file.fileName()), text);
-    QVERIFY(subtitlepages::readPage(folder.filePath("missing.html")).isNull());
+    QCOMPARE(subtitlepages::readFileContent(file.fileName()), text);
+    QVERIFY(subtitlepages::readFileContent(folder.filePath("missing.html")).isNull());
 }
 
 void TestSubtitlePages::listedSubtitles_data() {
