@@ -138,6 +138,9 @@ private:
     QStringList historyNames();
     // Whether the history file exists once the saves asked for so far are written.
     bool historyWritten();
+    // Removes the history file once the saves asked for so far are written, so that none
+    // of them brings it back.
+    void forgetHistory();
 
     devservice::AnalyticsCollector collector;
     std::unique_ptr<DownloadTabSession> session;
@@ -218,6 +221,12 @@ bool TestDownloadTab::historyWritten() {
     if (tab)
         tab->waitForSaves();
     return QFile::exists(session->historyPath());
+}
+
+void TestDownloadTab::forgetHistory() {
+    if (tab)
+        tab->waitForSaves();
+    QFile::remove(session->historyPath());
 }
 
 QStringList TestDownloadTab::historyNames() {
@@ -618,7 +627,7 @@ void TestDownloadTab::startAndPause() {
     QCOMPARE(model()->getJobs().at(0)->getStatusText(), QStringLiteral("Queued"));
 
     // Pause without a selection: a notice, nothing saved, the flag set all the same.
-    QFile::remove(session->historyPath());
+    forgetHistory();
     queueView()->clearSelection();
     prompt->answer(QMessageBox::Ok);
     downloadStoppedByUser = false;
@@ -734,7 +743,7 @@ void TestDownloadTab::deleteNeedsConfirmation() {
     QCOMPARE(prompt->asked().last().text,
              QString::fromUtf8("Vui lòng chọn ít nhất một tập tin cần xoá"));
 
-    QFile::remove(session->historyPath());
+    forgetHistory();
     select(page == 1 ? static_cast<QAbstractItemView*>(queueView()) : finishedTable(), {2, 0});
     QSignalSpy deleted(tab.get(), &FormDownload::delCompleted);
     prompt->answer(QMessageBox::StandardButton(answer));
@@ -927,7 +936,7 @@ void TestDownloadTab::properties() {
     makeTab();
     addQueued({"a", "b", "c"});
     select(queueView(), {0, 2});
-    QFile::remove(session->historyPath());
+    forgetHistory();
     QString seen;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<DialogFileInfo*>(QApplication::activeModalWidget());
