@@ -41,7 +41,8 @@ QString fromUtf8(const std::string& text) {
 
 FormDownload::FormDownload(QWidget* parent)
     : QWidget(parent), ui(new Ui::FormDownload), downloadModel(nullptr),
-      historySaver(new BackgroundSaver([this] { return historySnapshot(); }, this)) {
+      historySaver(new BackgroundSaver(
+          [this] { return saveDownloadList(downloadModel->getJobs() + downloadedFiles); }, this)) {
     ui->setupUi(this);
     connect(historySaver, &BackgroundSaver::saved, this, &FormDownload::reportSave);
     ui->SubTabDownload->setCornerWidget(ui->menuDownload, Qt::TopRightCorner);
