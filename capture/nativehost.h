@@ -14,7 +14,7 @@
 namespace platform {
 class Registry;
 enum class RegistryStatus;
-}
+} // namespace platform
 
 namespace capture {
 
