@@ -106,25 +106,24 @@ void TestNativeHost::prepareMainProgram(bool withMainProgram) {
 }
 
 QList<QStringList> TestNativeHost::starts(int expectedStarts) {
+    // The lines written whole so far: the fake writes each argument on its own.
+    const auto recorded = [this] {
+        QFile file(startsRecord());
+        QList<QByteArray> lines;
+        if (file.open(QIODevice::ReadOnly))
+            lines = file.readAll().split('\n');
+        if (!lines.isEmpty())
+            lines.removeLast(); // after the last line end: empty, or a line being written
+        return lines;
+    };
     // Started programs run detached: wait for each to have written its line.
     QElapsedTimer waited;
     waited.start();
-    QList<QByteArray> lines;
-    do {
-        QFile file(startsRecord());
-        lines.clear();
-        if (file.open(QIODevice::ReadOnly))
-            lines = file.readAll().split('\n');
-        lines.removeAll(QByteArray());
-    } while (lines.size() < expectedStarts && waited.elapsed() < 15000 &&
-             (QThread::msleep(20), true));
+    while (recorded().size() < expectedStarts && waited.elapsed() < 15000)
+        QThread::msleep(20);
     if (expectedStarts == 0)
         QThread::msleep(200); // a start that should not happen gets its chance to show
-    QFile file(startsRecord());
-    lines.clear();
-    if (file.open(QIODevice::ReadOnly))
-        lines = file.readAll().split('\n');
-    lines.removeAll(QByteArray());
+    const QList<QByteArray> lines = recorded();
     QList<QStringList> found;
     for (const QByteArray& line : lines) {
         QStringList arguments = QString::fromUtf8(line).split(QLatin1Char(kFieldEnd));
