@@ -1,7 +1,7 @@
 #pragma once
 // Local file names for files named by the service: names the file systems and the other
-// programs of this machine take, and free names so that a new download never writes
-// over an existing file or another download's file.
+// programs of this machine take, free names so that a download never writes over an
+// existing file or another download's file, and the rename of a download's file.
 #include <QList>
 #include <QSet>
 #include <QString>
