@@ -116,6 +116,7 @@ private slots:
     void contextMenus();
     void properties_data();
     void properties();
+    void propertiesKeepDownloadsApart();
     void resetPassword();
     void playRequest_data();
     void playRequest();
@@ -953,6 +954,26 @@ void TestDownloadTab::properties() {
         QMetaObject::invokeMethod(tab.get(), command.toLatin1().constData());
     QCOMPARE(seen, shown);
     QCOMPARE(historyWritten(), accept);
+}
+
+// The properties dialog sees the tab's other downloads: a queued one that has written
+// nothing yet still owns its path.
+void TestDownloadTab::propertiesKeepDownloadsApart() {
+    makeTab();
+    const QList<DownloadFile*> jobs = addQueued({"a", "b"});
+    select(queueView(), {0});
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<DialogFileInfo*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QLineEdit*>("txt_fileName")->setText("b");
+        dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    });
+    prompt->answer(QMessageBox::Ok);
+    QMetaObject::invokeMethod(tab.get(), "contextProperties_clicked");
+    QCOMPARE(prompt->asked().last().text,
+             QString::fromUtf8("Tập tin đã tồn tại, không thể đổi tên tập tin."));
+    QCOMPARE(jobs.at(0)->getPath(), folder->filePath("a"));
+    QCOMPARE(jobs.at(0)->getName(), QStringLiteral("a"));
 }
 
 void TestDownloadTab::resetPassword() {
