@@ -9,8 +9,17 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <signal.h>
 
 int main(int argc, char** argv) {
+    // A browser that closes the pipe before a reply makes the write fail instead of
+    // killing the host; the host then ends as at the end of its input. A handler, not
+    // SIG_IGN, so that the programs the host starts get the usual disposition back.
+    struct sigaction onPipe {};
+    onPipe.sa_handler = [](int) {};
+    onPipe.sa_flags = SA_RESTART;
+    sigemptyset(&onPipe.sa_mask);
+    sigaction(SIGPIPE, &onPipe, nullptr);
     QCoreApplication::setOrganizationName(QStringLiteral("Brisko"));
     QCoreApplication::setApplicationName(QStringLiteral("Brisko Tool"));
     QCoreApplication app(argc, argv);

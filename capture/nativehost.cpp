@@ -66,26 +66,46 @@ ReadResult NativeHost::readMessage(std::string* text) {
     return ReadResult::Message;
 }
 
-void NativeHost::writeMessage(const std::string& text) {
+bool NativeHost::writeMessage(const std::string& text) {
     const std::uint32_t length = std::uint32_t(text.size());
     const unsigned char bytes[4] = {std::uint8_t(length), std::uint8_t(length >> 8),
                                     std::uint8_t(length >> 16), std::uint8_t(length >> 24)};
-    std::fwrite(bytes, 1, 4, m_output);
-    std::fwrite(text.data(), 1, text.size(), m_output);
-    std::fflush(m_output);
+    const bool written = std::fwrite(bytes, 1, 4, m_output) == 4 &&
+                         std::fwrite(text.data(), 1, text.size(), m_output) == text.size();
+    return std::fflush(m_output) == 0 && written;
 }
 
-bool NativeHost::isCaptureEnabled() const {
+bool NativeHost::answerHello() {
+    QFile program(m_mainProgram);
+    if (!program.open(QIODevice::ReadOnly))
+        return false;
+    program.close();
+    return writeMessage("\"brisko2\"");
+}
+
+platform::RegistryStatus NativeHost::readRegistryDword(const QString& name, std::uint32_t* result,
+                                                       std::uint32_t defaultValue) const {
+    *result = defaultValue;
     platform::RegistryValue value;
-    if (m_registry.queryValue(platform::RegistryRoot::CurrentUser, platform::programRegistryKey(),
-                              captureSwitchName(m_browser), &value) != platform::RegistryStatus::Ok)
-        return true;
-    // At most four bytes are read, whatever the type; more counts as a failed read (on).
+    const platform::RegistryStatus status = m_registry.queryValue(
+        platform::RegistryRoot::CurrentUser, platform::programRegistryKey(), name, &value);
+    if (status != platform::RegistryStatus::Ok)
+        return status;
+    // More than four bytes do not fit: the read fails, as the registry's own would.
     if (value.data.size() > 4)
-        return true;
+        return platform::RegistryStatus::MoreData;
     std::uint32_t number = 0;
     for (int i = 0; i < value.data.size(); ++i)
         number |= std::uint32_t(std::uint8_t(value.data[i])) << (8 * i);
+    *result = number;
+    return status;
+}
+
+bool NativeHost::isCaptureEnabled() const {
+    std::uint32_t number = 1;
+    // A switch that can't be read counts as on.
+    if (readRegistryDword(captureSwitchName(m_browser), &number, 1) != platform::RegistryStatus::Ok)
+        return true;
     return number == 1;
 }
 
@@ -113,19 +133,19 @@ int NativeHost::run() {
             return 0;
         if (read == ReadResult::Oversize || text.empty())
             continue;
+        // A reply that can't be written means the browser has gone: the host ends as
+        // it does at the end of its input.
         if (text == kHello) {
-            QFile program(m_mainProgram);
-            if (!program.open(QIODevice::ReadOnly))
+            if (!answerHello())
                 return 0;
-            program.close();
-            writeMessage("\"brisko2\"");
             continue;
         }
         const bool on = isCaptureEnabled();
         if (text.size() >= 4 && text.compare(1, 3, "v2 ") == 0) {
             // The browser keeps the download unless the main program really took it.
             const bool started = on && startMainProgram("\"" + text.substr(4));
-            writeMessage(started ? "\"captured\"" : "\"not-capture\"");
+            if (!writeMessage(started ? "\"captured\"" : "\"not-capture\""))
+                return 0;
             continue;
         }
         if (on)

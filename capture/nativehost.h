@@ -13,7 +13,8 @@
 
 namespace platform {
 class Registry;
-}
+enum class RegistryStatus;
+} // namespace platform
 
 namespace capture {
 
@@ -42,7 +43,11 @@ public:
     int run();
 
     ReadResult readMessage(std::string* text);
-    void writeMessage(const std::string& text);
+    // False when the reply could not be written: the browser has gone.
+    bool writeMessage(const std::string& text);
+    // Replies to the presence check when the main program is there to take links; false
+    // when the host should end (no main program, or no browser to hear the reply).
+    bool answerHello();
     bool isCaptureEnabled() const;
     // Starts the main program with "-d" and the link; false when it could not be started
     // or the link was refused.
@@ -50,6 +55,11 @@ public:
 
 private:
     void logLength(std::uint32_t length);
+    // Reads a number of at most four bytes, least significant first, whatever the value's
+    // type, from the program's settings key; `defaultValue` stays in `result` unless the
+    // read succeeds.
+    platform::RegistryStatus readRegistryDword(const QString& name, std::uint32_t* result,
+                                               std::uint32_t defaultValue) const;
 
     std::FILE* m_input;
     std::FILE* m_output;

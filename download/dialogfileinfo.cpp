@@ -1,25 +1,40 @@
 #include "download/dialogfileinfo.h"
 
+#include "core/dialogloading.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/sizetext.h"
 #include "core/userprompt.h"
 #include "core/windowdrag.h"
 #include "core/windowshape.h"
+#include "download/downloadenvironment.h"
 #include "download/folderquestion.h"
 #include "download/localfilename.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "ui_dialogfileinfo.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QThread>
+
+#include <memory>
 
 namespace {
 
 const QString kPlaceholder = QStringLiteral("xxx");
+
+// The loading box shown while a file is copied; only the copy's end closes it.
+class WorkingBox : public DialogLoading {
+public:
+    using DialogLoading::DialogLoading;
+    void reject() override {}
+};
 
 QString boxText(const char* source) {
     return QCoreApplication::translate("QApplication", source);
@@ -39,8 +54,9 @@ QString folderPath(const QString& folder) {
 
 } // namespace
 
-DialogFileInfo::DialogFileInfo(QList<DownloadFile*> jobs, QWidget* parent)
-    : QDialog(parent), ui(new Ui::DialogFileInfo), jobs(jobs) {
+DialogFileInfo::DialogFileInfo(QList<DownloadFile*> jobs, QWidget* parent,
+                               QList<DownloadFile*> tabJobs)
+    : QDialog(parent), ui(new Ui::DialogFileInfo), jobs(jobs), tabJobs(tabJobs) {
     ui->setupUi(this);
     new WindowDrag(this);
     if (SettingsStore().boolean(SettingsKeys::StayOnTop))
@@ -162,7 +178,7 @@ void DialogFileInfo::applyToOne(DownloadFile* job, const QString& name, const QS
     const QString newName = name == job->getName() ? name : sanitizeFileName(name);
     const QString newPath = folderPath(folder) + newName;
     const bool moves = newPath.trimmed() != job->getPath().trimmed();
-    if (moves && QFile::exists(newPath)) {
+    if (moves && pathTaken(job, newPath)) {
         UserPrompt::current()->warning(
             this, boxText(QT_TRANSLATE_NOOP("QApplication", "File")),
             boxText(QT_TRANSLATE_NOOP("QApplication",
@@ -191,7 +207,7 @@ void DialogFileInfo::applyToSeveral(const QString& folder) {
         if (!keepFolders) {
             const QString newPath = folderPath(folder) + job->getName();
             const bool moves = newPath != job->getPath();
-            if (moves && QFile::exists(newPath)) {
+            if (moves && pathTaken(job, newPath)) {
                 UserPrompt::current()->warning(
                     this, boxText(QT_TRANSLATE_NOOP("QApplication", "File")),
                     boxText(QT_TRANSLATE_NOOP("QApplication",
@@ -214,28 +230,91 @@ bool DialogFileInfo::ensureFolder(const QString& folder) {
                                   "Tạo thư mục thất bại. Bạn vui lòng kiểm tra lại đường dẫn.")));
 }
 
+bool DialogFileInfo::pathTaken(const DownloadFile* job, const QString& newPath) const {
+    // A queued job that has not written yet has no file to find on disk.
+    return DownloadPaths(tabJobs + jobs, job).taken(newPath);
+}
+
+void DialogFileInfo::refuseBusy(const DownloadFile* job) {
+    UserPrompt::current()->warning(
+        this, boxText(QT_TRANSLATE_NOOP("QApplication", "File")),
+        boxText(
+            QT_TRANSLATE_NOOP("QApplication",
+                              "Tập tin %1 đang được tải, không thể đổi tên hay chuyển tập tin."))
+            .arg(job->getName()));
+}
+
 bool DialogFileInfo::moveJob(DownloadFile* job, const QString& newPath) {
     // The job may have started while the dialog was open: its file stays where it writes.
     if (busy(job)) {
-        UserPrompt::current()->warning(
-            this, boxText(QT_TRANSLATE_NOOP("QApplication", "File")),
-            boxText(QT_TRANSLATE_NOOP(
-                        "QApplication",
-                        "Tập tin %1 đang được tải, không thể đổi tên hay chuyển tập tin."))
-                .arg(job->getName()));
+        refuseBusy(job);
         return false;
     }
     const QString oldPath = job->getPath();
-    if (QFile::exists(oldPath) && !QFile::rename(oldPath, newPath)) {
-        UserPrompt::current()->critical(
-            this, boxText(QT_TRANSLATE_NOOP("QApplication", "File")),
-            boxText(QT_TRANSLATE_NOOP("QApplication",
-                                      "Không đổi tên hay chuyển được tập tin %1 thành %2."))
-                .arg(oldPath, newPath));
-        return false;
+    if (QFile::exists(oldPath)) {
+        FileMove moved = renameDownloadFile(oldPath, newPath);
+        if (moved == FileMove::NeedsCopy) {
+            const QPointer<DownloadFile> guarded(job);
+            const Copied copied = copyJobFile(job, oldPath, newPath);
+            if (copied == Copied::JobStarted) {
+                if (guarded) // a job that went while its file was copied has nothing to say
+                    refuseBusy(job);
+                return false;
+            }
+            moved = copied == Copied::Done ? FileMove::Moved : FileMove::Failed;
+        }
+        if (moved != FileMove::Moved) {
+            UserPrompt::current()->critical(
+                this, boxText(QT_TRANSLATE_NOOP("QApplication", "File")),
+                boxText(QT_TRANSLATE_NOOP("QApplication",
+                                          "Không đổi tên hay chuyển được tập tin %1 thành %2."))
+                    .arg(oldPath, newPath));
+            return false;
+        }
     }
     job->setPath(newPath);
     return true;
+}
+
+DialogFileInfo::Copied DialogFileInfo::copyJobFile(DownloadFile* job, const QString& from,
+                                                   const QString& to) {
+    const QPointer<DownloadFile> guarded(job);
+    const QFileInfo before(from);
+    const qint64 size = before.size();
+    const QDateTime modified = before.lastModified();
+    // The name is taken before the copy, so that nothing else takes it meanwhile.
+    QFile placeholder(to);
+    if (!placeholder.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return Copied::Failed;
+    placeholder.close();
+    bool copied = false;
+    {
+        // This dialog has closed already (OK closes it first): the box stands over the
+        // window that opened it, modal, and only the copy's end closes it.
+        WorkingBox working(parentWidget() ? parentWidget() : this);
+        std::unique_ptr<QThread> copier(QThread::create(
+            [&copied, from, to] { copied = DownloadEnvironment::current().copyAcross(from, to); }));
+        connect(copier.get(), &QThread::finished, &working, &QDialog::accept);
+        copier->start();
+        working.exec();
+        copier->wait();
+    }
+    if (!copied) {
+        QFile::remove(to);
+        return Copied::Failed;
+    }
+    // Queued jobs go on starting meanwhile: a job that did, or anything that wrote into
+    // the file, makes the copy worthless.
+    const QFileInfo after(from);
+    if (!guarded || busy(job) || after.size() != size || after.lastModified() != modified) {
+        QFile::remove(to);
+        return Copied::JobStarted;
+    }
+    if (!QFile::remove(from)) {
+        QFile::remove(to);
+        return Copied::Failed;
+    }
+    return Copied::Done;
 }
 
 void DialogFileInfo::changeEvent(QEvent* event) {

@@ -15,7 +15,9 @@ class DialogFileInfo;
 class DialogFileInfo : public QDialog {
     Q_OBJECT
 public:
-    DialogFileInfo(QList<DownloadFile*> jobs, QWidget* parent = nullptr);
+    // `tabJobs`: every job of the tab, whose paths a renamed or moved job may not take.
+    DialogFileInfo(QList<DownloadFile*> jobs, QWidget* parent = nullptr,
+                   QList<DownloadFile*> tabJobs = {});
     ~DialogFileInfo() override;
 
 protected:
@@ -33,10 +35,19 @@ private:
     void applyToSeveral(const QString& folder);
     // Asks to create a missing folder and does; false when it stays missing.
     bool ensureFolder(const QString& folder);
+    // Whether newPath is a file on disk or another job's path.
+    bool pathTaken(const DownloadFile* job, const QString& newPath) const;
     // Moves the job's file (if there is one yet) to newPath and points the job there;
     // false, with a message, when the job runs or the file could not be moved.
     bool moveJob(DownloadFile* job, const QString& newPath);
+    enum class Copied { Done, Failed, JobStarted };
+    // Copies the job's file to another file system on a thread of its own, while a
+    // loading box shows, then lets the original go; the job must not have started
+    // meanwhile, else the copy goes and the job keeps its file.
+    Copied copyJobFile(DownloadFile* job, const QString& from, const QString& to);
+    void refuseBusy(const DownloadFile* job);
 
     Ui::DialogFileInfo* ui;
-    QList<DownloadFile*> jobs; // not owned
+    QList<DownloadFile*> jobs;    // not owned
+    QList<DownloadFile*> tabJobs; // not owned
 };

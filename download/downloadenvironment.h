@@ -1,7 +1,8 @@
 #pragma once
 // What a download job asks of the machine besides its own file: the file system and
-// free space of the target volume, and libcurl handles. One replaceable instance, so
-// tests can fake a FAT32 or full disk, or a handle that can't be made.
+// free space of the target volume, libcurl handles, and the move of a file to another
+// volume. One replaceable instance, so tests can fake a FAT32 or full disk, a handle that
+// can't be made, or a slow move.
 #include <curl/curl.h>
 
 #include <QString>
@@ -19,6 +20,13 @@ public:
     virtual bool diskSpace(const QString& folder, qint64& total, qint64& freeForCaller);
     // A new handle made the program's way (CA, proxy, protocols); null on failure.
     virtual CURL* createHandle();
+    // Whether the file `from` and the folder `toFolder` lie on one file system, where a
+    // rename moves the file at once.
+    virtual bool sameFileSystem(const QString& from, const QString& toFolder);
+    // Copies the file `from` over the file `to` (the caller's placeholder, which keeps the
+    // name taken) on another file system: `to` is replaced whole, or stays as it was.
+    // Blocks for the copy.
+    virtual bool copyAcross(const QString& from, const QString& to);
 
     // The instance in use: the installed one, else the real machine.
     static DownloadEnvironment& current();

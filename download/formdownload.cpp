@@ -13,11 +13,9 @@
 #include "ui_formdownload.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QResizeEvent>
-#include <QSet>
 
 #include <algorithm>
 #include <cstdlib>
@@ -41,7 +39,8 @@ QString fromUtf8(const std::string& text) {
 
 FormDownload::FormDownload(QWidget* parent)
     : QWidget(parent), ui(new Ui::FormDownload), downloadModel(nullptr),
-      historySaver(new BackgroundSaver([this] { return historySnapshot(); }, this)) {
+      historySaver(new BackgroundSaver(
+          [this] { return saveDownloadList(downloadModel->getJobs() + downloadedFiles); }, this)) {
     ui->setupUi(this);
     connect(historySaver, &BackgroundSaver::saved, this, &FormDownload::reportSave);
     ui->SubTabDownload->setCornerWidget(ui->menuDownload, Qt::TopRightCorner);
@@ -221,13 +220,8 @@ void FormDownload::get_dir(QList<brisko::file*> listFile, QString downloadZip, Q
     playingRow = downloadModel->rowCount();
     const QString folder = dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
     // A new download never writes over a file on disk or another download's file.
-    QSet<QString> usedPaths;
-    for (const DownloadFile* job : downloadModel->getJobs() + downloadedFiles)
-        usedPaths.insert(job->getPath());
-    const auto taken = [&](const QString& name) {
-        const QFileInfo target(folder + name);
-        return usedPaths.contains(target.filePath()) || target.exists() || target.isSymLink();
-    };
+    DownloadPaths usedPaths(downloadModel->getJobs() + downloadedFiles);
+    const auto taken = [&](const QString& name) { return usedPaths.taken(folder + name); };
     for (const brisko::file* record : listFile) {
         if (!record)
             continue;
@@ -235,7 +229,7 @@ void FormDownload::get_dir(QList<brisko::file*> listFile, QString downloadZip, Q
         const bool zip = type == QLatin1String("0") || downloadZip == QLatin1String("true");
         const QString name = downloadFileName(fromUtf8(record->get_name()), zip, taken);
         const QString path = folder + name;
-        usedPaths.insert(path);
+        usedPaths.add(path);
         downloadModel->addJob(new DownloadFile(
             name, path, fromUtf8(record->get_linkcode()), fromUtf8(record->get_description()), type,
             zip ? QStringLiteral("true") : QStringLiteral("false"), fromUtf8(record->get_url()),

@@ -104,7 +104,9 @@ private:
     friend struct DownloadTabProbe; // the tests
 
     // History file.
-    BackgroundSaver::Task historySnapshot() const;
+    // Copies what the file keeps of the jobs, in list order, and returns the write of that
+    // copy, which the history's own thread runs; its result comes back to reportSave.
+    BackgroundSaver::Task saveDownloadList(const QList<DownloadFile*>& jobs) const;
     QList<DownloadFile*> loadDownloadList();
     QList<DownloadFile*> parseDownloadList(QXmlStreamReader& reader);
     void reportSave(int result);

@@ -280,7 +280,7 @@ void FormDownload::contextOpenFolder_clicked() {
 void FormDownload::runProperties(const QList<DownloadFile*>& jobs) {
     if (jobs.isEmpty())
         return;
-    DialogFileInfo dialog(jobs, this);
+    DialogFileInfo dialog(jobs, this, downloadModel->getJobs() + downloadedFiles);
     if (dialog.exec())
         saveAllDownloads();
 }

@@ -16,10 +16,9 @@ void FormDownload::saveAllDownloads() {
     historySaver->save();
 }
 
-BackgroundSaver::Task FormDownload::historySnapshot() const {
+BackgroundSaver::Task FormDownload::saveDownloadList(const QList<DownloadFile*>& jobs) const {
     return historyfile::saveTask<DownloadHistory>(
-        historyPath(), downloadModel->getJobs() + downloadedFiles,
-        currentUser ? currentUser->getEmail() : QString());
+        historyPath(), jobs, currentUser ? currentUser->getEmail() : QString());
 }
 
 void FormDownload::waitForSaves() {

@@ -1,6 +1,15 @@
 #include "download/localfilename.h"
 
+#include "download/downloadenvironment.h"
+#include "download/downloadfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
+
+#include <cerrno>
+#include <cstdio>
 
 namespace {
 
@@ -107,4 +116,29 @@ QString downloadFileName(const QString& serviceName, bool zip,
     for (int n = 2; taken && taken(candidate); ++n)
         candidate = fitted(name, QStringLiteral(" (%1)").arg(n));
     return candidate;
+}
+
+DownloadPaths::DownloadPaths(const QList<DownloadFile*>& jobs, const DownloadFile* except) {
+    for (const DownloadFile* job : jobs) {
+        if (job != except)
+            add(job->getPath());
+    }
+}
+
+void DownloadPaths::add(const QString& path) {
+    paths.insert(QDir::cleanPath(path));
+}
+
+bool DownloadPaths::taken(const QString& path) const {
+    const QFileInfo target(path);
+    return paths.contains(QDir::cleanPath(path)) || target.exists() || target.isSymLink();
+}
+
+FileMove renameDownloadFile(const QString& from, const QString& to) {
+    if (!DownloadEnvironment::current().sameFileSystem(from, QFileInfo(to).absolutePath()))
+        return FileMove::NeedsCopy;
+    // rename(2) itself: QFile::rename would fall back to copying, on the caller's thread.
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return FileMove::Moved;
+    return errno == EXDEV ? FileMove::NeedsCopy : FileMove::Failed; // EXDEV: a bind mount
 }

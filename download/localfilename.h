@@ -1,10 +1,14 @@
 #pragma once
 // Local file names for files named by the service: names the file systems and the other
-// programs of this machine take, and free names so that a new download never writes
-// over an existing file or another download's file.
+// programs of this machine take, free names so that a download never writes over an
+// existing file or another download's file, and the rename of a download's file.
+#include <QList>
+#include <QSet>
 #include <QString>
 
 #include <functional>
+
+class DownloadFile;
 
 // The safe form of a name the service gave: a reserved device name ("CON", "LPT1"...)
 // gets a "_" in front, characters unwanted in file names become "_", the angle
@@ -18,3 +22,24 @@ QString sanitizeFileName(const QString& name);
 // and so on. Every candidate fits in 255 bytes of UTF-8.
 QString downloadFileName(const QString& serviceName, bool zip,
                          const std::function<bool(const QString& name)>& taken);
+
+// The paths downloads write to, to tell whether a path is free for one more.
+class DownloadPaths {
+public:
+    // The paths of `jobs`, but for `except` (the job that looks for a new path).
+    explicit DownloadPaths(const QList<DownloadFile*>& jobs, const DownloadFile* except = nullptr);
+    void add(const QString& path);
+    // Whether a download may not take `path`: one of the paths is it, or a file (or a
+    // link, even a dangling one) is there.
+    bool taken(const QString& path) const;
+
+private:
+    QSet<QString> paths; // cleaned, so "a//b" and "a/b" are one
+};
+
+enum class FileMove { Moved, NeedsCopy, Failed };
+
+// Renames a download's file to `to` (where nothing is) when that moves it at once;
+// NeedsCopy when `to` lies on another file system, where the move is a copy that may take
+// long (DownloadEnvironment::copyAcross, off the GUI thread).
+FileMove renameDownloadFile(const QString& from, const QString& to);

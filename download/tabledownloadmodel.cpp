@@ -134,6 +134,7 @@ void TableDownloadModel::downloadChanged(DownloadFile* dfile,
         // The finished job leaves the queue now, even while its thread is still
         // ending, so it stands in exactly one list once the owner takes it over.
         removeJobRows(row, 1);
+        queue.noteFinished();
         emit downloadComplete(dfile);
         emit layoutAboutToBeChanged();
         emit layoutChanged();

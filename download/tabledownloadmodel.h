@@ -30,7 +30,8 @@ public slots:
 signals:
     void downloadComplete(DownloadFile* job);
     void downloadCompleteRC(int removedIndex);
-    // No queued job is left to start (jobs may still be running).
+    // No queued job is left to start (jobs may still be running) and a transfer finished
+    // since the queue last stood idle.
     void queueDownloadComplete();
     void speedChanged(double totalSpeed);
     void dataChangedRC(int index);

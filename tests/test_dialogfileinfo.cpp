@@ -3,7 +3,9 @@
 // placeholders, running downloads kept where they are, and a password-protected file
 // downloaded end to end after its password was typed here.
 #include "core/actionthread.h"
+#include "core/dialogloading.h"
 #include "download/dialogfileinfo.h"
+#include "download/downloadenvironment.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"
 #include "download/localfilename.h"
@@ -19,8 +21,11 @@
 #include <QPushButton>
 #include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -53,6 +58,27 @@ bool touch(const QString& path, const QByteArray& content = "partial") {
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
+// Every move crosses to another file system, and each copy waits for the test's word.
+class OtherDisk : public DownloadEnvironment {
+public:
+    OtherDisk() : replaced(install(this)) {}
+    ~OtherDisk() override {
+        go.release(16);
+        install(replaced);
+    }
+    bool sameFileSystem(const QString&, const QString&) override { return false; }
+    bool copyAcross(const QString& from, const QString& to) override {
+        offGuiThread = QThread::currentThread() != qApp->thread();
+        go.acquire();
+        return DownloadEnvironment::copyAcross(from, to);
+    }
+    QSemaphore go;
+    std::atomic<bool> offGuiThread{false};
+
+private:
+    DownloadEnvironment* replaced;
+};
+
 } // namespace
 
 class TestDialogFileInfo : public QObject {
@@ -65,6 +91,10 @@ private slots:
     void runningJobIsReadOnly();
     void severalJobs_data();
     void severalJobs();
+    void otherDownloadsPathsAreTaken_data();
+    void otherDownloadsPathsAreTaken();
+    void moveToAnotherDisk_data();
+    void moveToAnotherDisk();
     void passwordProtectedDownload();
 
 private:
@@ -277,6 +307,105 @@ void TestDialogFileInfo::severalJobs() {
     if (collision)
         QCOMPARE(prompt->asked().last().text, "Tập tin " + this->folder->filePath("Đích/b.mkv") +
                                                   " đã tồn tại, không thể đổi tên tập tin.");
+}
+
+void TestDialogFileInfo::otherDownloadsPathsAreTaken_data() {
+    QTest::addColumn<QList<int>>("edited"); // of a.mkv, b.mkv and x/a.mkv, none on disk
+    QTest::addColumn<QString>("name");      // "": kept
+    QTest::addColumn<QString>("folder");    // "": kept
+    QTest::addColumn<QStringList>("paths"); // afterwards
+    QTest::addColumn<QString>("message");
+    const QString exists = QStringLiteral("Tập tin đã tồn tại, không thể đổi tên tập tin.");
+    QTest::newRow("renamed onto another download")
+        << QList<int>{0} << "b.mkv"
+        << "" << QStringList{"a.mkv", "b.mkv", "x/a.mkv"} << exists;
+    QTest::newRow("moved onto another download")
+        << QList<int>{0} << ""
+        << "x" << QStringList{"a.mkv", "b.mkv", "x/a.mkv"} << exists;
+    QTest::newRow("two of one name moved into one folder")
+        << QList<int>{0, 2} << ""
+        << "y" << QStringList{"y/a.mkv", "b.mkv", "x/a.mkv"}
+        << "Tập tin %1/y/a.mkv đã tồn tại, không thể đổi tên tập tin.";
+}
+
+// Queued downloads that have written nothing yet: only their paths tell where they go, and
+// no two downloads may end up writing one file.
+void TestDialogFileInfo::otherDownloadsPathsAreTaken() {
+    QFETCH(QList<int>, edited);
+    QFETCH(QString, name);
+    QFETCH(QString, folder);
+    QFETCH(QStringList, paths);
+    QFETCH(QString, message);
+    QVERIFY(QDir(this->folder->path()).mkdir("x"));
+    QVERIFY(QDir(this->folder->path()).mkdir("y"));
+    const QList<DownloadFile*> tab = {job("a.mkv"), job("b.mkv"), job("x/a.mkv")};
+    tab[2]->setName("a.mkv");
+    QList<DownloadFile*> chosen;
+    for (int i : edited)
+        chosen << tab[i];
+    DialogFileInfo dialog(chosen, nullptr, tab);
+    if (!name.isEmpty())
+        field(dialog, "txt_fileName")->setText(name);
+    if (!folder.isEmpty())
+        field(dialog, "txt_localPath")->setText(this->folder->filePath(folder));
+    QMetaObject::invokeMethod(&dialog, "info_changed");
+    prompt->answer(QMessageBox::Ok);
+    okButton(dialog)->click();
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(tab[i]->getPath(), this->folder->filePath(paths[i]));
+    QCOMPARE(prompt->asked().last().text, message.arg(this->folder->path()));
+}
+
+void TestDialogFileInfo::moveToAnotherDisk_data() {
+    QTest::addColumn<bool>("startsMeanwhile");
+    QTest::newRow("moved") << false;
+    QTest::newRow("the download started meanwhile") << true;
+}
+
+// A partial file moved to another disk is copied on a thread of its own while a loading
+// box shows and the window goes on; a download that starts meanwhile keeps its file.
+void TestDialogFileInfo::moveToAnotherDisk() {
+    QFETCH(bool, startsMeanwhile);
+    OtherDisk disk;
+    auto* download = new BlockedJob("a.mkv", folder->filePath("a.mkv"));
+    jobs << download;
+    const QByteArray partial(300000, 'p');
+    QVERIFY(touch(download->getPath(), partial));
+    QVERIFY(QDir(folder->path()).mkdir("khác"));
+    DialogFileInfo dialog({download});
+    field(dialog, "txt_localPath")->setText(folder->filePath("khác"));
+    bool boxSeen = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        if (!qobject_cast<DialogLoading*>(QApplication::activeModalWidget()))
+            return;
+        watch.stop();
+        boxSeen = true;
+        if (startsMeanwhile)
+            download->start();
+        disk.go.release();
+    });
+    watch.start(0);
+    if (startsMeanwhile)
+        prompt->answer(QMessageBox::Ok);
+    okButton(dialog)->click();
+    QVERIFY(boxSeen);
+    QVERIFY(disk.offGuiThread);
+    const QString moved = folder->filePath("khác/a.mkv");
+    const QString kept = startsMeanwhile ? folder->filePath("a.mkv") : moved;
+    QCOMPARE(download->getPath(), kept);
+    QFile file(kept);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), partial);
+    QCOMPARE(QFile::exists(startsMeanwhile ? moved : folder->filePath("a.mkv")), false);
+    QCOMPARE(QDir(folder->filePath("khác")).entryList(QDir::Files | QDir::Hidden).size(),
+             startsMeanwhile ? 0 : 1);
+    if (startsMeanwhile)
+        QCOMPARE(
+            prompt->asked().last().text,
+            QStringLiteral("Tập tin a.mkv đang được tải, không thể đổi tên hay chuyển tập tin."));
+    else
+        QVERIFY(prompt->asked().isEmpty());
 }
 
 // A file with a password: the first start stops for it, the password typed in the dialog

@@ -116,6 +116,7 @@ private slots:
     void contextMenus();
     void properties_data();
     void properties();
+    void propertiesKeepDownloadsApart();
     void resetPassword();
     void playRequest_data();
     void playRequest();
@@ -138,6 +139,9 @@ private:
     QStringList historyNames();
     // Whether the history file exists once the saves asked for so far are written.
     bool historyWritten();
+    // Removes the history file once the saves asked for so far are written, so that none
+    // of them brings it back.
+    void forgetHistory();
 
     devservice::AnalyticsCollector collector;
     std::unique_ptr<DownloadTabSession> session;
@@ -218,6 +222,12 @@ bool TestDownloadTab::historyWritten() {
     if (tab)
         tab->waitForSaves();
     return QFile::exists(session->historyPath());
+}
+
+void TestDownloadTab::forgetHistory() {
+    if (tab)
+        tab->waitForSaves();
+    QFile::remove(session->historyPath());
 }
 
 QStringList TestDownloadTab::historyNames() {
@@ -618,7 +628,7 @@ void TestDownloadTab::startAndPause() {
     QCOMPARE(model()->getJobs().at(0)->getStatusText(), QStringLiteral("Queued"));
 
     // Pause without a selection: a notice, nothing saved, the flag set all the same.
-    QFile::remove(session->historyPath());
+    forgetHistory();
     queueView()->clearSelection();
     prompt->answer(QMessageBox::Ok);
     downloadStoppedByUser = false;
@@ -734,7 +744,7 @@ void TestDownloadTab::deleteNeedsConfirmation() {
     QCOMPARE(prompt->asked().last().text,
              QString::fromUtf8("Vui lòng chọn ít nhất một tập tin cần xoá"));
 
-    QFile::remove(session->historyPath());
+    forgetHistory();
     select(page == 1 ? static_cast<QAbstractItemView*>(queueView()) : finishedTable(), {2, 0});
     QSignalSpy deleted(tab.get(), &FormDownload::delCompleted);
     prompt->answer(QMessageBox::StandardButton(answer));
@@ -927,7 +937,7 @@ void TestDownloadTab::properties() {
     makeTab();
     addQueued({"a", "b", "c"});
     select(queueView(), {0, 2});
-    QFile::remove(session->historyPath());
+    forgetHistory();
     QString seen;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<DialogFileInfo*>(QApplication::activeModalWidget());
@@ -944,6 +954,26 @@ void TestDownloadTab::properties() {
         QMetaObject::invokeMethod(tab.get(), command.toLatin1().constData());
     QCOMPARE(seen, shown);
     QCOMPARE(historyWritten(), accept);
+}
+
+// The properties dialog sees the tab's other downloads: a queued one that has written
+// nothing yet still owns its path.
+void TestDownloadTab::propertiesKeepDownloadsApart() {
+    makeTab();
+    const QList<DownloadFile*> jobs = addQueued({"a", "b"});
+    select(queueView(), {0});
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<DialogFileInfo*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QLineEdit*>("txt_fileName")->setText("b");
+        dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    });
+    prompt->answer(QMessageBox::Ok);
+    QMetaObject::invokeMethod(tab.get(), "contextProperties_clicked");
+    QCOMPARE(prompt->asked().last().text,
+             QString::fromUtf8("Tập tin đã tồn tại, không thể đổi tên tập tin."));
+    QCOMPARE(jobs.at(0)->getPath(), folder->filePath("a"));
+    QCOMPARE(jobs.at(0)->getName(), QStringLiteral("a"));
 }
 
 void TestDownloadTab::resetPassword() {

@@ -234,6 +234,7 @@ void TestFormUpload::deleteOnSelections() {
     prompt->answer(QMessageBox::Cancel);
     UploadTabProbe::del(tab);
     QCOMPARE(UploadTabProbe::finished(tab).size(), 5);
+    tab.waitForSaves();
     QVERIFY(!QFile::exists(historyPath()));
     QCOMPARE(deleted.size(), 1);
 
@@ -330,6 +331,15 @@ void TestFormUpload::moveCommands() {
 void TestFormUpload::uploadsFromTheDialogFinish() {
     FormUpload tab;
     QSignalSpy done(&tab, qOverload<UploadFile*>(&FormUpload::fileUploadDone));
+    QSignalSpy ranEmpty(&tab, qOverload<>(&FormUpload::uploadComplete));
+    // As the main window does after each finished upload: the finished page comes forward
+    // once the last one is done, not while another still runs.
+    auto* pages = tab.findChild<QTabWidget*>(QStringLiteral("SubTabUpload"));
+    QStringList pageAtEachEnd;
+    connect(&tab, qOverload<UploadFile*>(&FormUpload::fileUploadDone), &tab, [&] {
+        tab.showUploadedTab();
+        pageAtEachEnd << pages->currentWidget()->objectName();
+    });
     QSignalSpy added(&tab, &FormUpload::addCompleted);
     std::string first, second;
     const QString a = fx.writeFile("Bài một.mp3", 3 * kChunk + 17, 11, &first);
@@ -346,7 +356,10 @@ void TestFormUpload::uploadsFromTheDialogFinish() {
     model->queueItem(1);
     QTRY_COMPARE_WITH_TIMEOUT(done.size(), 2, kUploadWaitMs);
     QCOMPARE(model->rowCount(), 0);
-    QTRY_VERIFY(!tab.isUploading()); // the jobs report their ends after their links
+    QVERIFY(!tab.isUploading());
+    QCOMPARE(pageAtEachEnd, (QStringList{"tUploading", "tUploaded"}));
+    // The queue's end, once the jobs have reported theirs after their links.
+    QTRY_VERIFY(ranEmpty.size() >= 1);
 
     // The finished table holds their links; the service lists them in the chosen folder
     // and hands the very bytes back.
@@ -374,6 +387,7 @@ void TestFormUpload::uploadsFromTheDialogFinish() {
         QVERIFY(fetch(where).body == (name == "hai.bin" ? second : first));
     }
     // And the history file has them as finished.
+    tab.waitForSaves();
     const UploadHistory::Loaded saved = UploadHistory::load(historyPath(), "");
     QCOMPARE(saved.jobs.size(), 2);
     QVERIFY(saved.jobs.at(0)->isFinished() && saved.jobs.at(1)->isFinished());
@@ -393,21 +407,20 @@ void TestFormUpload::quitMidUploadResumesAtTheServiceOffset() {
         UploadFile* job = UploadTabProbe::model(tab)->getJobs().value(0);
         QVERIFY(job);
         job->setChunkSize(kChunk);
+        QSignalSpy handedOut(UploadTabProbe::model(tab), &TableUploadModel::locationObtained);
         fx.waits().chunkPause = std::chrono::milliseconds(60000); // held after a chunk
         tab.on_btnStart_clicked();
-        QTRY_VERIFY_WITH_TIMEOUT(!job->getRealUrl().isEmpty(), kUploadWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(handedOut.size(), 1, kUploadWaitMs);
         location = job->getRealUrl();
         const std::string token = location.section('/', -1).toStdString();
         QTRY_COMPARE_WITH_TIMEOUT(fx.service().uploadStore().progress(token).received,
                                   std::uint64_t(kChunk), kUploadWaitMs);
         // Kept as soon as it was handed out, before any quit.
-        QTRY_VERIFY([&] {
-            const UploadHistory::Loaded saved = UploadHistory::load(historyPath(), "");
-            const bool kept =
-                saved.jobs.size() == 1 && saved.jobs.first()->getRealUrl() == location;
-            qDeleteAll(saved.jobs);
-            return kept;
-        }());
+        tab.waitForSaves();
+        const UploadHistory::Loaded saved = UploadHistory::load(historyPath(), "");
+        const bool kept = saved.jobs.size() == 1 && saved.jobs.first()->getRealUrl() == location;
+        qDeleteAll(saved.jobs);
+        QVERIFY(kept);
         // Quitting now: the tab stops the job, waits for it and keeps it.
     }
     fx.waits().chunkPause = std::chrono::milliseconds(1);

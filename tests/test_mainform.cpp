@@ -130,6 +130,7 @@ private slots:
     void statistics();
     void shutdown_data();
     void shutdown();
+    void emptyQueuesStartedAfterLoginOpenNoCountdown();
     void options_data();
     void options();
     void logoutAction_data();
@@ -554,6 +555,42 @@ void TestMainForm::shutdown() {
     const bool poweredOff =
         !actions.calls().isEmpty() && actions.calls().first().kind == QLatin1String("poweroff");
     QCOMPARE(poweredOff, powersOff);
+    window->logout(QStringLiteral("1"));
+}
+
+// With both queues empty and everything automatic switched on, neither the starts of the
+// login (the tabs' own, then the account panel's) nor "start all" is a completion: no
+// countdown comes up, nothing powers off.
+void TestMainForm::emptyQueuesStartedAfterLoginOpenNoCountdown() {
+    QFile::remove(downloadHistoryFilePath(session.accountId().toLongLong()));
+    QFile::remove(uploadHistoryFilePath(session.accountId().toLongLong()));
+    SettingsStore settings;
+    for (const char* key : {SettingsKeys::UploadAutoShutdown, SettingsKeys::DownloadAutoShutdown,
+                            SettingsKeys::AutoUpload, SettingsKeys::AutoDownload})
+        settings.setValue(QString::fromLatin1(key), true);
+    const std::shared_ptr<void> switchOff(nullptr, [](void*) {
+        SettingsStore settings;
+        for (const char* key : {SettingsKeys::AutoUpload, SettingsKeys::AutoDownload})
+            settings.remove(QString::fromLatin1(key));
+    });
+    platform::RecordingSystemActions actions;
+    ModalAnswerer modals;
+    auto window = loggedInWindow();
+    QVERIFY(window);
+    FormUpload* upload = MainFormProbe::formUpload(*window);
+    FormDownload* download = MainFormProbe::formDownload(*window);
+    QSignalSpy uploadsEnded(upload, qOverload<>(&FormUpload::uploadComplete));
+    QSignalSpy downloadsEnded(download, &FormDownload::downloadComplete);
+    emit MainFormProbe::formInfo(*window)->loadInfoComplete();
+    QVERIFY(QMetaObject::invokeMethod(upload, "on_startAllButton_clicked"));
+    QVERIFY(QMetaObject::invokeMethod(download, "on_btnStartAll_clicked"));
+    QCoreApplication::processEvents();
+    QCOMPARE(uploadsEnded.count(), 0);
+    QCOMPARE(downloadsEnded.count(), 0);
+    QVERIFY(modals.answered().isEmpty());
+    QVERIFY2(modals.unexpected().isEmpty(), qPrintable(modals.unexpected().join(", ")));
+    for (const auto& call : actions.calls())
+        QVERIFY(call.kind != QLatin1String("poweroff"));
     window->logout(QStringLiteral("1"));
 }
 

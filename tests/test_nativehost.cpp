@@ -9,6 +9,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 QByteArray frame(const QByteArray& body) {
@@ -53,6 +59,8 @@ private slots:
     void cutInputEndsTheHost_data();
     void cutInputEndsTheHost();
     void eachMessageIsLogged();
+    void closedOutputEndsTheHost_data();
+    void closedOutputEndsTheHost();
 
 private:
     struct Run {
@@ -63,6 +71,11 @@ private:
     // Runs the host on `input` and waits for the main-program starts expected.
     Run run(const QByteArray& input, const QStringList& arguments = {}, int expectedStarts = 0,
             bool withMainProgram = true);
+    // The fake main program, recording its starts, or none.
+    void prepareMainProgram(bool withMainProgram);
+    QString startsRecord() const { return m_folder->filePath("starts"); }
+    // The fake main program's starts, once `expectedStarts` of them have shown.
+    QList<QStringList> starts(int expectedStarts);
 
     std::unique_ptr<QTemporaryDir> m_folder;
 };
@@ -78,20 +91,51 @@ void TestNativeHost::init() {
     QFile::remove(logFile());
 }
 
-TestNativeHost::Run TestNativeHost::run(const QByteArray& input, const QStringList& arguments,
-                                        int expectedStarts, bool withMainProgram) {
-    const QString record = m_folder->filePath("starts");
-    QFile::remove(record);
+void TestNativeHost::prepareMainProgram(bool withMainProgram) {
+    QFile::remove(startsRecord());
     const QString fake = m_folder->filePath("briskotool");
     QFile::remove(fake);
-    if (withMainProgram) {
-        QFile script(fake);
-        script.open(QIODevice::WriteOnly);
-        script.write("#!/bin/sh\n{ for a in \"$@\"; do printf '%s\\037' \"$a\"; done; echo; } >> '" +
-                     QFile::encodeName(record) + "'\n");
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!withMainProgram)
+        return;
+    QFile script(fake);
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\n{ for a in \"$@\"; do printf '%s\\037' \"$a\"; done; echo; } >> '" +
+                 QFile::encodeName(startsRecord()) + "'\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QList<QStringList> TestNativeHost::starts(int expectedStarts) {
+    // The lines written whole so far: the fake writes each argument on its own.
+    const auto recorded = [this] {
+        QFile file(startsRecord());
+        QList<QByteArray> lines;
+        if (file.open(QIODevice::ReadOnly))
+            lines = file.readAll().split('\n');
+        if (!lines.isEmpty())
+            lines.removeLast(); // after the last line end: empty, or a line being written
+        return lines;
+    };
+    // Started programs run detached: wait for each to have written its line.
+    QElapsedTimer waited;
+    waited.start();
+    while (recorded().size() < expectedStarts && waited.elapsed() < 15000)
+        QThread::msleep(20);
+    if (expectedStarts == 0)
+        QThread::msleep(200); // a start that should not happen gets its chance to show
+    const QList<QByteArray> lines = recorded();
+    QList<QStringList> found;
+    for (const QByteArray& line : lines) {
+        QStringList arguments = QString::fromUtf8(line).split(QLatin1Char(kFieldEnd));
+        arguments.removeLast();
+        found << arguments;
     }
+    return found;
+}
+
+TestNativeHost::Run TestNativeHost::run(const QByteArray& input, const QStringList& arguments,
+                                        int expectedStarts, bool withMainProgram) {
+    prepareMainProgram(withMainProgram);
     QProcess host;
     host.start(m_folder->filePath("briskohost"), arguments);
     Run result;
@@ -102,30 +146,7 @@ TestNativeHost::Run TestNativeHost::run(const QByteArray& input, const QStringLi
     host.waitForFinished(30000);
     result.exitCode = host.exitStatus() == QProcess::NormalExit ? host.exitCode() : -2;
     result.replies = replies(host.readAllStandardOutput());
-    // Started programs run detached: wait for each to have written its line.
-    QElapsedTimer waited;
-    waited.start();
-    QList<QByteArray> lines;
-    do {
-        QFile file(record);
-        lines.clear();
-        if (file.open(QIODevice::ReadOnly))
-            lines = file.readAll().split('\n');
-        lines.removeAll(QByteArray());
-    } while (lines.size() < expectedStarts && waited.elapsed() < 15000 &&
-             (QThread::msleep(20), true));
-    if (expectedStarts == 0)
-        QThread::msleep(200); // a start that should not happen gets its chance to show
-    QFile file(record);
-    lines.clear();
-    if (file.open(QIODevice::ReadOnly))
-        lines = file.readAll().split('\n');
-    lines.removeAll(QByteArray());
-    for (const QByteArray& line : lines) {
-        QStringList arguments = QString::fromUtf8(line).split(QLatin1Char(kFieldEnd));
-        arguments.removeLast();
-        result.starts << arguments;
-    }
+    result.starts = starts(expectedStarts);
     return result;
 }
 
@@ -245,6 +266,59 @@ void TestNativeHost::eachMessageIsLogged() {
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(logFile()));
     QCOMPARE(file.readAll(), QByteArray("xxx 7\nxxx 6\nxxx 0\n"));
     QCOMPARE(file.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+}
+
+void TestNativeHost::closedOutputEndsTheHost_data() {
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<int>("started"); // by the first message, before its reply
+    QTest::newRow("presence check") << QByteArray("\"hello\"") << 0;
+    QTest::newRow("capture request") << QByteArray("\"v2 https://x/first\"") << 1;
+}
+
+// A browser that closed the pipe before a reply: the host ends there with 0, not killed by
+// SIGPIPE (whose default a browser leaves it), and reads no further message.
+void TestNativeHost::closedOutputEndsTheHost() {
+    QFETCH(QByteArray, first);
+    QFETCH(int, started);
+    prepareMainProgram(true);
+    QTemporaryFile input;
+    QVERIFY(input.open());
+    input.write(frame(first) + frame("\"v2 https://x/second\""));
+    input.flush();
+    const int inputFd = ::open(QFile::encodeName(input.fileName()).constData(), O_RDONLY);
+    QVERIFY(inputFd >= 0);
+    int output[2];
+    QCOMPARE(::pipe(output), 0);
+    ::close(output[0]); // nobody reads the replies
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, inputFd, 0);
+    posix_spawn_file_actions_adddup2(&actions, output[1], 1);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    const QByteArray program = QFile::encodeName(m_folder->filePath("briskohost"));
+    char* const argv[] = {const_cast<char*>(program.constData()), nullptr};
+    pid_t pid = 0;
+    const int spawned =
+        posix_spawn(&pid, program.constData(), &actions, &attributes, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    ::close(output[1]);
+    ::close(inputFd);
+    QCOMPARE(spawned, 0);
+    int status = 0;
+    QCOMPARE(::waitpid(pid, &status, 0), pid);
+    QVERIFY2(WIFEXITED(status), qPrintable(QString("signal %1").arg(WTERMSIG(status))));
+    QCOMPARE(WEXITSTATUS(status), 0);
+    const QList<QStringList> expected =
+        started ? QList<QStringList>{{"-d", "https://x/first"}} : QList<QStringList>{};
+    QCOMPARE(starts(started), expected);
 }
 
 QTEST_GUILESS_MAIN(TestNativeHost)

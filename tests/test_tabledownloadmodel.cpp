@@ -122,6 +122,7 @@ private slots:
     void startFailingAtOnceFreesItsPlace();
     void queueRanEmpty_data();
     void queueRanEmpty();
+    void onlyAFinishedDownloadCompletesTheQueue();
     void completionHandsTheJobOver();
     void removeRefusedWhileRunning();
     void moves();
@@ -306,6 +307,49 @@ void TestTableDownloadModel::queueRanEmpty() {
     QMetaObject::invokeMethod(model, "taskDownloadDone");
     QVERIFY(late->holdsPlace());
     QCOMPARE(model->runningCount(), 1);
+}
+
+// Every start path (the automatic start, start all, the retry after an error) queues
+// every row. A queue so started with nothing to do, or whose downloads all end unfinished,
+// has completed nothing; one finished download since it was started, then an empty queue,
+// has.
+void TestTableDownloadModel::onlyAFinishedDownloadCompletesTheQueue() {
+    QSignalSpy ranEmpty(model, &TableDownloadModel::queueDownloadComplete);
+    model->queueItem(-1);
+    QCOMPARE(ranEmpty.count(), 0);
+
+    const QList<FakeJob*> two = makeJobs(2);
+    for (FakeJob* job : two)
+        job->setStartFails(true);
+    model->queueItem(-1); // both starts fail at once
+    deliver();
+    QCOMPARE(two[0]->getState(), 4);
+    QCOMPARE(ranEmpty.count(), 0);
+
+    for (FakeJob* job : two)
+        job->setStartFails(false);
+    model->queueItem(-1);
+    for (FakeJob* job : two)
+        job->tell(FakeJob::Command::GiveUp);
+    deliver();
+    QCOMPARE(model->runningCount(), 0);
+    QCOMPARE(ranEmpty.count(), 0);
+
+    model->queueItem(-1);
+    two[0]->tell(FakeJob::Command::Complete);
+    deliver();
+    QCOMPARE(ranEmpty.count(), 1); // nothing waits, although one download still runs
+    two[1]->tell(FakeJob::Command::GiveUp);
+    deliver();
+    QCOMPARE(ranEmpty.count(), 2); // the queue's last end
+
+    // That run is over: starting again with nothing finished completes nothing.
+    model->queueItem(-1);
+    two[1]->tell(FakeJob::Command::GiveUp);
+    deliver();
+    model->removeRows(0, model->rowCount());
+    model->queueItem(-1);
+    QCOMPARE(ranEmpty.count(), 2);
 }
 
 void TestTableDownloadModel::completionHandsTheJobOver() {

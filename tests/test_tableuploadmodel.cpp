@@ -110,6 +110,7 @@ private slots:
     void refusedStartsGiveTheirPlaceBack();
     void queuingPlacesBeforeTheNextQueuedRow();
     void emptyQueueIsReportedUnlessStoppedByUser();
+    void onlyAFinishedUploadCompletesTheQueue();
     void completionLeavesTheTableInOrder();
     void loweringTheMaximumStopsNothing();
     void randomSequences_data();
@@ -246,17 +247,58 @@ void TestTableUploadModel::queuingPlacesBeforeTheNextQueuedRow() {
 
 void TestTableUploadModel::emptyQueueIsReportedUnlessStoppedByUser() {
     fill(2);
+    FakeJob* second = job(1);
     model->queueItem(-1);
     QSignalSpy empty(model.get(), &TableUploadModel::queueUploadComplete);
-    job(0)->tell(FakeJob::Command::Fail);
+    job(0)->tell(FakeJob::Command::Complete);
     deliver();
     // Nothing waits any more, although one job still runs.
     QCOMPARE(empty.count(), 1);
     uploadStoppedByUser = true;
-    job(1)->tell(FakeJob::Command::Fail);
+    second->tell(FakeJob::Command::Fail);
     deliver();
     QCOMPARE(empty.count(), 1);
     QCOMPARE(model->runningCount(), 0);
+}
+
+// Every start path (the automatic start after login, start all) queues every row. A queue
+// so started with nothing to do, or whose uploads all end unfinished, has completed
+// nothing; one finished upload since it was started, then an empty queue, has.
+void TestTableUploadModel::onlyAFinishedUploadCompletesTheQueue() {
+    QSignalSpy empty(model.get(), &TableUploadModel::queueUploadComplete);
+    model->queueItem(-1);
+    QCOMPARE(empty.count(), 0);
+
+    fill(2, {0, 1}); // both refused at their start
+    model->queueItem(-1);
+    settle();
+    QCOMPARE(job(0)->getState(), int(UploadFile::StateFailed));
+    QCOMPARE(empty.count(), 0);
+
+    fill(2);
+    FakeJob* first = job(2);
+    FakeJob* second = job(3);
+    model->queueItem(-1);
+    settle();
+    first->tell(FakeJob::Command::Fail);
+    second->tell(FakeJob::Command::Fail);
+    settle();
+    QCOMPARE(model->runningCount(), 0);
+    QCOMPARE(empty.count(), 0);
+
+    model->queueItem(2);
+    model->queueItem(3);
+    first->tell(FakeJob::Command::Complete);
+    settle();
+    QCOMPARE(empty.count(), 1); // nothing waits, although one upload still runs
+    second->tell(FakeJob::Command::Fail);
+    settle();
+    QCOMPARE(empty.count(), 2); // the queue's last end
+
+    // That run is over: starting again with nothing finished completes nothing.
+    model->queueItem(-1);
+    settle();
+    QCOMPARE(empty.count(), 2);
 }
 
 void TestTableUploadModel::completionLeavesTheTableInOrder() {

@@ -103,6 +103,8 @@ public:
         running.remove(job);
         pending.removeAll(job);
         dropSpeed(job);
+        if (running.isEmpty() && pending.isEmpty())
+            finishedSinceIdle = false;
         return jobs.indexOf(job);
     }
 
@@ -175,14 +177,22 @@ public:
         return false;
     }
 
+    // A transfer of the queue finished.
+    void noteFinished() { finishedSinceIdle = true; }
+
     // Starts pending jobs while running places are free. `start` is the job's own start,
     // which may give the place back before it returns. `queueEmpty` is called when
-    // nothing waits (jobs may still run) and the user has not stopped the queue; its
-    // receivers may queue jobs again.
+    // nothing waits (jobs may still run), the user has not stopped the queue and a
+    // transfer finished since the queue last stood idle: a queue started with nothing
+    // to do, or whose jobs all failed, has completed nothing (and powers nothing off).
+    // Its receivers may queue jobs again.
     template <class Start, class QueueEmpty>
     void startPending(int maximum, bool stoppedByUser, Start start, QueueEmpty queueEmpty) {
         if (pending.isEmpty()) {
-            if (stoppedByUser)
+            const bool completed = finishedSinceIdle && !stoppedByUser;
+            if (running.isEmpty())
+                finishedSinceIdle = false; // this run is over; the next starts afresh
+            if (!completed)
                 return;
             queueEmpty();
             if (pending.isEmpty())
@@ -205,6 +215,7 @@ private:
     // the same with ten jobs or ten thousand.
     QHash<const Job*, double> speeds;
     double speedSum = 0;
+    bool finishedSinceIdle = false;
 
     static bool queued(const Job* job) { return job->getState() == transferqueue::kQueuedState; }
 };

@@ -31,7 +31,8 @@ QString accountId() {
 
 FormUpload::FormUpload(QWidget* parent)
     : QWidget(parent), ui(new Ui::FormUpload), model(nullptr), uploadDialog(nullptr),
-      historySaver(new BackgroundSaver([this] { return historySnapshot(); }, this)) {
+      historySaver(new BackgroundSaver(
+          [this] { return saveUploadList(model->getJobs() + uploadedJobs); }, this)) {
     ui->setupUi(this);
     connect(historySaver, &BackgroundSaver::saved, this, &FormUpload::reportSave);
     ui->SubTabUpload->setCornerWidget(ui->menuUpload, Qt::TopRightCorner);

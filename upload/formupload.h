@@ -97,7 +97,9 @@ private:
     friend struct UploadTabProbe; // the tests
 
     // History file.
-    BackgroundSaver::Task historySnapshot() const;
+    // Copies what the file keeps of the jobs, in list order, and returns the write of that
+    // copy, which the history's own thread runs; its result comes back to reportSave.
+    BackgroundSaver::Task saveUploadList(const QList<UploadFile*>& jobs) const;
     void reportSave(int result);
     QList<UploadFile*> loadUploadList();
     void placeLoadedUploads(QList<UploadFile*> jobs);

@@ -17,10 +17,9 @@ void FormUpload::saveUploads() {
     historySaver->save();
 }
 
-BackgroundSaver::Task FormUpload::historySnapshot() const {
-    return historyfile::saveTask<UploadHistory>(historyPath(), model->getJobs() + uploadedJobs,
-                                                currentUser ? currentUser->getEmail()
-                                                            : QString());
+BackgroundSaver::Task FormUpload::saveUploadList(const QList<UploadFile*>& jobs) const {
+    return historyfile::saveTask<UploadHistory>(historyPath(), jobs,
+                                                currentUser ? currentUser->getEmail() : QString());
 }
 
 void FormUpload::waitForSaves() {

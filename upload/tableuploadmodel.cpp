@@ -117,8 +117,12 @@ void TableUploadModel::uploadChanged(UploadFile* cfile, UploadFile::UploadFileFl
         if (row < 0)
             return;
         // The finished job leaves the queue now, even while its thread is still ending,
-        // so it stands in exactly one list once the owner takes it over.
+        // so it stands in exactly one list once the owner takes it over. It uploads no
+        // more either: its place counts as given back for whoever asks now (the tab
+        // shows its finished uploads once none runs); its own end starts the next job.
         removeJobRows(row, 1);
+        queue.running.remove(cfile);
+        queue.noteFinished();
         emit uploadComplete(cfile);
         emit layoutAboutToBeChanged();
         emit layoutChanged();

@@ -16,8 +16,8 @@ public:
     // free them afterwards.
     ~TableUploadModel() override;
 
-    // runningCount() is the jobs started and not yet done. Stopping or queueing all never
-    // resets it: the jobs still ending report their end later.
+    // runningCount() is the jobs started and neither done nor finished. Stopping or
+    // queueing all never resets it: the jobs still ending report their end later.
 
     void addJob(UploadFile* job) override;
     void runNext();
@@ -33,7 +33,8 @@ public slots:
 signals:
     void uploadComplete(UploadFile* cfile);
     void uploadCompleteRC(int removedIndex);
-    // No queued job is left to start (jobs may still be running).
+    // No queued job is left to start (jobs may still be running) and a transfer finished
+    // since the queue last stood idle.
     void queueUploadComplete();
     void speedChanged(double totalSpeed);
     void dataChangedRC(int index);
