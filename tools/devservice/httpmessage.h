@@ -54,6 +54,9 @@ struct Response {
     // No Content-Length: the body ends where the connection closes, as an HTTP/1.0 server
     // answers; a body shorter than the file then still ends cleanly.
     bool closeDelimited = false;
+    // Transfer-Encoding chunked: the body goes out as one chunk and the last chunk, and no
+    // Content-Length is added (one among `headers` still goes out, as a server may lie).
+    bool chunked = false;
 
     void setHeader(const std::string& name, const std::string& value);
 };
