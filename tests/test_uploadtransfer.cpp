@@ -91,14 +91,20 @@ private slots:
 
 private:
     devservice::Service& service() { return fx.service(); }
-    // A slow line: the stand-in reads 256 KiB a second into a small receive buffer, so what
-    // it has not read waits in this side's queue, as it does before a real slow link.
-    void startSlowLine() {
+    // A job sending a file in one chunk, timed by the real clock, over a slow line: the
+    // stand-in reads 256 KiB a second into a small receive buffer, so what it has not read
+    // waits in this side's queue, as it does before a real slow link. Null on failure.
+    std::unique_ptr<UploadFile> jobOnASlowLine(const QString& name, qint64 size) {
         auto options = DevServiceFixture::defaultOptions();
         options.limits.receiveBuffer = 16 * 1024;
         fx.stop();
-        QVERIFY2(fx.start(options), qPrintable(fx.standIn().error()));
+        if (!fx.start(options))
+            return nullptr;
         service().uploadStore().setBandwidthCap(256 * 1024);
+        auto job = fx.job(fx.writeFile(name, size));
+        job->setChunkSize(int(size));
+        job->setClock(&TransferProgress::systemSeconds);
+        return job;
     }
     // Starts the job and waits for its end.
     void runToEnd(UploadFile& job, UploadRecorder& recorder) {
@@ -481,7 +487,7 @@ void TestUploadTransfer::deadKeptConnectionIsRewound() {
     const qint64 size = 2 * kChunk;
     std::string token;
     const QString kept = fx.issueLocation(size, &token);
-    service().faults().at("/up/" + token, 4, Fault::cutBeforeReply());
+    service().faults().at("/up/" + token, 4, Fault::cutAfterRequest());
     const auto job = fx.job(fx.writeFile("restart.bin", size, 5, &bytes), kept);
     UploadRecorder recorder(job.get());
     runToEnd(*job, recorder);
@@ -535,11 +541,8 @@ struct Figures {
 } // namespace
 
 void TestUploadTransfer::figuresFollowTheLine() {
-    startSlowLine();
-    const qint64 size = 1024 * 1024;
-    const auto job = fx.job(fx.writeFile("line.bin", size));
-    job->setChunkSize(int(size));
-    job->setClock(&TransferProgress::systemSeconds);
+    const auto job = jobOnASlowLine("line.bin", 1024 * 1024);
+    QVERIFY2(job, qPrintable(fx.standIn().error()));
     Figures figures;
     figures.watch(job.get());
     UploadRecorder recorder(job.get());
@@ -565,11 +568,8 @@ void TestUploadTransfer::figuresFollowTheLine() {
 }
 
 void TestUploadTransfer::pausedRowShowsNoTimeLeft() {
-    startSlowLine();
-    const qint64 size = 2 * 1024 * 1024;
-    const auto job = fx.job(fx.writeFile("pause.bin", size));
-    job->setChunkSize(int(size));
-    job->setClock(&TransferProgress::systemSeconds);
+    const auto job = jobOnASlowLine("pause.bin", 2 * 1024 * 1024);
+    QVERIFY2(job, qPrintable(fx.standIn().error()));
     Figures figures;
     figures.watch(job.get());
     UploadRecorder recorder(job.get());

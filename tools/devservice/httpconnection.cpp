@@ -89,7 +89,7 @@ void HttpConnection::run() {
             response.status = 500;
             response.body = std::string("handler failed: ") + e.what();
         }
-        if (!closeStream(!response.dropConnection))
+        if (!closeStream(!response.dropConnection || response.readRequestFirst))
             return;
         if (!answer(request, std::move(response)))
             return;

@@ -49,6 +49,7 @@ struct Response {
     // Faults. dropConnection: close without a byte of reply. cutAfter: headers promise
     // the whole body, only this many body bytes go out, then the connection closes.
     bool dropConnection = false;
+    bool readRequestFirst = false; // with dropConnection: a streamed body is read whole first
     std::optional<std::uint64_t> cutAfter;
     bool closeConnection = false; // answer with "Connection: close" and close
     // No Content-Length: the body ends where the connection closes, as an HTTP/1.0 server
