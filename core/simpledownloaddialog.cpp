@@ -5,6 +5,7 @@
 #include "core/sizetext.h"
 #include "core/timesource.h"
 #include "core/windowshape.h"
+#include "platform/atomicfile.h"
 #include "ui_simpledownloaddialog.h"
 
 #include <QFile>
@@ -185,7 +186,9 @@ int SimpleDownloadDialog::transferOnce(Transfer& transfer) {
     curl_easy_getinfo(handle, CURLINFO_SIZE_DOWNLOAD_T, &got);
     curl_easy_getinfo(handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
     curl_easy_cleanup(handle);
-    const bool written = std::fclose(out) == 0;
+    // On the disk before it takes the target's name.
+    const bool synced = platform::flushAndSync(out);
+    const bool written = std::fclose(out) == 0 && synced;
 
     int result = 0;
     if (code == CURLE_ABORTED_BY_CALLBACK)

@@ -6,6 +6,7 @@
 #include "core/localpaths.h"
 #include "core/simpledownloaddialog.h"
 #include "core/userprompt.h"
+#include "platform/atomicfile.h"
 #include "platform/hostconfig.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cstdlib>
 #include <thread>
@@ -32,13 +32,6 @@ QString shellQuoted(const QString& text) {
     QString quoted = text;
     quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
     return QLatin1Char('\'') + quoted + QLatin1Char('\'');
-}
-
-bool writeFile(const QString& path, const QByteArray& content) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        return false;
-    return file.commit();
 }
 
 QString downloadLabel(int result) {
@@ -240,8 +233,9 @@ void UpdateHelper::execute_update(std::string fn) {
     QFile::remove(statusFile);
     const bool started =
         QFile::setPermissions(setup, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
-        writeFile(script, installScript(setup, platform::programFilePath(), statusFile,
-                                        QCoreApplication::applicationPid())) &&
+        platform::writeFileAtomically(script,
+                                      installScript(setup, platform::programFilePath(), statusFile,
+                                                    QCoreApplication::applicationPid())) &&
         // QProcess starts it in a session of its own, so it outlives us.
         platform::systemActions().startDetached(QStringLiteral("/bin/sh"), {script});
     if (!started) {

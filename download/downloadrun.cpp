@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <limits>
 #include <unistd.h>
 
 namespace {
@@ -67,9 +68,10 @@ struct DownloadAttempt {
     bool rangeMismatch = false; // a partial answer that doesn't continue the file
     bool overrun = false;       // the body went on past the file's length: cut there
     bool writeFailed = false;
-    bool stopped = false; // the write callback saw the stop
-    qint64 received = 0;  // body bytes of this attempt, kept or dropped
-    qint64 kept = 0;      // of them, written to the file
+    bool absurdLength = false; // a length that cannot be added to the offset: refused
+    bool stopped = false;      // the write callback saw the stop
+    qint64 received = 0;       // body bytes of this attempt, kept or dropped
+    qint64 kept = 0;           // of them, written to the file
     SpeedPacer pacer;
 
     void newResponse(long code) {
@@ -111,12 +113,25 @@ struct DownloadAttempt {
         return true;
     }
 
+    // A Content-Length is taken only when the file's length it gives, offset + length,
+    // is a number: an absurd one must not overflow into "no length known".
+    void readContentLength(const QByteArray& value) {
+        bool ok = false;
+        const qint64 length = value.toLongLong(&ok);
+        contentLength = ok && length >= 0 ? length : -1;
+        if (contentLength > std::numeric_limits<qint64>::max() - offset) {
+            contentLength = -1;
+            absurdLength = true;
+        }
+    }
+
     // How much of `bytes` more the file may take.
     size_t room(size_t bytes) {
-        if (limit < 0 || offset + kept + qint64(bytes) <= limit)
+        const qint64 left = limit - offset - kept; // never below 0: nothing passes the limit
+        if (limit < 0 || qint64(bytes) <= left)
             return bytes;
         overrun = true;
-        return static_cast<size_t>(std::max<qint64>(0, limit - offset - kept));
+        return static_cast<size_t>(std::max<qint64>(0, left));
     }
 };
 
@@ -316,6 +331,8 @@ DownloadFile::Outcome DownloadFile::classify(RunContext& run, DownloadAttempt& a
         return Outcome::Stopped;
     } else if (result == CURLE_PARTIAL_FILE) {
         failure = tr("Partial file downloaded");
+    } else if (at.absurdLength) {
+        failure = QString::fromLatin1(curl_easy_strerror(CURLE_WEIRD_SERVER_REPLY));
     } else if (status == 403) {
         return newLocation(run, again);
     } else if (status == 416 && at.rangeTotal >= 0 && at.rangeTotal == local &&
@@ -472,9 +489,9 @@ size_t DownloadFile::parseHeader(char* line, size_t size, size_t count, void* us
         return at->status == 416 ? 0 : bytes;
     QByteArray value;
     if (headerValue(text, "content-length", value)) {
-        bool ok = false;
-        const qint64 length = value.toLongLong(&ok);
-        at->contentLength = ok ? length : -1;
+        at->readContentLength(value);
+        if (at->absurdLength)
+            return 0;
     } else if (headerValue(text, "content-range", value)) {
         at->readContentRange(value);
     }

@@ -45,7 +45,9 @@ bool DownloadFile::passesVolumeChecks() {
     if (environment.diskSpace(folder, volumeTotal, freeBytes)) {
         // Only the bytes still missing need room.
         const QFileInfo existing(getPath());
-        const qint64 needed = total - (existing.exists() ? existing.size() : 0);
+        const qint64 present = existing.exists() ? existing.size() : 0;
+        // A size from a reply or a history file may be any number: no overflow.
+        const qint64 needed = total > present ? total - present : 0;
         if (freeBytes < needed) {
             setStateAndText(StateFailed, tr("Không đủ dung lượng trống để lưu trữ tập tin"));
             emitChanged(StatusChanged);

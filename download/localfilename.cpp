@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -23,6 +24,14 @@ const char* const kReservedNames[] = {
 
 // Replaced by "_", in this order.
 const char16_t kReplaced[] = u"\",?!'`\u2014#$%^&*|\\:/><~=+";
+
+// Format characters that reorder or hide what a name shows: the bidirectional embeddings,
+// overrides and isolates ("photo\u202Egpj.sh" reads "photohs.jpg"), and the byte order
+// mark, which vanishes on the next UTF-8 round trip. Removed, as browsers remove them
+// from the names of what they download.
+bool isDisguising(char16_t c) {
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
+}
 
 int utf8Length(const QString& text) {
     return text.toUtf8().size();
@@ -48,8 +57,12 @@ bool dotsOnly(const QString& name) {
 
 // Everything but the length limit.
 QString cleaned(const QString& name) {
+    // First, so that what the name shows is what the other rules see.
     QString result = name;
-    if (isReserved(name))
+    result.resize(int(std::remove_if(result.begin(), result.end(),
+                                     [](QChar c) { return isDisguising(c.unicode()); }) -
+                      result.begin()));
+    if (isReserved(result))
         result.prepend(QLatin1Char('_'));
     for (const char16_t* c = kReplaced; *c; ++c)
         result.replace(QChar(*c), QLatin1Char('_'));

@@ -12,8 +12,9 @@ class DownloadFile;
 
 // The safe form of a name the service gave: a reserved device name ("CON", "LPT1"...)
 // gets a "_" in front, characters unwanted in file names become "_", the angle
-// quotation marks go, control characters and halves of surrogate pairs become "_", an
-// empty or dots-only name gets a "_" in front, and the result fits in 255 bytes of UTF-8,
+// quotation marks and the format characters that disguise a name (bidirectional
+// controls, the byte order mark) go, control characters and halves of surrogate pairs become "_",
+// an empty or dots-only name gets a "_" in front, and the result fits in 255 bytes of UTF-8,
 // keeping its extension.
 QString sanitizeFileName(const QString& name);
 

@@ -1,7 +1,8 @@
 #include "media/categoryhistory.h"
 
+#include "platform/atomicfile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -53,13 +54,8 @@ bool write(const QString& path, const QList<AutoDownloadCategory>& categories, Q
             *error = file.errorString();
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    QXmlStreamWriter writer(&file);
+    QByteArray document;
+    QXmlStreamWriter writer(&document);
     writer.setAutoFormatting(true);
     writer.writeStartDocument();
     writer.writeStartElement(QStringLiteral("sourceFilm"));
@@ -69,12 +65,7 @@ bool write(const QString& path, const QList<AutoDownloadCategory>& categories, Q
         writer.writeAttribute(QStringLiteral("folder"), category.folder);
     }
     writer.writeEndDocument();
-    if (writer.hasError() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return platform::writeFileAtomically(path, document, error);
 }
 
 } // namespace categoryhistory

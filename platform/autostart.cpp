@@ -1,9 +1,10 @@
 #include "platform/autostart.h"
 
+#include "platform/atomicfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -73,11 +74,6 @@ QString desktopExecLine(const QString& program, const QStringList& arguments) {
 bool writeAutostartEntry(const QString& program, const QStringList& arguments) {
     const QString path = autostartEntryPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning("Cannot write %s: %s", qPrintable(path), qPrintable(file.errorString()));
-        return false;
-    }
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=Brisko Tool\n"
@@ -85,9 +81,9 @@ bool writeAutostartEntry(const QString& program, const QStringList& arguments) {
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")
                               .arg(desktopExecLine(program, arguments));
-    file.write(entry.toUtf8());
-    if (!file.commit()) {
-        qWarning("Cannot write %s: %s", qPrintable(path), qPrintable(file.errorString()));
+    QString error;
+    if (!writeFileAtomically(path, entry.toUtf8(), &error)) {
+        qWarning("Cannot write %s: %s", qPrintable(path), qPrintable(error));
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "platform/registry.h"
 
+#include "platform/atomicfile.h"
 #include "platform/settingsstore.h"
 
 #include <QDir>
@@ -7,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <vector>
@@ -305,11 +305,7 @@ bool Registry::save() {
     for (int i = 0; i < 3; ++i)
         stored.insert(QString::fromLatin1(rootName(i)), toJson(*m_roots[i]));
     QDir().mkpath(QFileInfo(m_file).absolutePath());
-    QSaveFile file(m_file);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(QJsonDocument(stored).toJson());
-    return file.commit();
+    return writeFileAtomically(m_file, QJsonDocument(stored).toJson());
 }
 
 Registry& userRegistry() {

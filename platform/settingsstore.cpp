@@ -1,13 +1,15 @@
 #include "platform/settingsstore.h"
 
+#include "platform/settingsformat.h"
+
 SettingsStore::SettingsStore()
-    // The native format on Linux is the INI file "Brisko Tool.conf".
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+    // The INI file "Brisko Tool.conf", where the native format keeps it.
+    : m_settings(std::make_unique<QSettings>(platform::settingsFormat(), QSettings::UserScope,
                                              QStringLiteral("Brisko"),
                                              QStringLiteral("Brisko Tool"))) {}
 
 SettingsStore::SettingsStore(const QString& iniFile)
-    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+    : m_settings(std::make_unique<QSettings>(iniFile, platform::settingsFormat())) {}
 
 SettingsStore::~SettingsStore() = default;
 

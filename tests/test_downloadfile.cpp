@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <QtTest>
 
 using devservice::Fault;
@@ -51,6 +52,7 @@ private slots:
     void serviceFailures();
     void completionIsProven_data();
     void completionIsProven();
+    void unknownSizeTrustsTheServer_data();
     void unknownSizeTrustsTheServer();
     void stallIsRetried();
     void keptLocationMustBeWeb();
@@ -307,19 +309,45 @@ void TestDownloadFile::completionIsProven() {
     }
 }
 
+void TestDownloadFile::unknownSizeTrustsTheServer_data() {
+    QTest::addColumn<bool>("absurdLength");
+    QTest::newRow("the server's total completes it") << false;
+    // A length that overflows when added to the offset must not pass for "no length
+    // given": libcurl ignores the length of a chunked body and ends the short body cleanly.
+    QTest::newRow("a length beyond any offset is refused, the retry completes") << true;
+}
+
 void TestDownloadFile::unknownSizeTrustsTheServer() {
     // An old history entry whose size could not be fetched has size 0: that is no size,
     // so the partial file is resumed and the server's total completes it.
+    QFETCH(bool, absurdLength);
     const TestFile& file = DownloadJobFixture::kSmall;
     DownloadFile job("small.bin", fixture.localPath("small.bin"), "", "", "1", "false",
                      fixture.shareLink(file.path), "", 0);
     QVERIFY(
         DownloadJobFixture::writeFile(job.getPath(), DownloadJobFixture::content(file, 0, 1000)));
-    job.setSession(fixture.issueLocation(file));
+    const QString location = fixture.issueLocation(file);
+    job.setSession(location);
+    if (absurdLength) {
+        devservice::Response reply;
+        reply.status = 206;
+        reply.setHeader("Content-Range", "bytes 1000-1009/*");
+        reply.setHeader("Content-Length", "9223372036854775807");
+        reply.chunked = true;
+        reply.body = DownloadJobFixture::content(file, 1000, 10).toStdString();
+        Fault fault;
+        fault.reply = reply;
+        service().faults().next(QUrl(location).path(QUrl::FullyEncoded).toStdString(), fault);
+    }
     JobRecorder run(&job);
     QVERIFY(run.runToEnd());
     QCOMPARE(job.getStatusText(), QString("Completed"));
     QVERIFY(downloaded(job, file));
+    if (absurdLength) {
+        QVERIFY2(run.texts().contains(curl_easy_strerror(CURLE_WEIRD_SERVER_REPLY)),
+                 qPrintable(run.texts().join('|')));
+        QCOMPARE(fixture.waits.designed(TimeSource::Wait::Retry), retryWaits(1));
+    }
 }
 
 void TestDownloadFile::stallIsRetried() {

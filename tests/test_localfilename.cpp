@@ -53,6 +53,19 @@ void TestLocalFileName::names_data() {
     QTest::newRow("control characters")
         << QString("a\tb\nc") + QChar(0x01) + QChar(0x7f) + "d" + QChar(0x85) + ".txt" << false
         << none << "a_b_c__d_.txt";
+    QTest::newRow("bidirectional override cannot disguise the extension")
+        << QString("photo") + QChar(0x202E) + "gpj.sh" << false << none << "photogpj.sh";
+    QTest::newRow("every bidirectional control and the byte order mark")
+        << QString(QChar(0xFEFF)) + "a" + QChar(0x202A) + QChar(0x202B) + QChar(0x202C) +
+               QChar(0x202D) + QChar(0x2066) + QChar(0x2067) + QChar(0x2068) + QChar(0x2069) +
+               "b.txt"
+        << false << none << "ab.txt";
+    QTest::newRow("other format characters stay")
+        << QString("a") + QChar(0x200E) + QChar(0x200D) + QChar(0x2029) + "b" << false << none
+        << QString("a") + QChar(0x200E) + QChar(0x200D) + QChar(0x2029) + "b";
+    QTest::newRow("a reserved name behind an override")
+        << QString(QChar(0x202D)) + "CON.txt" << false << none << "_CON.txt";
+    QTest::newRow("only format characters") << QString(QChar(0x202E)) << false << none << "_";
     QTest::newRow("empty") << "" << false << none << "_";
     QTest::newRow("only removed characters") << QString::fromUtf8("«»") << false << none << "_";
     QTest::newRow("dot") << "." << false << none << "_.";

@@ -87,6 +87,9 @@ void TestTransferProgress::measures_data() {
         << 10000LL << 0LL << Steps{{110, 5}} << 0.5 << 0.0005 << -1 << "";
     QTest::newRow("no total: progress 0, no estimate")
         << 0LL << 0LL << Steps{{104, 400}} << 100.0 << 0.0 << -1 << "";
+    QTest::newRow("under a second left reads one second")
+        << 10400LL << 0LL << Steps{{104, 10000}} << 2500.0 << 10000.0 / 10400.0 << 1
+        << "00:00:01 s";
     QTest::newRow("more than the total is not clamped")
         << 100LL << 0LL << Steps{{101, 150}} << 150.0 << 1.5 << 0 << "00:00:00 s";
 }

@@ -90,8 +90,9 @@ void TestUploadHistory::attributesRoundTrip() {
     target.setId(QStringLiteral("77"));
     target.setLinkcode(QStringLiteral("FOLD"));
     target.setName(QStringLiteral("/Nhạc & \"mới\""));
-    const QString path = local(QStringLiteral("bài <1>.mp3"), 4000);
-    UploadFile job(target, QStringLiteral("bài <1>.mp3"), path, QStringLiteral("mô tả\tdòng"),
+    // A carriage return in the name survives too.
+    const QString path = local(QStringLiteral("bài <1>\r\n.mp3"), 4000);
+    UploadFile job(target, QStringLiteral("bài <1>\r\n.mp3"), path, QStringLiteral("mô tả\tdòng"),
                    QStringLiteral("up.host"), QStringLiteral("https://127.0.0.1/up/tok"));
     job.setSize(4000);
     job.setProgress(progress);

@@ -14,6 +14,8 @@
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMutex>
+#include <QSet>
 #include <QUrl>
 #include <QtTest>
 
@@ -82,9 +84,28 @@ private slots:
     void oneReleasePerRun_data();
     void oneReleasePerRun();
     void progressIsCoalesced();
+    void deadKeptConnectionIsRewound();
+    void linkIsUtf8();
+    void figuresFollowTheLine();
+    void pausedRowShowsNoTimeLeft();
 
 private:
     devservice::Service& service() { return fx.service(); }
+    // A job sending a file in one chunk, timed by the real clock, over a slow line: the
+    // stand-in reads 256 KiB a second into a small receive buffer, so what it has not read
+    // waits in this side's queue, as it does before a real slow link. Null on failure.
+    std::unique_ptr<UploadFile> jobOnASlowLine(const QString& name, qint64 size) {
+        auto options = DevServiceFixture::defaultOptions();
+        options.limits.receiveBuffer = 16 * 1024;
+        fx.stop();
+        if (!fx.start(options))
+            return nullptr;
+        service().uploadStore().setBandwidthCap(256 * 1024);
+        auto job = fx.job(fx.writeFile(name, size));
+        job->setChunkSize(int(size));
+        job->setClock(&TransferProgress::systemSeconds);
+        return job;
+    }
     // Starts the job and waits for its end.
     void runToEnd(UploadFile& job, UploadRecorder& recorder) {
         job.startUpload();
@@ -456,6 +477,111 @@ void TestUploadTransfer::progressIsCoalesced() {
     // Two forced reports per attempt, and at most one per 250 ms besides.
     QVERIFY2(recorder.count(UploadFile::ProgressChanged) <= 2 + elapsed.elapsed() / 250 + 1,
              qPrintable(QString::number(recorder.count(UploadFile::ProgressChanged))));
+}
+
+void TestUploadTransfer::deadKeptConnectionIsRewound() {
+    // The second chunk goes out on the connection kept from the first, which the service
+    // drops without a word (as after its restart): libcurl sends the chunk again on a
+    // fresh connection at once, rewinding the body, instead of failing the attempt.
+    std::string bytes;
+    const qint64 size = 2 * kChunk;
+    std::string token;
+    const QString kept = fx.issueLocation(size, &token);
+    service().faults().at("/up/" + token, 4, Fault::cutAfterRequest());
+    const auto job = fx.job(fx.writeFile("restart.bin", size, 5, &bytes), kept);
+    UploadRecorder recorder(job.get());
+    runToEnd(*job, recorder);
+
+    QVERIFY(job->isFinished());
+    QCOMPARE(recorder.texts(), (QStringList{"Starting", "Uploading", "Uploading", "Finalizing"}));
+    QVERIFY(fx.waits().designed(TimeSource::Wait::Retry).isEmpty());
+    QCOMPARE(fx.locationSteps(),
+             (QStringList{"GET", range(0, kChunk - 1, size), "GET", range(kChunk, size - 1, size),
+                          range(kChunk, size - 1, size)}));
+    const auto entry =
+        service().files().find(devservice::parseShareLink(job->getMlink().toStdString())->code);
+    QVERIFY(entry);
+    QCOMPARE(fileSha256(entry->contentFile), sha256(QByteArray::fromStdString(bytes)));
+}
+
+void TestUploadTransfer::linkIsUtf8() {
+    std::string token;
+    const QString kept = fx.issueLocation(500, &token);
+    service().faults().at("/up/" + token, 2,
+                          Fault::status(200, R"({"url":"https://www.localhost/file/ẢNH-tập"})"));
+    const auto job = fx.job(fx.writeFile("link.bin", 500), kept);
+    UploadRecorder recorder(job.get());
+    runToEnd(*job, recorder);
+    QVERIFY(job->isFinished());
+    QCOMPARE(job->getMlink(), QString::fromUtf8("https://www.localhost/file/ẢNH-tập"));
+}
+
+namespace {
+
+// The figures a job showed, read on its own thread whenever it reported them.
+struct Figures {
+    QMutex mutex;
+    QList<double> progress;                 // at each ProgressChanged
+    QList<QPair<double, QString>> timeLeft; // progress and time left at each RemainingChanged
+
+    void watch(UploadFile* job) {
+        QObject::connect(
+            job, &UploadFile::dataChanged, job,
+            [this](UploadFile* cfile, UploadFile::UploadFileFlags flag) {
+                QMutexLocker lock(&mutex);
+                if (flag == UploadFile::ProgressChanged)
+                    progress.append(cfile->progress());
+                else if (flag == UploadFile::RemainingChanged)
+                    timeLeft.append({cfile->progress(), cfile->remainingText()});
+            },
+            Qt::DirectConnection);
+    }
+};
+
+} // namespace
+
+void TestUploadTransfer::figuresFollowTheLine() {
+    const auto job = jobOnASlowLine("line.bin", 1024 * 1024);
+    QVERIFY2(job, qPrintable(fx.standIn().error()));
+    Figures figures;
+    figures.watch(job.get());
+    UploadRecorder recorder(job.get());
+    runToEnd(*job, recorder);
+    QVERIFY(job->isFinished());
+
+    QMutexLocker lock(&figures.mutex);
+    // The kernel takes the body at once; the figures follow what went out instead.
+    QSet<double> between;
+    for (double value : figures.progress) {
+        QVERIFY2(value < 1.0, "100 % before the service's answer");
+        if (value > 0.05 && value < 0.95)
+            between.insert(value);
+    }
+    QVERIFY2(between.size() >= 3, qPrintable(QString::number(between.size())));
+    bool estimated = false;
+    for (const auto& [progress, text] : figures.timeLeft) {
+        estimated = estimated || !text.isEmpty();
+        if (progress < 0.9999)
+            QVERIFY2(text != "00:00:00 s", "no time left while bytes remain");
+    }
+    QVERIFY(estimated);
+}
+
+void TestUploadTransfer::pausedRowShowsNoTimeLeft() {
+    const auto job = jobOnASlowLine("pause.bin", 2 * 1024 * 1024);
+    QVERIFY2(job, qPrintable(fx.standIn().error()));
+    Figures figures;
+    figures.watch(job.get());
+    UploadRecorder recorder(job.get());
+    job->startUpload();
+    QTRY_VERIFY_WITH_TIMEOUT(!job->remainingText().isEmpty(), 15000);
+    job->stopUpload();
+    QVERIFY(recorder.waitForEnd());
+    QCOMPARE(job->getState(), int(UploadFile::StateStopped));
+    QCOMPARE(job->remainingText(), QString());
+    QMutexLocker lock(&figures.mutex);
+    QVERIFY(!figures.timeLeft.isEmpty());
+    QCOMPARE(figures.timeLeft.last().second, QString()); // the row was told
 }
 
 QTEST_GUILESS_MAIN(TestUploadTransfer)

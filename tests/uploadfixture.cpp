@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-bool UploadFixture::start() {
-    if (!stand.start())
+bool UploadFixture::start(devservice::ServiceOptions options) {
+    if (!stand.start(std::move(options)))
         return false;
     timeSource = std::make_unique<ShortWaits>();
     account = service().accounts().findByLogin(devservice::demo::kEmail)->id;

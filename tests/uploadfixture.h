@@ -16,7 +16,7 @@ public:
     static constexpr int kChunk = 64 * 1024;
 
     // Starts the stand-in, logs the demo account in and makes it the current user.
-    bool start();
+    bool start(devservice::ServiceOptions options = DevServiceFixture::defaultOptions());
     // Releases the current user.
     void stop();
 

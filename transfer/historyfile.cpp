@@ -1,9 +1,9 @@
 #include "transfer/historyfile.h"
 
 #include "download/downloadenvironment.h"
+#include "platform/atomicfile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -40,7 +40,8 @@ void appendEscaped(QString& out, const QString& text, bool attribute) {
             replacement = attribute ? "&#10;" : nullptr;
             break;
         case '\r':
-            replacement = attribute ? "&#13;" : nullptr;
+            // Also in text: a reader turns a raw one into a line feed, or drops it.
+            replacement = "&#13;";
             break;
         default:
             drop = u < 0x20 || u == 0xfffe || u == 0xffff;
@@ -84,14 +85,8 @@ SaveResult write(const QString& path, const QByteArray& document) {
                                                  freeBytes) &&
         document.size() > freeBytes + kFreeSpaceSlack)
         return SaveResult::NoRoom;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return SaveResult::WriteFailed;
-    if (file.write(document) != document.size()) {
-        file.cancelWriting();
-        return SaveResult::WriteFailed;
-    }
-    return file.commit() ? SaveResult::Saved : SaveResult::WriteFailed;
+    return platform::writeFileAtomically(path, document) ? SaveResult::Saved
+                                                         : SaveResult::WriteFailed;
 }
 
 } // namespace historyfile

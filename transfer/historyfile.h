@@ -1,6 +1,7 @@
 #pragma once
 // What the download and upload history files share: their XML text, built in one pass
-// the way QXmlStreamWriter writes it, and the atomic save that refuses to fill the disk.
+// the way QXmlStreamWriter writes it (but for a carriage return in text), and the atomic
+// save that refuses to fill the disk.
 #include <QByteArray>
 #include <QDateTime>
 #include <QFile>
@@ -19,7 +20,8 @@ constexpr qint64 kFreeSpaceSlack = 10240;
 enum class SaveResult { Saved, NoRoom, WriteFailed };
 
 // Appends text escaped as QXmlStreamWriter escapes it (markup characters, and in attribute
-// values tab, line feed and carriage return, as references). Characters XML 1.0 has no
+// values tab, line feed and carriage return, as references), and a carriage return in
+// text as a reference too, which that writer leaves raw. Characters XML 1.0 has no
 // form for are left out, as that writer leaves them out; an unpaired surrogate, which
 // would break its output, becomes U+FFFD.
 void appendEscaped(QString& out, const QString& text, bool attribute);

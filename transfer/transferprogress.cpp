@@ -2,6 +2,8 @@
 
 #include <time.h>
 
+#include <algorithm>
+
 quint32 TransferProgress::systemSeconds() {
     // The coarse clock is read without a system call; its resolution of a few
     // milliseconds is plenty for whole seconds.
@@ -57,8 +59,9 @@ int TransferProgress::remainingSeconds() const {
     if (bytesPerSecond < 1.0)
         return -1;
     // A server sending more than announced leaves nothing to wait for, not a negative time.
+    // Under a second left is still time left: 0 only when nothing remains.
     const double left = double(totalSize - startOffset - currentBytes) / bytesPerSecond;
-    return left > 0 ? static_cast<int>(left) : 0;
+    return left > 0 ? std::max(1, static_cast<int>(left)) : 0;
 }
 
 QString TransferProgress::remainingText() const {

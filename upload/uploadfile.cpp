@@ -9,6 +9,8 @@
 
 #include <QMutexLocker>
 
+#include <algorithm>
+
 #include <memory>
 
 UploadFile::UploadFile(const MegaFile& folder, const QString& name, const QString& path,
@@ -289,7 +291,10 @@ void UploadFile::setSize(qint64 value) {
 
 double UploadFile::progress() const {
     QMutexLocker lock(&fieldsMutex);
-    return tracker.progress();
+    // Every byte out is not yet a stored file: the whole shows only with the service's link.
+    constexpr double kShortOfWhole = 0.9999; // reads "99.99 %"
+    const double fraction = tracker.progress();
+    return finished ? fraction : std::min(fraction, kShortOfWhole);
 }
 
 // The first marks of a chunk, whose tracker starts from nothing, keep showing a speed

@@ -179,12 +179,18 @@ private:
     void readFinalReply(const QByteArray& reply);
     static QString fileChangedText();
     void emitProgress(bool force);
+    // Stops the tracker; the speed and the time left are cleared.
+    void endProgress();
 
     int onProgress(qint64 total, qint64 now);
     size_t onRead(char* buffer, size_t size, size_t count);
+    int onSeek(curl_off_t offset, int origin);
     static int progressCallback(void* clientp, curl_off_t dltotal, curl_off_t dlnow,
                                 curl_off_t ultotal, curl_off_t ulnow);
     static size_t readCallback(char* buffer, size_t size, size_t count, void* userdata);
+    static int seekCallback(void* userdata, curl_off_t offset, int origin);
+    static int socketOpened(void* clientp, curl_socket_t socket, curlsocktype purpose);
+    static int closeSocket(void* clientp, curl_socket_t socket);
     static size_t writeReply(char* data, size_t size, size_t count, void* userdata);
 
     // Fields shared by the worker thread and the GUI thread live under this lock, held
@@ -216,7 +222,9 @@ private:
     QString reLoginPassword;
 
     // Worker thread only: the chunk being sent.
+    curl_socket_t transferSocket = CURL_SOCKET_BAD; // of the handle's connection
     std::FILE* fileStream = nullptr;
+    qint64 chunkStart = 0; // the file offset of the chunk's first byte
     qint64 chunkLength = 0;
     qint64 bytesSupplied = 0;
     enum class ReadError { None, Unreadable, Shorter };

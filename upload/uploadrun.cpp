@@ -17,6 +17,10 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <memory>
 
@@ -40,6 +44,14 @@ constexpr long kSendBuffer = 512 * 1024;
 constexpr long kSmallestSendBuffer = 16 * 1024;
 // A reply is a small JSON object; anything past this is not kept.
 constexpr int kLargestReply = 1024 * 1024;
+
+// Bytes handed to the connection that its peer has not acknowledged yet; 0 when unknown.
+qint64 unacknowledgedBytes(curl_socket_t socket) {
+    int queued = 0;
+    if (socket == CURL_SOCKET_BAD || ioctl(socket, SIOCOUTQ, &queued) != 0)
+        return 0;
+    return queued;
+}
 
 QString curlText(int result) {
     return QString::fromLatin1(curl_easy_strerror(static_cast<CURLcode>(result)));
@@ -124,6 +136,15 @@ bool UploadFile::prepare(RunContext& run) {
     curl_easy_setopt(handle, CURLOPT_XFERINFODATA, this);
     curl_easy_setopt(handle, CURLOPT_READFUNCTION, &UploadFile::readCallback);
     curl_easy_setopt(handle, CURLOPT_READDATA, this);
+    // A kept connection that turns out dead after the body went out is retried on a
+    // fresh one: libcurl then rewinds the body through this.
+    curl_easy_setopt(handle, CURLOPT_SEEKFUNCTION, &UploadFile::seekCallback);
+    curl_easy_setopt(handle, CURLOPT_SEEKDATA, this);
+    // The connection's socket, whose send queue tells what actually went out.
+    curl_easy_setopt(handle, CURLOPT_SOCKOPTFUNCTION, &UploadFile::socketOpened);
+    curl_easy_setopt(handle, CURLOPT_SOCKOPTDATA, this);
+    curl_easy_setopt(handle, CURLOPT_CLOSESOCKETFUNCTION, &UploadFile::closeSocket);
+    curl_easy_setopt(handle, CURLOPT_CLOSESOCKETDATA, this);
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &UploadFile::writeReply);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &run.reply);
     curl_easy_setopt(handle, CURLOPT_POST, 1L);
@@ -239,6 +260,7 @@ UploadFile::Outcome UploadFile::newSession(RunContext& run, bool& again) {
 
 UploadFile::Outcome UploadFile::sendChunk(RunContext& run, qint64 offset, bool& again) {
     const qint64 end = std::min<qint64>(run.size, offset + chunkSize());
+    chunkStart = offset;
     chunkLength = end - offset;
     bytesSupplied = 0;
     readError = ReadError::None;
@@ -319,6 +341,7 @@ UploadFile::Outcome UploadFile::readChunkReply(RunContext& run, long status, boo
 
 UploadFile::Outcome UploadFile::transportFailure(RunContext& run, const QString& text,
                                                  bool& again) {
+    endProgress();
     setStateAndText(StateFailed, text);
     emitChanged(StatusChanged);
     run.reply.clear();
@@ -332,6 +355,7 @@ UploadFile::Outcome UploadFile::transportFailure(RunContext& run, const QString&
 
 // The service refused the chunk: a countdown, then the next attempt.
 UploadFile::Outcome UploadFile::serverRefusal(RunContext& run, const QString& reason, bool& again) {
+    endProgress();
     run.reply.clear();
     run.lastFailure = reason;
     const auto step = TimeSource::current().duration(TimeSource::Wait::CountdownStep,
@@ -375,11 +399,10 @@ bool UploadFile::pauseUnlessStopped(milliseconds wait) {
 void UploadFile::finish(Outcome outcome, RunContext& run) {
     {
         QMutexLocker lock(&fieldsMutex);
-        tracker.stop();
         storedSpeed = 0;
         markCount = 0;
     }
-    emitChanged(SpeedChanged);
+    endProgress();
     switch (outcome) {
     case Outcome::Unstarted:
         setStateAndText(StateStopped, QString());
@@ -422,7 +445,7 @@ void UploadFile::readFinalReply(const QByteArray& reply) {
         brisko::json::text(root["url"], text);
         {
             QMutexLocker lock(&fieldsMutex);
-            mlink = QString::fromLatin1(text.c_str());
+            mlink = QString::fromStdString(text); // UTF-8, as every text of the service
             state = StateIdle;
             statusText.clear();
             finished = true;
@@ -439,23 +462,33 @@ void UploadFile::emitProgress(bool force) {
     emitChanged(ProgressChanged);
 }
 
+void UploadFile::endProgress() {
+    // A job that moves nothing shows neither a speed nor a time left.
+    {
+        QMutexLocker lock(&fieldsMutex);
+        tracker.stop();
+    }
+    emitChanged(SpeedChanged);
+    emitChanged(RemainingChanged);
+}
+
 int UploadFile::onProgress(qint64 total, qint64 now) {
     if (stopRequested) {
-        {
-            QMutexLocker lock(&fieldsMutex);
-            tracker.stop();
-        }
-        emitChanged(SpeedChanged);
+        endProgress();
         return 1; // libcurl ends the transfer
     }
-    // Nothing is known before libcurl has the total, nor once the whole body is sent.
-    if (total <= now)
+    if (total <= 0) // libcurl does not know the body yet
         return 0;
+    // What left the machine, not what the kernel took: it takes megabytes of the body at
+    // once, long before a slow line has carried them.
+    const qint64 out = std::clamp<qint64>(now - unacknowledgedBytes(transferSocket), 0, now);
     bool refresh = false;
     {
         QMutexLocker lock(&fieldsMutex);
-        tracker.update(now);
-        lastUpdateSecond = clock();
+        // The chunk's time is what its bytes took, not the wait for the reply after them.
+        if (out != tracker.getCurrentBytes())
+            lastUpdateSecond = clock();
+        tracker.update(out);
         if (tracker.secondsSinceMark() >= 2) {
             ++markCount;
             tracker.markTime();
@@ -472,11 +505,7 @@ int UploadFile::onProgress(qint64 total, qint64 now) {
 
 size_t UploadFile::onRead(char* buffer, size_t size, size_t count) {
     if (stopRequested) {
-        {
-            QMutexLocker lock(&fieldsMutex);
-            tracker.stop();
-        }
-        emitChanged(SpeedChanged);
+        endProgress();
         return CURL_READFUNC_ABORT;
     }
     if (std::ferror(fileStream)) {
@@ -496,6 +525,17 @@ size_t UploadFile::onRead(char* buffer, size_t size, size_t count) {
     return got;
 }
 
+// `offset` counts from the start of the chunk's body.
+int UploadFile::onSeek(curl_off_t offset, int origin) {
+    if (origin != SEEK_SET || offset < 0 || offset > chunkLength)
+        return CURL_SEEKFUNC_CANTSEEK;
+    if (fseeko(fileStream, static_cast<off_t>(chunkStart + offset), SEEK_SET) != 0)
+        return CURL_SEEKFUNC_FAIL;
+    std::clearerr(fileStream);
+    bytesSupplied = offset;
+    return CURL_SEEKFUNC_OK;
+}
+
 int UploadFile::progressCallback(void* clientp, curl_off_t, curl_off_t, curl_off_t ultotal,
                                  curl_off_t ulnow) {
     return static_cast<UploadFile*>(clientp)->onProgress(qint64(ultotal), qint64(ulnow));
@@ -503,6 +543,23 @@ int UploadFile::progressCallback(void* clientp, curl_off_t, curl_off_t, curl_off
 
 size_t UploadFile::readCallback(char* buffer, size_t size, size_t count, void* userdata) {
     return static_cast<UploadFile*>(userdata)->onRead(buffer, size, count);
+}
+
+int UploadFile::socketOpened(void* clientp, curl_socket_t socket, curlsocktype purpose) {
+    if (purpose == CURLSOCKTYPE_IPCXN)
+        static_cast<UploadFile*>(clientp)->transferSocket = socket;
+    return CURL_SOCKOPT_OK;
+}
+
+int UploadFile::closeSocket(void* clientp, curl_socket_t socket) {
+    auto* job = static_cast<UploadFile*>(clientp);
+    if (job->transferSocket == socket)
+        job->transferSocket = CURL_SOCKET_BAD;
+    return ::close(socket);
+}
+
+int UploadFile::seekCallback(void* userdata, curl_off_t offset, int origin) {
+    return static_cast<UploadFile*>(userdata)->onSeek(offset, origin);
 }
 
 size_t UploadFile::writeReply(char* data, size_t size, size_t count, void* userdata) {

@@ -24,6 +24,12 @@ Fault Fault::cutBeforeReply() {
     return fault;
 }
 
+Fault Fault::cutAfterRequest() {
+    Fault fault;
+    fault.cut = Cut::AfterRequest;
+    return fault;
+}
+
 Fault Fault::cutMidReply(std::uint64_t bytesBeforeCut) {
     Fault fault;
     fault.cut = Cut::MidReply;
@@ -34,10 +40,11 @@ Fault Fault::cutMidReply(std::uint64_t bytesBeforeCut) {
 Response Fault::applyTo(Response answer) const {
     if (reply)
         answer = *reply;
-    if (cut == Cut::BeforeReply)
+    if (cut == Cut::BeforeReply || cut == Cut::AfterRequest)
         answer.dropConnection = true;
     else if (cut == Cut::MidReply)
         answer.cutAfter = bytesBeforeCut;
+    answer.readRequestFirst = cut == Cut::AfterRequest;
     return answer;
 }
 

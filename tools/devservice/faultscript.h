@@ -14,8 +14,9 @@ namespace devservice {
 struct Fault {
     enum class Cut {
         None,
-        BeforeReply, // close without a byte of reply
-        MidReply,    // headers promise the whole body, bytesBeforeCut of it go out
+        BeforeReply,  // close without a byte of reply
+        AfterRequest, // read the whole request, then close without a byte of reply
+        MidReply,     // headers promise the whole body, bytesBeforeCut of it go out
     };
 
     std::chrono::milliseconds delay{0};
@@ -26,6 +27,9 @@ struct Fault {
     static Fault status(int status, std::string body, std::string contentType = "application/json");
     static Fault wait(std::chrono::milliseconds delay);
     static Fault cutBeforeReply();
+    // A server gone while the request was on its way: the client finds out only after
+    // sending all of it.
+    static Fault cutAfterRequest();
     static Fault cutMidReply(std::uint64_t bytesBeforeCut = 0);
 
     // Applies the reply and the cut to what the endpoint answered.

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <sstream>
 
 namespace devservice {
 
@@ -88,7 +89,7 @@ void HttpConnection::run() {
             response.status = 500;
             response.body = std::string("handler failed: ") + e.what();
         }
-        if (!closeStream(!response.dropConnection))
+        if (!closeStream(!response.dropConnection || response.readRequestFirst))
             return;
         if (!answer(request, std::move(response)))
             return;
@@ -325,7 +326,9 @@ bool HttpConnection::answer(const Request& request, Response response) {
                        "\r\n";
     for (const auto& [name, value] : response.headers)
         head += name + ": " + value + "\r\n";
-    if (!response.closeDelimited)
+    if (response.chunked)
+        head += "Transfer-Encoding: chunked\r\n";
+    else if (!response.closeDelimited)
         head += "Content-Length: " + std::to_string(length) + "\r\n";
     if (close)
         head += "Connection: close\r\n";
@@ -334,7 +337,14 @@ bool HttpConnection::answer(const Request& request, Response response) {
         return false;
 
     bool complete = true;
-    if (request.method != "HEAD") {
+    if (response.chunked && request.method != "HEAD") {
+        std::ostringstream size;
+        size << std::hex << response.body.size();
+        const std::string body =
+            response.body.empty() ? std::string() : size.str() + "\r\n" + response.body + "\r\n";
+        if (!send(body + "0\r\n\r\n"))
+            return false;
+    } else if (request.method != "HEAD") {
         const std::uint64_t limit = std::min(length, response.cutAfter.value_or(length));
         const bool sent =
             streamed ? sendStreamed(response, limit) : send(response.body.data(), limit);

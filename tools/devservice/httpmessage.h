@@ -49,11 +49,15 @@ struct Response {
     // Faults. dropConnection: close without a byte of reply. cutAfter: headers promise
     // the whole body, only this many body bytes go out, then the connection closes.
     bool dropConnection = false;
+    bool readRequestFirst = false; // with dropConnection: a streamed body is read whole first
     std::optional<std::uint64_t> cutAfter;
     bool closeConnection = false; // answer with "Connection: close" and close
     // No Content-Length: the body ends where the connection closes, as an HTTP/1.0 server
     // answers; a body shorter than the file then still ends cleanly.
     bool closeDelimited = false;
+    // Transfer-Encoding chunked: the body goes out as one chunk and the last chunk, and no
+    // Content-Length is added (one among `headers` still goes out, as a server may lie).
+    bool chunked = false;
 
     void setHeader(const std::string& name, const std::string& value);
 };

@@ -63,6 +63,10 @@ bool HttpServer::start(const std::string& host, std::uint16_t port, std::string*
         return fail(systemError("socket"));
     const int on = 1;
     setsockopt(listenFd_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    // Set before listen(), so the window the connections offer is sized for it.
+    if (limits_.receiveBuffer > 0)
+        setsockopt(listenFd_, SOL_SOCKET, SO_RCVBUF, &limits_.receiveBuffer,
+                   sizeof limits_.receiveBuffer);
     if (::bind(listenFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
         return fail(systemError("bind " + host + ":" + std::to_string(port)));
     if (::listen(listenFd_, 64) != 0)

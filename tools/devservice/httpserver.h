@@ -22,6 +22,9 @@ struct HttpLimits {
     std::size_t maxHeaderLines = 200;
     std::uint64_t maxBodyBytes = 256ull << 20;
     int idleSeconds = 60; // a connection silent (or not reading) this long is closed
+    // SO_RCVBUF of every connection; 0: the kernel's. A small one makes a capped reader
+    // behave like a slow line: what it has not taken waits in the sender's queue.
+    int receiveBuffer = 0;
 };
 
 class HttpServer {

@@ -208,7 +208,8 @@ Response Service::dispatch(const Request& request) {
         return gone;
     }
     // A scripted reply or an early cut stands in for the endpoint: it never runs.
-    const bool endpointRuns = !fault->reply && fault->cut != Fault::Cut::BeforeReply;
+    const bool endpointRuns = !fault->reply && fault->cut != Fault::Cut::BeforeReply &&
+                              fault->cut != Fault::Cut::AfterRequest;
     return fault->applyTo(endpointRuns ? answer(request) : Response());
 }
 
