@@ -15,6 +15,14 @@ namespace {
 
 const char kListing[] = "folder listing";
 
+// The error title in the context of each dialog that holds a tree, named here so that
+// lupdate finds it: the context is only known at run time.
+[[maybe_unused]] const char* const kErrorTitles[] = {
+    QT_TRANSLATE_NOOP("DialogMoveFIle", "Lỗi "),
+    QT_TRANSLATE_NOOP("DialogCopyFile", "Lỗi "),
+    QT_TRANSLATE_NOOP("DialogUpload", "Lỗi "),
+};
+
 } // namespace
 
 FolderPickTree::FolderPickTree(QTreeWidget* tree, QWidget* dialog, ServiceCallRunner* calls,
