@@ -76,35 +76,6 @@ void ActionThread::loadFolderTree(int foldersOnly, const QString& folderPath) {
     });
 }
 
-void ActionThread::moveFiles(const std::vector<std::string>& items, const QString& targetFolder) {
-    startJob(JobMove, [&] {
-        m_moveItems = items;
-        m_moveTarget = targetFolder;
-    });
-}
-
-void ActionThread::setSecured(const std::vector<std::string>& items, bool status) {
-    startJob(JobSecure, [&] {
-        m_secureItems = items;
-        m_secureStatus = status;
-    });
-}
-
-void ActionThread::createPasswordFile(const std::vector<std::string>& items,
-                                      const QString& password) {
-    startJob(JobFilePassword, [&] {
-        m_passwordItems = items;
-        m_filePassword = password;
-    });
-}
-
-void ActionThread::createDirectLink(const std::vector<std::string>& items, bool status) {
-    startJob(JobDirectLink, [&] {
-        m_directLinkItems = items;
-        m_directLinkStatus = status;
-    });
-}
-
 void ActionThread::getAllFile(const QString& links) {
     startJob(JobExpandLinks, [&] { m_links = links; });
 }
@@ -124,18 +95,6 @@ void ActionThread::run() {
         break;
     case JobFolderTree:
         runWithReLogin(&ActionThread::doLoadFolderTree);
-        break;
-    case JobMove:
-        runWithReLogin(&ActionThread::doMoveFiles);
-        break;
-    case JobSecure:
-        runWithReLogin(&ActionThread::doSetSecured);
-        break;
-    case JobFilePassword:
-        runWithReLogin(&ActionThread::doCreatePasswordFile);
-        break;
-    case JobDirectLink:
-        runWithReLogin(&ActionThread::doCreateDirectLink);
         break;
     case JobExpandLinks:
         doGetAllFile();
@@ -196,49 +155,6 @@ bool ActionThread::doLoadFolderTree(bool lastAttempt) {
     for (brisko::file* record : records)
         listing.append(record);
     emit loadFolderTreeSuccess(listing);
-    return false;
-}
-
-bool ActionThread::doMoveFiles(bool lastAttempt) {
-    brisko::file_api api(&apiClient);
-    if (api.move(m_moveItems, utf8(m_moveTarget))) {
-        emit moveSuccess();
-        return false;
-    }
-    if (retryAfterExpiry(api.get_error_code(), lastAttempt))
-        return true;
-    emit moveError(api.get_error_code(), fromUtf8(api.get_error_msg()));
-    return false;
-}
-
-bool ActionThread::doSetSecured(bool lastAttempt) {
-    brisko::file_api api(&apiClient);
-    const bool done = api.changeSecure(m_secureItems, m_secureStatus ? 1 : 0);
-    if (!done && retryAfterExpiry(api.get_error_code(), lastAttempt))
-        return true;
-    emit securedFinish(done, m_secureStatus, api.get_error_code(), fromUtf8(api.get_error_msg()));
-    return false;
-}
-
-bool ActionThread::doCreatePasswordFile(bool lastAttempt) {
-    brisko::file_api api(&apiClient);
-    if (api.createFilePass(m_passwordItems, utf8(m_filePassword))) {
-        emit createPasswordFileSuccess();
-        return false;
-    }
-    if (retryAfterExpiry(api.get_error_code(), lastAttempt))
-        return true;
-    emit createPasswordFileError(api.get_error_code(), fromUtf8(api.get_error_msg()));
-    return false;
-}
-
-bool ActionThread::doCreateDirectLink(bool lastAttempt) {
-    brisko::file_api api(&apiClient);
-    const bool done = api.setDirectLink(m_directLinkItems, m_directLinkStatus ? 1 : 0);
-    if (!done && retryAfterExpiry(api.get_error_code(), lastAttempt))
-        return true;
-    emit createDirectLinkFinish(done, m_directLinkStatus, api.get_error_code(),
-                                fromUtf8(api.get_error_msg()));
     return false;
 }
 

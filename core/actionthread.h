@@ -10,8 +10,6 @@
 
 #include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 // Records travel in queued signals from the job's thread to the GUI thread. The account
 // goes shared: a delivery dropped undelivered (the process ends first) still frees it.
@@ -25,7 +23,7 @@ Q_DECLARE_METATYPE(brisko::file*)
 // belong to the receiver, which deletes them; connect exactly one receiver to each of
 // these signals. The account of getUserInfoSuccess is shared.
 //
-// Jobs 1 to 7 log in again once with the logged-in account's credentials when the service
+// Jobs 1, 2 and 7 log in again once with the logged-in account's credentials when the service
 // answers that the session expired, and repeat; a second expiry is reported as a failure
 // with code 201.
 class ActionThread : public QThread {
@@ -35,10 +33,6 @@ public:
         JobLogin = 0,
         JobUserInfo = 1,
         JobFolderTree = 2,
-        JobMove = 3,
-        JobSecure = 4,
-        JobFilePassword = 5,
-        JobDirectLink = 6,
         JobExpandLinks = 7,
     };
 
@@ -49,10 +43,6 @@ public:
     void login(const QString& email, const QString& password);
     void getUserInfo();
     void loadFolderTree(int foldersOnly, const QString& folderPath);
-    void moveFiles(const std::vector<std::string>& items, const QString& targetFolder);
-    void setSecured(const std::vector<std::string>& items, bool status);
-    void createPasswordFile(const std::vector<std::string>& items, const QString& password);
-    void createDirectLink(const std::vector<std::string>& items, bool status);
     void getAllFile(const QString& links);
 
     // Logs the process-wide client in again, so later calls carry the new session.
@@ -69,12 +59,6 @@ signals:
     void getUserInfoError(int errorCode, QString errorMsg);
     void loadFolderTreeSuccess(QList<brisko::file*> listData);
     void loadFolderTreeError(int errorCode, QString errorMsg);
-    void moveSuccess();
-    void moveError(int errorCode, QString errorMsg);
-    void securedFinish(bool result, bool status, int errorCode, QString errorMsg);
-    void createPasswordFileSuccess();
-    void createPasswordFileError(int errorCode, QString errorMsg);
-    void createDirectLinkFinish(bool result, bool status, int errorCode, QString errorMsg);
     void getAllFileSuccess(QList<brisko::file*> listFile);
     void getAllFileError(QString title, QString listLinkErrors);
     void setProgressBar(int value, int max, QString displayString);
@@ -94,10 +78,6 @@ private:
     void doLogin();
     bool doGetUserInfo(bool lastAttempt);
     bool doLoadFolderTree(bool lastAttempt);
-    bool doMoveFiles(bool lastAttempt);
-    bool doSetSecured(bool lastAttempt);
-    bool doCreatePasswordFile(bool lastAttempt);
-    bool doCreateDirectLink(bool lastAttempt);
     void doGetAllFile();
 
     int m_jobCode = -1;
@@ -105,14 +85,6 @@ private:
     QString m_password;
     int m_foldersOnly = 0;
     QString m_folderPath;
-    std::vector<std::string> m_moveItems;
-    QString m_moveTarget;
-    std::vector<std::string> m_secureItems;
-    bool m_secureStatus = false;
-    std::vector<std::string> m_passwordItems;
-    QString m_filePassword;
-    std::vector<std::string> m_directLinkItems;
-    bool m_directLinkStatus = false;
     QString m_links;
 
     // The logged-in account's credentials, copied on the starting (GUI) thread: the main

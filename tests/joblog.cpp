@@ -74,24 +74,6 @@ void JobLog::loadFolderTreeSuccess(QList<brisko::file*> listData) {
 void JobLog::loadFolderTreeError(int errorCode, QString errorMsg) {
     add("loadFolderTreeError", {errorCode, errorMsg});
 }
-void JobLog::moveSuccess() {
-    add("moveSuccess");
-}
-void JobLog::moveError(int errorCode, QString errorMsg) {
-    add("moveError", {errorCode, errorMsg});
-}
-void JobLog::securedFinish(bool result, bool status, int errorCode, QString errorMsg) {
-    add("securedFinish", {result, status, errorCode, errorMsg});
-}
-void JobLog::createPasswordFileSuccess() {
-    add("createPasswordFileSuccess");
-}
-void JobLog::createPasswordFileError(int errorCode, QString errorMsg) {
-    add("createPasswordFileError", {errorCode, errorMsg});
-}
-void JobLog::createDirectLinkFinish(bool result, bool status, int errorCode, QString errorMsg) {
-    add("createDirectLinkFinish", {result, status, errorCode, errorMsg});
-}
 void JobLog::getAllFileSuccess(QList<brisko::file*> listFile) {
     add("getAllFileSuccess", {takeUrls(listFile)});
 }

@@ -36,12 +36,6 @@ private slots:
     void getUserInfoError(int errorCode, QString errorMsg);
     void loadFolderTreeSuccess(QList<brisko::file*> listData);
     void loadFolderTreeError(int errorCode, QString errorMsg);
-    void moveSuccess();
-    void moveError(int errorCode, QString errorMsg);
-    void securedFinish(bool result, bool status, int errorCode, QString errorMsg);
-    void createPasswordFileSuccess();
-    void createPasswordFileError(int errorCode, QString errorMsg);
-    void createDirectLinkFinish(bool result, bool status, int errorCode, QString errorMsg);
     void getAllFileSuccess(QList<brisko::file*> listFile);
     void getAllFileError(QString title, QString listLinkErrors);
     void setProgressBar(int value, int max, QString displayString);

@@ -18,7 +18,6 @@ namespace {
 
 const char kExpiredMsg[] = "Phiên làm việc đã hết hạn";
 const char kExpired[] = R"({"code":201,"msg":"Phiên làm việc đã hết hạn"})";
-const char kDone[] = R"({"code":200,"msg":"OK"})";
 const char kFolderPath[] = "/a b";
 const char kFolderListPath[] = "/api/fileops/list%2Fa%20b";
 
@@ -29,12 +28,11 @@ struct JobCase {
     std::string path;    // the endpoint the job calls
     std::string success; // a reply the job takes as success; "": the stand-in's own
     QString okSignal;
-    QString failSignal; // the finish signals report both outcomes
+    QString failSignal;
     Start start;
 };
 
 JobCase jobCase(int job) {
-    const std::vector<std::string> items{"A1", "B2"};
     switch (job) {
     case ActionThread::JobUserInfo:
         return {"/api/user/get", "", "getUserInfoSuccess", "getUserInfoError",
@@ -43,20 +41,6 @@ JobCase jobCase(int job) {
         return {kFolderListPath, R"([{"id":1,"linkcode":"A1","name":"a","type":"0"}])",
                 "loadFolderTreeSuccess", "loadFolderTreeError",
                 [](ActionThread* j) { j->loadFolderTree(1, kFolderPath); }};
-    case ActionThread::JobMove:
-        return {"/api/fileops/move", kDone, "moveSuccess", "moveError",
-                [items](ActionThread* j) { j->moveFiles(items, "/b"); }};
-    case ActionThread::JobSecure:
-        return {"/api/fileops/changeSecure", kDone, "securedFinish", "securedFinish",
-                [items](ActionThread* j) { j->setSecured(items, true); }};
-    case ActionThread::JobFilePassword:
-        return {"/api/fileops/createFilePass", kDone, "createPasswordFileSuccess",
-                "createPasswordFileError",
-                [items](ActionThread* j) { j->createPasswordFile(items, "pw"); }};
-    case ActionThread::JobDirectLink:
-        return {"/api/share/SetDirectLink", kDone, "createDirectLinkFinish",
-                "createDirectLinkFinish",
-                [items](ActionThread* j) { j->createDirectLink(items, true); }};
     default:
         return {"/api/fileops/get",
                 R"({"code":200,"id":5,"linkcode":"F1","name":"f","file_type":"1"})",
@@ -64,11 +48,6 @@ JobCase jobCase(int job) {
                     j->getAllFile(QString::fromStdString(hosts::webHost()) + "/file/F1");
                 }};
     }
-}
-
-// Where a signal keeps its result flag, code and message.
-bool isFinishSignal(const QString& name) {
-    return name == "securedFinish" || name == "createDirectLinkFinish";
 }
 
 } // namespace
@@ -89,10 +68,6 @@ private slots:
     void accountInfo();
     void folderTree_data();
     void folderTree();
-    void textsGoAsUtf8_data();
-    void textsGoAsUtf8();
-    void finishSignals_data();
-    void finishSignals();
 
 private:
     devservice::FaultScript& faults() { return fixture.service().faults(); }
@@ -127,11 +102,12 @@ void TestActionThread::expiredSession_data() {
     QTest::addColumn<int>("job");
     QTest::addColumn<int>("expiries");
     QTest::addColumn<bool>("sessionEnded"); // the stand-in really ended the session
-    const char* names[] = {"",       "account",       "folder tree", "move",
-                           "secure", "file password", "direct link", "link expansion"};
-    for (int job = ActionThread::JobUserInfo; job <= ActionThread::JobExpandLinks; ++job) {
-        QTest::addRow("%s, expired once", names[job]) << job << 1 << false;
-        QTest::addRow("%s, expired always", names[job]) << job << 2 << false;
+    const std::pair<int, const char*> jobs[] = {{ActionThread::JobUserInfo, "account"},
+                                                {ActionThread::JobFolderTree, "folder tree"},
+                                                {ActionThread::JobExpandLinks, "link expansion"}};
+    for (const auto& [job, name] : jobs) {
+        QTest::addRow("%s, expired once", name) << job << 1 << false;
+        QTest::addRow("%s, expired always", name) << job << 2 << false;
     }
     QTest::newRow("account, session ended") << int(ActionThread::JobUserInfo) << 1 << true;
 }
@@ -161,8 +137,6 @@ void TestActionThread::expiredSession() {
     QCOMPARE(sent(c.path).size(), size_t(2));
     if (expiries == 1) {
         QCOMPARE(log.signalNames(), QStringList{c.okSignal});
-        if (isFinishSignal(c.okSignal))
-            QCOMPARE(log.entries.last().args.at(0).toBool(), true);
     } else if (job == ActionThread::JobExpandLinks) {
         QCOMPARE(log.signalNames(), (QStringList{"getAllFileError", "getAllFileSuccess"}));
         const QString errors = log.argsOf("getAllFileError").at(0).at(1).toString();
@@ -171,11 +145,8 @@ void TestActionThread::expiredSession() {
     } else {
         QCOMPARE(log.signalNames(), QStringList{c.failSignal});
         const QVariantList args = log.entries.last().args;
-        const int at = isFinishSignal(c.failSignal) ? 2 : 0;
-        if (at)
-            QCOMPARE(args.at(0).toBool(), false);
-        QCOMPARE(args.at(at).toInt(), 201);
-        QCOMPARE(args.at(at + 1).toString(), QString(kExpiredMsg));
+        QCOMPARE(args.at(0).toInt(), 201);
+        QCOMPARE(args.at(1).toString(), QString(kExpiredMsg));
     }
 }
 
@@ -183,12 +154,12 @@ void TestActionThread::expiredSessionWithoutAccount() {
     // Nobody logged in (the account was logged out meanwhile): nothing to log in with.
     delete currentUser;
     currentUser = nullptr;
-    faults().next("/api/fileops/move", Fault::status(200, kExpired));
+    faults().next(kFolderListPath, Fault::status(200, kExpired));
     const size_t loginsBefore = logins();
     JobLog log;
-    QVERIFY(run([](ActionThread* j) { j->moveFiles({"A1"}, "/b"); }, log));
+    QVERIFY(run([](ActionThread* j) { j->loadFolderTree(1, kFolderPath); }, log));
     QCOMPARE(logins(), loginsBefore);
-    QCOMPARE(log.signalNames(), QStringList{"moveError"});
+    QCOMPARE(log.signalNames(), QStringList{"loadFolderTreeError"});
     QCOMPARE(log.entries.last().args.at(0).toInt(), 201);
 }
 
@@ -298,78 +269,6 @@ void TestActionThread::folderTree() {
     QCOMPARE(requests.size(), size_t(1));
     QCOMPARE(requests.front().target,
              std::string("/api/fileops/list%2Fa%20b?pageIndex=0&dirOnly=1&limit=1000"));
-}
-
-void TestActionThread::textsGoAsUtf8_data() {
-    QTest::addColumn<int>("job");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("member");
-    QTest::newRow("move target") << int(ActionThread::JobMove) << "/api/fileops/move"
-                                 << "to";
-    QTest::newRow("file password")
-        << int(ActionThread::JobFilePassword) << "/api/fileops/createFilePass"
-        << "pass";
-}
-
-void TestActionThread::textsGoAsUtf8() {
-    QFETCH(int, job);
-    QFETCH(QString, path);
-    QFETCH(QString, member);
-    const QString text = QStringLiteral("/Tài liệu/Ảnh 東京");
-    faults().next(path.toStdString(), Fault::status(200, kDone));
-    JobLog log;
-    QVERIFY(run(
-        [&](ActionThread* j) {
-            if (job == ActionThread::JobMove)
-                j->moveFiles({"A1"}, text);
-            else
-                j->createPasswordFile({"A1"}, text);
-        },
-        log));
-    QCOMPARE(log.signalNames().size(), 1);
-    const auto requests = sent(path.toStdString());
-    QCOMPARE(requests.size(), size_t(1));
-    const Json::Value body = bodyOf(requests.front());
-    QCOMPARE(QString::fromStdString(body[member.toStdString()].asString()), text);
-}
-
-void TestActionThread::finishSignals_data() {
-    QTest::addColumn<int>("job");
-    QTest::addColumn<bool>("status");
-    QTest::addColumn<QString>("reply");
-    QTest::addColumn<QVariantList>("args"); // result, status, code, message
-    const int secure = ActionThread::JobSecure;
-    const int direct = ActionThread::JobDirectLink;
-    const QString refused = R"({"code":9,"msg":"Không được phép"})";
-    QTest::newRow("secure on, done")
-        << secure << true << kDone << QVariantList{true, true, 0, "OK"};
-    QTest::newRow("secure off, refused")
-        << secure << false << refused << QVariantList{false, false, 9, "Không được phép"};
-    QTest::newRow("direct link on, refused")
-        << direct << true << refused << QVariantList{false, true, 9, "Không được phép"};
-    QTest::newRow("direct link off, done")
-        << direct << false << kDone << QVariantList{true, false, 0, "OK"};
-}
-
-void TestActionThread::finishSignals() {
-    QFETCH(int, job);
-    QFETCH(bool, status);
-    QFETCH(QString, reply);
-    QFETCH(QVariantList, args);
-    const JobCase c = jobCase(job);
-    faults().next(c.path, Fault::status(200, reply.toStdString()));
-    JobLog log;
-    QVERIFY(run(
-        [&](ActionThread* j) {
-            if (job == ActionThread::JobSecure)
-                j->setSecured({"A1"}, status);
-            else
-                j->createDirectLink({"A1"}, status);
-        },
-        log));
-    QCOMPARE(log.signalNames(), QStringList{c.okSignal});
-    QCOMPARE(log.entries.last().args, args);
-    QCOMPARE(bodyOf(sent(c.path).front())["status"].asInt(), status ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(TestActionThread)
