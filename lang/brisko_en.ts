@@ -1172,6 +1172,10 @@ Please add the files to the list again</translation>
         <source>Tên tập tin không được chứa kí tự đặt biệt: </source>
         <translation>The file name must not contain this special character: </translation>
     </message>
+    <message>
+        <source>Mục đã chọn không có đường dẫn nên không thực hiện được chức năng này.</source>
+        <translation>The selected item has no link, so this function cannot be used.</translation>
+    </message>
 </context>
 <context>
     <name>FormUpload</name>

@@ -1170,6 +1170,10 @@ Vui lòng thêm lại vào danh sách</source>
         <source>Tên tập tin không được chứa kí tự đặt biệt: </source>
         <translation>ファイル名に次の特殊文字は使用できません: </translation>
     </message>
+    <message>
+        <source>Mục đã chọn không có đường dẫn nên không thực hiện được chức năng này.</source>
+        <translation>選択した項目にはリンクがないため、この機能は使えません。</translation>
+    </message>
 </context>
 <context>
     <name>FormUpload</name>

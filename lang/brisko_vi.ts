@@ -1170,6 +1170,10 @@ Vui lòng thêm lại vào danh sách</translation>
         <source>Tên tập tin không được chứa kí tự đặt biệt: </source>
         <translation>Tên tập tin không được chứa kí tự đặt biệt: </translation>
     </message>
+    <message>
+        <source>Mục đã chọn không có đường dẫn nên không thực hiện được chức năng này.</source>
+        <translation>Mục đã chọn không có đường dẫn nên không thực hiện được chức năng này.</translation>
+    </message>
 </context>
 <context>
     <name>FormUpload</name>
