@@ -15,17 +15,39 @@ struct ServiceCallResult {
     std::string message; // UTF-8
 };
 
-// `attempt(Api&)` makes the call and returns whether it succeeded.
-template <class Api, class Attempt> ServiceCallResult callWithReLogin(Attempt&& attempt) {
+// The credentials of a re-login, copied while the account record is known to be alive.
+struct ReLoginCredentials {
+    bool present = false; // without them an expired session is reported at once
+    QString email;
+    QString password;
+
+    // The logged-in account's; GUI thread only.
+    static ReLoginCredentials ofCurrentUser() {
+        if (!currentUser)
+            return {};
+        return {true, currentUser->getEmail(), currentUser->getPassword()};
+    }
+};
+
+// `attempt(Api&)` makes the call and returns whether it succeeded. Any thread.
+template <class Api, class Attempt>
+ServiceCallResult callWithReLogin(const ReLoginCredentials& credentials, Attempt&& attempt) {
     ServiceCallResult result;
     for (int round = 0; round < 2; ++round) {
         Api api(&apiClient);
         result.ok = attempt(api);
         result.code = api.get_error_code();
         result.message = api.get_error_msg();
-        if (result.ok || result.code != brisko::kCodeSessionExpired || !currentUser || round > 0)
+        if (result.ok || result.code != brisko::kCodeSessionExpired || !credentials.present ||
+            round > 0)
             return result;
-        ActionThread::reLogin(currentUser->getEmail(), currentUser->getPassword());
+        ActionThread::reLogin(credentials.email, credentials.password);
     }
     return result;
+}
+
+// The same with the logged-in account's credentials; GUI thread only.
+template <class Api, class Attempt> ServiceCallResult callWithReLogin(Attempt&& attempt) {
+    return callWithReLogin<Api>(ReLoginCredentials::ofCurrentUser(),
+                                std::forward<Attempt>(attempt));
 }

@@ -35,6 +35,8 @@ private slots:
     void passwordRules();
     void passwordSentAsTypedAndRetried();
     void createFolderChecksTheName();
+    void refusedListing_data();
+    void refusedListing();
 
 private:
     std::vector<devservice::Request> requests(const std::string& path) {
@@ -232,6 +234,37 @@ void TestFileDialogs::createFolderChecksTheName() {
     other.findChild<QLineEdit*>("txt_FolderName")->setText("x");
     other.findChild<QPushButton*>("btn_cancel")->click();
     QCOMPARE(other.findChild<QLineEdit*>("txt_FolderName")->text(), QString());
+}
+
+void TestFileDialogs::refusedListing_data() {
+    QTest::addColumn<bool>("move");
+    QTest::newRow("move") << true;
+    QTest::newRow("copy") << false;
+}
+
+// A refused listing of the folder tree: the service's code and words over the dialog, the
+// tree usable, and a click lists it again.
+void TestFileDialogs::refusedListing() {
+    QFETCH(bool, move);
+    session->service().faults().next(listPath(QString()),
+                                     Fault::status(200, R"({"code":500,"msg":"Bận"})"));
+    prompt->answer(QMessageBox::Ok);
+    std::unique_ptr<QDialog> dialog;
+    if (move)
+        dialog = std::make_unique<DialogMoveFIle>(codes({"/ghi chú.txt"}), nullptr);
+    else
+        dialog = std::make_unique<DialogCopyFile>(codes({"/ghi chú.txt"}), nullptr);
+    auto* tree = dialog->findChild<QTreeWidget*>(move ? "treeFldMove" : "treeCopy");
+    QTRY_COMPARE_WITH_TIMEOUT(prompt->asked().size(), 1, 20000);
+    QCOMPARE(prompt->asked()[0].title, QStringLiteral("Lỗi (500)"));
+    QCOMPARE(prompt->asked()[0].text, QStringLiteral("Bận"));
+    QCOMPARE(prompt->asked()[0].parent.data(), static_cast<QWidget*>(dialog.get()));
+    QTRY_VERIFY(tree->isEnabled());
+    QCOMPARE(tree->topLevelItem(0)->childCount(), 0);
+    click(tree, tree->topLevelItem(0));
+    QTRY_COMPARE_WITH_TIMEOUT(childNames(tree->topLevelItem(0)),
+                              (QStringList{"Music", "Photos", "Phim hay", "Tài liệu", "a;b"}),
+                              20000);
 }
 
 QTEST_MAIN(TestFileDialogs)

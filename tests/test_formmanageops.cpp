@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 using devservice::Fault;
@@ -37,6 +38,8 @@ private slots:
     void passwordFromTheTabRoundTrips();
     void moveFromTheTab();
     void createFolderInTheKeptFolder();
+    void errorPaths_data();
+    void errorPaths();
 
 private:
     std::vector<devservice::Request> requests(const char* path) {
@@ -281,6 +284,114 @@ void TestFormManageOps::createFolderInTheKeptFolder() {
     QCOMPARE(QString::fromStdString(bodyOf(sent[1])["name"].asString()),
              QStringLiteral(" Bản nháp "));
     QVERIFY(shownNames().contains(" Bản nháp "));
+}
+
+namespace {
+
+enum class Failure { Refused, Expired, NoReply };
+
+Fault faultOf(Failure failure) {
+    switch (failure) {
+    case Failure::Refused:
+        return Fault::status(200, refusal(500, "Bận"));
+    case Failure::Expired:
+        return Fault::status(200, refusal(201, "Phiên đã hết hạn"));
+    default:
+        // Cut after the headers: a connection closed before any byte would be tried
+        // again by libcurl on a fresh one.
+        return Fault::cutMidReply(0);
+    }
+}
+
+} // namespace
+
+void TestFormManageOps::errorPaths_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<QString>("title"); // "": no box
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("calls"); // requests of `path`
+    QTest::addColumn<int>("logins");
+    const int refused = int(Failure::Refused);
+    const int expired = int(Failure::Expired);
+    const int noReply = int(Failure::NoReply);
+    QTest::newRow("delete refused") << "delete"
+                                    << "/api/fileops/delete" << refused << "Lỗi (500)"
+                                    << "Bận" << 1 << 0;
+    QTest::newRow("delete, session expired") << "delete"
+                                             << "/api/fileops/delete" << expired << ""
+                                             << "" << 2 << 1;
+    QTest::newRow("create folder, session expired") << "create"
+                                                    << "/api/fileops/createFolder" << expired << ""
+                                                    << "" << 2 << 1;
+    QTest::newRow("secure, no reply") << "secure"
+                                      << "/api/fileops/changeSecure" << noReply << "Lỗi!"
+                                      << "Lỗi kết nối mạng !" << 1 << 0;
+    QTest::newRow("direct link, no reply") << "direct"
+                                           << "/api/share/SetDirectLink" << noReply << "Lỗi!"
+                                           << "Lỗi kết nối mạng !" << 1 << 0;
+}
+
+// What the user sees when a call of the tab or of its dialogs fails: the box, over which
+// window, and the tab usable and showing the service's state afterwards.
+void TestFormManageOps::errorPaths() {
+    QFETCH(QString, action);
+    QFETCH(QString, path);
+    QFETCH(int, failure);
+    QFETCH(QString, title);
+    const std::string endpoint = path.toStdString();
+    session->service().faults().next(endpoint, faultOf(Failure(failure)));
+    const size_t logins = requests("/api/user/login").size();
+    const QString file = QStringLiteral("ghi chú.txt");
+    const QString folder = QStringLiteral("Thư mục mới");
+    const QString secureIcon = icon(file, filetable::ColSecure);
+    const QString directIcon = icon(file, filetable::ColDirectLink);
+    ModalAnswerer dialogs;
+    QPointer<QDialog> dialogShown;
+    selectRows({file});
+    if (action == "delete")
+        prompt->answer(QMessageBox::Yes);
+    if (!title.isEmpty())
+        prompt->answer(QMessageBox::Ok);
+    if (action == "delete") {
+        FormManageProbe::remove(*form);
+    } else if (action == "secure") {
+        FormManageProbe::secure(*form, true);
+    } else if (action == "direct") {
+        FormManageProbe::direct(*form, true);
+    } else {
+        dialogs.next([&](QDialog* dialog) {
+            dialogShown = dialog;
+            dialog->findChild<QLineEdit*>("txt_FolderName")->setText(folder);
+            dialog->findChild<QPushButton*>("btn_accept")->click();
+        });
+        FormManageProbe::createFolder(*form);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(prompt->unanswered() == 0 && table()->isEnabled(), 20000);
+    waitIdle();
+    QTEST(int(requests(endpoint.c_str()).size()), "calls");
+    QTEST(int(requests("/api/user/login").size() - logins), "logins");
+    const int questions = action == "delete" ? 1 : 0;
+    if (title.isEmpty()) {
+        QCOMPARE(prompt->asked().size(), questions);
+    } else {
+        QCOMPARE(prompt->asked().size(), questions + 1);
+        QCOMPARE(prompt->asked().last().title, title);
+        QTEST(prompt->asked().last().text, "text");
+        QCOMPARE(prompt->asked().last().parent.data(), static_cast<QWidget*>(form.get()));
+    }
+    if (action == "delete") {
+        // Refused: still there after the reload; deleted after the re-login.
+        QCOMPARE(shownNames().contains(file), !title.isEmpty());
+    } else if (action == "create") {
+        QCOMPARE(dialogs.answered(), QStringList{"Dialogcreatefol"});
+        QTRY_VERIFY(shownNames().contains(folder));
+        QVERIFY(session->service().files().findByPath(accountId(), "/Thư mục mới"));
+    } else {
+        QCOMPARE(icon(file, filetable::ColSecure), secureIcon);
+        QCOMPARE(icon(file, filetable::ColDirectLink), directIcon);
+    }
 }
 
 QTEST_MAIN(TestFormManageOps)
