@@ -371,6 +371,7 @@ void WindowCases::loginRead() {
 void WindowCases::logout() {
     manager.reset();
     MainForm window;
+    currentUser = nullptr; // the window makes its own copy of the account, and deletes it
     window.loginDone(*user);
     // Settled first: the account panel's own read, the tabs' first listings.
     const size_t reads = calls("/api/user/get");

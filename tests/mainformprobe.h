@@ -1,15 +1,16 @@
 #pragma once
 // The tests' way into the main window's private parts, and a main window whose desktop
 // always has a system tray.
+#include "core/servicecallrunner.h"
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
-#include "upload/dialogupload.h"
-#include "mainwindow/forminfo.h"
 #include "filemanager/formmanage.h"
-#include "upload/formupload.h"
+#include "mainwindow/forminfo.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/mainform.h"
 #include "media/rssmanager.h"
+#include "upload/dialogupload.h"
+#include "upload/formupload.h"
 
 #include <QTimer>
 
@@ -28,6 +29,7 @@ struct MainFormProbe {
     static QString bannerAddress(MainForm& w) { return w.bannerAddress(); }
     static QString feedFolder(MainForm& w) { return w.addDownloadLinks_downloadFolder_param; }
     static QString feedPassword(MainForm& w) { return w.addDownloadLinks_password_param; }
+    static bool loggingOut(MainForm& w) { return w.logoutCalls->isBusy(); }
     static void updateStatusLabels(MainForm& w, double down, double up) {
         w.updateStatusLabels(down, up);
     }

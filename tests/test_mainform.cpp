@@ -639,6 +639,7 @@ void TestMainForm::logoutAction() {
     });
     quitLogin.start(10);
     window->on_actionLogout_triggered();
+    QTRY_VERIFY_WITH_TIMEOUT(!MainFormProbe::loggingOut(*window), 20000);
     QCOMPARE(calls(kLogoutPath) - logouts, logoutRequests);
     QCOMPARE(calls(kLoginPath) - logins, fault == QLatin1String("201") ? 1 : 0);
     QCOMPARE(MainFormProbe::formDownload(*window) == nullptr, loggedOut);

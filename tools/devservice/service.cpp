@@ -220,6 +220,10 @@ Response Service::dispatch(const Request& request) {
         return answer(request);
     if (fault->delay.count() > 0 && !pause(fault->delay))
         return gone;
+    while (fault->until && !fault->until()) {
+        if (!pause(std::chrono::milliseconds(10)))
+            return gone;
+    }
     // A scripted reply or an early cut stands in for the endpoint: it never runs.
     const bool endpointRuns = !fault->reply && fault->cut != Fault::Cut::BeforeReply;
     return fault->applyTo(endpointRuns ? answer(request) : Response());
