@@ -36,15 +36,15 @@ bool ServiceCallRunner::start(const QString& action, std::function<void()> work,
     if (m_running.contains(action))
         return false;
     const bool wasIdle = m_running.isEmpty();
-    m_running.insert(action);
-    const quint64 generation = m_generation;
+    const quint64 call = ++m_lastCall;
+    m_running.insert(action, call);
 
     auto* end = new CallEnd;
     connect(
         end, &CallEnd::ended, this,
-        [this, action, generation, deliver = std::move(deliver)] {
-            if (generation != m_generation)
-                return; // dropped at logout
+        [this, action, call, deliver = std::move(deliver)] {
+            if (m_running.value(action) != call)
+                return; // dropped
             finish(action);
             deliver();
         },
@@ -72,9 +72,13 @@ bool ServiceCallRunner::waitForAllCalls(int msecs) {
 void ServiceCallRunner::dropRunning() {
     if (m_running.isEmpty())
         return;
-    ++m_generation;
     m_running.clear();
     emit busyChanged(false);
+}
+
+void ServiceCallRunner::drop(const QString& action) {
+    if (m_running.remove(action) > 0 && m_running.isEmpty())
+        emit busyChanged(false);
 }
 
 #include "servicecallrunner.moc"

@@ -6,8 +6,8 @@
 // call captured by value, never the window.
 #include "core/servicecall.h"
 
+#include <QHash>
 #include <QObject>
-#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -50,6 +50,8 @@ public:
     // Forgets the calls running now (at logout, say): their results are dropped when
     // they arrive and the runner reads as idle at once.
     void dropRunning();
+    // The same for one action, which may then start again.
+    void drop(const QString& action);
 
     // Waits until no worker of any runner is left (their results are then queued, not yet
     // delivered). For tests and the program's end.
@@ -63,6 +65,6 @@ private:
     bool start(const QString& action, std::function<void()> work, std::function<void()> deliver);
     void finish(const QString& action);
 
-    QSet<QString> m_running;
-    quint64 m_generation = 0; // bumped by dropRunning
+    QHash<QString, quint64> m_running; // action -> the number of its call
+    quint64 m_lastCall = 0;
 };

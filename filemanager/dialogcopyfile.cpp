@@ -1,20 +1,21 @@
 #include "filemanager/dialogcopyfile.h"
 
 #include "api/fileapi.h"
-#include "core/servicecall.h"
+#include "core/servicecallrunner.h"
 #include "core/userprompt.h"
 #include "ui_dialogcopyfile.h"
 
 #include <QEvent>
 
 DialogCopyFile::DialogCopyFile(std::vector<std::string> codes, QWidget* parent)
-    : FramelessPopup(parent), ui(new Ui::DialogCopyFile),
-      picker(nullptr, this, QString(), "DialogCopyFile") {
+    : FramelessPopup(parent), ui(new Ui::DialogCopyFile), calls(new ServiceCallRunner(this)) {
     ui->setupUi(this);
     linkcodes = std::move(codes);
-    picker = FolderPickTree(ui->treeCopy, this, QString(), "DialogCopyFile");
+    picker =
+        std::make_unique<FolderPickTree>(ui->treeCopy, this, calls, QString(), "DialogCopyFile",
+                                         [this](bool busy) { ui->img_loading->setVisible(busy); });
     makeFrameless(QStringLiteral(":/images/popup_movefile.png"));
-    picker.buildRoot();
+    picker->buildRoot();
     setLoadingAnimation(ui->img_loading);
     ui->img_loading->hide();
     CallWSLoadFolderTree(1);
@@ -33,33 +34,40 @@ void DialogCopyFile::changeEvent(QEvent* event) {
 }
 
 void DialogCopyFile::CallWSLoadFolderTree(int dirFlag) {
-    picker.list(dirFlag, ui->treeCopy->currentItem());
+    picker->list(dirFlag, ui->treeCopy->currentItem());
 }
 
 void DialogCopyFile::loadFolders() {
-    picker.fill(ui->treeCopy->currentItem());
+    picker->fill(ui->treeCopy->currentItem());
 }
 
 void DialogCopyFile::on_treeCopy_itemClicked(QTreeWidgetItem* item, int) {
-    picker.click(item, 1);
+    picker->click(item, 1);
 }
 
 void DialogCopyFile::on_btn_accept_clicked() {
-    ui->img_loading->show();
-    if (picker.targetLinkcode.isEmpty())
-        picker.targetLinkcode = QStringLiteral("0");
-    const std::string target = picker.targetLinkcode.toUtf8().toStdString();
-    const ServiceCallResult result = callWithReLogin<brisko::file_api>(
-        [&](brisko::file_api& api) { return api.copy(linkcodes, target); });
-    if (result.ok) {
-        emit getlistToReresh(picker.targetLinkcode);
-        close();
-        ui->img_loading->hide();
-        return;
-    }
-    UserPrompt::current()->critical(this, tr("Lỗi ") + '(' + QString::number(result.code) + ')',
-                                    QString::fromStdString(result.message), QMessageBox::Ok);
-    ui->img_loading->hide();
+    if (picker->selectedFolderLinkcode.isEmpty())
+        picker->selectedFolderLinkcode = QStringLiteral("0");
+    const std::vector<std::string> items = linkcodes;
+    const QString targetCode = picker->selectedFolderLinkcode;
+    const std::string target = targetCode.toUtf8().toStdString();
+    const bool started = calls->call<brisko::file_api>(
+        QStringLiteral("copy"),
+        [items, target](brisko::file_api& api) { return api.copy(items, target); },
+        [this, targetCode](const ServiceCallResult& result) {
+            if (result.ok) {
+                emit getlistToReresh(targetCode);
+                close();
+                ui->img_loading->hide();
+                return;
+            }
+            UserPrompt::current()->critical(
+                this, tr("Lỗi ") + '(' + QString::number(result.code) + ')',
+                QString::fromStdString(result.message), QMessageBox::Ok);
+            ui->img_loading->hide();
+        });
+    if (started)
+        ui->img_loading->show();
 }
 
 void DialogCopyFile::on_btn_cancel_clicked() {

@@ -1,13 +1,16 @@
 #pragma once
 // Copies the chosen entries of the account into a folder picked in a tree of its
-// folders; the copy is one call on the GUI thread.
+// folders. The listings and the copy run off the GUI thread; the dialog closes when the
+// service took the copy.
 #include "filemanager/folderpicktree.h"
 #include "filemanager/framelesspopup.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class QTreeWidgetItem;
+class ServiceCallRunner;
 namespace Ui {
 class DialogCopyFile;
 }
@@ -37,5 +40,6 @@ private:
 
     Ui::DialogCopyFile* ui;
     std::vector<std::string> linkcodes;
-    FolderPickTree picker;
+    ServiceCallRunner* calls;
+    std::unique_ptr<FolderPickTree> picker;
 };

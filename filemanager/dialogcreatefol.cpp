@@ -1,9 +1,10 @@
 #include "filemanager/dialogcreatefol.h"
 
 #include "api/fileapi.h"
+#include "core/busycursor.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
-#include "core/servicecall.h"
+#include "core/servicecallrunner.h"
 #include "core/userprompt.h"
 #include "ui_dialogcreatefol.h"
 
@@ -11,8 +12,10 @@
 #include <QEvent>
 
 Dialogcreatefol::Dialogcreatefol(QString folder, QWidget* parent)
-    : FramelessPopup(parent), ui(new Ui::Dialogcreatefol), folder(std::move(folder)) {
+    : FramelessPopup(parent), ui(new Ui::Dialogcreatefol), folder(std::move(folder)),
+      calls(new ServiceCallRunner(this)) {
     ui->setupUi(this);
+    showWaitCursorWhileBusy(calls, this);
     ui->txt_FolderName->setFocus(Qt::OtherFocusReason);
     makeFrameless(QStringLiteral(":/images/popup_folder_small.png"));
     if (analytics)
@@ -46,15 +49,20 @@ void Dialogcreatefol::on_btn_accept_clicked() {
         return;
     }
     // The name goes as typed: blanks around it are the user's to keep.
-    const ServiceCallResult result = callWithReLogin<brisko::file_api>([&](brisko::file_api& api) {
-        return api.createFolder(name.toUtf8().toStdString(), folder.toUtf8().toStdString());
-    });
-    if (result.ok) {
-        createFol_success();
-        return;
-    }
-    UserPrompt::current()->critical(this, tr("Lỗi ") + '(' + QString::number(result.code) + ')',
-                                    QString::fromStdString(result.message), QMessageBox::Ok);
+    const std::string name8 = name.toUtf8().toStdString();
+    const std::string in = folder.toUtf8().toStdString();
+    calls->call<brisko::file_api>(
+        QStringLiteral("create folder"),
+        [name8, in](brisko::file_api& api) { return api.createFolder(name8, in); },
+        [this](const ServiceCallResult& result) {
+            if (result.ok) {
+                createFol_success();
+                return;
+            }
+            UserPrompt::current()->critical(
+                this, tr("Lỗi ") + '(' + QString::number(result.code) + ')',
+                QString::fromStdString(result.message), QMessageBox::Ok);
+        });
 }
 
 void Dialogcreatefol::on_btn_cancel_clicked() {

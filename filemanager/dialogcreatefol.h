@@ -4,6 +4,7 @@
 // upload dialog; both reload their tree when it reports success.
 #include "filemanager/framelesspopup.h"
 
+class ServiceCallRunner;
 namespace Ui {
 class Dialogcreatefol;
 }
@@ -29,4 +30,5 @@ private slots:
 private:
     Ui::Dialogcreatefol* ui;
     QString folder;
+    ServiceCallRunner* calls;
 };

@@ -1,23 +1,26 @@
 #include "filemanager/dialogmovefile.h"
 
-#include "core/actionthread.h"
+#include "api/fileapi.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
+#include "core/servicecallrunner.h"
 #include "core/userprompt.h"
 #include "ui_dialogmovefile.h"
 
 #include <QEvent>
 
 DialogMoveFIle::DialogMoveFIle(std::vector<std::string> codes, QWidget* parent)
-    : FramelessPopup(parent), ui(new Ui::DialogMoveFIle),
-      picker(nullptr, this, QStringLiteral(";"), "DialogMoveFIle") {
+    : FramelessPopup(parent), ui(new Ui::DialogMoveFIle), calls(new ServiceCallRunner(this)) {
     ui->setupUi(this);
     linkcodes = std::move(codes);
-    picker = FolderPickTree(ui->treeFldMove, this, QStringLiteral(";"), "DialogMoveFIle",
-                            [this](bool busy) { busy ? disableForm() : enableForm(); });
+    picker = std::make_unique<FolderPickTree>(ui->treeFldMove, this, calls, QStringLiteral(";"),
+                                              "DialogMoveFIle", [this](bool busy) {
+                                                  busy ? disableForm() : enableForm();
+                                                  ui->img_loading->setVisible(busy);
+                                              });
     makeFrameless(QStringLiteral(":/images/popup_movefile.png"));
     ui->treeFldMove->setColumnCount(1);
-    picker.buildRoot();
+    picker->buildRoot();
     setLoadingAnimation(ui->img_loading);
     ui->img_loading->hide();
     CallWSLoadFolderTree(1);
@@ -38,16 +41,16 @@ void DialogMoveFIle::changeEvent(QEvent* event) {
 }
 
 void DialogMoveFIle::CallWSLoadFolderTree(int dirFlag) {
-    picker.list(dirFlag, ui->treeFldMove->currentItem());
+    picker->list(dirFlag, ui->treeFldMove->currentItem());
 }
 
 void DialogMoveFIle::loadFoldersQelv() {
-    picker.fill(ui->treeFldMove->currentItem());
+    picker->fill(ui->treeFldMove->currentItem());
     enableForm();
 }
 
 void DialogMoveFIle::on_treeFldMove_itemClicked(QTreeWidgetItem* item, int) {
-    picker.click(item, 1);
+    picker->click(item, 1);
 }
 
 void DialogMoveFIle::disableForm() {
@@ -61,13 +64,22 @@ void DialogMoveFIle::enableForm() {
 }
 
 void DialogMoveFIle::on_btn_accept_clicked() {
-    if (picker.targetLinkcode.isEmpty())
-        picker.targetLinkcode = QStringLiteral("0");
+    if (picker->selectedFolderLinkcode.isEmpty())
+        picker->selectedFolderLinkcode = QStringLiteral("0");
+    const std::vector<std::string> items = linkcodes;
+    const std::string target = picker->selectedFolderLinkcode.toUtf8().toStdString();
+    const bool started = calls->call<brisko::file_api>(
+        QStringLiteral("move"),
+        [items, target](brisko::file_api& api) { return api.move(items, target); },
+        [this](const ServiceCallResult& result) {
+            if (result.ok)
+                moveComplete();
+            else
+                moveUncomplete(result.code, QString::fromStdString(result.message));
+        });
+    if (!started)
+        return;
     ui->img_loading->show();
-    auto* job = new ActionThread;
-    connect(job, &ActionThread::moveSuccess, this, &DialogMoveFIle::moveComplete);
-    connect(job, &ActionThread::moveError, this, &DialogMoveFIle::moveUncomplete);
-    job->moveFiles(linkcodes, picker.targetLinkcode);
     disableForm();
 }
 
@@ -77,7 +89,7 @@ void DialogMoveFIle::on_btn_cancel_clicked() {
 
 void DialogMoveFIle::moveComplete() {
     ui->img_loading->hide();
-    emit getlistToReresh(picker.targetLinkcode);
+    emit getlistToReresh(picker->selectedFolderLinkcode);
     enableForm();
     close();
 }

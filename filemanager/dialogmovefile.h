@@ -1,13 +1,16 @@
 #pragma once
 // Moves the chosen entries of the account into a folder picked in a tree of its folders.
-// The move runs as a background job; the dialog closes when the service took it.
+// The listings and the move run off the GUI thread; the dialog closes when the service
+// took the move.
 #include "filemanager/folderpicktree.h"
 #include "filemanager/framelesspopup.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class QTreeWidgetItem;
+class ServiceCallRunner;
 namespace Ui {
 class DialogMoveFIle;
 }
@@ -40,5 +43,6 @@ private slots:
 private:
     Ui::DialogMoveFIle* ui;
     std::vector<std::string> linkcodes;
-    FolderPickTree picker;
+    ServiceCallRunner* calls;
+    std::unique_ptr<FolderPickTree> picker;
 };

@@ -1,7 +1,7 @@
 #include "filemanager/folderpicktree.h"
 
 #include "api/fileapi.h"
-#include "core/servicecall.h"
+#include "core/servicecallrunner.h"
 #include "core/userprompt.h"
 #include "filemanager/folderlisting.h"
 
@@ -9,9 +9,26 @@
 #include <QTreeWidget>
 #include <QUrl>
 
-FolderPickTree::FolderPickTree(QTreeWidget* tree, QWidget* dialog, QString rootData,
-                               const char* context, std::function<void(bool)> busy)
-    : tree(tree), dialog(dialog), rootData(std::move(rootData)), context(context),
+#include <memory>
+
+namespace {
+
+const char kListing[] = "folder listing";
+
+// The error title in the context of each dialog that holds a tree, named here so that
+// lupdate finds it: the context is only known at run time.
+[[maybe_unused]] const char* const kErrorTitles[] = {
+    QT_TRANSLATE_NOOP("DialogMoveFIle", "Lỗi "),
+    QT_TRANSLATE_NOOP("DialogCopyFile", "Lỗi "),
+    QT_TRANSLATE_NOOP("DialogUpload", "Lỗi "),
+};
+
+} // namespace
+
+FolderPickTree::FolderPickTree(QTreeWidget* tree, QWidget* dialog, ServiceCallRunner* calls,
+                               QString rootData, const char* context,
+                               std::function<void(bool)> busy)
+    : tree(tree), dialog(dialog), calls(calls), rootData(std::move(rootData)), context(context),
       busy(std::move(busy)) {}
 
 void FolderPickTree::buildRoot() {
@@ -23,37 +40,65 @@ void FolderPickTree::buildRoot() {
     root->setData(0, Qt::UserRole, rootData);
     tree->setCurrentItem(root);
     tree->setEnabled(true);
-    currentPath.clear();
-    targetLinkcode.clear();
+    selectedFolderPath.clear();
+    selectedFolderLinkcode.clear();
 }
 
 void FolderPickTree::list(int dirFlag, QTreeWidgetItem* item) {
     folderList.clear();
+    calls->drop(QLatin1String(kListing));
     if (busy)
         busy(true);
     tree->setEnabled(false);
     // The path goes into the URL as one segment of its UTF-8 bytes: "/" becomes %2F.
-    const std::string encoded = QUrl::toPercentEncoding(currentPath).toStdString();
-    std::vector<brisko::file*> records;
-    const ServiceCallResult result = callWithReLogin<brisko::file_api>([&](brisko::file_api& api) {
-        records = api.list(dirFlag, encoded);
-        return !records.empty() || api.get_error_code() == 0;
-    });
+    const std::string encoded = QUrl::toPercentEncoding(selectedFolderPath).toStdString();
+    auto folders = std::make_shared<std::vector<brisko::file>>();
+    calls->call<brisko::file_api>(
+        QLatin1String(kListing),
+        [dirFlag, encoded, folders](brisko::file_api& api) {
+            folders->clear();
+            const std::vector<brisko::file*> records = api.list(dirFlag, encoded);
+            for (brisko::file* record : records) {
+                if (record->get_type() == "0")
+                    folders->push_back(*record);
+                delete record;
+            }
+            return !records.empty() || api.get_error_code() == 0;
+        },
+        [this, item, folders](const ServiceCallResult& result) {
+            folderList = std::move(*folders);
+            listed(item, result.ok, result.code, QString::fromStdString(result.message));
+        });
+}
+
+bool FolderPickTree::isListing() const {
+    return calls->isRunning(QLatin1String(kListing));
+}
+
+bool FolderPickTree::holds(const QTreeWidgetItem* item) const {
+    QTreeWidgetItemIterator it(tree);
+    for (; *it; ++it) {
+        if (*it == item)
+            return true;
+    }
+    return false;
+}
+
+void FolderPickTree::listed(QTreeWidgetItem* item, bool ok, int code, const QString& message) {
     if (busy)
         busy(false);
-    if (!result.ok) {
+    if (!ok) {
+        folderList.clear();
         tree->setEnabled(true);
         UserPrompt::current()->critical(dialog,
                                         QCoreApplication::translate(context, "Lỗi ") + '(' +
-                                            QString::number(result.code) + ')',
-                                        QString::fromStdString(result.message), QMessageBox::Ok);
+                                            QString::number(code) + ')',
+                                        message, QMessageBox::Ok);
         return;
     }
-    for (brisko::file* record : records) {
-        if (record->get_type() == "0")
-            folderList.push_back(*record);
-        delete record;
-    }
+    // The tree was rebuilt meanwhile: the listing has no place left.
+    if (item && !holds(item))
+        item = nullptr;
     if (item)
         qDeleteAll(item->takeChildren());
     if (folderList.empty() || !item)
@@ -82,7 +127,7 @@ void FolderPickTree::click(QTreeWidgetItem* item, int dirFlag) {
     item->setExpanded(true);
     const folderkey::Parts parts = folderkey::split(item->data(0, Qt::UserRole).toString());
     qDeleteAll(item->takeChildren());
-    currentPath = parts.path;
-    targetLinkcode = parts.linkCode;
+    selectedFolderPath = parts.path;
+    selectedFolderLinkcode = parts.linkCode;
     list(dirFlag, item);
 }

@@ -1,8 +1,9 @@
 #include "filemanager/formchangefilepassword.h"
 
-#include "core/actionthread.h"
+#include "api/fileapi.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
+#include "core/servicecallrunner.h"
 #include "core/userprompt.h"
 #include "filemanager/namerules.h"
 #include "ui_formchangefilepassword.h"
@@ -10,7 +11,8 @@
 #include <QEvent>
 
 formChangeFilePassword::formChangeFilePassword(std::vector<std::string> codes, QWidget* parent)
-    : FramelessPopup(parent), ui(new Ui::formChangeFilePassword) {
+    : FramelessPopup(parent), ui(new Ui::formChangeFilePassword),
+      calls(new ServiceCallRunner(this)) {
     ui->setupUi(this);
     linkcodes = std::move(codes);
     makeFrameless(QStringLiteral(":/images/popup_changePass.png"), true);
@@ -77,13 +79,20 @@ void formChangeFilePassword::on_btn_accept_clicked() {
         password.clear();
         ui->txtFilePassword->setText(password);
     }
+    const std::vector<std::string> items = linkcodes;
+    const std::string pass = password.toUtf8().toStdString();
+    const bool started = calls->call<brisko::file_api>(
+        QStringLiteral("password"),
+        [items, pass](brisko::file_api& api) { return api.createFilePass(items, pass); },
+        [this](const ServiceCallResult& result) {
+            if (result.ok)
+                createPasswordComplete();
+            else
+                createPasswordUncomplete(result.code, QString::fromStdString(result.message));
+        });
+    if (!started)
+        return;
     ui->img_loading->show();
-    auto* job = new ActionThread;
-    connect(job, &ActionThread::createPasswordFileSuccess, this,
-            &formChangeFilePassword::createPasswordComplete);
-    connect(job, &ActionThread::createPasswordFileError, this,
-            &formChangeFilePassword::createPasswordUncomplete);
-    job->createPasswordFile(linkcodes, password);
     disableForm();
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // Sets, changes or removes the file password of entries of the account, in one request
-// run as a background job; a strength hint follows the typed text.
+// run off the GUI thread; a strength hint follows the typed text.
 #include "filemanager/framelesspopup.h"
 
 #include <string>
 #include <vector>
 
+class ServiceCallRunner;
 namespace Ui {
 class formChangeFilePassword;
 }
@@ -44,5 +45,6 @@ private:
 
     Ui::formChangeFilePassword* ui;
     std::vector<std::string> linkcodes;
+    ServiceCallRunner* calls;
     bool changing = false;
 };

@@ -3,6 +3,7 @@
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/linkparser.h"
+#include "core/servicecallrunner.h"
 #include "core/userprompt.h"
 #include "filemanager/filesortproxy.h"
 #include "filemanager/filetablemodel.h"
@@ -31,7 +32,8 @@ QString FormManage::appText(const char* text) {
     return QCoreApplication::translate("QApplication", text);
 }
 
-FormManage::FormManage(QWidget* parent) : QWidget(parent), ui(new Ui::FormManage) {
+FormManage::FormManage(QWidget* parent)
+    : QWidget(parent), ui(new Ui::FormManage), calls(new ServiceCallRunner(this)) {
     ui->setupUi(this);
     setUpTable();
     ui->btnDel_2->setShortcut(QKeySequence::Delete);
@@ -143,6 +145,9 @@ void FormManage::disableForm() {
 }
 
 void FormManage::enableForm() {
+    // A service call of the tab still running keeps it busy.
+    if (calls->isBusy())
+        return;
     setBusy(false);
 }
 
@@ -183,7 +188,7 @@ void FormManage::CallWSLoadFolderTree(int dirFlag, bool flag) {
     request.place.linkText = flag ? ui->txt_linkFolder->text() : QString();
     // One load at a time. A request made meanwhile waits for the load in flight and the
     // last one wins: dropping it could leave the tab showing a folder nobody asked for.
-    if (loading) {
+    if (loadLock) {
         pendingLoad = request;
         return;
     }
@@ -191,17 +196,16 @@ void FormManage::CallWSLoadFolderTree(int dirFlag, bool flag) {
 }
 
 void FormManage::startLoad(const LoadRequest& request) {
-    loading = request;
+    loadLock = request;
     disableForm();
-    FolderLoadJob* job =
-        FolderLoadJob::prepare(request.dirFlag, request.place.path, rowOptions());
+    FolderLoadJob* job = FolderLoadJob::prepare(request.dirFlag, request.place.path, rowOptions());
     connect(job, &FolderLoadJob::listed, this, &FormManage::loadFolderTree_success);
     connect(job, &FolderLoadJob::failed, this, &FormManage::loadFolderTree_error);
     job->start();
 }
 
 void FormManage::endLoad() {
-    loading.reset();
+    loadLock.reset();
     if (pendingLoad) {
         const LoadRequest next = *pendingLoad;
         pendingLoad.reset();
@@ -212,9 +216,9 @@ void FormManage::endLoad() {
 }
 
 void FormManage::loadFolderTree_success(FolderListingPtr listing) {
-    if (!loading)
+    if (!loadLock)
         return;
-    const LoadRequest done = *loading;
+    const LoadRequest done = *loadLock;
     entryList = std::move(listing->entries);
     folderList = std::move(listing->folders);
     // The folders become children of the item the load was made for; when that item is
@@ -235,7 +239,7 @@ void FormManage::loadFolders(QTreeWidgetItem* parent) {
 }
 
 void FormManage::loadFolderTree_error(int errorCode, QString errorMsg) {
-    if (!loading)
+    if (!loadLock)
         return;
     // A failed load puts the tab back where it stood, unless another load is waiting.
     if (!pendingLoad)

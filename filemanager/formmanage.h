@@ -3,6 +3,8 @@
 // folder in a sortable table on the right, the share link of the current folder, and the
 // operations on the selected entries.
 #include "api/file.h"
+#include "api/fileapi.h"
+#include "core/servicecall.h"
 #include "filemanager/folderlisting.h"
 
 #include <QModelIndex>
@@ -17,6 +19,7 @@
 
 class QMenu;
 class QMovie;
+class ServiceCallRunner;
 class QTreeWidgetItem;
 namespace Ui {
 class FormManage;
@@ -122,6 +125,8 @@ private:
     const brisko::file* recordAt(int viewRow) const;
     QModelIndexList selectedLinkCells() const;
     bool selectionHoldsDefaultFolder();
+    // Tells the user that the selected entries have no share link to act on.
+    void sayNoLink();
     void sendEvent(const char* action, const char* label);
     // The context menu's entries for the current selection.
     void fillContextMenu(QMenu* menu);
@@ -130,10 +135,17 @@ private:
     // Source rows whose link code is one of `codes`.
     std::vector<int> sourceRowsOf(const std::vector<std::string>& codes) const;
     void setFileIcons(const std::vector<std::string>& codes, int column, const char* icon);
-    // Leaves the busy state after a secure or direct-link job and explains a refusal
+    // Turns the secure or direct-link flag of the selected entries on or off through
+    // `change`; `finish` takes the outcome.
+    using FlagChange = bool (brisko::file_api::*)(const std::vector<std::string>&, int);
+    using FlagFinish = void (FormManage::*)(bool, bool, int, QString);
+    void switchFlag(const QString& action, bool status, FlagChange change, FlagFinish finish);
+    // Leaves the busy state after a secure or direct-link call and explains a refusal
     // (the ordinary-member words when `memberRule`); true when it was refused.
     bool switchRefused(bool result, bool memberRule, int errorCode, const QString& errorMsg);
-    void applyPassword(const std::vector<std::string>& codes, const QString& password);
+    // The password dialog's success, for the entries it was opened for.
+    void createPasswordSuccess(const std::vector<std::string>& codes, const QString& strPassword);
+    void renameDone(const QString& code, const QString& name, const ServiceCallResult& result);
     void showError(int code, const QString& message);
     // A text of the shared "QApplication" context. Texts no other source names in full are
     // marked with QT_TRANSLATE_NOOP where they are used, so lupdate still finds them.
@@ -150,8 +162,11 @@ private:
     std::vector<brisko::file> entryList;
     QString keptLink;
 
-    std::vector<std::string> requestCodes;  // the entries of the secure or direct-link job
-    std::optional<LoadRequest> loading;     // the load in flight
+    // The tab's own service calls (rename, delete, the flags): off the GUI thread, their
+    // results dropped when the tab is gone.
+    ServiceCallRunner* calls;
+    std::vector<std::string> requestCodes;  // the entries of the secure or direct-link call
+    std::optional<LoadRequest> loadLock;    // the load in flight: one at a time
     std::optional<LoadRequest> pendingLoad; // the last one asked for meanwhile
     Place shownPlace;                       // the place of the last listing shown
 };

@@ -45,7 +45,16 @@ std::vector<std::string> FormManage::getList_LinkCode_Of_FileSelected() {
         if (!code.isEmpty())
             codes.push_back(code.toStdString());
     }
+    if (codes.empty())
+        sayNoLink();
     return codes;
+}
+
+void FormManage::sayNoLink() {
+    UserPrompt::current()->critical(
+        this, appText("Lỗi!"),
+        tr("Mục đã chọn không có đường dẫn nên không thực hiện được chức năng này."),
+        QMessageBox::Ok);
 }
 
 int FormManage::collectSelectedLinks() {
@@ -101,6 +110,11 @@ bool FormManage::selectionHoldsDefaultFolder() {
 }
 
 void FormManage::DownloadFile() {
+    if (ui->tableManage->selectionModel()->selectedIndexes().isEmpty()) {
+        UserPrompt::current()->critical(this, appText("Lỗi!"), tr("Bạn chưa chọn file"),
+                                        QMessageBox::Ok);
+        return;
+    }
     collectSelectedLinks();
     // The account's own default folders are not for downloading; the whole selection is
     // refused, not only them.
@@ -110,9 +124,12 @@ void FormManage::DownloadFile() {
             tr("Thư mục mặc định Music, Photos không được phép tải về!"), QMessageBox::Ok);
         return;
     }
+    if (linkList.isEmpty()) {
+        sayNoLink();
+        return;
+    }
     sendEvent("Click", "Download file");
-    if (!linkList.isEmpty())
-        emit downloadFile(linkList);
+    emit downloadFile(linkList);
     linkList.clear();
 }
 

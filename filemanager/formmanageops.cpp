@@ -3,10 +3,9 @@
 #include "filemanager/formmanage.h"
 
 #include "api/fileapi.h"
-#include "core/actionthread.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
-#include "core/servicecall.h"
+#include "core/servicecallrunner.h"
 #include "core/userprompt.h"
 #include "filemanager/dialogcopyfile.h"
 #include "filemanager/dialogcreatefol.h"
@@ -26,7 +25,8 @@
 void FormManage::on_tableManage_customContextMenuRequested(QPoint pos) {
     QMenu menu(this);
     fillContextMenu(&menu);
-    menu.exec(ui->tableManage->mapToGlobal(pos));
+    // The position is the viewport's, below the header and right of the row numbers.
+    menu.exec(ui->tableManage->viewport()->mapToGlobal(pos));
 }
 
 void FormManage::fillContextMenu(QMenu* menu) {
@@ -102,10 +102,27 @@ void FormManage::editFile(QModelIndex topLeft, QModelIndex) {
     const QString name = source.data().toString();
     const QString code =
         filetable::linkCodeOf(source.sibling(source.row(), filetable::ColLink).data().toString());
-    disableForm();
-    const ServiceCallResult result = callWithReLogin<brisko::file_api>([&](brisko::file_api& api) {
-        return api.rename(code.toStdString(), name.toUtf8().toStdString());
-    });
+    if (code.isEmpty()) {
+        // Nothing the service could rename: say so, and put the old name back.
+        sayNoLink();
+        CallWSLoadFolderTree(0, true);
+        connectRename();
+        return;
+    }
+    const std::string code8 = code.toStdString();
+    const std::string name8 = name.toUtf8().toStdString();
+    const bool started = calls->call<brisko::file_api>(
+        QStringLiteral("rename"),
+        [code8, name8](brisko::file_api& api) { return api.rename(code8, name8); },
+        [this, code, name](const ServiceCallResult& result) { renameDone(code, name, result); });
+    if (started)
+        disableForm();
+    else
+        connectRename();
+}
+
+void FormManage::renameDone(const QString& code, const QString& name,
+                            const ServiceCallResult& result) {
     if (result.ok) {
         for (const brisko::file& folder : folderList) {
             if (QString::fromStdString(folder.get_linkcode()) == code) {
@@ -143,13 +160,16 @@ void FormManage::on_btnDel_2_clicked() {
                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    disableForm();
-    const ServiceCallResult result = callWithReLogin<brisko::file_api>(
-        [&](brisko::file_api& api) { return api.deleteItems(codes); });
-    if (!result.ok)
-        showError(result.code, QString::fromStdString(result.message));
-    enableForm();
-    CallWSLoadFolderTree(0, true);
+    const bool started = calls->call<brisko::file_api>(
+        QStringLiteral("delete"), [codes](brisko::file_api& api) { return api.deleteItems(codes); },
+        [this](const ServiceCallResult& result) {
+            if (!result.ok)
+                showError(result.code, QString::fromStdString(result.message));
+            enableForm();
+            CallWSLoadFolderTree(0, true);
+        });
+    if (started)
+        disableForm();
 }
 
 // ---- secure and direct link
@@ -175,31 +195,32 @@ void FormManage::unDirectFiles() {
 }
 
 void FormManage::changeSecured(bool status) {
-    const std::vector<std::string> codes = getList_LinkCode_Of_FileSelected();
-    if (codes.empty())
-        return;
-    auto* job = new ActionThread;
-    connect(job, &ActionThread::securedFinish, this,
-            [this, codes](bool result, bool on, int code, QString message) {
-                requestCodes = codes;
-                changeSecure_finish(result, on, code, message);
-            });
-    job->setSecured(codes, status);
-    disableForm();
+    switchFlag(QStringLiteral("secure"), status, &brisko::file_api::changeSecure,
+               &FormManage::changeSecure_finish);
 }
 
 void FormManage::createDirectLink(bool status) {
+    switchFlag(QStringLiteral("direct link"), status, &brisko::file_api::setDirectLink,
+               &FormManage::createDirectLink_finish);
+}
+
+void FormManage::switchFlag(const QString& action, bool status, FlagChange change,
+                            FlagFinish finish) {
     const std::vector<std::string> codes = getList_LinkCode_Of_FileSelected();
     if (codes.empty())
         return;
-    auto* job = new ActionThread;
-    connect(job, &ActionThread::createDirectLinkFinish, this,
-            [this, codes](bool result, bool on, int code, QString message) {
-                requestCodes = codes;
-                createDirectLink_finish(result, on, code, message);
-            });
-    job->createDirectLink(codes, status);
-    disableForm();
+    const bool started = calls->call<brisko::file_api>(
+        action,
+        [codes, status, change](brisko::file_api& api) {
+            return (api.*change)(codes, status ? 1 : 0);
+        },
+        [this, codes, status, finish](const ServiceCallResult& result) {
+            // The rows the call was for, wherever the selection went meanwhile.
+            requestCodes = codes;
+            (this->*finish)(result.ok, status, result.code, QString::fromStdString(result.message));
+        });
+    if (started)
+        disableForm();
 }
 
 bool FormManage::switchRefused(bool result, bool memberRule, int errorCode,
@@ -281,18 +302,19 @@ void FormManage::changeFilePassword() {
     }
     // The result belongs to the entries the dialog was opened for.
     connect(dialog, &formChangeFilePassword::createPasswordSuccess, this,
-            [this, codes](QString password) { applyPassword(codes, password); });
+            [this, codes](QString password) { createPasswordSuccess(codes, password); });
     dialog->exec();
 }
 
-void FormManage::applyPassword(const std::vector<std::string>& codes, const QString& password) {
+void FormManage::createPasswordSuccess(const std::vector<std::string>& codes,
+                                       const QString& strPassword) {
     for (int row : sourceRowsOf(codes)) {
         if (static_cast<size_t>(row) < entryList.size())
-            entryList[static_cast<size_t>(row)].set_pwd(password.toUtf8().toStdString());
+            entryList[static_cast<size_t>(row)].set_pwd(strPassword.toUtf8().toStdString());
         if (!model->row(row).folder)
             model->setData(model->index(row, filetable::ColPassword),
-                           QString::fromLatin1(password.isEmpty() ? ":/images/unpassword.png"
-                                                                  : ":/images/password.png"),
+                           QString::fromLatin1(strPassword.isEmpty() ? ":/images/unpassword.png"
+                                                                     : ":/images/password.png"),
                            Qt::DecorationRole);
     }
 }

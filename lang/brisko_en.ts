@@ -436,10 +436,6 @@ Please check it and try again</translation>
         <translation> of </translation>
     </message>
     <message>
-        <source>Lỗi </source>
-        <translation>Error </translation>
-    </message>
-    <message>
         <source>Chọn tập tin tải lên</source>
         <translation>Choose files to upload</translation>
     </message>
@@ -454,6 +450,10 @@ Please check it and try again</translation>
     <message>
         <source>&quot; chứa kí tự đặc biệt</source>
         <translation>&quot; contains special characters</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>Error </translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1148,14 @@ Please add the files to the list again</translation>
         <source>Bạn là thành viên thường nên không thực hiện được chức năng này.</source>
         <translation>Ordinary members cannot use this function.</translation>
     </message>
+    <message>
+        <source>Mục đã chọn không có đường dẫn nên không thực hiện được chức năng này.</source>
+        <translation>The selected item has no link, so this function cannot be used.</translation>
+    </message>
+    <message>
+        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
+        <translation>The default folders Music and Photos cannot be downloaded.</translation>
+    </message>
 </context>
 <context>
     <name>FormUpload</name>
@@ -1715,17 +1723,6 @@ Please add the files to the list again</translation>
     <message>
         <source>Không khởi động lại được chương trình. Bạn hãy tự mở lại chương trình.</source>
         <translation>The program could not be restarted. Please start it again yourself.</translation>
-    </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
-    <message>
-        <source>Bạn chưa chọn file</source>
-        <translation>You have not selected a file.</translation>
-    </message>
-    <message>
-        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
-        <translation>The default folders Music and Photos cannot be downloaded.</translation>
     </message>
 </context>
 <context>

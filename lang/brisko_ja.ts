@@ -436,10 +436,6 @@ Vui lòng kiểm tra lại</source>
         <translation> に同意しますか — </translation>
     </message>
     <message>
-        <source>Lỗi </source>
-        <translation>エラー </translation>
-    </message>
-    <message>
         <source>Chọn tập tin tải lên</source>
         <translation>アップロードするファイルを選択</translation>
     </message>
@@ -454,6 +450,10 @@ Vui lòng kiểm tra lại</source>
     <message>
         <source>&quot; chứa kí tự đặc biệt</source>
         <translation>&quot; に特殊文字が含まれています</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>エラー </translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1146,14 @@ Vui lòng thêm lại vào danh sách</source>
         <source>Bạn là thành viên thường nên không thực hiện được chức năng này.</source>
         <translation>一般会員はこの機能を使用できません。</translation>
     </message>
+    <message>
+        <source>Mục đã chọn không có đường dẫn nên không thực hiện được chức năng này.</source>
+        <translation>選択した項目にはリンクがないため、この機能は使えません。</translation>
+    </message>
+    <message>
+        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
+        <translation>既定のフォルダー Music と Photos はダウンロードできません。</translation>
+    </message>
 </context>
 <context>
     <name>FormUpload</name>
@@ -1713,17 +1721,6 @@ Vui lòng thêm lại vào danh sách</source>
     <message>
         <source>Không khởi động lại được chương trình. Bạn hãy tự mở lại chương trình.</source>
         <translation>プログラムを再起動できませんでした。手動でもう一度起動してください。</translation>
-    </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
-    <message>
-        <source>Bạn chưa chọn file</source>
-        <translation>ファイルが選択されていません。</translation>
-    </message>
-    <message>
-        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
-        <translation>既定のフォルダー Music と Photos はダウンロードできません。</translation>
     </message>
 </context>
 <context>

@@ -436,10 +436,6 @@ Vui lòng kiểm tra lại</translation>
         <translation> của </translation>
     </message>
     <message>
-        <source>Lỗi </source>
-        <translation>Lỗi </translation>
-    </message>
-    <message>
         <source>Chọn tập tin tải lên</source>
         <translation>Chọn tập tin tải lên</translation>
     </message>
@@ -454,6 +450,10 @@ Vui lòng kiểm tra lại</translation>
     <message>
         <source>&quot; chứa kí tự đặc biệt</source>
         <translation>&quot; chứa kí tự đặc biệt</translation>
+    </message>
+    <message>
+        <source>Lỗi </source>
+        <translation>Lỗi </translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1146,14 @@ Vui lòng thêm lại vào danh sách</translation>
         <source>Bạn là thành viên thường nên không thực hiện được chức năng này.</source>
         <translation>Bạn là thành viên thường nên không thực hiện được chức năng này.</translation>
     </message>
+    <message>
+        <source>Mục đã chọn không có đường dẫn nên không thực hiện được chức năng này.</source>
+        <translation>Mục đã chọn không có đường dẫn nên không thực hiện được chức năng này.</translation>
+    </message>
+    <message>
+        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
+        <translation>Thư mục mặc định Music, Photos không được phép tải về!</translation>
+    </message>
 </context>
 <context>
     <name>FormUpload</name>
@@ -1713,17 +1721,6 @@ Vui lòng thêm lại vào danh sách</translation>
     <message>
         <source>Không khởi động lại được chương trình. Bạn hãy tự mở lại chương trình.</source>
         <translation>Không khởi động lại được chương trình. Bạn hãy tự mở lại chương trình.</translation>
-    </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
-    <message>
-        <source>Bạn chưa chọn file</source>
-        <translation>Bạn chưa chọn file</translation>
-    </message>
-    <message>
-        <source>Thư mục mặc định Music, Photos không được phép tải về!</source>
-        <translation>Thư mục mặc định Music, Photos không được phép tải về!</translation>
     </message>
 </context>
 <context>

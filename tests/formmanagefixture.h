@@ -3,6 +3,7 @@
 // the scripted answerer, a tab on the account's top level, and ways into the tab.
 #include "core/globals.h"
 #include "core/ruridudi.h"
+#include "core/servicecallrunner.h"
 #include "filemanager/filetablemodel.h"
 #include "filemanager/formmanage.h"
 #include "tests/mainwindowsession.h"
@@ -20,7 +21,9 @@
 // Reaches the tab's own state and slots, as only the tests do.
 class FormManageProbe {
 public:
-    static bool busy(const FormManage& f) { return f.loading || f.pendingLoad; }
+    static bool busy(const FormManage& f) {
+        return f.loadLock || f.pendingLoad || f.calls->isBusy();
+    }
     static QString path(const FormManage& f) { return f.currentFolderPath; }
     static QString code(const FormManage& f) { return f.currentFolderLinkCode; }
     static void click(FormManage& f, QTreeWidgetItem* item) {
@@ -58,6 +61,26 @@ public:
         return "?";
     }
 };
+
+// Whether service calls of a window (the tab or a dialog) still run.
+inline bool callsRunning(const QObject* window) {
+    for (const ServiceCallRunner* calls : window->findChildren<ServiceCallRunner*>())
+        if (calls->isBusy())
+            return true;
+    return false;
+}
+
+// Waits until they have ended and their results were handled.
+inline void settle(const QObject* window) {
+    QTRY_VERIFY_WITH_TIMEOUT(!callsRunning(window), 20000);
+}
+
+// Lets the workers of windows already gone end, and delivers what they left queued.
+inline void drainCalls() {
+    QVERIFY(ServiceCallRunner::waitForAllCalls(30000));
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
 
 class FormManageFixture : public QObject {
 protected:

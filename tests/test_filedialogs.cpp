@@ -6,6 +6,7 @@
 #include "filemanager/dialogmovefile.h"
 #include "filemanager/formchangefilepassword.h"
 #include "tests/formmanagefixture.h"
+#include "tests/guiturns.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,10 +17,12 @@ using devservice::Fault;
 
 namespace {
 
+// Clicks a folder and waits for its listing.
 void click(QTreeWidget* tree, QTreeWidgetItem* item) {
     QVERIFY(item);
     tree->setCurrentItem(item);
     emit tree->itemClicked(item, 0);
+    settle(tree->window());
 }
 
 } // namespace
@@ -37,6 +40,10 @@ private slots:
     void createFolderChecksTheName();
     void refusedListing_data();
     void refusedListing();
+    void guiTurnsWhileCallsRun_data();
+    void guiTurnsWhileCallsRun();
+    void closingWhileBusy_data();
+    void closingWhileBusy();
 
 private:
     std::vector<devservice::Request> requests(const std::string& path) {
@@ -60,6 +67,7 @@ void TestFileDialogs::init() {
 
 void TestFileDialogs::folderTreeListsNestedNonAsciiFolders() {
     DialogMoveFIle dialog(codes({"/ghi chú.txt"}), nullptr);
+    settle(&dialog);
     auto* tree = dialog.findChild<QTreeWidget*>("treeFldMove");
     QTreeWidgetItem* root = tree->topLevelItem(0);
     QCOMPARE(root->text(0), QStringLiteral("Brisko"));
@@ -86,6 +94,7 @@ void TestFileDialogs::moveTargetsAndBusyState() {
     {
         // No folder clicked: the top level, "0".
         DialogMoveFIle dialog(codes({"/Music/Trịnh Công Sơn - Diễm xưa.mp3"}), nullptr);
+        settle(&dialog);
         QSignalSpy done(&dialog, &DialogMoveFIle::getlistToReresh);
         session->service().faults().next("/api/fileops/move",
                                          Fault::wait(std::chrono::milliseconds(800)));
@@ -101,6 +110,7 @@ void TestFileDialogs::moveTargetsAndBusyState() {
     {
         // A folder, then the root again: the root.
         DialogMoveFIle dialog(codes({"/ghi chú.txt"}), nullptr);
+        settle(&dialog);
         auto* tree = dialog.findChild<QTreeWidget*>("treeFldMove");
         click(tree, childNamed(tree->topLevelItem(0), "Tài liệu"));
         click(tree, tree->topLevelItem(0));
@@ -123,6 +133,7 @@ void TestFileDialogs::moveTargetsAndBusyState() {
 
 void TestFileDialogs::copyTargetsAndExpiredSession() {
     DialogCopyFile dialog(codes({"/ghi chú.txt", "/Photos"}), nullptr);
+    settle(&dialog);
     QSignalSpy done(&dialog, &DialogCopyFile::getlistToReresh);
     auto* tree = dialog.findChild<QTreeWidget*>("treeCopy");
     click(tree, childNamed(tree->topLevelItem(0), "Phim hay"));
@@ -130,6 +141,7 @@ void TestFileDialogs::copyTargetsAndExpiredSession() {
                                      Fault::status(200, R"({"code":201,"msg":"Hết phiên"})"));
     const size_t logins = requests("/api/user/login").size();
     dialog.findChild<QPushButton*>("btn_accept")->click();
+    settle(&dialog);
     QCOMPARE(done.size(), 1);
     QCOMPARE(done[0][0].toString(), codeOf("/Phim hay"));
     QCOMPARE(requests("/api/fileops/copy").size(), size_t(2));
@@ -141,11 +153,13 @@ void TestFileDialogs::copyTargetsAndExpiredSession() {
 
     // The root is "0"; a service that keeps saying "expired" is told once, not forever.
     DialogCopyFile again(codes({"/trống.bin"}), nullptr);
+    settle(&again);
     for (int i = 0; i < 3; ++i)
         session->service().faults().next("/api/fileops/copy",
                                          Fault::status(200, R"({"code":201,"msg":"Hết phiên"})"));
     prompt->answer(QMessageBox::Ok);
     again.findChild<QPushButton*>("btn_accept")->click();
+    settle(&again);
     QCOMPARE(prompt->asked().last().title, QStringLiteral("Lỗi (201)"));
     QCOMPARE(requests("/api/fileops/copy").size(), size_t(4));
     QCOMPARE(bodyOf(requests("/api/fileops/copy").back())["to"].asString(), std::string("0"));
@@ -222,11 +236,13 @@ void TestFileDialogs::createFolderChecksTheName() {
     prompt->answer(QMessageBox::Ok);
     name->setText("Music");
     accept->click();
+    settle(&dialog);
     QVERIFY(prompt->asked()[2].title.startsWith("Lỗi ("));
     QCOMPARE(name->text(), QStringLiteral("Music"));
     QCOMPARE(done.size(), 0);
     name->setText(QStringLiteral(" Ảnh cũ "));
     accept->click();
+    settle(&dialog);
     QCOMPARE(done.size(), 1);
     QVERIFY(session->service().files().findByPath(accountId(), "/ Ảnh cũ "));
     // Cancel empties the name and reports nothing.
@@ -265,6 +281,105 @@ void TestFileDialogs::refusedListing() {
     QTRY_COMPARE_WITH_TIMEOUT(childNames(tree->topLevelItem(0)),
                               (QStringList{"Music", "Photos", "Phim hay", "Tài liệu", "a;b"}),
                               20000);
+}
+
+namespace {
+
+const std::chrono::milliseconds kLatency(1500);
+// An entry that the moves and copies to the top level can take.
+const char kToTheTop[] = "/Music/Trịnh Công Sơn - Diễm xưa.mp3";
+
+enum class Window { MoveTree, Move, CopyTree, Copy, Password, CreateFolder };
+
+} // namespace
+
+void TestFileDialogs::guiTurnsWhileCallsRun_data() {
+    QTest::addColumn<int>("window");
+    QTest::addColumn<QString>("path"); // the slow call
+    QTest::newRow("move dialog's tree") << int(Window::MoveTree) << QString();
+    QTest::newRow("move") << int(Window::Move) << "/api/fileops/move";
+    QTest::newRow("copy dialog's tree") << int(Window::CopyTree) << QString();
+    QTest::newRow("copy") << int(Window::Copy) << "/api/fileops/copy";
+    QTest::newRow("file password") << int(Window::Password) << "/api/fileops/createFilePass";
+    QTest::newRow("create folder") << int(Window::CreateFolder) << "/api/fileops/createFolder";
+}
+
+// Makes the dialog and starts its call (the tree's listing starts with the dialog).
+static std::unique_ptr<QDialog> startDialogCall(Window window,
+                                                const std::vector<std::string>& items) {
+    std::unique_ptr<QDialog> dialog;
+    switch (window) {
+    case Window::MoveTree:
+    case Window::Move:
+        dialog = std::make_unique<DialogMoveFIle>(items, nullptr);
+        break;
+    case Window::CopyTree:
+    case Window::Copy:
+        dialog = std::make_unique<DialogCopyFile>(items, nullptr);
+        break;
+    case Window::Password:
+        dialog = std::make_unique<formChangeFilePassword>(items, nullptr);
+        dialog->findChild<QLineEdit*>("txtFilePassword")->setText("mật khẩu dài");
+        break;
+    case Window::CreateFolder:
+        dialog = std::make_unique<Dialogcreatefol>(QStringLiteral("0"), nullptr);
+        dialog->findChild<QLineEdit*>("txt_FolderName")->setText("Chậm");
+        break;
+    }
+    if (window == Window::Move || window == Window::Copy)
+        settle(dialog.get());
+    if (window != Window::MoveTree && window != Window::CopyTree)
+        dialog->findChild<QPushButton*>("btn_accept")->click();
+    return dialog;
+}
+
+// With every reply of the call slow, the GUI thread keeps turning while it runs, and the
+// dialog shows that it is busy.
+void TestFileDialogs::guiTurnsWhileCallsRun() {
+    QFETCH(int, window);
+    QFETCH(QString, path);
+    const std::string slow = path.isEmpty() ? listPath(QString()) : path.toStdString();
+    const size_t before = requests(slow).size();
+    GuiTurns turns;
+    session->service().faults().next(slow, Fault::wait(kLatency));
+    std::unique_ptr<QDialog> dialog = startDialogCall(Window(window), codes({kToTheTop}));
+    QVERIFY(callsRunning(dialog.get()));
+    if (auto* loading = dialog->findChild<QLabel*>("img_loading"))
+        QVERIFY(!loading->isHidden());
+    else
+        QCOMPARE(dialog->cursor().shape(), Qt::WaitCursor);
+    settle(dialog.get());
+    qInfo("worst pause of the GUI thread: %lld ms", turns.worstPause());
+    QCOMPARE(requests(slow).size(), before + 1);
+    QVERIFY(turns.worstPause() < kLatency.count());
+    QCOMPARE(prompt->asked().size(), 0);
+    if (auto* tree = dialog->findChild<QTreeWidget*>()) {
+        QVERIFY(tree->isEnabled());
+        QVERIFY(tree->topLevelItem(0)->childCount() > 0);
+    }
+}
+
+void TestFileDialogs::closingWhileBusy_data() {
+    guiTurnsWhileCallsRun_data();
+}
+
+// The dialog closed and gone while its call runs: the late result, a refusal, shows
+// nothing and touches nothing.
+void TestFileDialogs::closingWhileBusy() {
+    QFETCH(int, window);
+    QFETCH(QString, path);
+    const std::string slow = path.isEmpty() ? listPath(QString()) : path.toStdString();
+    Fault slowRefusal = Fault::status(200, R"({"code":500,"msg":"Bận"})");
+    slowRefusal.delay = std::chrono::milliseconds(500);
+    const size_t before = requests(slow).size();
+    session->service().faults().next(slow, slowRefusal);
+    std::unique_ptr<QDialog> dialog = startDialogCall(Window(window), codes({kToTheTop}));
+    QVERIFY(callsRunning(dialog.get()));
+    dialog->close();
+    dialog.reset();
+    drainCalls();
+    QCOMPARE(requests(slow).size(), before + 1);
+    QCOMPARE(prompt->asked().size(), 0);
 }
 
 QTEST_MAIN(TestFileDialogs)

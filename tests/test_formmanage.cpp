@@ -255,10 +255,12 @@ void TestFormManage::downloadHandOff() {
     QCOMPARE(prompt->asked().last().text,
              QStringLiteral("Thư mục mặc định Music, Photos không được phép tải về!"));
 
-    // Nothing selected: nothing to hand over.
+    // Nothing selected: nothing to hand over, and the user is told why.
     table()->clearSelection();
+    prompt->answer(QMessageBox::Ok);
     FormManageProbe::download(*form);
     QCOMPARE(handed.size(), 0);
+    QCOMPARE(prompt->asked().last().text, QStringLiteral("Bạn chưa chọn file"));
 }
 
 void TestFormManage::uploadHandOffCarriesKeptFolder() {

@@ -2,8 +2,10 @@
 // rename with the service's refusals explained, delete, the secure and direct-link
 // switches, and the password, move and create-folder dialogs opened from the tab.
 #include "tests/formmanagefixture.h"
+#include "tests/guiturns.h"
 #include "tests/modalanswerer.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
@@ -40,6 +42,13 @@ private slots:
     void createFolderInTheKeptFolder();
     void errorPaths_data();
     void errorPaths();
+    void noLinkSaysWhy_data();
+    void noLinkSaysWhy();
+    void contextMenuAtThePointer();
+    void guiTurnsWhileCallsRun_data();
+    void guiTurnsWhileCallsRun();
+    void closingWhileBusy_data();
+    void closingWhileBusy();
 
 private:
     std::vector<devservice::Request> requests(const char* path) {
@@ -247,11 +256,13 @@ void TestFormManageOps::passwordFromTheTabRoundTrips() {
 void TestFormManageOps::moveFromTheTab() {
     ModalAnswerer dialogs;
     dialogs.next([&](QDialog* dialog) {
+        settle(dialog);
         auto* folders = dialog->findChild<QTreeWidget*>("treeFldMove");
         QTreeWidgetItem* target = childNamed(folders->topLevelItem(0), "Tài liệu");
         QVERIFY(target);
         folders->setCurrentItem(target);
         emit folders->itemClicked(target, 0);
+        settle(dialog);
         dialog->findChild<QPushButton*>("btn_accept")->click();
     });
     selectRows({"ghi chú.txt", "Photos"});
@@ -392,6 +403,148 @@ void TestFormManageOps::errorPaths() {
         QCOMPARE(icon(file, filetable::ColSecure), secureIcon);
         QCOMPARE(icon(file, filetable::ColDirectLink), directIcon);
     }
+}
+
+void TestFormManageOps::noLinkSaysWhy_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("path"); // the request that must not go out
+    QTest::newRow("rename") << "rename"
+                            << "/api/fileops/rename";
+    QTest::newRow("download") << "download" << QString();
+    QTest::newRow("delete") << "delete"
+                            << "/api/fileops/delete";
+    QTest::newRow("secure") << "secure"
+                            << "/api/fileops/changeSecure";
+}
+
+// An entry the service numbers below 100 has no share link and no code to act on: the
+// actions on it say so instead of doing nothing, and send nothing.
+void TestFormManageOps::noLinkSaysWhy() {
+    QFETCH(QString, action);
+    QFETCH(QString, path);
+    const QString name = QStringLiteral("hệ thống.dat");
+    devservice::FileEntry own;
+    own.id = 42;
+    own.name = name.toStdString();
+    session->service().files().fill(accountId(), [&](devservice::FileTree& t) { t.add(own); });
+    FormManageProbe::refresh(*form);
+    waitIdle();
+    QSignalSpy handed(form.get(), &FormManage::downloadFile);
+    prompt->answer(QMessageBox::Ok);
+    if (action == "rename") {
+        QAbstractItemModel* rows = table()->model();
+        QVERIFY(rows->setData(rows->index(rowOf(name), ColName), "khác.dat"));
+    } else {
+        selectRows({name});
+        if (action == "download")
+            FormManageProbe::download(*form);
+        else if (action == "delete")
+            FormManageProbe::remove(*form);
+        else
+            FormManageProbe::secure(*form, true);
+    }
+    waitIdle();
+    QCOMPARE(prompt->asked().size(), 1);
+    QCOMPARE(prompt->asked()[0].title, QStringLiteral("Lỗi!"));
+    QCOMPARE(
+        prompt->asked()[0].text,
+        QStringLiteral("Mục đã chọn không có đường dẫn nên không thực hiện được chức năng này."));
+    if (!path.isEmpty())
+        QVERIFY(requests(path.toUtf8().constData()).empty());
+    QCOMPARE(handed.size(), 0);
+    QVERIFY(shownNames().contains(name)); // a refused rename shows the old name again
+    QVERIFY(table()->isEnabled());
+}
+
+void TestFormManageOps::contextMenuAtThePointer() {
+    selectRows({"ghi chú.txt"});
+    const QPoint at(30, 40); // in the viewport, as the view reports it
+    QPoint shownAt;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            shownAt = popup->pos();
+            popup->close();
+        }
+    });
+    closer.start(10);
+    emit table()->customContextMenuRequested(at);
+    QCOMPARE(shownAt, table()->viewport()->mapToGlobal(at));
+}
+
+namespace {
+
+const std::chrono::milliseconds kLatency(1500);
+
+} // namespace
+
+void TestFormManageOps::guiTurnsWhileCallsRun_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("rename") << "rename"
+                            << "/api/fileops/rename";
+    QTest::newRow("delete") << "delete"
+                            << "/api/fileops/delete";
+    QTest::newRow("secure") << "secure"
+                            << "/api/fileops/changeSecure";
+    QTest::newRow("direct link") << "direct"
+                                 << "/api/share/SetDirectLink";
+}
+
+// Runs one of the tab's calls on the selected file.
+static void startTabCall(FormManage& form, QTableView* table, const QString& action, int row) {
+    if (action == "rename") {
+        QAbstractItemModel* rows = table->model();
+        rows->setData(rows->index(row, ColName), "đổi tên.txt");
+    } else if (action == "delete") {
+        FormManageProbe::remove(form);
+    } else {
+        action == "secure" ? FormManageProbe::secure(form, true)
+                           : FormManageProbe::direct(form, true);
+    }
+}
+
+// With every reply of the call slow, the GUI thread keeps turning while it runs.
+void TestFormManageOps::guiTurnsWhileCallsRun() {
+    QFETCH(QString, action);
+    QFETCH(QString, path);
+    session->service().faults().next(path.toStdString(), Fault::wait(kLatency));
+    selectRows({"ghi chú.txt"});
+    if (action == "delete")
+        prompt->answer(QMessageBox::Yes);
+    GuiTurns turns;
+    startTabCall(*form, table(), action, rowOf("ghi chú.txt"));
+    QVERIFY(callsRunning(form.get()));
+    QVERIFY(!table()->isEnabled()); // busy meanwhile
+    waitIdle();
+    qInfo("worst pause of the GUI thread: %lld ms", turns.worstPause());
+    QCOMPARE(int(requests(path.toUtf8().constData()).size()), 1);
+    QVERIFY(turns.worstPause() < kLatency.count());
+    QVERIFY(table()->isEnabled());
+}
+
+void TestFormManageOps::closingWhileBusy_data() {
+    guiTurnsWhileCallsRun_data();
+}
+
+// The tab closed while its call runs: the late result, a refusal, shows nothing and
+// touches nothing.
+void TestFormManageOps::closingWhileBusy() {
+    QFETCH(QString, action);
+    QFETCH(QString, path);
+    Fault slowRefusal = Fault::status(200, refusal(500, "Bận"));
+    slowRefusal.delay = std::chrono::milliseconds(500);
+    session->service().faults().next(path.toStdString(), slowRefusal);
+    selectRows({"ghi chú.txt"});
+    if (action == "delete")
+        prompt->answer(QMessageBox::Yes);
+    startTabCall(*form, table(), action, rowOf("ghi chú.txt"));
+    QVERIFY(callsRunning(form.get()));
+    const int asked = prompt->asked().size();
+    form.reset();
+    drainCalls();
+    QTRY_COMPARE(int(requests(path.toUtf8().constData()).size()), 1);
+    QCOMPARE(prompt->asked().size(), asked);
 }
 
 QTEST_MAIN(TestFormManageOps)

@@ -7,11 +7,13 @@
 #include "core/globals.h"
 #include "core/localpaths.h"
 #include "core/ruridudi.h"
+#include "core/servicecallrunner.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
+#include "tests/guiturns.h"
+#include "tests/helddisk.h"
 #include "tests/modalanswerer.h"
 #include "tests/support/locationfetch.h"
-#include "tests/helddisk.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tests/uploadfixture.h"
 #include "tests/uploadtabprobe.h"
@@ -78,6 +80,7 @@ private slots:
     void acceptChecks_data();
     void acceptChecks();
     void folderTreeFollowsTheListing();
+    void folderTreeListsOffTheGuiThread();
     void deleteOnSelections();
     void moveCommands();
     void uploadsFromTheDialogFinish();
@@ -111,6 +114,7 @@ void TestFormUpload::cleanup() {
 
 void TestFormUpload::chooseAndAccept(DialogUpload& dialog, const QStringList& files,
                                      const QString& folder) {
+    DialogUploadProbe::waitListed(dialog);
     prompt->answerPaths(files);
     DialogUploadProbe::browse(dialog);
     QTreeWidgetItem* item = treeOf(dialog)->topLevelItem(0);
@@ -186,6 +190,7 @@ void TestFormUpload::acceptChecks() {
 void TestFormUpload::folderTreeFollowsTheListing() {
     DialogUpload dialog({});
     dialog.resetToRootFolder();
+    DialogUploadProbe::waitListed(dialog);
     QTreeWidgetItem* root = treeOf(dialog)->topLevelItem(0);
     QCOMPARE(root->text(0), QString("Brisko"));
     QCOMPARE(childNames(root), listing(QString()));
@@ -209,6 +214,38 @@ void TestFormUpload::folderTreeFollowsTheListing() {
     DialogUploadProbe::click(dialog, root);
     QCOMPARE(DialogUploadProbe::selectedFolderPath(dialog), QString());
     QCOMPARE(childNames(root), listing(QString()));
+}
+
+// With the listing slow, the GUI thread keeps turning and the dialog shows the wait
+// cursor; a dialog gone before a (refused) listing arrives shows nothing.
+void TestFormUpload::folderTreeListsOffTheGuiThread() {
+    const std::string rootListing = "/api/fileops/list/home";
+    const std::chrono::milliseconds latency(1500);
+    fx.service().faults().next(rootListing, devservice::Fault::wait(latency));
+    const std::size_t before = fx.sent(rootListing);
+    DialogUpload dialog({});
+    GuiTurns turns;
+    dialog.resetToRootFolder();
+    QVERIFY(DialogUploadProbe::listing(dialog));
+    QCOMPARE(dialog.cursor().shape(), Qt::WaitCursor);
+    DialogUploadProbe::waitListed(dialog);
+    qInfo("worst pause of the GUI thread: %lld ms", turns.worstPause());
+    QCOMPARE(fx.sent(rootListing), before + 1);
+    QVERIFY(turns.worstPause() < latency.count());
+    QCOMPARE(childNames(treeOf(dialog)->topLevelItem(0)), listing(QString()));
+    QCOMPARE(dialog.cursor().shape(), Qt::ArrowCursor);
+
+    devservice::Fault slowRefusal = devservice::Fault::status(200, R"({"code":500,"msg":"Bận"})");
+    slowRefusal.delay = std::chrono::milliseconds(500);
+    fx.service().faults().next(rootListing, slowRefusal);
+    auto gone = std::make_unique<DialogUpload>(QList<QUrl>{});
+    gone->resetToRootFolder();
+    QVERIFY(DialogUploadProbe::listing(*gone));
+    gone.reset();
+    QVERIFY(ServiceCallRunner::waitForAllCalls(30000));
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(prompt->asked().size(), 0);
 }
 
 void TestFormUpload::deleteOnSelections() {

@@ -44,6 +44,7 @@ private slots:
     void secondStartRefused();
     void windowGoneDropsResult();
     void droppedAtLogout();
+    void oneActionDropped();
     void waitCursorWhileBusy();
 
 private:
@@ -199,6 +200,30 @@ void TestServiceCallRunner::droppedAtLogout() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
     QVERIFY(!delivered);
+}
+
+// A listing asked for again drops the one in flight: only the newer result counts.
+void TestServiceCallRunner::oneActionDropped() {
+    QSemaphore hold;
+    QObject window;
+    ServiceCallRunner runner(&window);
+    QStringList delivered;
+    auto held = [&hold] {
+        hold.acquire();
+        return 1;
+    };
+    QVERIFY(runner.run<int>("list", held, [&](const int&) { delivered << "old list"; }));
+    QVERIFY(runner.run<int>("rename", held, [&](const int&) { delivered << "rename"; }));
+    runner.drop("list");
+    QVERIFY(!runner.isRunning("list"));
+    QVERIFY(runner.isBusy());
+    QVERIFY(runner.run<int>("list", held, [&](const int&) { delivered << "new list"; }));
+    hold.release(3);
+    QTRY_VERIFY_WITH_TIMEOUT(!runner.isBusy(), 30000);
+    QVERIFY(ServiceCallRunner::waitForAllCalls(30000));
+    QCoreApplication::processEvents();
+    delivered.sort();
+    QCOMPARE(delivered, (QStringList{"new list", "rename"}));
 }
 
 void TestServiceCallRunner::waitCursorWhileBusy() {

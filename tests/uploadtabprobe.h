@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTreeWidgetItem>
+#include <QtTest>
 
 #include <memory>
 
@@ -42,7 +43,7 @@ struct UploadTabProbe {
 struct DialogUploadProbe {
     static QString presetFolder(const DialogUpload& dialog) { return dialog.presetFolder; }
     static QString selectedFolderPath(const DialogUpload& dialog) {
-        return dialog.folderTree->currentPath;
+        return dialog.folderTree->selectedFolderPath;
     }
     static QString uploadDir(const DialogUpload& dialog) { return dialog.uploadDir; }
     static QString files(DialogUpload& dialog) {
@@ -50,8 +51,18 @@ struct DialogUploadProbe {
     }
     static void accept(DialogUpload& dialog) { dialog.on_btn_accept_clicked(); }
     static void browse(DialogUpload& dialog) { dialog.on_btn_filebrowser_clicked(); }
-    static void createFolder(DialogUpload& dialog) { dialog.on_btn_createFolder_clicked(); }
+    // Runs the new-folder dialog and waits for the listing that follows it.
+    static void createFolder(DialogUpload& dialog) {
+        dialog.on_btn_createFolder_clicked();
+        waitListed(dialog);
+    }
+    // Clicks a folder and waits for its listing.
     static void click(DialogUpload& dialog, QTreeWidgetItem* item) {
         dialog.on_treeMegaFolderWidget_itemClicked(item, 0);
+        waitListed(dialog);
+    }
+    static bool listing(const DialogUpload& dialog) { return dialog.folderTree->isListing(); }
+    static void waitListed(const DialogUpload& dialog) {
+        QTRY_VERIFY_WITH_TIMEOUT(!listing(dialog), 20000);
     }
 };

@@ -1,11 +1,10 @@
 #include "upload/dialogupload.h"
 
-#include "api/apiresult.h"
-#include "api/fileapi.h"
-#include "core/actionthread.h"
+#include "core/busycursor.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
+#include "core/servicecallrunner.h"
 #include "core/userprompt.h"
 #include "core/windowdrag.h"
 #include "core/windowshape.h"
@@ -44,7 +43,10 @@ DialogUpload::DialogUpload(const QList<QUrl>& files, QWidget* parent)
     new WindowDrag(this);
     setTermsText();
     QTreeWidget* tree = ui->treeMegaFolderWidget;
-    folderTree = std::make_unique<FolderPickTree>(tree, this, QStringLiteral(";"), "DialogUpload");
+    auto* calls = new ServiceCallRunner(this);
+    showWaitCursorWhileBusy(calls, this);
+    folderTree =
+        std::make_unique<FolderPickTree>(tree, this, calls, QStringLiteral(";"), "DialogUpload");
     tree->setColumnCount(1);
     folderTree->buildRoot();
     tree->header()->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -106,8 +108,8 @@ void DialogUpload::resetToRootFolder() {
     QTreeWidget* tree = ui->treeMegaFolderWidget;
     if (tree->topLevelItemCount() > 0)
         tree->setCurrentItem(tree->topLevelItem(0));
-    folderTree->currentPath.clear();
-    folderTree->targetLinkcode.clear();
+    folderTree->selectedFolderPath.clear();
+    folderTree->selectedFolderLinkcode.clear();
     CallWSLoadFolderTree(1);
 }
 
@@ -173,8 +175,9 @@ void DialogUpload::on_btn_filebrowser_clicked() {
 }
 
 void DialogUpload::on_btn_createFolder_clicked() {
-    const QString parentCode =
-        folderTree->targetLinkcode.isEmpty() ? QStringLiteral("0") : folderTree->targetLinkcode;
+    const QString parentCode = folderTree->selectedFolderLinkcode.isEmpty()
+                                   ? QStringLiteral("0")
+                                   : folderTree->selectedFolderLinkcode;
     Dialogcreatefol dialog(parentCode, this);
     connect(&dialog, &Dialogcreatefol::signCreateFolderComplete, this,
             &DialogUpload::CallWSLoadFolderTree);
@@ -221,7 +224,7 @@ bool DialogUpload::validFiles(const QStringList& parts) {
 }
 
 QString DialogUpload::destination() const {
-    QString path = folderTree->currentPath;
+    QString path = folderTree->selectedFolderPath;
     if (path.isEmpty())
         path = presetFolder;
     if (path.isEmpty())
