@@ -12,7 +12,12 @@
 #include "upload/dialogupload.h"
 #include "upload/formupload.h"
 
+#include "tests/mainwindowsession.h"
+
 #include <QTimer>
+#include <QtTest>
+
+#include <memory>
 
 struct MainFormProbe {
     static LoginForm* loginForm(MainForm& w) { return w.loginForm; }
@@ -41,4 +46,38 @@ public:
 
 protected:
     bool systemTrayAvailable() const override { return trayAvailable; }
+};
+
+// A main window logged in as the demo account, once its account panel has asked for the
+// account: a logout before that read reached the service would see it log in again.
+inline std::unique_ptr<TrayMainForm> loggedInWindow(MainWindowSession& session) {
+    auto window = std::make_unique<TrayMainForm>();
+    const auto user = session.logIn();
+    if (!user)
+        return nullptr;
+    const auto reads = [&session] {
+        return session.service().requests().forPath("/api/user/get").size();
+    };
+    const size_t before = reads();
+    window->loginDone(*user);
+    if (!QTest::qWaitFor([&] { return reads() > before; }, 20000))
+        return nullptr;
+    return window;
+}
+
+// Quits the window's login dialog whenever it comes up (after a logout), for as long as
+// it lives.
+class LoginQuitter {
+public:
+    explicit LoginQuitter(MainForm& window) {
+        QObject::connect(&timer, &QTimer::timeout, [&window] {
+            LoginForm* login = MainFormProbe::loginForm(window);
+            if (login->isVisible())
+                login->reject();
+        });
+        timer.start(10);
+    }
+
+private:
+    QTimer timer;
 };

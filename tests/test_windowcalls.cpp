@@ -79,7 +79,7 @@ private slots:
     void closingThePlayDialogWhileAsking();
 
 private:
-    std::unique_ptr<TrayMainForm> loggedInWindow();
+    std::unique_ptr<TrayMainForm> loggedInWindow() { return ::loggedInWindow(session); }
     int calls(const char* path) { return int(session.service().requests().forPath(path).size()); }
     void latency(std::chrono::milliseconds held) { session.service().setLatency(held); }
     // Starts the logout the row names: "menu" or "panel" (the account panel's button).
@@ -122,19 +122,6 @@ void TestWindowCalls::cleanup() {
     prompt.reset();
 }
 
-std::unique_ptr<TrayMainForm> TestWindowCalls::loggedInWindow() {
-    auto window = std::make_unique<TrayMainForm>();
-    const auto user = session.logIn();
-    if (!user)
-        return nullptr;
-    const int accountReads = calls(kAccountPath);
-    window->loginDone(*user);
-    // The account panel reads the account as the window opens.
-    if (!QTest::qWaitFor([&] { return calls(kAccountPath) > accountReads; }, kWaitMs))
-        return nullptr;
-    return window;
-}
-
 void TestWindowCalls::startLogout(MainForm& window, const QString& how) {
     prompt->answer(QMessageBox::Ok);
     if (how == QLatin1String("menu"))
@@ -155,12 +142,7 @@ void TestWindowCalls::logoutKeepsTheWindowTurning() {
     QFETCH(QString, how);
     auto window = loggedInWindow();
     QVERIFY(window);
-    QTimer quitLogin;
-    connect(&quitLogin, &QTimer::timeout, [&window] {
-        if (MainFormProbe::loginForm(*window)->isVisible())
-            MainFormProbe::loginForm(*window)->reject();
-    });
-    quitLogin.start(10);
+    LoginQuitter quitLogin(*window);
     latency(kSlowLatency);
     const int logouts = calls(kLogoutPath);
     GuiTurns turns;
@@ -222,12 +204,7 @@ void TestWindowCalls::logoutEndsTheReLoginOfRequestsOnTheirWay() {
     QFETCH(QString, how);
     auto window = loggedInWindow();
     QVERIFY(window);
-    QTimer quitLogin;
-    connect(&quitLogin, &QTimer::timeout, [&window] {
-        if (MainFormProbe::loginForm(*window)->isVisible())
-            MainFormProbe::loginForm(*window)->reject();
-    });
-    quitLogin.start(10);
+    LoginQuitter quitLogin(*window);
     std::atomic<bool> loggedOut{false};
     Fault expired = Fault::status(200, kExpired);
     expired.until = [&loggedOut] { return loggedOut.load(); };
