@@ -21,6 +21,8 @@
 //   --latency how long the window cases' service holds back each API reply (default 300)
 //   --only    one situation, all window cases ("windows") or one of them by name
 #include "api/userapi.h"
+#include "bench/guistallwindows.h"
+#include "bench/stallmeter.h"
 #include "core/globals.h"
 #include "core/localpaths.h"
 #include "core/ruridudi.h"
@@ -30,8 +32,6 @@
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "platform/userfolders.h"
-#include "bench/guistallwindows.h"
-#include "bench/stallmeter.h"
 #include "tests/support/devservicefixture.h"
 
 #include <QAbstractButton>
