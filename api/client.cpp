@@ -77,7 +77,11 @@ std::shared_ptr<session> client::get_session() const {
 }
 
 void client::set_session(session* replacement) {
-    std::shared_ptr<session> previous(replacement);
+    set_session(std::shared_ptr<session>(replacement));
+}
+
+void client::set_session(std::shared_ptr<session> replacement) {
+    std::shared_ptr<session> previous(std::move(replacement));
     {
         std::lock_guard<std::mutex> lock(mutex);
         current.swap(previous);

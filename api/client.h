@@ -61,6 +61,8 @@ public:
     std::shared_ptr<session> get_session() const;
     // Installs a new session (the client takes ownership).
     void set_session(session* replacement);
+    // Installs a session that another client logged in (shared with it).
+    void set_session(std::shared_ptr<session> replacement);
 
     std::string get_app_key() const;
     void set_app_key(const std::string& key);

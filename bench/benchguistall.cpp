@@ -1,6 +1,6 @@
-// brisko-bench-guistall: how long the GUI thread of the download tab stalls while it
-// works. The real tab runs offscreen against the stand-in in this process, and a 10 ms
-// timer on the GUI thread records how late each of its ticks comes. Three situations:
+// brisko-bench-guistall: how long the GUI thread stalls while the windows work. The real
+// windows run offscreen against the stand-in in this process, and a 10 ms timer on the GUI
+// thread records how late each of its ticks comes. Three situations of the download tab:
 //   a) 10 downloads at full speed into a folder on disk, 20 completions in all, with
 //      10 000 queued entries in the history (every completion rewrites the history);
 //   b) "Start all" of 10 downloads while the service takes 50 ms to hand out each
@@ -8,15 +8,21 @@
 //   c) 10 steady transfers, held to a rate, measured after they are under way.
 // For each it prints the worst and the 99th-percentile lateness, and the GUI thread's
 // own CPU time (its work, as against waiting for a CPU on a loaded machine).
+// Then one case per window action that asks the service something (guistallwindows.cpp),
+// with every API reply held back --latency ms, and the worst stall of each.
 //
 // Usage: brisko-bench-guistall [--dir FOLDER] [--size BYTES] [--rate BYTES_PER_SECOND]
-//                              [--steady S] [--only a|b|c]
+//                              [--steady S] [--latency MS] [--only a|b|c|windows|CASE]
 //   --dir     where the downloads and the history go; give a folder on a real disk
 //             (default: a new folder in the current one)
 //   --size    bytes of each download of (a) (default 33554432)
 //   --rate    per-download rate of (c) (default 2097152)
 //   --steady  seconds measured in (c) (default 10)
+//   --latency how long the window cases' service holds back each API reply (default 300)
+//   --only    one situation, all window cases ("windows") or one of them by name
 #include "api/userapi.h"
+#include "bench/guistallwindows.h"
+#include "bench/stallmeter.h"
 #include "core/globals.h"
 #include "core/localpaths.h"
 #include "core/ruridudi.h"
@@ -51,7 +57,6 @@ namespace {
 const char kEmail[] = "stall@brisko.local";
 const char kPassword[] = "stall-password";
 const char kSessionPath[] = "/api/session/download";
-constexpr int kTickMs = 10;
 constexpr int kQueuedEntries = 10000;
 
 struct Options {
@@ -59,132 +64,9 @@ struct Options {
     qint64 size = 32 << 20;
     qint64 rate = 2 << 20;
     int steadySeconds = 10;
+    int latencyMs = 300;
     QString only;
 };
-
-double threadCpuMs() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-// Lateness of a 10 ms timer on the thread that runs it.
-class StallMeter {
-public:
-    StallMeter() {
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setInterval(kTickMs);
-        QObject::connect(&timer, &QTimer::timeout, [this] { tick(); });
-    }
-
-    void start() {
-        late.clear();
-        worstCpuMs = 0;
-        clock.start();
-        last = 0;
-        cpuAtStart = lastCpu = threadCpuMs();
-        timer.start();
-    }
-
-    void stop() {
-        timer.stop();
-        cpuMs = threadCpuMs() - cpuAtStart;
-        wallMs = double(clock.nsecsElapsed()) / 1e6;
-    }
-
-    double worst() const { return late.empty() ? 0 : *std::max_element(late.begin(), late.end()); }
-    double percentile(double p) const {
-        if (late.empty())
-            return 0;
-        std::vector<double> sorted = late;
-        std::sort(sorted.begin(), sorted.end());
-        const auto at = static_cast<size_t>(p * double(sorted.size() - 1) + 0.5);
-        return sorted[std::min(at, sorted.size() - 1)];
-    }
-    size_t ticks() const { return late.size(); }
-
-    double cpuMs = 0;
-    double wallMs = 0;
-    // What the GUI thread itself computed during the worst interval.
-    double worstCpuMs = 0;
-
-private:
-    void tick() {
-        const qint64 now = clock.nsecsElapsed();
-        const double cpu = threadCpuMs();
-        const double lateness = std::max(0.0, double(now - last) / 1e6 - kTickMs);
-        if (late.empty() || lateness > worst())
-            worstCpuMs = cpu - lastCpu;
-        late.push_back(lateness);
-        last = now;
-        lastCpu = cpu;
-    }
-
-    QTimer timer;
-    QElapsedTimer clock;
-    qint64 last = 0;
-    double cpuAtStart = 0;
-    double lastCpu = 0;
-    std::vector<double> late;
-};
-
-// Answers every box at once with its default and says what it was.
-class PrintingPrompt : public UserPrompt {
-public:
-    QMessageBox::StandardButton information(QWidget*, const QString& title, const QString& text,
-                                            QMessageBox::StandardButtons,
-                                            QMessageBox::StandardButton) override {
-        return shown("information", title, text);
-    }
-    QMessageBox::StandardButton warning(QWidget*, const QString& title, const QString& text,
-                                        QMessageBox::StandardButtons,
-                                        QMessageBox::StandardButton) override {
-        return shown("warning", title, text);
-    }
-    QMessageBox::StandardButton critical(QWidget*, const QString& title, const QString& text,
-                                         QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton) override {
-        return shown("critical", title, text);
-    }
-    QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
-                                         QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton) override {
-        return shown("question", title, text);
-    }
-    QString openFile(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QStringList openFiles(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString chooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
-
-private:
-    static QMessageBox::StandardButton shown(const char* kind, const QString& title,
-                                             const QString& text) {
-        std::fprintf(stderr, "box (%s): %s: %s\n", kind, qPrintable(title), qPrintable(text));
-        return QMessageBox::Ok;
-    }
-};
-
-// Runs the event loop until `done` holds or the time is up; false on time-out.
-bool runUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (done() || clock.elapsed() > timeoutMs)
-            loop.quit();
-    });
-    poll.start(20);
-    if (!done())
-        loop.exec();
-    return done();
-}
 
 class Bench {
 public:
@@ -195,6 +77,7 @@ public:
     void scenarioCompletions();
     void scenarioStartAll();
     void scenarioSteady();
+    void windowCases(const QString& only) { runWindowCases(fixture, options.latencyMs, only); }
 
 private:
     struct Remote {
@@ -223,7 +106,7 @@ private:
 
 bool Bench::setUp() {
     devservice::ServiceOptions serviceOptions = DevServiceFixture::defaultOptions();
-    serviceOptions.seedDemoAccount = false;
+    serviceOptions.seedDemoAccount = true; // the window cases' account
     serviceOptions.requestLogLimit = 1000;
     if (!fixture.start(serviceOptions)) {
         std::fprintf(stderr, "brisko-bench-guistall: the stand-in did not start: %s\n",
@@ -423,8 +306,9 @@ int usage(const char* problem) {
     std::fprintf(stderr,
                  "brisko-bench-guistall: %s\n"
                  "usage: brisko-bench-guistall [--dir FOLDER] [--size BYTES] "
-                 "[--rate BYTES_PER_SECOND] [--steady S] [--only a|b|c]\n",
-                 problem);
+                 "[--rate BYTES_PER_SECOND] [--steady S] [--latency MS]\n"
+                 "       [--only a|b|c|windows|%s]\n",
+                 problem, qPrintable(windowCaseNames().join(QLatin1Char('|'))));
     return 2;
 }
 
@@ -443,6 +327,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.rate = value.toLongLong(&ok);
         else if (arg == "--steady")
             options.steadySeconds = value.toInt(&ok);
+        else if (arg == "--latency")
+            options.latencyMs = value.toInt(&ok);
         else if (arg == "--only")
             options.only = value;
         else
@@ -450,7 +336,9 @@ bool parse(int argc, char** argv, Options& options) {
         if (!ok)
             return false;
     }
-    return options.size > 0 && options.rate > 0 && options.steadySeconds > 0;
+    const QStringList only = QStringList{"", "a", "b", "c", "windows"} + windowCaseNames();
+    return options.size > 0 && options.rate > 0 && options.steadySeconds > 0 &&
+           options.latencyMs >= 0 && only.contains(options.only);
 }
 
 } // namespace
@@ -492,6 +380,10 @@ int main(int argc, char** argv) {
         bench.scenarioStartAll();
     if (options.only.isEmpty() || options.only == "c")
         bench.scenarioSteady();
+    if (options.only.isEmpty() || options.only == "windows")
+        bench.windowCases(QString());
+    else if (windowCaseNames().contains(options.only))
+        bench.windowCases(options.only);
     bench.tearDown();
     UserPrompt::install(nullptr);
     return 0;

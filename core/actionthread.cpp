@@ -5,7 +5,6 @@
 #include "api/userapi.h"
 #include "core/globals.h"
 #include "core/linkexpansion.h"
-#include "core/ruridudi.h"
 
 #include <QUrl>
 
@@ -49,11 +48,7 @@ void ActionThread::startJob(Job job, const std::function<void()>& storeArguments
     }
     m_jobCode = job;
     storeArguments();
-    if (currentUser) {
-        m_hasCredentials = true;
-        m_reLoginEmail = currentUser->getEmail();
-        m_reLoginPassword = currentUser->getPassword();
-    }
+    m_credentials = ReLoginCredentials::ofCurrentUser();
     connect(this, &QThread::finished, this, &QObject::deleteLater);
     QThread::start(QThread::InheritPriority);
 }
@@ -107,9 +102,10 @@ void ActionThread::run() {
 void ActionThread::runWithReLogin(Attempt attempt) {
     // One re-login and one repeat: a service that keeps answering "expired" (the password
     // was changed elsewhere, say) must not keep the job going forever.
-    if (!(this->*attempt)(!m_hasCredentials))
+    if (!(this->*attempt)(!m_credentials.present))
         return;
-    reLogin(m_reLoginEmail, m_reLoginPassword);
+    if (!relogin::logInAgain(m_credentials) && relogin::hasEnded(m_credentials.login))
+        return; // the account logged out meanwhile: the outcome belongs to nobody
     (this->*attempt)(true);
 }
 
@@ -164,12 +160,13 @@ void ActionThread::doGetAllFile() {
         emit setProgressBar(value, max, text);
     };
     // A loop, not a rerun from inside the pass: one re-login, one more pass.
-    for (bool lastAttempt = !m_hasCredentials;; lastAttempt = true) {
+    for (bool lastAttempt = !m_credentials.present;; lastAttempt = true) {
         LinkExpansion expansion(&apiClient, progress);
         const bool complete = expansion.run(m_links);
         if (!complete && !lastAttempt) {
-            reLogin(m_reLoginEmail, m_reLoginPassword);
-            continue; // the abandoned pass frees what it gathered
+            if (!relogin::logInAgain(m_credentials) && relogin::hasEnded(m_credentials.login))
+                return; // logged out meanwhile: nobody takes the files
+            continue;   // the abandoned pass frees what it gathered
         }
         if (!complete)
             expansion.reportExpiredSession();

@@ -2,6 +2,7 @@
 // Runs one long service call away from the GUI thread and reports its outcome by a signal.
 #include "api/file.h"
 #include "api/user.h"
+#include "core/relogin.h"
 
 #include <QList>
 #include <QMetaType>
@@ -25,7 +26,8 @@ Q_DECLARE_METATYPE(brisko::file*)
 //
 // Jobs 1, 2 and 7 log in again once with the logged-in account's credentials when the service
 // answers that the session expired, and repeat; a second expiry is reported as a failure
-// with code 201.
+// with code 201. A job whose account logged out meanwhile neither logs in again nor
+// reports anything.
 class ActionThread : public QThread {
     Q_OBJECT
 public:
@@ -90,7 +92,5 @@ private:
     // The logged-in account's credentials, copied on the starting (GUI) thread: the main
     // window may release that record at logout while the job still runs.
     // Without them (nobody logged in) an expired session is reported at once.
-    bool m_hasCredentials = false;
-    QString m_reLoginEmail;
-    QString m_reLoginPassword;
+    ReLoginCredentials m_credentials;
 };

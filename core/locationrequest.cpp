@@ -2,12 +2,10 @@
 
 #include "api/apiresult.h"
 #include "api/sessionapi.h"
-#include "core/actionthread.h"
 #include "core/globals.h"
 
 LocationAnswer requestDownloadLocation(const QString& shareLink, const QString& password, bool zip,
-                                       const QString& reLoginEmail, const QString& reLoginPassword,
-                                       bool canReLogin) {
+                                       const ReLoginCredentials& credentials) {
     LocationAnswer answer;
     answer.code = brisko::kCodeNoCall;
     for (int round = 0; round < 2; ++round) {
@@ -17,9 +15,10 @@ LocationAnswer requestDownloadLocation(const QString& shareLink, const QString& 
                 .c_str());
         answer.code = api.get_error_code();
         answer.message = QString::fromUtf8(api.get_error_msg().c_str());
-        if (answer.code != brisko::kCodeSessionExpired || round > 0 || !canReLogin)
+        if (answer.code != brisko::kCodeSessionExpired || round > 0 || !credentials.present ||
+            relogin::hasEnded(credentials.login))
             break;
-        ActionThread::reLogin(reLoginEmail, reLoginPassword);
+        relogin::logInAgain(credentials);
     }
     if (answer.code == brisko::kCodeServiceOk)
         answer.code = brisko::kCodeSuccess;

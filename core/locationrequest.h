@@ -1,7 +1,10 @@
 #pragma once
 // The service's direct location of a share link, asked for on the calling thread. An
-// expired session earns one re-login (when the caller has the account's credentials) and
-// one repeat; a second expiry is an ordinary failure.
+// expired session earns one re-login (when the caller has the account's credentials and
+// the account has not logged out since) and one repeat; a second expiry is an ordinary
+// failure.
+#include "core/relogin.h"
+
 #include <QString>
 
 struct LocationAnswer {
@@ -11,5 +14,4 @@ struct LocationAnswer {
 };
 
 LocationAnswer requestDownloadLocation(const QString& shareLink, const QString& password, bool zip,
-                                       const QString& reLoginEmail, const QString& reLoginPassword,
-                                       bool canReLogin);
+                                       const ReLoginCredentials& credentials);

@@ -3,8 +3,8 @@
 // expired session logs in again with the account's stored credentials and is tried once
 // more, so that a service which keeps answering "expired" cannot keep it going.
 #include "api/apiresult.h"
-#include "core/actionthread.h"
 #include "core/globals.h"
+#include "core/relogin.h"
 #include "core/ruridudi.h"
 
 #include <string>
@@ -13,20 +13,6 @@ struct ServiceCallResult {
     bool ok = false;
     int code = -1;
     std::string message; // UTF-8
-};
-
-// The credentials of a re-login, copied while the account record is known to be alive.
-struct ReLoginCredentials {
-    bool present = false; // without them an expired session is reported at once
-    QString email;
-    QString password;
-
-    // The logged-in account's; GUI thread only.
-    static ReLoginCredentials ofCurrentUser() {
-        if (!currentUser)
-            return {};
-        return {true, currentUser->getEmail(), currentUser->getPassword()};
-    }
 };
 
 // `attempt(Api&)` makes the call and returns whether it succeeded. Any thread.
@@ -41,7 +27,9 @@ ServiceCallResult callWithReLogin(const ReLoginCredentials& credentials, Attempt
         if (result.ok || result.code != brisko::kCodeSessionExpired || !credentials.present ||
             round > 0)
             return result;
-        ActionThread::reLogin(credentials.email, credentials.password);
+        if (relogin::hasEnded(credentials.login)) // the account logged out meanwhile
+            return result;
+        relogin::logInAgain(credentials);
     }
     return result;
 }

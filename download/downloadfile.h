@@ -2,6 +2,7 @@
 // One download: what to fetch and where to put it, and the worker thread that fetches
 // it with its own libcurl handle, resuming a partial file and retrying after failures.
 // The job shows no dialogs: it reports through its state, its status text and signals.
+#include "core/relogin.h"
 #include "transfer/transferprogress.h"
 
 #include <curl/curl.h>
@@ -166,9 +167,7 @@ private:
     TransferProgress tracker{10};
     // The logged-in account as it was at the start, for the wait of ordinary accounts
     // and a re-login on an expired session.
-    bool hasCredentials = false;
-    QString reLoginEmail;
-    QString reLoginPassword;
+    ReLoginCredentials credentials;
     int accountLevel = 0;
     // Set by startDownload before the thread starts, read by the run.
     bool askForLocation = false;

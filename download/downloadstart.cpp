@@ -62,10 +62,8 @@ void DownloadFile::copyCredentials() {
     // Copied now, on the GUI thread: the account record may be released at logout
     // while the transfer runs.
     QMutexLocker lock(&fieldsMutex);
-    hasCredentials = currentUser != nullptr;
-    reLoginEmail = hasCredentials ? currentUser->getEmail() : QString();
-    reLoginPassword = hasCredentials ? currentUser->getPassword() : QString();
-    accountLevel = hasCredentials ? currentUser->getLevel() : 0;
+    credentials = ReLoginCredentials::ofCurrentUser();
+    accountLevel = currentUser ? currentUser->getLevel() : 0;
 }
 
 void DownloadFile::startDownload() {
@@ -92,18 +90,15 @@ bool DownloadFile::isZipDownload() const {
 
 bool DownloadFile::genLinkDownload() {
     const bool zip = isZipDownload();
-    QString shareLink, filePassword, email, accountPassword;
-    bool canReLogin = false;
+    QString shareLink, filePassword;
+    ReLoginCredentials account;
     {
         QMutexLocker lock(&fieldsMutex);
         shareLink = url;
         filePassword = password;
-        canReLogin = hasCredentials;
-        email = reLoginEmail;
-        accountPassword = reLoginPassword;
+        account = credentials;
     }
-    const LocationAnswer answer =
-        requestDownloadLocation(shareLink, filePassword, zip, email, accountPassword, canReLogin);
+    const LocationAnswer answer = requestDownloadLocation(shareLink, filePassword, zip, account);
     if (answer.code != brisko::kCodeSuccess)
         return linkRefused(answer.code, answer.message);
     // Success without a location is refused there.

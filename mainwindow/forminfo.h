@@ -17,6 +17,7 @@ class FormInfo;
 }
 class PieView;
 class QStandardItemModel;
+class ServiceCallRunner;
 
 class FormInfo : public QWidget {
     Q_OBJECT
@@ -50,6 +51,9 @@ private:
     void fill(const brisko::user& account);
     void fillChart(const brisko::user& account);
     void startAutomaticUploadOnce();
+    // Logs out at the service off the GUI thread; after an expired session (first try
+    // only) logs in again and asks once more before the repeat.
+    void sendLogout(bool firstTry);
     void showLogoutError(int code, const QString& message);
 
     Ui::FormInfo* ui;
@@ -58,4 +62,5 @@ private:
     PieView* chartView = nullptr;
     // The account last shown, to show again after a language change.
     std::unique_ptr<brisko::user> shown;
+    ServiceCallRunner* logoutCalls;
 };

@@ -6,6 +6,8 @@
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
+#include "core/servicecall.h"
+#include "core/servicecallrunner.h"
 #include "core/updatehelper.h"
 #include "core/userprompt.h"
 #include "core/windowshape.h"
@@ -48,7 +50,9 @@ QString latin1(const std::string& text) {
 
 } // namespace
 
-LoginForm::LoginForm(QWidget* parent) : QDialog(parent), ui(new Ui::LoginForm), dragPosition(0, 0) {
+LoginForm::LoginForm(QWidget* parent)
+    : QDialog(parent), ui(new Ui::LoginForm), dragPosition(0, 0),
+      accountReads(new ServiceCallRunner(this)) {
     ui->setupUi(this);
     // The two web links open through the system's browser seam rather than by the labels
     // themselves.
@@ -216,26 +220,39 @@ void LoginForm::login_error(int code, QString message) {
 void LoginForm::login_success() {
     const QString email = ui->txt_email->text();
     const QString password = ui->txt_password->text();
-    enableForm();
     saveRememberedAccount(email, password);
     SettingsStore().setValue(SettingsKeys::AutoLogin, ui->chckAutoLogin->isChecked());
 
-    brisko::user_api api(&apiClient);
-    std::unique_ptr<brisko::user> account = api.get();
-    if (!account && api.get_error_code() == brisko::kCodeSessionExpired) {
-        // The session may already be gone again: one new login, one more try.
-        ActionThread::reLogin(email, password);
-        account = api.get();
-    }
-    if (!account) {
+    // The account is read off the GUI thread; the form stays busy until it is here. The
+    // session may already be gone again: one new login with the typed credentials.
+    const ReLoginCredentials typed{true, email, password, relogin::currentLogin()};
+    accountReads->run<AccountRead>(
+        QStringLiteral("account"),
+        [typed] {
+            AccountRead read;
+            read.result = callWithReLogin<brisko::user_api>(typed, [&read](brisko::user_api& api) {
+                read.account = api.get();
+                return read.account != nullptr;
+            });
+            return read;
+        },
+        [this, email, password](const AccountRead& read) {
+            enableForm();
+            accountRead(read, email, password);
+        });
+}
+
+void LoginForm::accountRead(const AccountRead& read, const QString& email,
+                            const QString& password) {
+    if (!read.account) {
         // A call without a record never counts as success, whatever its code says.
-        const int code = api.get_error_code() != brisko::kCodeSuccess ? api.get_error_code()
-                                                                      : brisko::kCodeNetworkError;
-        login_error(code, QString::fromStdString(api.get_error_msg()));
+        const int code =
+            read.result.code != brisko::kCodeSuccess ? read.result.code : brisko::kCodeNetworkError;
+        login_error(code, QString::fromStdString(read.result.message));
         return;
     }
-    currentUserId = latin1(account->get_id());
-    currentUserLevel = latin1(account->get_level());
+    currentUserId = latin1(read.account->get_id());
+    currentUserLevel = latin1(read.account->get_level());
     RuriDudi user(currentUserId, email.trimmed(), latin1(apiClient.get_session()->get_session_id()),
                   password, currentUserLevel.toInt(), 1800.0);
     hide();
@@ -266,20 +283,26 @@ void LoginForm::enableForm() {
 }
 
 void LoginForm::on_btn_quit_clicked() {
-    programexit::quit(1);
+    quit();
 }
 
 // The quit button acts on press already, so a release outside it still quits.
 void LoginForm::on_btn_quit_pressed() {
-    programexit::quit(1);
+    quit();
 }
 
 void LoginForm::reject() {
-    programexit::quit(1);
+    quit();
 }
 
 void LoginForm::closeEvent(QCloseEvent* event) {
     event->ignore();
+    quit();
+}
+
+void LoginForm::quit() {
+    // An account read still on its way opens no main window after this.
+    accountReads->dropRunning();
     programexit::quit(1);
 }
 

@@ -4,12 +4,18 @@
 // hands the account to the main window. Every showing runs the update check first; at
 // start-up it logs in by itself when automatic login is set. Quitting it ends the
 // program with status 1.
+#include "api/user.h"
+#include "core/servicecall.h"
+
 #include <QDialog>
 #include <QList>
 #include <QPoint>
 #include <QString>
 
+#include <memory>
+
 class RuriDudi;
+class ServiceCallRunner;
 
 namespace Ui {
 class LoginForm;
@@ -58,6 +64,15 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // What the account read after a login brings back.
+    struct AccountRead {
+        ServiceCallResult result;
+        std::shared_ptr<brisko::user> account;
+    };
+
+    void accountRead(const AccountRead& read, const QString& email, const QString& password);
+    // Ends the program (every way of quitting the dialog).
+    void quit();
     void autoLoginAfterUpdateCheck();
     void restoreRememberedAccount();
     void saveRememberedAccount(const QString& email, const QString& password);
@@ -70,4 +85,5 @@ private:
     Ui::LoginForm* ui;
     QPoint dragPosition;
     bool startupLogin = false;
+    ServiceCallRunner* accountReads;
 };

@@ -2,18 +2,18 @@
 // actions. Link intake, transfer status and the account cycle have files of their own.
 #include "mainwindow/mainform.h"
 
+#include "core/busycursor.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
+#include "core/servicecallrunner.h"
 #include "core/userprompt.h"
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
+#include "filemanager/formmanage.h"
 #include "mainwindow/bannernetworkaccess.h"
 #include "mainwindow/dialogabout.h"
-#include "upload/dialogupload.h"
 #include "mainwindow/forminfo.h"
-#include "filemanager/formmanage.h"
-#include "upload/formupload.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/programexit.h"
 #include "media/rssmanager.h"
@@ -22,6 +22,8 @@
 #include "platform/settingsstore.h"
 #include "platform/systemactions.h"
 #include "ui_mainform.h"
+#include "upload/dialogupload.h"
+#include "upload/formupload.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -59,8 +61,9 @@ QString boxText(const char* text) {
 
 MainForm::MainForm(QWidget* parent)
     : QMainWindow(parent), dragPosition(0, 0), ui(new Ui::MainForm), loginForm(nullptr),
-      trayIcon(nullptr), logTimer(new QTimer(this)) {
+      trayIcon(nullptr), logTimer(new QTimer(this)), logoutCalls(new ServiceCallRunner(this)) {
     ui->setupUi(this);
+    showWaitCursorWhileBusy(logoutCalls, this);
     ui->centralwidget->setAcceptDrops(true);
     applyWindowFlags();
     setAttribute(Qt::WA_TranslucentBackground);

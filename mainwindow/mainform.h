@@ -7,6 +7,7 @@
 // transfer speeds, tray notices, sends the download statistics and powers the machine
 // off when a queue runs empty and the options ask for it.
 #include "core/megafile.h"
+#include "core/servicecall.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -17,6 +18,8 @@
 #include <QStringList>
 #include <QSystemTrayIcon>
 #include <QUrl>
+
+#include <functional>
 
 class DialogDownload;
 class DialogTurnOff;
@@ -30,6 +33,7 @@ class LoginForm;
 class QTimer;
 class RssManager;
 class RuriDudi;
+class ServiceCallRunner;
 class UploadFile;
 
 namespace Ui {
@@ -146,9 +150,12 @@ private:
     void replayPendingUploads();
     void connectShutdown();
     void tearDown(const QString& reason, bool sendLogoutRequest);
-    // Logs out at the service, with one new login and one more try when the session had
-    // expired; false with the code and message when it failed.
-    bool sendLogoutRequest(int& code, QString& message);
+    // The tabs and the account go; then the login dialog, unless the program is closing.
+    void removeAccount(const QString& reason);
+    // Logs out at the service off the GUI thread, with one new login and one more try when
+    // the session had expired, and hands the outcome to `done`. False, sending nothing,
+    // while a logout is on its way.
+    bool sendLogoutRequest(std::function<void(const ServiceCallResult&)> done);
 
     // Link intake.
     void handOverUploadPaths(const QString& text);
@@ -192,4 +199,6 @@ private:
     // The queues' completion to the countdown, when the options ask for it.
     QMetaObject::Connection downloadShutdown;
     QMetaObject::Connection uploadShutdown;
+    // The logout request, off the GUI thread.
+    ServiceCallRunner* logoutCalls;
 };

@@ -8,8 +8,10 @@
 #include "core/globals.h"
 #include "core/linkparser.h"
 #include "core/localpaths.h"
+#include "core/relogin.h"
 #include "core/ruridudi.h"
 #include "core/servicecall.h"
+#include "core/servicecallrunner.h"
 #include "core/userprompt.h"
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
@@ -172,27 +174,30 @@ void MainForm::settingChanged() {
 }
 
 void MainForm::on_actionLogout_triggered() {
-    if (!confirmLogout(this))
+    // One logout at a time: while one is on its way the question is not asked again.
+    if (logoutCalls->isBusy() || !confirmLogout(this))
         return;
-    int code = 0;
-    QString message;
-    if (!sendLogoutRequest(code, message)) {
-        // Still logged in: say why instead of doing nothing.
-        UserPrompt::current()->critical(
-            this, boxText(QT_TRANSLATE_NOOP("QApplication", "Lỗi (%1)")).arg(code), message,
-            QMessageBox::Ok, QMessageBox::NoButton);
-        return;
-    }
-    // The service has logged the account out already: no second request.
-    tearDown(QString(), false);
+    sendLogoutRequest([this](const ServiceCallResult& result) {
+        if (!result.ok) {
+            // Still logged in: say why instead of doing nothing.
+            UserPrompt::current()->critical(
+                this, boxText(QT_TRANSLATE_NOOP("QApplication", "Lỗi (%1)")).arg(result.code),
+                QString::fromStdString(result.message), QMessageBox::Ok, QMessageBox::NoButton);
+            return;
+        }
+        // The service has logged the account out already: no second request.
+        tearDown(QString(), false);
+    });
 }
 
-bool MainForm::sendLogoutRequest(int& code, QString& message) {
-    const ServiceCallResult result =
-        callWithReLogin<brisko::user_api>([](brisko::user_api& api) { return api.logout(); });
-    code = result.code;
-    message = QString::fromStdString(result.message);
-    return result.ok;
+bool MainForm::sendLogoutRequest(std::function<void(const ServiceCallResult&)> done) {
+    if (logoutCalls->isBusy())
+        return false;
+    // Requests on their way for this login log in no more, whatever the logout's outcome.
+    relogin::endLogin();
+    return logoutCalls->call<brisko::user_api>(
+        QStringLiteral("logout"), [](brisko::user_api& api) { return api.logout(); },
+        std::move(done));
 }
 
 void MainForm::logout(QString reason) {
@@ -206,10 +211,18 @@ void MainForm::tearDown(const QString& reason, bool sendRequest) {
     updateStatusLabels(0, -1);
     updateStatusLabels(-1, 0);
     if (sendRequest && currentUser) {
-        int code = 0;
-        QString message;
-        sendLogoutRequest(code, message); // the tabs go whatever the service says
+        // The tabs go whatever the service says, once it has answered; a logout already
+        // on its way ends this one.
+        sendLogoutRequest([this, reason](const ServiceCallResult&) { removeAccount(reason); });
+        return;
     }
+    removeAccount(reason);
+}
+
+void MainForm::removeAccount(const QString& reason) {
+    // A logout still on its way (the window closes meanwhile) is answered to nobody.
+    logoutCalls->dropRunning();
+    relogin::endLogin();
     logTimer->stop();
     // Deleting the transfer tabs stops their jobs and writes their histories.
     delete formUpload.data();

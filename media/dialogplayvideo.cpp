@@ -1,8 +1,10 @@
 #include "media/dialogplayvideo.h"
 
+#include "core/busycursor.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/playerinstall.h"
+#include "core/servicecallrunner.h"
 #include "core/sizetext.h"
 #include "core/userprompt.h"
 #include "core/windowdrag.h"
@@ -35,9 +37,12 @@ void DialogPlayVideo::setInstaller(Installer installer) {
 }
 
 DialogPlayVideo::DialogPlayVideo(DownloadFile* job, int row, QWidget* parent)
-    : QDialog(parent), downloadFile(job), ui(new Ui::DialogPlayVideo),
-      row(row) {
+    : QDialog(parent), downloadFile(job), ui(new Ui::DialogPlayVideo), row(row),
+      linkCalls(new ServiceCallRunner(this)) {
     ui->setupUi(this);
+    showWaitCursorWhileBusy(linkCalls, this);
+    connect(linkCalls, &ServiceCallRunner::busyChanged, ui->pushPlayVideo,
+            [this](bool busy) { ui->pushPlayVideo->setEnabled(!busy); });
     SettingsStore settings;
     // New window flags make the window anew, which drops the form's modality.
     const Qt::WindowModality modality = windowModality();
@@ -97,17 +102,16 @@ void DialogPlayVideo::on_pushPlayVideo_clicked() {
         return;
     }
     playOnline = true;
-    QString location;
-    if (!fetchDirectLink(&location))
-        return;
-    getDownloadInfor(location);
-    // The player did not start: the user may choose again.
-    if (playOnline) {
-        showFailure(-1);
-        return;
-    }
-    saveMediaPlayer();
-    close();
+    fetchDirectLink([this](const QString& location) {
+        getDownloadInfor(location);
+        // The player did not start: the user may choose again.
+        if (playOnline) {
+            showFailure(-1);
+            return;
+        }
+        saveMediaPlayer();
+        close();
+    });
 }
 
 void DialogPlayVideo::installChosenPlayer(MEDIAPLAYER_ID id) {
@@ -143,24 +147,33 @@ void DialogPlayVideo::showFailure(int code) {
 
 void DialogPlayVideo::loadAndPlayVideo() {
     playOnline = false;
-    QString location;
-    if (fetchDirectLink(&location))
-        getDownloadInfor(location);
+    fetchDirectLink([this](const QString& location) { getDownloadInfor(location); });
 }
 
-bool DialogPlayVideo::fetchDirectLink(QString* location) {
+void DialogPlayVideo::fetchDirectLink(std::function<void(const QString& location)> use) {
     if (!downloadFile) {
         showFailure(-1);
-        return false;
+        return;
     }
-    const videoplay::DirectLink link =
-        videoplay::requestDirectLink(downloadFile->getUrl(), downloadFile->getPassword());
-    if (!link.ok()) {
-        showFailure(link.code);
-        return false;
-    }
-    *location = link.location;
-    return true;
+    const QString shareLink = downloadFile->getUrl();
+    const QString password = downloadFile->getPassword();
+    const ReLoginCredentials credentials = ReLoginCredentials::ofCurrentUser();
+    linkCalls->run<videoplay::DirectLink>(
+        QStringLiteral("direct link"),
+        [shareLink, password, credentials] {
+            return videoplay::requestDirectLink(shareLink, password, credentials);
+        },
+        [this, use = std::move(use)](const videoplay::DirectLink& link) {
+            if (link.ok())
+                use(link.location);
+            else
+                showFailure(link.code);
+        });
+}
+
+void DialogPlayVideo::hideEvent(QHideEvent* event) {
+    linkCalls->dropRunning();
+    QDialog::hideEvent(event);
 }
 
 void DialogPlayVideo::getDownloadInfor(QString link) {

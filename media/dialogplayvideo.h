@@ -13,6 +13,7 @@
 #include <functional>
 
 class QWidget;
+class ServiceCallRunner;
 
 namespace Ui {
 class DialogPlayVideo;
@@ -41,6 +42,8 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // A dialog closed while its link is asked for drops the answer.
+    void hideEvent(QHideEvent* event) override;
 
 private slots:
     void on_pushPlayVideo_clicked();
@@ -56,8 +59,10 @@ private:
     void fillJobInfo();
     MEDIAPLAYER_ID chosenPlayer() const;
     void installChosenPlayer(MEDIAPLAYER_ID id);
-    // The job's direct link; false, after telling the user, when there is none.
-    bool fetchDirectLink(QString* location);
+    // Asks for the job's direct link off the GUI thread and hands it to `use`; a failure
+    // is told to the user instead. The dialog shows the wait cursor and takes no second
+    // play meanwhile.
+    void fetchDirectLink(std::function<void(const QString& location)> use);
     // Says the play step failed; code 11 is a network fault.
     void showFailure(int code);
 
@@ -74,4 +79,5 @@ private:
     // direct link instead of the local file.
     bool playStreamLink = false;
     QString streamLink;
+    ServiceCallRunner* linkCalls;
 };

@@ -3,7 +3,6 @@
 #include "api/apiresult.h"
 #include "core/globals.h"
 #include "core/locationrequest.h"
-#include "core/ruridudi.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -24,11 +23,9 @@ bool isVideoName(const QString& name) {
     return videoSuffixes().contains(suffix);
 }
 
-DirectLink requestDirectLink(const QString& shareLink, const QString& password) {
-    const bool canReLogin = currentUser != nullptr;
-    const LocationAnswer reply = requestDownloadLocation(
-        shareLink, password, false, canReLogin ? currentUser->getEmail() : QString(),
-        canReLogin ? currentUser->getPassword() : QString(), canReLogin);
+DirectLink requestDirectLink(const QString& shareLink, const QString& password,
+                             const ReLoginCredentials& credentials) {
+    const LocationAnswer reply = requestDownloadLocation(shareLink, password, false, credentials);
     DirectLink answer;
     answer.location = reply.location;
     answer.code = reply.code;

@@ -3,6 +3,7 @@
 // link of a download, how much of it is on disk, and the waiting playback request that the
 // download queue honours at one per cent.
 #include "core/mediaplayerinfo.h"
+#include "core/relogin.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,16 +16,17 @@ const QStringList& videoSuffixes();
 // is one of videoSuffixes().
 bool isVideoName(const QString& name);
 
-// The direct link of a shared file, asked synchronously of the service; an expired
-// session earns one re-login (with the logged-in account) and one repeat. code is 0 with a
-// location, else the failure's code (an empty location counts as a failure).
+// The direct link of a shared file, asked synchronously of the service (any thread); an
+// expired session earns one re-login with the credentials and one repeat. code is 0 with
+// a location, else the failure's code (an empty location counts as a failure).
 struct DirectLink {
     QString location;
     int code = 0;
     QString message;
     bool ok() const { return code == 0; }
 };
-DirectLink requestDirectLink(const QString& shareLink, const QString& password);
+DirectLink requestDirectLink(const QString& shareLink, const QString& password,
+                             const ReLoginCredentials& credentials);
 
 // Bytes of `path` on disk over `total`; 0 when the file is missing or total is not positive.
 double downloadedFraction(const QString& path, qint64 total);

@@ -7,6 +7,8 @@ target_link_libraries(mainwindowtestsupport PUBLIC uitestsupport mainwindow Qt5:
 
 brisko_add_test(test_loginform SOURCES test_loginform.cpp LIBS mainwindowtestsupport)
 brisko_add_test(test_mainform SOURCES test_mainform.cpp LIBS mainwindowtestsupport)
+# The windows' own service calls at a scripted latency, and the end of a login's re-logins.
+brisko_add_test(test_windowcalls SOURCES test_windowcalls.cpp LIBS mainwindowtestsupport)
 # Starts two copies of briskotool besides the in-process cases.
 brisko_add_test(test_linkcapture SOURCES test_linkcapture.cpp LIBS mainwindowtestsupport)
 add_dependencies(test_linkcapture briskotool)

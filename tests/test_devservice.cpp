@@ -132,6 +132,7 @@ private slots:
     void scriptedFaults_data();
     void scriptedFaults();
     void faultsCountPerPathAndDelay();
+    void latencyHoldsApiRepliesOnly();
     void tlsNeedsTheInstanceCa_data();
     void tlsNeedsTheInstanceCa();
     void stopEndsWaitingConnections();
@@ -330,6 +331,26 @@ void TestDevService::faultsCountPerPathAndDelay() {
     QVERIFY(timer.elapsed() >= 300);
     QCOMPARE(faults.calls("/api/user/logout"), 2);
     QCOMPARE(faults.calls("/api/user/get"), 2);
+}
+
+void TestDevService::latencyHoldsApiRepliesOnly() {
+    auto& service = fixture_.service();
+    service.faults().next("/api/user/logout", Fault::wait(std::chrono::milliseconds(200)));
+    service.setLatency(std::chrono::milliseconds(300));
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(get("/api/user/get").json()["code"].asInt(), 201);
+    QVERIFY(timer.elapsed() >= 300);
+    timer.restart();
+    QCOMPARE(get("/api/user/logout").json()["code"].asInt(), 201); // a fault's wait comes on top
+    QVERIFY(timer.elapsed() >= 500);
+    // Pages beside the API answer at once: held for an hour, this one would time out.
+    service.setLatency(std::chrono::hours(1));
+    const Reply page = get("/setup/page.html");
+    QCOMPARE(page.result, CURLE_OK);
+    QCOMPARE(page.status, 200L);
+    service.setLatency(std::chrono::milliseconds(0));
+    QCOMPARE(service.latency().count(), 0);
 }
 
 void TestDevService::tlsNeedsTheInstanceCa_data() {

@@ -1,6 +1,7 @@
 // The play dialog of a download: online play through the chosen player, installing a
 // missing player, the offline play with its waiting request, and the dialog's form.
 #include "core/globals.h"
+#include "core/servicecallrunner.h"
 #include "download/tabledownloadmodel.h"
 #include "transfer/transferprogress.h"
 #include "media/dialogplayvideo.h"
@@ -91,6 +92,11 @@ public:
         emitChanged(ProgressChanged);
     }
 };
+
+// The direct link is asked for off the GUI thread: waits until its answer is handled.
+void waitForLink(DialogPlayVideo& dialog) {
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.findChild<ServiceCallRunner*>()->isBusy(), 20000);
+}
 
 void clearPending() {
     playbackPending = false;
@@ -341,6 +347,7 @@ void TestDialogPlayVideo::onlinePlay() {
         prompt->answer(QMessageBox::Ok);
     dialog.show();
     child<QPushButton>(dialog, "pushPlayVideo")->click();
+    waitForLink(dialog);
 
     const bool played = box.isEmpty();
     if (args.isEmpty()) {
@@ -405,6 +412,7 @@ void TestDialogPlayVideo::subtitleSearch() {
     child<QPushButton>(dialog, "btn_searchSub")->click();
     QVERIFY(searched);
     child<QPushButton>(dialog, "pushPlayVideo")->click();
+    waitForLink(dialog);
     QCOMPARE(actions->calls().size(), 1);
     QCOMPARE(actions->calls().first().arguments, args);
 }
@@ -485,6 +493,7 @@ void TestDialogPlayVideo::playOffline(DownloadFile* job, int row, QSignalSpy** s
     child<QCheckBox>(*dialog, "downAndView")->setChecked(true);
     dialog->show();
     child<QPushButton>(*dialog, "pushPlayVideo")->click();
+    waitForLink(*dialog);
     dialogs.push_back(std::move(dialog));
 }
 

@@ -6,6 +6,7 @@
 #include "core/actionthread.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
+#include "core/servicecallrunner.h"
 #include "core/sizetext.h"
 #include "mainwindow/forminfo.h"
 #include "mainwindow/pieview.h"
@@ -471,6 +472,7 @@ void TestFormInfo::logout() {
     const int loginsBefore = calls(kLoginPath);
 
     panel->findChild<QPushButton*>(QStringLiteral("pushButton"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!panel->findChild<ServiceCallRunner*>()->isBusy(), 20000);
 
     QCOMPARE(calls(kLogoutPath) - logoutsBefore, logoutRequests);
     QCOMPARE(calls(kLoginPath) - loginsBefore, logins);

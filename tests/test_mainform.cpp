@@ -189,17 +189,7 @@ void TestMainForm::cleanup() {
 }
 
 std::unique_ptr<TrayMainForm> TestMainForm::loggedInWindow() {
-    auto window = std::make_unique<TrayMainForm>();
-    const auto user = session.logIn();
-    if (!user)
-        return nullptr;
-    const int accountReads = calls(kAccountPath);
-    window->loginDone(*user);
-    // The account panel reads the account as the window opens; a logout before that read
-    // reached the service would see it log in again.
-    if (!QTest::qWaitFor([&] { return calls(kAccountPath) > accountReads; }, 20000))
-        return nullptr;
-    return window;
+    return ::loggedInWindow(session);
 }
 
 void TestMainForm::endToEnd() {
@@ -668,14 +658,9 @@ void TestMainForm::logoutAction() {
     const int logouts = calls(kLogoutPath);
     const int logins = calls(kLoginPath);
     // The login dialog that follows a logout is quit at once (see the quit handler).
-    QTimer quitLogin;
-    connect(&quitLogin, &QTimer::timeout, [&window] {
-        LoginForm* login = MainFormProbe::loginForm(*window);
-        if (login->isVisible())
-            login->reject();
-    });
-    quitLogin.start(10);
+    LoginQuitter quitLogin(*window);
     window->on_actionLogout_triggered();
+    QTRY_VERIFY_WITH_TIMEOUT(!MainFormProbe::loggingOut(*window), 20000);
     QCOMPARE(calls(kLogoutPath) - logouts, logoutRequests);
     QCOMPARE(calls(kLoginPath) - logins, fault == QLatin1String("201") ? 1 : 0);
     QCOMPARE(MainFormProbe::formDownload(*window) == nullptr, loggedOut);

@@ -2,10 +2,8 @@
 
 #include "api/sessionapi.h"
 #include "api/userapi.h"
-#include "core/actionthread.h"
 #include "core/crypto.h"
 #include "core/globals.h"
-#include "core/ruridudi.h"
 
 #include <QMutexLocker>
 
@@ -50,7 +48,7 @@ bool UploadFile::beginRun() {
     bool canReLogin = false;
     {
         QMutexLocker lock(&fieldsMutex);
-        canReLogin = hasCredentials;
+        canReLogin = credentials.present;
     }
     bool gotLocation = false;
     // One re-login and one repeat of the whole sequence when the session expired.
@@ -150,7 +148,7 @@ bool UploadFile::createUploadSession(bool force) {
     bool canReLogin = false;
     {
         QMutexLocker lock(&fieldsMutex);
-        canReLogin = hasCredentials;
+        canReLogin = credentials.present;
     }
     bool gotLocation = false;
     if (askForSession(force, !canReLogin, gotLocation) == StartStep::Expired) {
@@ -168,20 +166,16 @@ void UploadFile::refuseStart(const QString& text) {
 // Read on the GUI thread: the main window may release the record while the job runs.
 void UploadFile::copyCredentials() {
     QMutexLocker lock(&fieldsMutex);
-    hasCredentials = currentUser != nullptr;
-    reLoginEmail = hasCredentials ? currentUser->getEmail() : QString();
-    reLoginPassword = hasCredentials ? currentUser->getPassword() : QString();
+    credentials = ReLoginCredentials::ofCurrentUser();
 }
 
 void UploadFile::reLogin() {
-    QString email;
-    QString password;
+    ReLoginCredentials account;
     {
         QMutexLocker lock(&fieldsMutex);
-        email = reLoginEmail;
-        password = reLoginPassword;
+        account = credentials;
     }
-    ActionThread::reLogin(email, password);
+    relogin::logInAgain(account); // refused once the account logged out
 }
 
 void UploadFile::stopUpload() {

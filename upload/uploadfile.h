@@ -5,6 +5,7 @@
 // offset the location reports. The job shows no dialogs: it reports through its
 // state, its status text and signals.
 #include "core/megafile.h"
+#include "core/relogin.h"
 #include "transfer/transferprogress.h"
 
 #include <curl/curl.h>
@@ -217,9 +218,7 @@ private:
     mutable double storedSpeed = 0; // the speed rule clears it when read
     // The logged-in account as it was at the start, for a re-login on an expired session
     // (the main window may release that record at logout while the job still runs).
-    bool hasCredentials = false;
-    QString reLoginEmail;
-    QString reLoginPassword;
+    ReLoginCredentials credentials;
 
     // Worker thread only: the chunk being sent.
     curl_socket_t transferSocket = CURL_SOCKET_BAD; // of the handle's connection

@@ -28,6 +28,11 @@ public:
     quint16 port() const;
     QString caPath() const { return caPath_; }
     QString error() const { return error_; }
+    // Holds back every API reply of the running service this long (0: none).
+    void setLatency(std::chrono::milliseconds latency) {
+        if (service_)
+            service_->setLatency(latency);
+    }
     // For scripting faults, reading the request log and reaching the store.
     devservice::Service& service() { return *service_; }
 

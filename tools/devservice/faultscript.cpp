@@ -18,6 +18,12 @@ Fault Fault::wait(std::chrono::milliseconds delay) {
     return fault;
 }
 
+Fault Fault::waitFor(std::function<bool()> condition) {
+    Fault fault;
+    fault.until = std::move(condition);
+    return fault;
+}
+
 Fault Fault::cutBeforeReply() {
     Fault fault;
     fault.cut = Cut::BeforeReply;

@@ -4,6 +4,7 @@
 #include "tools/devservice/httpmessage.h"
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <mutex>
 
@@ -20,12 +21,16 @@ struct Fault {
     };
 
     std::chrono::milliseconds delay{0};
+    // Waits (after the delay) until this holds, looked at every 10 ms: a reply held until
+    // the test lets it go.
+    std::function<bool()> until;
     std::optional<Response> reply;
     Cut cut = Cut::None;
     std::uint64_t bytesBeforeCut = 0;
 
     static Fault status(int status, std::string body, std::string contentType = "application/json");
     static Fault wait(std::chrono::milliseconds delay);
+    static Fault waitFor(std::function<bool()> condition);
     static Fault cutBeforeReply();
     // A server gone while the request was on its way: the client finds out only after
     // sending all of it.

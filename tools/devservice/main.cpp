@@ -18,6 +18,8 @@
 namespace {
 
 constexpr std::size_t kKeptRequests = 1000;
+// Beyond ten minutes every client call would have given up long before.
+constexpr std::uint64_t kMaxLatencyMs = 600000;
 
 void usage(std::ostream& out) {
     out << "Usage: brisko-devservice [--listen 127.0.0.1:PORT] [--data DIR] [--ca-out FILE]\n"
@@ -28,7 +30,9 @@ void usage(std::ostream& out) {
            "  --upload-cap BYTES   bytes per second one connection may send into an upload\n"
            "                       location (default: no cap)\n"
            "  --upload-link-on-final  the file's link only answers the empty final request,\n"
-           "                       not the chunk that completes the file\n";
+           "                       not the chunk that completes the file\n"
+           "  --latency MS         hold back every API reply MS milliseconds, as a distant\n"
+           "                       service would (default 0, at most 600000)\n";
 }
 
 std::string programFolder() {
@@ -91,6 +95,7 @@ int main(int argc, char** argv) {
     options.requestLogLimit = kKeptRequests;
     std::string caPath = programFolder() + "/ca.crt";
     std::uint64_t uploadCap = 0;
+    std::uint64_t latency = 0;
     bool linkOnFinal = false;
 
     for (int i = 1; i < argc; ++i) {
@@ -106,6 +111,10 @@ int main(int argc, char** argv) {
         } else if (arg == "--ca-out" && hasValue) {
             caPath = argv[++i];
         } else if (arg == "--upload-cap" && hasValue && parseCount(argv[i + 1], uploadCap)) {
+            ++i;
+        } else if (arg == "--latency" && hasValue && parseCount(argv[i + 1], latency) &&
+                   latency <= kMaxLatencyMs) {
+            options.latency = std::chrono::milliseconds(latency);
             ++i;
         } else if (arg == "--upload-link-on-final") {
             linkOnFinal = true;

@@ -12,9 +12,12 @@
 #include "tools/devservice/userendpoints.h"
 #include "tools/devservice/webendpoints.h"
 
+#include <algorithm>
+
 namespace devservice {
 
 Service::Service(ServiceOptions options) : options_(std::move(options)) {
+    setLatency(options_.latency);
     requests_.setLimit(options_.requestLogLimit);
     addUserEndpoints(*this);
     addFileEndpoints(*this);
@@ -197,15 +200,29 @@ bool Service::pause(std::chrono::milliseconds duration) {
     return server_ && server_->pause(duration);
 }
 
+void Service::setLatency(std::chrono::milliseconds latency) {
+    latencyMs_ = std::max<std::int64_t>(0, latency.count());
+}
+
+std::chrono::milliseconds Service::latency() const {
+    return std::chrono::milliseconds(latencyMs_.load());
+}
+
 Response Service::dispatch(const Request& request) {
     requests_.add(request);
+    Response gone;
+    gone.dropConnection = true;
+    const std::chrono::milliseconds held = latency();
+    if (held.count() > 0 && request.path().rfind("/api/", 0) == 0 && !pause(held))
+        return gone;
     const auto fault = faults_.take(request.path());
     if (!fault)
         return answer(request);
-    if (fault->delay.count() > 0 && !pause(fault->delay)) {
-        Response gone;
-        gone.dropConnection = true;
+    if (fault->delay.count() > 0 && !pause(fault->delay))
         return gone;
+    while (fault->until && !fault->until()) {
+        if (!pause(std::chrono::milliseconds(10)))
+            return gone;
     }
     // A scripted reply or an early cut stands in for the endpoint: it never runs.
     const bool endpointRuns = !fault->reply && fault->cut != Fault::Cut::BeforeReply &&

@@ -17,6 +17,7 @@
 
 #include <json/json.h>
 
+#include <atomic>
 #include <set>
 
 namespace devservice {
@@ -30,6 +31,8 @@ struct ServiceOptions {
     bool tls = true;                 // false: plain HTTP
     std::size_t requestLogLimit = 0; // 0: keep every request
     HttpLimits limits;
+    // How long every API reply ("/api/...") is held back, as by a distant service.
+    std::chrono::milliseconds latency{0};
 };
 
 // What the version check answers.
@@ -113,6 +116,11 @@ public:
     // false, when the service stops.
     bool pause(std::chrono::milliseconds duration);
 
+    // Holds back every API reply ("/api/...") this long from now on, before any scripted
+    // fault's own wait; 0 answers at once.
+    void setLatency(std::chrono::milliseconds latency);
+    std::chrono::milliseconds latency() const;
+
 private:
     struct Route {
         std::string method;
@@ -141,6 +149,8 @@ private:
     LocationFaults locationFaults_;
     UploadSlots uploads_;
     UploadStore uploadStore_;
+
+    std::atomic<std::int64_t> latencyMs_{0};
 
     mutable std::mutex routesMutex_;
     std::vector<Route> routes_;
