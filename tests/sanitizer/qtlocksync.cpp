@@ -1,0 +1,145 @@
+// Linked into every program of the ThreadSanitizer tree (see cmake/sanitize.cmake).
+//
+// Qt's mutexes and threads live in the uninstrumented libQt5Core. The mutexes' fast paths
+// are inline atomics that ThreadSanitizer sees, but a contended lock or unlock, QMutex's
+// out-of-line lock() and unlock() and the unlock and relock inside QWaitCondition::wait()
+// are not seen, so data that a QMutex guards reads as a race whenever two threads met at
+// the lock. Likewise QThread::wait() on a thread that has already ended returns through
+// such a mutex, so what the thread wrote reads as a race after the wait.
+//
+// These definitions take the place of Qt's for calls from this program's own code: each
+// calls Qt's and tells ThreadSanitizer what it ordered: a mutex taken (acquire) or given
+// up (release), on the address of the mutex as the inline atomics do; a thread that ended
+// (release, on its QThread, once run() has returned) and a wait or check that saw it end
+// (acquire).
+#include <QMutex>
+#include <QThread>
+#include <QVariant>
+#include <QWaitCondition>
+
+#include <dlfcn.h>
+#include <sanitizer/tsan_interface.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+template <typename Fn>
+Fn qtFunction(const char* name) {
+    void* found = dlsym(RTLD_NEXT, name);
+    if (!found) {
+        std::fprintf(stderr, "qtlocksync: %s not found in Qt\n", name);
+        std::abort();
+    }
+    return reinterpret_cast<Fn>(found);
+}
+
+} // namespace
+
+void QBasicMutex::lockInternal() QT_MUTEX_LOCK_NOEXCEPT {
+    static const auto qt = qtFunction<void (*)(QBasicMutex*)>("_ZN11QBasicMutex12lockInternalEv");
+    qt(this);
+    __tsan_acquire(this);
+}
+
+bool QBasicMutex::lockInternal(int timeout) QT_MUTEX_LOCK_NOEXCEPT {
+    static const auto qt =
+        qtFunction<bool (*)(QBasicMutex*, int)>("_ZN11QBasicMutex12lockInternalEi");
+    const bool locked = qt(this, timeout);
+    if (locked)
+        __tsan_acquire(this);
+    return locked;
+}
+
+void QBasicMutex::unlockInternal() noexcept {
+    static const auto qt =
+        qtFunction<void (*)(QBasicMutex*)>("_ZN11QBasicMutex14unlockInternalEv");
+    __tsan_release(this);
+    qt(this);
+}
+
+void QMutex::lock() QT_MUTEX_LOCK_NOEXCEPT {
+    static const auto qt = qtFunction<void (*)(QMutex*)>("_ZN6QMutex4lockEv");
+    qt(this);
+    __tsan_acquire(this);
+}
+
+bool QMutex::tryLock(int timeout) QT_MUTEX_LOCK_NOEXCEPT {
+    static const auto qt = qtFunction<bool (*)(QMutex*, int)>("_ZN6QMutex7tryLockEi");
+    const bool locked = qt(this, timeout);
+    if (locked)
+        __tsan_acquire(this);
+    return locked;
+}
+
+void QMutex::unlock() noexcept {
+    static const auto qt = qtFunction<void (*)(QMutex*)>("_ZN6QMutex6unlockEv");
+    __tsan_release(this);
+    qt(this);
+}
+
+bool QWaitCondition::wait(QMutex* lockedMutex, QDeadlineTimer deadline) {
+    static const auto qt = qtFunction<bool (*)(QWaitCondition*, QMutex*, QDeadlineTimer)>(
+        "_ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer");
+    __tsan_release(lockedMutex);
+    const bool woken = qt(this, lockedMutex, deadline);
+    __tsan_acquire(lockedMutex);
+    return woken;
+}
+
+bool QWaitCondition::wait(QMutex* lockedMutex, unsigned long time) {
+    static const auto qt = qtFunction<bool (*)(QWaitCondition*, QMutex*, unsigned long)>(
+        "_ZN14QWaitCondition4waitEP6QMutexm");
+    __tsan_release(lockedMutex);
+    const bool woken = qt(this, lockedMutex, time);
+    __tsan_acquire(lockedMutex);
+    return woken;
+}
+
+void QThread::start(Priority priority) {
+    static const auto qt =
+        qtFunction<void (*)(QThread*, Priority)>("_ZN7QThread5startENS_8PriorityE");
+    // finished() is emitted on the thread itself after run() has returned, before the
+    // thread is marked as ended and its waiters are woken.
+    static const char kMarked[] = "qtlocksyncReleasesAtFinish";
+    if (!property(kMarked).toBool()) {
+        setProperty(kMarked, true);
+        connect(this, &QThread::finished, this, [this] { __tsan_release(this); },
+                Qt::DirectConnection);
+    }
+    qt(this, priority);
+}
+
+bool QThread::wait(QDeadlineTimer deadline) {
+    static const auto qt =
+        qtFunction<bool (*)(QThread*, QDeadlineTimer)>("_ZN7QThread4waitE14QDeadlineTimer");
+    const bool ended = qt(this, deadline);
+    if (ended)
+        __tsan_acquire(this);
+    return ended;
+}
+
+bool QThread::wait(unsigned long time) {
+    static const auto qt = qtFunction<bool (*)(QThread*, unsigned long)>("_ZN7QThread4waitEm");
+    const bool ended = qt(this, time);
+    if (ended)
+        __tsan_acquire(this);
+    return ended;
+}
+
+bool QThread::isFinished() const {
+    static const auto qt = qtFunction<bool (*)(const QThread*)>("_ZNK7QThread10isFinishedEv");
+    const bool finished = qt(this);
+    if (finished)
+        __tsan_acquire(const_cast<QThread*>(this));
+    return finished;
+}
+
+bool QThread::isRunning() const {
+    static const auto qt = qtFunction<bool (*)(const QThread*)>("_ZNK7QThread9isRunningEv");
+    const bool running = qt(this);
+    if (!running)
+        __tsan_acquire(const_cast<QThread*>(this));
+    return running;
+}
