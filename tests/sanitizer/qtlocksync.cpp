@@ -12,7 +12,18 @@
 // up (release), on the address of the mutex as the inline atomics do; a thread that ended
 // (release, on its QThread, once run() has returned) and a wait or check that saw it end
 // (acquire).
+//
+// A QString assigned through Qt's operator= gives up its old text with a decrement of the
+// text's count inside Qt, which the sanitizer doesn't see: the decrement that frees the
+// text would not be ordered after those of other threads that shared it.
+//
+// Queued signals reach the receiving thread through Qt's event queue, whose mutex the
+// sanitizer doesn't see either. Every thread's delivery of an event runs after the queue
+// was locked, so after every post made before it: each emission releases, before and after
+// the posts it makes, and each event delivered acquires, both on one mark of the queues.
+#include <QCoreApplication>
 #include <QMutex>
+#include <QString>
 #include <QThread>
 #include <QVariant>
 #include <QWaitCondition>
@@ -34,6 +45,41 @@ Fn qtFunction(const char* name) {
     }
     return reinterpret_cast<Fn>(found);
 }
+
+} // namespace
+
+// Qt's hooks for signal dumpers, as QtTest's -vs uses them.
+struct QSignalSpyCallbackSet {
+    using BeginCallback = void (*)(QObject* caller, int signalOrMethodIndex, void** argv);
+    using EndCallback = void (*)(QObject* caller, int signalOrMethodIndex);
+    BeginCallback signalBegin, slotBegin;
+    EndCallback signalEnd, slotEnd;
+};
+void qt_register_signal_spy_callbacks(QSignalSpyCallbackSet* callbacks);
+
+namespace {
+
+char eventQueues; // the mark that stands for every thread's event queue
+
+void emissionBegins(QObject*, int, void**) {
+    __tsan_release(&eventQueues);
+}
+
+void emissionEnds(QObject*, int) {
+    __tsan_release(&eventQueues);
+}
+
+bool eventDelivered(void**) {
+    __tsan_acquire(&eventQueues);
+    return false; // the event goes on as usual
+}
+
+QSignalSpyCallbackSet emissionHooks{emissionBegins, nullptr, emissionEnds, nullptr};
+
+const bool hooked = [] {
+    qt_register_signal_spy_callbacks(&emissionHooks);
+    return QInternal::registerCallback(QInternal::EventNotifyCallback, eventDelivered);
+}();
 
 } // namespace
 
@@ -142,4 +188,32 @@ bool QThread::isRunning() const {
     if (!running)
         __tsan_acquire(const_cast<QThread*>(this));
     return running;
+}
+
+QString& QString::operator=(const QString& other) noexcept {
+    static const auto qt =
+        qtFunction<QString& (*)(QString*, const QString&)>("_ZN7QStringaSERKS_");
+    // The count is the first field of the text, and d the only field of a QString; the
+    // decrement orders both ways, as the inline ones do.
+    void* const given = d;
+    __tsan_acquire(given);
+    __tsan_release(given);
+    return qt(this, other);
+}
+
+bool QMetaObject::invokeMethodImpl(QObject* object, QtPrivate::QSlotObjectBase* slot,
+                                   Qt::ConnectionType type, void* ret) {
+    static const auto qt = qtFunction<bool (*)(QObject*, QtPrivate::QSlotObjectBase*,
+                                               Qt::ConnectionType, void*)>(
+        "_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14"
+        "ConnectionTypeEPv");
+    __tsan_release(&eventQueues);
+    return qt(object, slot, type, ret);
+}
+
+void QCoreApplication::postEvent(QObject* receiver, QEvent* event, int priority) {
+    static const auto qt = qtFunction<void (*)(QObject*, QEvent*, int)>(
+        "_ZN16QCoreApplication9postEventEP7QObjectP6QEventi");
+    __tsan_release(&eventQueues);
+    qt(receiver, event, priority);
 }
