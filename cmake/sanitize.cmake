@@ -1,11 +1,10 @@
 # -DBRISKO_SANITIZE=address,undefined (or thread) builds everything with those sanitizers (a
 # developer tree; scripts/test-sanitize makes one). Every finding stops the program, so a
 # test with one fails. The tests get each sanitizer's options and its suppressions of what
-# Qt's own libraries do through BRISKO_SANITIZER_ENV (BRISKO_SANITIZER_WIDGETS_ENV for tests
-# that reach the widgets), which brisko_add_test puts into their environment.
+# Qt's own libraries do through BRISKO_SANITIZER_ENV, which brisko_add_test puts into their
+# environment.
 set(BRISKO_SANITIZE "" CACHE STRING "Sanitizers to build with, for example address,undefined")
 set(BRISKO_SANITIZER_ENV "")
-set(BRISKO_SANITIZER_WIDGETS_ENV "")
 if(BRISKO_SANITIZE)
     add_compile_options(-fsanitize=${BRISKO_SANITIZE} -fno-sanitize-recover=all
         -fno-omit-frame-pointer)
@@ -21,19 +20,9 @@ if(BRISKO_SANITIZE)
         list(APPEND BRISKO_SANITIZER_ENV
             "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=${_supp}/ubsan-qt.supp")
     endif()
-    set(BRISKO_SANITIZER_WIDGETS_ENV ${BRISKO_SANITIZER_ENV})
     if("thread" IN_LIST _sanitizers)
-        # Tests that reach the widgets also take tsan-qtwidgets.supp (Qt's widget stack and
-        # its threads); one suppressions file is read, so the two are joined for them.
-        set(_tsan "halt_on_error=1:second_deadlock_stack=1:print_suppressions=0")
-        file(READ ${_supp}/tsan-qt.supp _engine)
-        file(READ ${_supp}/tsan-qtwidgets.supp _widgets)
-        file(WRITE ${CMAKE_BINARY_DIR}/tsan-qtwidgets.supp "${_engine}\n${_widgets}")
-        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-            ${_supp}/tsan-qt.supp ${_supp}/tsan-qtwidgets.supp)
-        list(APPEND BRISKO_SANITIZER_ENV "TSAN_OPTIONS=${_tsan}:suppressions=${_supp}/tsan-qt.supp")
-        list(APPEND BRISKO_SANITIZER_WIDGETS_ENV
-            "TSAN_OPTIONS=${_tsan}:suppressions=${CMAKE_BINARY_DIR}/tsan-qtwidgets.supp")
+        list(APPEND BRISKO_SANITIZER_ENV
+            "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:print_suppressions=0:suppressions=${_supp}/tsan-qt.supp")
         # Every target made after this links the library that shows Qt's mutexes, thread
         # ends and event queues to ThreadSanitizer (tests/sanitizer/qtlocksync.cpp); it
         # comes before Qt on each link line, so its definitions take the place of Qt's for
