@@ -61,8 +61,7 @@ struct AllSignals {
             relays.push_back(std::make_unique<SignalRelay>());
             SignalRelay* relay = relays.back().get();
             QObject::connect(&fetcher, fetcher.metaObject()->method(index), relay,
-                             QMetaMethod::fromSignal(&SignalRelay::relayed),
-                             Qt::QueuedConnection);
+                             QMetaMethod::fromSignal(&SignalRelay::relayed), Qt::QueuedConnection);
             spies.emplace_back(name, std::make_unique<QSignalSpy>(relay, &SignalRelay::relayed));
         }
     }

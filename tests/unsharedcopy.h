@@ -5,8 +5,7 @@
 // after the lock would not be ordered before that append.
 #include <QList>
 
-template <typename T>
-QList<T> unshared(const QList<T>& list) {
+template <typename T> QList<T> unshared(const QList<T>& list) {
     QList<T> copy = list;
     copy.detach();
     return copy;

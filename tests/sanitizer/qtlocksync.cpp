@@ -20,7 +20,8 @@
 // Queued signals reach the receiving thread through Qt's event queue, whose mutex the
 // sanitizer doesn't see either. Every thread's delivery of an event runs after the queue
 // was locked, so after every post made before it: each emission releases, before and after
-// the posts it makes, and each event delivered acquires, both on one mark of the queues.
+// the posts it makes, so do a call queued by QMetaObject::invokeMethod and an event posted
+// by our code, and each event delivered acquires, all on one mark of the queues.
 #include <QCoreApplication>
 #include <QMutex>
 #include <QString>
@@ -36,8 +37,7 @@
 
 namespace {
 
-template <typename Fn>
-Fn qtFunction(const char* name) {
+template <typename Fn> Fn qtFunction(const char* name) {
     void* found = dlsym(RTLD_NEXT, name);
     if (!found) {
         std::fprintf(stderr, "qtlocksync: %s not found in Qt\n", name);
@@ -99,8 +99,7 @@ bool QBasicMutex::lockInternal(int timeout) QT_MUTEX_LOCK_NOEXCEPT {
 }
 
 void QBasicMutex::unlockInternal() noexcept {
-    static const auto qt =
-        qtFunction<void (*)(QBasicMutex*)>("_ZN11QBasicMutex14unlockInternalEv");
+    static const auto qt = qtFunction<void (*)(QBasicMutex*)>("_ZN11QBasicMutex14unlockInternalEv");
     __tsan_release(this);
     qt(this);
 }
@@ -151,8 +150,8 @@ void QThread::start(Priority priority) {
     static const char kMarked[] = "qtlocksyncReleasesAtFinish";
     if (!property(kMarked).toBool()) {
         setProperty(kMarked, true);
-        connect(this, &QThread::finished, this, [this] { __tsan_release(this); },
-                Qt::DirectConnection);
+        connect(
+            this, &QThread::finished, this, [this] { __tsan_release(this); }, Qt::DirectConnection);
     }
     qt(this, priority);
 }
@@ -191,8 +190,7 @@ bool QThread::isRunning() const {
 }
 
 QString& QString::operator=(const QString& other) noexcept {
-    static const auto qt =
-        qtFunction<QString& (*)(QString*, const QString&)>("_ZN7QStringaSERKS_");
+    static const auto qt = qtFunction<QString& (*)(QString*, const QString&)>("_ZN7QStringaSERKS_");
     // The count is the first field of the text, and d the only field of a QString; the
     // decrement orders both ways, as the inline ones do.
     void* const given = d;
@@ -203,10 +201,10 @@ QString& QString::operator=(const QString& other) noexcept {
 
 bool QMetaObject::invokeMethodImpl(QObject* object, QtPrivate::QSlotObjectBase* slot,
                                    Qt::ConnectionType type, void* ret) {
-    static const auto qt = qtFunction<bool (*)(QObject*, QtPrivate::QSlotObjectBase*,
-                                               Qt::ConnectionType, void*)>(
-        "_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14"
-        "ConnectionTypeEPv");
+    static const auto qt =
+        qtFunction<bool (*)(QObject*, QtPrivate::QSlotObjectBase*, Qt::ConnectionType, void*)>(
+            "_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14"
+            "ConnectionTypeEPv");
     __tsan_release(&eventQueues);
     return qt(object, slot, type, ret);
 }
