@@ -46,6 +46,13 @@ template <typename Fn> Fn qtFunction(const char* name) {
     return reinterpret_cast<Fn>(found);
 }
 
+// Tells the sanitizer that `mark` was acquired when `happened`; returns `happened`.
+bool acquiredIf(bool happened, const void* mark) {
+    if (happened)
+        __tsan_acquire(const_cast<void*>(mark));
+    return happened;
+}
+
 } // namespace
 
 // Qt's hooks for signal dumpers, as QtTest's -vs uses them.
@@ -92,10 +99,7 @@ void QBasicMutex::lockInternal() QT_MUTEX_LOCK_NOEXCEPT {
 bool QBasicMutex::lockInternal(int timeout) QT_MUTEX_LOCK_NOEXCEPT {
     static const auto qt =
         qtFunction<bool (*)(QBasicMutex*, int)>("_ZN11QBasicMutex12lockInternalEi");
-    const bool locked = qt(this, timeout);
-    if (locked)
-        __tsan_acquire(this);
-    return locked;
+    return acquiredIf(qt(this, timeout), this);
 }
 
 void QBasicMutex::unlockInternal() noexcept {
@@ -112,10 +116,7 @@ void QMutex::lock() QT_MUTEX_LOCK_NOEXCEPT {
 
 bool QMutex::tryLock(int timeout) QT_MUTEX_LOCK_NOEXCEPT {
     static const auto qt = qtFunction<bool (*)(QMutex*, int)>("_ZN6QMutex7tryLockEi");
-    const bool locked = qt(this, timeout);
-    if (locked)
-        __tsan_acquire(this);
-    return locked;
+    return acquiredIf(qt(this, timeout), this);
 }
 
 void QMutex::unlock() noexcept {
@@ -159,34 +160,22 @@ void QThread::start(Priority priority) {
 bool QThread::wait(QDeadlineTimer deadline) {
     static const auto qt =
         qtFunction<bool (*)(QThread*, QDeadlineTimer)>("_ZN7QThread4waitE14QDeadlineTimer");
-    const bool ended = qt(this, deadline);
-    if (ended)
-        __tsan_acquire(this);
-    return ended;
+    return acquiredIf(qt(this, deadline), this);
 }
 
 bool QThread::wait(unsigned long time) {
     static const auto qt = qtFunction<bool (*)(QThread*, unsigned long)>("_ZN7QThread4waitEm");
-    const bool ended = qt(this, time);
-    if (ended)
-        __tsan_acquire(this);
-    return ended;
+    return acquiredIf(qt(this, time), this);
 }
 
 bool QThread::isFinished() const {
     static const auto qt = qtFunction<bool (*)(const QThread*)>("_ZNK7QThread10isFinishedEv");
-    const bool finished = qt(this);
-    if (finished)
-        __tsan_acquire(const_cast<QThread*>(this));
-    return finished;
+    return acquiredIf(qt(this), this);
 }
 
 bool QThread::isRunning() const {
     static const auto qt = qtFunction<bool (*)(const QThread*)>("_ZNK7QThread9isRunningEv");
-    const bool running = qt(this);
-    if (!running)
-        __tsan_acquire(const_cast<QThread*>(this));
-    return running;
+    return !acquiredIf(!qt(this), this);
 }
 
 QString& QString::operator=(const QString& other) noexcept {
