@@ -1,4 +1,5 @@
 #include "tests/downloadjobfixture.h"
+#include "tests/unsharedcopy.h"
 
 #include "api/sessionapi.h"
 #include "api/userapi.h"
@@ -162,12 +163,12 @@ JobRecorder::JobRecorder(DownloadFile* job) : job(job) {
 
 QList<int> JobRecorder::flags() const {
     QMutexLocker lock(&mutex);
-    return flagList;
+    return unshared(flagList);
 }
 
 QStringList JobRecorder::texts() const {
     QMutexLocker lock(&mutex);
-    return textList;
+    return unshared(textList);
 }
 
 int JobRecorder::releases() const {

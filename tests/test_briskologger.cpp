@@ -7,7 +7,6 @@
 #include "tests/support/devservicefixture.h"
 #include "tools/devservice/demoaccount.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 using devservice::Fault;
@@ -37,9 +36,8 @@ Json::Value TestBriskoLogger::bodyOf(std::size_t index) {
 }
 
 void TestBriskoLogger::logAndWait(BriskoLogger& logger, int accountId, bool isUpload) {
-    QSignalSpy finished(&logger, &QThread::finished);
     logger.log(accountId, 1, isUpload, 0, 1);
-    QVERIFY(finished.wait(20000));
+    QVERIFY(logger.wait(20000));
 }
 
 void TestBriskoLogger::init() {
@@ -51,9 +49,8 @@ void TestBriskoLogger::init() {
 
 void TestBriskoLogger::recordReachesTheLogCollector() {
     BriskoLogger logger;
-    QSignalSpy finished(&logger, &QThread::finished);
     logger.log(4711, 3, false, 52428, 2);
-    QVERIFY(finished.wait(20000));
+    QVERIFY(logger.wait(20000));
 
     QCOMPARE(posts().size(), std::size_t(1));
     const devservice::Request post = posts().front();
@@ -71,13 +68,12 @@ void TestBriskoLogger::recordReachesTheLogCollector() {
 void TestBriskoLogger::logDuringPostStartsNoSecondPost() {
     fixture.service().faults().next("/", Fault::wait(std::chrono::milliseconds(500)));
     BriskoLogger logger;
-    QSignalSpy finished(&logger, &QThread::finished);
     logger.log(1, 1, false, 100, 1);
     // The collector holds the first post; these arrive while it runs.
     QTRY_COMPARE(posts().size(), std::size_t(1));
     logger.log(2, 1, false, 200, 2);
     logger.log(3, 1, false, 300, 3);
-    QVERIFY(finished.wait(20000));
+    QVERIFY(logger.wait(20000));
     QCOMPARE(posts().size(), std::size_t(1));
     // The running post kept the record it started with.
     QCOMPARE(bodyOf(0)["account_id"].asInt(), 1);

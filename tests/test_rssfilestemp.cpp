@@ -35,6 +35,13 @@ private:
     devservice::MediaSite site;
 };
 
+// Passes a fetcher's signal on, on the thread it lives in.
+class SignalRelay : public QObject {
+    Q_OBJECT
+signals:
+    void relayed(QString path);
+};
+
 namespace {
 
 const char* const kSignals[] = {"readyParseRssCategoryXml",
@@ -47,14 +54,19 @@ const char* const kSignals[] = {"readyParseRssCategoryXml",
                                 "readyReadSubFile",
                                 "fetchFailed"};
 
-// Spies on every signal of a fetcher, by name.
+// Spies on every signal of a fetcher, by name. The fetcher emits on its own thread, so
+// each signal reaches its spy through a relay on the test's thread (a queued connection):
+// a spy records on the thread that emits.
 struct AllSignals {
     explicit AllSignals(RssFilesTemp& fetcher) {
         for (const char* name : kSignals) {
             const int index = fetcher.metaObject()->indexOfSignal(
                 QMetaObject::normalizedSignature(QByteArray(name) + "(QString)"));
-            spies.emplace_back(
-                name, std::make_unique<QSignalSpy>(&fetcher, fetcher.metaObject()->method(index)));
+            relays.push_back(std::make_unique<SignalRelay>());
+            SignalRelay* relay = relays.back().get();
+            QObject::connect(&fetcher, fetcher.metaObject()->method(index), relay,
+                             QMetaMethod::fromSignal(&SignalRelay::relayed), Qt::QueuedConnection);
+            spies.emplace_back(name, std::make_unique<QSignalSpy>(relay, &SignalRelay::relayed));
         }
     }
     // Waits for the first signal; its name, or empty after a generous time.
@@ -68,7 +80,9 @@ struct AllSignals {
         }
         return QString();
     }
+    // Once the fetcher has ended: every signal it emitted has been posted.
     int total() const {
+        QCoreApplication::sendPostedEvents();
         int count = 0;
         for (auto& entry : spies)
             count += entry.second->count();
@@ -81,6 +95,7 @@ struct AllSignals {
         }
         return QString();
     }
+    std::vector<std::unique_ptr<SignalRelay>> relays;
     std::vector<std::pair<const char*, std::unique_ptr<QSignalSpy>>> spies;
 };
 

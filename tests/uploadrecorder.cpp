@@ -1,4 +1,5 @@
 #include "tests/uploadrecorder.h"
+#include "tests/unsharedcopy.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -40,12 +41,12 @@ bool UploadRecorder::waitForEnd(int timeoutMs) {
 
 QList<int> UploadRecorder::flags() const {
     QMutexLocker lock(&mutex);
-    return flagList;
+    return unshared(flagList);
 }
 
 QStringList UploadRecorder::texts() const {
     QMutexLocker lock(&mutex);
-    return textList;
+    return unshared(textList);
 }
 
 int UploadRecorder::releases() const {
