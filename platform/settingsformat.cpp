@@ -46,10 +46,12 @@ void noteRead(const QIODevice& device, bool ok) {
 }
 
 bool parseIni(const QByteArray& text, QSettings::SettingsMap& map) {
-    const Scratch scratch;
-    if (scratch.path().isEmpty() || !platform::writeFileAtomically(scratch.path(), text))
+    // A copy only for QSettings to read back at once: it need not reach the disk.
+    QTemporaryFile scratch(platform::privateTempFolder() + QStringLiteral("/settings.XXXXXX"));
+    if (!scratch.open() || scratch.write(text) != text.size() || !scratch.flush())
         return false;
-    const QSettings ini(scratch.path(), QSettings::IniFormat);
+    scratch.close();
+    const QSettings ini(scratch.fileName(), QSettings::IniFormat);
     for (const QString& key : ini.allKeys())
         map.insert(key, ini.value(key));
     return ini.status() == QSettings::NoError;
