@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/opensslthreads.h"
 #include "app/startup.h"
+#include "core/userprompt.h"
 #include "core/updatehelper.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/programexit.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Brisko Tool"));
     QCoreApplication::setApplicationVersion(QStringLiteral("5.3.0"));
     QApplication app(argc, argv);
+    UserPrompt::placeFramelessWindows();
 
     SingleInstance instance;
     const QString message =

@@ -78,9 +78,47 @@ private:
     QPoint m_centre;
 };
 
+// Gives every frameless window a position of the program's as it first shows (see
+// placeFramelessWindows()).
+class FramelessPlacement : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show || event->spontaneous() || !watched->isWidgetType())
+            return false;
+        auto* window = static_cast<QWidget*>(watched);
+        if (!window->isWindow() || !window->windowFlags().testFlag(Qt::FramelessWindowHint) ||
+            window->testAttribute(Qt::WA_Moved) || window->windowType() == Qt::Popup ||
+            window->windowType() == Qt::ToolTip)
+            return false;
+        const QWidget* parent = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+        QPoint centre;
+        if (parent && parent->isVisible()) {
+            centre = parent->frameGeometry().center();
+        } else {
+            const QScreen* screen = window->screen();
+            if (!screen)
+                return false;
+            centre = screen->availableGeometry().center();
+        }
+        const QSize size = window->frameGeometry().size();
+        window->move(centre - QPoint((size.width() - 1) / 2, (size.height() - 1) / 2));
+        return false;
+    }
+};
+
 } // namespace
 
 UserPrompt::~UserPrompt() = default;
+
+void UserPrompt::placeFramelessWindows() {
+    static FramelessPlacement* placement = nullptr;
+    if (placement || !qApp)
+        return;
+    placement = new FramelessPlacement(qApp);
+    qApp->installEventFilter(placement);
+}
 
 QMessageBox::StandardButton UserPrompt::warningWithButtons(QWidget* parent, const QString& title,
                                                            const QString& text, const QString&,

@@ -30,6 +30,12 @@ public:
     // otherwise sent to the screen's corner. Every box of the program is placed so.
     static void keepCentredOver(QWidget* box, QWidget* owner);
 
+    // From now on, a frameless window that shows with no position of the program's is
+    // centred by the program over its parent's window, or over the screen: the window
+    // manager places such a window without telling where, so the boxes it asks for would
+    // be centred over a stale position (the screen's corner). Once per program.
+    static void placeFramelessWindows();
+
     // Message boxes, with the arguments of QMessageBox's static functions; the result is
     // the button the user chose.
     virtual QMessageBox::StandardButton

@@ -28,6 +28,7 @@ private slots:
     void boxesOpenOverTheWindowThatAsks_data();
     void boxesOpenOverTheWindowThatAsks();
     void boxesStayCentredAsTheyResize();
+    void framelessWindowsArePlacedByTheProgram();
     void unscriptedPromptEndsTheProgram_data();
     void unscriptedPromptEndsTheProgram();
 };
@@ -246,6 +247,33 @@ void TestUserPrompt::boxesStayCentredAsTheyResize() {
     box.move(box.x(), box.screen()->availableGeometry().bottom() - collapsed + 1);
     box.on_showHideMsg_clicked(); // at the screen's foot it grows upwards
     QVERIFY(box.screen()->availableGeometry().contains(box.frameGeometry()));
+}
+
+// The window manager places a frameless window without telling where; the program places
+// it itself, so that what opens over it later is centred over where it really is.
+void TestUserPrompt::framelessWindowsArePlacedByTheProgram() {
+    UserPrompt::placeFramelessWindows();
+    auto near = [](const QPoint& a, const QPoint& b) { return (a - b).manhattanLength() <= 2; };
+
+    QDialog alone(nullptr, Qt::FramelessWindowHint);
+    alone.resize(440, 250);
+    alone.show();
+    QVERIFY(alone.testAttribute(Qt::WA_Moved));
+    QVERIFY(near(alone.frameGeometry().center(), alone.screen()->availableGeometry().center()));
+
+    QWidget owner;
+    owner.setGeometry(60, 50, 600, 450);
+    owner.show();
+    QDialog over(&owner, Qt::Dialog | Qt::FramelessWindowHint);
+    over.resize(300, 200);
+    over.show();
+    QVERIFY(near(over.frameGeometry().center(), owner.frameGeometry().center()));
+
+    // A position the program chose stays.
+    QDialog placed(nullptr, Qt::FramelessWindowHint);
+    placed.setGeometry(10, 20, 200, 100);
+    placed.show();
+    QCOMPARE(placed.pos(), QPoint(10, 20));
 }
 
 void TestUserPrompt::unscriptedPromptEndsTheProgram_data() {
