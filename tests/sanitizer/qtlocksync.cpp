@@ -17,6 +17,9 @@
 // text's count inside Qt, which the sanitizer doesn't see: the decrement that frees the
 // text would not be ordered after those of other threads that shared it.
 //
+// A function handed to a QThreadPool reaches its worker through the pool's queue, behind
+// the same unseen mutex: the handing over releases, the function's start acquires.
+//
 // Queued signals reach the receiving thread through Qt's event queue, whose mutex the
 // sanitizer doesn't see either. Every thread's delivery of an event runs after the queue
 // was locked, so after every post made before it: each emission releases, before and after
@@ -26,6 +29,7 @@
 #include <QMutex>
 #include <QString>
 #include <QThread>
+#include <QThreadPool>
 #include <QVariant>
 #include <QWaitCondition>
 
@@ -203,4 +207,19 @@ void QCoreApplication::postEvent(QObject* receiver, QEvent* event, int priority)
         "_ZN16QCoreApplication9postEventEP7QObjectP6QEventi");
     __tsan_release(&eventQueues);
     qt(receiver, event, priority);
+}
+
+namespace {
+char poolQueues; // the mark that stands for every thread pool's queue
+} // namespace
+
+void QThreadPool::start(std::function<void()> functionToRun, int priority) {
+    static const auto qt = qtFunction<void (*)(QThreadPool*, std::function<void()>, int)>(
+        "_ZN11QThreadPool5startESt8functionIFvvEEi");
+    std::function<void()> started = [run = std::move(functionToRun)] {
+        __tsan_acquire(&poolQueues);
+        run();
+    };
+    __tsan_release(&poolQueues);
+    qt(this, std::move(started), priority);
 }
