@@ -7,7 +7,7 @@
 #include "core/userprompt.h"
 #include "core/windowdrag.h"
 #include "core/windowshape.h"
-#include "download/downloadenvironment.h"
+#include "transfer/downloadenvironment.h"
 #include "download/folderquestion.h"
 #include "download/localfilename.h"
 #include "platform/settingskeys.h"

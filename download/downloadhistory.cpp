@@ -7,7 +7,7 @@
 #include "core/globals.h"
 #include "core/megafile.h"
 #include "core/ruridudi.h"
-#include "download/downloadenvironment.h"
+#include "transfer/downloadenvironment.h"
 #include "transfer/historyfile.h"
 
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // with one libcurl handle, resuming a partial file, retrying after failures, asking for
 // a new location when the old one expired, and honouring stop requests.
 #include "core/timesource.h"
-#include "download/downloadenvironment.h"
+#include "transfer/downloadenvironment.h"
 #include "download/downloadfile.h"
 #include "transfer/downloadlocation.h"
 #include "download/speedpacer.h"

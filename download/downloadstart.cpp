@@ -4,7 +4,7 @@
 #include "core/globals.h"
 #include "core/locationrequest.h"
 #include "core/ruridudi.h"
-#include "download/downloadenvironment.h"
+#include "transfer/downloadenvironment.h"
 #include "download/downloadfile.h"
 #include "transfer/downloadlocation.h"
 

@@ -1,6 +1,6 @@
 #include "download/localfilename.h"
 
-#include "download/downloadenvironment.h"
+#include "transfer/downloadenvironment.h"
 #include "download/downloadfile.h"
 
 #include <QDir>

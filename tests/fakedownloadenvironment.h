@@ -1,7 +1,7 @@
 #pragma once
 // A test stand-in for what download jobs ask of the machine; installs itself for its
 // lifetime.
-#include "download/downloadenvironment.h"
+#include "transfer/downloadenvironment.h"
 
 #include <map>
 

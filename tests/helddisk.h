@@ -1,7 +1,7 @@
 #pragma once
 // A disk whose free-space query, which every history save makes first, blocks until the
 // test lets it go on: a save can be caught while it runs. Installs itself for its lifetime.
-#include "download/downloadenvironment.h"
+#include "transfer/downloadenvironment.h"
 
 #include <QString>
 

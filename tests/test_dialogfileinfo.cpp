@@ -5,7 +5,7 @@
 #include "core/actionthread.h"
 #include "core/dialogloading.h"
 #include "download/dialogfileinfo.h"
-#include "download/downloadenvironment.h"
+#include "transfer/downloadenvironment.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"
 #include "download/localfilename.h"

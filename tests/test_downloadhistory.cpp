@@ -5,7 +5,7 @@
 #include "core/crypto.h"
 #include "tests/helddisk.h"
 #include "tests/support/scripteduserprompt.h"
-#include "download/downloadenvironment.h"
+#include "transfer/downloadenvironment.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"
 #include "tests/downloadtabprobe.h"

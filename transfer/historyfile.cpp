@@ -1,6 +1,6 @@
 #include "transfer/historyfile.h"
 
-#include "download/downloadenvironment.h"
+#include "transfer/downloadenvironment.h"
 #include "platform/atomicfile.h"
 
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "download/downloadenvironment.h"
+#include "transfer/downloadenvironment.h"
 
 #include "api/curlhandle.h"
 #include "core/localpaths.h"
