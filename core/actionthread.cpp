@@ -75,11 +75,6 @@ void ActionThread::getAllFile(const QString& links) {
     startJob(JobExpandLinks, [&] { m_links = links; });
 }
 
-void ActionThread::reLogin(const QString& email, const QString& password) {
-    brisko::user_api api(&apiClient);
-    api.login(utf8(email), utf8(password));
-}
-
 void ActionThread::run() {
     switch (m_jobCode) {
     case JobLogin:

@@ -47,10 +47,6 @@ public:
     void loadFolderTree(int foldersOnly, const QString& folderPath);
     void getAllFile(const QString& links);
 
-    // Logs the process-wide client in again, so later calls carry the new session.
-    // Synchronous; a refused login changes nothing and is not reported.
-    static void reLogin(const QString& email, const QString& password);
-
     // Makes the record types of the signals known to queued connections.
     static void registerMetaTypes();
 

@@ -2,16 +2,15 @@
 
 #include "api/apiresult.h"
 #include "api/fileapi.h"
-#include "core/actionthread.h"
 #include "core/crypto.h"
 #include "core/globals.h"
 #include "core/megafile.h"
 #include "core/ruridudi.h"
+#include "core/servicecall.h"
 #include "transfer/downloadenvironment.h"
 #include "transfer/historyfile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 
 #include <cmath>
@@ -227,14 +226,12 @@ DownloadFile* DownloadHistory::readEntry(QXmlStreamReader& reader, int& finished
 
 qint64 DownloadHistory::serviceSize(const QString& url) {
     const std::string link = bytesOf(url.toLatin1());
-    for (int round = 0; round < 2; ++round) {
-        brisko::file_api api(&apiClient);
+    qint64 size = 0;
+    callWithReLogin<brisko::file_api>([&](brisko::file_api& api) {
         const std::unique_ptr<brisko::file> record(api.get(link));
         if (record)
-            return record->get_size();
-        if (api.get_error_code() != brisko::kCodeSessionExpired || round > 0 || !currentUser)
-            return 0;
-        ActionThread::reLogin(currentUser->getEmail(), currentUser->getPassword());
-    }
-    return 0;
+            size = record->get_size();
+        return record != nullptr;
+    });
+    return size;
 }

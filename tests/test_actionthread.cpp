@@ -4,6 +4,7 @@
 #include "api/userapi.h"
 #include "core/actionthread.h"
 #include "core/globals.h"
+#include "core/relogin.h"
 #include "core/ruridudi.h"
 #include "platform/hostconfig.h"
 #include "tests/joblog.h"
@@ -203,7 +204,7 @@ void TestActionThread::reLogin() {
     QFETCH(QString, password);
     QFETCH(bool, replaced);
     const auto before = apiClient.get_session();
-    ActionThread::reLogin(devservice::demo::kEmail, password);
+    relogin::logInAgain({true, devservice::demo::kEmail, password, relogin::currentLogin()});
     QCOMPARE(apiClient.get_session() != before, replaced);
 }
 
