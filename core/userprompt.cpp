@@ -13,6 +13,21 @@ namespace {
 // Not owned; nullptr means Qt's dialogs.
 std::atomic<UserPrompt*> installedPrompt{nullptr};
 
+// Where a window of `size` goes to have `centre` as its centre: the inverse of
+// QRect::center(), so that placing again does not creep.
+QPoint topLeftFor(const QPoint& centre, const QSize& size) {
+    return centre - QPoint((size.width() - 1) / 2, (size.height() - 1) / 2);
+}
+
+// The centre of `owner`'s window while it shows, else of the screen `owner` (or, without
+// one, `self`) is on.
+QPoint centreOver(const QWidget* owner, const QWidget* self) {
+    if (owner && owner->window()->isVisible())
+        return owner->window()->frameGeometry().center();
+    const QScreen* screen = owner ? owner->screen() : self->screen();
+    return screen ? screen->availableGeometry().center() : QPoint();
+}
+
 // Places its box (its parent) itself rather than leaving that to the window manager or to
 // the toolkit, which places from the position the window system last reported: for a
 // frameless window that can be the screen's corner.
@@ -29,7 +44,7 @@ public:
         case QEvent::Show:
             // The window system's own shows (a window brought back) keep where it was.
             if (!event->spontaneous()) {
-                m_centre = ownerCentre();
+                m_centre = centreOver(m_owner, m_box);
                 place();
             }
             break;
@@ -51,18 +66,10 @@ public:
     }
 
 private:
-    QPoint ownerCentre() const {
-        if (m_owner && m_owner->window()->isVisible())
-            return m_owner->window()->frameGeometry().center();
-        const QScreen* screen = m_owner ? m_owner->screen() : QGuiApplication::primaryScreen();
-        return screen ? screen->availableGeometry().center() : QPoint();
-    }
-
     void place() {
         // move() places the frame, where a window manager draws one.
         const QSize size = m_box->frameGeometry().size();
-        // The inverse of QRect::center(), so that placing again does not creep.
-        QPoint topLeft = m_centre - QPoint((size.width() - 1) / 2, (size.height() - 1) / 2);
+        QPoint topLeft = topLeftFor(m_centre, size);
         if (const QScreen* screen = QGuiApplication::screenAt(m_centre)) {
             const QRect free = screen->availableGeometry();
             topLeft.setX(qBound(free.left(), topLeft.x(),
@@ -92,18 +99,8 @@ public:
             window->testAttribute(Qt::WA_Moved) || window->windowType() == Qt::Popup ||
             window->windowType() == Qt::ToolTip)
             return false;
-        const QWidget* parent = window->parentWidget() ? window->parentWidget()->window() : nullptr;
-        QPoint centre;
-        if (parent && parent->isVisible()) {
-            centre = parent->frameGeometry().center();
-        } else {
-            const QScreen* screen = window->screen();
-            if (!screen)
-                return false;
-            centre = screen->availableGeometry().center();
-        }
-        const QSize size = window->frameGeometry().size();
-        window->move(centre - QPoint((size.width() - 1) / 2, (size.height() - 1) / 2));
+        const QPoint centre = centreOver(window->parentWidget(), window);
+        window->move(topLeftFor(centre, window->frameGeometry().size()));
         return false;
     }
 };
