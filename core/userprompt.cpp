@@ -19,11 +19,14 @@ QPoint topLeftFor(const QPoint& centre, const QSize& size) {
     return centre - QPoint((size.width() - 1) / 2, (size.height() - 1) / 2);
 }
 
+// Where the program last put a frameless window itself (see FramelessPlacement).
+const char kPlacedAt[] = "briskoPlacedAt";
+
 // The centre of `owner`'s window while it shows, else of the screen `owner` (or, without
 // one, `self`) is on.
 QPoint centreOver(const QWidget* owner, const QWidget* self) {
     if (owner && owner->window()->isVisible())
-        return owner->window()->frameGeometry().center();
+        return UserPrompt::knownFrame(owner->window()).center();
     const QScreen* screen = owner ? owner->screen() : self->screen();
     return screen ? screen->availableGeometry().center() : QPoint();
 }
@@ -85,22 +88,28 @@ private:
     QPoint m_centre;
 };
 
-// Gives every frameless window a position of the program's as it first shows (see
+// Gives every frameless window a position of the program's as it first shows, and keeps
+// where the program's own moves (this placement, a drag) put it (see
 // placeFramelessWindows()).
 class FramelessPlacement : public QObject {
 public:
     using QObject::QObject;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show || event->spontaneous() || !watched->isWidgetType())
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::Show && type != QEvent::Move) || event->spontaneous() ||
+            !watched->isWidgetType())
             return false;
         auto* window = static_cast<QWidget*>(watched);
         if (!window->isWindow() || !window->windowFlags().testFlag(Qt::FramelessWindowHint) ||
-            window->testAttribute(Qt::WA_Moved) || window->windowType() == Qt::Popup ||
-            window->windowType() == Qt::ToolTip)
+            window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip)
             return false;
-        const QPoint centre = centreOver(window->parentWidget(), window);
-        window->move(topLeftFor(centre, window->frameGeometry().size()));
+        if (type == QEvent::Move) {
+            window->setProperty(kPlacedAt, window->frameGeometry().topLeft());
+        } else if (!window->testAttribute(Qt::WA_Moved)) {
+            const QPoint centre = centreOver(window->parentWidget(), window);
+            window->move(topLeftFor(centre, window->frameGeometry().size()));
+        }
         return false;
     }
 };
@@ -108,6 +117,13 @@ public:
 } // namespace
 
 UserPrompt::~UserPrompt() = default;
+
+QRect UserPrompt::knownFrame(const QWidget* window) {
+    const QVariant placed = window->property(kPlacedAt);
+    if (placed.isValid())
+        return QRect(placed.toPoint(), window->frameGeometry().size());
+    return window->frameGeometry();
+}
 
 void UserPrompt::placeFramelessWindows() {
     static FramelessPlacement* placement = nullptr;

@@ -35,6 +35,10 @@ public:
     // manager places such a window without telling where, so the boxes it asks for would
     // be centred over a stale position (the screen's corner). Once per program.
     static void placeFramelessWindows();
+    // A window's frame as the program knows it: for a frameless window, where the
+    // program's own moves put it, since the window system's reports of such a window's
+    // position can be stale (the screen's corner) while it stands elsewhere.
+    static QRect knownFrame(const QWidget* window);
 
     // Message boxes, with the arguments of QMessageBox's static functions; the result is
     // the button the user chose.

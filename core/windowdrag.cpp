@@ -1,5 +1,7 @@
 #include "core/windowdrag.h"
 
+#include "core/userprompt.h"
+
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -14,7 +16,7 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
         auto* press = static_cast<QMouseEvent*>(event);
         if (press->button() != Qt::LeftButton)
             return false;
-        dragPosition = press->globalPos() - m_window->frameGeometry().topLeft();
+        dragPosition = press->globalPos() - UserPrompt::knownFrame(m_window).topLeft();
         press->accept();
         return true;
     }

@@ -260,6 +260,11 @@ void TestUserPrompt::framelessWindowsArePlacedByTheProgram() {
     alone.show();
     QVERIFY(alone.testAttribute(Qt::WA_Moved));
     QVERIFY(near(alone.frameGeometry().center(), alone.screen()->availableGeometry().center()));
+    // Where the program put it is what it goes by later (a box's centre, a drag's grip),
+    // and the program's next move (a drag) updates it.
+    QCOMPARE(UserPrompt::knownFrame(&alone), alone.frameGeometry());
+    alone.move(alone.pos() + QPoint(30, 20));
+    QCOMPARE(UserPrompt::knownFrame(&alone), alone.frameGeometry());
 
     QWidget owner;
     owner.setGeometry(60, 50, 600, 450);
