@@ -2,6 +2,8 @@
 
 #include <QThreadPool>
 
+#include <openssl/crypto.h>
+
 namespace {
 
 // Service calls wait on the network, not the processor, and may take up to a call's
@@ -52,6 +54,9 @@ bool ServiceCallRunner::start(const QString& action, std::function<void()> work,
     connect(end, &CallEnd::ended, end, &QObject::deleteLater, Qt::QueuedConnection);
     callPool().start([end, work = std::move(work)] {
         work();
+        // A pool thread may outlive the program's last call and end without OpenSSL
+        // hearing of it: its per-thread state goes with each call instead.
+        OPENSSL_thread_stop();
         emit end->ended();
     });
     if (wasIdle)
