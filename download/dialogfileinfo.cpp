@@ -7,11 +7,11 @@
 #include "core/userprompt.h"
 #include "core/windowdrag.h"
 #include "core/windowshape.h"
-#include "transfer/downloadenvironment.h"
 #include "download/folderquestion.h"
 #include "download/localfilename.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
+#include "transfer/transferenvironment.h"
 #include "ui_dialogfileinfo.h"
 
 #include <QDateTime>
@@ -293,7 +293,7 @@ DialogFileInfo::Copied DialogFileInfo::copyJobFile(DownloadFile* job, const QStr
         // window that opened it, modal, and only the copy's end closes it.
         WorkingBox working(parentWidget() ? parentWidget() : this);
         std::unique_ptr<QThread> copier(QThread::create(
-            [&copied, from, to] { copied = DownloadEnvironment::current().copyAcross(from, to); }));
+            [&copied, from, to] { copied = TransferEnvironment::current().copyAcross(from, to); }));
         connect(copier.get(), &QThread::finished, &working, &QDialog::accept);
         copier->start();
         working.exec();

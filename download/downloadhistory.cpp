@@ -7,8 +7,8 @@
 #include "core/megafile.h"
 #include "core/ruridudi.h"
 #include "core/servicecall.h"
-#include "transfer/downloadenvironment.h"
 #include "transfer/historyfile.h"
+#include "transfer/transferenvironment.h"
 
 #include <QFileInfo>
 #include <QXmlStreamReader>

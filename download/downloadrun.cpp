@@ -2,12 +2,12 @@
 // with one libcurl handle, resuming a partial file, retrying after failures, asking for
 // a new location when the old one expired, and honouring stop requests.
 #include "core/timesource.h"
-#include "transfer/downloadenvironment.h"
 #include "download/downloadfile.h"
-#include "transfer/downloadlocation.h"
 #include "download/speedpacer.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
+#include "transfer/downloadlocation.h"
+#include "transfer/transferenvironment.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -165,7 +165,7 @@ void DownloadFile::run() {
     run.folder = QString(run.path).remove(QRegularExpression(QStringLiteral("[^/]+$")));
     if (!QDir(run.folder).exists())
         return failBeforeTransfer(tr("Thư mục không tồn tại."));
-    run.handle = DownloadEnvironment::current().createHandle();
+    run.handle = TransferEnvironment::current().createHandle();
     if (!run.handle)
         return failBeforeTransfer(tr("Không tạo được kết nối để tải tập tin."));
     accountWait();
@@ -349,7 +349,7 @@ DownloadFile::Outcome DownloadFile::classify(RunContext& run, DownloadAttempt& a
     } else if (result == CURLE_WRITE_ERROR) {
         qint64 total = 0;
         qint64 freeBytes = 0;
-        const bool full = DownloadEnvironment::current().diskSpace(run.folder, total, freeBytes) &&
+        const bool full = TransferEnvironment::current().diskSpace(run.folder, total, freeBytes) &&
                           freeBytes < kLowDiskSpace;
         failure = full ? tr("Không đủ dung lượng trống để lưu trữ tập tin")
                        : tr("Lỗi ghi dữ liệu xuống file.");

@@ -4,9 +4,9 @@
 #include "core/globals.h"
 #include "core/locationrequest.h"
 #include "core/ruridudi.h"
-#include "transfer/downloadenvironment.h"
 #include "download/downloadfile.h"
 #include "transfer/downloadlocation.h"
+#include "transfer/transferenvironment.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +28,7 @@ QString DownloadFile::folderOfPath() const {
 }
 
 bool DownloadFile::passesVolumeChecks() {
-    DownloadEnvironment& environment = DownloadEnvironment::current();
+    TransferEnvironment& environment = TransferEnvironment::current();
     const QString folder = folderOfPath();
     const qint64 total = getSize();
     const QString fileSystem =

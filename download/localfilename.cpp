@@ -1,7 +1,7 @@
 #include "download/localfilename.h"
 
-#include "transfer/downloadenvironment.h"
 #include "download/downloadfile.h"
+#include "transfer/transferenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -148,7 +148,7 @@ bool DownloadPaths::taken(const QString& path) const {
 }
 
 FileMove renameDownloadFile(const QString& from, const QString& to) {
-    if (!DownloadEnvironment::current().sameFileSystem(from, QFileInfo(to).absolutePath()))
+    if (!TransferEnvironment::current().sameFileSystem(from, QFileInfo(to).absolutePath()))
         return FileMove::NeedsCopy;
     // rename(2) itself: QFile::rename would fall back to copying, on the caller's thread.
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)

@@ -42,5 +42,5 @@ enum class FileMove { Moved, NeedsCopy, Failed };
 
 // Renames a download's file to `to` (where nothing is) when that moves it at once;
 // NeedsCopy when `to` lies on another file system, where the move is a copy that may take
-// long (DownloadEnvironment::copyAcross, off the GUI thread).
+// long (TransferEnvironment::copyAcross, off the GUI thread).
 FileMove renameDownloadFile(const QString& from, const QString& to);

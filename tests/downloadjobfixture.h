@@ -3,7 +3,7 @@
 // in through the process-wide client; short waits; a folder for the downloads; and a
 // recorder of what a job reported while it ran.
 #include "download/downloadfile.h"
-#include "tests/fakedownloadenvironment.h"
+#include "tests/faketransferenvironment.h"
 #include "tests/shortwaits.h"
 #include "tests/support/devservicefixture.h"
 

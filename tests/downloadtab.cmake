@@ -11,9 +11,9 @@ brisko_add_test(test_dialogdownload
     LIBS uitestsupport downloadui)
 brisko_add_test(test_formdownload
     SOURCES test_formdownload.cpp downloadtabsession.cpp downloadtabsession.h
-            downloadtabprobe.h fakedownloadenvironment.cpp fakedownloadenvironment.h shortwaits.cpp shortwaits.h
+            downloadtabprobe.h faketransferenvironment.cpp faketransferenvironment.h shortwaits.cpp shortwaits.h
     LIBS uitestsupport downloadui)
 brisko_add_test(test_downloadtransfers
     SOURCES test_downloadtransfers.cpp downloadtabsession.cpp downloadtabsession.h
-            downloadtabprobe.h fakedownloadenvironment.cpp fakedownloadenvironment.h shortwaits.cpp shortwaits.h
+            downloadtabprobe.h faketransferenvironment.cpp faketransferenvironment.h shortwaits.cpp shortwaits.h
     LIBS uitestsupport downloadui)

@@ -1,7 +1,7 @@
 #pragma once
 // A disk whose free-space query, which every history save makes first, blocks until the
 // test lets it go on: a save can be caught while it runs. Installs itself for its lifetime.
-#include "transfer/downloadenvironment.h"
+#include "transfer/transferenvironment.h"
 
 #include <QString>
 
@@ -11,12 +11,12 @@
 #include <mutex>
 
 // Holds every save at its free-space query until the test lets it go on.
-class HeldDisk : public DownloadEnvironment {
+class HeldDisk : public TransferEnvironment {
 public:
-    HeldDisk() : replaced(DownloadEnvironment::install(this)) {}
+    HeldDisk() : replaced(TransferEnvironment::install(this)) {}
     ~HeldDisk() override {
         release();
-        DownloadEnvironment::install(replaced);
+        TransferEnvironment::install(replaced);
     }
     bool diskSpace(const QString&, qint64& total, qint64& freeForCaller) override {
         std::unique_lock<std::mutex> lock(mutex);
@@ -51,7 +51,7 @@ public:
     std::atomic<qint64> freeBytes{qint64(1) << 40};
 
 private:
-    DownloadEnvironment* replaced;
+    TransferEnvironment* replaced;
     std::mutex mutex;
     std::condition_variable changed;
     int asked = 0;

@@ -5,7 +5,6 @@
 #include "core/actionthread.h"
 #include "core/dialogloading.h"
 #include "download/dialogfileinfo.h"
-#include "transfer/downloadenvironment.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"
 #include "download/localfilename.h"
@@ -14,6 +13,7 @@
 #include "tests/shortwaits.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/filecontent.h"
+#include "transfer/transferenvironment.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -59,7 +59,7 @@ bool touch(const QString& path, const QByteArray& content = "partial") {
 }
 
 // Every move crosses to another file system, and each copy waits for the test's word.
-class OtherDisk : public DownloadEnvironment {
+class OtherDisk : public TransferEnvironment {
 public:
     OtherDisk() : replaced(install(this)) {}
     ~OtherDisk() override {
@@ -70,13 +70,13 @@ public:
     bool copyAcross(const QString& from, const QString& to) override {
         offGuiThread = QThread::currentThread() != qApp->thread();
         go.acquire();
-        return DownloadEnvironment::copyAcross(from, to);
+        return TransferEnvironment::copyAcross(from, to);
     }
     QSemaphore go;
     std::atomic<bool> offGuiThread{false};
 
 private:
-    DownloadEnvironment* replaced;
+    TransferEnvironment* replaced;
 };
 
 } // namespace

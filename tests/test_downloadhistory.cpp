@@ -3,14 +3,14 @@
 // cannot complete (no room, an interrupted write), and saves off the GUI thread: asked
 // for during a save or while a failure is shown, and the last one at closing.
 #include "core/crypto.h"
-#include "tests/helddisk.h"
-#include "tests/support/scripteduserprompt.h"
-#include "transfer/downloadenvironment.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"
 #include "tests/downloadtabprobe.h"
 #include "tests/downloadtabsession.h"
+#include "tests/helddisk.h"
+#include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/demoaccount.h"
+#include "transfer/transferenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,8 +24,8 @@
 #include <csignal>
 #include <functional>
 #include <memory>
-#include <thread>
 #include <sys/resource.h>
+#include <thread>
 
 namespace {
 
@@ -125,10 +125,10 @@ QString word(QRandomGenerator& random, char16_t first, char16_t last) {
 }
 
 // Free space as the test says, and the folder it was asked about.
-class SpaceOf : public DownloadEnvironment {
+class SpaceOf : public TransferEnvironment {
 public:
-    SpaceOf() : replaced(DownloadEnvironment::install(this)) {}
-    ~SpaceOf() override { DownloadEnvironment::install(replaced); }
+    SpaceOf() : replaced(TransferEnvironment::install(this)) {}
+    ~SpaceOf() override { TransferEnvironment::install(replaced); }
     bool diskSpace(const QString& folder, qint64& total, qint64& freeForCaller) override {
         asked << folder;
         total = freeBytes * 2;
@@ -139,7 +139,7 @@ public:
     QStringList asked;
 
 private:
-    DownloadEnvironment* replaced;
+    TransferEnvironment* replaced;
 };
 
 // Answers like the scripted prompt, after running a hook at each critical box: what a

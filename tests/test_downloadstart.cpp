@@ -82,7 +82,7 @@ void TestDownloadStart::volumeChecks() {
     QFETCH(qint64, size);
     QFETCH(qint64, present);
     QFETCH(qint64, freeBytes);
-    FakeDownloadEnvironment volume;
+    FakeTransferEnvironment volume;
     volume.fileSystem = fileSystem.toStdString();
     volume.spaceAnswers = freeBytes >= 0;
     volume.freeBytes = freeBytes;

@@ -2,7 +2,6 @@
 // add-links dialog, twenty files fetched with three at a time, each landing once in the
 // finished table and in the history file, with the bytes the service holds.
 #include "core/actionthread.h"
-#include "tests/support/scripteduserprompt.h"
 #include "download/dialogdownload.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"
@@ -10,8 +9,9 @@
 #include "platform/settingsstore.h"
 #include "tests/downloadtabprobe.h"
 #include "tests/downloadtabsession.h"
-#include "tests/fakedownloadenvironment.h"
+#include "tests/faketransferenvironment.h"
 #include "tests/shortwaits.h"
+#include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/filecontent.h"
 
 #include <QCryptographicHash>

@@ -2,7 +2,6 @@
 // jobs it makes of file records, and its commands and context menus.
 #include "core/ganalytics.h"
 #include "core/globals.h"
-#include "tests/support/scripteduserprompt.h"
 #include "download/dialogfileinfo.h"
 #include "download/downloadhistory.h"
 #include "download/formdownload.h"
@@ -11,7 +10,8 @@
 #include "platform/settingsstore.h"
 #include "tests/downloadtabprobe.h"
 #include "tests/downloadtabsession.h"
-#include "tests/fakedownloadenvironment.h"
+#include "tests/faketransferenvironment.h"
+#include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/analyticscollector.h"
 
 #include <QApplication>
@@ -437,7 +437,7 @@ void TestDownloadTab::autoDownloadQueuesRestoredJobs() {
     if (stored != "-")
         SettingsStore().setValue(SettingsKeys::AutoDownload, stored);
     // Too big for the volume: a start fails at once, without a transfer.
-    FakeDownloadEnvironment volume;
+    FakeTransferEnvironment volume;
     volume.fileSystem = "FAT32";
     QList<DownloadFile*> saved;
     for (const char* name : {"a", "b", "c"})

@@ -4,7 +4,7 @@
 #include "core/globals.h"
 #include "download/tabledownloadmodel.h"
 #include "platform/recordingsystemactions.h"
-#include "tests/fakedownloadenvironment.h"
+#include "tests/faketransferenvironment.h"
 
 #include <QColor>
 #include <QPixmap>
@@ -140,14 +140,14 @@ private:
     QList<FakeJob*> makeJobs(int count);
     QList<DownloadFile*> started() const;
 
-    FakeDownloadEnvironment* environment = nullptr;
+    FakeTransferEnvironment* environment = nullptr;
     TableDownloadModel* model = nullptr;
     QList<FakeJob*> jobs;
     QList<DownloadFile*> completed;
 };
 
 void TestTableDownloadModel::init() {
-    environment = new FakeDownloadEnvironment;
+    environment = new FakeTransferEnvironment;
     environment->fileSystems[kFatFolder] = "FAT32";
     environment->spaceAnswers = false;
     model = new TableDownloadModel;

@@ -1,8 +1,8 @@
 // The upload history file: what is written for each job and read back into the same
 // fields, the bound on finished uploads, entries whose local file is gone, broken and
 // truncated documents, entries without text, and saves that must leave the old file.
+#include "tests/faketransferenvironment.h"
 #include "transfer/historyfile.h"
-#include "tests/fakedownloadenvironment.h"
 #include "upload/uploadhistory.h"
 #include "upload/uploadjobs.h"
 
@@ -245,7 +245,7 @@ void TestUploadHistory::interruptedSaveKeepsTheOldFile() {
     for (int i = 0; i < 200; ++i)
         jobs.list << new UploadFile(MegaFile(), QStringLiteral("n%1").arg(i), "/p", "", "", "");
     const QByteArray document = UploadHistory::document(jobs.list, "u");
-    FakeDownloadEnvironment disk;
+    FakeTransferEnvironment disk;
     disk.freeBytes = document.size() - historyfile::kFreeSpaceSlack - 1 + freeBytes;
     // Writes past 16 KiB fail, as on a disk that fills up or goes away mid-write.
     QVERIFY(document.size() > 16384);

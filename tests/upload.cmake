@@ -15,7 +15,7 @@ brisko_add_test(test_uploadtransfer SOURCES test_uploadtransfer.cpp ${BRISKO_UPL
 # The upload queue: its model and scheduler, the history file, the tab and the dialog.
 brisko_add_test(test_tableuploadmodel SOURCES test_tableuploadmodel.cpp
     ${BRISKO_UPLOAD_JOB_SUPPORT} LIBS testsupport upload download core)
-brisko_add_test(test_uploadhistory SOURCES test_uploadhistory.cpp fakedownloadenvironment.cpp
-    fakedownloadenvironment.h LIBS upload core)
+brisko_add_test(test_uploadhistory SOURCES test_uploadhistory.cpp faketransferenvironment.cpp
+    faketransferenvironment.h LIBS upload core)
 brisko_add_test(test_formupload SOURCES test_formupload.cpp ${BRISKO_UPLOAD_JOB_SUPPORT}
     modalanswerer.cpp modalanswerer.h uploadtabprobe.h LIBS uitestsupport uploadui mainwindow)

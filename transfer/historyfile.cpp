@@ -1,7 +1,7 @@
 #include "transfer/historyfile.h"
 
-#include "transfer/downloadenvironment.h"
 #include "platform/atomicfile.h"
+#include "transfer/transferenvironment.h"
 
 #include <QFileInfo>
 
@@ -81,7 +81,7 @@ double progressFromText(const QString& text) {
 SaveResult write(const QString& path, const QByteArray& document) {
     qint64 total = 0;
     qint64 freeBytes = 0;
-    if (DownloadEnvironment::current().diskSpace(QFileInfo(path).absolutePath(), total,
+    if (TransferEnvironment::current().diskSpace(QFileInfo(path).absolutePath(), total,
                                                  freeBytes) &&
         document.size() > freeBytes + kFreeSpaceSlack)
         return SaveResult::NoRoom;

@@ -1,8 +1,8 @@
 #pragma once
-// What a download job asks of the machine besides its own file: the file system and
-// free space of the target volume, libcurl handles, and the move of a file to another
-// volume. One replaceable instance, so tests can fake a FAT32 or full disk, a handle that
-// can't be made, or a slow move.
+// What the transfers ask of the machine besides their own files: the file system and
+// free space of a volume (a download's target, a history file's folder), libcurl
+// handles, and the move of a file to another volume. One replaceable instance, so tests
+// can fake a FAT32 or full disk, a handle that can't be made, or a slow move.
 #include <curl/curl.h>
 
 #include <QString>
@@ -10,9 +10,9 @@
 
 #include <string>
 
-class DownloadEnvironment {
+class TransferEnvironment {
 public:
-    virtual ~DownloadEnvironment();
+    virtual ~TransferEnvironment();
 
     // The volume's file-system name ("FAT32", "NTFS", "ext4"...; "unknown" on failure).
     virtual std::string fileSystemName(const std::string& folder);
@@ -29,8 +29,8 @@ public:
     virtual bool copyAcross(const QString& from, const QString& to);
 
     // The instance in use: the installed one, else the real machine.
-    static DownloadEnvironment& current();
+    static TransferEnvironment& current();
     // Installs a replacement (not owned; null restores the real one) and returns the
     // one replaced. Install before jobs run.
-    static DownloadEnvironment* install(DownloadEnvironment* environment);
+    static TransferEnvironment* install(TransferEnvironment* environment);
 };

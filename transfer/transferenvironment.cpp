@@ -1,4 +1,4 @@
-#include "transfer/downloadenvironment.h"
+#include "transfer/transferenvironment.h"
 
 #include "api/curlhandle.h"
 #include "core/localpaths.h"
@@ -12,25 +12,25 @@
 
 namespace {
 
-std::atomic<DownloadEnvironment*> g_installed{nullptr};
+std::atomic<TransferEnvironment*> g_installed{nullptr};
 
 } // namespace
 
-DownloadEnvironment::~DownloadEnvironment() = default;
+TransferEnvironment::~TransferEnvironment() = default;
 
-std::string DownloadEnvironment::fileSystemName(const std::string& folder) {
+std::string TransferEnvironment::fileSystemName(const std::string& folder) {
     return ::fileSystemName(folder);
 }
 
-bool DownloadEnvironment::diskSpace(const QString& folder, qint64& total, qint64& freeForCaller) {
+bool TransferEnvironment::diskSpace(const QString& folder, qint64& total, qint64& freeForCaller) {
     return getDiskSpace(folder, total, freeForCaller);
 }
 
-CURL* DownloadEnvironment::createHandle() {
+CURL* TransferEnvironment::createHandle() {
     return utils::create_curl_handle();
 }
 
-bool DownloadEnvironment::sameFileSystem(const QString& from, const QString& toFolder) {
+bool TransferEnvironment::sameFileSystem(const QString& from, const QString& toFolder) {
     struct stat source {};
     struct stat target {};
     return ::stat(QFile::encodeName(from).constData(), &source) == 0 &&
@@ -38,7 +38,7 @@ bool DownloadEnvironment::sameFileSystem(const QString& from, const QString& toF
            source.st_dev == target.st_dev;
 }
 
-bool DownloadEnvironment::copyAcross(const QString& from, const QString& to) {
+bool TransferEnvironment::copyAcross(const QString& from, const QString& to) {
     QFile source(from);
     QSaveFile target(to);
     if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
@@ -54,12 +54,12 @@ bool DownloadEnvironment::copyAcross(const QString& from, const QString& to) {
     return target.commit();
 }
 
-DownloadEnvironment& DownloadEnvironment::current() {
-    static DownloadEnvironment real;
-    DownloadEnvironment* installed = g_installed.load();
+TransferEnvironment& TransferEnvironment::current() {
+    static TransferEnvironment real;
+    TransferEnvironment* installed = g_installed.load();
     return installed ? *installed : real;
 }
 
-DownloadEnvironment* DownloadEnvironment::install(DownloadEnvironment* environment) {
+TransferEnvironment* TransferEnvironment::install(TransferEnvironment* environment) {
     return g_installed.exchange(environment);
 }

@@ -1,16 +1,16 @@
 #pragma once
-// A test stand-in for what download jobs ask of the machine; installs itself for its
+// A test stand-in for what the transfers ask of the machine; installs itself for its
 // lifetime.
-#include "transfer/downloadenvironment.h"
+#include "transfer/transferenvironment.h"
 
 #include <map>
 
 // A volume of the test's choosing: its file-system name, free space (or a failing
 // query), and optionally no libcurl handles at all.
-class FakeDownloadEnvironment : public DownloadEnvironment {
+class FakeTransferEnvironment : public TransferEnvironment {
 public:
-    FakeDownloadEnvironment();
-    ~FakeDownloadEnvironment() override;
+    FakeTransferEnvironment();
+    ~FakeTransferEnvironment() override;
 
     std::string fileSystemName(const std::string& folder) override;
     bool diskSpace(const QString& folder, qint64& total, qint64& freeForCaller) override;
@@ -24,5 +24,5 @@ public:
     bool handlesFail = false;
 
 private:
-    DownloadEnvironment* replaced = nullptr;
+    TransferEnvironment* replaced = nullptr;
 };
