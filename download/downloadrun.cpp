@@ -42,6 +42,19 @@ bool isSuccess(long status) {
     return status >= 200 && status <= 299;
 }
 
+// A byte count as HTTP writes it: decimal digits only, within 64 bits.
+bool readCount(const QByteArray& text, qint64& count) {
+    if (text.isEmpty() || text.size() > 19)
+        return false;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    bool ok = false;
+    count = text.toLongLong(&ok);
+    return ok;
+}
+
 // "name: value" of a header line, or false when the line is not that header.
 bool headerValue(const QByteArray& line, const char* name, QByteArray& value) {
     const int colon = line.indexOf(':');
@@ -63,12 +76,13 @@ struct DownloadAttempt {
     qint64 contentLength = -1;
     qint64 rangeFirst = -1;
     qint64 rangeTotal = -1;
-    bool bodyChecked = false;
+    bool answered = false;    // a status line came: the location answers
+    bool bodyChecked = false; // the final answer's headers have been judged
     bool discard = false;       // the final status is not a success: the body is dropped
     bool rangeMismatch = false; // a partial answer that doesn't continue the file
     bool overrun = false;       // the body went on past the file's length: cut there
     bool writeFailed = false;
-    bool absurdLength = false; // a length that cannot be added to the offset: refused
+    bool badNumber = false;    // a length or range that cannot be used: refused
     bool stopped = false;      // the write callback saw the stop
     qint64 received = 0;       // body bytes of this attempt, kept or dropped
     qint64 kept = 0;           // of them, written to the file
@@ -80,25 +94,39 @@ struct DownloadAttempt {
     }
 
     void readContentRange(const QByteArray& value) {
-        // "bytes first-last/total" or "bytes */total"; the total may be "*".
-        const QByteArray spec = value.mid(value.indexOf(' ') + 1);
+        // "bytes first-last/total" or "bytes */total". Only "*" leaves the total unknown:
+        // a total that is no count, or ends before the range does, makes the answer unusable.
+        const QByteArray spec = value.mid(value.indexOf(' ') + 1).trimmed();
         const int slash = spec.indexOf('/');
-        bool ok = false;
-        const qint64 total = spec.mid(slash + 1).toLongLong(&ok);
-        rangeTotal = slash >= 0 && ok ? total : -1;
-        const qint64 first = spec.left(spec.indexOf('-')).toLongLong(&ok);
-        rangeFirst = ok ? first : -1;
+        const QByteArray range = spec.left(slash);
+        const int dash = range.indexOf('-');
+        qint64 first = -1;
+        qint64 last = -1;
+        if (dash < 0 || !readCount(range.left(dash).trimmed(), first) ||
+            !readCount(range.mid(dash + 1).trimmed(), last) || last < first)
+            first = last = -1;
+        rangeFirst = first;
+        const QByteArray totalText = slash >= 0 ? spec.mid(slash + 1).trimmed() : QByteArray();
+        qint64 total = -1;
+        if (totalText == "*")
+            rangeTotal = -1;
+        else if (readCount(totalText, total) && total > last)
+            rangeTotal = total;
+        else
+            badNumber = true;
     }
 
-    // Decided on the first body byte, when the final status is known. False aborts.
-    bool checkBodyStart() {
+    // Decided once the final answer's headers are in (or, failing that, on the first
+    // body byte). False aborts.
+    bool checkAnswer() {
         bodyChecked = true;
         if (!isSuccess(status)) {
             discard = true;
             return true;
         }
         if (status == 200 && offset > 0) {
-            // The server sends the whole file instead of the rest: start it afresh.
+            // The server sends the whole file instead of the rest: start it afresh, before
+            // any body byte, so that an empty body never leaves the old bytes standing.
             if (fflush(file) != 0 || ftruncate(fileno(file), 0) != 0) {
                 writeFailed = true;
                 return false;
@@ -113,16 +141,16 @@ struct DownloadAttempt {
         return true;
     }
 
-    // A Content-Length is taken only when the file's length it gives, offset + length,
-    // is a number: an absurd one must not overflow into "no length known".
+    // A Content-Length is taken only when it is a count and the file's length it gives,
+    // offset + length, is one too: an unreadable one must not pass for "no length known".
     void readContentLength(const QByteArray& value) {
-        bool ok = false;
-        const qint64 length = value.toLongLong(&ok);
-        contentLength = ok && length >= 0 ? length : -1;
-        if (contentLength > std::numeric_limits<qint64>::max() - offset) {
+        qint64 length = -1;
+        if (!readCount(value, length) || length > std::numeric_limits<qint64>::max() - offset) {
             contentLength = -1;
-            absurdLength = true;
+            badNumber = true;
+            return;
         }
+        contentLength = length;
     }
 
     // How much of `bytes` more the file may take.
@@ -148,6 +176,8 @@ struct DownloadFile::RunContext {
     QByteArray range;
     double limit = 0; // bytes a second; 0: none
     int retryMs = kFirstRetryWaitMs;
+    int failures = 0;      // attempts that failed
+    bool answered = false; // whether any attempt got an answer
 };
 
 void DownloadFile::run() {
@@ -310,6 +340,7 @@ DownloadFile::Outcome DownloadFile::classify(RunContext& run, DownloadAttempt& a
                                              bool& again) {
     const long status = at.status;
     const qint64 local = QFileInfo(run.path).size();
+    run.answered = run.answered || at.answered;
     QString failure;
     if (at.stopped) {
         setStatusText(tr("Dừng"));
@@ -317,12 +348,15 @@ DownloadFile::Outcome DownloadFile::classify(RunContext& run, DownloadAttempt& a
     }
     if (result == CURLE_OK) {
         // Completion is proven by the length, never assumed from a clean end: the
-        // service's size when it gave one, else what the server announced.
+        // service's size when it gave one, else what the server announced: a part's total
+        // or its end, a whole file's own length alone.
         qint64 expected = run.sizeKnown ? run.size : -1;
-        if (!run.sizeKnown && at.rangeTotal >= 0)
+        if (!run.sizeKnown && status == 206 && at.rangeTotal >= 0)
             expected = at.rangeTotal;
-        else if (!run.sizeKnown && at.contentLength >= 0)
+        else if (!run.sizeKnown && status == 206 && at.contentLength >= 0)
             expected = at.offset + at.contentLength;
+        else if (!run.sizeKnown)
+            expected = at.contentLength;
         if (!at.discard && isSuccess(status) && (expected < 0 || local == expected))
             return Outcome::Completed;
         failure = tr("Partial file downloaded");
@@ -331,13 +365,20 @@ DownloadFile::Outcome DownloadFile::classify(RunContext& run, DownloadAttempt& a
         return Outcome::Stopped;
     } else if (result == CURLE_PARTIAL_FILE) {
         failure = tr("Partial file downloaded");
-    } else if (at.absurdLength) {
+    } else if (at.badNumber) {
         failure = QString::fromLatin1(curl_easy_strerror(CURLE_WEIRD_SERVER_REPLY));
     } else if (status == 403) {
         return newLocation(run, again);
     } else if (status == 416 && at.rangeTotal >= 0 && at.rangeTotal == local &&
                (!run.sizeKnown || local == run.size)) {
         return Outcome::Completed; // the server says the file ends where ours does
+    } else if (status == 416 && at.rangeTotal >= 0 && at.rangeTotal < local) {
+        // What is on disk came from a longer file than the server has now: no retry
+        // mends that, and the bytes are not ours to cut.
+        setStateAndText(StateFailed,
+                        tr("Tập tin trên máy chủ đã thay đổi. Vui lòng tải lại tập tin."));
+        emitChanged(StatusChanged);
+        return Outcome::Failed;
     } else if (status >= 400 && status != 416) {
         failure = tr("Service is not available");
     } else if (at.rangeMismatch) {
@@ -358,6 +399,7 @@ DownloadFile::Outcome DownloadFile::classify(RunContext& run, DownloadAttempt& a
     }
     setStateAndText(StateFailed, failure);
     emitChanged(StatusChanged);
+    ++run.failures;
     again = failureWait(run);
     return Outcome::Stopped;
 }
@@ -412,6 +454,10 @@ void DownloadFile::finish(Outcome outcome, RunContext& run) {
         break;
     }
     case Outcome::Stopped:
+        // A kept location that never answered may be gone for good (its server moved):
+        // the next start asks for a new one, and resumes the file there.
+        if (run.failures > 0 && !run.answered)
+            setSession(QString());
         setState(StateStopped);
         emitChanged(StatusChanged);
         break;
@@ -479,23 +525,27 @@ size_t DownloadFile::parseHeader(char* line, size_t size, size_t count, void* us
     if (text.startsWith("HTTP/")) {
         const QList<QByteArray> parts = text.split(' ');
         at->newResponse(parts.size() > 1 ? parts.at(1).trimmed().toLong() : 0);
+        at->answered = true;
         // An error page never reaches the file. A 416 is read to its end: its
         // Content-Range may prove the file complete.
         if (at->status > 399 && at->status != 416)
             return 0;
         return bytes;
     }
-    if (text.trimmed().isEmpty())
-        return at->status == 416 ? 0 : bytes;
-    QByteArray value;
-    if (headerValue(text, "content-length", value)) {
-        at->readContentLength(value);
-        if (at->absurdLength)
+    if (text.trimmed().isEmpty()) {
+        if (at->status == 416)
             return 0;
-    } else if (headerValue(text, "content-range", value)) {
-        at->readContentRange(value);
+        // An interim answer (1xx) is followed by the real one; trailers come after the body.
+        if (at->status >= 200 && !at->bodyChecked && !at->checkAnswer())
+            return 0;
+        return bytes;
     }
-    return bytes;
+    QByteArray value;
+    if (headerValue(text, "content-length", value))
+        at->readContentLength(value);
+    else if (headerValue(text, "content-range", value))
+        at->readContentRange(value);
+    return at->badNumber ? 0 : bytes;
 }
 
 size_t DownloadFile::writeCallback(char* buffer, size_t size, size_t count, void* userdata) {
@@ -505,7 +555,7 @@ size_t DownloadFile::writeCallback(char* buffer, size_t size, size_t count, void
         at->stopped = true;
         return 0;
     }
-    if (!at->bodyChecked && !at->checkBodyStart())
+    if (!at->bodyChecked && !at->checkAnswer())
         return 0;
     at->received += static_cast<qint64>(bytes);
     if (at->discard)

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTcpServer>
 #include <QUrl>
 #include <QtTest>
 
@@ -24,6 +25,7 @@ const QString kPartial = "Partial file downloaded";
 const QString kUnavailable = "Service is not available";
 const QString kStopped = "Dừng";
 const QString kOverrun = "Máy chủ gửi nhiều dữ liệu hơn kích thước tập tin.";
+const QString kServerFileChanged = "Tập tin trên máy chủ đã thay đổi. Vui lòng tải lại tập tin.";
 
 QList<qint64> retryWaits(int count) {
     QList<qint64> waits;
@@ -54,6 +56,9 @@ private slots:
     void completionIsProven();
     void unknownSizeTrustsTheServer_data();
     void unknownSizeTrustsTheServer();
+    void wholeAnswerToAResume();
+    void serverFileShrank();
+    void silentLocationReplaced();
     void stallIsRetried();
     void keptLocationMustBeWeb();
     void noSpeedLimit_data();
@@ -241,7 +246,8 @@ void TestDownloadFile::serviceFailures() {
     QFETCH(int, status);
     QFETCH(int, failures);
     auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
-    job->setSession(fixture.issueLocation(DownloadJobFixture::kSmall));
+    const QString location = fixture.issueLocation(DownloadJobFixture::kSmall);
+    job->setSession(location);
     for (int i = 0; i < failures; ++i)
         service().locationFaults().next(LocationFault::withStatus(status));
     service().requests().clear();
@@ -253,6 +259,8 @@ void TestDownloadFile::serviceFailures() {
     QCOMPARE(fixture.waits.designed(TimeSource::Wait::Retry), retryWaits(failures));
     QCOMPARE(fixture.locationRequests().size(), size_t(std::min(failures + 1, 11)));
     QTEST(run.releases(), "releases");
+    // A location that answers, if only with errors, is kept for the next start.
+    QCOMPARE(job->getSession(), location);
     // Not a byte of an error page reached the file.
     if (job->getState() == 3)
         QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
@@ -310,17 +318,28 @@ void TestDownloadFile::completionIsProven() {
 }
 
 void TestDownloadFile::unknownSizeTrustsTheServer_data() {
-    QTest::addColumn<bool>("absurdLength");
-    QTest::newRow("the server's total completes it") << false;
-    // A length that overflows when added to the offset must not pass for "no length
-    // given": libcurl ignores the length of a chunked body and ends the short body cleanly.
-    QTest::newRow("a length beyond any offset is refused, the retry completes") << true;
+    QTest::addColumn<QString>("contentRange");  // of a scripted first answer; "": none scripted
+    QTest::addColumn<QString>("contentLength"); // "": the stand-in's own
+    QTest::addColumn<int>("bodyBytes");
+    QTest::newRow("the server's total completes it") << "" << "" << 0;
+    // Numbers that cannot be used must not pass for "no number given": the short body
+    // would end cleanly and complete the file. The attempt is refused; the retry completes.
+    QTest::newRow("a length beyond any offset")
+        << "bytes 1000-1009/*" << "9223372036854775807" << 10;
+    QTest::newRow("a length past 64 bits") << "bytes 1000-1009/*" << "18446744073709551616" << 10;
+    QTest::newRow("a total past 64 bits")
+        << "bytes 1000-1099/18446744073709551615" << "" << 100;
+    QTest::newRow("a negative total") << "bytes 1000-1099/-1" << "" << 100;
+    QTest::newRow("a total that is no number") << "bytes 1000-1099/abc" << "" << 100;
+    QTest::newRow("a total short of the range's end") << "bytes 1000-1099/1050" << "" << 100;
 }
 
 void TestDownloadFile::unknownSizeTrustsTheServer() {
     // An old history entry whose size could not be fetched has size 0: that is no size,
     // so the partial file is resumed and the server's total completes it.
-    QFETCH(bool, absurdLength);
+    QFETCH(QString, contentRange);
+    QFETCH(QString, contentLength);
+    QFETCH(int, bodyBytes);
     const TestFile& file = DownloadJobFixture::kSmall;
     DownloadFile job("small.bin", fixture.localPath("small.bin"), "", "", "1", "false",
                      fixture.shareLink(file.path), "", 0);
@@ -328,13 +347,16 @@ void TestDownloadFile::unknownSizeTrustsTheServer() {
         DownloadJobFixture::writeFile(job.getPath(), DownloadJobFixture::content(file, 0, 1000)));
     const QString location = fixture.issueLocation(file);
     job.setSession(location);
-    if (absurdLength) {
+    if (!contentRange.isEmpty()) {
         devservice::Response reply;
         reply.status = 206;
-        reply.setHeader("Content-Range", "bytes 1000-1009/*");
-        reply.setHeader("Content-Length", "9223372036854775807");
-        reply.chunked = true;
-        reply.body = DownloadJobFixture::content(file, 1000, 10).toStdString();
+        reply.setHeader("Content-Range", contentRange.toStdString());
+        if (!contentLength.isEmpty()) {
+            // The body then ends where the connection closes.
+            reply.setHeader("Content-Length", contentLength.toStdString());
+            reply.closeDelimited = true;
+        }
+        reply.body = DownloadJobFixture::content(file, 1000, bodyBytes).toStdString();
         Fault fault;
         fault.reply = reply;
         service().faults().next(QUrl(location).path(QUrl::FullyEncoded).toStdString(), fault);
@@ -343,11 +365,81 @@ void TestDownloadFile::unknownSizeTrustsTheServer() {
     QVERIFY(run.runToEnd());
     QCOMPARE(job.getStatusText(), QString("Completed"));
     QVERIFY(downloaded(job, file));
-    if (absurdLength) {
+    if (!contentRange.isEmpty()) {
         QVERIFY2(run.texts().contains(curl_easy_strerror(CURLE_WEIRD_SERVER_REPLY)),
                  qPrintable(run.texts().join('|')));
         QCOMPARE(fixture.waits.designed(TimeSource::Wait::Retry), retryWaits(1));
     }
+}
+
+void TestDownloadFile::wholeAnswerToAResume() {
+    // A resume answered with the whole file, which is empty: the partial bytes are not
+    // the file, whatever the answer's body holds (here nothing).
+    const TestFile& file = DownloadJobFixture::kSmall;
+    DownloadFile job("small.bin", fixture.localPath("small.bin"), "", "", "1", "false",
+                     fixture.shareLink(file.path), "", 0);
+    QVERIFY(DownloadJobFixture::writeFile(job.getPath(), QByteArray(1000, 'x')));
+    const QString location = fixture.issueLocation(file);
+    job.setSession(location);
+    service().faults().next(QUrl(location).path(QUrl::FullyEncoded).toStdString(),
+                            Fault::status(200, "", "application/octet-stream"));
+    JobRecorder run(&job);
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job.getStatusText(), QString("Completed"));
+    QCOMPARE(QFileInfo(job.getPath()).size(), 0LL);
+}
+
+void TestDownloadFile::serverFileShrank() {
+    // The server's file is now shorter than what was downloaded of it: not a disk fault,
+    // and no retry can mend it.
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    const QByteArray partial = DownloadJobFixture::content(DownloadJobFixture::kSmall, 0, 100);
+    QVERIFY(DownloadJobFixture::writeFile(job->getPath(), partial));
+    const QString location = fixture.issueLocation(DownloadJobFixture::kSmall);
+    job->setSession(location);
+    devservice::Response reply;
+    reply.status = 416;
+    reply.setHeader("Content-Range", "bytes */50");
+    Fault fault;
+    fault.reply = reply;
+    service().faults().next(QUrl(location).path(QUrl::FullyEncoded).toStdString(), fault);
+    JobRecorder run(job.get());
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job->getState(), 4);
+    QCOMPARE(job->getStatusText(), kServerFileChanged);
+    QVERIFY(!job->isFinished());
+    QVERIFY(fixture.waits.designed(TimeSource::Wait::Retry).isEmpty());
+    QCOMPARE(run.releases(), 1);
+    QCOMPARE(DownloadJobFixture::fileSha256(job->getPath()), DownloadJobFixture::sha256(partial));
+}
+
+void TestDownloadFile::silentLocationReplaced() {
+    // A kept location nobody answers at: the run spends its attempts, and the next start
+    // asks the service for a new location and resumes the partial file there.
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    auto job = fixture.job(DownloadJobFixture::kSmall, "small.bin");
+    const QByteArray partial = DownloadJobFixture::content(DownloadJobFixture::kSmall, 0, 5000);
+    QVERIFY(DownloadJobFixture::writeFile(job->getPath(), partial));
+    const QString silent = QString("https://127.0.0.1:%1/dl/silent").arg(port);
+    job->setSession(silent);
+    JobRecorder run(job.get());
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job->getState(), 2);
+    QCOMPARE(fixture.waits.designed(TimeSource::Wait::Retry), retryWaits(11));
+    QCOMPARE(fixture.sessionRequests(), 0);
+    QVERIFY(job->getSession() != silent);
+
+    QVERIFY(run.runToEnd());
+    QCOMPARE(job->getStatusText(), QString("Completed"));
+    QVERIFY(downloaded(*job, DownloadJobFixture::kSmall));
+    QCOMPARE(fixture.sessionRequests(), 1);
+    const auto gets = fixture.locationRequests();
+    QCOMPARE(gets.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(gets[0].header("Range").value_or("")),
+             QString("bytes=5000-"));
 }
 
 void TestDownloadFile::stallIsRetried() {
