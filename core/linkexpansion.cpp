@@ -97,7 +97,9 @@ LinkExpansion::Step LinkExpansion::expandFolder(const QString& given, const QStr
         return Step::Done;
     }
     bool reported = false;
-    // Pages 0 to total / size inclusive, as the service counts them.
+    // Pages 0 to total / size inclusive, as the service counts them, but no further than
+    // the first short page: the total is only the service's word, and a wrong one must
+    // not cost a request for every 500 entries it claims. A failed page ends it too.
     for (qint64 page = 0, offset = 0; offset <= total; ++page, offset += kPageSize) {
         std::vector<brisko::file*> entries =
             m_api.getFolderListPaging(request, static_cast<int>(page), kPageSize);
@@ -110,11 +112,13 @@ LinkExpansion::Step LinkExpansion::expandFolder(const QString& given, const QStr
             reported = true; // one line per link, however many pages fail
             addError(given, failure());
         }
-        const qint64 done =
-            offset + std::min<qint64>(static_cast<qint64>(entries.size()), kPageSize);
+        const qint64 count = static_cast<qint64>(entries.size());
+        const qint64 done = offset + std::min<qint64>(count, kPageSize);
         takePage(entries);
         m_progress(static_cast<int>(std::min<qint64>(done, INT_MAX)), static_cast<int>(total),
                    QStringLiteral("%1 (%2/%3)").arg(link).arg(done).arg(total));
+        if (count < kPageSize)
+            break;
     }
     return Step::Done;
 }

@@ -121,6 +121,11 @@ void TestLinkExpansion::folderPages_data() {
     QTest::newRow("exactly 500") << 500 << QList<int>{500, 0} << 0
                                  << QStringList{"500/500", "500/500"};
     QTest::newRow("sub-folders left out") << 6 << QList<int>{6} << 3 << QStringList{"6/6"};
+    // The total is the service's word only: the pages end at the first short one.
+    QTest::newRow("a total of 2147483647, one short page")
+        << 2147483647 << QList<int>{3} << 0 << QStringList{"3/2147483647"};
+    QTest::newRow("a total past the entries, an empty page")
+        << 5000 << QList<int>{500, 0} << 0 << QStringList{"500/5000", "500/5000"};
 }
 
 void TestLinkExpansion::folderPages() {
@@ -208,7 +213,7 @@ void TestLinkExpansion::fileLink() {
 void TestLinkExpansion::failuresReported() {
     faults().next(kTotalPath, Fault::status(200, total(0)));
     faults().next(kGetPath, Fault::status(200, R"({"code":404,"msg":"Không tìm thấy tập tin"})"));
-    faults().next(kTotalPath, Fault::status(200, total(600)));
+    faults().next(kTotalPath, Fault::status(200, total(1600)));
     faults().next(kPagePath, Fault::status(200, page(500, 1)));
     faults().next(kPagePath, Fault::status(200, R"({"code":500,"msg":"Lỗi máy chủ"})"));
     faults().next(kGetPath, Fault::status(200, R"({"code":404,"msg":"<không có>"})"));
@@ -227,6 +232,8 @@ void TestLinkExpansion::failuresReported() {
                       "<b>(ERROR Không tìm thấy tập tin:)</b> HOST/file/gone<br>"
                       "<b>(ERROR Lỗi máy chủ:)</b> HOST/folder/half<br>"
                       "<b>(ERROR &lt;không có&gt;:)</b> HOST/file/a&lt;i&gt;b<br>"));
+    // A failed page ends its folder: the pages after it are not asked for.
+    QCOMPARE(sent(kPagePath).size(), size_t(2));
     const QStringList files = filesOf(log);
     QCOMPARE(files.size(), 501);
     QCOMPARE(files.last(), withHost("https://HOST/file/ok"));
