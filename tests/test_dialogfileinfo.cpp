@@ -11,6 +11,7 @@
 #include "tests/downloadtabprobe.h"
 #include "tests/downloadtabsession.h"
 #include "tests/shortwaits.h"
+#include "tests/support/filesizelimit.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/filecontent.h"
 #include "transfer/transferenvironment.h"
@@ -95,6 +96,7 @@ private slots:
     void otherDownloadsPathsAreTaken();
     void moveToAnotherDisk_data();
     void moveToAnotherDisk();
+    void moveToAFullDisk();
     void passwordProtectedDownload();
 
 private:
@@ -406,6 +408,30 @@ void TestDialogFileInfo::moveToAnotherDisk() {
             QStringLiteral("Tập tin a.mkv đang được tải, không thể đổi tên hay chuyển tập tin."));
     else
         QVERIFY(prompt->asked().isEmpty());
+}
+
+// The copy to another disk fills it (here a file-size limit) in its last write: the file
+// stays where it was, whole, and the job with it.
+void TestDialogFileInfo::moveToAFullDisk() {
+    OtherDisk disk;
+    disk.go.release();
+    DownloadFile* download = job("a.mkv");
+    const QByteArray partial((1 << 20) + 10 * 1024, 'p');
+    QVERIFY(touch(download->getPath(), partial));
+    QVERIFY(QDir(folder->path()).mkdir("khác"));
+    DialogFileInfo dialog({download});
+    field(dialog, "txt_localPath")->setText(folder->filePath("khác"));
+    prompt->answer(QMessageBox::Ok);
+    withFileSizeLimit(1 << 20, [&] {
+        okButton(dialog)->click();
+        return true;
+    });
+    QCOMPARE(download->getPath(), folder->filePath("a.mkv"));
+    QFile file(download->getPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), partial);
+    QCOMPARE(QDir(folder->filePath("khác")).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QVERIFY(prompt->asked().last().text.startsWith("Không đổi tên hay chuyển được tập tin"));
 }
 
 // A file with a password: the first start stops for it, the password typed in the dialog

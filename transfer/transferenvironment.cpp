@@ -2,6 +2,7 @@
 
 #include "api/curlhandle.h"
 #include "core/localpaths.h"
+#include "platform/atomicfile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -43,6 +44,7 @@ bool TransferEnvironment::copyAcross(const QString& from, const QString& to) {
     QSaveFile target(to);
     if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
         return false;
+    qint64 copied = 0;
     QByteArray piece;
     while (!source.atEnd()) {
         piece = source.read(1 << 20);
@@ -50,6 +52,14 @@ bool TransferEnvironment::copyAcross(const QString& from, const QString& to) {
             target.cancelWriting();
             return false;
         }
+        copied += piece.size();
+    }
+    // The caller lets the source go on success: every byte must be on the disk first.
+    // Qt 5's commit() neither counts a failed last flush nor syncs, so both happen here,
+    // and the copy's length is compared with what was read and what the source holds.
+    if (!platform::flushAndSync(target) || target.size() != copied || source.size() != copied) {
+        target.cancelWriting();
+        return false;
     }
     return target.commit();
 }

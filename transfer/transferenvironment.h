@@ -24,8 +24,9 @@ public:
     // rename moves the file at once.
     virtual bool sameFileSystem(const QString& from, const QString& toFolder);
     // Copies the file `from` over the file `to` (the caller's placeholder, which keeps the
-    // name taken) on another file system: `to` is replaced whole, or stays as it was.
-    // Blocks for the copy.
+    // name taken) on another file system: `to` is replaced whole, synced to the disk, or
+    // stays as it was and false comes back (a full disk, a file-size limit). Blocks for
+    // the copy.
     virtual bool copyAcross(const QString& from, const QString& to);
 
     // The instance in use: the installed one, else the real machine.
