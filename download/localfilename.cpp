@@ -12,6 +12,10 @@
 #include <cerrno>
 #include <cstdio>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Longest file name, in bytes, of the file systems the program writes to.
@@ -147,11 +151,35 @@ bool DownloadPaths::taken(const QString& path) const {
     return paths.contains(QDir::cleanPath(path)) || target.exists() || target.isSymLink();
 }
 
+bool renameOverPlaceholder(const QString& from, const QString& to) {
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    // Taken exclusively first: the rename then replaces nothing but this empty file.
+    const int placeholder = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                                   S_IRUSR | S_IWUSR);
+    if (placeholder < 0)
+        return false;
+    ::close(placeholder);
+    if (std::rename(source.constData(), target.constData()) == 0)
+        return true;
+    const int error = errno;
+    ::unlink(target.constData());
+    errno = error;
+    return false;
+}
+
 FileMove renameDownloadFile(const QString& from, const QString& to) {
     if (!TransferEnvironment::current().sameFileSystem(from, QFileInfo(to).absolutePath()))
         return FileMove::NeedsCopy;
-    // rename(2) itself: QFile::rename would fall back to copying, on the caller's thread.
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+    // The kernel's rename itself (QFile::rename would fall back to copying, on the
+    // caller's thread), told to refuse a file that appeared at the target meanwhile:
+    // plain rename(2) replaces it silently.
+    bool moved = ::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD,
+                             QFile::encodeName(to).constData(), RENAME_NOREPLACE) == 0;
+    // File systems that don't know the flag refuse it as invalid.
+    if (!moved && (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP))
+        moved = renameOverPlaceholder(from, to);
+    if (moved)
         return FileMove::Moved;
     return errno == EXDEV ? FileMove::NeedsCopy : FileMove::Failed; // EXDEV: a bind mount
 }

@@ -40,7 +40,13 @@ private:
 
 enum class FileMove { Moved, NeedsCopy, Failed };
 
-// Renames a download's file to `to` (where nothing is) when that moves it at once;
-// NeedsCopy when `to` lies on another file system, where the move is a copy that may take
-// long (TransferEnvironment::copyAcross, off the GUI thread).
+// Renames a download's file to `to` when that moves it at once; NeedsCopy when `to` lies
+// on another file system, where the move is a copy that may take long
+// (TransferEnvironment::copyAcross, off the GUI thread). A file at `to`, even one that
+// appeared a moment ago, is never replaced: the move fails instead.
 FileMove renameDownloadFile(const QString& from, const QString& to);
+
+// The same rename where the file system has no rename that refuses a target: `to` is
+// created empty and exclusively first, so only that is replaced. False, with errno,
+// when `to` exists or the rename fails (then `to` is gone again).
+bool renameOverPlaceholder(const QString& from, const QString& to);

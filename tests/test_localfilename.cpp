@@ -1,8 +1,10 @@
 // Local names of new downloads: the safe form of the service's names and the free name
-// that keeps a new download off existing files and other downloads' files.
+// that keeps a new download off existing files and other downloads' files; the rename of
+// a download's file, which never replaces a file.
 #include "download/localfilename.h"
 
 #include <QSet>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestLocalFileName : public QObject {
@@ -10,12 +12,24 @@ class TestLocalFileName : public QObject {
 private slots:
     void names_data();
     void names();
+    void renameKeepsAnExistingFile_data();
+    void renameKeepsAnExistingFile();
 };
 
 namespace {
 
 QString times(const QString& piece, int count) {
     return piece.repeated(count);
+}
+
+bool write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
 } // namespace
@@ -124,6 +138,38 @@ void TestLocalFileName::names() {
     QCOMPARE(QString::fromUtf8(name.toUtf8()), name); // no broken character
     if (!zip && taken.isEmpty())
         QCOMPARE(sanitizeFileName(serviceName), expected);
+}
+
+void TestLocalFileName::renameKeepsAnExistingFile_data() {
+    QTest::addColumn<bool>("placeholder");
+    QTest::newRow("the no-replace rename") << false;
+    QTest::newRow("a file system without it: the name taken first") << true;
+}
+
+// A file that appeared at the target after the dialog looked (another program's, or a
+// download's) is never replaced by the move.
+void TestLocalFileName::renameKeepsAnExistingFile() {
+    QFETCH(bool, placeholder);
+    const auto rename = [&](const QString& from, const QString& to) {
+        return placeholder ? renameOverPlaceholder(from, to)
+                           : renameDownloadFile(from, to) == FileMove::Moved;
+    };
+    QTemporaryDir folder;
+    const QString from = folder.filePath("a.mkv.part");
+    const QString to = folder.filePath("a.mkv");
+    QVERIFY(write(from, "partial"));
+    QVERIFY(write(to, "mine"));
+    QVERIFY(!rename(from, to));
+    QCOMPARE(read(from), QByteArray("partial"));
+    QCOMPARE(read(to), QByteArray("mine"));
+
+    QVERIFY(QFile::remove(to));
+    QVERIFY(rename(from, to));
+    QVERIFY(!QFile::exists(from));
+    QCOMPARE(read(to), QByteArray("partial"));
+    // A failed move leaves no placeholder behind.
+    QVERIFY(!rename(folder.filePath("gone"), folder.filePath("b.mkv")));
+    QVERIFY(!QFile::exists(folder.filePath("b.mkv")));
 }
 
 QTEST_APPLESS_MAIN(TestLocalFileName)
