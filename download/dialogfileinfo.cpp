@@ -54,9 +54,8 @@ QString folderPath(const QString& folder) {
 
 } // namespace
 
-DialogFileInfo::DialogFileInfo(QList<DownloadFile*> jobs, QWidget* parent,
-                               QList<DownloadFile*> tabJobs)
-    : QDialog(parent), ui(new Ui::DialogFileInfo), jobs(jobs), tabJobs(tabJobs) {
+DialogFileInfo::DialogFileInfo(QList<DownloadFile*> jobs, QWidget* parent, TabJobs tabJobs)
+    : QDialog(parent), ui(new Ui::DialogFileInfo), jobs(jobs), tabJobs(std::move(tabJobs)) {
     ui->setupUi(this);
     new WindowDrag(this);
     if (SettingsStore().boolean(SettingsKeys::StayOnTop))
@@ -231,8 +230,10 @@ bool DialogFileInfo::ensureFolder(const QString& folder) {
 }
 
 bool DialogFileInfo::pathTaken(const DownloadFile* job, const QString& newPath) const {
-    // A queued job that has not written yet has no file to find on disk.
-    return DownloadPaths(tabJobs + jobs, job).taken(newPath);
+    // A queued job that has not written yet has no file to find on disk. The tab's jobs
+    // are read now: one may have been added (a link handed over) since the dialog opened.
+    const QList<DownloadFile*> others = tabJobs ? tabJobs() : QList<DownloadFile*>();
+    return DownloadPaths(others + jobs, job).taken(newPath);
 }
 
 void DialogFileInfo::refuseBusy(const DownloadFile* job) {

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QList>
 
+#include <functional>
+
 namespace Ui {
 class DialogFileInfo;
 }
@@ -15,9 +17,10 @@ class DialogFileInfo;
 class DialogFileInfo : public QDialog {
     Q_OBJECT
 public:
-    // `tabJobs`: every job of the tab, whose paths a renamed or moved job may not take.
-    DialogFileInfo(QList<DownloadFile*> jobs, QWidget* parent = nullptr,
-                   QList<DownloadFile*> tabJobs = {});
+    // Every job of the tab, whose paths a renamed or moved job may not take. Asked when
+    // the changes are applied: jobs come and go while the dialog is open.
+    using TabJobs = std::function<QList<DownloadFile*>()>;
+    DialogFileInfo(QList<DownloadFile*> jobs, QWidget* parent = nullptr, TabJobs tabJobs = {});
     ~DialogFileInfo() override;
 
 protected:
@@ -48,6 +51,6 @@ private:
     void refuseBusy(const DownloadFile* job);
 
     Ui::DialogFileInfo* ui;
-    QList<DownloadFile*> jobs;    // not owned
-    QList<DownloadFile*> tabJobs; // not owned
+    QList<DownloadFile*> jobs; // not owned
+    TabJobs tabJobs;           // the jobs it gives are not owned
 };

@@ -280,7 +280,8 @@ void FormDownload::contextOpenFolder_clicked() {
 void FormDownload::runProperties(const QList<DownloadFile*>& jobs) {
     if (jobs.isEmpty())
         return;
-    DialogFileInfo dialog(jobs, this, downloadModel->getJobs() + downloadedFiles);
+    DialogFileInfo dialog(jobs, this,
+                          [this] { return downloadModel->getJobs() + downloadedFiles; });
     if (dialog.exec())
         saveAllDownloads();
 }

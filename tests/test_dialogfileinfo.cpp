@@ -94,6 +94,7 @@ private slots:
     void severalJobs();
     void otherDownloadsPathsAreTaken_data();
     void otherDownloadsPathsAreTaken();
+    void downloadAddedWhileOpen();
     void moveToAnotherDisk_data();
     void moveToAnotherDisk();
     void moveToAFullDisk();
@@ -345,7 +346,7 @@ void TestDialogFileInfo::otherDownloadsPathsAreTaken() {
     QList<DownloadFile*> chosen;
     for (int i : edited)
         chosen << tab[i];
-    DialogFileInfo dialog(chosen, nullptr, tab);
+    DialogFileInfo dialog(chosen, nullptr, [&] { return tab; });
     if (!name.isEmpty())
         field(dialog, "txt_fileName")->setText(name);
     if (!folder.isEmpty())
@@ -356,6 +357,43 @@ void TestDialogFileInfo::otherDownloadsPathsAreTaken() {
     for (int i = 0; i < 3; ++i)
         QCOMPARE(tab[i]->getPath(), this->folder->filePath(paths[i]));
     QCOMPARE(prompt->asked().last().text, message.arg(this->folder->path()));
+}
+
+// A second start hands a link over while the dialog of another download is open: the
+// new download's path, where nothing is written yet, is taken all the same.
+void TestDialogFileInfo::downloadAddedWhileOpen() {
+    DownloadTabSession session;
+    QVERIFY(session.start());
+    auto tab = std::make_unique<FormDownload>(nullptr);
+    TableDownloadModel* model = DownloadTabProbe::model(*tab);
+    auto* download = new DownloadFile("a.mkv", folder->filePath("a.mkv"), "c", "", "1", "false",
+                                      "https://www.example/file/a", "", 4096);
+    model->addJob(download);
+    bool handedOver = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<DialogFileInfo*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        brisko::file record;
+        record.set_name("b.mkv");
+        record.set_type("1");
+        record.set_linkcode("LCb");
+        record.set_url("https://www.example/file/LCb");
+        record.set_size("4096");
+        DownloadTabProbe::getDir(*tab, {&record}, "false", folder->path());
+        handedOver = true;
+        field(*dialog, "txt_fileName")->setText("b.mkv");
+        okButton(*dialog)->click();
+    });
+    prompt->answer(QMessageBox::Ok);
+    QMetaObject::invokeMethod(tab.get(), "on_tableDownloading_doubleClicked",
+                              Q_ARG(QModelIndex, model->index(0, 2)));
+    QVERIFY(handedOver);
+    QCOMPARE(model->getJobs().size(), 2);
+    QCOMPARE(model->getJobs().at(1)->getPath(), folder->filePath("b.mkv"));
+    QCOMPARE(download->getPath(), folder->filePath("a.mkv"));
+    QCOMPARE(download->getName(), QStringLiteral("a.mkv"));
+    QCOMPARE(prompt->asked().last().text,
+             QStringLiteral("Tập tin đã tồn tại, không thể đổi tên tập tin."));
 }
 
 void TestDialogFileInfo::moveToAnotherDisk_data() {
