@@ -76,16 +76,16 @@ struct DownloadAttempt {
     qint64 contentLength = -1;
     qint64 rangeFirst = -1;
     qint64 rangeTotal = -1;
-    bool answered = false;    // a status line came: the location answers
-    bool bodyChecked = false; // the final answer's headers have been judged
+    bool answered = false;      // a status line came: the location answers
+    bool bodyChecked = false;   // the final answer's headers have been judged
     bool discard = false;       // the final status is not a success: the body is dropped
     bool rangeMismatch = false; // a partial answer that doesn't continue the file
     bool overrun = false;       // the body went on past the file's length: cut there
     bool writeFailed = false;
-    bool badNumber = false;    // a length or range that cannot be used: refused
-    bool stopped = false;      // the write callback saw the stop
-    qint64 received = 0;       // body bytes of this attempt, kept or dropped
-    qint64 kept = 0;           // of them, written to the file
+    bool badNumber = false; // a length or range that cannot be used: refused
+    bool stopped = false;   // the write callback saw the stop
+    qint64 received = 0;    // body bytes of this attempt, kept or dropped
+    qint64 kept = 0;        // of them, written to the file
     SpeedPacer pacer;
 
     void newResponse(long code) {

@@ -155,8 +155,8 @@ bool renameOverPlaceholder(const QString& from, const QString& to) {
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
     // Taken exclusively first: the rename then replaces nothing but this empty file.
-    const int placeholder = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                                   S_IRUSR | S_IWUSR);
+    const int placeholder =
+        ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
     if (placeholder < 0)
         return false;
     ::close(placeholder);

@@ -321,17 +321,22 @@ void TestDownloadFile::unknownSizeTrustsTheServer_data() {
     QTest::addColumn<QString>("contentRange");  // of a scripted first answer; "": none scripted
     QTest::addColumn<QString>("contentLength"); // "": the stand-in's own
     QTest::addColumn<int>("bodyBytes");
-    QTest::newRow("the server's total completes it") << "" << "" << 0;
+    QTest::newRow("the server's total completes it") << ""
+                                                     << "" << 0;
     // Numbers that cannot be used must not pass for "no number given": the short body
     // would end cleanly and complete the file. The attempt is refused; the retry completes.
-    QTest::newRow("a length beyond any offset")
-        << "bytes 1000-1009/*" << "9223372036854775807" << 10;
-    QTest::newRow("a length past 64 bits") << "bytes 1000-1009/*" << "18446744073709551616" << 10;
-    QTest::newRow("a total past 64 bits")
-        << "bytes 1000-1099/18446744073709551615" << "" << 100;
-    QTest::newRow("a negative total") << "bytes 1000-1099/-1" << "" << 100;
-    QTest::newRow("a total that is no number") << "bytes 1000-1099/abc" << "" << 100;
-    QTest::newRow("a total short of the range's end") << "bytes 1000-1099/1050" << "" << 100;
+    QTest::newRow("a length beyond any offset") << "bytes 1000-1009/*"
+                                                << "9223372036854775807" << 10;
+    QTest::newRow("a length past 64 bits") << "bytes 1000-1009/*"
+                                           << "18446744073709551616" << 10;
+    QTest::newRow("a total past 64 bits") << "bytes 1000-1099/18446744073709551615"
+                                          << "" << 100;
+    QTest::newRow("a negative total") << "bytes 1000-1099/-1"
+                                      << "" << 100;
+    QTest::newRow("a total that is no number") << "bytes 1000-1099/abc"
+                                               << "" << 100;
+    QTest::newRow("a total short of the range's end") << "bytes 1000-1099/1050"
+                                                      << "" << 100;
 }
 
 void TestDownloadFile::unknownSizeTrustsTheServer() {
@@ -438,8 +443,7 @@ void TestDownloadFile::silentLocationReplaced() {
     QCOMPARE(fixture.sessionRequests(), 1);
     const auto gets = fixture.locationRequests();
     QCOMPARE(gets.size(), size_t(1));
-    QCOMPARE(QString::fromStdString(gets[0].header("Range").value_or("")),
-             QString("bytes=5000-"));
+    QCOMPARE(QString::fromStdString(gets[0].header("Range").value_or("")), QString("bytes=5000-"));
 }
 
 void TestDownloadFile::stallIsRetried() {
