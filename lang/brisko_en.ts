@@ -573,6 +573,10 @@ Please check it and try again</translation>
         <source>Máy chủ gửi nhiều dữ liệu hơn kích thước tập tin.</source>
         <translation>The server sent more data than the file holds.</translation>
     </message>
+    <message>
+        <source>Tập tin trên máy chủ đã thay đổi. Vui lòng tải lại tập tin.</source>
+        <translation>The file on the server has changed. Please download it again.</translation>
+    </message>
 </context>
 <context>
     <name>FormDownload</name>

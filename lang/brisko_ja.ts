@@ -573,6 +573,10 @@ Vui lòng kiểm tra lại</source>
         <source>Máy chủ gửi nhiều dữ liệu hơn kích thước tập tin.</source>
         <translation>サーバーがファイルのサイズを超えるデータを送信しました。</translation>
     </message>
+    <message>
+        <source>Tập tin trên máy chủ đã thay đổi. Vui lòng tải lại tập tin.</source>
+        <translation>サーバー上のファイルが変更されました。もう一度ダウンロードしてください。</translation>
+    </message>
 </context>
 <context>
     <name>FormDownload</name>

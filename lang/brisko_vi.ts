@@ -573,6 +573,10 @@ Vui lòng kiểm tra lại</translation>
         <source>Máy chủ gửi nhiều dữ liệu hơn kích thước tập tin.</source>
         <translation>Máy chủ gửi nhiều dữ liệu hơn kích thước tập tin.</translation>
     </message>
+    <message>
+        <source>Tập tin trên máy chủ đã thay đổi. Vui lòng tải lại tập tin.</source>
+        <translation>Tập tin trên máy chủ đã thay đổi. Vui lòng tải lại tập tin.</translation>
+    </message>
 </context>
 <context>
     <name>FormDownload</name>
