@@ -170,8 +170,8 @@ QVariant Model::data(const QModelIndex& index, int role) const {
     case IconNameRole:
         return isIconColumn(column) ? QVariant(r.icons[column]) : QVariant();
     case Qt::TextAlignmentRole:
-        if (column == ColSize)
-            return static_cast<int>(Qt::AlignRight);
+        if (column == ColSize) // centred in the row's height, as the row's other texts
+            return static_cast<int>(Qt::AlignRight | Qt::AlignVCenter);
         if (column == ColDownloads || column == ColCreated)
             return static_cast<int>(Qt::AlignCenter);
         return {};

@@ -20,6 +20,7 @@
 #include <QShortcut>
 #include <QTreeWidgetItem>
 
+#include <algorithm>
 #include <deque>
 
 namespace {
@@ -81,8 +82,20 @@ void FormManage::setUpTable() {
                          QLatin1String("brisko_en.qm");
     const int widths[filetable::ColumnCount] = {1,   200, 25, 25, 25, 100, english ? 135 : 80,
                                                 100, 200};
-    for (int column = 0; column < filetable::ColumnCount; ++column)
-        ui->tableManage->setColumnWidth(column, widths[column]);
+    QHeaderView* header = ui->tableManage->horizontalHeader();
+    // The toolkit holds every column at least at the header's minimum size, which would
+    // widen the narrow columns and push the last titles past the table's right edge.
+    header->setMinimumSectionSize(1);
+    ui->tableManage->ensurePolished(); // the header measures in the style sheet's terms
+    for (int column = 0; column < filetable::ColumnCount; ++column) {
+        // A title wider than its column (in another language, or the desktop's font)
+        // widens the column, so that it shows whole, also with the sort arrow beside it.
+        // The last column stretches over what is left of the table: it needs no more
+        // than its title.
+        const int title = headerLabels.at(column).isEmpty() ? 0 : header->sectionSizeHint(column);
+        const bool last = column == filetable::ColumnCount - 1;
+        ui->tableManage->setColumnWidth(column, last ? title : std::max(widths[column], title));
+    }
 }
 
 QTreeWidgetItem* FormManage::makeRootItem() {

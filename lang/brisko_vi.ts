@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Open_dir</source>
-        <translation>Open_dir</translation>
+        <translation>Chọn thư mục</translation>
     </message>
 </context>
 <context>
@@ -1764,6 +1764,250 @@ Vui lòng thêm lại vào danh sách</translation>
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Look in:</source>
+        <translation>Tìm trong:</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>&amp;Tên tập tin:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Kiểu tập tin:</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Thư mục:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Mở</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Lưu</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Chọn</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Mở</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Lưu thành</translation>
+    </message>
+    <message>
+        <source>Find Directory</source>
+        <translation>Chọn thư mục</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Mọi tập tin (*)</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Thư mục</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Lùi lại</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Tiến tới</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>Thư mục cha</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>Tạo thư mục mới</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Dạng danh sách</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>Dạng chi tiết</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Quay lại</translation>
+    </message>
+    <message>
+        <source>Go forward</source>
+        <translation>Đi tiếp</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Lên thư mục cha</translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation>Tạo một thư mục mới</translation>
+    </message>
+    <message>
+        <source>Change to list view mode</source>
+        <translation>Chuyển sang dạng danh sách</translation>
+    </message>
+    <message>
+        <source>Change to detail view mode</source>
+        <translation>Chuyển sang dạng chi tiết</translation>
+    </message>
+    <message>
+        <source>Alt+Left</source>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <source>List of places and bookmarks</source>
+        <translation>Danh sách vị trí và dấu trang</translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
+        <translation>Thanh bên</translation>
+    </message>
+    <message>
+        <source>Recent Places</source>
+        <translation>Vị trí gần đây</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Gỡ bỏ</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>Đổi &amp;tên</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Xóa</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>Hiện tập tin ẩ&amp;n</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>Thư mục &amp;mới</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Thư mục mới</translation>
+    </message>
+    <message>
+        <source>Show </source>
+        <translation>Hiện </translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Bạn có chắc muốn xóa &apos;%1&apos; không?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is write protected.
+Do you want to delete it anyway?</source>
+        <translation>&apos;%1&apos; được bảo vệ chống ghi.
+Bạn vẫn muốn xóa?</translation>
+    </message>
+    <message>
+        <source>Could not delete directory.</source>
+        <translation>Không xóa được thư mục.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 đã tồn tại.
+Bạn có muốn thay thế không?</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+Không tìm thấy tập tin.
+Vui lòng kiểm tra lại tên tập tin.</translation>
+    </message>
+    <message>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+Không tìm thấy thư mục.
+Vui lòng kiểm tra lại tên thư mục.</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Ổ đĩa</translation>
+    </message>
+    <message>
+        <source>%1 File</source>
+        <translation>Tập tin %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Tập tin</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Tập tin</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Thư mục</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Tên</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dung lượng</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Ngày sửa đổi</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Máy tính</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Tên tập tin không hợp lệ</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The name &quot;%1&quot; cannot be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuation marks.</source>
+        <translation>&lt;b&gt;Không dùng được tên &quot;%1&quot;.&lt;/b&gt;&lt;p&gt;Hãy thử một tên khác, ngắn hơn hoặc không có dấu chấm câu.</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>All other platforms</comment>
+        <translation>Kiểu</translation>
+    </message>
+</context>
+<context>
     <name>QGnomeTheme</name>
     <message>
         <source>&amp;OK</source>
@@ -1803,6 +2047,14 @@ Vui lòng thêm lại vào danh sách</translation>
     <message>
         <source>Close</source>
         <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Mở</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Lưu</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,5 @@
 // The translations as the user meets them: the main window's menus in each language, and
-// the toolkit's own buttons following the chosen language.
+// the toolkit's own buttons and file choosers following the chosen language.
 #include "app/startup.h"
 #include "core/dialogmsg.h"
 #include "download/dialogdownload.h"
@@ -15,21 +15,36 @@
 #include "mainwindow/mainform.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
+#include "tests/mainformprobe.h"
+#include "tests/mainwindowsession.h"
 #include "tests/support/scripteduserprompt.h"
 #include "upload/dialogupload.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QTreeView>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -107,13 +122,226 @@ QStringList clippedTexts(QWidget& window) {
         } else {
             continue;
         }
-        if (widget->sizeHint().width() > widget->width())
+        int needed = widget->sizeHint().width();
+        int room = widget->width();
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            // A style sheet may fix a button's size, and its size hint with it: the text
+            // and icon must fit where the style draws a button's contents.
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            option.icon = button->icon();
+            option.iconSize = button->iconSize();
+            const int contents =
+                button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() +
+                (button->icon().isNull() ? 0 : button->iconSize().width() + 4);
+            const int space = button->style()
+                                  ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                                  .width();
+            if (contents - space > needed - room) {
+                needed = contents;
+                room = space;
+            }
+        }
+        if (needed > room)
             clipped << QStringLiteral("%1: %2 (%3 > %4)")
                            .arg(widget->objectName(), text)
-                           .arg(widget->sizeHint().width())
-                           .arg(widget->width());
+                           .arg(needed)
+                           .arg(room);
     }
     return clipped;
+}
+
+// The column titles of a table that do not show whole as it stands: a section narrower
+// than its title needs (in bold, as a selected row's titles are drawn), or one that
+// reaches past the table's right edge. "table: title (why)".
+QStringList clippedTitles(QTableView& table) {
+    QHeaderView* header = table.horizontalHeader();
+    // A table opens sorted by no column: no sort arrow takes room from the titles.
+    const bool arrows = header->isSortIndicatorShown();
+    header->setSortIndicatorShown(false);
+    QStringList clipped;
+    for (int column = 0; column < header->count(); ++column) {
+        const QString title = table.model()->headerData(column, Qt::Horizontal).toString();
+        if (header->isSectionHidden(column) || title.isEmpty())
+            continue;
+        const int start = header->sectionViewportPosition(column);
+        const int size = header->sectionSize(column);
+        const int needed = header->sectionSizeHint(column);
+        if (size < needed)
+            clipped << QStringLiteral("%1: %2 (%3 < %4)")
+                           .arg(table.objectName(), title)
+                           .arg(size)
+                           .arg(needed);
+        else if (start < 0 || start + size > header->viewport()->width())
+            clipped << QStringLiteral("%1: %2 (%3 to %4 of %5)")
+                           .arg(table.objectName(), title)
+                           .arg(start)
+                           .arg(start + size)
+                           .arg(header->viewport()->width());
+    }
+    header->setSortIndicatorShown(arrows);
+    return clipped;
+}
+
+// Brings `widget` forward in every stack of pages (tabs) that holds it.
+void bringForward(QWidget* widget) {
+    for (QWidget* child = widget; child && child->parentWidget(); child = child->parentWidget()) {
+        if (auto* pages = qobject_cast<QStackedWidget*>(child->parentWidget()))
+            pages->setCurrentWidget(child);
+    }
+}
+
+// The desktop's dialog buttons carry icons, which the headless platform leaves out.
+class DesktopButtonsStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+// While it lives, windows look as on the desktop, where the user meets them: the
+// desktop's font and its dialog buttons with icons, so that texts are measured as shown.
+class DesktopLook {
+public:
+    DesktopLook()
+        : headlessFont(QApplication::font()), headlessStyle(QApplication::style()->objectName()) {
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+        QApplication::setStyle(new DesktopButtonsStyle(QStyleFactory::create(headlessStyle)));
+    }
+    ~DesktopLook() {
+        QApplication::setStyle(QStyleFactory::create(headlessStyle));
+        QApplication::setFont(headlessFont);
+    }
+    DesktopLook(const DesktopLook&) = delete;
+    DesktopLook& operator=(const DesktopLook&) = delete;
+
+private:
+    const QFont headlessFont;
+    const QString headlessStyle;
+};
+
+// Remembers every text the toolkit asks to be translated, and translates none, so that
+// the translators installed before it still answer.
+class RecordingTranslator : public QTranslator {
+public:
+    struct Lookup {
+        QString context, source, comment;
+        bool operator==(const Lookup& other) const {
+            return context == other.context && source == other.source && comment == other.comment;
+        }
+    };
+    QList<Lookup> lookups;
+
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* comment,
+                      int) const override {
+        const Lookup lookup{QString::fromUtf8(context), QString::fromUtf8(source),
+                            QString::fromUtf8(comment)};
+        if (!lookups.contains(lookup))
+            const_cast<RecordingTranslator*>(this)->lookups << lookup;
+        return QString();
+    }
+};
+
+// The choosers the program opens (through UserPrompt), as the toolkit's static functions
+// build them: their modes by name.
+const char* const kChooserKinds[] = {"open file", "open files", "save file", "folder"};
+
+void setUpChooser(QFileDialog& chooser, const QString& kind) {
+    if (kind == QLatin1String("open file")) {
+        chooser.setFileMode(QFileDialog::ExistingFile);
+    } else if (kind == QLatin1String("open files")) {
+        chooser.setFileMode(QFileDialog::ExistingFiles);
+    } else if (kind == QLatin1String("save file")) {
+        chooser.setAcceptMode(QFileDialog::AcceptSave);
+    } else {
+        chooser.setFileMode(QFileDialog::Directory);
+        chooser.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    }
+}
+
+// What a chooser opened on `folder` (a folder "thu-muc" and a file "a.txt") says in words,
+// keyed by where it says it: labels, button texts and tool tips, its menu's entries, the
+// column titles, the file types offered, the sidebar's entry for the whole computer and
+// the type shown for each entry. Paths and names are left out: they read alike in every
+// language.
+QMap<QString, QString> chooserWords(const QString& kind, const QString& folder) {
+    QFileDialog chooser(nullptr, QStringLiteral("Chọn"), folder);
+    setUpChooser(chooser, kind);
+    chooser.show();
+    QMap<QString, QString> words;
+    auto* model = chooser.findChild<QFileSystemModel*>();
+    if (!model)
+        return words;
+    const QModelIndex root = model->index(folder);
+    const int entries = kind == QLatin1String("folder") ? 1 : 2;
+    if (!QTest::qWaitFor(
+            [&] {
+                return model->rowCount(root) == entries &&
+                       !model->index(0, 2, root).data().toString().isEmpty() &&
+                       !model->index(entries - 1, 2, root).data().toString().isEmpty();
+            },
+            20000))
+        return words;
+    // Unnamed widgets and entries by their place among the chooser's children, which
+    // the toolkit makes in the same order in every language.
+    int place = 0;
+    auto whereOf = [&place](const QObject* object) {
+        ++place;
+        return object->objectName().isEmpty() ? QStringLiteral("#%1").arg(place)
+                                              : object->objectName();
+    };
+    for (QWidget* widget : chooser.findChildren<QWidget*>()) {
+        const QString where = whereOf(widget);
+        if (!widget->isVisibleTo(&chooser))
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
+            words[where] = label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            if (!button->text().isEmpty())
+                words[where] = button->text();
+            if (!button->toolTip().isEmpty())
+                words[where + QStringLiteral(" tip")] = button->toolTip();
+        }
+    }
+    for (const QAction* action : chooser.findChildren<QAction*>()) {
+        const QString where = whereOf(action);
+        if (!action->text().isEmpty())
+            words[QStringLiteral("menu ") + where] = action->text();
+    }
+    if (auto* types = chooser.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+        for (int i = 0; i < types->count(); ++i)
+            words[QStringLiteral("type %1").arg(i)] = types->itemText(i);
+    }
+    if (auto* view = chooser.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        for (int column = 0; column < view->header()->count(); ++column)
+            words[QStringLiteral("column %1").arg(column)] =
+                view->model()->headerData(column, Qt::Horizontal).toString();
+    }
+    if (auto* sidebar = chooser.findChild<QListView*>(QStringLiteral("sidebar"))) {
+        const QList<QUrl> places = chooser.sidebarUrls();
+        for (int row = 0; row < places.size() && row < sidebar->model()->rowCount(); ++row) {
+            if (places.at(row).path().isEmpty()) // the whole computer
+                words[QStringLiteral("sidebar computer")] =
+                    sidebar->model()->index(row, 0).data().toString();
+        }
+    }
+    for (int row = 0; row < model->rowCount(root); ++row)
+        words[QStringLiteral("kind of ") + model->index(row, 0, root).data().toString()] =
+            model->index(row, 2, root).data().toString();
+    return words;
+}
+
+// A folder for the choosers to open on: a folder and a text file.
+bool fillChooserFolder(const QTemporaryDir& folder) {
+    QFile file(folder.filePath(QStringLiteral("a.txt")));
+    return QDir(folder.path()).mkdir(QStringLiteral("thu-muc")) &&
+           file.open(QIODevice::WriteOnly) && file.write("x") == 1;
 }
 
 } // namespace
@@ -126,10 +354,19 @@ private slots:
     void noTwoEntriesOfOneMenuShareALetter();
     void toolkitButtonsFollowTheLanguage_data();
     void toolkitButtonsFollowTheLanguage();
+    void chooserTextsAreInTheCatalogues();
+    void chooserSpeaksVietnameseOnly_data();
+    void chooserSpeaksVietnameseOnly();
     void everyMarkedTextIsInTheCatalogues();
     void textsShowWhole_data();
     void textsShowWhole();
+    void tableTitlesShowWhole_data();
+    void tableTitlesShowWhole();
     void textsMarkedOutsideAClassAreTranslated();
+
+private:
+    MainWindowSession session;
+    bool sessionStarted = false;
 };
 
 void TestTranslations::noTwoEntriesOfOneMenuShareALetter_data() {
@@ -202,6 +439,83 @@ void TestTranslations::toolkitButtonsFollowTheLanguage() {
     QCOMPARE(shown, texts);
 }
 
+// Every text the toolkit's choosers ask for is in the three catalogues, for systems
+// without the toolkit's own catalogue of the language (none is made for Vietnamese); the
+// Japanese ones are the toolkit's own Japanese.
+void TestTranslations::chooserTextsAreInTheCatalogues() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid() && fillChooserFolder(folder));
+    RecordingTranslator recorder;
+    QCoreApplication::installTranslator(&recorder);
+    for (const char* kind : kChooserKinds)
+        QVERIFY2(!chooserWords(QLatin1String(kind), folder.path()).isEmpty(), kind);
+    QCoreApplication::removeTranslator(&recorder);
+
+    QList<RecordingTranslator::Lookup> asked;
+    for (const RecordingTranslator::Lookup& lookup : recorder.lookups) {
+        if (lookup.context.startsWith(QLatin1String("QFile")) ||
+            lookup.context == QLatin1String("QPlatformTheme"))
+            asked << lookup;
+    }
+    QVERIFY(asked.size() > 30); // labels, buttons, tips, menu, columns, kinds were asked for
+    QTranslator toolkitJapanese;
+    const bool haveToolkitJapanese = toolkitJapanese.load(
+        QStringLiteral("qtbase_ja"), QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+    QStringList missing;
+    for (const char* file : {"brisko_vi.qm", "brisko_en.qm", "brisko_ja.qm"}) {
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QStringLiteral(BRISKO_LANG_DIR "/") + QLatin1String(file)));
+        const bool japanese = QLatin1String(file) == QLatin1String("brisko_ja.qm");
+        for (const RecordingTranslator::Lookup& lookup : asked) {
+            const QByteArray context = lookup.context.toUtf8(), source = lookup.source.toUtf8(),
+                             comment = lookup.comment.toUtf8();
+            const QString ours = catalogue.translate(context, source, comment);
+            const QString toolkits = toolkitJapanese.translate(context, source, comment);
+            if (ours.isEmpty())
+                missing << QStringLiteral("%1: %2 | %3").arg(file, lookup.context, lookup.source);
+            else if (japanese && haveToolkitJapanese && !toolkits.isEmpty() && ours != toolkits)
+                missing << QStringLiteral("%1: %2 | %3 reads %4, the toolkit's %5")
+                               .arg(file, lookup.context, lookup.source, ours, toolkits);
+        }
+    }
+    QVERIFY2(missing.isEmpty(), qUtf8Printable(missing.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::chooserSpeaksVietnameseOnly_data() {
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : kChooserKinds)
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+// In the Vietnamese window, as start-up loads the catalogues, a chooser shows no word
+// that it shows in English: every label, button, tip, column and kind is translated.
+void TestTranslations::chooserSpeaksVietnameseOnly() {
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid() && fillChooserFolder(folder));
+    const QMap<QString, QString> english = chooserWords(kind, folder.path());
+    QVERIFY(english.size() > 10);
+
+    SettingsStore settings;
+    settings.setValue(SettingsKeys::Language, QStringLiteral("brisko_vi.qm"));
+    QTranslator program;
+    QVERIFY(program.load(QStringLiteral(BRISKO_LANG_DIR "/brisko_vi.qm")));
+    QCoreApplication::installTranslator(&program);
+    QTranslator toolkit;
+    startup::loadToolkitTranslation(toolkit, settings);
+    const QMap<QString, QString> vietnamese = chooserWords(kind, folder.path());
+    QCoreApplication::removeTranslator(&toolkit);
+    QCoreApplication::removeTranslator(&program);
+
+    QCOMPARE(vietnamese.keys(), english.keys());
+    QStringList untranslated;
+    for (auto it = english.cbegin(); it != english.cend(); ++it) {
+        if (vietnamese.value(it.key()) == it.value())
+            untranslated << it.key() + QStringLiteral(": ") + it.value();
+    }
+    QVERIFY2(untranslated.isEmpty(), qUtf8Printable(untranslated.join(QStringLiteral("; "))));
+}
+
 // The scan that refreshes the catalogues finds no text the program marks that they lack:
 // a text that the scan cannot see, or that nobody added, would show untranslated.
 void TestTranslations::everyMarkedTextIsInTheCatalogues() {
@@ -260,10 +574,7 @@ void TestTranslations::textsShowWhole_data() {
 // Every label, check box and button of the windows shows its whole text.
 void TestTranslations::textsShowWhole() {
     QFETCH(QString, language);
-    // The desktop's font, which the headless platform does not have: the texts are
-    // measured as the user sees them.
-    const QFont headless = QApplication::font();
-    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+    const DesktopLook desktop;
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(BRISKO_LANG_DIR "/") + language));
     QCoreApplication::installTranslator(&translator);
@@ -304,7 +615,43 @@ void TestTranslations::textsShowWhole() {
         check("download properties", info);
     }
     QCoreApplication::removeTranslator(&translator);
-    QApplication::setFont(headless);
+    QVERIFY2(clipped.isEmpty(), qUtf8Printable(clipped.join(QStringLiteral("\n"))));
+}
+
+void TestTranslations::tableTitlesShowWhole_data() {
+    textsShowWhole_data();
+}
+
+// The column titles of the main window's tables show whole at the window's default size,
+// as the tables open after the login in the chosen language.
+void TestTranslations::tableTitlesShowWhole() {
+    QFETCH(QString, language);
+    if (!sessionStarted)
+        QVERIFY(sessionStarted = session.start());
+    const DesktopLook desktop;
+    SettingsStore().setValue(SettingsKeys::Language, language);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(BRISKO_LANG_DIR "/") + language));
+    QCoreApplication::installTranslator(&translator);
+    auto window = loggedInWindow(session);
+    QVERIFY(window);
+    window->show();
+    QCOMPARE(window->size(), QSize(1024, 640)); // the default size
+
+    QStringList clipped;
+    const QList<QTableView*> tables = window->findChildren<QTableView*>();
+    QVERIFY(tables.size() >= 6); // the queues and finished lists, files and films
+    for (QTableView* table : tables) {
+        if (table->window() != window.get())
+            continue; // a dialog's
+        bringForward(table);
+        QTRY_VERIFY2(table->isVisible(), qPrintable(table->objectName()));
+        QCoreApplication::processEvents();
+        clipped << clippedTitles(*table);
+    }
+    window.reset();
+    QCoreApplication::removeTranslator(&translator);
+    SettingsStore().remove(QString::fromLatin1(SettingsKeys::Language));
     QVERIFY2(clipped.isEmpty(), qUtf8Printable(clipped.join(QStringLiteral("\n"))));
 }
 
