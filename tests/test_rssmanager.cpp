@@ -24,6 +24,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
+#include <QElapsedTimer>
 #include <QtTest>
 
 class TestRssManager : public QObject {
@@ -296,15 +297,21 @@ void TestRssManager::stalledPostersGoWithTheirTableAndTab() {
     auto tab = std::make_unique<RssManager>();
     search(*tab, QStringLiteral("stalled"));
     QTRY_COMPARE_WITH_TIMEOUT(stalled.accepted(), 4, 30000); // four at a time, one waits
-    // A new search drops the old table's posters, running or waiting.
+    // A new search drops the old table's posters, running or waiting, at once (a fetch
+    // left to its time-out would take a minute).
+    QElapsedTimer dropping;
+    dropping.start();
     search(*tab, QStringLiteral("next"));
     QCOMPARE(table(*tab)->model()->rowCount(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(fetches(*tab), 0, 30000);
+    QVERIFY2(dropping.elapsed() < 2000, qPrintable(QString::number(dropping.elapsed())));
     QCOMPARE(stalled.accepted(), 4);
 
     search(*tab, QStringLiteral("stalled"));
     QTRY_COMPARE_WITH_TIMEOUT(stalled.accepted(), 8, 30000);
-    tab.reset(); // stops them all, and leaves no poster behind
+    dropping.restart();
+    tab.reset(); // stops them all together, and leaves no poster behind
+    QVERIFY2(dropping.elapsed() < 2000, qPrintable(QString::number(dropping.elapsed())));
     QCOMPARE(posterFiles(), QStringList());
     QCOMPARE(stalled.accepted(), 8);
 }
