@@ -21,7 +21,8 @@
 //
 // A function handed to a QThreadPool reaches its worker through the pool's queue, behind
 // the same unseen mutex: the handing over releases, the start of that function (and no
-// other) acquires.
+// other) acquires; the end of each releases on its pool, and a waitForDone() that saw them
+// all end acquires. A QSemaphore's release releases and an acquire that took it acquires.
 //
 // Events reach the receiving thread through its event queue, whose mutex the sanitizer
 // doesn't see either. Qt orders a post only with the delivery of that event, so each post
@@ -34,11 +35,12 @@
 //   signal of this object made. Marks live in a table of their own, so a call delivered
 //   after its sender was deleted still finds its emission's.
 // Events sent synchronously (sendEvent) and emissions nobody receives order nothing.
-// What ThreadSanitizer still cannot see: an order made only inside Qt (a QSemaphore, a
-// pool's waitForDone, a QRunnable started on a pool, a timer's call moved to another
-// thread) and a race whose one side runs inside Qt's uninstrumented code.
+// What ThreadSanitizer still cannot see: an order made only inside Qt (a QRunnable started
+// on a pool, a timer's call moved to another thread) and a race whose one side runs inside
+// Qt's uninstrumented code.
 #include <QCoreApplication>
 #include <QMutex>
+#include <QSemaphore>
 #include <QString>
 #include <QThread>
 #include <QThreadPool>
@@ -372,12 +374,51 @@ const auto qtPoolStart = qtFunction<void (*)(QThreadPool*, std::function<void()>
 } // namespace
 
 void QThreadPool::start(std::function<void()> functionToRun, int priority) {
-    // The handing over's own mark, alive until the function has run.
+    // The handing over's own mark, alive until the function has run; the function's end
+    // releases on the pool, for waitForDone().
     auto mark = std::make_shared<char>();
     __tsan_release(mark.get());
-    std::function<void()> started = [mark, run = std::move(functionToRun)] {
+    std::function<void()> started = [this, mark, run = std::move(functionToRun)] {
         __tsan_acquire(mark.get());
         run();
+        __tsan_release(this);
     };
     qtPoolStart(this, std::move(started), priority);
+}
+
+namespace {
+const auto qtPoolWaitForDone =
+    qtFunction<bool (*)(QThreadPool*, int)>("_ZN11QThreadPool11waitForDoneEi");
+} // namespace
+
+bool QThreadPool::waitForDone(int msecs) {
+    return acquiredIf(qtPoolWaitForDone(this, msecs), this);
+}
+
+// A semaphore orders what came before a release with an acquire that took it.
+namespace {
+const auto qtSemaphoreAcquire = qtFunction<void (*)(QSemaphore*, int)>("_ZN10QSemaphore7acquireEi");
+const auto qtSemaphoreTryAcquire =
+    qtFunction<bool (*)(QSemaphore*, int)>("_ZN10QSemaphore10tryAcquireEi");
+const auto qtSemaphoreTryAcquireFor =
+    qtFunction<bool (*)(QSemaphore*, int, int)>("_ZN10QSemaphore10tryAcquireEii");
+const auto qtSemaphoreRelease = qtFunction<void (*)(QSemaphore*, int)>("_ZN10QSemaphore7releaseEi");
+} // namespace
+
+void QSemaphore::acquire(int n) {
+    qtSemaphoreAcquire(this, n);
+    __tsan_acquire(this);
+}
+
+bool QSemaphore::tryAcquire(int n) {
+    return acquiredIf(qtSemaphoreTryAcquire(this, n), this);
+}
+
+bool QSemaphore::tryAcquire(int n, int timeout) {
+    return acquiredIf(qtSemaphoreTryAcquireFor(this, n, timeout), this);
+}
+
+void QSemaphore::release(int n) {
+    __tsan_release(this);
+    qtSemaphoreRelease(this, n);
 }
