@@ -19,10 +19,8 @@
 // (the shared empty and null ones, literals) are never counted nor freed, and every
 // thread shares them: they order nothing.
 //
-// A function handed to a QThreadPool reaches its worker through the pool's queue, behind
-// the same unseen mutex: the handing over releases, the start of that function (and no
-// other) acquires; the end of each releases on its pool, and a waitForDone() that saw them
-// all end acquires. A QSemaphore's release releases and an acquire that took it acquires.
+// A function handed to a QThreadPool: see qtpoolsync.cpp. A QSemaphore's release releases
+// and an acquire that took it acquires.
 //
 // Events reach the receiving thread through its event queue, whose mutex the sanitizer
 // doesn't see either. Qt orders a post only with the delivery of that event, so each post
@@ -43,9 +41,10 @@
 #include <QSemaphore>
 #include <QString>
 #include <QThread>
-#include <QThreadPool>
 #include <QVariant>
 #include <QWaitCondition>
+
+#include "qtfunction.h"
 
 #include <dlfcn.h>
 #include <sanitizer/tsan_interface.h>
@@ -183,10 +182,8 @@ bool isQueued(const QObject* object, Qt::ConnectionType type) {
 
 } // namespace
 
-// Qt's own definitions are looked up once, while the library loads: a function-local
-// static would order every later caller after the first one.
 namespace {
-const auto qtBasicLock = qtFunction<void (*)(QBasicMutex*)>("_ZN11QBasicMutex12lockInternalEv");
+QtFunction<void (*)(QBasicMutex*)> qtBasicLock("_ZN11QBasicMutex12lockInternalEv");
 } // namespace
 
 void QBasicMutex::lockInternal() QT_MUTEX_LOCK_NOEXCEPT {
@@ -195,7 +192,7 @@ void QBasicMutex::lockInternal() QT_MUTEX_LOCK_NOEXCEPT {
 }
 
 namespace {
-const auto qtBasicTryLock = qtFunction<bool (*)(QBasicMutex*, int)>("_ZN11QBasicMutex12lockInternalEi");
+QtFunction<bool (*)(QBasicMutex*, int)> qtBasicTryLock("_ZN11QBasicMutex12lockInternalEi");
 } // namespace
 
 bool QBasicMutex::lockInternal(int timeout) QT_MUTEX_LOCK_NOEXCEPT {
@@ -203,7 +200,7 @@ bool QBasicMutex::lockInternal(int timeout) QT_MUTEX_LOCK_NOEXCEPT {
 }
 
 namespace {
-const auto qtBasicUnlock = qtFunction<void (*)(QBasicMutex*)>("_ZN11QBasicMutex14unlockInternalEv");
+QtFunction<void (*)(QBasicMutex*)> qtBasicUnlock("_ZN11QBasicMutex14unlockInternalEv");
 } // namespace
 
 void QBasicMutex::unlockInternal() noexcept {
@@ -212,7 +209,7 @@ void QBasicMutex::unlockInternal() noexcept {
 }
 
 namespace {
-const auto qtLock = qtFunction<void (*)(QMutex*)>("_ZN6QMutex4lockEv");
+QtFunction<void (*)(QMutex*)> qtLock("_ZN6QMutex4lockEv");
 } // namespace
 
 void QMutex::lock() QT_MUTEX_LOCK_NOEXCEPT {
@@ -221,7 +218,7 @@ void QMutex::lock() QT_MUTEX_LOCK_NOEXCEPT {
 }
 
 namespace {
-const auto qtTryLock = qtFunction<bool (*)(QMutex*, int)>("_ZN6QMutex7tryLockEi");
+QtFunction<bool (*)(QMutex*, int)> qtTryLock("_ZN6QMutex7tryLockEi");
 } // namespace
 
 bool QMutex::tryLock(int timeout) QT_MUTEX_LOCK_NOEXCEPT {
@@ -229,7 +226,7 @@ bool QMutex::tryLock(int timeout) QT_MUTEX_LOCK_NOEXCEPT {
 }
 
 namespace {
-const auto qtUnlock = qtFunction<void (*)(QMutex*)>("_ZN6QMutex6unlockEv");
+QtFunction<void (*)(QMutex*)> qtUnlock("_ZN6QMutex6unlockEv");
 } // namespace
 
 void QMutex::unlock() noexcept {
@@ -238,8 +235,7 @@ void QMutex::unlock() noexcept {
 }
 
 namespace {
-const auto qtWaitDeadline = qtFunction<bool (*)(QWaitCondition*, QMutex*, QDeadlineTimer)>(
-        "_ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer");
+QtFunction<bool (*)(QWaitCondition*, QMutex*, QDeadlineTimer)> qtWaitDeadline("_ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer");
 } // namespace
 
 bool QWaitCondition::wait(QMutex* lockedMutex, QDeadlineTimer deadline) {
@@ -250,8 +246,7 @@ bool QWaitCondition::wait(QMutex* lockedMutex, QDeadlineTimer deadline) {
 }
 
 namespace {
-const auto qtWaitTime = qtFunction<bool (*)(QWaitCondition*, QMutex*, unsigned long)>(
-        "_ZN14QWaitCondition4waitEP6QMutexm");
+QtFunction<bool (*)(QWaitCondition*, QMutex*, unsigned long)> qtWaitTime("_ZN14QWaitCondition4waitEP6QMutexm");
 } // namespace
 
 bool QWaitCondition::wait(QMutex* lockedMutex, unsigned long time) {
@@ -262,7 +257,7 @@ bool QWaitCondition::wait(QMutex* lockedMutex, unsigned long time) {
 }
 
 namespace {
-const auto qtThreadStart = qtFunction<void (*)(QThread*, QThread::Priority)>("_ZN7QThread5startENS_8PriorityE");
+QtFunction<void (*)(QThread*, QThread::Priority)> qtThreadStart("_ZN7QThread5startENS_8PriorityE");
 } // namespace
 
 void QThread::start(Priority priority) {
@@ -278,7 +273,7 @@ void QThread::start(Priority priority) {
 }
 
 namespace {
-const auto qtThreadWaitDeadline = qtFunction<bool (*)(QThread*, QDeadlineTimer)>("_ZN7QThread4waitE14QDeadlineTimer");
+QtFunction<bool (*)(QThread*, QDeadlineTimer)> qtThreadWaitDeadline("_ZN7QThread4waitE14QDeadlineTimer");
 } // namespace
 
 bool QThread::wait(QDeadlineTimer deadline) {
@@ -286,7 +281,7 @@ bool QThread::wait(QDeadlineTimer deadline) {
 }
 
 namespace {
-const auto qtThreadWaitTime = qtFunction<bool (*)(QThread*, unsigned long)>("_ZN7QThread4waitEm");
+QtFunction<bool (*)(QThread*, unsigned long)> qtThreadWaitTime("_ZN7QThread4waitEm");
 } // namespace
 
 bool QThread::wait(unsigned long time) {
@@ -294,7 +289,7 @@ bool QThread::wait(unsigned long time) {
 }
 
 namespace {
-const auto qtIsFinished = qtFunction<bool (*)(const QThread*)>("_ZNK7QThread10isFinishedEv");
+QtFunction<bool (*)(const QThread*)> qtIsFinished("_ZNK7QThread10isFinishedEv");
 } // namespace
 
 bool QThread::isFinished() const {
@@ -302,7 +297,7 @@ bool QThread::isFinished() const {
 }
 
 namespace {
-const auto qtIsRunning = qtFunction<bool (*)(const QThread*)>("_ZNK7QThread9isRunningEv");
+QtFunction<bool (*)(const QThread*)> qtIsRunning("_ZNK7QThread9isRunningEv");
 } // namespace
 
 bool QThread::isRunning() const {
@@ -310,7 +305,7 @@ bool QThread::isRunning() const {
 }
 
 namespace {
-const auto qtAssignString = qtFunction<QString& (*)(QString*, const QString&)>("_ZN7QStringaSERKS_");
+QtFunction<QString& (*)(QString*, const QString&)> qtAssignString("_ZN7QStringaSERKS_");
 } // namespace
 
 QString& QString::operator=(const QString& other) noexcept {
@@ -324,8 +319,7 @@ QString& QString::operator=(const QString& other) noexcept {
 }
 
 namespace {
-const auto qtInvokeSlot = qtFunction<bool (*)(QObject*, QtPrivate::QSlotObjectBase*, Qt::ConnectionType, void*)>(
-            "_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14"
+QtFunction<bool (*)(QObject*, QtPrivate::QSlotObjectBase*, Qt::ConnectionType, void*)> qtInvokeSlot("_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14"
             "ConnectionTypeEPv");
 } // namespace
 
@@ -337,11 +331,10 @@ bool QMetaObject::invokeMethodImpl(QObject* object, QtPrivate::QSlotObjectBase* 
 }
 
 namespace {
-const auto qtInvokeByName = qtFunction<bool (*)(
+QtFunction<bool (*)(
         QObject*, const char*, Qt::ConnectionType, QGenericReturnArgument, QGenericArgument,
         QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument,
-        QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument)>(
-        "_ZN11QMetaObject12invokeMethodEP7QObjectPKcN2Qt14ConnectionTypeE22QGenericReturnArgument"
+        QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument)> qtInvokeByName("_ZN11QMetaObject12invokeMethodEP7QObjectPKcN2Qt14ConnectionTypeE22QGenericReturnArgument"
         "16QGenericArgumentS7_S7_S7_S7_S7_S7_S7_S7_S7_");
 } // namespace
 
@@ -359,8 +352,7 @@ bool QMetaObject::invokeMethod(QObject* object, const char* member, Qt::Connecti
 }
 
 namespace {
-const auto qtPostEvent = qtFunction<void (*)(QObject*, QEvent*, int)>(
-        "_ZN16QCoreApplication9postEventEP7QObjectP6QEventi");
+QtFunction<void (*)(QObject*, QEvent*, int)> qtPostEvent("_ZN16QCoreApplication9postEventEP7QObjectP6QEventi");
 } // namespace
 
 void QCoreApplication::postEvent(QObject* receiver, QEvent* event, int priority) {
@@ -368,41 +360,12 @@ void QCoreApplication::postEvent(QObject* receiver, QEvent* event, int priority)
     qtPostEvent(receiver, event, priority);
 }
 
-namespace {
-const auto qtPoolStart = qtFunction<void (*)(QThreadPool*, std::function<void()>, int)>(
-        "_ZN11QThreadPool5startESt8functionIFvvEEi");
-} // namespace
-
-void QThreadPool::start(std::function<void()> functionToRun, int priority) {
-    // The handing over's own mark, alive until the function has run; the function's end
-    // releases on the pool, for waitForDone().
-    auto mark = std::make_shared<char>();
-    __tsan_release(mark.get());
-    std::function<void()> started = [this, mark, run = std::move(functionToRun)] {
-        __tsan_acquire(mark.get());
-        run();
-        __tsan_release(this);
-    };
-    qtPoolStart(this, std::move(started), priority);
-}
-
-namespace {
-const auto qtPoolWaitForDone =
-    qtFunction<bool (*)(QThreadPool*, int)>("_ZN11QThreadPool11waitForDoneEi");
-} // namespace
-
-bool QThreadPool::waitForDone(int msecs) {
-    return acquiredIf(qtPoolWaitForDone(this, msecs), this);
-}
-
 // A semaphore orders what came before a release with an acquire that took it.
 namespace {
-const auto qtSemaphoreAcquire = qtFunction<void (*)(QSemaphore*, int)>("_ZN10QSemaphore7acquireEi");
-const auto qtSemaphoreTryAcquire =
-    qtFunction<bool (*)(QSemaphore*, int)>("_ZN10QSemaphore10tryAcquireEi");
-const auto qtSemaphoreTryAcquireFor =
-    qtFunction<bool (*)(QSemaphore*, int, int)>("_ZN10QSemaphore10tryAcquireEii");
-const auto qtSemaphoreRelease = qtFunction<void (*)(QSemaphore*, int)>("_ZN10QSemaphore7releaseEi");
+QtFunction<void (*)(QSemaphore*, int)> qtSemaphoreAcquire("_ZN10QSemaphore7acquireEi");
+QtFunction<bool (*)(QSemaphore*, int)> qtSemaphoreTryAcquire("_ZN10QSemaphore10tryAcquireEi");
+QtFunction<bool (*)(QSemaphore*, int, int)> qtSemaphoreTryAcquireFor("_ZN10QSemaphore10tryAcquireEii");
+QtFunction<void (*)(QSemaphore*, int)> qtSemaphoreRelease("_ZN10QSemaphore7releaseEi");
 } // namespace
 
 void QSemaphore::acquire(int n) {
