@@ -26,15 +26,13 @@ QtFunction<bool (*)(QThreadPool*, int)> qtPoolWaitForDone("_ZN11QThreadPool11wai
 } // namespace
 
 void QThreadPool::start(std::function<void()> functionToRun, int priority) {
-    __tsan_release(this);
-    qtPoolStart(
-        this,
-        [pool = this, run = std::move(functionToRun)] {
-            __tsan_acquire(pool);
-            run();
-            __tsan_release(pool);
-        },
-        priority);
+    std::function<void()> task = [pool = this, run = std::move(functionToRun)] {
+        __tsan_acquire(pool);
+        run();
+        __tsan_release(pool);
+    };
+    __tsan_release(this); // after the task was made: its worker frees it
+    qtPoolStart(this, std::move(task), priority);
 }
 
 bool QThreadPool::waitForDone(int msecs) {
