@@ -1,6 +1,6 @@
 #include "core/localpaths.h"
-#include "core/timesource.h"
 #include "core/ruridudi.h"
+#include "core/timesource.h"
 #include "media/popup_rss_setdownloadfolder.h"
 #include "media/rssfilestemp.h"
 #include "media/searchsubtitleonline.h"
@@ -14,6 +14,7 @@
 #include "tools/devservice/mediasite.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,7 +25,6 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QElapsedTimer>
 #include <QVBoxLayout>
 #include <QtTest>
 

@@ -235,7 +235,8 @@ void QMutex::unlock() noexcept {
 }
 
 namespace {
-QtFunction<bool (*)(QWaitCondition*, QMutex*, QDeadlineTimer)> qtWaitDeadline("_ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer");
+QtFunction<bool (*)(QWaitCondition*, QMutex*, QDeadlineTimer)>
+    qtWaitDeadline("_ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer");
 } // namespace
 
 bool QWaitCondition::wait(QMutex* lockedMutex, QDeadlineTimer deadline) {
@@ -246,7 +247,8 @@ bool QWaitCondition::wait(QMutex* lockedMutex, QDeadlineTimer deadline) {
 }
 
 namespace {
-QtFunction<bool (*)(QWaitCondition*, QMutex*, unsigned long)> qtWaitTime("_ZN14QWaitCondition4waitEP6QMutexm");
+QtFunction<bool (*)(QWaitCondition*, QMutex*, unsigned long)>
+    qtWaitTime("_ZN14QWaitCondition4waitEP6QMutexm");
 } // namespace
 
 bool QWaitCondition::wait(QMutex* lockedMutex, unsigned long time) {
@@ -273,7 +275,8 @@ void QThread::start(Priority priority) {
 }
 
 namespace {
-QtFunction<bool (*)(QThread*, QDeadlineTimer)> qtThreadWaitDeadline("_ZN7QThread4waitE14QDeadlineTimer");
+QtFunction<bool (*)(QThread*, QDeadlineTimer)>
+    qtThreadWaitDeadline("_ZN7QThread4waitE14QDeadlineTimer");
 } // namespace
 
 bool QThread::wait(QDeadlineTimer deadline) {
@@ -319,8 +322,9 @@ QString& QString::operator=(const QString& other) noexcept {
 }
 
 namespace {
-QtFunction<bool (*)(QObject*, QtPrivate::QSlotObjectBase*, Qt::ConnectionType, void*)> qtInvokeSlot("_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14"
-            "ConnectionTypeEPv");
+QtFunction<bool (*)(QObject*, QtPrivate::QSlotObjectBase*, Qt::ConnectionType, void*)>
+    qtInvokeSlot("_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14"
+                 "ConnectionTypeEPv");
 } // namespace
 
 bool QMetaObject::invokeMethodImpl(QObject* object, QtPrivate::QSlotObjectBase* slot,
@@ -331,28 +335,30 @@ bool QMetaObject::invokeMethodImpl(QObject* object, QtPrivate::QSlotObjectBase* 
 }
 
 namespace {
-QtFunction<bool (*)(
-        QObject*, const char*, Qt::ConnectionType, QGenericReturnArgument, QGenericArgument,
-        QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument,
-        QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument)> qtInvokeByName("_ZN11QMetaObject12invokeMethodEP7QObjectPKcN2Qt14ConnectionTypeE22QGenericReturnArgument"
+QtFunction<bool (*)(QObject*, const char*, Qt::ConnectionType, QGenericReturnArgument,
+                    QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument,
+                    QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument,
+                    QGenericArgument, QGenericArgument)>
+    qtInvokeByName(
+        "_ZN11QMetaObject12invokeMethodEP7QObjectPKcN2Qt14ConnectionTypeE22QGenericReturnArgument"
         "16QGenericArgumentS7_S7_S7_S7_S7_S7_S7_S7_S7_");
 } // namespace
 
 bool QMetaObject::invokeMethod(QObject* object, const char* member, Qt::ConnectionType type,
                                QGenericReturnArgument ret, QGenericArgument val0,
-                               QGenericArgument val1, QGenericArgument val2,
-                               QGenericArgument val3, QGenericArgument val4,
-                               QGenericArgument val5, QGenericArgument val6,
+                               QGenericArgument val1, QGenericArgument val2, QGenericArgument val3,
+                               QGenericArgument val4, QGenericArgument val5, QGenericArgument val6,
                                QGenericArgument val7, QGenericArgument val8,
                                QGenericArgument val9) {
     if (isQueued(object, type))
         __tsan_release(callMark(object, kQueuedCall));
-    return qtInvokeByName(object, member, type, ret, val0, val1, val2, val3, val4, val5, val6, val7, val8,
-              val9);
+    return qtInvokeByName(object, member, type, ret, val0, val1, val2, val3, val4, val5, val6, val7,
+                          val8, val9);
 }
 
 namespace {
-QtFunction<void (*)(QObject*, QEvent*, int)> qtPostEvent("_ZN16QCoreApplication9postEventEP7QObjectP6QEventi");
+QtFunction<void (*)(QObject*, QEvent*, int)>
+    qtPostEvent("_ZN16QCoreApplication9postEventEP7QObjectP6QEventi");
 } // namespace
 
 void QCoreApplication::postEvent(QObject* receiver, QEvent* event, int priority) {
@@ -364,7 +370,8 @@ void QCoreApplication::postEvent(QObject* receiver, QEvent* event, int priority)
 namespace {
 QtFunction<void (*)(QSemaphore*, int)> qtSemaphoreAcquire("_ZN10QSemaphore7acquireEi");
 QtFunction<bool (*)(QSemaphore*, int)> qtSemaphoreTryAcquire("_ZN10QSemaphore10tryAcquireEi");
-QtFunction<bool (*)(QSemaphore*, int, int)> qtSemaphoreTryAcquireFor("_ZN10QSemaphore10tryAcquireEii");
+QtFunction<bool (*)(QSemaphore*, int, int)>
+    qtSemaphoreTryAcquireFor("_ZN10QSemaphore10tryAcquireEii");
 QtFunction<void (*)(QSemaphore*, int)> qtSemaphoreRelease("_ZN10QSemaphore7releaseEi");
 } // namespace
 
