@@ -7,11 +7,11 @@
 // the lock. Likewise QThread::wait() on a thread that has already ended returns through
 // such a mutex, so what the thread wrote reads as a race after the wait.
 //
-// These definitions take the place of Qt's for calls from this program's own code: each
-// calls Qt's and tells ThreadSanitizer what it ordered: a mutex taken (acquire) or given
-// up (release), on the address of the mutex as the inline atomics do; a thread that ended
-// (release, on its QThread, once run() has returned) and a wait or check that saw it end
-// (acquire).
+// These definitions take the place of Qt's for calls from this program's own code (and
+// from Qt's other libraries; libQt5Core's calls to itself stay inside it): each calls Qt's and
+// tells ThreadSanitizer what it ordered: a mutex taken (acquire) or given up (release), on the
+// address of the mutex as the inline atomics do; a thread that ended (release, on its QThread, once
+// run() has returned) and a wait or check that saw it end (acquire).
 //
 // A QString assigned through Qt's operator= gives up its old text with a decrement of the
 // text's count inside Qt, which the sanitizer doesn't see: the decrement that frees the
@@ -55,15 +55,6 @@
 #include <memory>
 
 namespace {
-
-template <typename Fn> Fn qtFunction(const char* name) {
-    void* found = dlsym(RTLD_NEXT, name);
-    if (!found) {
-        std::fprintf(stderr, "qtlocksync: %s not found in Qt\n", name);
-        std::abort();
-    }
-    return reinterpret_cast<Fn>(found);
-}
 
 // Tells the sanitizer that `mark` was acquired when `happened`; returns `happened`.
 bool acquiredIf(bool happened, const void* mark) {
@@ -109,11 +100,9 @@ struct CallEventLayout {
 };
 
 CallEventLayout findCallEventLayout() {
-    using Construct = void (*)(void*, QtPrivate::QSlotObjectBase*, const QObject*, int, int);
-    using Destroy = void (*)(void*);
-    const auto construct =
-        qtFunction<Construct>("_ZN14QMetaCallEventC1EPN9QtPrivate15QSlotObjectBaseEPK7QObjectii");
-    const auto destroy = qtFunction<Destroy>("_ZN14QMetaCallEventD1Ev");
+    const QtFunction<void (*)(void*, QtPrivate::QSlotObjectBase*, const QObject*, int, int)>
+        construct("_ZN14QMetaCallEventC1EPN9QtPrivate15QSlotObjectBaseEPK7QObjectii");
+    const QtFunction<void (*)(void*)> destroy("_ZN14QMetaCallEventD1Ev");
     static const char probe = 0;
     const auto* probeSender = reinterpret_cast<const QObject*>(&probe);
     constexpr int probeSignal = 0x5EED1D;
