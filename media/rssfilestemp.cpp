@@ -26,6 +26,7 @@ constexpr long kLowSpeedSeconds = 60;
 constexpr std::chrono::seconds kPageTimeLimit{60};
 constexpr std::chrono::seconds kArchiveTimeLimit{300};
 constexpr int kAttempts = 2;
+constexpr qint64 kLeastAttemptMs = 100;
 constexpr int kPollMs = 1000;
 
 constexpr qint64 kMB = 1024 * 1024;
@@ -176,8 +177,11 @@ void RssFilesTemp::run() {
     bool tooLarge = false;
     for (int attempt = 0; attempt < kAttempts && !m_cancel && !tooLarge; ++attempt) {
         const qint64 timeLeft = deadline.remainingTime();
-        if (attempt > 0 && timeLeft <= 0)
-            break; // the last result already says the time ran out
+        // libcurl's clock and ours part by a rounding: an attempt that ended at the
+        // deadline may leave a moment over, too short for another attempt. The last
+        // result already says the time ran out.
+        if (attempt > 0 && timeLeft < kLeastAttemptMs)
+            break;
         curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, long(std::max<qint64>(timeLeft, 1)));
         std::remove(localPath.constData());
         sink.file = std::fopen(localPath.constData(), "wb");
