@@ -2,14 +2,17 @@
 
 #include "api/curlhandle.h"
 #include "core/localpaths.h"
+#include "core/timesource.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QFile>
 #include <QMutexLocker>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -18,7 +21,12 @@ namespace {
 // dropped, so a stalled site cannot keep a requester busy for ever.
 constexpr long kLowSpeedBytes = 1;
 constexpr long kLowSpeedSeconds = 60;
+// A site that trickles a byte now and then passes the low-speed limit, so each fetch also
+// has a deadline for the whole of it, attempts included.
+constexpr std::chrono::seconds kPageTimeLimit{60};
+constexpr std::chrono::seconds kArchiveTimeLimit{300};
 constexpr int kAttempts = 2;
+constexpr qint64 kLeastAttemptMs = 100;
 constexpr int kPollMs = 1000;
 
 constexpr qint64 kMB = 1024 * 1024;
@@ -103,6 +111,10 @@ qint64 RssFilesTemp::sizeLimit(const QString& fileName) {
     }
 }
 
+std::chrono::milliseconds RssFilesTemp::timeLimit(const QString& fileName) {
+    return kindOf(fileName) == Kind::Archive ? kArchiveTimeLimit : kPageTimeLimit;
+}
+
 void RssFilesTemp::fetch(const QString& fileName, const QString& url) {
     if (isRunning())
         return;
@@ -159,9 +171,18 @@ void RssFilesTemp::run() {
     }
 
     const QByteArray localPath = QFile::encodeName(path);
+    const QDeadlineTimer deadline(
+        TimeSource::current().duration(TimeSource::Wait::FetchDeadline, timeLimit(m_fileName)));
     CURLcode result = CURLE_GOT_NOTHING;
     bool tooLarge = false;
     for (int attempt = 0; attempt < kAttempts && !m_cancel && !tooLarge; ++attempt) {
+        const qint64 timeLeft = deadline.remainingTime();
+        // libcurl's clock and ours part by a rounding: an attempt that ended at the
+        // deadline may leave a moment over, too short for another attempt. The last
+        // result already says the time ran out.
+        if (attempt > 0 && timeLeft < kLeastAttemptMs)
+            break;
+        curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, long(std::max<qint64>(timeLeft, 1)));
         std::remove(localPath.constData());
         sink.file = std::fopen(localPath.constData(), "wb");
         if (!sink.file)

@@ -10,6 +10,7 @@
 #include <curl/curl.h>
 
 #include <atomic>
+#include <chrono>
 
 class RssFilesTemp : public QThread {
     Q_OBJECT
@@ -31,6 +32,10 @@ public:
     // The most a fetch under this name may bring: a feed or page 8 MB, a subtitle archive
     // 32 MB, a poster 4 MB. A larger answer fails and leaves no file.
     static qint64 sizeLimit(const QString& fileName);
+    // The longest a fetch under this name may take, all its attempts together: a feed,
+    // page or poster 60 s, a subtitle archive 300 s. A slower one fails and leaves no
+    // file.
+    static std::chrono::milliseconds timeLimit(const QString& fileName);
 
 signals:
     void readyParseRssCategoryXml(const QString& path);

@@ -9,9 +9,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -51,6 +53,7 @@ class TestNativeHost : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void messages_data();
     void messages();
@@ -68,17 +71,24 @@ private:
         QList<QStringList> starts;
         int exitCode = -1;
     };
-    // Runs the host on `input` and waits for the main-program starts expected.
-    Run run(const QByteArray& input, const QStringList& arguments = {}, int expectedStarts = 0,
+    // Runs the host on `input` and waits for it and every program it started to end.
+    Run run(const QByteArray& input, const QStringList& arguments = {},
             bool withMainProgram = true);
     // The fake main program, recording its starts, or none.
     void prepareMainProgram(bool withMainProgram);
     QString startsRecord() const { return m_folder->filePath("starts"); }
-    // The fake main program's starts, once `expectedStarts` of them have shown.
-    QList<QStringList> starts(int expectedStarts);
+    // The fake main program's starts, once the host has ended: waits for every program
+    // it started to end first.
+    QList<QStringList> starts();
 
     std::unique_ptr<QTemporaryDir> m_folder;
 };
+
+void TestNativeHost::initTestCase() {
+    // The host starts programs detached; as a subreaper this test inherits them, so it
+    // can wait for them to end instead of waiting for a while.
+    QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+}
 
 void TestNativeHost::init() {
     m_folder = std::make_unique<QTemporaryDir>();
@@ -105,25 +115,30 @@ void TestNativeHost::prepareMainProgram(bool withMainProgram) {
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-QList<QStringList> TestNativeHost::starts(int expectedStarts) {
-    // The lines written whole so far: the fake writes each argument on its own.
-    const auto recorded = [this] {
-        QFile file(startsRecord());
-        QList<QByteArray> lines;
-        if (file.open(QIODevice::ReadOnly))
-            lines = file.readAll().split('\n');
-        if (!lines.isEmpty())
-            lines.removeLast(); // after the last line end: empty, or a line being written
-        return lines;
-    };
-    // Started programs run detached: wait for each to have written its line.
+QList<QStringList> TestNativeHost::starts() {
+    // Whatever the host started has come to this test by now (the host has ended, and a
+    // detached start leaves its program an orphan at once); each has written its whole
+    // line when it has ended. The host's own process is waited for by its caller.
     QElapsedTimer waited;
     waited.start();
-    while (recorded().size() < expectedStarts && waited.elapsed() < 15000)
-        QThread::msleep(20);
-    if (expectedStarts == 0)
-        QThread::msleep(200); // a start that should not happen gets its chance to show
-    const QList<QByteArray> lines = recorded();
+    for (;;) {
+        const pid_t ended = ::waitpid(-1, nullptr, WNOHANG);
+        if (ended < 0 && errno == ECHILD)
+            break; // none left
+        if (ended == 0) {
+            if (waited.elapsed() > 30000) {
+                qWarning("a started program does not end");
+                break;
+            }
+            QThread::msleep(10);
+        }
+    }
+    QFile file(startsRecord());
+    QList<QByteArray> lines;
+    if (file.open(QIODevice::ReadOnly))
+        lines = file.readAll().split('\n');
+    if (!lines.isEmpty())
+        lines.removeLast(); // after the last line end: empty
     QList<QStringList> found;
     for (const QByteArray& line : lines) {
         QStringList arguments = QString::fromUtf8(line).split(QLatin1Char(kFieldEnd));
@@ -134,7 +149,7 @@ QList<QStringList> TestNativeHost::starts(int expectedStarts) {
 }
 
 TestNativeHost::Run TestNativeHost::run(const QByteArray& input, const QStringList& arguments,
-                                        int expectedStarts, bool withMainProgram) {
+                                        bool withMainProgram) {
     prepareMainProgram(withMainProgram);
     QProcess host;
     host.start(m_folder->filePath("briskohost"), arguments);
@@ -146,7 +161,7 @@ TestNativeHost::Run TestNativeHost::run(const QByteArray& input, const QStringLi
     host.waitForFinished(30000);
     result.exitCode = host.exitStatus() == QProcess::NormalExit ? host.exitCode() : -2;
     result.replies = replies(host.readAllStandardOutput());
-    result.starts = starts(expectedStarts);
+    result.starts = starts();
     return result;
 }
 
@@ -214,7 +229,7 @@ void TestNativeHost::messages() {
     QVERIFY(settings.sync());
 
     // An empty message first: ignored, and the host goes on.
-    const Run result = run(frame(QByteArray()) + frame(message), arguments, link.isNull() ? 0 : 1);
+    const Run result = run(frame(QByteArray()) + frame(message), arguments);
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.replies, reply.isEmpty() ? QList<QByteArray>() : QList<QByteArray>{reply});
     const QList<QStringList> starts =
@@ -234,14 +249,14 @@ void TestNativeHost::lengthsAreReadExactly() {
     QByteArray oversize(4, '\0');
     oversize[2] = 0x20; // 2 MiB
     oversize.append(QByteArray(2 << 20, 'x'));
-    const Run result = run(oversize + frame(body) + frame("\"hello\""), {}, 0);
+    const Run result = run(oversize + frame(body) + frame("\"hello\""));
     QCOMPARE(result.exitCode, 0);
     // The body's CR LF makes it a refused link; the reply's length byte 13 goes out as is.
     QCOMPARE(result.replies, (QList<QByteArray>{"\"not-capture\"", "\"brisko2\""}));
 }
 
 void TestNativeHost::missingMainProgramEndsThePresenceCheck() {
-    const Run result = run(frame("\"hello\"") + frame("\"v2 https://x\""), {}, 0, false);
+    const Run result = run(frame("\"hello\"") + frame("\"v2 https://x\""), {}, false);
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.replies.isEmpty()); // ended at the check: the next message is never read
 }
@@ -254,14 +269,14 @@ void TestNativeHost::cutInputEndsTheHost_data() {
 
 void TestNativeHost::cutInputEndsTheHost() {
     QFETCH(QByteArray, input);
-    const Run result = run(input, {}, 0);
+    const Run result = run(input);
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.replies.isEmpty());
     QVERIFY(result.starts.isEmpty());
 }
 
 void TestNativeHost::eachMessageIsLogged() {
-    run(frame("\"hello\"") + frame("\"v2 x\"") + frame(QByteArray()), {}, 0);
+    run(frame("\"hello\"") + frame("\"v2 x\"") + frame(QByteArray()));
     QFile file(logFile());
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(logFile()));
     QCOMPARE(file.readAll(), QByteArray("xxx 7\nxxx 6\nxxx 0\n"));
@@ -318,7 +333,7 @@ void TestNativeHost::closedOutputEndsTheHost() {
     QCOMPARE(WEXITSTATUS(status), 0);
     const QList<QStringList> expected =
         started ? QList<QStringList>{{"-d", "https://x/first"}} : QList<QStringList>{};
-    QCOMPARE(starts(started), expected);
+    QCOMPARE(starts(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestNativeHost)

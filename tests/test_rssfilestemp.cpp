@@ -1,11 +1,14 @@
+#include "core/timesource.h"
 #include "media/rssfilestemp.h"
 #include "tests/support/stalledserver.h"
 #include "tools/devservice/mediasite.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -25,6 +28,8 @@ private slots:
     void destroyingOwnerMidFetchIsSafe();
     void answersOverTheLimitFail_data();
     void answersOverTheLimitFail();
+    void slowAnswersMeetTheDeadline_data();
+    void slowAnswersMeetTheDeadline();
     void cancelAllStopsStalledFetches();
 
 private:
@@ -129,6 +134,25 @@ devservice::Response trickle() {
     };
     return response;
 }
+
+// Shortens a fetch's deadline to a moment and keeps the one it was designed with.
+class ShortDeadline : public TimeSource {
+public:
+    ShortDeadline() : replaced(install(this)) {}
+    ~ShortDeadline() override { install(replaced); }
+
+    std::chrono::milliseconds duration(Wait kind, std::chrono::milliseconds designed) override {
+        if (kind != Wait::FetchDeadline)
+            return designed;
+        asked = designed.count();
+        return std::chrono::milliseconds(300);
+    }
+
+    std::atomic<qint64> asked{0};
+
+private:
+    TimeSource* replaced;
+};
 
 } // namespace
 
@@ -307,6 +331,32 @@ void TestRssFilesTemp::answersOverTheLimitFail() {
     }
 }
 
+void TestRssFilesTemp::slowAnswersMeetTheDeadline_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<qint64>("designed");
+    QTest::newRow("feed") << "rssSearchTemp.xml" << qint64(60000);
+    QTest::newRow("page") << "fileLinkSub.html" << qint64(60000);
+    QTest::newRow("poster") << "poster7-0.jpg" << qint64(60000);
+    QTest::newRow("archive") << "tmpSubtitile.zip" << qint64(300000);
+}
+
+// A site that sends a byte now and then never meets the low-speed limit; the deadline
+// ends the fetch as a failure, and holds for all the attempts together.
+void TestRssFilesTemp::slowAnswersMeetTheDeadline() {
+    QFETCH(QString, fileName);
+    QFETCH(qint64, designed);
+    ShortDeadline deadline;
+    site.requests().clear();
+    RssFilesTemp fetcher;
+    AllSignals spies(fetcher);
+    fetcher.fetch(fileName, url("/slow")); // would trickle on for 100 s
+    QCOMPARE(spies.wait(), QStringLiteral("fetchFailed"));
+    QVERIFY(fetcher.wait());
+    QCOMPARE(deadline.asked.load(), designed);
+    QCOMPARE(site.requests().size(), std::size_t(1));
+    QVERIFY(!QFile::exists(RssFilesTemp::resultPath(fileName)));
+}
+
 void TestRssFilesTemp::cancelAllStopsStalledFetches() {
     StalledServer stalled;
     QVERIFY(stalled.port());
@@ -322,10 +372,14 @@ void TestRssFilesTemp::cancelAllStopsStalledFetches() {
         fetchers << fetcher;
     }
     QTRY_COMPARE_WITH_TIMEOUT(stalled.accepted(), int(names.size()), 30000);
-    // The requests are out and unanswered; one call stops them all.
+    // The requests are out and unanswered; one call stops them all, at once and together
+    // (not one after the other, nor at the next look at the flag, nor by a time-out).
+    QElapsedTimer stopping;
+    stopping.start();
     RssFilesTemp::cancelAll(owner);
     for (RssFilesTemp* fetcher : fetchers)
         QVERIFY(fetcher->wait());
+    QVERIFY2(stopping.elapsed() < 2000, qPrintable(QString::number(stopping.elapsed())));
     QCoreApplication::sendPostedEvents();
     for (const auto& spy : failed)
         QCOMPARE(spy->count(), 1);

@@ -7,48 +7,54 @@
 // the lock. Likewise QThread::wait() on a thread that has already ended returns through
 // such a mutex, so what the thread wrote reads as a race after the wait.
 //
-// These definitions take the place of Qt's for calls from this program's own code: each
-// calls Qt's and tells ThreadSanitizer what it ordered: a mutex taken (acquire) or given
-// up (release), on the address of the mutex as the inline atomics do; a thread that ended
-// (release, on its QThread, once run() has returned) and a wait or check that saw it end
-// (acquire).
+// These definitions take the place of Qt's for calls from this program's own code (and
+// from Qt's other libraries; libQt5Core's calls to itself stay inside it): each calls Qt's and
+// tells ThreadSanitizer what it ordered: a mutex taken (acquire) or given up (release), on the
+// address of the mutex as the inline atomics do; a thread that ended (release, on its QThread, once
+// run() has returned) and a wait or check that saw it end (acquire).
 //
 // A QString assigned through Qt's operator= gives up its old text with a decrement of the
 // text's count inside Qt, which the sanitizer doesn't see: the decrement that frees the
-// text would not be ordered after those of other threads that shared it.
+// text would not be ordered after those of other threads that shared it. Static texts
+// (the shared empty and null ones, literals) are never counted nor freed, and every
+// thread shares them: they order nothing.
 //
-// A function handed to a QThreadPool reaches its worker through the pool's queue, behind
-// the same unseen mutex: the handing over releases, the function's start acquires.
+// A function handed to a QThreadPool: see qtpoolsync.cpp. A QSemaphore's release releases
+// and an acquire that took it acquires.
 //
-// Queued signals reach the receiving thread through Qt's event queue, whose mutex the
-// sanitizer doesn't see either. Every thread's delivery of an event runs after the queue
-// was locked, so after every post made before it: each emission releases, before and after
-// the posts it makes, so do a call queued by QMetaObject::invokeMethod and an event posted
-// by our code, and each event delivered acquires, all on one mark of the queues.
+// Events reach the receiving thread through its event queue, whose mutex the sanitizer
+// doesn't see either. Qt orders a post only with the delivery of that event, so each post
+// gets a mark of its own that the delivery acquires:
+// - an event posted by our code: the event itself;
+// - a queued call (QMetaObject::invokeMethod): a mark of the receiver's, acquired by the
+//   delivery of a call that no signal made;
+// - a queued signal, posted inside Qt: a mark of the emitting object's signal, released
+//   when the emission begins and ends and acquired by the delivery of a call that this
+//   signal of this object made. Marks live in a table of their own, so a call delivered
+//   after its sender was deleted still finds its emission's.
+// Events sent synchronously (sendEvent) and emissions nobody receives order nothing.
+// What ThreadSanitizer still cannot see: an order made only inside Qt (a QRunnable started
+// on a pool, a timer's call moved to another thread) and a race whose one side runs inside
+// Qt's uninstrumented code.
 #include <QCoreApplication>
 #include <QMutex>
+#include <QSemaphore>
 #include <QString>
 #include <QThread>
-#include <QThreadPool>
 #include <QVariant>
 #include <QWaitCondition>
+
+#include "qtfunction.h"
 
 #include <dlfcn.h>
 #include <sanitizer/tsan_interface.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 namespace {
-
-template <typename Fn> Fn qtFunction(const char* name) {
-    void* found = dlsym(RTLD_NEXT, name);
-    if (!found) {
-        std::fprintf(stderr, "qtlocksync: %s not found in Qt\n", name);
-        std::abort();
-    }
-    return reinterpret_cast<Fn>(found);
-}
 
 // Tells the sanitizer that `mark` was acquired when `happened`; returns `happened`.
 bool acquiredIf(bool happened, const void* mark) {
@@ -70,18 +76,82 @@ void qt_register_signal_spy_callbacks(QSignalSpyCallbackSet* callbacks);
 
 namespace {
 
-char eventQueues; // the mark that stands for every thread's event queue
+// The marks of signals and queued calls, chosen by a hash of the object and the signal (-1
+// for a queued call); two keys that share a slot only order more than Qt does, never less
+// than it.
+constexpr unsigned kMarkBits = 16;
+alignas(8) char callMarks[(1u << kMarkBits) * 8];
 
-void emissionBegins(QObject*, int, void**) {
-    __tsan_release(&eventQueues);
+void* callMark(const void* object, int signal) {
+    const quint64 key = quint64(reinterpret_cast<quintptr>(object)) ^
+                        (quint64(quint32(signal)) * 0x9E3779B97F4A7C15ull);
+    const quint64 slot = (key * 0xBF58476D1CE4E5B9ull) >> (64 - kMarkBits);
+    return callMarks + slot * 8;
 }
 
-void emissionEnds(QObject*, int) {
-    __tsan_release(&eventQueues);
+constexpr int kQueuedCall = -1;
+
+// Where a queued call's event keeps the object that emitted and the signal's index
+// (null and -1 for a call no signal made). Qt's event class for it is private: the
+// offsets are found once by building one with known values.
+struct CallEventLayout {
+    std::size_t sender = 0;
+    std::size_t signal = 0;
+};
+
+CallEventLayout findCallEventLayout() {
+    const QtFunction<void (*)(void*, QtPrivate::QSlotObjectBase*, const QObject*, int, int)>
+        construct("_ZN14QMetaCallEventC1EPN9QtPrivate15QSlotObjectBaseEPK7QObjectii");
+    const QtFunction<void (*)(void*)> destroy("_ZN14QMetaCallEventD1Ev");
+    static const char probe = 0;
+    const auto* probeSender = reinterpret_cast<const QObject*>(&probe);
+    constexpr int probeSignal = 0x5EED1D;
+    alignas(16) unsigned char event[512] = {};
+    construct(event, nullptr, probeSender, probeSignal, 0);
+    CallEventLayout layout;
+    // Past the event's virtual table and private data; the index may sit in the tail
+    // padding of QEvent.
+    for (std::size_t at = 2 * sizeof(void*); at + sizeof(void*) <= 128; at += alignof(int)) {
+        const void* pointer = nullptr;
+        int value = 0;
+        std::memcpy(&pointer, event + at, sizeof pointer);
+        std::memcpy(&value, event + at, sizeof value);
+        if (at % alignof(void*) == 0 && pointer == probeSender)
+            layout.sender = at;
+        if (value == probeSignal)
+            layout.signal = at;
+    }
+    destroy(event);
+    if (!layout.sender || !layout.signal) {
+        std::fprintf(stderr, "qtlocksync: Qt's queued call event has an unknown layout\n");
+        std::abort();
+    }
+    return layout;
 }
 
-bool eventDelivered(void**) {
-    __tsan_acquire(&eventQueues);
+const CallEventLayout callEvent = findCallEventLayout();
+
+void emissionBegins(QObject* sender, int signal, void**) {
+    __tsan_release(callMark(sender, signal));
+}
+
+void emissionEnds(QObject* sender, int signal) {
+    __tsan_release(callMark(sender, signal));
+}
+
+// Runs first in every delivery of an event, posted or sent.
+bool eventDelivered(void** data) {
+    const auto* receiver = static_cast<const QObject*>(data[0]);
+    const auto* event = static_cast<const QEvent*>(data[1]);
+    __tsan_acquire(const_cast<QEvent*>(event)); // released only when our code posted it
+    if (event->type() == QEvent::MetaCall) {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(event);
+        const QObject* sender = nullptr;
+        int signal = 0;
+        std::memcpy(&sender, bytes + callEvent.sender, sizeof sender);
+        std::memcpy(&signal, bytes + callEvent.signal, sizeof signal);
+        __tsan_acquire(sender ? callMark(sender, signal) : callMark(receiver, kQueuedCall));
+    }
     return false; // the event goes on as usual
 }
 
@@ -92,64 +162,96 @@ const bool hooked = [] {
     return QInternal::registerCallback(QInternal::EventNotifyCallback, eventDelivered);
 }();
 
+// A call to `object` of this kind reaches it through its thread's event queue.
+bool isQueued(const QObject* object, Qt::ConnectionType type) {
+    if (type == Qt::AutoConnection)
+        return object && object->thread() != QThread::currentThread();
+    return type == Qt::QueuedConnection || type == Qt::BlockingQueuedConnection;
+}
+
+} // namespace
+
+namespace {
+QtFunction<void (*)(QBasicMutex*)> qtBasicLock("_ZN11QBasicMutex12lockInternalEv");
 } // namespace
 
 void QBasicMutex::lockInternal() QT_MUTEX_LOCK_NOEXCEPT {
-    static const auto qt = qtFunction<void (*)(QBasicMutex*)>("_ZN11QBasicMutex12lockInternalEv");
-    qt(this);
+    qtBasicLock(this);
     __tsan_acquire(this);
 }
+
+namespace {
+QtFunction<bool (*)(QBasicMutex*, int)> qtBasicTryLock("_ZN11QBasicMutex12lockInternalEi");
+} // namespace
 
 bool QBasicMutex::lockInternal(int timeout) QT_MUTEX_LOCK_NOEXCEPT {
-    static const auto qt =
-        qtFunction<bool (*)(QBasicMutex*, int)>("_ZN11QBasicMutex12lockInternalEi");
-    return acquiredIf(qt(this, timeout), this);
+    return acquiredIf(qtBasicTryLock(this, timeout), this);
 }
+
+namespace {
+QtFunction<void (*)(QBasicMutex*)> qtBasicUnlock("_ZN11QBasicMutex14unlockInternalEv");
+} // namespace
 
 void QBasicMutex::unlockInternal() noexcept {
-    static const auto qt = qtFunction<void (*)(QBasicMutex*)>("_ZN11QBasicMutex14unlockInternalEv");
     __tsan_release(this);
-    qt(this);
+    qtBasicUnlock(this);
 }
 
+namespace {
+QtFunction<void (*)(QMutex*)> qtLock("_ZN6QMutex4lockEv");
+} // namespace
+
 void QMutex::lock() QT_MUTEX_LOCK_NOEXCEPT {
-    static const auto qt = qtFunction<void (*)(QMutex*)>("_ZN6QMutex4lockEv");
-    qt(this);
+    qtLock(this);
     __tsan_acquire(this);
 }
 
+namespace {
+QtFunction<bool (*)(QMutex*, int)> qtTryLock("_ZN6QMutex7tryLockEi");
+} // namespace
+
 bool QMutex::tryLock(int timeout) QT_MUTEX_LOCK_NOEXCEPT {
-    static const auto qt = qtFunction<bool (*)(QMutex*, int)>("_ZN6QMutex7tryLockEi");
-    return acquiredIf(qt(this, timeout), this);
+    return acquiredIf(qtTryLock(this, timeout), this);
 }
+
+namespace {
+QtFunction<void (*)(QMutex*)> qtUnlock("_ZN6QMutex6unlockEv");
+} // namespace
 
 void QMutex::unlock() noexcept {
-    static const auto qt = qtFunction<void (*)(QMutex*)>("_ZN6QMutex6unlockEv");
     __tsan_release(this);
-    qt(this);
+    qtUnlock(this);
 }
+
+namespace {
+QtFunction<bool (*)(QWaitCondition*, QMutex*, QDeadlineTimer)>
+    qtWaitDeadline("_ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer");
+} // namespace
 
 bool QWaitCondition::wait(QMutex* lockedMutex, QDeadlineTimer deadline) {
-    static const auto qt = qtFunction<bool (*)(QWaitCondition*, QMutex*, QDeadlineTimer)>(
-        "_ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer");
     __tsan_release(lockedMutex);
-    const bool woken = qt(this, lockedMutex, deadline);
+    const bool woken = qtWaitDeadline(this, lockedMutex, deadline);
     __tsan_acquire(lockedMutex);
     return woken;
 }
+
+namespace {
+QtFunction<bool (*)(QWaitCondition*, QMutex*, unsigned long)>
+    qtWaitTime("_ZN14QWaitCondition4waitEP6QMutexm");
+} // namespace
 
 bool QWaitCondition::wait(QMutex* lockedMutex, unsigned long time) {
-    static const auto qt = qtFunction<bool (*)(QWaitCondition*, QMutex*, unsigned long)>(
-        "_ZN14QWaitCondition4waitEP6QMutexm");
     __tsan_release(lockedMutex);
-    const bool woken = qt(this, lockedMutex, time);
+    const bool woken = qtWaitTime(this, lockedMutex, time);
     __tsan_acquire(lockedMutex);
     return woken;
 }
 
+namespace {
+QtFunction<void (*)(QThread*, QThread::Priority)> qtThreadStart("_ZN7QThread5startENS_8PriorityE");
+} // namespace
+
 void QThread::start(Priority priority) {
-    static const auto qt =
-        qtFunction<void (*)(QThread*, Priority)>("_ZN7QThread5startENS_8PriorityE");
     // finished() is emitted on the thread itself after run() has returned, before the
     // thread is marked as ended and its waiters are woken.
     static const char kMarked[] = "qtlocksyncReleasesAtFinish";
@@ -158,68 +260,124 @@ void QThread::start(Priority priority) {
         connect(
             this, &QThread::finished, this, [this] { __tsan_release(this); }, Qt::DirectConnection);
     }
-    qt(this, priority);
-}
-
-bool QThread::wait(QDeadlineTimer deadline) {
-    static const auto qt =
-        qtFunction<bool (*)(QThread*, QDeadlineTimer)>("_ZN7QThread4waitE14QDeadlineTimer");
-    return acquiredIf(qt(this, deadline), this);
-}
-
-bool QThread::wait(unsigned long time) {
-    static const auto qt = qtFunction<bool (*)(QThread*, unsigned long)>("_ZN7QThread4waitEm");
-    return acquiredIf(qt(this, time), this);
-}
-
-bool QThread::isFinished() const {
-    static const auto qt = qtFunction<bool (*)(const QThread*)>("_ZNK7QThread10isFinishedEv");
-    return acquiredIf(qt(this), this);
-}
-
-bool QThread::isRunning() const {
-    static const auto qt = qtFunction<bool (*)(const QThread*)>("_ZNK7QThread9isRunningEv");
-    return !acquiredIf(!qt(this), this);
-}
-
-QString& QString::operator=(const QString& other) noexcept {
-    static const auto qt = qtFunction<QString& (*)(QString*, const QString&)>("_ZN7QStringaSERKS_");
-    // The count is the first field of the text, and d the only field of a QString; the
-    // decrement orders both ways, as the inline ones do.
-    void* const given = d;
-    __tsan_acquire(given);
-    __tsan_release(given);
-    return qt(this, other);
-}
-
-bool QMetaObject::invokeMethodImpl(QObject* object, QtPrivate::QSlotObjectBase* slot,
-                                   Qt::ConnectionType type, void* ret) {
-    static const auto qt =
-        qtFunction<bool (*)(QObject*, QtPrivate::QSlotObjectBase*, Qt::ConnectionType, void*)>(
-            "_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14"
-            "ConnectionTypeEPv");
-    __tsan_release(&eventQueues);
-    return qt(object, slot, type, ret);
-}
-
-void QCoreApplication::postEvent(QObject* receiver, QEvent* event, int priority) {
-    static const auto qt = qtFunction<void (*)(QObject*, QEvent*, int)>(
-        "_ZN16QCoreApplication9postEventEP7QObjectP6QEventi");
-    __tsan_release(&eventQueues);
-    qt(receiver, event, priority);
+    qtThreadStart(this, priority);
 }
 
 namespace {
-char poolQueues; // the mark that stands for every thread pool's queue
+QtFunction<bool (*)(QThread*, QDeadlineTimer)>
+    qtThreadWaitDeadline("_ZN7QThread4waitE14QDeadlineTimer");
 } // namespace
 
-void QThreadPool::start(std::function<void()> functionToRun, int priority) {
-    static const auto qt = qtFunction<void (*)(QThreadPool*, std::function<void()>, int)>(
-        "_ZN11QThreadPool5startESt8functionIFvvEEi");
-    std::function<void()> started = [run = std::move(functionToRun)] {
-        __tsan_acquire(&poolQueues);
-        run();
-    };
-    __tsan_release(&poolQueues);
-    qt(this, std::move(started), priority);
+bool QThread::wait(QDeadlineTimer deadline) {
+    return acquiredIf(qtThreadWaitDeadline(this, deadline), this);
+}
+
+namespace {
+QtFunction<bool (*)(QThread*, unsigned long)> qtThreadWaitTime("_ZN7QThread4waitEm");
+} // namespace
+
+bool QThread::wait(unsigned long time) {
+    return acquiredIf(qtThreadWaitTime(this, time), this);
+}
+
+namespace {
+QtFunction<bool (*)(const QThread*)> qtIsFinished("_ZNK7QThread10isFinishedEv");
+} // namespace
+
+bool QThread::isFinished() const {
+    return acquiredIf(qtIsFinished(this), this);
+}
+
+namespace {
+QtFunction<bool (*)(const QThread*)> qtIsRunning("_ZNK7QThread9isRunningEv");
+} // namespace
+
+bool QThread::isRunning() const {
+    return !acquiredIf(!qtIsRunning(this), this);
+}
+
+namespace {
+QtFunction<QString& (*)(QString*, const QString&)> qtAssignString("_ZN7QStringaSERKS_");
+} // namespace
+
+QString& QString::operator=(const QString& other) noexcept {
+    // The count is the first field of the text, and d the only field of a QString; the
+    // decrement orders both ways, as the inline ones do.
+    if (!d->ref.isStatic()) {
+        __tsan_acquire(d);
+        __tsan_release(d);
+    }
+    return qtAssignString(this, other);
+}
+
+namespace {
+QtFunction<bool (*)(QObject*, QtPrivate::QSlotObjectBase*, Qt::ConnectionType, void*)>
+    qtInvokeSlot("_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14"
+                 "ConnectionTypeEPv");
+} // namespace
+
+bool QMetaObject::invokeMethodImpl(QObject* object, QtPrivate::QSlotObjectBase* slot,
+                                   Qt::ConnectionType type, void* ret) {
+    if (isQueued(object, type))
+        __tsan_release(callMark(object, kQueuedCall));
+    return qtInvokeSlot(object, slot, type, ret);
+}
+
+namespace {
+QtFunction<bool (*)(QObject*, const char*, Qt::ConnectionType, QGenericReturnArgument,
+                    QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument,
+                    QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument,
+                    QGenericArgument, QGenericArgument)>
+    qtInvokeByName(
+        "_ZN11QMetaObject12invokeMethodEP7QObjectPKcN2Qt14ConnectionTypeE22QGenericReturnArgument"
+        "16QGenericArgumentS7_S7_S7_S7_S7_S7_S7_S7_S7_");
+} // namespace
+
+bool QMetaObject::invokeMethod(QObject* object, const char* member, Qt::ConnectionType type,
+                               QGenericReturnArgument ret, QGenericArgument val0,
+                               QGenericArgument val1, QGenericArgument val2, QGenericArgument val3,
+                               QGenericArgument val4, QGenericArgument val5, QGenericArgument val6,
+                               QGenericArgument val7, QGenericArgument val8,
+                               QGenericArgument val9) {
+    if (isQueued(object, type))
+        __tsan_release(callMark(object, kQueuedCall));
+    return qtInvokeByName(object, member, type, ret, val0, val1, val2, val3, val4, val5, val6, val7,
+                          val8, val9);
+}
+
+namespace {
+QtFunction<void (*)(QObject*, QEvent*, int)>
+    qtPostEvent("_ZN16QCoreApplication9postEventEP7QObjectP6QEventi");
+} // namespace
+
+void QCoreApplication::postEvent(QObject* receiver, QEvent* event, int priority) {
+    __tsan_release(event);
+    qtPostEvent(receiver, event, priority);
+}
+
+// A semaphore orders what came before a release with an acquire that took it.
+namespace {
+QtFunction<void (*)(QSemaphore*, int)> qtSemaphoreAcquire("_ZN10QSemaphore7acquireEi");
+QtFunction<bool (*)(QSemaphore*, int)> qtSemaphoreTryAcquire("_ZN10QSemaphore10tryAcquireEi");
+QtFunction<bool (*)(QSemaphore*, int, int)>
+    qtSemaphoreTryAcquireFor("_ZN10QSemaphore10tryAcquireEii");
+QtFunction<void (*)(QSemaphore*, int)> qtSemaphoreRelease("_ZN10QSemaphore7releaseEi");
+} // namespace
+
+void QSemaphore::acquire(int n) {
+    qtSemaphoreAcquire(this, n);
+    __tsan_acquire(this);
+}
+
+bool QSemaphore::tryAcquire(int n) {
+    return acquiredIf(qtSemaphoreTryAcquire(this, n), this);
+}
+
+bool QSemaphore::tryAcquire(int n, int timeout) {
+    return acquiredIf(qtSemaphoreTryAcquireFor(this, n, timeout), this);
+}
+
+void QSemaphore::release(int n) {
+    __tsan_release(this);
+    qtSemaphoreRelease(this, n);
 }
