@@ -104,6 +104,18 @@ public:
     using QObject::QObject;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // Every event of the program passes here: the type first, before `watched` is
+        // looked at (timers of the toolkit's own hidden classes pass too).
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+            break;
+        default:
+            return false;
+        }
         if (!watched->isWidgetType())
             return false;
         auto* widget = static_cast<QWidget*>(watched);
