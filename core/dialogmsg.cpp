@@ -1,12 +1,11 @@
 #include "core/dialogmsg.h"
 
 #include "core/userprompt.h"
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "ui_dialogmsg.h"
-
-#include <QMouseEvent>
 
 namespace {
 
@@ -23,6 +22,7 @@ DialogMsg::DialogMsg(const QString& message, const QString& details, QWidget* pa
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     shapeWindowFromImage(this, QStringLiteral(":/images/popup_msg.png"));
     UserPrompt::keepCentredOver(this, parent);
+    new WindowDrag(this);
     ui->title->setText(m_message);
     // Details may be a list the program marked up itself (bold labels, line breaks), with
     // every link and server text in it escaped; plain details keep their line breaks.
@@ -46,24 +46,6 @@ void DialogMsg::on_pushButton_clicked() {
 void DialogMsg::applyExpanded() {
     setFixedHeight(m_expanded ? kExpandedHeight : kCollapsedHeight);
     ui->showHideMsg->setText(m_expanded ? tr("Thu nhỏ") : tr("Xem chi tiết"));
-}
-
-void DialogMsg::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        QDialog::mousePressEvent(event);
-        return;
-    }
-    m_dragPosition = event->globalPos() - frameGeometry().topLeft();
-    event->accept();
-}
-
-void DialogMsg::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() != Qt::LeftButton) {
-        QDialog::mouseMoveEvent(event);
-        return;
-    }
-    move(event->globalPos() - m_dragPosition);
-    event->accept();
 }
 
 void DialogMsg::changeEvent(QEvent* event) {

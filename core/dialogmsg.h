@@ -2,7 +2,6 @@
 // A frameless notice: a title line, a short message and a details pane that the user can
 // show (the window grows to 220 px) or hide again (110 px). Shown with exec().
 #include <QDialog>
-#include <QPoint>
 #include <QString>
 
 namespace Ui {
@@ -21,15 +20,12 @@ public slots:
     void on_pushButton_clicked();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void applyExpanded();
 
     Ui::DialogMsg* ui;
-    QPoint m_dragPosition;
     // Kept so that a change of language can put them back after retranslating the form.
     QString m_message;
     QString m_details;

@@ -69,16 +69,17 @@ QMenu* FormDownload::downloadedMenu() {
     return menu;
 }
 
+// The tables report the position in their viewport, below the header.
 void FormDownload::on_tableDownloading_customContextMenuRequested(QPoint pos) {
     const std::unique_ptr<QMenu> menu(downloadingMenu());
     if (menu)
-        menu->exec(ui->tableDownloading->mapToGlobal(pos));
+        menu->exec(ui->tableDownloading->viewport()->mapToGlobal(pos));
 }
 
 void FormDownload::on_tableDownloaded_customContextMenuRequested(QPoint pos) {
     const std::unique_ptr<QMenu> menu(downloadedMenu());
     if (menu)
-        menu->exec(ui->tableDownloaded->mapToGlobal(pos));
+        menu->exec(ui->tableDownloaded->viewport()->mapToGlobal(pos));
 }
 
 void FormDownload::on_btnStart_clicked() {

@@ -1,14 +1,16 @@
 #include "filemanager/framelesspopup.h"
 
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QMovie>
 
-FramelessPopup::FramelessPopup(QWidget* parent) : QDialog(parent), dragPosition(0, 0) {}
+FramelessPopup::FramelessPopup(QWidget* parent) : QDialog(parent) {
+    new WindowDrag(this);
+}
 
 void FramelessPopup::makeFrameless(const QString& background, bool alwaysOnTop) {
     makeFramelessShaped(this, background, alwaysOnTop);
@@ -33,18 +35,4 @@ void FramelessPopup::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     if (loadingMovie)
         loadingMovie->setPaused(true);
-}
-
-void FramelessPopup::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    dragPosition = event->globalPos() - frameGeometry().topLeft();
-    event->accept();
-}
-
-void FramelessPopup::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() != Qt::LeftButton)
-        return;
-    move(event->globalPos() - dragPosition);
-    event->accept();
 }

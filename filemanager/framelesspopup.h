@@ -3,7 +3,6 @@
 // background picture, dragging by the background with the left button, staying on top
 // when the settings ask for it, and a loading animation that survives a language change.
 #include <QDialog>
-#include <QPoint>
 
 class QLabel;
 class QMovie;
@@ -23,10 +22,6 @@ protected:
     // hidden children of the tab.
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-
-    QPoint dragPosition;
 
 private:
     QMovie* loadingMovie = nullptr;

@@ -377,8 +377,12 @@ Please check it and try again</translation>
         <translation>Cancel shutdown</translation>
     </message>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Tự động tắt máy</source>
+        <translation>Automatic shutdown</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

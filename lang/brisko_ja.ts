@@ -377,8 +377,12 @@ Vui lòng kiểm tra lại</source>
         <translation>シャットダウンを中止</translation>
     </message>
     <message>
-        <source>Dialog</source>
-        <translation>ダイアログ</translation>
+        <source>Tự động tắt máy</source>
+        <translation>自動シャットダウン</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

@@ -377,8 +377,12 @@ Vui lòng kiểm tra lại</translation>
         <translation>Ngưng tắt máy</translation>
     </message>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Tự động tắt máy</source>
+        <translation>Tự động tắt máy</translation>
+    </message>
+    <message>
+        <source>Đóng</source>
+        <translation>Đóng</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "mainwindow/dialogturnoff.h"
 
 #include "core/timesource.h"
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "ui_dialogturnoff.h"
 
@@ -20,7 +21,10 @@ DialogTurnOff::DialogTurnOff(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), ui(new Ui::DialogTurnOff),
       ticker(new QTimer(this)) {
     ui->setupUi(this);
-    shapeWindowFromImage(this, QStringLiteral(":/images/popup_about.png"));
+    // Drawn like the program's other popups: no frame, the outline and title band of its
+    // picture, the title in the band; dragged by its face.
+    makeFramelessShaped(this, QStringLiteral(":/images/popup_about.png"), true);
+    new WindowDrag(this);
     // Sixty steps always; a step lasts a second unless a test shortened the countdown.
     const qint64 lengthMs =
         TimeSource::current()

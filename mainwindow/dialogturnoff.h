@@ -2,7 +2,8 @@
 // The warning shown before an automatic power-off: it counts 60 steps down (a second each,
 // or what the time source makes of the countdown's length) and ends with Rejected when the
 // count runs out, which tells the caller to power off. Its button, Escape and closing the
-// window stop the power-off: they end it with Accepted.
+// window (the cross in its title band) stop the power-off: they end it with Accepted. A
+// frameless popup drawn by its picture, kept above other windows.
 #include <QDialog>
 #include <QElapsedTimer>
 

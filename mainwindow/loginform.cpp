@@ -10,6 +10,7 @@
 #include "core/servicecallrunner.h"
 #include "core/updatehelper.h"
 #include "core/userprompt.h"
+#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "mainwindow/dialogoption.h"
 #include "mainwindow/loginrules.h"
@@ -23,7 +24,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <QMovie>
 #include <QPointer>
 #include <QScreen>
@@ -51,8 +51,7 @@ QString latin1(const std::string& text) {
 } // namespace
 
 LoginForm::LoginForm(QWidget* parent)
-    : QDialog(parent), ui(new Ui::LoginForm), dragPosition(0, 0),
-      accountReads(new ServiceCallRunner(this)) {
+    : QDialog(parent), ui(new Ui::LoginForm), accountReads(new ServiceCallRunner(this)) {
     ui->setupUi(this);
     // The two web links open through the system's browser seam rather than by the labels
     // themselves.
@@ -68,6 +67,7 @@ LoginForm::LoginForm(QWidget* parent)
     ui->img_loading->hide();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     shapeWindowFromImage(this, QStringLiteral(":/images/form_logins.png"));
+    new WindowDrag(this);
 
     const SettingsStore settings;
     ui->chckAutoLogin->setChecked(settings.boolean(SettingsKeys::AutoLogin));
@@ -328,20 +328,6 @@ void LoginForm::on_lblOption_linkActivated(QString link) {
     delete options.data();
     if (restart)
         programexit::restart(); // no transfers run before the login
-}
-
-void LoginForm::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    dragPosition = event->globalPos() - frameGeometry().topLeft();
-    event->accept();
-}
-
-void LoginForm::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() != Qt::LeftButton)
-        return;
-    move(event->globalPos() - dragPosition);
-    event->accept();
 }
 
 void LoginForm::changeEvent(QEvent* event) {

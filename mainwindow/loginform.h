@@ -9,7 +9,6 @@
 
 #include <QDialog>
 #include <QList>
-#include <QPoint>
 #include <QString>
 
 #include <memory>
@@ -57,8 +56,6 @@ private slots:
     void on_lblOption_linkActivated(QString link);
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -83,7 +80,6 @@ private:
     QList<QWidget*> formWidgets() const;
 
     Ui::LoginForm* ui;
-    QPoint dragPosition;
     bool startupLogin = false;
     ServiceCallRunner* accountReads;
 };

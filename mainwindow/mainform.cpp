@@ -8,6 +8,7 @@
 #include "core/ruridudi.h"
 #include "core/servicecallrunner.h"
 #include "core/userprompt.h"
+#include "core/windowdrag.h"
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
 #include "filemanager/formmanage.h"
@@ -60,7 +61,8 @@ QString boxText(const char* text) {
 } // namespace
 
 MainForm::MainForm(QWidget* parent)
-    : QMainWindow(parent), dragPosition(0, 0), ui(new Ui::MainForm), loginForm(nullptr),
+    : QMainWindow(parent), titleBarDrag(new WindowDrag(this, WindowDrag::Grip::HandedIn)),
+      ui(new Ui::MainForm), loginForm(nullptr),
       trayIcon(nullptr), logTimer(new QTimer(this)), logoutCalls(new ServiceCallRunner(this)) {
     ui->setupUi(this);
     showWaitCursorWhileBusy(logoutCalls, this);
@@ -187,22 +189,13 @@ bool MainForm::eventFilter(QObject*, QEvent* event) {
             toggleMaximized();
         return true;
     }
-    case QEvent::MouseButtonPress: {
-        auto* press = static_cast<QMouseEvent*>(event);
-        if (press->button() == Qt::LeftButton) {
-            dragPosition = press->globalPos() - frameGeometry().topLeft();
-            press->accept();
-        }
+    // Other buttons, and moves while maximised, do nothing; the title bar takes them all.
+    case QEvent::MouseButtonPress:
+        titleBarDrag->grip(static_cast<QMouseEvent*>(event));
         return true;
-    }
-    case QEvent::MouseMove: {
-        auto* move = static_cast<QMouseEvent*>(event);
-        if (move->buttons() == Qt::LeftButton && !isMaximized()) {
-            this->move(move->globalPos() - dragPosition);
-            move->accept();
-        }
+    case QEvent::MouseMove:
+        titleBarDrag->follow(static_cast<QMouseEvent*>(event));
         return true;
-    }
     default:
         return false;
     }

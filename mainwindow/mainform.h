@@ -12,7 +12,6 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QMetaObject>
-#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -35,6 +34,7 @@ class RssManager;
 class RuriDudi;
 class ServiceCallRunner;
 class UploadFile;
+class WindowDrag;
 
 namespace Ui {
 class MainForm;
@@ -173,7 +173,7 @@ private:
     // Tears down like quitting and starts a new copy (settings that apply at start-up).
     void restartProgram();
 
-    QPoint dragPosition;
+    WindowDrag* titleBarDrag; // the title bar drags the window
     Ui::MainForm* ui;
     QPointer<FormDownload> formDownload;
     QPointer<FormUpload> formUpload;

@@ -130,7 +130,7 @@ QMenu* RssManager::buildCategoryMenu() {
 
 void RssManager::on_rssListWidget_customContextMenuRequested(const QPoint& pos) {
     QMenu* menu = buildCategoryMenu();
-    menu->exec(ui->rssListWidget->mapToGlobal(pos));
+    menu->exec(ui->rssListWidget->viewport()->mapToGlobal(pos));
     delete menu;
 }
 

@@ -22,3 +22,6 @@ target_compile_definitions(test_translations PRIVATE BRISKO_LANG_DIR="${CMAKE_BI
 list(JOIN BRISKO_LUPDATE_ARGS "|" BRISKO_LUPDATE_ARGS_TEXT)
 target_compile_definitions(test_translations PRIVATE
     BRISKO_LUPDATE_ARGS="${BRISKO_LUPDATE_ARGS_TEXT}")
+# Frameless windows under a real X server and window manager: runs only when
+# BRISKO_TEST_WM_DISPLAY names a display with one (Xvfb with openbox, say), skipped otherwise.
+brisko_add_test(test_windowmanager SOURCES test_windowmanager.cpp LIBS mainwindow uitestsupport xcb)

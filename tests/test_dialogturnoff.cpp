@@ -50,7 +50,11 @@ private slots:
 
 void TestDialogTurnOff::form() {
     DialogTurnOff dialog;
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Dialog"));
+    // Looks like the program's other popups: no window manager's frame, and its title,
+    // one the user can read, in its own band.
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Tự động tắt máy"));
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), dialog.windowTitle());
+    QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("label"))->text(),
              QStringLiteral("Hệ thống sẽ tự động tắt máy của bạn trong:"));
@@ -117,6 +121,7 @@ void TestDialogTurnOff::stopped_data() {
     QTest::newRow("stop button") << "button";
     QTest::newRow("Escape") << "escape";
     QTest::newRow("window closed") << "close";
+    QTest::newRow("cross in the title band") << "cross";
 }
 
 void TestDialogTurnOff::stopped() {
@@ -128,6 +133,12 @@ void TestDialogTurnOff::stopped() {
             shownDialog->findChild<QPushButton*>(QStringLiteral("btn_cancel"))->click();
         else if (how == QLatin1String("escape"))
             QTest::keyClick(shownDialog, Qt::Key_Escape);
+        else if (how == QLatin1String("cross")) {
+            if (auto* cross = shownDialog->findChild<QPushButton*>(QStringLiteral("btnClose")))
+                cross->click();
+            else
+                shownDialog->done(QDialog::Rejected); // no cross to stop it with
+        }
         else
             shownDialog->close();
     });

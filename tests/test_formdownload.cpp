@@ -114,6 +114,8 @@ private slots:
     void moves();
     void openFilesAndFolders();
     void contextMenus();
+    void contextMenusOpenAtThePointer_data();
+    void contextMenusOpenAtThePointer();
     void properties_data();
     void properties();
     void propertiesKeepDownloadsApart();
@@ -919,6 +921,41 @@ void TestDownloadTab::contextMenus() {
     tab->setDownloadThreads(0);
     DownloadTabProbe::downloadingMenu(*tab)->actions().at(1)->trigger();
     QCOMPARE(names(model()->getPendingJobs()), QStringList({"a"}));
+}
+
+void TestDownloadTab::contextMenusOpenAtThePointer_data() {
+    QTest::addColumn<int>("page");
+    QTest::newRow("downloads in progress") << 0;
+    QTest::newRow("finished downloads") << 1;
+}
+
+// A right click reports its position in the table's viewport, below the column titles: the
+// menu opens there, not a header's height above the pointer.
+void TestDownloadTab::contextMenusOpenAtThePointer() {
+    QFETCH(int, page);
+    makeTab();
+    addQueued({"a"});
+    addFinished({"b"});
+    tab->resize(900, 500);
+    tab->show();
+    showPage(page);
+    QAbstractItemView* view = page == 0 ? static_cast<QAbstractItemView*>(queueView())
+                                        : finishedTable();
+    QVERIFY(QTest::qWaitForWindowExposed(tab.get()));
+    select(view, {0});
+    QVERIFY(view->viewport()->y() > 10); // below the column titles
+    const QPoint at(40, 12);
+    QPoint shownAt;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            shownAt = popup->pos();
+            popup->close();
+        }
+    });
+    closer.start(10);
+    emit view->customContextMenuRequested(at);
+    QCOMPARE(shownAt, view->viewport()->mapToGlobal(at));
 }
 
 void TestDownloadTab::properties_data() {

@@ -20,6 +20,7 @@
 #include "tools/devservice/urltext.h"
 #include "upload/uploadhistory.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -83,6 +84,8 @@ private slots:
     void folderTreeListsOffTheGuiThread();
     void deleteOnSelections();
     void moveCommands();
+    void contextMenusOpenAtThePointer_data();
+    void contextMenusOpenAtThePointer();
     void uploadsFromTheDialogFinish();
     void quitMidUploadResumesAtTheServiceOffset();
     void historySavesLeaveTheGuiThread();
@@ -363,6 +366,46 @@ void TestFormUpload::moveCommands() {
     QVERIFY(!tab.checkFolderIsUse("/Music"));
     QVERIFY(tab.checkFolderIsUse("/Other"));
     QVERIFY(selected().isEmpty());
+}
+
+void TestFormUpload::contextMenusOpenAtThePointer_data() {
+    QTest::addColumn<QString>("table");
+    QTest::newRow("uploads in progress") << "tableUploading";
+    QTest::newRow("finished uploads") << "tableUploaded";
+}
+
+// A right click reports its position in the table's viewport, below the column titles: the
+// menu opens there, not a header's height above the pointer.
+void TestFormUpload::contextMenusOpenAtThePointer() {
+    QFETCH(QString, table);
+    FormUpload tab;
+    const QString path = fx.writeFile("c.bin", 10);
+    auto* queued = new UploadFile(fx.folder(), QStringLiteral("q"), path, "", "", "");
+    auto* finished = new UploadFile(fx.folder(), QStringLiteral("f"), path, "", "", "");
+    finished->setFinished(true);
+    finished->setMlink(QStringLiteral("https://www.localhost/file/L1"));
+    UploadTabProbe::place(tab, {queued, finished});
+    auto* view = tab.findChild<QAbstractItemView*>(table);
+    tab.findChild<QTabWidget*>(QStringLiteral("SubTabUpload"))
+        ->setCurrentWidget(view->parentWidget());
+    tab.resize(900, 500);
+    tab.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tab));
+    view->selectionModel()->select(view->model()->index(0, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QVERIFY(view->viewport()->y() > 10); // below the column titles
+    const QPoint at(40, 12);
+    QPoint shownAt;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            shownAt = popup->pos();
+            popup->close();
+        }
+    });
+    closer.start(10);
+    emit view->customContextMenuRequested(at);
+    QCOMPARE(shownAt, view->viewport()->mapToGlobal(at));
 }
 
 void TestFormUpload::uploadsFromTheDialogFinish() {

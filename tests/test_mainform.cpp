@@ -3,6 +3,8 @@
 // back), the tray, the banner, the status labels and statistics, the power-off after a
 // queue ran empty, the options, logging out and quitting.
 #include "core/briskologger.h"
+#include "core/dialogmsg.h"
+#include "core/userprompt.h"
 #include "core/globals.h"
 #include "core/localpaths.h"
 #include "core/ruridudi.h"
@@ -11,6 +13,7 @@
 #include "core/timesource.h"
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
+#include "filemanager/dialogcreatefol.h"
 #include "mainwindow/dialogoption.h"
 #include "mainwindow/dialogturnoff.h"
 #include "upload/dialogupload.h"
@@ -30,6 +33,7 @@
 #include "tests/mainformprobe.h"
 #include "tests/mainwindowsession.h"
 #include "tests/modalanswerer.h"
+#include "tests/support/windowsystemstub.h"
 #include "tools/devservice/demoaccount.h"
 
 #include <QApplication>
@@ -123,6 +127,8 @@ private slots:
     void tray_data();
     void tray();
     void titleBarDoubleClickToggles();
+    void framelessWindowsDragWhereTheyStand_data();
+    void framelessWindowsDragWhereTheyStand();
     void banner_data();
     void banner();
     void bannerLoadsOverVerifiedHttps();
@@ -355,6 +361,70 @@ void TestMainForm::titleBarDoubleClickToggles() {
     QTRY_VERIFY(window.isMaximized());
     QTest::mouseDClick(titleBar, Qt::LeftButton);
     QTRY_VERIFY(!window.isMaximized());
+}
+
+void TestMainForm::framelessWindowsDragWhereTheyStand_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("moves");
+    const int left = Qt::LeftButton;
+    QTest::newRow("login dialog") << "login" << left << true;
+    QTest::newRow("main window by its title bar") << "main" << left << true;
+    QTest::newRow("main window, right button") << "main" << int(Qt::RightButton) << false;
+    QTest::newRow("main window maximised") << "maximised" << left << false;
+    QTest::newRow("notice") << "notice" << left << true;
+    QTest::newRow("notice, middle button") << "notice" << int(Qt::MiddleButton) << false;
+    QTest::newRow("file manager popup") << "popup" << left << true;
+}
+
+// Every frameless window drags from where it stands, also when the window system last
+// reported it at the screen's corner: the window follows the cursor, it does not jump.
+void TestMainForm::framelessWindowsDragWhereTheyStand() {
+    QFETCH(QString, window);
+    QFETCH(int, button);
+    QFETCH(bool, moves);
+    UserPrompt::placeFramelessWindows();
+    WindowSystemStub windows;
+    std::unique_ptr<QWidget> target;
+    QWidget* grip = nullptr;
+    if (window == QLatin1String("login")) {
+        target = std::make_unique<LoginForm>();
+    } else if (window == QLatin1String("notice")) {
+        target = std::make_unique<DialogMsg>(QStringLiteral("Thông báo"), QString());
+    } else if (window == QLatin1String("popup")) {
+        target = std::make_unique<Dialogcreatefol>(QStringLiteral("0"));
+    } else {
+        target = std::make_unique<TrayMainForm>();
+        grip = target->findChild<QWidget*>(QStringLiteral("widget_2"));
+    }
+    if (!grip)
+        grip = target.get();
+    if (window == QLatin1String("maximised")) {
+        target->showMaximized();
+        QTRY_VERIFY(target->isMaximized());
+    } else {
+        target->show();
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(target.get()));
+    const QPoint stands = target->pos();
+    QPoint reported = stands;
+    if (window != QLatin1String("maximised")) {
+        windows.places.insert(target.get(), stands);
+        reported = QPoint(0, 0);
+        QVERIFY(reportMoved(target.get(), reported));
+    }
+
+    const auto pressed = Qt::MouseButton(button);
+    const QPoint at(30, 12); // on the grip
+    const QPoint grab = stands + grip->mapTo(target.get(), at); // where the cursor is
+    QMouseEvent press(QEvent::MouseButtonPress, at, grab, pressed, pressed, Qt::NoModifier);
+    QApplication::sendEvent(grip, &press);
+    QMouseEvent move(QEvent::MouseMove, at + QPoint(25, 15), grab + QPoint(25, 15), Qt::NoButton,
+                     pressed, Qt::NoModifier);
+    QApplication::sendEvent(grip, &move);
+    if (window == QLatin1String("maximised"))
+        QVERIFY(target->isMaximized());
+    QCOMPARE(target->pos(), moves ? stands + QPoint(25, 15) : reported);
 }
 
 void TestMainForm::banner_data() {

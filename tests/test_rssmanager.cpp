@@ -13,6 +13,7 @@
 #include "tests/support/stalledserver.h"
 #include "tools/devservice/mediasite.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -54,6 +55,8 @@ private slots:
     void folderDialog();
     void chooseAndUnchooseCategory();
     void autoDownloadHandsOverNewFilms();
+    void contextMenusOpenAtThePointer_data();
+    void contextMenusOpenAtThePointer();
 
 private:
     void setLevel(int level);
@@ -619,6 +622,42 @@ void TestRssManager::autoDownloadHandsOverNewFilms() {
     QCOMPARE(handed.first().at(0).toString(), QStringLiteral("later;later.srt"));
     QCOMPARE(handed.first().at(1).toString(), QStringLiteral("/phim/lẻ"));
     QCOMPARE(handed.first().at(2).toString(), QString());
+}
+
+void TestRssManager::contextMenusOpenAtThePointer_data() {
+    QTest::addColumn<QString>("list");
+    QTest::newRow("films") << "ListDetail";
+    QTest::newRow("categories") << "rssListWidget";
+}
+
+// A right click reports its position in the list's viewport (below the film table's column
+// titles, inside the category list's frame): the menu opens there.
+void TestRssManager::contextMenusOpenAtThePointer() {
+    QFETCH(QString, list);
+    RssManager tab;
+    loadFilms(tab, item("F", link("l", "Phim.mkv")));
+    RssManagerProbe::loadCategories(
+        tab, writeFile("categories.xml", rss("<item><title>Phim lẻ</title><guid>le</guid></item>")));
+    selectRows(tab, {0});
+    auto* view = child<QAbstractItemView>(tab, qPrintable(list));
+    view->setVisible(true); // the category list is hidden in the tab as built
+    view->setCurrentIndex(view->model()->index(0, 0));
+    tab.resize(900, 500);
+    tab.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tab));
+    QVERIFY(view->viewport()->pos() != QPoint(0, 0));
+    const QPoint at(40, 12);
+    QPoint shownAt;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            shownAt = popup->pos();
+            popup->close();
+        }
+    });
+    closer.start(10);
+    emit view->customContextMenuRequested(at);
+    QCOMPARE(shownAt, view->viewport()->mapToGlobal(at));
 }
 
 QTEST_MAIN(TestRssManager)

@@ -60,16 +60,17 @@ QMenu* FormUpload::uploadedMenu() {
     return menu;
 }
 
+// The tables report the position in their viewport, below the header.
 void FormUpload::on_tableUploading_customContextMenuRequested(QPoint pos) {
     const std::unique_ptr<QMenu> menu(uploadingMenu());
     if (menu)
-        menu->exec(ui->tableUploading->mapToGlobal(pos));
+        menu->exec(ui->tableUploading->viewport()->mapToGlobal(pos));
 }
 
 void FormUpload::on_tableUploaded_customContextMenuRequested(QPoint pos) {
     const std::unique_ptr<QMenu> menu(uploadedMenu());
     if (menu)
-        menu->exec(ui->tableUploaded->mapToGlobal(pos));
+        menu->exec(ui->tableUploaded->viewport()->mapToGlobal(pos));
 }
 
 void FormUpload::on_btnCreate_clicked() {
