@@ -5,7 +5,7 @@
 #include "transfer/downloadenvironment.h"
 #include "download/downloadfile.h"
 #include "transfer/downloadlocation.h"
-#include "download/speedpacer.h"
+#include "transfer/speedpacer.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 

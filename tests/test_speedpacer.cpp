@@ -1,5 +1,5 @@
 // The speed pacer over a fake clock: the pauses that hold a transfer to its limit.
-#include "download/speedpacer.h"
+#include "transfer/speedpacer.h"
 
 #include <QtTest>
 

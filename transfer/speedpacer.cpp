@@ -1,4 +1,4 @@
-#include "download/speedpacer.h"
+#include "transfer/speedpacer.h"
 
 namespace {
 
