@@ -5,7 +5,8 @@
 // location has received are read from the stand-in, with each job's speed column, and
 // the rates are printed: over each upload as a whole, over the stretches between the
 // pause and the start, the fastest stretch of a sliding window, and what the speed
-// column showed against what arrived.
+// column showed against what arrived. "sending" leaves out the stretches in which an upload
+// received nothing for a quarter of a second or more (the pauses between its chunks).
 //
 // Usage: brisko-bench-uploadcap [--limit KB] [--size BYTES] [--chunk BYTES] [--uploads N]
 //                               [--pause-at S] [--resume-at S] [--window S] [--line BPS]
@@ -184,6 +185,26 @@ std::pair<double, double> activeSpan(const std::vector<Sample>& samples, int job
     return {first, last};
 }
 
+// Seconds within [from, to] in which upload `job` received nothing for at least a quarter
+// of a second: the pauses between chunks (and a pause of the upload itself).
+double idleSeconds(const std::vector<Sample>& samples, int job, double from, double to) {
+    double idle = 0, still = -1;
+    for (std::size_t i = 1; i < samples.size(); ++i) {
+        const Sample& s = samples[i];
+        if (s.at < from || s.at > to)
+            continue;
+        const bool moved = s.bytes[job] != samples[i - 1].bytes[job];
+        if (!moved && still < 0)
+            still = samples[i - 1].at;
+        if (moved && still >= 0) {
+            if (samples[i - 1].at - still >= 0.25)
+                idle += samples[i - 1].at - still;
+            still = -1;
+        }
+    }
+    return idle;
+}
+
 double rate(const std::vector<Sample>& samples, int job, double from, double to) {
     return to > from ? (bytesAt(samples, job, to) - bytesAt(samples, job, from)) / (to - from) : 0;
 }
@@ -217,9 +238,11 @@ void printStretch(const char* name, int job, double from, double to,
     if (to <= from)
         return;
     const double r = rate(samples, job, from, to);
-    std::printf("upload%d_%s=%.1f-%.1fs rate %.0f ratio %.3f column/arrived %.3f\n", job, name,
-                from, to, r, limit > 0 ? r / limit : 0.0,
-                columnAgreement(samples, job, from, to));
+    const double sending = (bytesAt(samples, job, to) - bytesAt(samples, job, from)) /
+                           std::max(1e-9, to - from - idleSeconds(samples, job, from, to));
+    std::printf("upload%d_%s=%.1f-%.1fs rate %.0f ratio %.3f sending %.3f column/arrived %.3f\n",
+                job, name, from, to, r, limit > 0 ? r / limit : 0.0,
+                limit > 0 ? sending / limit : 0.0, columnAgreement(samples, job, from, to));
 }
 
 bool logIn(DevServiceFixture& stand, std::string& account) {
@@ -333,12 +356,16 @@ int main(int argc, char** argv) {
         const double idle = i == 0 && pausedAt > 0 ? resumedAt - pausedAt : 0;
         const double whole = (bytesAt(samples, i, end) - bytesAt(samples, i, first)) /
                              std::max(1e-9, end - first - idle);
+        const double sending = (bytesAt(samples, i, end) - bytesAt(samples, i, first)) /
+                               std::max(1e-9, end - first - idleSeconds(samples, i, first, end));
         const double fastest = fastestWindow(samples, i, first, end, o.window);
         std::printf("upload%d_finished=%d\nupload%d_span_s=%.2f\nupload%d_whole=rate %.0f ratio "
-                    "%.3f column/arrived %.3f\nupload%d_fastest_%gs=rate %.0f ratio %.3f\n",
+                    "%.3f sending %.3f column/arrived %.3f\nupload%d_fastest_%gs=rate %.0f ratio "
+                    "%.3f\n",
                     i, jobs[i]->isFinished() ? 1 : 0, i, end - first, i, whole,
-                    limit > 0 ? whole / limit : 0.0, columnAgreement(samples, i, first, end), i,
-                    o.window, fastest, limit > 0 ? fastest / limit : 0.0);
+                    limit > 0 ? whole / limit : 0.0, limit > 0 ? sending / limit : 0.0,
+                    columnAgreement(samples, i, first, end), i, o.window, fastest,
+                    limit > 0 ? fastest / limit : 0.0);
         // The stretches between the other upload's pause and start.
         if (pausedAt > 0) {
             const double cuts[] = {first, pausedAt, resumedAt, end};
