@@ -5,15 +5,15 @@
 // location has received are read from the stand-in, with each job's speed column, and
 // the rates are printed: over each upload as a whole, over the stretches between the
 // pause and the start, the fastest stretch of a sliding window, and what the speed
-// column showed against what arrived. "sending" leaves out the stretches in which an upload
-// received nothing for a quarter of a second or more (the pauses between its chunks).
+// column showed against what arrived. Every chunk keeps the size given; "sending" leaves
+// out the pauses between chunks (from a whole chunk held to the next one's first byte).
 //
 // Usage: brisko-bench-uploadcap [--limit KB] [--size BYTES] [--chunk BYTES] [--uploads N]
 //                               [--pause-at S] [--resume-at S] [--window S] [--line BPS]
 //                               [--shared-line BPS] [--receive-buffer BYTES] [--trace FILE]
 //   --limit KB       the speed limit, kilobytes a second (default 200; 0: none)
 //   --size BYTES     size of each file (default 6291456)
-//   --chunk BYTES    first chunk size of every job (default 2097152)
+//   --chunk BYTES    size of every chunk (default 2097152)
 //   --uploads N      uploads queued at once, all running (default 2)
 //   --pause-at S     seconds after the start at which the first upload is paused (default
 //                    7; 0: never); --resume-at S when it is started again (default 14)
@@ -185,22 +185,26 @@ std::pair<double, double> activeSpan(const std::vector<Sample>& samples, int job
     return {first, last};
 }
 
-// Seconds within [from, to] in which upload `job` received nothing for at least a quarter
-// of a second: the pauses between chunks (and a pause of the upload itself).
-double idleSeconds(const std::vector<Sample>& samples, int job, double from, double to) {
-    double idle = 0, still = -1;
+// Seconds within [from, to] between chunks of upload `job`: from the moment its location
+// held a whole chunk to the first byte of the next one (every chunk is `chunk` long).
+double idleSeconds(const std::vector<Sample>& samples, int job, double from, double to,
+                   qint64 chunk) {
+    double idle = 0;
     for (std::size_t i = 1; i < samples.size(); ++i) {
-        const Sample& s = samples[i];
-        if (s.at < from || s.at > to)
+        const qint64 held = samples[i - 1].bytes[job];
+        if (held == 0 || held % chunk != 0 || samples[i].bytes[job] != held)
             continue;
-        const bool moved = s.bytes[job] != samples[i - 1].bytes[job];
-        if (!moved && still < 0)
-            still = samples[i - 1].at;
-        if (moved && still >= 0) {
-            if (samples[i - 1].at - still >= 0.25)
-                idle += samples[i - 1].at - still;
-            still = -1;
-        }
+        // A whole chunk is in: find where the next one starts arriving.
+        std::size_t next = i;
+        while (next < samples.size() && samples[next].bytes[job] == held)
+            ++next;
+        if (next == samples.size())
+            break;
+        const double a = std::max(from, samples[i - 1].at);
+        const double b = std::min(to, samples[next - 1].at);
+        if (b > a)
+            idle += b - a;
+        i = next;
     }
     return idle;
 }
@@ -234,12 +238,12 @@ double columnAgreement(const std::vector<Sample>& samples, int job, double from,
 }
 
 void printStretch(const char* name, int job, double from, double to,
-                  const std::vector<Sample>& samples, double limit) {
+                  const std::vector<Sample>& samples, double limit, qint64 chunk) {
     if (to <= from)
         return;
     const double r = rate(samples, job, from, to);
     const double sending = (bytesAt(samples, job, to) - bytesAt(samples, job, from)) /
-                           std::max(1e-9, to - from - idleSeconds(samples, job, from, to));
+                           std::max(1e-9, to - from - idleSeconds(samples, job, from, to, chunk));
     std::printf("upload%d_%s=%.1f-%.1fs rate %.0f ratio %.3f sending %.3f column/arrived %.3f\n",
                 job, name, from, to, r, limit > 0 ? r / limit : 0.0,
                 limit > 0 ? sending / limit : 0.0, columnAgreement(samples, job, from, to));
@@ -311,6 +315,15 @@ int main(int argc, char** argv) {
         job->setFileDirectLink(false);
         job->setSize(o.size);
         job->setChunkSize(o.chunk);
+        // Every chunk keeps the size, so a file of a few megabytes comes in several chunks
+        // (the engine would grow them towards a minute of sending each).
+        QObject::connect(
+            job, &UploadFile::dataChanged, job,
+            [chunk = o.chunk](UploadFile* cfile, UploadFile::UploadFileFlags flag) {
+                if (flag == UploadFile::StatusChanged && cfile->getState() == 0)
+                    cfile->setChunkSize(chunk);
+            },
+            Qt::DirectConnection);
         jobs.push_back(job);
         model.addJob(job);
     }
@@ -356,8 +369,9 @@ int main(int argc, char** argv) {
         const double idle = i == 0 && pausedAt > 0 ? resumedAt - pausedAt : 0;
         const double whole = (bytesAt(samples, i, end) - bytesAt(samples, i, first)) /
                              std::max(1e-9, end - first - idle);
-        const double sending = (bytesAt(samples, i, end) - bytesAt(samples, i, first)) /
-                               std::max(1e-9, end - first - idleSeconds(samples, i, first, end));
+        const double sending =
+            (bytesAt(samples, i, end) - bytesAt(samples, i, first)) /
+            std::max(1e-9, end - first - idle - idleSeconds(samples, i, first, end, o.chunk));
         const double fastest = fastestWindow(samples, i, first, end, o.window);
         std::printf("upload%d_finished=%d\nupload%d_span_s=%.2f\nupload%d_whole=rate %.0f ratio "
                     "%.3f sending %.3f column/arrived %.3f\nupload%d_fastest_%gs=rate %.0f ratio "
@@ -372,7 +386,7 @@ int main(int argc, char** argv) {
             const char* names[] = {"before_pause", "while_paused", "after_start"};
             for (int s = 0; s < 3; ++s)
                 printStretch(names[s], i, std::max(first, cuts[s]), std::min(end, cuts[s + 1]),
-                             samples, limit);
+                             samples, limit, o.chunk);
         }
         worstWhole = std::max(worstWhole, whole);
         worstWindow = std::max(worstWindow, fastest);
