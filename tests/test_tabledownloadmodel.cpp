@@ -555,7 +555,7 @@ void TestTableDownloadModel::roles() {
     two[0]->setStatusText("Trạng thái");
     two[0]->setState(state);
     // A run of 1000000 bytes, `bytes` of them moved in the first second.
-    static quint32 now = 1000;
+    static double now = 1000;
     TransferProgress tracker(10, [] { return now; });
     tracker.setTotalSize(1000000);
     now = 1000;
@@ -595,7 +595,7 @@ void TestTableDownloadModel::headerAndFlags() {
 
 void TestTableDownloadModel::speedIsSummed() {
     const QList<FakeJob*> three = makeJobs(3);
-    static quint32 now = 0;
+    static double now = 0;
     for (int i = 0; i < 2; ++i) {
         TransferProgress tracker(10, [] { return now; });
         now = 50;
@@ -637,7 +637,7 @@ void TestTableDownloadModel::playHookFiresOnce() {
     playbackWaitPath = two[1]->getPath();
     playbackUseMedia = false;
     playbackPending = true;
-    static quint32 now = 0;
+    static double now = 0;
     auto progressOf = [&](FakeJob* job, qint64 bytes) {
         TransferProgress tracker(10, [] { return now; });
         tracker.setTotalSize(1000);

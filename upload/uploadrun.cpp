@@ -267,7 +267,7 @@ UploadFile::Outcome UploadFile::sendChunk(RunContext& run, qint64 offset, bool& 
     {
         QMutexLocker lock(&fieldsMutex);
         tracker.start(offset);
-        chunkStartSecond = lastUpdateSecond = clock();
+        chunkStartSecond = lastUpdateSecond = static_cast<quint32>(clock());
     }
     HeaderList headers;
     headers.add("Content-Type: application/octet-stream");
@@ -487,7 +487,7 @@ int UploadFile::onProgress(qint64 total, qint64 now) {
         QMutexLocker lock(&fieldsMutex);
         // The chunk's time is what its bytes took, not the wait for the reply after them.
         if (out != tracker.getCurrentBytes())
-            lastUpdateSecond = clock();
+            lastUpdateSecond = static_cast<quint32>(clock());
         tracker.update(out);
         if (tracker.secondsSinceMark() >= 2) {
             ++markCount;
