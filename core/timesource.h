@@ -15,6 +15,7 @@ public:
         ChunkPause,        // after an upload chunk was taken, before the next offset query
         CountdownStep,     // one step of the countdown after the service refused a chunk
         ShutdownCountdown, // the whole countdown before an automatic power-off
+        SpeedLimit,        // a pause that holds an upload to its speed limit
     };
 
     virtual ~TimeSource();
