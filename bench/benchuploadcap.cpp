@@ -24,9 +24,9 @@
 //   --trace FILE     writes every sample: seconds, then per upload received bytes and
 //                    the speed column (bytes a second)
 // Prints key=value lines; rates are in bytes a second, "ratio" figures are rate / limit.
+#include "api/userapi.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
-#include "api/userapi.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "tests/support/devservicefixture.h"
@@ -131,9 +131,7 @@ public:
         stopping = true;
         thread.join();
     }
-    double now() const {
-        return std::chrono::duration<double>(Clock::now() - began).count();
-    }
+    double now() const { return std::chrono::duration<double>(Clock::now() - began).count(); }
     const std::vector<Sample>& samples() const { return taken; }
 
 private:
@@ -268,10 +266,11 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     Options o;
     if (!parse(app.arguments(), o)) {
-        std::fprintf(stderr, "usage: brisko-bench-uploadcap [--limit KB] [--size BYTES] "
-                             "[--chunk BYTES] [--uploads N] [--pause-at S] [--resume-at S] "
-                             "[--window S] [--line BPS] [--shared-line BPS] [--receive-buffer BYTES] "
-                             "[--trace FILE]\n");
+        std::fprintf(stderr,
+                     "usage: brisko-bench-uploadcap [--limit KB] [--size BYTES] "
+                     "[--chunk BYTES] [--uploads N] [--pause-at S] [--resume-at S] "
+                     "[--window S] [--line BPS] [--shared-line BPS] [--receive-buffer BYTES] "
+                     "[--trace FILE]\n");
         return 2;
     }
     const double limit = o.limitKb * 1024;
@@ -359,8 +358,9 @@ int main(int argc, char** argv) {
         job->wait();
 
     const std::vector<Sample>& samples = sampler.samples();
-    std::printf("limit_bps=%.0f\nsize=%lld\nchunk=%d\nuploads=%d\npaused_at=%.2f\nresumed_at=%.2f\n",
-                limit, o.size, o.chunk, o.uploads, pausedAt, resumedAt);
+    std::printf(
+        "limit_bps=%.0f\nsize=%lld\nchunk=%d\nuploads=%d\npaused_at=%.2f\nresumed_at=%.2f\n", limit,
+        o.size, o.chunk, o.uploads, pausedAt, resumedAt);
     double worstWhole = 0, worstWindow = 0;
     for (int i = 0; i < o.uploads; ++i) {
         const auto [first, last] = activeSpan(samples, i, o.size);

@@ -100,8 +100,7 @@ std::chrono::steady_clock::time_point UploadStore::bookSharedLine(std::uint64_t 
     if (sharedLine_ == 0)
         return now;
     // An idle line saves nothing up.
-    lineFree_ = std::max(lineFree_, now) +
-                std::chrono::microseconds(bytes * 1000000 / sharedLine_);
+    lineFree_ = std::max(lineFree_, now) + std::chrono::microseconds(bytes * 1000000 / sharedLine_);
     return lineFree_;
 }
 
