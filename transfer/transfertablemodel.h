@@ -30,7 +30,7 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override {
         if (!index.isValid() || !queue.holds(index.row()) || index.column() >= dataColumns())
             return QVariant();
-        const Job* job = queue.jobs.at(index.row());
+        const Job* job = queue.allJobs.at(index.row());
         const int column = index.column();
         switch (role) {
         case Qt::DisplayRole:
@@ -93,9 +93,9 @@ public:
     int maxThreads() const { return maxRunning; }
     // The jobs holding a running place.
     int runningCount() const { return queue.running.size(); }
-    QList<Job*> getJobs() const { return queue.jobs; }
+    QList<Job*> getJobs() const { return queue.allJobs; }
     // The queued jobs in the order they will start.
-    QList<Job*> getPendingJobs() const { return queue.pending; }
+    QList<Job*> getPendingJobs() const { return queue.pendingJobs; }
 
     void insertPending(int row) { queue.insertPending(row); }
     void moveItem(int from, int to) {
