@@ -49,15 +49,15 @@ bool streamsFromLink(const QString& directLink) {
 }
 
 bool isWaitingFor(const QString& localPath) {
-    return playbackPending && playbackWaitPath == localPath;
+    return playbackPending && playbackPath == localPath;
 }
 
 void waitFor(const QString& localPath, const MediaPlayerInfo& player, bool useMedia,
              const QString& media) {
     playbackPlayer = player;
-    playbackWaitPath = localPath;
-    playbackUseMedia = useMedia;
-    playbackMedia = useMedia ? media : QString();
+    playbackPath = localPath;
+    playbackUseMediaText = useMedia;
+    playbackMediaText = useMedia ? media : QString();
     playbackPending = true;
 }
 

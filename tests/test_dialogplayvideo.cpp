@@ -100,9 +100,9 @@ void waitForLink(DialogPlayVideo& dialog) {
 
 void clearPending() {
     playbackPending = false;
-    playbackWaitPath.clear();
-    playbackMedia.clear();
-    playbackUseMedia = false;
+    playbackPath.clear();
+    playbackMediaText.clear();
+    playbackUseMediaText = false;
     playbackPlayer = MediaPlayerInfo();
 }
 
@@ -562,7 +562,7 @@ void TestDialogPlayVideo::offlinePlay() {
     auto job = makeJob(name, total, onDisk);
     if (waiting) {
         playbackPending = true;
-        playbackWaitPath = job->getPath();
+        playbackPath = job->getPath();
     }
     if (!box.isEmpty())
         prompt->answer(answer ? QMessageBox::StandardButton(answer) : QMessageBox::Ok);
@@ -588,7 +588,7 @@ void TestDialogPlayVideo::offlinePlay() {
     QTEST(spy->count() == 1, "queued");
     if (spy->count())
         QCOMPARE(spy->first().first().toInt(), 4);
-    QTEST(playbackPending && playbackWaitPath == job->getPath(), "pending");
+    QTEST(playbackPending && playbackPath == job->getPath(), "pending");
     QTEST(SettingsStore().contains(SettingsKeys::MediaPlayer), "saved");
     QVERIFY(!dialogs.back()->isVisible());
 }
@@ -631,8 +631,8 @@ void TestDialogPlayVideo::playingAnotherJobLeavesTheWaitingRequest() {
     QCOMPARE(actions->calls().first().arguments, QStringList{mkv});
     // The waiting request keeps its own choice: the local file, not the other's stream.
     QVERIFY(playbackPending);
-    QCOMPARE(playbackWaitPath, waiting->getPath());
-    QVERIFY(!playbackUseMedia);
+    QCOMPARE(playbackPath, waiting->getPath());
+    QVERIFY(!playbackUseMediaText);
 }
 
 void TestDialogPlayVideo::secondWaitingRequestReplacesTheFirst() {
@@ -648,9 +648,9 @@ void TestDialogPlayVideo::secondWaitingRequestReplacesTheFirst() {
     playOffline(jobA.get(), 0);
     playOffline(jobB.get(), 1);
     QVERIFY(playbackPending);
-    QCOMPARE(playbackWaitPath, jobB->getPath());
+    QCOMPARE(playbackPath, jobB->getPath());
     QCOMPARE(playbackPlayer.id, MEDIAPLAYER_MPCHC);
-    QVERIFY(!playbackUseMedia);
+    QVERIFY(!playbackUseMediaText);
     // B was asked to wait, not told that a video already waits.
     QCOMPARE(prompt->asked().at(1).text, kAskToWait);
     QVERIFY(actions->calls().isEmpty());

@@ -634,8 +634,8 @@ void TestTableDownloadModel::playHookFiresOnce() {
     const QList<FakeJob*> two = makeJobs(2);
     playbackPlayer.id = MEDIAPLAYER_VLC;
     playbackPlayer.path = "/usr/bin/vlc";
-    playbackWaitPath = two[1]->getPath();
-    playbackUseMedia = false;
+    playbackPath = two[1]->getPath();
+    playbackUseMediaText = false;
     playbackPending = true;
     static double now = 0;
     auto progressOf = [&](FakeJob* job, qint64 bytes) {
@@ -656,12 +656,12 @@ void TestTableDownloadModel::playHookFiresOnce() {
     QCOMPARE(actions.calls().first().arguments, QStringList{"/tmp/fake/job1.bin"});
     QVERIFY(!playbackPending);
 
-    playbackMedia = "https://example.invalid/stream";
-    playbackUseMedia = true;
+    playbackMediaText = "https://example.invalid/stream";
+    playbackUseMediaText = true;
     playbackPending = true;
     progressOf(two[1], 30);
     QCOMPARE(actions.calls().last().arguments, QStringList{"https://example.invalid/stream"});
-    playbackUseMedia = false;
+    playbackUseMediaText = false;
 }
 
 void TestTableDownloadModel::destructorStopsAndWaits() {
