@@ -5,6 +5,7 @@
 #include "download/tabledownloadmodel.h"
 #include "transfer/transferprogress.h"
 #include "media/dialogplayvideo.h"
+#include "media/videoplayback.h"
 #include "media/searchsubtitleonline.h"
 #include "platform/recordingsystemactions.h"
 #include "platform/settingskeys.h"
@@ -588,7 +589,8 @@ void TestDialogPlayVideo::offlinePlay() {
     QTEST(spy->count() == 1, "queued");
     if (spy->count())
         QCOMPARE(spy->first().first().toInt(), 4);
-    QTEST(playbackPending && playbackPath == job->getPath(), "pending");
+    QTEST(videoplay::isVideoPending() && videoplay::pendingVideoPath() == job->getPath(),
+          "pending");
     QTEST(SettingsStore().contains(SettingsKeys::MediaPlayer), "saved");
     QVERIFY(!dialogs.back()->isVisible());
 }
@@ -604,7 +606,7 @@ void TestDialogPlayVideo::waitingRequestOpensOnceAtOnePercent() {
     model.addJob(job.get());
     prompt->answer(QMessageBox::Ok);
     playOffline(job.get(), 0);
-    QVERIFY(playbackPending);
+    QVERIFY(videoplay::isVideoPending());
 
     job->reach(0.005);
     QVERIFY(actions->calls().isEmpty());
@@ -613,7 +615,7 @@ void TestDialogPlayVideo::waitingRequestOpensOnceAtOnePercent() {
     QCOMPARE(actions->calls().size(), 1);
     QCOMPARE(actions->calls().first().program, players.path("vlc"));
     QCOMPARE(actions->calls().first().arguments, QStringList{mkv});
-    QVERIFY(!playbackPending);
+    QVERIFY(!videoplay::isVideoPending());
     model.removeRows(0, 1); // the model never owns its jobs: the test frees this one
 }
 
@@ -630,8 +632,8 @@ void TestDialogPlayVideo::playingAnotherJobLeavesTheWaitingRequest() {
     QCOMPARE(actions->calls().size(), 1);
     QCOMPARE(actions->calls().first().arguments, QStringList{mkv});
     // The waiting request keeps its own choice: the local file, not the other's stream.
-    QVERIFY(playbackPending);
-    QCOMPARE(playbackPath, waiting->getPath());
+    QVERIFY(videoplay::isVideoPending());
+    QCOMPARE(videoplay::pendingVideoPath(), waiting->getPath());
     QVERIFY(!playbackUseMediaText);
 }
 
@@ -647,9 +649,9 @@ void TestDialogPlayVideo::secondWaitingRequestReplacesTheFirst() {
     prompt->answer(QMessageBox::Ok);
     playOffline(jobA.get(), 0);
     playOffline(jobB.get(), 1);
-    QVERIFY(playbackPending);
-    QCOMPARE(playbackPath, jobB->getPath());
-    QCOMPARE(playbackPlayer.id, MEDIAPLAYER_MPCHC);
+    QVERIFY(videoplay::isVideoPending());
+    QCOMPARE(videoplay::pendingVideoPath(), jobB->getPath());
+    QCOMPARE(videoplay::pendingPlayer().id, MEDIAPLAYER_MPCHC);
     QVERIFY(!playbackUseMediaText);
     // B was asked to wait, not told that a video already waits.
     QCOMPARE(prompt->asked().at(1).text, kAskToWait);
