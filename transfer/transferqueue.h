@@ -6,7 +6,6 @@
 // part knows nothing of Qt's models. GUI thread only.
 #include "transfer/roundrunner.h"
 
-#include <QColor>
 #include <QDeadlineTimer>
 #include <QHash>
 #include <QList>
@@ -29,10 +28,9 @@ inline QString percentText(double fraction) {
     return QString::number(value, 'g', 6) + QStringLiteral(" %");
 }
 
-// The shading of the queue tables' rows: odd rows grey, even rows plain.
-inline QVariant rowBackground(int row) {
-    return row % 2 == 1 ? QVariant(QColor(237, 237, 237)) : QVariant();
-}
+// The role in which a queue table's status cell gives the state code of its row; how a
+// state looks is for the views to say.
+constexpr int kStateRole = Qt::UserRole + 1;
 
 } // namespace transferqueue
 
