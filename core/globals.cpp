@@ -7,9 +7,9 @@ GAnalytics* analytics = nullptr;
 BriskoLogger* statisticsLogger = nullptr;
 
 MediaPlayerInfo playbackPlayer;
-QString playbackWaitPath;
-QString playbackMedia;
-bool playbackUseMedia = false;
+QString playbackPath;
+QString playbackMediaText;
+bool playbackUseMediaText = false;
 bool playbackPending = false;
 
 bool downloadStoppedByUser = false;

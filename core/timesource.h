@@ -16,6 +16,7 @@ public:
         CountdownStep,     // one step of the countdown after the service refused a chunk
         ShutdownCountdown, // the whole countdown before an automatic power-off
         FetchDeadline,     // the whole of a partner site's fetch (feed, page, poster, archive)
+        SpeedLimit,        // a pause that holds an upload to its speed limit
     };
 
     virtual ~TimeSource();

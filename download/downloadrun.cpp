@@ -3,10 +3,10 @@
 // a new location when the old one expired, and honouring stop requests.
 #include "core/timesource.h"
 #include "download/downloadfile.h"
-#include "download/speedpacer.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "transfer/downloadlocation.h"
+#include "transfer/speedpacer.h"
 #include "transfer/transferenvironment.h"
 
 #include <QDeadlineTimer>

@@ -10,6 +10,7 @@
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "platform/systemactions.h"
+#include "transfer/transferrowlook.h"
 #include "ui_formdownload.h"
 
 #include <QCoreApplication>
@@ -57,6 +58,7 @@ FormDownload::FormDownload(QWidget* parent)
                                     tr("Thuộc thư mục"), QString()});
     ui->tableDownloading->horizontalHeader()->setStyleSheet(QString::fromLatin1(kHeaderStyle));
     ui->tableDownloading->setModel(downloadModel);
+    ui->tableDownloading->setItemDelegate(new TransferRowLook(ui->tableDownloading));
 
     SettingsStore settings;
     const int threads = settings.contains(SettingsKeys::DownloadThreads)

@@ -37,10 +37,10 @@ QVariant TableDownloadModel::ownColumn(const DownloadFile* job, int column, int 
 }
 
 void TableDownloadModel::addJob(DownloadFile* job) {
-    if (!job || queue.jobs.contains(job))
+    if (!job || queue.allJobs.contains(job))
         return;
-    beginInsertRows(QModelIndex(), queue.jobs.size(), queue.jobs.size());
-    queue.jobs.append(job);
+    beginInsertRows(QModelIndex(), queue.allJobs.size(), queue.allJobs.size());
+    queue.allJobs.append(job);
     endInsertRows();
     // A job that comes back (re-downloaded) must not be connected twice.
     disconnect(job, nullptr, this, nullptr);
@@ -56,7 +56,7 @@ void TableDownloadModel::addJob(DownloadFile* job) {
 }
 
 void TableDownloadModel::markQueued(int row) {
-    DownloadFile* job = queue.jobs.at(row);
+    DownloadFile* job = queue.allJobs.at(row);
     if (job->isRunning() || job->getState() == DownloadFile::StateWaiting)
         return;
     job->setStatusText(tr("Queued"));
@@ -66,9 +66,9 @@ void TableDownloadModel::markQueued(int row) {
 }
 
 void TableDownloadModel::queueItem(int row) {
-    if (row >= 0 && row < queue.jobs.size()) {
+    if (row >= 0 && row < queue.allJobs.size()) {
         markQueued(row);
-    } else if (row == -1 || row >= queue.jobs.size()) {
+    } else if (row == -1 || row >= queue.allJobs.size()) {
         queue.queueAll([this](int at) { markQueued(at); });
     }
     if (queue.running.size() < maxRunning)
@@ -98,10 +98,10 @@ void TableDownloadModel::placeReturned(DownloadFile* job) {
 void TableDownloadModel::stopItem(int row) {
     if (row < -1)
         return;
-    if (row >= 0 && row < queue.jobs.size()) {
-        DownloadFile* job = queue.jobs.at(row);
+    if (row >= 0 && row < queue.allJobs.size()) {
+        DownloadFile* job = queue.allJobs.at(row);
         if (job->getState() == DownloadFile::StateWaiting)
-            queue.pending.removeAll(job);
+            queue.pendingJobs.removeAll(job);
         job->stopDownload();
         return;
     }
@@ -110,7 +110,7 @@ void TableDownloadModel::stopItem(int row) {
 
 void TableDownloadModel::downloadChanged(DownloadFile* dfile,
                                          DownloadFile::DownloadFileFlags flagChanged) {
-    const int row = queue.jobs.indexOf(dfile);
+    const int row = queue.allJobs.indexOf(dfile);
     if (row < 0)
         return;
     queue.noteSpeed(dfile);
@@ -147,10 +147,10 @@ void TableDownloadModel::downloadChanged(DownloadFile* dfile,
 }
 
 void TableDownloadModel::playWhenReady(DownloadFile* job) {
-    if (!playbackPending || job->getPath() != playbackWaitPath || job->progress() < 0.01)
+    if (!playbackPending || job->getPath() != playbackPath || job->progress() < 0.01)
         return;
     playbackPending = false;
     const QString media =
-        playbackUseMedia ? playbackMedia : QDir::toNativeSeparators(playbackWaitPath);
+        playbackUseMediaText ? playbackMediaText : QDir::toNativeSeparators(playbackPath);
     playbackPlayer.startPlayer(media, QString());
 }

@@ -214,12 +214,12 @@ void DialogPlayVideo::openVideoOffline() {
             return;
         }
         // Playing now: a request waiting for this very download is done with.
-        videoplay::stopWaitingFor(videoPath);
+        videoplay::clearPendingVideo(videoPath);
         saveMediaPlayer();
         close();
         return;
     }
-    if (videoplay::isWaitingFor(videoPath)) {
+    if (videoplay::isVideoPending() && videoplay::pendingVideoPath() == videoPath) {
         UserPrompt::current()->warning(this, tr("Thông báo"),
                                        tr("Bạn vui lòng chờ đến khi tiến trình tải xuống lớn hơn "
                                           "1% thì chương trình sẽ tự động mở video này."),
@@ -233,7 +233,7 @@ void DialogPlayVideo::openVideoOffline() {
         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
     if (answer == QMessageBox::Ok) {
         emit startDownload(row);
-        videoplay::waitFor(videoPath, player, playStreamLink, streamLink);
+        videoplay::setPendingVideo(videoPath, player, playStreamLink, streamLink);
         saveMediaPlayer();
     }
     close();

@@ -48,21 +48,29 @@ bool streamsFromLink(const QString& directLink) {
     return suffix == QLatin1String("mp4") || suffix == QLatin1String("mkv");
 }
 
-bool isWaitingFor(const QString& localPath) {
-    return playbackPending && playbackWaitPath == localPath;
+bool isVideoPending() {
+    return playbackPending;
 }
 
-void waitFor(const QString& localPath, const MediaPlayerInfo& player, bool useMedia,
-             const QString& media) {
+QString pendingVideoPath() {
+    return playbackPath;
+}
+
+MediaPlayerInfo pendingPlayer() {
+    return playbackPlayer;
+}
+
+void setPendingVideo(const QString& localPath, const MediaPlayerInfo& player, bool useMediaText,
+                     const QString& mediaText) {
     playbackPlayer = player;
-    playbackWaitPath = localPath;
-    playbackUseMedia = useMedia;
-    playbackMedia = useMedia ? media : QString();
+    playbackPath = localPath;
+    playbackUseMediaText = useMediaText;
+    playbackMediaText = useMediaText ? mediaText : QString();
     playbackPending = true;
 }
 
-void stopWaitingFor(const QString& localPath) {
-    if (isWaitingFor(localPath))
+void clearPendingVideo(const QString& localPath) {
+    if (playbackPending && playbackPath == localPath)
         playbackPending = false;
 }
 

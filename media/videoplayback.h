@@ -37,13 +37,19 @@ constexpr double kPlayableFraction = 0.01;
 // mkv carry their index where a player reading over HTTP can seek to it, so they stream.
 bool streamsFromLink(const QString& directLink);
 
-// The waiting playback request (the playback* globals). GUI thread only.
-bool isWaitingFor(const QString& localPath);
-// Makes `localPath` the one waiting download (a request for another is replaced); the
+// The waiting playback request (the playback* globals), as the play dialog sees it. GUI
+// thread only.
+// A video waits to be opened once one per cent of it has arrived.
+bool isVideoPending();
+// The local path of the waiting download, by which the download queue knows it.
+QString pendingVideoPath();
+// The player the waiting video opens in.
+MediaPlayerInfo pendingPlayer();
+// Makes `localPath` the one waiting video (a request for another is replaced); the
 // request keeps its own player and stream choice.
-void waitFor(const QString& localPath, const MediaPlayerInfo& player, bool useMedia,
-             const QString& media);
+void setPendingVideo(const QString& localPath, const MediaPlayerInfo& player, bool useMediaText,
+                     const QString& mediaText);
 // Forgets the request when it is for `localPath`.
-void stopWaitingFor(const QString& localPath);
+void clearPendingVideo(const QString& localPath);
 
 } // namespace videoplay

@@ -11,4 +11,4 @@ brisko_add_test(test_downloadstart
     SOURCES test_downloadstart.cpp downloadjobfixture.cpp downloadjobfixture.h
         faketransferenvironment.cpp faketransferenvironment.h shortwaits.cpp shortwaits.h
     LIBS testsupport download core)
-brisko_add_test(test_speedpacer SOURCES test_speedpacer.cpp LIBS download)
+brisko_add_test(test_speedpacer SOURCES test_speedpacer.cpp LIBS transfer)

@@ -32,6 +32,9 @@ std::chrono::milliseconds ShortWaits::duration(Wait kind, std::chrono::milliseco
     case Wait::CountdownStep:
         set = &countdownStep;
         break;
+    case Wait::SpeedLimit:
+        set = &speedLimit;
+        break;
     default: // kinds the tests don't shorten
         return designed;
     }

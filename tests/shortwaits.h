@@ -29,6 +29,7 @@ public:
     Duration stallLimit{std::chrono::milliseconds(0)}; // as designed unless a test sets it
     Duration chunkPause{std::chrono::milliseconds(1)};
     Duration countdownStep{std::chrono::milliseconds(1)};
+    Duration speedLimit{std::chrono::milliseconds(1)};
 
 private:
     mutable QMutex mutex;

@@ -5,6 +5,7 @@
 #include "download/tabledownloadmodel.h"
 #include "transfer/transferprogress.h"
 #include "media/dialogplayvideo.h"
+#include "media/videoplayback.h"
 #include "media/searchsubtitleonline.h"
 #include "platform/recordingsystemactions.h"
 #include "platform/settingskeys.h"
@@ -100,9 +101,9 @@ void waitForLink(DialogPlayVideo& dialog) {
 
 void clearPending() {
     playbackPending = false;
-    playbackWaitPath.clear();
-    playbackMedia.clear();
-    playbackUseMedia = false;
+    playbackPath.clear();
+    playbackMediaText.clear();
+    playbackUseMediaText = false;
     playbackPlayer = MediaPlayerInfo();
 }
 
@@ -562,7 +563,7 @@ void TestDialogPlayVideo::offlinePlay() {
     auto job = makeJob(name, total, onDisk);
     if (waiting) {
         playbackPending = true;
-        playbackWaitPath = job->getPath();
+        playbackPath = job->getPath();
     }
     if (!box.isEmpty())
         prompt->answer(answer ? QMessageBox::StandardButton(answer) : QMessageBox::Ok);
@@ -588,7 +589,8 @@ void TestDialogPlayVideo::offlinePlay() {
     QTEST(spy->count() == 1, "queued");
     if (spy->count())
         QCOMPARE(spy->first().first().toInt(), 4);
-    QTEST(playbackPending && playbackWaitPath == job->getPath(), "pending");
+    QTEST(videoplay::isVideoPending() && videoplay::pendingVideoPath() == job->getPath(),
+          "pending");
     QTEST(SettingsStore().contains(SettingsKeys::MediaPlayer), "saved");
     QVERIFY(!dialogs.back()->isVisible());
 }
@@ -604,7 +606,7 @@ void TestDialogPlayVideo::waitingRequestOpensOnceAtOnePercent() {
     model.addJob(job.get());
     prompt->answer(QMessageBox::Ok);
     playOffline(job.get(), 0);
-    QVERIFY(playbackPending);
+    QVERIFY(videoplay::isVideoPending());
 
     job->reach(0.005);
     QVERIFY(actions->calls().isEmpty());
@@ -613,7 +615,7 @@ void TestDialogPlayVideo::waitingRequestOpensOnceAtOnePercent() {
     QCOMPARE(actions->calls().size(), 1);
     QCOMPARE(actions->calls().first().program, players.path("vlc"));
     QCOMPARE(actions->calls().first().arguments, QStringList{mkv});
-    QVERIFY(!playbackPending);
+    QVERIFY(!videoplay::isVideoPending());
     model.removeRows(0, 1); // the model never owns its jobs: the test frees this one
 }
 
@@ -630,9 +632,9 @@ void TestDialogPlayVideo::playingAnotherJobLeavesTheWaitingRequest() {
     QCOMPARE(actions->calls().size(), 1);
     QCOMPARE(actions->calls().first().arguments, QStringList{mkv});
     // The waiting request keeps its own choice: the local file, not the other's stream.
-    QVERIFY(playbackPending);
-    QCOMPARE(playbackWaitPath, waiting->getPath());
-    QVERIFY(!playbackUseMedia);
+    QVERIFY(videoplay::isVideoPending());
+    QCOMPARE(videoplay::pendingVideoPath(), waiting->getPath());
+    QVERIFY(!playbackUseMediaText);
 }
 
 void TestDialogPlayVideo::secondWaitingRequestReplacesTheFirst() {
@@ -647,10 +649,10 @@ void TestDialogPlayVideo::secondWaitingRequestReplacesTheFirst() {
     prompt->answer(QMessageBox::Ok);
     playOffline(jobA.get(), 0);
     playOffline(jobB.get(), 1);
-    QVERIFY(playbackPending);
-    QCOMPARE(playbackWaitPath, jobB->getPath());
-    QCOMPARE(playbackPlayer.id, MEDIAPLAYER_MPCHC);
-    QVERIFY(!playbackUseMedia);
+    QVERIFY(videoplay::isVideoPending());
+    QCOMPARE(videoplay::pendingVideoPath(), jobB->getPath());
+    QCOMPARE(videoplay::pendingPlayer().id, MEDIAPLAYER_MPCHC);
+    QVERIFY(!playbackUseMediaText);
     // B was asked to wait, not told that a video already waits.
     QCOMPARE(prompt->asked().at(1).text, kAskToWait);
     QVERIFY(actions->calls().isEmpty());

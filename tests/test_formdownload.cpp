@@ -13,6 +13,7 @@
 #include "tests/faketransferenvironment.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/analyticscollector.h"
+#include "transfer/transferrowlook.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -271,6 +272,7 @@ void TestDownloadTab::formSetup() {
         QVERIFY(!tab->findChild<QPushButton*>(name)->toolTip().isEmpty());
     }
     QCOMPARE(queueView()->model(), model());
+    QVERIFY(qobject_cast<TransferRowLook*>(queueView()->itemDelegate()));
     QCOMPARE(model()->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("Tập tin"));
     QCOMPARE(model()->columnCount(), 8);
     for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(queueView()),

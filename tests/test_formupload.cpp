@@ -18,6 +18,7 @@
 #include "tests/uploadfixture.h"
 #include "tests/uploadtabprobe.h"
 #include "tools/devservice/urltext.h"
+#include "transfer/transferrowlook.h"
 #include "upload/uploadhistory.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyleOptionViewItem>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -86,6 +88,7 @@ private slots:
     void moveCommands();
     void contextMenusOpenAtThePointer_data();
     void contextMenusOpenAtThePointer();
+    void queueRowsLook();
     void uploadsFromTheDialogFinish();
     void quitMidUploadResumesAtTheServiceOffset();
     void historySavesLeaveTheGuiThread();
@@ -310,6 +313,54 @@ void TestFormUpload::deleteOnSelections() {
     UploadTabProbe::del(tab);
     QCOMPARE(prompt->asked().last().text, QString("Vui lòng chọn ít nhất một tập tin cần xoá "));
     QCOMPARE(deleted.size(), 3);
+}
+
+namespace {
+
+// Reaches how the row look fills in a cell's drawing.
+struct RowLookProbe : TransferRowLook {
+    using TransferRowLook::initStyleOption;
+};
+
+} // namespace
+
+void TestFormUpload::queueRowsLook() {
+    // The model gives each row's state; the queue view draws the state's icon in the status
+    // cell and shades odd rows. 7 is a download's (a password is needed), drawn alike.
+    FormUpload tab;
+    const QString path = fx.writeFile("look.bin", 10);
+    const QList<QPair<int, QString>> looks{{0, ":/images/bt_start.png"},
+                                           {1, ":/images/bt_pause.png"},
+                                           {2, ":/images/bt_pause.png"},
+                                           {3, QString()},
+                                           {4, ":/images/erroricon.png"},
+                                           {7, ":/images/erroricon.png"},
+                                           {5, QString()}};
+    QList<UploadFile*> jobs;
+    for (const auto& look : looks) {
+        jobs << new UploadFile(fx.folder(), QString("s%1").arg(look.first), path, "", "", "");
+        jobs.last()->setState(look.first);
+    }
+    UploadTabProbe::place(tab, jobs);
+    auto* queue = tab.findChild<QTableView*>(QStringLiteral("tableUploading"));
+    QVERIFY(qobject_cast<TransferRowLook*>(queue->itemDelegate()));
+    RowLookProbe probe;
+    for (int row = 0; row < looks.size(); ++row) {
+        for (int column = 0; column < queue->model()->columnCount(); ++column) {
+            const QString where = QStringLiteral("row %1, column %2").arg(row).arg(column);
+            QStyleOptionViewItem option;
+            probe.initStyleOption(&option, queue->model()->index(row, column));
+            const QString icon = column == 2 ? looks.at(row).second : QString();
+            QCOMPARE(bool(option.features & QStyleOptionViewItem::HasDecoration), !icon.isEmpty());
+            if (!icon.isEmpty())
+                QVERIFY2(option.icon.pixmap(option.decorationSize).toImage() ==
+                             QPixmap(icon).toImage(),
+                         qPrintable(where));
+            QVERIFY2(option.backgroundBrush ==
+                         (row % 2 == 1 ? QBrush(QColor(237, 237, 237)) : QBrush()),
+                     qPrintable(where));
+        }
+    }
 }
 
 void TestFormUpload::moveCommands() {

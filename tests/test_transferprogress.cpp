@@ -6,19 +6,19 @@
 
 namespace {
 
-quint32 fakeNow = 0;
-quint32 fakeClock() {
+double fakeNow = 0;
+double fakeClock() {
     return fakeNow;
 }
 
 // One update: at second `at`, the run has moved `bytes`.
 struct Step {
-    quint32 at;
+    double at;
     qint64 bytes;
 };
 using Steps = QVector<Step>;
 
-constexpr quint32 kStart = 100;
+constexpr double kStart = 100;
 
 TransferProgress started(int window, qint64 total, qint64 offset, const Steps& steps) {
     TransferProgress tracker(window, &fakeClock);
@@ -90,6 +90,14 @@ void TestTransferProgress::measures_data() {
     QTest::newRow("under a second left reads one second")
         << 10400LL << 0LL << Steps{{104, 10000}} << 2500.0 << 10000.0 / 10400.0 << 1
         << "00:00:01 s";
+    // The fractions of seconds count: over whole seconds these read 1500 and 2000.
+    QTest::newRow("a second and a half")
+        << 10000LL << 0LL << Steps{{101.5, 1500}} << 1000.0 << 0.15 << 8 << "00:00:08 s";
+    QTest::newRow("slid window, mid-second")
+        << 100000LL << 0LL << Steps{{110.5, 10500}, {111.9, 11900}} << 1000.0 << 0.119 << 88
+        << "00:01:28 s";
+    QTest::newRow("within the first second: no speed yet")
+        << 10000LL << 0LL << Steps{{100.9, 900}} << 0.0 << 0.09 << -1 << "";
     QTest::newRow("more than the total is not clamped")
         << 100LL << 0LL << Steps{{101, 150}} << 150.0 << 1.5 << 0 << "00:00:00 s";
 }

@@ -17,8 +17,8 @@ namespace {
 const char kExpired[] = R"({"code":201,"msg":"Phiên làm việc đã hết hạn"})";
 const char kNetwork[] = "Lỗi kết nối mạng.";
 
-quint32 fakeNow = 0;
-quint32 fakeClock() {
+double fakeNow = 0;
+double fakeClock() {
     return fakeNow;
 }
 

@@ -62,6 +62,11 @@ void setSetting(const char* key, const QVariant& value) {
     settings.sync();
 }
 
+// A pacing clock that never moves: every pause asked for is due for all bytes so far.
+SpeedPacer::TimePoint frozenPacerClock() {
+    return SpeedPacer::TimePoint(std::chrono::seconds(1000));
+}
+
 } // namespace
 
 class TestUploadTransfer : public QObject {
@@ -88,6 +93,10 @@ private slots:
     void linkIsUtf8();
     void figuresFollowTheLine();
     void pausedRowShowsNoTimeLeft();
+    void speedLimitPacesEveryByte_data();
+    void speedLimitPacesEveryByte();
+    void cappedUploadOnASilentLine_data();
+    void cappedUploadOnASilentLine();
 
 private:
     devservice::Service& service() { return fx.service(); }
@@ -582,6 +591,86 @@ void TestUploadTransfer::pausedRowShowsNoTimeLeft() {
     QMutexLocker lock(&figures.mutex);
     QVERIFY(!figures.timeLeft.isEmpty());
     QCOMPARE(figures.timeLeft.last().second, QString()); // the row was told
+}
+
+void TestUploadTransfer::speedLimitPacesEveryByte_data() {
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("kilobytes");
+    QTest::addColumn<qint64>("lastPause"); // ms; -1: none asked for
+    QTest::newRow("64 KB/s over three chunks") << true << 64 << 3000LL;
+    QTest::newRow("switched off") << false << 64 << -1LL;
+    QTest::newRow("0 KB/s: no limit") << true << 0 << -1LL;
+}
+
+void TestUploadTransfer::speedLimitPacesEveryByte() {
+    QFETCH(bool, enabled);
+    QFETCH(int, kilobytes);
+    QFETCH(qint64, lastPause);
+    setSetting(SettingsKeys::UseUploadLimit, enabled);
+    setSetting(SettingsKeys::UploadLimit, kilobytes);
+    const qint64 size = 3 * kChunk;
+    const auto job = fx.job(fx.writeFile("paced.bin", size, 3));
+    job->setPacerClock(&frozenPacerClock);
+    UploadRecorder recorder(job.get());
+    runToEnd(*job, recorder);
+    QVERIFY(job->isFinished());
+    QCOMPARE(postedBytes(fx.locationRequests()), size);
+
+    const QList<qint64> pauses = fx.waits().designed(TimeSource::Wait::SpeedLimit);
+    if (lastPause < 0) {
+        QVERIFY(pauses.isEmpty());
+        return;
+    }
+    // With the clock standing still each pause is what all bytes so far are due: the
+    // last one covers the whole file, across its chunks and the pauses between them.
+    QVERIFY(!pauses.isEmpty());
+    QCOMPARE(pauses.last(), lastPause);
+    // Each piece adds a twentieth of a second at most: the sending is smooth.
+    qint64 before = 0;
+    for (const qint64 pause : pauses) {
+        QVERIFY2(pause >= before && pause - before <= 51,
+                 qPrintable(QStringLiteral("%1 after %2").arg(pause).arg(before)));
+        before = pause;
+    }
+}
+
+void TestUploadTransfer::cappedUploadOnASilentLine_data() {
+    QTest::addColumn<bool>("stop");
+    QTest::addColumn<QString>("state");
+    QTest::newRow("ends at the stall limit") << false << "Timeout was reached";
+    QTest::newRow("a stop ends it at once") << true << "Dừng";
+}
+
+void TestUploadTransfer::cappedUploadOnASilentLine() {
+    // The stand-in takes a few kilobytes and then nothing more: a capped upload holds its
+    // next pieces back while the line has not sent the earlier ones, and still ends.
+    QFETCH(bool, stop);
+    QFETCH(QString, state);
+    auto options = DevServiceFixture::defaultOptions();
+    options.limits.receiveBuffer = 4096;
+    fx.stop();
+    QVERIFY2(fx.start(options), qPrintable(fx.standIn().error()));
+    service().uploadStore().setBandwidthCap(1);
+    setSetting(SettingsKeys::UseUploadLimit, true);
+    setSetting(SettingsKeys::UploadLimit, 64);
+    setSetting(SettingsKeys::UploadFailTry, 1);
+    // Real pauses: the pieces must go out at the line's pace, not all at once.
+    fx.waits().speedLimit = std::chrono::milliseconds(0);
+    fx.waits().stallLimit = std::chrono::milliseconds(stop ? 0 : 500);
+    const qint64 size = 4 * kChunk;
+    const auto job = fx.job(fx.writeFile("silent.bin", size));
+    job->setChunkSize(int(size));
+    UploadRecorder recorder(job.get());
+    job->startUpload();
+    if (stop) {
+        std::string token;
+        QTRY_VERIFY((token = job->getRealUrl().section('/', -1).toStdString(),
+                     !token.empty() && service().uploadStore().progress(token).received > 0));
+        job->stopUpload();
+    }
+    QVERIFY(recorder.waitForEnd(stop ? 5000 : 15000));
+    QCOMPARE(job->getStatusText(), state);
+    QCOMPARE(recorder.releases(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestUploadTransfer)

@@ -59,6 +59,6 @@ int UploadRecorder::count(UploadFile::UploadFileFlags flag) const {
     return flagList.count(flag);
 }
 
-quint32 frozenClock() {
+double frozenClock() {
     return 1700000000;
 }

@@ -32,4 +32,4 @@ private:
 };
 
 // A tracker clock that never moves: chunks keep their size, whatever the machine's speed.
-quint32 frozenClock();
+double frozenClock();

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-quint32 TransferProgress::systemSeconds() {
+double TransferProgress::systemSeconds() {
     // The coarse clock is read without a system call; its resolution of a few
-    // milliseconds is plenty for whole seconds.
+    // milliseconds is plenty for a speed over seconds.
     timespec now{};
     clock_gettime(CLOCK_REALTIME_COARSE, &now);
-    return static_cast<quint32>(now.tv_sec);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
 TransferProgress::TransferProgress(int windowSeconds, Clock clock)
@@ -24,25 +24,25 @@ void TransferProgress::start(qint64 offset) {
 }
 
 void TransferProgress::update(qint64 bytes) {
-    const quint32 now = clock();
+    const double now = clock();
     if (now < windowStart) // the clock stepped back: nothing sensible to measure
         return;
     lastUpdate = now;
     currentBytes = bytes;
-    const quint32 elapsed = now - windowStart;
-    if (elapsed > windowSeconds) {
+    const double elapsed = now - windowStart;
+    if (elapsed > double(windowSeconds)) {
         // Slide the base along the straight line from the old base to the current
         // count, by the part of the old window that falls out.
-        const double fraction = double(elapsed - windowSeconds) / double(elapsed);
+        const double fraction = (elapsed - double(windowSeconds)) / elapsed;
         windowBaseBytes += static_cast<qint64>(fraction * double(bytes - windowBaseBytes));
-        windowStart = now - windowSeconds;
+        windowStart = now - double(windowSeconds);
     }
 }
 
 double TransferProgress::speed() const {
-    if (!active || lastUpdate == windowStart)
+    if (!active || lastUpdate - windowStart < 1.0)
         return 0;
-    return double(currentBytes - windowBaseBytes) / double(lastUpdate - windowStart);
+    return double(currentBytes - windowBaseBytes) / (lastUpdate - windowStart);
 }
 
 double TransferProgress::progress() const {
@@ -53,7 +53,7 @@ double TransferProgress::progress() const {
 
 int TransferProgress::remainingSeconds() const {
     // Without a known total (a zip, say) there is nothing to estimate.
-    if (!active || lastUpdate == windowStart || totalSize <= 0)
+    if (!active || totalSize <= 0)
         return -1;
     const double bytesPerSecond = speed();
     if (bytesPerSecond < 1.0)

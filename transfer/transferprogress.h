@@ -7,10 +7,11 @@
 
 class TransferProgress {
 public:
-    // Whole seconds since the Unix epoch. The default reads a coarse clock, cheap
+    // Seconds since the Unix epoch, with their fraction: a speed over whole seconds would
+    // be off by up to a second's worth of bytes. The default reads a coarse clock, cheap
     // enough for every progress callback; tests pass a fake.
-    using Clock = quint32 (*)();
-    static quint32 systemSeconds();
+    using Clock = double (*)();
+    static double systemSeconds();
 
     explicit TransferProgress(int windowSeconds, Clock clock = &TransferProgress::systemSeconds);
 
@@ -27,14 +28,19 @@ public:
     // The run has moved `bytes` bytes (counted from the start offset).
     void update(qint64 bytes);
 
-    double speed() const;          // bytes per second over the window; 0 when inactive
+    // Bytes per second over the window; 0 when inactive or within the first second of a
+    // run, when a few bytes would read as any speed at all.
+    double speed() const;
     double progress() const;       // fraction of the total, not clamped; 0 without a total
     int remainingSeconds() const;  // -1 without an estimate
     QString remainingText() const; // "hh:mm:ss s", empty without an estimate
 
     // Owners refresh their display only when secondsSinceMark() is not 0.
     void markTime() { mark = lastUpdate; }
-    quint32 secondsSinceMark() const { return mark > lastUpdate ? 0 : lastUpdate - mark; }
+    // Whole seconds.
+    quint32 secondsSinceMark() const {
+        return mark > lastUpdate ? 0 : static_cast<quint32>(lastUpdate - mark);
+    }
 
 private:
     Clock clock;
@@ -44,7 +50,7 @@ private:
     qint64 startOffset = 0;
     qint64 windowBaseBytes = 0; // run bytes estimated at windowStart
     qint64 currentBytes = 0;
-    quint32 windowStart = 0;
-    quint32 lastUpdate = 0;
-    quint32 mark = 0;
+    double windowStart = 0;
+    double lastUpdate = 0;
+    double mark = 0;
 };

@@ -6,7 +6,6 @@
 // part knows nothing of Qt's models. GUI thread only.
 #include "transfer/roundrunner.h"
 
-#include <QColor>
 #include <QDeadlineTimer>
 #include <QHash>
 #include <QList>
@@ -29,46 +28,45 @@ inline QString percentText(double fraction) {
     return QString::number(value, 'g', 6) + QStringLiteral(" %");
 }
 
-// The shading of the queue tables' rows: odd rows grey, even rows plain.
-inline QVariant rowBackground(int row) {
-    return row % 2 == 1 ? QVariant(QColor(237, 237, 237)) : QVariant();
-}
+// The role in which a queue table's status cell gives the state code of its row; how a
+// state looks is for the views to say.
+constexpr int kStateRole = Qt::UserRole + 1;
 
 } // namespace transferqueue
 
 template <class Job> class TransferQueue {
 public:
-    QList<Job*> jobs;    // one per table row, in row order
-    QList<Job*> pending; // queued jobs, in the order they will start
-    QSet<Job*> running;  // jobs started and not yet done
+    QList<Job*> allJobs;     // one per table row, in row order
+    QList<Job*> pendingJobs; // queued jobs, in the order they will start
+    QSet<Job*> running;      // jobs started and not yet done
 
-    int size() const { return jobs.size(); }
-    bool holds(int row) const { return row >= 0 && row < jobs.size(); }
+    int size() const { return allJobs.size(); }
+    bool holds(int row) const { return row >= 0 && row < allJobs.size(); }
 
     // Puts the job of the row into the pending list before the first later row that
     // waits there, so queued jobs start in table order.
     void insertPending(int row) {
         if (!holds(row))
             return;
-        Job* job = jobs.at(row);
-        pending.removeAll(job);
-        for (int later = row + 1; later < jobs.size(); ++later) {
-            const int place = pending.indexOf(jobs.at(later));
+        Job* job = allJobs.at(row);
+        pendingJobs.removeAll(job);
+        for (int later = row + 1; later < allJobs.size(); ++later) {
+            const int place = pendingJobs.indexOf(allJobs.at(later));
             if (place >= 0) {
-                pending.insert(place, job);
+                pendingJobs.insert(place, job);
                 return;
             }
         }
-        pending.append(job);
+        pendingJobs.append(job);
     }
 
     // False when nothing moves (a row outside the table, or the same row).
     bool moveItem(int from, int to) {
         if (!holds(from) || !holds(to) || from == to)
             return false;
-        Job* job = jobs.at(from);
-        jobs.move(from, to);
-        if (pending.removeAll(job) > 0)
+        Job* job = allJobs.at(from);
+        allJobs.move(from, to);
+        if (pendingJobs.removeAll(job) > 0)
             insertPending(to);
         return true;
     }
@@ -79,21 +77,21 @@ public:
         const int other = row + step;
         if (!holds(row) || !holds(other))
             return false;
-        Job* job = jobs.at(row);
-        const int place = pending.indexOf(job);
+        Job* job = allJobs.at(row);
+        const int place = pendingJobs.indexOf(job);
         const int otherPlace = place + step;
-        if (queued(job) && queued(jobs.at(other)) && place >= 0 && otherPlace >= 0 &&
-            otherPlace < pending.size())
-            pending.swapItemsAt(place, otherPlace);
-        jobs.swapItemsAt(row, other);
+        if (queued(job) && queued(allJobs.at(other)) && place >= 0 && otherPlace >= 0 &&
+            otherPlace < pendingJobs.size())
+            pendingJobs.swapItemsAt(place, otherPlace);
+        allJobs.swapItemsAt(row, other);
         return true;
     }
 
     // Takes rows out of the table and the pending list; the caller announced them.
     void takeRows(int row, int count) {
         for (int i = 0; i < count && holds(row); ++i) {
-            Job* job = jobs.takeAt(row);
-            pending.removeAll(job);
+            Job* job = allJobs.takeAt(row);
+            pendingJobs.removeAll(job);
             dropSpeed(job);
         }
     }
@@ -101,11 +99,11 @@ public:
     // A job being destroyed: only its pointer is used. The row it had, or -1.
     int forget(Job* job) {
         running.remove(job);
-        pending.removeAll(job);
+        pendingJobs.removeAll(job);
         dropSpeed(job);
-        if (running.isEmpty() && pending.isEmpty())
+        if (running.isEmpty() && pendingJobs.isEmpty())
             finishedSinceIdle = false;
-        return jobs.indexOf(job);
+        return allJobs.indexOf(job);
     }
 
     // The summed speed of the jobs in the table, in bytes per second.
@@ -140,9 +138,9 @@ public:
 
     // Queues every row in table order (the rows may move meanwhile) with `queueRow`.
     template <class QueueRow> void queueAll(QueueRow queueRow) {
-        const QList<Job*> all = jobs;
+        const QList<Job*> all = allJobs;
         for (Job* job : all) {
-            const int at = jobs.indexOf(job);
+            const int at = allJobs.indexOf(job);
             if (at >= 0)
                 queueRow(at);
         }
@@ -150,8 +148,8 @@ public:
 
     // Empties the pending list and calls `stop` for every job that runs or waits there.
     template <class Stop> void stopAll(Stop stop) {
-        pending.clear();
-        const QList<Job*> all = jobs;
+        pendingJobs.clear();
+        const QList<Job*> all = allJobs;
         for (Job* job : all) {
             if (job->isRunning() || job->getState() == transferqueue::kQueuedState)
                 stop(job);
@@ -161,7 +159,7 @@ public:
     // Waits, `timeoutMs` in all, for the threads of every job the queue knows.
     void waitForThreads(int timeoutMs) const {
         QSet<Job*> all = running;
-        for (Job* job : jobs)
+        for (Job* job : allJobs)
             all.insert(job);
         const QDeadlineTimer deadline(timeoutMs);
         for (Job* job : qAsConst(all))
@@ -171,7 +169,7 @@ public:
     // Whether any of the rows has a thread that still runs.
     bool anyRunning(int row, int count) const {
         for (int i = row; i < row + count && holds(i); ++i) {
-            if (jobs.at(i)->isRunning())
+            if (allJobs.at(i)->isRunning())
                 return true;
         }
         return false;
@@ -188,18 +186,18 @@ public:
     // Its receivers may queue jobs again.
     template <class Start, class QueueEmpty>
     void startPending(int maximum, bool stoppedByUser, Start start, QueueEmpty queueEmpty) {
-        if (pending.isEmpty()) {
+        if (pendingJobs.isEmpty()) {
             const bool completed = finishedSinceIdle && !stoppedByUser;
             if (running.isEmpty())
                 finishedSinceIdle = false; // this run is over; the next starts afresh
             if (!completed)
                 return;
             queueEmpty();
-            if (pending.isEmpty())
+            if (pendingJobs.isEmpty())
                 return;
         }
-        while (running.size() < maximum && !pending.isEmpty()) {
-            Job* job = pending.takeFirst();
+        while (running.size() < maximum && !pendingJobs.isEmpty()) {
+            Job* job = pendingJobs.takeFirst();
             // Counted before the start, which may give the place back at once.
             running.insert(job);
             start(job);

@@ -1,7 +1,8 @@
 #pragma once
 // What the download and upload queue models share as table models: the rows are the
 // queue's jobs, the header labels set the columns, the first six columns (name to time
-// left) read the same, and rows move and go only as the queue allows. The models over it
+// left) read the same, the status cell gives its row's state (transferqueue::kStateRole)
+// for the views to draw, and rows move and go only as the queue allows. The models over it
 // add their last columns, the jobs' signals and the scheduling. GUI thread only; it never
 // owns or deletes a job.
 #include "transfer/transferqueue.h"
@@ -10,7 +11,6 @@
 
 #include <QAbstractTableModel>
 #include <QList>
-#include <QPixmap>
 #include <QStringList>
 
 #include <algorithm>
@@ -30,21 +30,19 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override {
         if (!index.isValid() || !queue.holds(index.row()) || index.column() >= dataColumns())
             return QVariant();
-        const Job* job = queue.jobs.at(index.row());
+        const Job* job = queue.allJobs.at(index.row());
         const int column = index.column();
         switch (role) {
         case Qt::DisplayRole:
             return column < kOwnColumns ? display(job, column) : ownColumn(job, column, role);
-        case Qt::DecorationRole:
-            return column == ColumnStatus ? stateIcon(job->getState()) : QVariant();
+        case transferqueue::kStateRole:
+            return column == ColumnStatus ? QVariant(job->getState()) : QVariant();
         case Qt::ToolTipRole:
             if (column == ColumnName)
                 return job->getName();
             if (column == ColumnStatus)
                 return job->getStatusText();
             return column < kOwnColumns ? QVariant() : ownColumn(job, column, role);
-        case Qt::BackgroundRole:
-            return transferqueue::rowBackground(index.row());
         default:
             return QVariant();
         }
@@ -93,9 +91,9 @@ public:
     int maxThreads() const { return maxRunning; }
     // The jobs holding a running place.
     int runningCount() const { return queue.running.size(); }
-    QList<Job*> getJobs() const { return queue.jobs; }
+    QList<Job*> getJobs() const { return queue.allJobs; }
     // The queued jobs in the order they will start.
-    QList<Job*> getPendingJobs() const { return queue.pending; }
+    QList<Job*> getPendingJobs() const { return queue.pendingJobs; }
 
     void insertPending(int row) { queue.insertPending(row); }
     void moveItem(int from, int to) {
@@ -152,24 +150,6 @@ protected:
             return QVariant();
         }
     }
-    // Both kinds of job share the state numbers; 7 (a password is needed) is a download's.
-    static QVariant stateIcon(int state) {
-        switch (state) {
-        case 0: // running
-            return QPixmap(QStringLiteral(":/images/bt_start.png"));
-        case transferqueue::kQueuedState:
-        case 2: // stopped
-            return QPixmap(QStringLiteral(":/images/bt_pause.png"));
-        case 4: // failed
-        case 7: // password
-            return QPixmap(QStringLiteral(":/images/erroricon.png"));
-        case 3: // idle
-            return QPixmap();
-        default:
-            return QVariant();
-        }
-    }
-
     void removeJobRows(int row, int count) {
         beginRemoveRows(QModelIndex(), row, row + count - 1);
         queue.takeRows(row, count);

@@ -6,6 +6,7 @@
 #include "core/sizetext.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
+#include "transfer/transferrowlook.h"
 #include "ui_formupload.h"
 #include "upload/dialogupload.h"
 #include "upload/uploadjobs.h"
@@ -52,6 +53,7 @@ FormUpload::FormUpload(QWidget* parent)
     // instead of sending the whole file again.
     connect(model, &TableUploadModel::locationObtained, this, &FormUpload::saveUploads);
     ui->tableUploading->setModel(model);
+    ui->tableUploading->setItemDelegate(new TransferRowLook(ui->tableUploading));
 
     SettingsStore settings;
     const int threads = settings.contains(SettingsKeys::UploadThreads)

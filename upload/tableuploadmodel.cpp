@@ -29,10 +29,10 @@ QVariant TableUploadModel::ownColumn(const UploadFile* job, int column, int) con
 }
 
 void TableUploadModel::addJob(UploadFile* job) {
-    if (!job || queue.jobs.contains(job))
+    if (!job || queue.allJobs.contains(job))
         return;
     beginInsertRows(QModelIndex(), queue.size(), queue.size());
-    queue.jobs.append(job);
+    queue.allJobs.append(job);
     connect(job, &UploadFile::dataChanged, this, &TableUploadModel::uploadChanged);
     connect(job, &UploadFile::taskUploadDone, this, &TableUploadModel::taskUploadDone);
     connect(job, &UploadFile::locationObtained, this, &TableUploadModel::locationObtained);
@@ -55,7 +55,7 @@ void TableUploadModel::taskUploadDone() {
 }
 
 void TableUploadModel::markQueued(int row) {
-    UploadFile* job = queue.jobs.at(row);
+    UploadFile* job = queue.allJobs.at(row);
     if (job->isRunning() || job->getState() == UploadFile::StateQueued)
         return;
     job->setStatusText(tr("Queued"));
@@ -78,9 +78,9 @@ void TableUploadModel::stopItem(int row) {
     if (row < -1)
         return;
     if (queue.holds(row)) {
-        UploadFile* job = queue.jobs.at(row);
+        UploadFile* job = queue.allJobs.at(row);
         if (job->getState() == UploadFile::StateQueued)
-            queue.pending.removeAll(job);
+            queue.pendingJobs.removeAll(job);
         job->stopUpload();
         return;
     }
@@ -95,7 +95,7 @@ void TableUploadModel::emitCell(int row, int column) {
 }
 
 void TableUploadModel::uploadChanged(UploadFile* cfile, UploadFile::UploadFileFlags flagChanged) {
-    const int row = queue.jobs.indexOf(cfile);
+    const int row = queue.allJobs.indexOf(cfile);
     if (row >= 0)
         queue.noteSpeed(cfile);
     switch (flagChanged) {

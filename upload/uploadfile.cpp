@@ -363,6 +363,10 @@ void UploadFile::setChunkSize(int bytes) {
     nextChunk = bytes;
 }
 
+void UploadFile::setPacerClock(SpeedPacer::Clock replacement) {
+    pacerClock = replacement;
+}
+
 void UploadFile::setClock(TransferProgress::Clock replacement) {
     QMutexLocker lock(&fieldsMutex);
     clock = replacement;

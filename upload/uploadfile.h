@@ -6,6 +6,7 @@
 // state, its status text and signals.
 #include "core/megafile.h"
 #include "core/relogin.h"
+#include "transfer/speedpacer.h"
 #include "transfer/transferprogress.h"
 
 #include <curl/curl.h>
@@ -114,6 +115,8 @@ public:
     int chunkSize() const;
     void setChunkSize(int bytes);
     void setClock(TransferProgress::Clock clock);
+    // The clock the speed limit is paced by; set before the job starts.
+    void setPacerClock(SpeedPacer::Clock clock);
 
 signals:
     void dataChanged(UploadFile* cfile, UploadFile::UploadFileFlags flagChanged);
@@ -185,6 +188,8 @@ private:
 
     int onProgress(qint64 total, qint64 now);
     size_t onRead(char* buffer, size_t size, size_t count);
+    bool waitForLine();
+    bool paceSending(size_t bytes);
     int onSeek(curl_off_t offset, int origin);
     static int progressCallback(void* clientp, curl_off_t dltotal, curl_off_t dlnow,
                                 curl_off_t ultotal, curl_off_t ulnow);
@@ -228,9 +233,15 @@ private:
     qint64 bytesSupplied = 0;
     enum class ReadError { None, Unreadable, Shorter };
     ReadError readError = ReadError::None; // of the local file while a chunk was read
-    quint32 chunkStartSecond = 0;          // the tracker's clock when the chunk began
-    quint32 lastUpdateSecond = 0;          // ... and at its last progress update
-    QElapsedTimer progressTimer;           // coalesces progress signals
+    bool lineStalled = false;              // the connection sent nothing for the stall limit
+    // The speed limit: kept across the attempts of a run while the setting stays, so the
+    // pauses between chunks count too.
+    SpeedPacer pacer;
+    SpeedPacer::Clock pacerClock = &std::chrono::steady_clock::now;
+    std::chrono::milliseconds stallLimit{0};
+    quint32 chunkStartSecond = 0; // the tracker's clock when the chunk began
+    quint32 lastUpdateSecond = 0; // ... and at its last progress update
+    QElapsedTimer progressTimer;  // coalesces progress signals
 
     std::atomic<bool> stopRequested{false};
     std::atomic<bool> runEnded{false}; // the run has released its place; the thread is ending

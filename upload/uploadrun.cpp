@@ -39,9 +39,15 @@ constexpr milliseconds kChunkStallLimit{600000};
 // Progress reaches the GUI a few times a second at most.
 constexpr qint64 kProgressIntervalMs = 250;
 // Bigger send buffers cost fewer callbacks on fast links; a speed cap keeps them at one
-// second's worth, so the cap stays smooth.
+// second's worth.
 constexpr long kSendBuffer = 512 * 1024;
 constexpr long kSmallestSendBuffer = 16 * 1024;
+// A capped upload that fell behind (a slow or busy line) may catch up this much at once.
+constexpr std::chrono::milliseconds kPacingCredit{100};
+// While a capped upload's connection still holds more than a piece (and at least this)
+// not yet sent, the next piece waits, polling at this interval.
+constexpr qint64 kSmallestBacklog = 8 * 1024;
+constexpr milliseconds kLinePoll{10};
 // A reply is a small JSON object; anything past this is not kept.
 constexpr int kLargestReply = 1024 * 1024;
 
@@ -49,6 +55,14 @@ constexpr int kLargestReply = 1024 * 1024;
 qint64 unacknowledgedBytes(curl_socket_t socket) {
     int queued = 0;
     if (socket == CURL_SOCKET_BAD || ioctl(socket, SIOCOUTQ, &queued) != 0)
+        return 0;
+    return queued;
+}
+
+// Bytes handed to the connection that have not been sent yet; 0 when unknown.
+qint64 unsentBytes(curl_socket_t socket) {
+    int queued = 0;
+    if (socket == CURL_SOCKET_BAD || ioctl(socket, SIOCOUTQNSD, &queued) != 0)
         return 0;
     return queued;
 }
@@ -120,6 +134,7 @@ bool UploadFile::prepare(RunContext& run) {
         return false;
     }
     run.maxAttempts = SettingsStore().integer(SettingsKeys::UploadFailTry, kDefaultAttempts);
+    pacer = SpeedPacer();
     {
         QMutexLocker lock(&fieldsMutex);
         tracker.setTotalSize(run.size);
@@ -150,6 +165,7 @@ bool UploadFile::prepare(RunContext& run) {
     curl_easy_setopt(handle, CURLOPT_POST, 1L);
     const auto stall =
         TimeSource::current().duration(TimeSource::Wait::StallLimit, kChunkStallLimit);
+    stallLimit = stall;
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME,
                      std::max<long>(1, static_cast<long>((stall.count() + 999) / 1000)));
@@ -197,13 +213,16 @@ UploadFile::Outcome UploadFile::attempt(RunContext& run, bool& again) {
     return sendChunk(run, offset, again);
 }
 
+// Read at every attempt: a cap switched off since the last one no longer holds. The job
+// paces what it hands to libcurl itself: libcurl's own cap counts what the kernel took,
+// not what left, and lets a transfer that a slow line held back catch up at full speed.
 void UploadFile::applySpeedCap(RunContext& run) {
     const SettingsStore settings;
-    // Set at every attempt: a cap switched off since the last one is taken off the handle.
     const curl_off_t bytesPerSecond =
         uploadprotocol::sendSpeedCap(settings.boolean(SettingsKeys::UseUploadLimit),
                                      settings.value(SettingsKeys::UploadLimit).toDouble());
-    curl_easy_setopt(run.handle, CURLOPT_MAX_SEND_SPEED_LARGE, bytesPerSecond);
+    if (double(bytesPerSecond) != pacer.bytesPerSecond())
+        pacer = SpeedPacer(double(bytesPerSecond), pacerClock, kPacingCredit);
     const long buffer = bytesPerSecond > 0 ? static_cast<long>(std::clamp<curl_off_t>(
                                                  bytesPerSecond, kSmallestSendBuffer, kSendBuffer))
                                            : kSendBuffer;
@@ -264,10 +283,11 @@ UploadFile::Outcome UploadFile::sendChunk(RunContext& run, qint64 offset, bool& 
     chunkLength = end - offset;
     bytesSupplied = 0;
     readError = ReadError::None;
+    lineStalled = false;
     {
         QMutexLocker lock(&fieldsMutex);
         tracker.start(offset);
-        chunkStartSecond = lastUpdateSecond = clock();
+        chunkStartSecond = lastUpdateSecond = static_cast<quint32>(clock());
     }
     HeaderList headers;
     headers.add("Content-Type: application/octet-stream");
@@ -294,6 +314,8 @@ UploadFile::Outcome UploadFile::sendChunk(RunContext& run, qint64 offset, bool& 
     }
     if (result == CURLE_ABORTED_BY_CALLBACK && stopRequested)
         return Outcome::Stopped;
+    if (lineStalled)
+        return transportFailure(run, curlText(CURLE_OPERATION_TIMEDOUT), again);
     if (result == CURLE_OK || result == CURLE_PARTIAL_FILE) {
         // An offset answer that spoke of an error says nothing about the line's speed.
         if (result == CURLE_OK && !run.offsetBody.contains("\"error\""))
@@ -487,7 +509,7 @@ int UploadFile::onProgress(qint64 total, qint64 now) {
         QMutexLocker lock(&fieldsMutex);
         // The chunk's time is what its bytes took, not the wait for the reply after them.
         if (out != tracker.getCurrentBytes())
-            lastUpdateSecond = clock();
+            lastUpdateSecond = static_cast<quint32>(clock());
         tracker.update(out);
         if (tracker.secondsSinceMark() >= 2) {
             ++markCount;
@@ -512,9 +534,14 @@ size_t UploadFile::onRead(char* buffer, size_t size, size_t count) {
         readError = ReadError::Unreadable;
         return CURL_READFUNC_ABORT;
     }
-    const qint64 wanted = std::min<qint64>(qint64(size * count), chunkLength - bytesSupplied);
+    qint64 wanted = std::min<qint64>(qint64(size * count), chunkLength - bytesSupplied);
     if (wanted <= 0)
         return 0; // the chunk is complete
+    if (pacer.isLimited()) {
+        if (!waitForLine())
+            return CURL_READFUNC_ABORT;
+        wanted = qint64(pacer.piece(static_cast<size_t>(wanted)));
+    }
     const size_t got = std::fread(buffer, 1, static_cast<size_t>(wanted), fileStream);
     if (got == 0) {
         // The file ended before its recorded size, or could not be read.
@@ -522,7 +549,45 @@ size_t UploadFile::onRead(char* buffer, size_t size, size_t count) {
         return CURL_READFUNC_ABORT;
     }
     bytesSupplied += qint64(got);
+    if (!paceSending(got)) {
+        endProgress();
+        return CURL_READFUNC_ABORT;
+    }
     return got;
+}
+
+// A capped upload holds its next piece back while the connection has more than a little
+// of the earlier ones still to send: what waits in the kernel leaves at the line's pace,
+// not the limit's, as soon as a slow line frees up (when another upload pauses, say). A
+// line that sends nothing for the stall limit ends the attempt. False to abort.
+bool UploadFile::waitForLine() {
+    const qint64 most = std::max<qint64>(qint64(pacer.piece(size_t(-1))), kSmallestBacklog);
+    qint64 unsent = unsentBytes(transferSocket);
+    QDeadlineTimer stalled(static_cast<qint64>(stallLimit.count()));
+    while (unsent > most) {
+        if (!pauseUnlessStopped(kLinePoll)) {
+            endProgress();
+            return false;
+        }
+        const qint64 now = unsentBytes(transferSocket);
+        if (now != unsent)
+            stalled.setRemainingTime(static_cast<qint64>(stallLimit.count()));
+        else if (stalled.hasExpired()) {
+            lineStalled = true;
+            return false;
+        }
+        unsent = now;
+    }
+    return true;
+}
+
+// The pause after a piece that keeps the upload at its limit. False when a stop came.
+bool UploadFile::paceSending(size_t bytes) {
+    const std::chrono::nanoseconds wait = pacer.account(bytes);
+    if (wait.count() <= 0)
+        return !stopRequested;
+    return pauseUnlessStopped(TimeSource::current().duration(
+        TimeSource::Wait::SpeedLimit, std::chrono::ceil<milliseconds>(wait)));
 }
 
 // `offset` counts from the start of the chunk's body.

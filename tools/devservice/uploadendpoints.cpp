@@ -16,6 +16,8 @@ namespace {
 
 constexpr char kPrefix[] = "/up/";
 constexpr std::size_t kPiece = 256 * 1024;
+// What a shared line carries of one connection before the next one's turn.
+constexpr std::size_t kLinePiece = 8 * 1024;
 
 using Clock = std::chrono::steady_clock;
 
@@ -171,6 +173,8 @@ bool receive(Service& service, const Request& request, const std::string& token,
         std::size_t ask = static_cast<std::size_t>(std::min<std::uint64_t>(kPiece, wanted - got));
         if (cap > 0) // small pieces keep a capped stream smooth
             ask = std::min<std::size_t>(ask, std::max<std::uint64_t>(cap / 50, 4096));
+        if (store.sharesLine())
+            ask = std::min<std::size_t>(ask, kLinePiece);
         long n = 0;
         if (request.bodyReader) {
             n = request.bodyReader(buffer.data(), ask);
@@ -187,6 +191,13 @@ bool receive(Service& service, const Request& request, const std::string& token,
             stored = false;
             break;
         }
+        // A shared line passes the pieces of all connections one after another.
+        const auto lineDue = store.bookSharedLine(static_cast<std::uint64_t>(n));
+        const auto lineNow = Clock::now();
+        if (lineDue > lineNow &&
+            !service.pause(std::chrono::duration_cast<std::chrono::milliseconds>(
+                lineDue - lineNow + std::chrono::microseconds(999))))
+            alive = false;
         got += static_cast<std::uint64_t>(n);
         store.setReceived(token, first + got);
         if (cap > 0) {

@@ -1,5 +1,7 @@
 #include "tools/devservice/uploadstore.h"
 
+#include <algorithm>
+
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -80,6 +82,26 @@ void UploadStore::setBandwidthCap(std::uint64_t bytesPerSecond) {
 std::uint64_t UploadStore::bandwidthCap() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return cap_;
+}
+
+void UploadStore::setSharedBandwidth(std::uint64_t bytesPerSecond) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    sharedLine_ = bytesPerSecond;
+}
+
+bool UploadStore::sharesLine() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return sharedLine_ > 0;
+}
+
+std::chrono::steady_clock::time_point UploadStore::bookSharedLine(std::uint64_t bytes) {
+    const auto now = std::chrono::steady_clock::now();
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (sharedLine_ == 0)
+        return now;
+    // An idle line saves nothing up.
+    lineFree_ = std::max(lineFree_, now) + std::chrono::microseconds(bytes * 1000000 / sharedLine_);
+    return lineFree_;
 }
 
 void UploadStore::cutNextChunkAfter(std::uint64_t bytes) {

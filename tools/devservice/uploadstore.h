@@ -4,6 +4,7 @@
 // Also the knobs tests and benchmarks turn: which request hears the file's link, a
 // bandwidth cap per connection, scripted cuts in the middle of a chunk, and locations
 // that stop being valid. Thread-safe.
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -46,6 +47,12 @@ public:
     // Bytes per second one connection may send into a location; 0: no cap.
     void setBandwidthCap(std::uint64_t bytesPerSecond);
     std::uint64_t bandwidthCap() const;
+    // Bytes per second all connections into upload locations may send together, as over
+    // one uplink; 0: no such line. Each piece read books the line's next free time.
+    void setSharedBandwidth(std::uint64_t bytesPerSecond);
+    bool sharesLine() const;
+    // Books `bytes` on the shared line: when reading them may end. Now without a line.
+    std::chrono::steady_clock::time_point bookSharedLine(std::uint64_t bytes);
 
     // The next chunk posted to any location keeps its first `bytes` body bytes; then the
     // connection is dropped without a reply. Calls queue up, one per chunk.
@@ -79,6 +86,8 @@ private:
     bool ownsFolder_ = false;
     LinkReply linkReply_ = LinkReply::CompletingChunk;
     std::uint64_t cap_ = 0;
+    std::uint64_t sharedLine_ = 0;
+    std::chrono::steady_clock::time_point lineFree_;
     std::deque<std::uint64_t> cuts_;
     std::set<std::string> invalid_;
     int chunksPerLocation_ = 0;
