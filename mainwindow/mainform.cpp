@@ -15,6 +15,7 @@
 #include "mainwindow/dialogabout.h"
 #include "mainwindow/forminfo.h"
 #include "mainwindow/loginform.h"
+#include "mainwindow/openwindows.h"
 #include "mainwindow/programexit.h"
 #include "media/rssmanager.h"
 #include "platform/hostconfig.h"
@@ -61,7 +62,8 @@ QString boxText(const char* text) {
 
 MainForm::MainForm(QWidget* parent)
     : QMainWindow(parent), dragPosition(0, 0), ui(new Ui::MainForm), loginForm(nullptr),
-      trayIcon(nullptr), logTimer(new QTimer(this)), logoutCalls(new ServiceCallRunner(this)) {
+      trayIcon(nullptr), logTimer(new QTimer(this)), logoutCalls(new ServiceCallRunner(this)),
+      tearDownRetry(new QTimer(this)) {
     ui->setupUi(this);
     showWaitCursorWhileBusy(logoutCalls, this);
     ui->centralwidget->setAcceptDrops(true);
@@ -76,10 +78,15 @@ MainForm::MainForm(QWidget* parent)
 
     loginForm = new LoginForm;
     connect(loginForm, &LoginForm::loginFinish, this, &MainForm::loginDone);
+    openWindows = new OpenWindows(this, loginForm);
+    // Waiting for a copy or a closing dialog: a light poll, not a busy one.
+    tearDownRetry->setSingleShot(true);
+    tearDownRetry->setInterval(20);
+    connect(tearDownRetry, &QTimer::timeout, this, &MainForm::tearDownWhenUnwound);
 
-    auto* upload = new QShortcut(QKeySequence(tr("Ctrl+U", "&Upload")), this);
-    upload->setContext(Qt::WindowShortcut);
-    connect(upload, &QShortcut::activated, this, &MainForm::shortcutTriggerUpload);
+    uploadShortcut = new QShortcut(QKeySequence(tr("Ctrl+U", "&Upload")), this);
+    uploadShortcut->setContext(Qt::WindowShortcut);
+    connect(uploadShortcut, &QShortcut::activated, this, &MainForm::shortcutTriggerUpload);
     ui->labelDev->hide();
 
     // Qt 5's tab widget has no signal that carries the tab's text; the index will do.
@@ -128,7 +135,7 @@ void MainForm::setUpTray() {
     trayIcon->setToolTip(QStringLiteral("Brisko Tool ") +
                          SettingsStore().text(SettingsKeys::Version));
     auto* menu = new QMenu(this);
-    menu->addAction(tr("Mở chương trình"), this, &MainForm::active_window);
+    trayOpenEntry = menu->addAction(tr("Mở chương trình"), this, &MainForm::active_window);
     menu->addSeparator();
     menu->addAction(tr("Tải xuống"), this, &MainForm::startDownload);
     menu->addAction(tr("Tải lên"), this, &MainForm::startUpload);
@@ -247,16 +254,19 @@ void MainForm::quitProgram() {
     if (!confirmQuit())
         return;
     // The transfers stop and both histories are written before the program ends.
-    tearDown(QStringLiteral("1"), false);
-    programexit::quit(1);
+    tearDown(QStringLiteral("1"), [] { programexit::quit(1); });
 }
 
 void MainForm::restartProgram() {
-    tearDown(QStringLiteral("1"), false);
-    programexit::restart();
+    tearDown(QStringLiteral("1"), [] { programexit::restart(); });
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
+    // A logout on its way ends the account by itself; the question would open over it.
+    if (loggingOut()) {
+        event->ignore();
+        return;
+    }
     if (!confirmQuit()) {
         event->ignore();
         return;
@@ -309,6 +319,9 @@ void MainForm::icon_actived(QSystemTrayIcon::ActivationReason reason) {
 }
 
 void MainForm::active_window() {
+    // The account is being torn down: the window stays hidden.
+    if (pendingTearDown)
+        return;
     showNormal();
     activateWindow();
     trayIcon->hide();
