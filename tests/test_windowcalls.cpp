@@ -42,6 +42,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <atomic>
 #include <functional>
@@ -155,6 +156,7 @@ private slots:
     void logoutAnsweredUnderAResultsBox();
     void playLinkKeepsTheDialogTurning();
     void closingThePlayDialogWhileAsking();
+    void minimisingThePlayDialogWhileAsking();
 
 private:
     std::unique_ptr<TrayMainForm> loggedInWindow() { return ::loggedInWindow(session); }
@@ -668,6 +670,28 @@ void TestWindowCalls::logoutAnsweredUnderAResultsBox() {
     QVERIFY(!currentUser);
     QCOMPARE(quitStatuses, QList<int>{1});
     window->logout(QStringLiteral("1"));
+}
+
+// The window manager hides the dialog it minimises: the link asked for still plays.
+void TestWindowCalls::minimisingThePlayDialogWhileAsking() {
+    const auto user = session.logIn();
+    QVERIFY(user);
+    currentUser = user.get();
+    EnvironmentValue searched(kPlayerSearchPathVariable, QFile::encodeName(players.path()));
+    platform::RecordingSystemActions actions;
+    SettingsStore().remove(SettingsKeys::MediaPlayer); // VLC, the one the test has
+    const auto job = videoJob();
+    DialogPlayVideo dialog(job.get(), 0);
+    QSignalSpy viewed(&dialog, &DialogPlayVideo::viewOline);
+    dialog.show();
+    latency(kLatency);
+    dialog.findChild<QPushButton*>(QStringLiteral("pushPlayVideo"))->click();
+    QHideEvent minimised;
+    QSpontaneKeyEvent::setSpontaneous(&minimised);
+    qApp->notify(&dialog, &minimised); // sendEvent would make it the program's own
+    QTRY_COMPARE_WITH_TIMEOUT(viewed.count(), 1, kWaitMs);
+    QCOMPARE(actions.calls().size(), 1);
+    currentUser = nullptr;
 }
 
 QTEST_MAIN(TestWindowCalls)
