@@ -164,7 +164,9 @@ void MainForm::setUpFrame() {
     ui->menuBar->setStyleSheet(QStringLiteral(
         "QMenuBar{ font: bold; background: transparent; }\n"
         "QMenuBar::item{ color: #666666; background: transparent; padding: 5px 6px; }\n"
-        "QMenuBar::item:selected{ border-image: url(:/images/bg_menu_top.png); }"));
+        "QMenuBar::item:selected{ border-image: url(:/images/bg_menu_top.png); }\n"
+        // Greyed while a logout is on its way.
+        "QMenuBar::item:disabled{ color: #b4b4b4; }"));
     // No margins and centred: a menu bar lower than its items hides them all behind its
     // extension button.
     auto* menuGrid = new QGridLayout(ui->widget_4);
