@@ -36,6 +36,8 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSemaphore>
 #include <QTableView>
 #include <QPushButton>
@@ -154,6 +156,7 @@ private slots:
     void closingWaitsForTheWindowsOverTheTabs_data();
     void closingWaitsForTheWindowsOverTheTabs();
     void logoutAnsweredUnderAResultsBox();
+    void noInputOpensAnythingWhileLoggingOut();
     void playLinkKeepsTheDialogTurning();
     void closingThePlayDialogWhileAsking();
     void minimisingThePlayDialogWhileAsking();
@@ -669,6 +672,51 @@ void TestWindowCalls::logoutAnsweredUnderAResultsBox() {
     QVERIFY(!goes.dialogOpen);
     QVERIFY(!currentUser);
     QCOMPARE(quitStatuses, QList<int>{1});
+    window->logout(QStringLiteral("1"));
+}
+
+// While the logout is on its way, neither the tray's entries, the upload shortcut, the
+// closing of the window nor links handed over by another copy open anything; a logout the
+// service refused hands the links over then.
+void TestWindowCalls::noInputOpensAnythingWhileLoggingOut() {
+    auto window = loggedInWindow();
+    QVERIFY(window);
+    std::atomic<bool> release{false};
+    Fault refused = Fault::status(200, R"({"code":500,"msg":"Không được"})");
+    refused.until = [&release] { return release.load(); };
+    session.service().faults().next(kLogoutPath, refused);
+    const int logouts = calls(kLogoutPath);
+    startLogout(*window, QStringLiteral("menu"));
+    QTRY_COMPARE_WITH_TIMEOUT(calls(kLogoutPath), logouts + 1, kWaitMs);
+
+    QStringList opened;
+    OnDialog record([&opened](QDialog* dialog) {
+        opened << QString::fromLatin1(dialog->metaObject()->className());
+        dialog->reject();
+        return false;
+    });
+    const QList<QAction*> tray = MainFormProbe::tray(*window)->contextMenu()->actions();
+    for (QAction* entry : tray) {
+        if (entry->isSeparator())
+            continue;
+        // Only bringing the window back stays; the menu offers no disabled entry.
+        QCOMPARE(entry->isEnabled(), entry == tray.first());
+    }
+    QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
+    QVERIFY(!window->findChild<QMenuBar*>()->isEnabled());
+    window->close(); // no question over the logout: the window stays
+    QVERIFY(window->isVisible());
+    const QString link = session.linkOf(devservice::demo::kBigFile);
+    window->handleMessage(QStringLiteral("-d|") + link);
+    QVERIFY(opened.isEmpty()); // a dialog's own run would have recorded it
+    QCOMPARE(prompt->asked().size(), 1); // the logout's question alone
+
+    prompt->answer(QMessageBox::Ok); // the refusal
+    release = true;
+    QTRY_COMPARE_WITH_TIMEOUT(opened, QStringList{"DialogDownload"}, kWaitMs);
+    QVERIFY(currentUser);
+    QCOMPARE(prompt->asked().last().title, QStringLiteral("Lỗi (500)"));
+    QVERIFY(window->findChild<QMenuBar*>()->isEnabled());
     window->logout(QStringLiteral("1"));
 }
 
