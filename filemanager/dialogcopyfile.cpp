@@ -3,6 +3,7 @@
 #include "api/fileapi.h"
 #include "core/servicecallrunner.h"
 #include "core/userprompt.h"
+#include "filemanager/dialogcalls.h"
 #include "ui_dialogcopyfile.h"
 
 #include <QEvent>
@@ -43,31 +44,41 @@ void DialogCopyFile::loadFolders() {
 
 void DialogCopyFile::on_treeCopy_itemClicked(QTreeWidgetItem* item, int) {
     picker->click(item, 1);
+    currentPath = picker->selectedFolderPath;
+    targetLinkcode = picker->selectedFolderLinkcode;
 }
 
 void DialogCopyFile::on_btn_accept_clicked() {
-    if (picker->selectedFolderLinkcode.isEmpty())
-        picker->selectedFolderLinkcode = QStringLiteral("0");
+    // The top level is "0" to the service; the choice keeps it for another try.
+    if (targetLinkcode.isEmpty())
+        targetLinkcode = QStringLiteral("0");
     const std::vector<std::string> items = linkcodes;
-    const QString targetCode = picker->selectedFolderLinkcode;
+    const QString targetCode = targetLinkcode;
     const std::string target = targetCode.toUtf8().toStdString();
     const bool started = calls->call<brisko::file_api>(
         QStringLiteral("copy"),
         [items, target](brisko::file_api& api) { return api.copy(items, target); },
         [this, targetCode](const ServiceCallResult& result) {
+            setCopying(false);
             if (result.ok) {
                 emit getlistToReresh(targetCode);
                 close();
-                ui->img_loading->hide();
                 return;
             }
+            // Closed meanwhile, the refusal is told over the window that opened it.
             UserPrompt::current()->critical(
-                this, tr("Lỗi ") + '(' + QString::number(result.code) + ')',
+                resultOwner(this), tr("Lỗi ") + '(' + QString::number(result.code) + ')',
                 QString::fromStdString(result.message), QMessageBox::Ok);
-            ui->img_loading->hide();
         });
     if (started)
-        ui->img_loading->show();
+        setCopying(true);
+}
+
+void DialogCopyFile::setCopying(bool copying) {
+    // One copy at a time, to the folder it was asked for.
+    ui->img_loading->setVisible(copying);
+    ui->btn_accept->setEnabled(!copying);
+    ui->treeCopy->setEnabled(!copying);
 }
 
 void DialogCopyFile::on_btn_cancel_clicked() {

@@ -1,7 +1,7 @@
 #pragma once
 // Copies the chosen entries of the account into a folder picked in a tree of its
 // folders. The listings and the copy run off the GUI thread; the dialog closes when the
-// service took the copy.
+// service took the copy. Closed before, it still tells its opener the copy's outcome.
 #include "filemanager/folderpicktree.h"
 #include "filemanager/framelesspopup.h"
 
@@ -37,9 +37,14 @@ private slots:
 private:
     void CallWSLoadFolderTree(int dirFlag);
     void loadFolders();
+    void setCopying(bool copying);
 
     Ui::DialogCopyFile* ui;
     std::vector<std::string> linkcodes;
+    // The folder last clicked in the tree, whose subfolders were listed last, and the
+    // target it makes (empty: the top level, "0" once a copy was asked for it).
+    QString currentPath;
+    QString targetLinkcode;
     ServiceCallRunner* calls;
     std::unique_ptr<FolderPickTree> picker;
 };

@@ -6,6 +6,7 @@
 #include "core/globals.h"
 #include "core/servicecallrunner.h"
 #include "core/userprompt.h"
+#include "filemanager/dialogcalls.h"
 #include "ui_dialogcreatefol.h"
 
 #include <QCoreApplication>
@@ -52,18 +53,28 @@ void Dialogcreatefol::on_btn_accept_clicked() {
     // The name goes as typed: blanks around it are the user's to keep.
     const std::string name8 = name.toUtf8().toStdString();
     const std::string in = folder.toUtf8().toStdString();
-    calls->call<brisko::file_api>(
+    const bool started = calls->call<brisko::file_api>(
         QStringLiteral("create folder"),
         [name8, in](brisko::file_api& api) { return api.createFolder(name8, in); },
         [this](const ServiceCallResult& result) {
+            setBusy(false);
             if (result.ok) {
                 createFol_success();
                 return;
             }
+            // Closed meanwhile, the refusal is told over the window that opened it.
             UserPrompt::current()->critical(
-                this, tr("Lỗi ") + '(' + QString::number(result.code) + ')',
+                resultOwner(this), tr("Lỗi ") + '(' + QString::number(result.code) + ')',
                 QString::fromStdString(result.message), QMessageBox::Ok);
         });
+    if (started)
+        setBusy(true);
+}
+
+void Dialogcreatefol::setBusy(bool busy) {
+    // One creation at a time; the name stays as sent until the service answered.
+    ui->btn_accept->setEnabled(!busy);
+    ui->txt_FolderName->setReadOnly(busy);
 }
 
 void Dialogcreatefol::on_btn_cancel_clicked() {

@@ -1,7 +1,8 @@
 #pragma once
 // Asks for a folder name and creates that folder on the service inside a given folder
 // (a link code, "0" for the account's top level). Serves the file manager tab and the
-// upload dialog; both reload their tree when it reports success.
+// upload dialog; both reload their tree when it reports success, also when the user
+// closed the dialog while the service was creating the folder.
 #include "filemanager/framelesspopup.h"
 
 class ServiceCallRunner;
@@ -28,6 +29,8 @@ private slots:
     void createFol_success();
 
 private:
+    void setBusy(bool busy);
+
     Ui::Dialogcreatefol* ui;
     QString folder;
     ServiceCallRunner* calls;

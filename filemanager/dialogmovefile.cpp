@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/servicecallrunner.h"
 #include "core/userprompt.h"
+#include "filemanager/dialogcalls.h"
 #include "ui_dialogmovefile.h"
 
 #include <QEvent>
@@ -51,6 +52,8 @@ void DialogMoveFIle::loadFoldersQelv() {
 
 void DialogMoveFIle::on_treeFldMove_itemClicked(QTreeWidgetItem* item, int) {
     picker->click(item, 1);
+    currentPath = picker->selectedFolderPath;
+    targetLinkcode = picker->selectedFolderLinkcode;
 }
 
 void DialogMoveFIle::disableForm() {
@@ -64,10 +67,11 @@ void DialogMoveFIle::enableForm() {
 }
 
 void DialogMoveFIle::on_btn_accept_clicked() {
-    if (picker->selectedFolderLinkcode.isEmpty())
-        picker->selectedFolderLinkcode = QStringLiteral("0");
+    // The top level is "0" to the service; the choice keeps it for another try.
+    if (targetLinkcode.isEmpty())
+        targetLinkcode = QStringLiteral("0");
     const std::vector<std::string> items = linkcodes;
-    const std::string target = picker->selectedFolderLinkcode.toUtf8().toStdString();
+    const std::string target = targetLinkcode.toUtf8().toStdString();
     const bool started = calls->call<brisko::file_api>(
         QStringLiteral("move"),
         [items, target](brisko::file_api& api) { return api.move(items, target); },
@@ -89,7 +93,7 @@ void DialogMoveFIle::on_btn_cancel_clicked() {
 
 void DialogMoveFIle::moveComplete() {
     ui->img_loading->hide();
-    emit getlistToReresh(picker->selectedFolderLinkcode);
+    emit getlistToReresh(targetLinkcode);
     enableForm();
     close();
 }
@@ -97,6 +101,8 @@ void DialogMoveFIle::moveComplete() {
 void DialogMoveFIle::moveUncomplete(int errorCode, QString errorMsg) {
     ui->img_loading->hide();
     enableForm();
-    UserPrompt::current()->critical(this, tr("Lỗi ") + '(' + QString::number(errorCode) + ')',
-                                    errorMsg, QMessageBox::Ok);
+    // Closed meanwhile, the refusal is told over the window that opened it.
+    UserPrompt::current()->critical(resultOwner(this),
+                                    tr("Lỗi ") + '(' + QString::number(errorCode) + ')', errorMsg,
+                                    QMessageBox::Ok);
 }

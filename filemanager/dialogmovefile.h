@@ -1,7 +1,7 @@
 #pragma once
 // Moves the chosen entries of the account into a folder picked in a tree of its folders.
 // The listings and the move run off the GUI thread; the dialog closes when the service
-// took the move.
+// took the move. Closed before, it still tells its opener the move's outcome.
 #include "filemanager/folderpicktree.h"
 #include "filemanager/framelesspopup.h"
 
@@ -43,6 +43,10 @@ private slots:
 private:
     Ui::DialogMoveFIle* ui;
     std::vector<std::string> linkcodes;
+    // The folder last clicked in the tree, whose subfolders were listed last, and the
+    // target it makes (empty: the top level, "0" once a move was asked for it).
+    QString currentPath;
+    QString targetLinkcode;
     ServiceCallRunner* calls;
     std::unique_ptr<FolderPickTree> picker;
 };

@@ -90,6 +90,9 @@ void FolderPickTree::listed(QTreeWidgetItem* item, bool ok, int code, const QStr
     if (!ok) {
         folderList.clear();
         tree->setEnabled(true);
+        // A listing of a dialog closed meanwhile is of no interest any more.
+        if (!dialog->isVisible())
+            return;
         UserPrompt::current()->critical(dialog,
                                         QCoreApplication::translate(context, "Lỗi ") + '(' +
                                             QString::number(code) + ')',

@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/servicecallrunner.h"
 #include "core/userprompt.h"
+#include "filemanager/dialogcalls.h"
 #include "filemanager/namerules.h"
 #include "ui_formchangefilepassword.h"
 
@@ -106,8 +107,10 @@ void formChangeFilePassword::createPasswordComplete() {
 void formChangeFilePassword::createPasswordUncomplete(int errorCode, QString errorMsg) {
     ui->img_loading->hide();
     enableForm();
-    UserPrompt::current()->critical(this, tr("Lỗi ") + '(' + QString::number(errorCode) + ')',
-                                    errorMsg, QMessageBox::Ok);
+    // Closed meanwhile, the refusal is told over the window that opened it.
+    UserPrompt::current()->critical(resultOwner(this),
+                                    tr("Lỗi ") + '(' + QString::number(errorCode) + ')', errorMsg,
+                                    QMessageBox::Ok);
 }
 
 void formChangeFilePassword::disableForm() {

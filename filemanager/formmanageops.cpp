@@ -7,6 +7,7 @@
 #include "core/ruridudi.h"
 #include "core/servicecallrunner.h"
 #include "core/userprompt.h"
+#include "filemanager/dialogcalls.h"
 #include "filemanager/dialogcopyfile.h"
 #include "filemanager/dialogcreatefol.h"
 #include "filemanager/dialogmovefile.h"
@@ -293,7 +294,7 @@ void FormManage::changeFilePassword() {
     const std::vector<std::string> codes = getList_LinkCode_Of_FileSelected();
     if (codes.empty())
         return;
-    // Kept as the tab's child: its job may still report after the dialog was closed.
+    // Its call may still report after the dialog was closed.
     auto* dialog = new formChangeFilePassword(codes, this);
     if (codes.size() == 1) {
         const brisko::file* record = recordAt(ui->tableManage->currentIndex().row());
@@ -304,6 +305,7 @@ void FormManage::changeFilePassword() {
     connect(dialog, &formChangeFilePassword::createPasswordSuccess, this,
             [this, codes](QString password) { createPasswordSuccess(codes, password); });
     dialog->exec();
+    releaseAfterCalls(dialog);
 }
 
 void FormManage::createPasswordSuccess(const std::vector<std::string>& codes,
@@ -326,11 +328,11 @@ void FormManage::on_btnMove_clicked() {
     const std::vector<std::string> codes = getList_LinkCode_Of_FileSelected();
     if (codes.empty())
         return;
-    // Kept as the tab's child: a move still running after the dialog was closed reloads
-    // the tab when it ends.
+    // A move still running after the dialog was closed reloads the tab when it ends.
     auto* dialog = new DialogMoveFIle(codes, this);
     connect(dialog, &DialogMoveFIle::getlistToReresh, this, &FormManage::moveFileSuccess);
     dialog->exec();
+    releaseAfterCalls(dialog);
 }
 
 void FormManage::copyIntoFolder() {
@@ -338,17 +340,19 @@ void FormManage::copyIntoFolder() {
     if (codes.empty())
         return;
     auto* dialog = new DialogCopyFile(codes, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &DialogCopyFile::getlistToReresh, this, &FormManage::copyFileSuccess);
     dialog->exec();
+    releaseAfterCalls(dialog);
 }
 
 void FormManage::on_btnCreate_2_clicked() {
     sendEvent("Click", "Create folder button");
     const QString in =
         currentFolderLinkCode.isEmpty() ? QStringLiteral("0") : currentFolderLinkCode;
-    Dialogcreatefol dialog(in, this);
-    connect(&dialog, &Dialogcreatefol::signCreateFolderComplete, this,
+    // A folder the service creates after the dialog was closed still shows in the tab.
+    auto* dialog = new Dialogcreatefol(in, this);
+    connect(dialog, &Dialogcreatefol::signCreateFolderComplete, this,
             [this](int dirFlag) { CallWSLoadFolderTree(dirFlag); });
-    dialog.exec();
+    dialog->exec();
+    releaseAfterCalls(dialog);
 }

@@ -1,17 +1,11 @@
 #include "mainwindow/forminfo.h"
 
 #include "api/user.h"
-#include "api/userapi.h"
 #include "core/actionthread.h"
-#include "core/busycursor.h"
 #include "core/globals.h"
-#include "core/relogin.h"
 #include "core/ruridudi.h"
-#include "core/servicecall.h"
-#include "core/servicecallrunner.h"
 #include "core/sizetext.h"
 #include "core/userprompt.h"
-#include "mainwindow/logoutquestion.h"
 #include "mainwindow/pieview.h"
 #include "platform/hostconfig.h"
 #include "platform/settingskeys.h"
@@ -115,10 +109,8 @@ bool countsDownloads(int level) {
 
 } // namespace
 
-FormInfo::FormInfo(QWidget* parent)
-    : QWidget(parent), ui(new Ui::FormInfo), logoutCalls(new ServiceCallRunner(this)) {
+FormInfo::FormInfo(QWidget* parent) : QWidget(parent), ui(new Ui::FormInfo) {
     ui->setupUi(this);
-    showWaitCursorWhileBusy(logoutCalls, this);
     getUserInfo();
 }
 
@@ -279,42 +271,7 @@ void FormInfo::getUserInfo_Error(int errorCode, QString errorMsg) {
 }
 
 void FormInfo::on_pushButton_clicked() {
-    // One logout at a time: while one is on its way the question is not asked again.
-    if (logoutCalls->isBusy() || !confirmLogout(this))
-        return;
-    sendLogout(true);
-}
-
-void FormInfo::sendLogout(bool firstTry) {
-    // Requests on their way for this login log in no more, whatever the logout's outcome.
-    relogin::endLogin();
-    const ReLoginCredentials credentials = ReLoginCredentials::ofCurrentUser();
-    logoutCalls->run<ServiceCallResult>(
-        QStringLiteral("logout"),
-        [credentials, firstTry] {
-            brisko::user_api api(&apiClient);
-            ServiceCallResult result;
-            result.ok = api.logout();
-            result.code = api.get_error_code();
-            result.message = api.get_error_msg();
-            if (!result.ok && result.code == brisko::kCodeSessionExpired && firstTry)
-                relogin::logInAgain(credentials);
-            return result;
-        },
-        [this, firstTry](const ServiceCallResult& result) {
-            if (result.ok) {
-                emit logout(QString());
-                return;
-            }
-            // An expired session was logged in again once: the question is asked again
-            // before the one more try.
-            if (result.code == brisko::kCodeSessionExpired && firstTry) {
-                if (confirmLogout(this))
-                    sendLogout(false);
-                return;
-            }
-            showLogoutError(result.code, QString::fromStdString(result.message));
-        });
+    emit logout(QString());
 }
 
 void FormInfo::showLogoutError(int code, const QString& message) {

@@ -1,7 +1,8 @@
 #pragma once
 // The account page of the main window: the logged-in account as the service reports it
 // (e-mail, member id, level with a link to the paid packages, validity, points, opening
-// date, storage and traffic), a pie chart of the storage, and the logout button. Each load
+// date, storage and traffic), a pie chart of the storage, and the logout button (the main
+// window does the logout itself, the same for its menu and this button). Each load
 // asks the service again in a background job; the first successful load after a login
 // starts the automatic upload once when the user switched it on.
 #include <QString>
@@ -17,7 +18,6 @@ class FormInfo;
 }
 class PieView;
 class QStandardItemModel;
-class ServiceCallRunner;
 
 class FormInfo : public QWidget {
     Q_OBJECT
@@ -32,7 +32,12 @@ public slots:
     // Connected to the main window's current tab; nothing to do.
     void update_infor(int tabindex);
 
+    // The logout's failure, over the panel.
+    void showLogoutError(int code, const QString& message);
+
 signals:
+    // The logout button was pressed: the main window asks, logs out and tears down, as
+    // for its own logout entry.
     void logout(QString mess);
     void loadInfoComplete();
     void managerZidUdarDirectLink();
@@ -51,10 +56,6 @@ private:
     void fill(const brisko::user& account);
     void fillChart(const brisko::user& account);
     void startAutomaticUploadOnce();
-    // Logs out at the service off the GUI thread; after an expired session (first try
-    // only) logs in again and asks once more before the repeat.
-    void sendLogout(bool firstTry);
-    void showLogoutError(int code, const QString& message);
 
     Ui::FormInfo* ui;
     // Made at the first successful load and refilled by every later one.
@@ -62,5 +63,4 @@ private:
     PieView* chartView = nullptr;
     // The account last shown, to show again after a language change.
     std::unique_ptr<brisko::user> shown;
-    ServiceCallRunner* logoutCalls;
 };

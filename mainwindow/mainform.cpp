@@ -16,6 +16,7 @@
 #include "mainwindow/dialogabout.h"
 #include "mainwindow/forminfo.h"
 #include "mainwindow/loginform.h"
+#include "mainwindow/openwindows.h"
 #include "mainwindow/programexit.h"
 #include "media/rssmanager.h"
 #include "platform/hostconfig.h"
@@ -62,8 +63,8 @@ QString boxText(const char* text) {
 
 MainForm::MainForm(QWidget* parent)
     : QMainWindow(parent), titleBarDrag(new WindowDrag(this, WindowDrag::Grip::HandedIn)),
-      ui(new Ui::MainForm), loginForm(nullptr),
-      trayIcon(nullptr), logTimer(new QTimer(this)), logoutCalls(new ServiceCallRunner(this)) {
+      ui(new Ui::MainForm), loginForm(nullptr), trayIcon(nullptr), logTimer(new QTimer(this)),
+      logoutCalls(new ServiceCallRunner(this)), tearDownRetry(new QTimer(this)) {
     ui->setupUi(this);
     showWaitCursorWhileBusy(logoutCalls, this);
     ui->centralwidget->setAcceptDrops(true);
@@ -78,10 +79,15 @@ MainForm::MainForm(QWidget* parent)
 
     loginForm = new LoginForm;
     connect(loginForm, &LoginForm::loginFinish, this, &MainForm::loginDone);
+    openWindows = new OpenWindows(this, loginForm);
+    // Waiting for a copy or a closing dialog: a light poll, not a busy one.
+    tearDownRetry->setSingleShot(true);
+    tearDownRetry->setInterval(20);
+    connect(tearDownRetry, &QTimer::timeout, this, &MainForm::tearDownWhenUnwound);
 
-    auto* upload = new QShortcut(QKeySequence(tr("Ctrl+U", "&Upload")), this);
-    upload->setContext(Qt::WindowShortcut);
-    connect(upload, &QShortcut::activated, this, &MainForm::shortcutTriggerUpload);
+    uploadShortcut = new QShortcut(QKeySequence(tr("Ctrl+U", "&Upload")), this);
+    uploadShortcut->setContext(Qt::WindowShortcut);
+    connect(uploadShortcut, &QShortcut::activated, this, &MainForm::shortcutTriggerUpload);
     ui->labelDev->hide();
 
     // Qt 5's tab widget has no signal that carries the tab's text; the index will do.
@@ -130,7 +136,7 @@ void MainForm::setUpTray() {
     trayIcon->setToolTip(QStringLiteral("Brisko Tool ") +
                          SettingsStore().text(SettingsKeys::Version));
     auto* menu = new QMenu(this);
-    menu->addAction(tr("Mở chương trình"), this, &MainForm::active_window);
+    trayOpenEntry = menu->addAction(tr("Mở chương trình"), this, &MainForm::active_window);
     menu->addSeparator();
     menu->addAction(tr("Tải xuống"), this, &MainForm::startDownload);
     menu->addAction(tr("Tải lên"), this, &MainForm::startUpload);
@@ -159,7 +165,9 @@ void MainForm::setUpFrame() {
     ui->menuBar->setStyleSheet(QStringLiteral(
         "QMenuBar{ font: bold; background: transparent; }\n"
         "QMenuBar::item{ color: #666666; background: transparent; padding: 5px 6px; }\n"
-        "QMenuBar::item:selected{ border-image: url(:/images/bg_menu_top.png); }"));
+        "QMenuBar::item:selected{ border-image: url(:/images/bg_menu_top.png); }\n"
+        // Greyed while a logout is on its way.
+        "QMenuBar::item:disabled{ color: #b4b4b4; }"));
     // No margins and centred: a menu bar lower than its items hides them all behind its
     // extension button.
     auto* menuGrid = new QGridLayout(ui->widget_4);
@@ -240,16 +248,19 @@ void MainForm::quitProgram() {
     if (!confirmQuit())
         return;
     // The transfers stop and both histories are written before the program ends.
-    tearDown(QStringLiteral("1"), false);
-    programexit::quit(1);
+    tearDown(QStringLiteral("1"), [] { programexit::quit(1); });
 }
 
 void MainForm::restartProgram() {
-    tearDown(QStringLiteral("1"), false);
-    programexit::restart();
+    tearDown(QStringLiteral("1"), [] { programexit::restart(); });
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
+    // A logout on its way ends the account by itself; the question would open over it.
+    if (loggingOut()) {
+        event->ignore();
+        return;
+    }
     if (!confirmQuit()) {
         event->ignore();
         return;
@@ -302,6 +313,9 @@ void MainForm::icon_actived(QSystemTrayIcon::ActivationReason reason) {
 }
 
 void MainForm::active_window() {
+    // The account is being torn down: the window stays hidden.
+    if (pendingTearDown)
+        return;
     showNormal();
     activateWindow();
     trayIcon->hide();

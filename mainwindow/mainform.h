@@ -18,7 +18,9 @@
 #include <QSystemTrayIcon>
 #include <QUrl>
 
+#include <climits>
 #include <functional>
+#include <optional>
 
 class DialogDownload;
 class DialogTurnOff;
@@ -29,6 +31,8 @@ class FormInfo;
 class FormManage;
 class FormUpload;
 class LoginForm;
+class OpenWindows;
+class QShortcut;
 class QTimer;
 class RssManager;
 class RuriDudi;
@@ -148,14 +152,31 @@ private:
     void buildTabsAfterLogin();
     void connectTabs();
     void replayPendingUploads();
+    // Hands over what waited for the tabs (links and files from other copies, drops).
+    void handOverPending();
     void connectShutdown();
-    void tearDown(const QString& reason, bool sendLogoutRequest);
+
+    // The one logout of the menu and of the account panel: asks over `asking`, logs the
+    // account out at the service off the GUI thread, and tears it down once the service
+    // agreed. An expired session is logged in again once and the question asked again
+    // before the one more try. `refused` shows a failure; the account then stays logged
+    // in, its requests on their way still able to log in again.
+    using LogoutRefusal = std::function<void(int code, const QString& message)>;
+    void logOut(QWidget* asking, LogoutRefusal refused);
+    void sendLogout(QPointer<QWidget> asking, LogoutRefusal refused, bool mayLogInAgain);
+    // A logout on its way, or a teardown waiting for open windows.
+    bool loggingOut() const;
+    // While true the window takes no input that opens anything.
+    void blockInput(bool blocked);
+
+    // The teardown: the window hides and takes no input, the login ends (requests on
+    // their way log in no more), the dialogs and menus over the window close; then, back
+    // in the event loop the teardown was asked from, the tabs and the account go and
+    // `then` runs. "1": the program is closing (no login dialog afterwards).
+    void tearDown(const QString& reason, std::function<void()> then = {}, int askedAt = INT_MAX);
+    void tearDownWhenUnwound();
     // The tabs and the account go; then the login dialog, unless the program is closing.
     void removeAccount(const QString& reason);
-    // Logs out at the service off the GUI thread, with one new login and one more try when
-    // the session had expired, and hands the outcome to `done`. False, sending nothing,
-    // while a logout is on its way.
-    bool sendLogoutRequest(std::function<void(const ServiceCallResult&)> done);
 
     // Link intake.
     void handOverUploadPaths(const QString& text);
@@ -201,4 +222,17 @@ private:
     QMetaObject::Connection uploadShutdown;
     // The logout request, off the GUI thread.
     ServiceCallRunner* logoutCalls;
+    // The loop depth the logout on its way was asked from.
+    int logoutAskedAt = 0;
+    QShortcut* uploadShortcut = nullptr;
+    QAction* trayOpenEntry = nullptr; // brings the window back; the tray's other entries act
+    // A teardown asked for and waiting for the windows over the main window to close.
+    struct PendingTearDown {
+        QString reason;
+        int level = 0; // the loop depth it was asked from
+        std::function<void()> then;
+    };
+    std::optional<PendingTearDown> pendingTearDown;
+    QTimer* tearDownRetry;
+    OpenWindows* openWindows;
 };

@@ -73,8 +73,8 @@ void MainForm::handleMessage(const QString& message) {
         loginForm->activateWindow();
         loginForm->raise();
     }
-    if (!currentUser) {
-        // Handed over right after the next login.
+    if (!currentUser || loggingOut()) {
+        // Handed over right after the next login, or once a logout that failed answered.
         QString& kept = links ? pendingDownloadLinks : pendingUploadFiles;
         kept = kept.trimmed().isEmpty() ? items : kept + QLatin1Char('|') + items;
         return;
@@ -147,6 +147,8 @@ void MainForm::on_actionPaste_triggered() {
 }
 
 void MainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (loggingOut())
+        return;
     const QMimeData* data = event->mimeData();
     const bool textWithLink =
         data->hasFormat(QStringLiteral("text/plain")) && holdsLink(data->text());

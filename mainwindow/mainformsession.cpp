@@ -3,6 +3,7 @@
 // the tabs down again.
 #include "mainwindow/mainform.h"
 
+#include "api/client.h"
 #include "api/userapi.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
@@ -20,6 +21,7 @@
 #include "mainwindow/forminfo.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/logoutquestion.h"
+#include "mainwindow/openwindows.h"
 #include "media/rssmanager.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
@@ -30,7 +32,12 @@
 #include "upload/uploadfile.h"
 
 #include <QLayout>
+#include <QMenu>
+#include <QShortcut>
 #include <QTimer>
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -55,7 +62,12 @@ void MainForm::loginDone(RuriDudi& user) {
     loadBanner(1);
     if (ui->MainTab->currentIndex() > 1)
         ui->MainTab->setCurrentIndex(1);
+    blockInput(false);
     // Every tab exists now, so what waited for the login can be handed over.
+    handOverPending();
+}
+
+void MainForm::handOverPending() {
     replayPendingUploads();
     const QString links = parseShareLinks(pendingDownloadLinks);
     pendingDownloadLinks.clear();
@@ -84,11 +96,14 @@ void MainForm::buildTabsAfterLogin() {
 }
 
 void MainForm::connectTabs() {
-    // Queued: the panel's button must not see its panel deleted under it by the logout.
-    // The panel has logged the account out at the service already: no second request.
-    connect(
-        formInfo, &FormInfo::logout, this, [this](QString reason) { tearDown(reason, false); },
-        Qt::QueuedConnection);
+    // The panel's button: the window's own logout, asked over the panel.
+    connect(formInfo, &FormInfo::logout, this, [this] {
+        const QPointer<FormInfo> panel = formInfo;
+        logOut(panel, [panel](int code, const QString& message) {
+            if (panel)
+                panel->showLogoutError(code, message);
+        });
+    });
     connect(ui->MainTab, &QTabWidget::currentChanged, formInfo, &FormInfo::update_infor);
     connect(formUpload, &FormUpload::downloadFile, this, &MainForm::downloadFiles);
     connect(formUpload, qOverload<UploadFile*>(&FormUpload::fileUploadDone), this,
@@ -174,55 +189,161 @@ void MainForm::settingChanged() {
 }
 
 void MainForm::on_actionLogout_triggered() {
-    // One logout at a time: while one is on its way the question is not asked again.
-    if (logoutCalls->isBusy() || !confirmLogout(this))
-        return;
-    sendLogoutRequest([this](const ServiceCallResult& result) {
-        if (!result.ok) {
-            // Still logged in: say why instead of doing nothing.
-            UserPrompt::current()->critical(
-                this, boxText(QT_TRANSLATE_NOOP("QApplication", "Lỗi (%1)")).arg(result.code),
-                QString::fromStdString(result.message), QMessageBox::Ok, QMessageBox::NoButton);
-            return;
-        }
-        // The service has logged the account out already: no second request.
-        tearDown(QString(), false);
+    logOut(this, [this](int code, const QString& message) {
+        // Still logged in: say why instead of doing nothing.
+        UserPrompt::current()->critical(
+            this, boxText(QT_TRANSLATE_NOOP("QApplication", "Lỗi (%1)")).arg(code), message,
+            QMessageBox::Ok, QMessageBox::NoButton);
     });
 }
 
-bool MainForm::sendLogoutRequest(std::function<void(const ServiceCallResult&)> done) {
-    if (logoutCalls->isBusy())
-        return false;
-    // Requests on their way for this login log in no more, whatever the logout's outcome.
-    relogin::endLogin();
-    return logoutCalls->call<brisko::user_api>(
-        QStringLiteral("logout"), [](brisko::user_api& api) { return api.logout(); },
-        std::move(done));
+void MainForm::logOut(QWidget* asking, LogoutRefusal refused) {
+    // One logout at a time: while one is on its way the question is not asked again.
+    if (!currentUser || loggingOut() || !confirmLogout(asking))
+        return;
+    sendLogout(asking, std::move(refused), true);
+}
+
+namespace {
+
+struct LogoutOutcome {
+    ServiceCallResult result;
+    bool loggedInAgain = false; // the session had expired and a new login took its place
+};
+
+} // namespace
+
+void MainForm::sendLogout(QPointer<QWidget> asking, LogoutRefusal refused, bool mayLogInAgain) {
+    if (!currentUser || loggingOut())
+        return;
+    logoutAskedAt = OpenWindows::loopLevel();
+    const ReLoginCredentials credentials = ReLoginCredentials::ofCurrentUser();
+    const bool started = logoutCalls->run<LogoutOutcome>(
+        QStringLiteral("logout"),
+        [credentials, mayLogInAgain] {
+            LogoutOutcome outcome;
+            const std::shared_ptr<brisko::session> session = apiClient.get_session();
+            brisko::user_api api(&apiClient);
+            outcome.result.ok = api.logout();
+            outcome.result.code = api.get_error_code();
+            outcome.result.message = api.get_error_msg();
+            if (outcome.result.ok) {
+                // Logged out: from now on the account's requests on their way, which the
+                // service answers "expired", log in no more.
+                relogin::endLogin();
+                // One that logged in again while the logout was on its way holds a
+                // session of its own at the service.
+                if (apiClient.get_session() != session)
+                    brisko::user_api(&apiClient).logout();
+            } else if (outcome.result.code == brisko::kCodeSessionExpired && mayLogInAgain) {
+                outcome.loggedInAgain = relogin::logInAgain(credentials);
+            }
+            return outcome;
+        },
+        [this, asking, refused, mayLogInAgain](const LogoutOutcome& outcome) {
+            if (outcome.result.ok) {
+                tearDown(QString(), {}, logoutAskedAt);
+                return;
+            }
+            // Still logged in, with every re-login of the account intact.
+            blockInput(false);
+            if (outcome.loggedInAgain) {
+                if (asking && confirmLogout(asking)) {
+                    sendLogout(asking, refused, false);
+                    return;
+                }
+            } else {
+                refused(outcome.result.code, QString::fromStdString(outcome.result.message));
+            }
+            if (!loggingOut())
+                handOverPending();
+        });
+    if (started)
+        blockInput(true);
+}
+
+bool MainForm::loggingOut() const {
+    return logoutCalls->isRunning(QStringLiteral("logout")) || pendingTearDown.has_value();
+}
+
+void MainForm::blockInput(bool blocked) {
+    // Tabs, menus, the close button, the upload shortcut and the tray's entries; drops
+    // and messages of other copies wait (dragEnterEvent, handleMessage). Moving,
+    // minimising and bringing the window back from the tray stay.
+    ui->MainTab->setEnabled(!blocked);
+    ui->menuBar->setEnabled(!blocked);
+    ui->btnClose->setEnabled(!blocked);
+    uploadShortcut->setEnabled(!blocked);
+    for (QAction* entry : trayIcon->contextMenu()->actions()) {
+        if (entry != trayOpenEntry)
+            entry->setEnabled(!blocked);
+    }
 }
 
 void MainForm::logout(QString reason) {
-    tearDown(reason, reason.isEmpty());
-}
-
-void MainForm::tearDown(const QString& reason, bool sendRequest) {
-    if (analytics)
-        analytics->endSession();
-    hide();
-    updateStatusLabels(0, -1);
-    updateStatusLabels(-1, 0);
-    if (sendRequest && currentUser) {
-        // The tabs go whatever the service says, once it has answered; a logout already
-        // on its way ends this one.
-        sendLogoutRequest([this, reason](const ServiceCallResult&) { removeAccount(reason); });
+    if (!reason.isEmpty() || !currentUser || loggingOut()) {
+        tearDown(reason);
         return;
     }
-    removeAccount(reason);
+    // The service is told first; the tabs go whatever it answers.
+    const bool started = logoutCalls->call<brisko::user_api>(
+        QStringLiteral("logout"), [](brisko::user_api& api) { return api.logout(); },
+        [this](const ServiceCallResult&) { tearDown(QString(), {}, logoutAskedAt); });
+    if (started) {
+        logoutAskedAt = OpenWindows::loopLevel();
+        blockInput(true);
+    }
+}
+
+void MainForm::tearDown(const QString& reason, std::function<void()> then, int askedAt) {
+    const int level = std::min(OpenWindows::loopLevel(), askedAt);
+    if (pendingTearDown) {
+        // Closing overrides a logout still waiting: no login dialog then.
+        if (reason == QLatin1String("1"))
+            pendingTearDown->reason = reason;
+        pendingTearDown->level = std::min(pendingTearDown->level, level);
+        if (then) {
+            pendingTearDown->then = [first = std::move(pendingTearDown->then),
+                                     then = std::move(then)] {
+                if (first)
+                    first();
+                then();
+            };
+        }
+    } else {
+        if (analytics)
+            analytics->endSession();
+        hide();
+        updateStatusLabels(0, -1);
+        updateStatusLabels(-1, 0);
+        // Requests on their way for this login log in no more.
+        relogin::endLogin();
+        blockInput(true);
+        pendingTearDown = PendingTearDown{reason, level, std::move(then)};
+    }
+    tearDownWhenUnwound();
+}
+
+void MainForm::tearDownWhenUnwound() {
+    if (!pendingTearDown)
+        return;
+    // What opened over the window goes first; the tabs go from the loop the teardown was
+    // asked from, once every modal run of those windows has returned.
+    openWindows->closeAll();
+    if (openWindows->anyOpen() || !openWindows->unwound(pendingTearDown->level)) {
+        tearDownRetry->start();
+        return;
+    }
+    const PendingTearDown pending = std::move(*pendingTearDown);
+    pendingTearDown.reset();
+    removeAccount(pending.reason);
+    if (pending.then)
+        pending.then();
 }
 
 void MainForm::removeAccount(const QString& reason) {
     // A logout still on its way (the window closes meanwhile) is answered to nobody.
     logoutCalls->dropRunning();
-    relogin::endLogin();
     logTimer->stop();
     // Deleting the transfer tabs stops their jobs and writes their histories.
     delete formUpload.data();

@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHideEvent>
 #include <QFileInfo>
 #include <QPointer>
 
@@ -172,7 +173,10 @@ void DialogPlayVideo::fetchDirectLink(std::function<void(const QString& location
 }
 
 void DialogPlayVideo::hideEvent(QHideEvent* event) {
-    linkCalls->dropRunning();
+    // The window manager hides a minimised window (a spontaneous hide): the dialog is
+    // still there and its link still wanted.
+    if (!event->spontaneous())
+        linkCalls->dropRunning();
     QDialog::hideEvent(event);
 }
 

@@ -42,7 +42,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
-    // A dialog closed while its link is asked for drops the answer.
+    // A dialog closed while its link is asked for drops the answer; minimised, it keeps it.
     void hideEvent(QHideEvent* event) override;
 
 private slots:

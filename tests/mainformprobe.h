@@ -34,7 +34,7 @@ struct MainFormProbe {
     static QString bannerAddress(MainForm& w) { return w.bannerAddress(); }
     static QString feedFolder(MainForm& w) { return w.addDownloadLinks_downloadFolder_param; }
     static QString feedPassword(MainForm& w) { return w.addDownloadLinks_password_param; }
-    static bool loggingOut(MainForm& w) { return w.logoutCalls->isBusy(); }
+    static bool loggingOut(MainForm& w) { return w.loggingOut(); }
     static void updateStatusLabels(MainForm& w, double down, double up) {
         w.updateStatusLabels(down, up);
     }

@@ -8,10 +8,13 @@
 #include "tests/formmanagefixture.h"
 #include "tests/guiturns.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <atomic>
 
 using devservice::Fault;
 
@@ -44,6 +47,8 @@ private slots:
     void guiTurnsWhileCallsRun();
     void closingWhileBusy_data();
     void closingWhileBusy();
+    void closedDialogsResultReachesTheTab_data();
+    void closedDialogsResultReachesTheTab();
 
 private:
     std::vector<devservice::Request> requests(const std::string& path) {
@@ -270,6 +275,7 @@ void TestFileDialogs::refusedListing() {
         dialog = std::make_unique<DialogMoveFIle>(codes({"/ghi chú.txt"}), nullptr);
     else
         dialog = std::make_unique<DialogCopyFile>(codes({"/ghi chú.txt"}), nullptr);
+    dialog->show();
     auto* tree = dialog->findChild<QTreeWidget*>(move ? "treeFldMove" : "treeCopy");
     QTRY_COMPARE_WITH_TIMEOUT(prompt->asked().size(), 1, 20000);
     QCOMPARE(prompt->asked()[0].title, QStringLiteral("Lỗi (500)"));
@@ -348,7 +354,14 @@ void TestFileDialogs::guiTurnsWhileCallsRun() {
         QVERIFY(!loading->isHidden());
     else
         QCOMPARE(dialog->cursor().shape(), Qt::WaitCursor);
+    // No second press while the call runs.
+    auto* accept = dialog->findChild<QPushButton*>("btn_accept");
+    const bool accepting = !path.isEmpty();
+    if (accepting)
+        QVERIFY(!accept->isEnabled());
     settle(dialog.get());
+    if (accepting)
+        QVERIFY(accept->isEnabled() || !dialog->isVisible());
     qInfo("worst pause of the GUI thread: %lld ms", turns.worstPause());
     QCOMPARE(requests(slow).size(), before + 1);
     QVERIFY(turns.worstPause() < kLatency.count());
@@ -380,6 +393,97 @@ void TestFileDialogs::closingWhileBusy() {
     drainCalls();
     QCOMPARE(requests(slow).size(), before + 1);
     QCOMPARE(prompt->asked().size(), 0);
+}
+
+void TestFileDialogs::closedDialogsResultReachesTheTab_data() {
+    QTest::addColumn<int>("window");
+    QTest::addColumn<QString>("path"); // the call held until the dialog has closed
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("create folder, created")
+        << int(Window::CreateFolder) << "/api/fileops/createFolder" << false;
+    QTest::newRow("create folder, refused")
+        << int(Window::CreateFolder) << "/api/fileops/createFolder" << true;
+    QTest::newRow("move, moved") << int(Window::Move) << "/api/fileops/move" << false;
+    QTest::newRow("move, refused") << int(Window::Move) << "/api/fileops/move" << true;
+    QTest::newRow("copy, refused") << int(Window::Copy) << "/api/fileops/copy" << true;
+    QTest::newRow("file password, refused")
+        << int(Window::Password) << "/api/fileops/createFilePass" << true;
+    // A listing has nothing to tell once its dialog has closed.
+    QTest::newRow("move's folder tree, refused")
+        << int(Window::MoveTree) << QString::fromStdString(listPath(QString())) << true;
+}
+
+// The user closes a dialog of the tab while its call runs: the call's result still reaches
+// the tab (a reload after success, a refusal told over the tab), and the dialog is freed.
+void TestFileDialogs::closedDialogsResultReachesTheTab() {
+    QFETCH(int, window);
+    QFETCH(QString, path);
+    QFETCH(bool, refused);
+    const Window kind = Window(window);
+    const bool tree = kind == Window::MoveTree;
+    openFolder("Music");
+    const QString file = QStringLiteral("Trịnh Công Sơn - Diễm xưa.mp3");
+    selectRows({file});
+    std::atomic<bool> closed{false};
+    Fault held = refused ? Fault::status(200, R"({"code":500,"msg":"Bận"})") : Fault();
+    held.until = [&closed] { return closed.load(); };
+    session->service().faults().next(path.toStdString(), held);
+    if (refused && !tree)
+        prompt->answer(QMessageBox::Ok);
+
+    // In the dialog's own run: ask, and close it while the call runs.
+    bool asked = false;
+    QTimer act;
+    connect(&act, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        auto* accept = dialog->findChild<QPushButton*>("btn_accept");
+        if (!asked && !tree && !callsRunning(dialog)) {
+            if (auto* name = dialog->findChild<QLineEdit*>("txt_FolderName"))
+                name->setText(QStringLiteral("Mới"));
+            if (auto* password = dialog->findChild<QLineEdit*>("txtFilePassword"))
+                password->setText(QStringLiteral("mật khẩu dài"));
+            accept->click();
+            asked = true;
+            return;
+        }
+        if ((asked || tree) && callsRunning(dialog))
+            dialog->findChild<QPushButton*>("btnClose")->click();
+    });
+    act.start(5);
+    switch (kind) {
+    case Window::CreateFolder:
+        FormManageProbe::createFolder(*form);
+        break;
+    case Window::Move:
+    case Window::MoveTree:
+        FormManageProbe::move(*form);
+        break;
+    case Window::Copy:
+        FormManageProbe::copy(*form);
+        break;
+    default:
+        FormManageProbe::password(*form);
+        break;
+    }
+    act.stop();
+    closed = true;
+
+    // Handled, then freed.
+    QTRY_VERIFY_WITH_TIMEOUT(form->findChildren<QDialog*>().isEmpty(), 20000);
+    waitIdle();
+    if (refused && !tree) {
+        QCOMPARE(prompt->asked().size(), 1);
+        QCOMPARE(prompt->asked()[0].title, QStringLiteral("Lỗi (500)"));
+        QCOMPARE(prompt->asked()[0].parent.data(), static_cast<QWidget*>(form.get()));
+    } else {
+        QCOMPARE(prompt->asked().size(), 0);
+    }
+    if (kind == Window::CreateFolder && !refused)
+        QVERIFY(shownNames().contains(QStringLiteral("Mới")));
+    if (kind == Window::Move && !refused)
+        QVERIFY(!shownNames().contains(file));
 }
 
 QTEST_MAIN(TestFileDialogs)

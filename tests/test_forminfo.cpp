@@ -1,7 +1,7 @@
 // The account panel against the stand-in: what it shows for each account level (records
 // handed in directly, as the account job hands them), the one chart it keeps across
-// loads, the one-shot automatic upload, load errors, and the logout with its question,
-// an expired session and a refusal.
+// loads, the one-shot automatic upload and load errors. Its logout button is the main
+// window's logout (test_mainform).
 #include "api/user.h"
 #include "core/actionthread.h"
 #include "core/globals.h"
@@ -20,7 +20,6 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QtTest>
@@ -29,8 +28,6 @@
 
 namespace {
 
-const char kLogoutPath[] = "/api/user/logout";
-const char kLoginPath[] = "/api/user/login";
 const char kAccountPath[] = "/api/user/get";
 
 constexpr qint64 kGiB = 1073741824;
@@ -109,8 +106,6 @@ private slots:
     void keepsTheAccountOverALanguageChange();
     void automaticUploadOnce();
     void loadError();
-    void logout_data();
-    void logout();
 
 private:
     // A panel whose own first load has arrived.
@@ -420,77 +415,6 @@ void TestFormInfo::loadError() {
     QCOMPARE(prompt.asked().first().title, QStringLiteral("Lỗi (404)"));
     QCOMPARE(prompt.asked().first().text, QStringLiteral("Không thấy"));
     QCOMPARE(label(*panel, "lb_memberid"), session.accountId());
-}
-
-void TestFormInfo::logout_data() {
-    QTest::addColumn<QString>("scenario");
-    QTest::addColumn<QList<int>>("answers"); // to the question, in order
-    QTest::addColumn<int>("logoutRequests");
-    QTest::addColumn<int>("logins");     // re-logins in between
-    QTest::addColumn<bool>("loggedOut"); // the panel asked the window to log out
-    QTest::addColumn<QString>("error");  // text of the error box, if any
-    QTest::newRow("cancelled") << "" << QList<int>{QMessageBox::Cancel} << 0 << 0 << false << "";
-    QTest::newRow("confirmed") << "" << QList<int>{QMessageBox::Ok} << 1 << 0 << true << "";
-    QTest::newRow("expired session: in again, asked again")
-        << "expired" << QList<int>{QMessageBox::Ok, QMessageBox::Ok} << 2 << 1 << true << "";
-    QTest::newRow("expired, then cancelled")
-        << "expired" << QList<int>{QMessageBox::Ok, QMessageBox::Cancel} << 1 << 1 << false << "";
-    QTest::newRow("expired twice: an ordinary failure")
-        << "expired twice" << QList<int>{QMessageBox::Ok, QMessageBox::Ok} << 2 << 1 << false
-        << "Phiên đăng nhập đã hết hạn, vui lòng đăng nhập lại (201)";
-    QTest::newRow("refused") << "refused" << QList<int>{QMessageBox::Ok} << 1 << 0 << false
-                             << "Không được (500)";
-}
-
-void TestFormInfo::logout() {
-    QFETCH(QString, scenario);
-    QFETCH(QList<int>, answers);
-    QFETCH(int, logoutRequests);
-    QFETCH(int, logins);
-    QFETCH(bool, loggedOut);
-    QFETCH(QString, error);
-    const auto panel = loadedPanel();
-    QVERIFY(panel);
-    QSignalSpy loggingOut(panel.get(), &FormInfo::logout);
-    ScriptedUserPrompt prompt;
-    for (int answer : answers)
-        prompt.answer(QMessageBox::StandardButton(answer));
-    if (!error.isEmpty())
-        prompt.answer(QMessageBox::Ok);
-    const std::string expired =
-        R"({"code":201,"msg":"Phiên đăng nhập đã hết hạn, vui lòng đăng nhập lại"})";
-    if (scenario == QLatin1String("expired"))
-        QVERIFY(session.service().expireSessions(devservice::demo::kEmail));
-    if (scenario == QLatin1String("expired twice")) {
-        session.service().faults().next(kLogoutPath, devservice::Fault::status(200, expired));
-        session.service().faults().next(kLogoutPath, devservice::Fault::status(200, expired));
-    }
-    if (scenario == QLatin1String("refused"))
-        session.service().faults().next(
-            kLogoutPath, devservice::Fault::status(200, R"({"code":500,"msg":"Không được"})"));
-    const int logoutsBefore = calls(kLogoutPath);
-    const int loginsBefore = calls(kLoginPath);
-
-    panel->findChild<QPushButton*>(QStringLiteral("pushButton"))->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!panel->findChild<ServiceCallRunner*>()->isBusy(), 20000);
-
-    QCOMPARE(calls(kLogoutPath) - logoutsBefore, logoutRequests);
-    QCOMPARE(calls(kLoginPath) - loginsBefore, logins);
-    QCOMPARE(loggingOut.size(), loggedOut ? 1 : 0);
-    if (loggedOut)
-        QCOMPARE(loggingOut.first().first().toString(), QString());
-    QCOMPARE(prompt.unanswered(), 0);
-    const ScriptedUserPrompt::Asked& question = prompt.asked().first();
-    QCOMPARE(question.kind, ScriptedUserPrompt::Kind::Warning);
-    QCOMPARE(question.title, QStringLiteral("Đăng xuất!"));
-    QCOMPARE(question.text, QStringLiteral("Bạn có chắc muốn đăng xuất ?"));
-    QCOMPARE(question.buttons, QMessageBox::Ok | QMessageBox::Cancel);
-    if (!error.isEmpty()) {
-        const ScriptedUserPrompt::Asked& box = prompt.asked().last();
-        QCOMPARE(box.kind, ScriptedUserPrompt::Kind::Critical);
-        QCOMPARE(box.title, QStringLiteral("Logout error!"));
-        QCOMPARE(box.text, error);
-    }
 }
 
 QTEST_MAIN(TestFormInfo)

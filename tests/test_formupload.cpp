@@ -31,7 +31,10 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <QPushButton>
 #include <QtTest>
+
+#include <atomic>
 
 #include <memory>
 #include <set>
@@ -216,6 +219,19 @@ void TestFormUpload::folderTreeFollowsTheListing() {
     DialogUploadProbe::createFolder(dialog);
     QVERIFY(listing("/Music").contains("Mới tạo"));
     QVERIFY(childNames(music).contains("Mới tạo"));
+    // Closed while the service creates the folder: the folder shows all the same.
+    std::atomic<bool> closed{false};
+    fx.service().faults().next("/api/fileops/createFolder",
+                               devservice::Fault::waitFor([&closed] { return closed.load(); }));
+    modals.next([](QDialog* create) {
+        create->findChild<QLineEdit*>(QStringLiteral("txt_FolderName"))->setText("Tạo chậm");
+        QMetaObject::invokeMethod(create, "on_btn_accept_clicked");
+        create->findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
+    });
+    DialogUploadProbe::createFolder(dialog);
+    closed = true;
+    QTRY_VERIFY_WITH_TIMEOUT(childNames(music).contains("Tạo chậm"), 20000);
+    DialogUploadProbe::waitListed(dialog);
     // The root lists the top level again and is the destination once more.
     DialogUploadProbe::click(dialog, root);
     QCOMPARE(DialogUploadProbe::selectedFolderPath(dialog), QString());

@@ -7,6 +7,7 @@
 #include "core/userprompt.h"
 #include "core/globals.h"
 #include "core/localpaths.h"
+#include "core/relogin.h"
 #include "core/ruridudi.h"
 #include "tests/support/scripteduserprompt.h"
 #include "core/sizetext.h"
@@ -698,48 +699,97 @@ void TestMainForm::options() {
 }
 
 void TestMainForm::logoutAction_data() {
-    QTest::addColumn<bool>("confirm");
-    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("how");        // "menu", or "panel": the account panel's button
+    QTest::addColumn<QList<int>>("answers"); // to the question, in order
+    QTest::addColumn<int>("expired");        // logout replies that say the session expired
+    QTest::addColumn<bool>("refused");       // the service refuses the logout
     QTest::addColumn<int>("logoutRequests");
+    QTest::addColumn<int>("logins"); // re-logins in between
     QTest::addColumn<bool>("loggedOut");
-    QTest::newRow("cancelled") << false << "" << 0 << false;
-    QTest::newRow("confirmed") << true << "" << 1 << true;
-    QTest::newRow("session expired: new login, one more try") << true << "201" << 2 << true;
-    QTest::newRow("refused: stays, says why") << true << "500" << 1 << false;
+    const QList<int> ok{QMessageBox::Ok};
+    const QList<int> twice{QMessageBox::Ok, QMessageBox::Ok};
+    for (const char* how : {"menu", "panel"}) {
+        const QString name = QLatin1String(how) + QStringLiteral(": ");
+        QTest::newRow(qPrintable(name + "cancelled"))
+            << how << QList<int>{QMessageBox::Cancel} << 0 << false << 0 << 0 << false;
+        QTest::newRow(qPrintable(name + "confirmed")) << how << ok << 0 << false << 1 << 0 << true;
+        QTest::newRow(qPrintable(name + "expired: in again, asked again"))
+            << how << twice << 1 << false << 2 << 1 << true;
+        QTest::newRow(qPrintable(name + "expired, then cancelled"))
+            << how << QList<int>{QMessageBox::Ok, QMessageBox::Cancel} << 1 << false << 1 << 1
+            << false;
+        QTest::newRow(qPrintable(name + "expired twice: an ordinary failure"))
+            << how << twice << 2 << false << 2 << 1 << false;
+        QTest::newRow(qPrintable(name + "refused: stays, says why"))
+            << how << ok << 0 << true << 1 << 0 << false;
+    }
 }
 
+// The menu's logout and the account panel's are one: the same question, the same
+// re-login, and the login of the account ends only when the service logged it out.
 void TestMainForm::logoutAction() {
-    QFETCH(bool, confirm);
-    QFETCH(QString, fault);
+    QFETCH(QString, how);
+    QFETCH(QList<int>, answers);
+    QFETCH(int, expired);
+    QFETCH(bool, refused);
     QFETCH(int, logoutRequests);
+    QFETCH(int, logins);
     QFETCH(bool, loggedOut);
     auto window = loggedInWindow();
     QVERIFY(window);
+    const bool menu = how == QLatin1String("menu");
     ScriptedUserPrompt prompt;
-    prompt.answer(confirm ? QMessageBox::Ok : QMessageBox::Cancel);
-    if (fault == QLatin1String("201"))
+    for (int answer : answers)
+        prompt.answer(QMessageBox::StandardButton(answer));
+    const bool failed = refused || expired > 1;
+    if (failed)
+        prompt.answer(QMessageBox::Ok);
+    for (int i = 0; i < expired; ++i)
         session.service().faults().next(
             kLogoutPath, devservice::Fault::status(200, R"({"code":201,"msg":"Hết hạn"})"));
-    if (fault == QLatin1String("500")) {
-        session.service().faults().next(kLogoutPath,
-                                        devservice::Fault::status(500, "oops", "text/plain"));
-        prompt.answer(QMessageBox::Ok);
-    }
+    if (refused)
+        session.service().faults().next(
+            kLogoutPath, devservice::Fault::status(200, R"({"code":500,"msg":"Không được"})"));
     const int logouts = calls(kLogoutPath);
-    const int logins = calls(kLoginPath);
+    const int loginsBefore = calls(kLoginPath);
+    const quint64 login = relogin::currentLogin();
     // The login dialog that follows a logout is quit at once (see the quit handler).
     LoginQuitter quitLogin(*window);
-    window->on_actionLogout_triggered();
-    QTRY_VERIFY_WITH_TIMEOUT(!MainFormProbe::loggingOut(*window), 20000);
+    QWidget* asking = menu ? static_cast<QWidget*>(window.get()) : MainFormProbe::formInfo(*window);
+    if (menu)
+        window->on_actionLogout_triggered();
+    else
+        asking->findChild<QPushButton*>(QStringLiteral("pushButton"))->click();
+    // Every question and box answered, and nothing on its way any more.
+    QTRY_VERIFY_WITH_TIMEOUT(!MainFormProbe::loggingOut(*window) && prompt.unanswered() == 0,
+                             20000);
     QCOMPARE(calls(kLogoutPath) - logouts, logoutRequests);
-    QCOMPARE(calls(kLoginPath) - logins, fault == QLatin1String("201") ? 1 : 0);
+    QCOMPARE(calls(kLoginPath) - loginsBefore, logins);
     QCOMPARE(MainFormProbe::formDownload(*window) == nullptr, loggedOut);
     QCOMPARE(currentUser == nullptr, loggedOut);
+    QCOMPARE(relogin::currentLogin() != login, loggedOut);
     QCOMPARE(quitStatuses, loggedOut ? QList<int>{1} : QList<int>{});
     QCOMPARE(window->isVisible(), !loggedOut);
-    if (fault == QLatin1String("500")) {
-        QCOMPARE(prompt.asked().size(), 2);
-        QCOMPARE(prompt.asked().last().title, QStringLiteral("Lỗi (500)"));
+    if (!loggedOut) // usable again
+        QVERIFY(window->findChild<QTabWidget*>(QStringLiteral("MainTab"))->isEnabled());
+    for (int i = 0; i < answers.size(); ++i) {
+        const ScriptedUserPrompt::Asked& question = prompt.asked().at(i);
+        QCOMPARE(question.title, QStringLiteral("Đăng xuất!"));
+        QCOMPARE(question.text, QStringLiteral("Bạn có chắc muốn đăng xuất ?"));
+        if (!menu && loggedOut) // the panel went with the account
+            QVERIFY(!question.parent);
+        else
+            QCOMPARE(question.parent.data(), asking);
+    }
+    QCOMPARE(prompt.asked().size(), answers.size() + (failed ? 1 : 0));
+    if (failed) {
+        const ScriptedUserPrompt::Asked& box = prompt.asked().last();
+        const QString message = refused ? QStringLiteral("Không được") : QStringLiteral("Hết hạn");
+        const QString code = refused ? QStringLiteral("500") : QStringLiteral("201");
+        QCOMPARE(box.kind, ScriptedUserPrompt::Kind::Critical);
+        QCOMPARE(box.title, menu ? QStringLiteral("Lỗi (%1)").arg(code)
+                                 : QStringLiteral("Logout error!"));
+        QCOMPARE(box.text, menu ? message : message + QStringLiteral(" (%1)").arg(code));
     }
     window->logout(QStringLiteral("1"));
 }

@@ -8,6 +8,7 @@
 #include "core/userprompt.h"
 #include "core/windowdrag.h"
 #include "core/windowshape.h"
+#include "filemanager/dialogcalls.h"
 #include "filemanager/dialogcreatefol.h"
 #include "platform/hostconfig.h"
 #include "platform/settingskeys.h"
@@ -178,10 +179,12 @@ void DialogUpload::on_btn_createFolder_clicked() {
     const QString parentCode = folderTree->selectedFolderLinkcode.isEmpty()
                                    ? QStringLiteral("0")
                                    : folderTree->selectedFolderLinkcode;
-    Dialogcreatefol dialog(parentCode, this);
-    connect(&dialog, &Dialogcreatefol::signCreateFolderComplete, this,
+    // A folder the service creates after the dialog was closed still shows in the tree.
+    auto* dialog = new Dialogcreatefol(parentCode, this);
+    connect(dialog, &Dialogcreatefol::signCreateFolderComplete, this,
             &DialogUpload::CallWSLoadFolderTree);
-    dialog.exec();
+    dialog->exec();
+    releaseAfterCalls(dialog);
 }
 
 bool DialogUpload::validFiles(const QStringList& parts) {
