@@ -16,7 +16,7 @@
 #include "filemanager/dialogcreatefol.h"
 #include "filemanager/dialogmovefile.h"
 #include "filemanager/formchangefilepassword.h"
-#include "transfer/downloadenvironment.h"
+#include "transfer/transferenvironment.h"
 #include "mainwindow/forminfo.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/programexit.h"
@@ -108,7 +108,7 @@ public:
 };
 
 // Every move crosses to another file system, and each copy waits for the test's word.
-class OtherDisk : public DownloadEnvironment {
+class OtherDisk : public TransferEnvironment {
 public:
     OtherDisk() : replaced(install(this)) {}
     ~OtherDisk() override {
@@ -118,12 +118,12 @@ public:
     bool sameFileSystem(const QString&, const QString&) override { return false; }
     bool copyAcross(const QString& from, const QString& to) override {
         go.acquire();
-        return DownloadEnvironment::copyAcross(from, to);
+        return TransferEnvironment::copyAcross(from, to);
     }
     QSemaphore go;
 
 private:
-    DownloadEnvironment* replaced;
+    TransferEnvironment* replaced;
 };
 
 // Lets the results of every call that has ended reach their windows.
