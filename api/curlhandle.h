@@ -18,6 +18,13 @@ CURL* create_curl_handle();
 // Gives a handle those settings, as create_curl_handle does (for one that was reset).
 void configure_curl_handle(CURL* handle);
 
+// Says that the calling thread runs libcurl: when the thread ends, OpenSSL lets go of
+// what it keeps for that thread, whatever ends it and whenever (OpenSSL's own clean-up
+// of a thread is no longer there for a thread that outlives its clean-up at exit). Every
+// maker and runner of handles calls it, so each thread that runs libcurl gets it; a
+// second call costs nothing.
+void mark_curl_thread();
+
 // Meant for start-up, before other threads make handles.
 void set_proxy_provider(ProxyProvider provider);
 void set_ca_path(const std::string& path);

@@ -32,6 +32,12 @@ qint64 readTotal(const std::string& text) {
     return std::min<qint64>(brisko::parse_decimal(text), INT_MAX);
 }
 
+QStringList splitLinks(const QString& links) {
+    // Not shared between jobs: two expansions may run at once.
+    const QRegularExpression separators(QStringLiteral("[;|]"));
+    return links.split(separators, Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 LinkExpansion::LinkExpansion(brisko::client* client, Progress progress)
@@ -53,9 +59,7 @@ QList<brisko::file*> LinkExpansion::takeFiles() {
 }
 
 bool LinkExpansion::run(const QString& links) {
-    // Not shared between jobs: two expansions may run at once.
-    const QRegularExpression separators(QStringLiteral("[;|]"));
-    const QStringList pieces = links.split(separators, Qt::SkipEmptyParts);
+    const QStringList pieces = splitLinks(links);
     for (int i = 0; i < pieces.size(); ++i) {
         const QString& given = pieces.at(i);
         QString link = given;
@@ -80,6 +84,12 @@ void LinkExpansion::reportExpiredSession() {
         reason += QStringLiteral(" - ") + m_expiredMessage;
     for (const QString& given : m_notExpanded)
         addError(given, reason);
+}
+
+void LinkExpansion::reportEndedLogin(const QString& links, const QString& message) {
+    m_notExpanded = splitLinks(links);
+    m_expiredMessage = message;
+    reportExpiredSession();
 }
 
 LinkExpansion::Step LinkExpansion::expandFolder(const QString& given, const QString& link) {

@@ -199,7 +199,7 @@ void TestWindowCalls::logoutEndsTheReLoginOfRequestsOnTheirWay_data() {
 }
 
 // The account panel's read is on its way when the account logs out, and the service
-// answers that its session expired: it must not log in again, and reports nothing.
+// answers that its session expired: it must not log in again, and reports the expiry.
 void TestWindowCalls::logoutEndsTheReLoginOfRequestsOnTheirWay() {
     QFETCH(QString, how);
     auto window = loggedInWindow();
@@ -228,7 +228,9 @@ void TestWindowCalls::logoutEndsTheReLoginOfRequestsOnTheirWay() {
     QTRY_VERIFY_WITH_TIMEOUT(!currentUser, kWaitMs);
     QCOMPARE(calls(kLoginPath), logins);
     QCOMPARE(calls(kAccountPath), reads + 1);
-    QCOMPARE(failed.count() + succeeded.count(), 0);
+    QCOMPARE(succeeded.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(failed.first().at(0).toInt(), 201);
     QCOMPARE(prompt->asked().size(), how == QLatin1String("closing") ? 0 : 1);
     window->logout(QStringLiteral("1"));
 }
