@@ -98,13 +98,17 @@ void ActionThread::run() {
 void ActionThread::runWithReLogin(Attempt attempt, Failure failure) {
     // One re-login and one repeat: a service that keeps answering "expired" (the password
     // was changed elsewhere, say) must not keep the job going forever.
+    Expiry expiry;
     for (bool lastAttempt = !m_credentials.present;; lastAttempt = true) {
         const LoginBoundClient client(m_credentials);
         if (!client.get()) {
-            (this->*failure)(brisko::kCodeSessionExpired, relogin::endedLoginMessage());
+            // The login ended. Before anything was asked nobody of it is left to hear
+            // of the job; after an expiry, the expiry is its outcome.
+            if (expiry.met)
+                (this->*failure)(brisko::kCodeSessionExpired, expiry.message);
             return;
         }
-        const Expiry expiry = (this->*attempt)(*client.get(), lastAttempt);
+        expiry = (this->*attempt)(*client.get(), lastAttempt);
         if (!expiry.met)
             return;
         if (!reLogin(m_credentials)) {
@@ -180,24 +184,27 @@ void ActionThread::doGetAllFile() {
         emit setProgressBar(value, max, text);
     };
     // A loop, not a rerun from inside the pass: one re-login, one more pass.
+    std::unique_ptr<LinkExpansion> pass;
     for (bool lastAttempt = !m_credentials.present;; lastAttempt = true) {
         const LoginBoundClient client(m_credentials);
-        LinkExpansion expansion(client.get(), progress);
         if (!client.get()) {
-            // The login ended: nobody of it takes files, and nothing is asked for.
-            expansion.reportEndedLogin(m_links, relogin::endedLoginMessage());
-            reportExpansion(expansion, false);
+            // The login ended: as in runWithReLogin, and its files belong to nobody.
+            if (pass) {
+                pass->reportExpiredSession();
+                reportExpansion(*pass, false);
+            }
             return;
         }
-        if (expansion.run(m_links)) {
-            reportExpansion(expansion, true);
+        pass = std::make_unique<LinkExpansion>(client.get(), progress); // frees an abandoned one
+        if (pass->run(m_links)) {
+            reportExpansion(*pass, true);
             return;
         }
         if (!lastAttempt && reLogin(m_credentials))
-            continue; // the abandoned pass frees what it gathered
-        expansion.reportExpiredSession();
+            continue;
+        pass->reportExpiredSession();
         // Refused because the login ended: the files gathered belong to nobody.
-        reportExpansion(expansion, !relogin::hasEnded(m_credentials.login));
+        reportExpansion(*pass, !relogin::hasEnded(m_credentials.login));
         return;
     }
 }

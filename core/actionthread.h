@@ -26,11 +26,12 @@ Q_DECLARE_METATYPE(brisko::file*)
 // belong to the receiver, which deletes them; connect exactly one receiver to each of
 // these signals. The account of getUserInfoSuccess is shared.
 //
-// Jobs 1, 2 and 7 run under the session of the login they were started in. When the
-// service answers that the session expired they log in again once (reLogin) with that
-// login's credentials and repeat; a second expiry, a re-login that fails or is refused
-// (the account logged out meanwhile) and a login that ended before an attempt are
-// reported as failures with code 201 through the job's error signal.
+// Jobs 1, 2 and 7 run under the session of the login they were started in, looked at
+// before every attempt. When the service answers that the session expired they log in
+// again once (reLogin) with that login's credentials and repeat; a second expiry, and a
+// re-login that fails or is refused (the account logged out meanwhile), are reported as
+// failures with code 201 through the job's error signal. A job whose login ended before
+// it asked anything sends nothing and reports nothing: its receivers went with the login.
 class ActionThread : public QThread {
     Q_OBJECT
 public:

@@ -32,12 +32,6 @@ qint64 readTotal(const std::string& text) {
     return std::min<qint64>(brisko::parse_decimal(text), INT_MAX);
 }
 
-QStringList splitLinks(const QString& links) {
-    // Not shared between jobs: two expansions may run at once.
-    const QRegularExpression separators(QStringLiteral("[;|]"));
-    return links.split(separators, Qt::SkipEmptyParts);
-}
-
 } // namespace
 
 LinkExpansion::LinkExpansion(brisko::client* client, Progress progress)
@@ -59,7 +53,9 @@ QList<brisko::file*> LinkExpansion::takeFiles() {
 }
 
 bool LinkExpansion::run(const QString& links) {
-    const QStringList pieces = splitLinks(links);
+    // Not shared between jobs: two expansions may run at once.
+    const QRegularExpression separators(QStringLiteral("[;|]"));
+    const QStringList pieces = links.split(separators, Qt::SkipEmptyParts);
     for (int i = 0; i < pieces.size(); ++i) {
         const QString& given = pieces.at(i);
         QString link = given;
@@ -84,12 +80,6 @@ void LinkExpansion::reportExpiredSession() {
         reason += QStringLiteral(" - ") + m_expiredMessage;
     for (const QString& given : m_notExpanded)
         addError(given, reason);
-}
-
-void LinkExpansion::reportEndedLogin(const QString& links, const QString& message) {
-    m_notExpanded = splitLinks(links);
-    m_expiredMessage = message;
-    reportExpiredSession();
 }
 
 LinkExpansion::Step LinkExpansion::expandFolder(const QString& given, const QString& link) {

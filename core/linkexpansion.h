@@ -33,9 +33,6 @@ public:
     // Adds a line for the link at which the pass met the expired session and for each
     // link after it: none of them was expanded.
     void reportExpiredSession();
-    // The same for every link of `links`, none asked for: the login they were given under
-    // ended before the pass; `message` says so.
-    void reportEndedLogin(const QString& links, const QString& message);
 
     // One line per link that yielded nothing or failed (rich text); "" when none did.
     QString errors() const { return m_errors; }
