@@ -1804,6 +1804,13 @@ Please add the files to the list again</translation>
     </message>
 </context>
 <context>
+    <name>ReLogin</name>
+    <message>
+        <source>Tài khoản đã đăng xuất</source>
+        <translation>The account has logged out</translation>
+    </message>
+</context>
+<context>
     <name>RssManager</name>
     <message>
         <source>Dialog</source>

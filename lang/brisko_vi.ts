@@ -1802,6 +1802,13 @@ Vui lòng thêm lại vào danh sách</translation>
     </message>
 </context>
 <context>
+    <name>ReLogin</name>
+    <message>
+        <source>Tài khoản đã đăng xuất</source>
+        <translation>Tài khoản đã đăng xuất</translation>
+    </message>
+</context>
+<context>
     <name>RssManager</name>
     <message>
         <source>Dialog</source>
