@@ -209,9 +209,9 @@ void TestActionThread::reLogin() {
     QFETCH(QString, password);
     QFETCH(bool, replaced);
     const auto before = apiClient.get_session();
-    QCOMPARE(ActionThread::reLogin(
-                 {true, devservice::demo::kEmail, password, relogin::currentLogin()}),
-             replaced);
+    QCOMPARE(
+        ActionThread::reLogin({true, devservice::demo::kEmail, password, relogin::currentLogin()}),
+        replaced);
     QCOMPARE(apiClient.get_session() != before, replaced);
 }
 

@@ -83,9 +83,7 @@ private slots:
     void quitWithACallOnItsWay();
 
 private:
-    int calls(const char* path) {
-        return int(fixture.service().requests().forPath(path).size());
-    }
+    int calls(const char* path) { return int(fixture.service().requests().forPath(path).size()); }
 
     DevServiceFixture fixture;
 };
@@ -197,7 +195,7 @@ void TestServiceCallRunner::secondStartRefused() {
 
 void TestServiceCallRunner::cutOffCallDeliversNothing_data() {
     QTest::addColumn<QString>("cut");
-    QTest::addColumn<bool>("busyAfter");      // another action still runs
+    QTest::addColumn<bool>("busyAfter");        // another action still runs
     QTest::addColumn<QStringList>("delivered"); // sorted
     QTest::newRow("window gone") << "window" << false << QStringList();
     QTest::newRow("dropped at logout") << "all" << false << QStringList{"new list"};
