@@ -1,5 +1,7 @@
 #include "api/curlhandle.h"
 
+#include <openssl/crypto.h>
+
 #include <mutex>
 
 namespace {
@@ -9,9 +11,24 @@ std::mutex g_mutex;
 std::string g_caPath;
 utils::ProxyProvider g_proxyProvider;
 
+// One per thread that runs libcurl; its end is the thread's.
+struct CurlThread {
+    bool used = false;
+    ~CurlThread() {
+        if (used)
+            OPENSSL_thread_stop();
+    }
+};
+
+thread_local CurlThread t_curlThread;
+
 } // namespace
 
 namespace utils {
+
+void mark_curl_thread() {
+    t_curlThread.used = true;
+}
 
 CURL* create_curl_handle() {
     CURL* handle = curl_easy_init();
@@ -21,6 +38,7 @@ CURL* create_curl_handle() {
 }
 
 void configure_curl_handle(CURL* handle) {
+    mark_curl_thread();
     std::string caPath;
     ProxyProvider provider;
     {

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <memory>
 
@@ -14,6 +16,50 @@ namespace {
 
 std::atomic<size_t> g_maxReplyBytes{http_util::reply_limits().maxBytes};
 std::atomic<long> g_deadlineSeconds{http_util::reply_limits().deadlineSeconds};
+
+// The calls inside libcurl, and whether they are cancelled. The flag is set and read
+// under the same lock as the count, so that no call enters once a waiter has seen none
+// left after the cancel.
+struct CallCount {
+    std::mutex mutex;
+    std::condition_variable idle;
+    int inside = 0;
+    std::atomic<bool> cancelled{false};
+};
+
+// Never freed: calls on other threads may still leave it while the process ends.
+CallCount& callCount() {
+    static CallCount* const count = new CallCount;
+    return *count;
+}
+
+bool enterCall() {
+    CallCount& count = callCount();
+    std::lock_guard<std::mutex> lock(count.mutex);
+    if (count.cancelled.load())
+        return false;
+    ++count.inside;
+    return true;
+}
+
+void leaveCall() {
+    CallCount& count = callCount();
+    std::lock_guard<std::mutex> lock(count.mutex);
+    if (--count.inside == 0)
+        count.idle.notify_all();
+}
+
+// libcurl's progress callback of every API call; non-zero ends the transfer.
+int endIfCancelled(void*, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return callCount().cancelled.load() ? 1 : 0;
+}
+
+http_response* refusedCall(CURLcode why) {
+    auto* response = new http_response();
+    response->set_code(0);
+    response->set_transfer_result(why);
+    return response;
+}
 
 struct SlistDeleter {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
@@ -89,6 +135,11 @@ http_response* perform(Method method, const std::string& url, const httpReqData&
         response->set_transfer_result(CURLE_BAD_FUNCTION_ARGUMENT);
         return response.release();
     }
+    const http_util::call_scope call;
+    if (!call.entered()) {
+        response->set_transfer_result(CURLE_ABORTED_BY_CALLBACK);
+        return response.release();
+    }
     EasyHandle handle(take_api_handle());
     if (!handle) {
         response->set_transfer_result(CURLE_FAILED_INIT);
@@ -152,9 +203,12 @@ http_util::~http_util() {
     for (async_request* request : pending) {
         curl_multi_remove_handle(multi, request->easy);
         delete request;
+        leaveCall();
     }
-    for (async_request* request : incoming)
+    for (async_request* request : incoming) {
         delete request;
+        leaveCall();
+    }
     if (multi)
         curl_multi_cleanup(multi);
 }
@@ -176,6 +230,11 @@ void http_util::async_get(const std::string& url, const httpReqData& request,
 
 void http_util::enqueue(bool isPost, const std::string& url, const httpReqData& request,
                         completion_fn completion, void* context) {
+    // Counted from here until its completion has run.
+    if (!enterCall()) {
+        completion(context, refusedCall(CURLE_ABORTED_BY_CALLBACK));
+        return;
+    }
     auto queued = std::make_unique<async_request>();
     queued->completion = completion;
     queued->context = context;
@@ -185,10 +244,9 @@ void http_util::enqueue(bool isPost, const std::string& url, const httpReqData& 
     queued->easy = valid ? create_curl_handle() : nullptr;
     if (!queued->easy) {
         // Nothing can be sent; the caller still hears of it, without a reply.
-        auto* response = new http_response();
-        response->set_code(0);
-        response->set_transfer_result(valid ? CURLE_FAILED_INIT : CURLE_BAD_FUNCTION_ARGUMENT);
-        completion(context, response);
+        queued.reset();
+        leaveCall();
+        completion(context, refusedCall(valid ? CURLE_FAILED_INIT : CURLE_BAD_FUNCTION_ARGUMENT));
         return;
     }
     CURL* easy = queued->easy;
@@ -220,6 +278,7 @@ void http_util::enqueue(bool isPost, const std::string& url, const httpReqData& 
 }
 
 void http_util::worker(http_util* self) {
+    mark_curl_thread();
     while (self->runOnce()) {
     }
 }
@@ -284,6 +343,7 @@ bool http_util::runOnce() {
     for (auto& done : finished) {
         done.first->completion(done.first->context, done.second);
         delete done.first;
+        leaveCall();
     }
 
     {
@@ -322,6 +382,45 @@ void http_util::limit_call_time(CURL* handle) {
     curl_easy_setopt(handle, CURLOPT_TIMEOUT, g_deadlineSeconds.load());
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, kLowSpeedTimeSeconds);
+    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &endIfCancelled);
+    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+}
+
+void http_util::cancel_calls() {
+    CallCount& count = callCount();
+    std::lock_guard<std::mutex> lock(count.mutex);
+    count.cancelled = true;
+}
+
+void http_util::allow_calls() {
+    CallCount& count = callCount();
+    std::lock_guard<std::mutex> lock(count.mutex);
+    count.cancelled = false;
+}
+
+bool http_util::calls_cancelled() {
+    return callCount().cancelled.load();
+}
+
+bool http_util::wait_for_calls(int msecs) {
+    CallCount& count = callCount();
+    std::unique_lock<std::mutex> lock(count.mutex);
+    const auto none = [&count] { return count.inside == 0; };
+    if (msecs < 0) {
+        count.idle.wait(lock, none);
+        return true;
+    }
+    return count.idle.wait_for(lock, std::chrono::milliseconds(msecs), none);
+}
+
+http_util::call_scope::call_scope() : inside(enterCall()) {
+    if (inside)
+        mark_curl_thread();
+}
+
+http_util::call_scope::~call_scope() {
+    if (inside)
+        leaveCall();
 }
 
 http_util::reply_limits http_util::get_reply_limits() {

@@ -36,7 +36,8 @@ public:
     // refuses a reply grown past the limit below: libcurl then ends the call with a write
     // error, a failed call without a reply.
     static size_t bounded_write(char* data, size_t size, size_t count, std::string* target);
-    // The total deadline (and the stall limit) of an API call on `handle`.
+    // The total deadline (and the stall limit) of an API call on `handle`, and its end
+    // once the calls are cancelled (libcurl's progress callback reads the flag).
     static void limit_call_time(CURL* handle);
     static std::map<std::string, std::string> parse_headers(const std::string& headerText);
 
@@ -69,6 +70,31 @@ public:
     static reply_limits get_reply_limits();
     // For tests: later calls use the new bounds.
     static void set_reply_limits(const reply_limits& limits);
+
+    // The program's end: every API call on its way ends (a call waiting for its reply
+    // within about a second, when libcurl next looks at its progress) and later calls
+    // fail at once without sending anything, all as calls without a reply.
+    static void cancel_calls();
+    // Lets calls through again (tests).
+    static void allow_calls();
+    static bool calls_cancelled();
+    // Waits until no API call is inside libcurl, `msecs` at most (-1: no limit); true when
+    // none is. After cancel_calls() none enters again, so libcurl can then be cleaned up.
+    static bool wait_for_calls(int msecs);
+
+    // One API call inside libcurl, counted for wait_for_calls(). Refused (entered() false)
+    // once the calls are cancelled: the call then sends nothing.
+    class call_scope {
+    public:
+        call_scope();
+        ~call_scope();
+        call_scope(const call_scope&) = delete;
+        call_scope& operator=(const call_scope&) = delete;
+        bool entered() const { return inside; }
+
+    private:
+        bool inside = false;
+    };
 
 private:
     void enqueue(bool isPost, const std::string& url, const httpReqData& request,

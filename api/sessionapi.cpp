@@ -106,6 +106,9 @@ size_t sessionapi::write_callback(char* data, size_t size, size_t count, std::st
 
 std::string sessionapi::postPlain(const std::string& url, const std::string& body) {
     std::string received;
+    const utils::http_util::call_scope call;
+    if (!call.entered())
+        return received;
     CURL* handle = utils::create_curl_handle();
     if (!handle)
         return received;

@@ -87,9 +87,7 @@ int main(int argc, char** argv) {
     UpdateHelper::foldInstallStatus();
 
     window->showLogin(true);
-    const int status = app.exec();
-
-    curl_global_cleanup();
-    opensslThreadCleanup();
-    return status;
+    // The same end as a quit from a window: calls cancelled, libcurl and the TLS locking
+    // cleaned up once none is inside them.
+    programexit::end(app.exec());
 }

@@ -1,6 +1,7 @@
 #include "core/actionthread.h"
 
 #include "api/apiresult.h"
+#include "api/client.h"
 #include "api/fileapi.h"
 #include "api/userapi.h"
 #include "core/globals.h"
@@ -81,10 +82,10 @@ void ActionThread::run() {
         doLogin();
         break;
     case JobUserInfo:
-        runWithReLogin(&ActionThread::doGetUserInfo);
+        runWithReLogin(&ActionThread::doGetUserInfo, &ActionThread::getUserInfoError);
         break;
     case JobFolderTree:
-        runWithReLogin(&ActionThread::doLoadFolderTree);
+        runWithReLogin(&ActionThread::doLoadFolderTree, &ActionThread::loadFolderTreeError);
         break;
     case JobExpandLinks:
         doGetAllFile();
@@ -94,14 +95,42 @@ void ActionThread::run() {
     }
 }
 
-void ActionThread::runWithReLogin(Attempt attempt) {
+void ActionThread::runWithReLogin(Attempt attempt, Failure failure) {
     // One re-login and one repeat: a service that keeps answering "expired" (the password
     // was changed elsewhere, say) must not keep the job going forever.
-    if (!(this->*attempt)(!m_credentials.present))
-        return;
-    if (!relogin::logInAgain(m_credentials) && relogin::hasEnded(m_credentials.login))
-        return; // the account logged out meanwhile: the outcome belongs to nobody
-    (this->*attempt)(true);
+    Expiry expiry;
+    for (bool lastAttempt = !m_credentials.present;; lastAttempt = true) {
+        const LoginBoundClient client(m_credentials);
+        if (!client.get()) {
+            // The login ended. Before anything was asked nobody of it is left to hear
+            // of the job; after an expiry, the expiry is its outcome.
+            if (expiry.met)
+                (this->*failure)(brisko::kCodeSessionExpired, expiry.message);
+            return;
+        }
+        expiry = (this->*attempt)(*client.get(), lastAttempt);
+        if (!expiry.met)
+            return;
+        if (!reLogin(m_credentials)) {
+            (this->*failure)(brisko::kCodeSessionExpired, expiry.message);
+            return;
+        }
+    }
+}
+
+bool ActionThread::reLogin(const ReLoginCredentials& credentials) {
+    if (!credentials.present || relogin::hasEnded(credentials.login))
+        return false;
+    // The login goes through a client of its own, so that its session reaches the
+    // program's client only if the login is still the current one when it arrives.
+    brisko::client own(apiClient.get_app_key());
+    brisko::user_api api(&own);
+    if (!api.login(utf8(credentials.email), utf8(credentials.password)))
+        return false;
+    if (relogin::installSession(credentials.login, own.get_session()))
+        return true;
+    brisko::user_api(&own).logout();
+    return false;
 }
 
 void ActionThread::doLogin() {
@@ -112,41 +141,41 @@ void ActionThread::doLogin() {
         emit loginError(api.get_error_code(), fromUtf8(api.get_error_msg()));
 }
 
-bool ActionThread::doGetUserInfo(bool lastAttempt) {
-    brisko::user_api api(&apiClient);
+ActionThread::Expiry ActionThread::doGetUserInfo(brisko::client& client, bool lastAttempt) {
+    brisko::user_api api(&client);
     std::unique_ptr<brisko::user> record = api.get();
     const int code = api.get_error_code();
     if (retryAfterExpiry(code, lastAttempt))
-        return true;
+        return {true, fromUtf8(api.get_error_msg())};
     if (code == brisko::kCodeSuccess && record) {
         emit getUserInfoSuccess(std::shared_ptr<brisko::user>(std::move(record)));
-        return false;
+        return {};
     }
     if (code == brisko::kCodeSuccess) // success without a record: nothing a receiver can use
         emit getUserInfoError(brisko::kCodeBadReply, tr("Không đọc được thông tin tài khoản"));
     else
         emit getUserInfoError(code, fromUtf8(api.get_error_msg()));
-    return false;
+    return {};
 }
 
-bool ActionThread::doLoadFolderTree(bool lastAttempt) {
+ActionThread::Expiry ActionThread::doLoadFolderTree(brisko::client& client, bool lastAttempt) {
     // The path goes into the URL as one segment: "/" becomes %2F, a blank %20.
     const QByteArray encodedPath = QUrl::toPercentEncoding(m_folderPath);
-    brisko::file_api api(&apiClient);
+    brisko::file_api api(&client);
     std::vector<brisko::file*> records = api.list(m_foldersOnly, encodedPath.toStdString());
     const int code = api.get_error_code();
     if (records.empty() && code != brisko::kCodeSuccess) {
         if (retryAfterExpiry(code, lastAttempt))
-            return true;
+            return {true, fromUtf8(api.get_error_msg())};
         emit loadFolderTreeError(code, fromUtf8(api.get_error_msg()));
-        return false;
+        return {};
     }
     QList<brisko::file*> listing;
     listing.reserve(static_cast<int>(records.size()));
     for (brisko::file* record : records)
         listing.append(record);
     emit loadFolderTreeSuccess(listing);
-    return false;
+    return {};
 }
 
 void ActionThread::doGetAllFile() {
@@ -155,20 +184,34 @@ void ActionThread::doGetAllFile() {
         emit setProgressBar(value, max, text);
     };
     // A loop, not a rerun from inside the pass: one re-login, one more pass.
+    std::unique_ptr<LinkExpansion> pass;
     for (bool lastAttempt = !m_credentials.present;; lastAttempt = true) {
-        LinkExpansion expansion(&apiClient, progress);
-        const bool complete = expansion.run(m_links);
-        if (!complete && !lastAttempt) {
-            if (!relogin::logInAgain(m_credentials) && relogin::hasEnded(m_credentials.login))
-                return; // logged out meanwhile: nobody takes the files
-            continue;   // the abandoned pass frees what it gathered
+        const LoginBoundClient client(m_credentials);
+        if (!client.get()) {
+            // The login ended: as in runWithReLogin, and its files belong to nobody.
+            if (pass) {
+                pass->reportExpiredSession();
+                reportExpansion(*pass, false);
+            }
+            return;
         }
-        if (!complete)
-            expansion.reportExpiredSession();
-        // The add-links dialog closes on the error signal, and still takes the files after.
-        if (!expansion.errors().isEmpty())
-            emit getAllFileError(LinkExpansion::errorTitle(), expansion.errors());
-        emit getAllFileSuccess(expansion.takeFiles());
+        pass = std::make_unique<LinkExpansion>(client.get(), progress); // frees an abandoned one
+        if (pass->run(m_links)) {
+            reportExpansion(*pass, true);
+            return;
+        }
+        if (!lastAttempt && reLogin(m_credentials))
+            continue;
+        pass->reportExpiredSession();
+        // Refused because the login ended: the files gathered belong to nobody.
+        reportExpansion(*pass, !relogin::hasEnded(m_credentials.login));
         return;
     }
+}
+
+void ActionThread::reportExpansion(LinkExpansion& expansion, bool withFiles) {
+    // The add-links dialog closes on the error signal, and still takes the files after.
+    if (!expansion.errors().isEmpty())
+        emit getAllFileError(LinkExpansion::errorTitle(), expansion.errors());
+    emit getAllFileSuccess(withFiles ? expansion.takeFiles() : QList<brisko::file*>());
 }

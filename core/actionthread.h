@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+class LinkExpansion;
+
 // Records travel in queued signals from the job's thread to the GUI thread. The account
 // goes shared: a delivery dropped undelivered (the process ends first) still frees it.
 Q_DECLARE_METATYPE(std::shared_ptr<brisko::user>)
@@ -24,10 +26,12 @@ Q_DECLARE_METATYPE(brisko::file*)
 // belong to the receiver, which deletes them; connect exactly one receiver to each of
 // these signals. The account of getUserInfoSuccess is shared.
 //
-// Jobs 1, 2 and 7 log in again once with the logged-in account's credentials when the service
-// answers that the session expired, and repeat; a second expiry is reported as a failure
-// with code 201. A job whose account logged out meanwhile neither logs in again nor
-// reports anything.
+// Jobs 1, 2 and 7 run under the session of the login they were started in, looked at
+// before every attempt. When the service answers that the session expired they log in
+// again once (reLogin) with that login's credentials and repeat; a second expiry, and a
+// re-login that fails or is refused (the account logged out meanwhile), are reported as
+// failures with code 201 through the job's error signal. A job whose login ended before
+// it asked anything sends nothing and reports nothing: its receivers went with the login.
 class ActionThread : public QThread {
     Q_OBJECT
 public:
@@ -50,6 +54,14 @@ public:
     // Makes the record types of the signals known to queued connections.
     static void registerMetaTypes();
 
+    // The re-login after the service said that a request's session expired, before that
+    // request is repeated once: logs the program's client in again with the credentials
+    // of the request's login, synchronously on the calling thread. Refused (false, nothing
+    // sent) once that login has ended; a login that ends while the re-login is on its way
+    // never gets the fresh session: it is logged out again at the service and the client
+    // keeps what it has. True when the client holds a fresh session. Any thread.
+    static bool reLogin(const ReLoginCredentials& credentials);
+
 signals:
     void loginSuccess();
     void loginError(int errorCode, QString errorMsg);
@@ -65,18 +77,27 @@ protected:
     void run() override;
 
 private:
-    // One attempt of a job body. Returns true when the attempt met an expired session
-    // and, since it was not the last attempt, reported nothing.
-    using Attempt = bool (ActionThread::*)(bool lastAttempt);
+    // What an attempt met when it reported nothing: an expired session, before the last
+    // attempt.
+    struct Expiry {
+        bool met = false;
+        QString message;
+    };
+    // One attempt of a job body, on the client of the job's login.
+    using Attempt = Expiry (ActionThread::*)(brisko::client& client, bool lastAttempt);
+    // The job's error signal.
+    using Failure = void (ActionThread::*)(int errorCode, QString errorMsg);
 
     // Claims the object for its one job, stores the job's arguments and starts the thread.
     void startJob(Job job, const std::function<void()>& storeArguments);
-    void runWithReLogin(Attempt attempt);
+    void runWithReLogin(Attempt attempt, Failure failure);
 
     void doLogin();
-    bool doGetUserInfo(bool lastAttempt);
-    bool doLoadFolderTree(bool lastAttempt);
+    Expiry doGetUserInfo(brisko::client& client, bool lastAttempt);
+    Expiry doLoadFolderTree(brisko::client& client, bool lastAttempt);
     void doGetAllFile();
+    // Emits the expansion's errors, if any, then its files (or none).
+    void reportExpansion(LinkExpansion& expansion, bool withFiles);
 
     int m_jobCode = -1;
     QString m_email;

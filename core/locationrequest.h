@@ -1,8 +1,9 @@
 #pragma once
-// The service's direct location of a share link, asked for on the calling thread. An
-// expired session earns one re-login (when the caller has the account's credentials and
-// the account has not logged out since) and one repeat; a second expiry is an ordinary
-// failure.
+// The service's direct location of a share link, asked for on the calling thread under
+// the session of the caller's login. An expired session earns one re-login (when the
+// caller has the account's credentials and the account has not logged out since) and one
+// repeat; a second expiry, a failed or refused re-login, and a login that ended before the
+// request went out are failures with the expiry's code.
 #include "core/relogin.h"
 
 #include <QString>

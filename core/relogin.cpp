@@ -1,16 +1,18 @@
 #include "core/relogin.h"
 
 #include "api/client.h"
-#include "api/userapi.h"
+#include "core/actionthread.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
+
+#include <QCoreApplication>
 
 #include <mutex>
 
 namespace {
 
-// Guards the login number, so that a fresh session is installed only while its login
-// has not ended.
+// Guards the login number, so that a fresh session is installed, and a request's session
+// taken, only while its login has not ended.
 std::mutex& loginMutex() {
     static std::mutex mutex;
     return mutex;
@@ -46,24 +48,43 @@ bool hasEnded(quint64 login) {
 }
 
 bool logInAgain(const ReLoginCredentials& credentials) {
-    if (!credentials.present || hasEnded(credentials.login))
+    return ActionThread::reLogin(credentials);
+}
+
+bool installSession(quint64 login, std::shared_ptr<brisko::session> fresh) {
+    std::lock_guard<std::mutex> lock(loginMutex());
+    if (login != loginNumber())
         return false;
-    // The login goes through a client of its own, so that its session reaches the
-    // program's client only if the login is still the current one when it arrives.
-    brisko::client own(apiClient.get_app_key());
-    brisko::user_api api(&own);
-    if (!api.login(credentials.email.toUtf8().toStdString(),
-                   credentials.password.toUtf8().toStdString()))
-        return false;
-    {
-        std::lock_guard<std::mutex> lock(loginMutex());
-        if (credentials.login == loginNumber()) {
-            apiClient.set_session(own.get_session());
-            return true;
-        }
-    }
-    brisko::user_api(&own).logout();
-    return false;
+    apiClient.set_session(std::move(fresh));
+    return true;
+}
+
+std::shared_ptr<brisko::session> sessionOf(quint64 login) {
+    // A login that is current here has not been followed by another: the next login's
+    // session comes only after the logout that ends this one.
+    std::lock_guard<std::mutex> lock(loginMutex());
+    if (login != loginNumber())
+        return nullptr;
+    return apiClient.get_session();
+}
+
+QString endedLoginMessage() {
+    return QCoreApplication::translate("ReLogin", "Tài khoản đã đăng xuất");
 }
 
 } // namespace relogin
+
+LoginBoundClient::LoginBoundClient(const ReLoginCredentials& credentials) {
+    if (!credentials.present) {
+        chosen = &apiClient;
+        return;
+    }
+    std::shared_ptr<brisko::session> session = relogin::sessionOf(credentials.login);
+    if (!session)
+        return;
+    own = std::make_unique<brisko::client>(apiClient.get_app_key());
+    own->set_session(std::move(session));
+    chosen = own.get();
+}
+
+LoginBoundClient::~LoginBoundClient() = default;

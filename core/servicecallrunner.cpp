@@ -2,22 +2,19 @@
 
 #include <QThreadPool>
 
-#include <openssl/crypto.h>
-
 namespace {
 
 // Service calls wait on the network, not the processor, and may take up to a call's
-// time limit: their own pool keeps them from starving other pooled work. Static, so the
-// program's end waits for a call still running instead of pulling the client from
-// under it.
+// time limit: their own pool keeps them from starving other pooled work. Never deleted:
+// a pool's destructor waits for its calls, and the program's end must not (it cancels
+// them and waits briefly itself, programexit).
 QThreadPool& callPool() {
-    static QThreadPool pool;
-    static const bool sized = [] {
-        pool.setMaxThreadCount(8);
-        return true;
+    static QThreadPool* const pool = [] {
+        auto* made = new QThreadPool;
+        made->setMaxThreadCount(8);
+        return made;
     }();
-    (void)sized;
-    return pool;
+    return *pool;
 }
 
 // Carries the end of one call from the worker to the GUI thread. Emitting from the
@@ -54,9 +51,6 @@ bool ServiceCallRunner::start(const QString& action, std::function<void()> work,
     connect(end, &CallEnd::ended, end, &QObject::deleteLater, Qt::QueuedConnection);
     callPool().start([end, work = std::move(work)] {
         work();
-        // A pool thread may outlive the program's last call and end without OpenSSL
-        // hearing of it: its per-thread state goes with each call instead.
-        OPENSSL_thread_stop();
         emit end->ended();
     });
     if (wasIdle)

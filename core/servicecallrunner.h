@@ -54,7 +54,8 @@ public:
     void drop(const QString& action);
 
     // Waits until no worker of any runner is left (their results are then queued, not yet
-    // delivered). For tests and the program's end.
+    // delivered), `msecs` at most (-1: no limit). For tests and the program's end, which
+    // cancels the calls first (utils::http_util::cancel_calls) so that this is brief.
     static bool waitForAllCalls(int msecs = -1);
 
 signals:

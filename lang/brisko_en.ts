@@ -2064,6 +2064,13 @@ Please verify the correct directory name was given.</translation>
     </message>
 </context>
 <context>
+    <name>ReLogin</name>
+    <message>
+        <source>Tài khoản đã đăng xuất</source>
+        <translation>The account has logged out</translation>
+    </message>
+</context>
+<context>
     <name>RssManager</name>
     <message>
         <source>Dialog</source>

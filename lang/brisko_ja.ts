@@ -2062,6 +2062,13 @@ Please verify the correct directory name was given.</source>
     </message>
 </context>
 <context>
+    <name>ReLogin</name>
+    <message>
+        <source>Tài khoản đã đăng xuất</source>
+        <translation>アカウントはログアウトしました</translation>
+    </message>
+</context>
+<context>
     <name>RssManager</name>
     <message>
         <source>Dialog</source>

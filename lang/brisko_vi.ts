@@ -2062,6 +2062,13 @@ Vui lòng kiểm tra lại tên thư mục.</translation>
     </message>
 </context>
 <context>
+    <name>ReLogin</name>
+    <message>
+        <source>Tài khoản đã đăng xuất</source>
+        <translation>Tài khoản đã đăng xuất</translation>
+    </message>
+</context>
+<context>
     <name>RssManager</name>
     <message>
         <source>Dialog</source>

@@ -1,12 +1,21 @@
 #include "mainwindow/programexit.h"
 
+#include "api/httputil.h"
+#include "core/opensslthreads.h"
+#include "core/servicecallrunner.h"
 #include "core/userprompt.h"
 #include "platform/settingsstore.h"
 #include "platform/systemactions.h"
 #include "platform/userfolders.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QWidget>
 
+#include <curl/curl.h>
+
+#include <cstdio>
 #include <cstdlib>
 
 namespace programexit {
@@ -21,6 +30,10 @@ std::function<void(int)>& handler() {
 std::function<void()>& instanceRelease() {
     static std::function<void()> installed;
     return installed;
+}
+
+int remaining(const QDeadlineTimer& deadline) {
+    return int(qMax<qint64>(0, deadline.remainingTime()));
 }
 
 } // namespace
@@ -50,12 +63,34 @@ void quit(int status) {
         handler()(status);
         return;
     }
-    SettingsStore().sync();
-    std::exit(status);
+    end(status);
 }
 
 void setHandler(std::function<void(int)> replacement) {
     handler() = std::move(replacement);
+}
+
+void end(int status) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    SettingsStore().sync();
+    if (instanceRelease())
+        instanceRelease()();
+
+    // No result is delivered from here on: the event loop is not entered again.
+    utils::http_util::cancel_calls();
+    const QDeadlineTimer deadline(kCallsWaitMs);
+    const bool callsEnded = ServiceCallRunner::waitForAllCalls(remaining(deadline)) &&
+                            utils::http_util::wait_for_calls(remaining(deadline));
+    std::fflush(nullptr);
+    if (!callsEnded) {
+        // A call is still inside libcurl: neither libcurl nor the objects it uses (the
+        // client, OpenSSL's own state at exit) may be torn down under it.
+        std::_Exit(status);
+    }
+    curl_global_cleanup();
+    opensslThreadCleanup();
+    std::exit(status);
 }
 
 } // namespace programexit

@@ -1,11 +1,12 @@
 #pragma once
 // Ending the whole program from inside the GUI (quitting the login, quitting the main
-// window): the settings are written, then the process ends at once with the status.
-// Tests install a handler instead, so that they survive the quit and can check it.
+// window) or once main's event loop has returned. Tests install a handler instead of
+// quit(), so that they survive the quit and can check it.
 #include <functional>
 
 namespace programexit {
 
+// Ends the program with `status` through end(), or calls the installed handler.
 void quit(int status);
 
 // Starts a new copy of the program (the program file, no arguments) and ends this one
@@ -20,5 +21,16 @@ void setInstanceRelease(std::function<void()> release);
 
 // Replaces what quit() does (an empty function restores the real exit).
 void setHandler(std::function<void(int)> handler);
+
+// The end of the process. Every window is hidden, the settings are written and the
+// single-instance lock is let go first, so that nothing frozen stays on screen and a
+// copy started now becomes the running one. Then the service calls on their way are
+// cancelled and waited for, about a second at most; libcurl and the TLS locking are
+// cleaned up only when no call is left inside them, and otherwise the process ends
+// without running any clean-up that such a call could trip over.
+[[noreturn]] void end(int status);
+
+// How long end() waits for the cancelled calls.
+constexpr int kCallsWaitMs = 1000;
 
 } // namespace programexit

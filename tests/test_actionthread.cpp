@@ -11,7 +11,10 @@
 #include "tests/support/devservicefixture.h"
 #include "tools/devservice/demoaccount.h"
 
+#include <QSignalSpy>
 #include <QtTest>
+
+#include <atomic>
 
 using devservice::Fault;
 
@@ -65,6 +68,8 @@ private slots:
     void login();
     void reLogin_data();
     void reLogin();
+    void reLoginFailsOrIsRefused_data();
+    void reLoginFailsOrIsRefused();
     void accountInfo_data();
     void accountInfo();
     void folderTree_data();
@@ -204,8 +209,63 @@ void TestActionThread::reLogin() {
     QFETCH(QString, password);
     QFETCH(bool, replaced);
     const auto before = apiClient.get_session();
-    relogin::logInAgain({true, devservice::demo::kEmail, password, relogin::currentLogin()});
+    QCOMPARE(
+        ActionThread::reLogin({true, devservice::demo::kEmail, password, relogin::currentLogin()}),
+        replaced);
     QCOMPARE(apiClient.get_session() != before, replaced);
+}
+
+void TestActionThread::reLoginFailsOrIsRefused_data() {
+    QTest::addColumn<int>("job");
+    QTest::addColumn<bool>("loggedOut"); // else the stored password is refused
+    const std::pair<int, const char*> jobs[] = {{ActionThread::JobUserInfo, "account"},
+                                                {ActionThread::JobFolderTree, "folder tree"},
+                                                {ActionThread::JobExpandLinks, "link expansion"}};
+    for (const auto& [job, name] : jobs) {
+        QTest::addRow("%s, re-login fails", name) << job << false;
+        QTest::addRow("%s, logged out meanwhile", name) << job << true;
+    }
+}
+
+// The job met an expired session and cannot log in again: it says so, once, and does not
+// ask again under whatever session the program holds.
+void TestActionThread::reLoginFailsOrIsRefused() {
+    QFETCH(int, job);
+    QFETCH(bool, loggedOut);
+    const JobCase c = jobCase(job);
+    std::atomic<bool> answer{!loggedOut};
+    Fault expired = Fault::status(200, kExpired);
+    expired.until = [&answer] { return answer.load(); };
+    faults().next(c.path, expired);
+    if (!c.success.empty())
+        faults().next(c.path, Fault::status(200, c.success));
+    if (!loggedOut)
+        currentUser->setPassword(QStringLiteral("mật khẩu đã đổi"));
+    const size_t loginsBefore = logins();
+
+    auto* started = new ActionThread;
+    JobLog log;
+    log.attach(started);
+    QSignalSpy gone(started, &QObject::destroyed);
+    c.start(started);
+    if (loggedOut) {
+        QTRY_COMPARE_WITH_TIMEOUT(sent(c.path).size(), size_t(1), 20000);
+        relogin::endLogin();
+        answer = true;
+    }
+    QVERIFY(gone.wait(20000));
+
+    QCOMPARE(logins(), loginsBefore + (loggedOut ? 0 : 1));
+    QCOMPARE(sent(c.path).size(), size_t(1));
+    if (job == ActionThread::JobExpandLinks) {
+        QCOMPARE(log.signalNames(), (QStringList{"getAllFileError", "getAllFileSuccess"}));
+        QVERIFY(log.argsOf("getAllFileError").at(0).at(1).toString().contains("201"));
+        QVERIFY(log.argsOf("getAllFileSuccess").at(0).at(0).toStringList().isEmpty());
+    } else {
+        QCOMPARE(log.signalNames(), QStringList{c.failSignal});
+        QCOMPARE(log.entries.last().args.at(0).toInt(), 201);
+        QCOMPARE(log.entries.last().args.at(1).toString(), QString(kExpiredMsg));
+    }
 }
 
 void TestActionThread::accountInfo_data() {

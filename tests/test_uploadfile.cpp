@@ -118,22 +118,29 @@ void TestUploadFile::startFailures_data() {
     QTest::addColumn<int>("logins");
     QTest::addColumn<int>("accountQueries");
     QTest::addColumn<int>("sessionRequests");
+    QTest::addColumn<bool>("reLoginFails"); // the service refuses the re-login
     const QString expired = kExpired;
     const QString refused = R"({"code":7,"msg":"Tên tập tin không hợp lệ"})";
     QTest::newRow("account query fails")
-        << QStringList{"500"} << QStringList{} << true << kNetwork << 0 << 1 << 0;
+        << QStringList{"500"} << QStringList{} << true << kNetwork << 0 << 1 << 0 << false;
     QTest::newRow("account query expired once")
-        << QStringList{expired} << QStringList{} << true << "" << 1 << 2 << 1;
-    QTest::newRow("account query expired twice")
-        << QStringList{expired, expired} << QStringList{} << true << kNetwork << 1 << 2 << 0;
+        << QStringList{expired} << QStringList{} << true << "" << 1 << 2 << 1 << false;
+    QTest::newRow("account query expired twice") << QStringList{expired, expired} << QStringList{}
+                                                 << true << kNetwork << 1 << 2 << 0 << false;
     QTest::newRow("session refused") << QStringList{} << QStringList{refused} << true
-                                     << "Tên tập tin không hợp lệ" << 0 << 1 << 1;
+                                     << "Tên tập tin không hợp lệ" << 0 << 1 << 1 << false;
     QTest::newRow("session expired once")
-        << QStringList{} << QStringList{expired} << true << "" << 1 << 2 << 2;
+        << QStringList{} << QStringList{expired} << true << "" << 1 << 2 << 2 << false;
     QTest::newRow("session expired twice") << QStringList{} << QStringList{expired, expired} << true
-                                           << "Phiên làm việc đã hết hạn" << 1 << 2 << 2;
+                                           << "Phiên làm việc đã hết hạn" << 1 << 2 << 2 << false;
+    // Nothing is asked again under a session that could not be renewed.
+    QTest::newRow("account query expired, re-login fails")
+        << QStringList{expired} << QStringList{} << true << kNetwork << 1 << 1 << 0 << true;
+    QTest::newRow("session expired, re-login fails")
+        << QStringList{} << QStringList{expired} << true << "Phiên làm việc đã hết hạn" << 1 << 1
+        << 1 << true;
     QTest::newRow("nobody logged in") << QStringList{} << QStringList{expired} << false
-                                      << "Phiên làm việc đã hết hạn" << 0 << 1 << 1;
+                                      << "Phiên làm việc đã hết hạn" << 0 << 1 << 1 << false;
 }
 
 void TestUploadFile::startFailures() {
@@ -144,6 +151,10 @@ void TestUploadFile::startFailures() {
     QFETCH(int, logins);
     QFETCH(int, accountQueries);
     QFETCH(int, sessionRequests);
+    QFETCH(bool, reLoginFails);
+    if (reLoginFails)
+        service().faults().next("/api/user/login",
+                                Fault::status(200, R"({"code":5,"msg":"Sai mật khẩu"})"));
     for (const QString& reply : accountReplies)
         service().faults().next("/api/user/get", reply == "500"
                                                      ? Fault::status(500, "broken", "text/plain")

@@ -52,10 +52,8 @@ bool UploadFile::beginRun() {
     }
     bool gotLocation = false;
     // One re-login and one repeat of the whole sequence when the session expired.
-    if (tryStart(!canReLogin, gotLocation) == StartStep::Expired) {
-        reLogin();
+    if (tryStart(!canReLogin, gotLocation) == StartStep::Expired)
         tryStart(true, gotLocation);
-    }
     return gotLocation && !endIfStopped();
 }
 
@@ -77,7 +75,8 @@ UploadFile::StartStep UploadFile::tryStart(bool lastRound, bool& gotLocation) {
         storedSpeed = 0;
     }
     const int code = api.get_error_code();
-    if (code == brisko::kCodeSessionExpired && !lastRound)
+    // A re-login that fails or is refused ends the run as a second expiry would.
+    if (code == brisko::kCodeSessionExpired && !lastRound && reLogin())
         return StartStep::Expired;
     if (code != brisko::kCodeSuccess) {
         refuseStart(tr("Lỗi kết nối mạng."));
@@ -137,7 +136,7 @@ UploadFile::StartStep UploadFile::askForSession(bool force, bool lastRound, bool
         emit locationObtained(this);
         return StartStep::Done;
     }
-    if (code == brisko::kCodeSessionExpired && !lastRound)
+    if (code == brisko::kCodeSessionExpired && !lastRound && reLogin())
         return StartStep::Expired;
     setStateAndText(StateFailed, QString::fromStdString(api.get_error_msg()));
     emitChanged(StatusChanged);
@@ -151,10 +150,8 @@ bool UploadFile::createUploadSession(bool force) {
         canReLogin = credentials.present;
     }
     bool gotLocation = false;
-    if (askForSession(force, !canReLogin, gotLocation) == StartStep::Expired) {
-        reLogin();
+    if (askForSession(force, !canReLogin, gotLocation) == StartStep::Expired)
         askForSession(force, true, gotLocation);
-    }
     return gotLocation;
 }
 
@@ -169,13 +166,13 @@ void UploadFile::copyCredentials() {
     credentials = ReLoginCredentials::ofCurrentUser();
 }
 
-void UploadFile::reLogin() {
+bool UploadFile::reLogin() {
     ReLoginCredentials account;
     {
         QMutexLocker lock(&fieldsMutex);
         account = credentials;
     }
-    relogin::logInAgain(account); // refused once the account logged out
+    return relogin::logInAgain(account); // refused once the account logged out
 }
 
 void UploadFile::stopUpload() {

@@ -156,14 +156,16 @@ private:
     // The start sequence, on the worker thread: false when the run ends there (the state
     // says why).
     bool beginRun();
-    // One round of it; Expired when the session expired and another round may help.
+    // One round of it; Expired when the session expired and has been logged in again, so
+    // that another round may help.
     StartStep tryStart(bool lastRound, bool& gotLocation);
     // A stop asked for before the file is sent: state 2, "Dừng". True when there was one.
     bool endIfStopped();
     StartStep askForSession(bool force, bool lastRound, bool& gotLocation);
     void refuseStart(const QString& text);
     void copyCredentials();
-    void reLogin();
+    // True when the client holds a fresh session for this job's login.
+    bool reLogin();
 
     // The parts of run().
     bool prepare(RunContext& run);
