@@ -37,6 +37,10 @@ void BackgroundSaver::save() {
     QMetaObject::invokeMethod(this, &BackgroundSaver::takeSnapshot, Qt::QueuedConnection);
 }
 
+void BackgroundSaver::handOver() {
+    takeSnapshot();
+}
+
 void BackgroundSaver::takeSnapshot() {
     if (!snapshotAsked)
         return; // taken already by a flush
@@ -79,6 +83,8 @@ void BackgroundSaver::work(std::shared_ptr<State> state) {
             state->unreported = result;
             // Posted while the owner can't be destroyed: its destructor takes the mutex.
             QMetaObject::invokeMethod(owner, [owner] { owner->deliver(); }, Qt::QueuedConnection);
+        } else if (result != 0) {
+            qWarning("a file handed over by a closed window could not be written (%d)", result);
         }
     }
 }

@@ -58,6 +58,7 @@ void storeOnly(const Values& values) {
         settings.remove(QLatin1String(key));
     for (auto it = values.begin(); it != values.end(); ++it)
         settings.setValue(it.key(), it.value());
+    QVERIFY(settings.sync());
 }
 
 QString stored(const QString& key) {
