@@ -1,6 +1,7 @@
 #include "mainwindow/programexit.h"
 
 #include "core/userprompt.h"
+#include "mainwindow/settingssavereport.h"
 #include "platform/settingsstore.h"
 #include "platform/systemactions.h"
 #include "platform/userfolders.h"
@@ -26,7 +27,11 @@ std::function<void()>& instanceRelease() {
 } // namespace
 
 void restart() {
-    SettingsStore().sync(); // the new copy reads what was just saved
+    // The new copy reads what was just saved, so it goes to disk first. The user saved what
+    // a restart applies (a language, a proxy): a failure is said; the restart goes on.
+    QString error;
+    if (!SettingsStore().sync(&error))
+        settingssavereport::showFailure(nullptr, error);
     if (instanceRelease())
         instanceRelease()();
     const QString program = platform::programFilePath();
@@ -50,7 +55,9 @@ void quit(int status) {
         handler()(status);
         return;
     }
-    SettingsStore().sync();
+    QString error;
+    if (!SettingsStore().sync(&error))
+        qWarning("the settings could not be written: %s", qUtf8Printable(error));
     std::exit(status);
 }
 
