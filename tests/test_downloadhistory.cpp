@@ -3,6 +3,7 @@
 // cannot complete (no room, an interrupted write), and saves off the GUI thread: asked
 // for during a save or while a failure is shown, and the last one at closing.
 #include "core/crypto.h"
+#include "platform/atomicfile.h"
 #include "tests/helddisk.h"
 #include "tests/support/scripteduserprompt.h"
 #include "transfer/downloadenvironment.h"
@@ -629,6 +630,16 @@ void TestDownloadHistory::truncatedFileAtLoginShowsBoxAndKeepsEarlierEntries() {
     QCOMPARE(table->rowCount(), 2);
     QCOMPARE(table->item(1, 0)->text(), QStringLiteral("done-2"));
     QCOMPARE(table->item(1, 3)->text(), QString::fromUtf8("/tải về/done-2"));
+
+    // The first save keeps the unreadable file beside the new one, which reads whole.
+    tab.saveAllDownloads();
+    tab.waitForSaves();
+    QCOMPARE(readAll(platform::damagedCopyPath(session->historyPath())),
+             document.left(document.indexOf("/lost")));
+    const auto loaded = DownloadHistory::load(session->historyPath());
+    QVERIFY(!loaded.broken);
+    QCOMPARE(loaded.jobs.size(), 4);
+    deleteAll(loaded.jobs);
 }
 
 void TestDownloadHistory::saveWithoutRoomKeepsOldFile() {
