@@ -13,6 +13,7 @@
 #include "tests/downloadtabsession.h"
 #include "tests/fakedownloadenvironment.h"
 #include "tools/devservice/analyticscollector.h"
+#include "transfer/historyfile.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -227,6 +228,7 @@ bool TestDownloadTab::historyWritten() {
 void TestDownloadTab::forgetHistory() {
     if (tab)
         tab->waitForSaves();
+    QVERIFY(historyfile::waitForWrites(20000)); // a closed tab's last save
     QFile::remove(session->historyPath());
 }
 
@@ -532,6 +534,7 @@ void TestDownloadTab::failedSaveAtCloseShowsNoBox() {
     QFile::remove(session->historyPath());
     QVERIFY(QDir().mkpath(session->historyPath()));
     tab.reset();
+    QVERIFY(historyfile::waitForWrites(20000)); // failed by now, unreported
     QVERIFY(prompt->asked().isEmpty());
 }
 

@@ -19,6 +19,7 @@
 #include "tests/uploadtabprobe.h"
 #include "tools/devservice/urltext.h"
 #include "upload/uploadhistory.h"
+#include "transfer/historyfile.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -101,6 +102,8 @@ private:
 
 void TestFormUpload::init() {
     QVERIFY(fx.start());
+    // The last tab's last save may still be on its way.
+    QVERIFY(historyfile::waitForWrites(20000));
     QFile::remove(historyPath());
     prompt = std::make_unique<ScriptedUserPrompt>();
     uploadStoppedByUser = false;

@@ -31,6 +31,7 @@
 #include "tests/mainwindowsession.h"
 #include "tests/modalanswerer.h"
 #include "tools/devservice/demoaccount.h"
+#include "transfer/historyfile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -194,6 +195,7 @@ std::unique_ptr<TrayMainForm> TestMainForm::loggedInWindow() {
 
 void TestMainForm::endToEnd() {
     const QString link = session.addFile("hai-phut-hon.txt", 70000);
+    QVERIFY(historyfile::waitForWrites(20000)); // the last tabs' last saves
     QFile::remove(downloadHistoryFilePath(session.accountId().toLongLong()));
     TrayMainForm window;
     ModalAnswerer modals;
@@ -552,6 +554,7 @@ void TestMainForm::shutdown() {
 // login (the tabs' own, then the account panel's) nor "start all" is a completion: no
 // countdown comes up, nothing powers off.
 void TestMainForm::emptyQueuesStartedAfterLoginOpenNoCountdown() {
+    QVERIFY(historyfile::waitForWrites(20000)); // the last tabs' last saves
     QFile::remove(downloadHistoryFilePath(session.accountId().toLongLong()));
     QFile::remove(uploadHistoryFilePath(session.accountId().toLongLong()));
     SettingsStore settings;
@@ -689,6 +692,7 @@ void TestMainForm::quitting() {
     QFETCH(QString, how);
     QFETCH(bool, confirm);
     const QString history = downloadHistoryFilePath(session.accountId().toLongLong());
+    QVERIFY(historyfile::waitForWrites(20000)); // the last tabs' last saves
     QFile::remove(history);
     auto window = loggedInWindow();
     QVERIFY(window);
