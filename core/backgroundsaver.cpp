@@ -1,5 +1,7 @@
 #include "core/backgroundsaver.h"
 
+#include "platform/mainthreadlog.h"
+
 #include <QMetaObject>
 
 #include <chrono>
@@ -84,7 +86,9 @@ void BackgroundSaver::work(std::shared_ptr<State> state) {
             // Posted while the owner can't be destroyed: its destructor takes the mutex.
             QMetaObject::invokeMethod(owner, [owner] { owner->deliver(); }, Qt::QueuedConnection);
         } else if (result != 0) {
-            qWarning("a file handed over by a closed window could not be written (%d)", result);
+            platform::warnOnMainThread(
+                QStringLiteral("a file handed over by a closed window could not be written (%1)")
+                    .arg(result));
         }
     }
 }

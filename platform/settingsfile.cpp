@@ -1,6 +1,7 @@
 #include "platform/settingsfile.h"
 
 #include "platform/atomicfile.h"
+#include "platform/mainthreadlog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include <cerrno>
 #include <cstring>
@@ -130,7 +132,7 @@ void apply(Map& values, const Change& change) {
         values.insert(kept.isEmpty() ? change.key : kept, change.value);
 }
 
-Map withChanges(Map values, const QVector<Change>& changes) {
+Map withChanges(Map values, const std::vector<Change>& changes) {
     for (const Change& change : changes)
         apply(values, change);
     return values;
@@ -187,8 +189,12 @@ struct SettingsFile::Data {
     quint64 generation = 0;
     Map base; // the file as last read or written
     bool damaged = false;
-    QVector<Change> pending; // changes not yet on disk, in the order made
-    Map view;                // base with the changes on top
+    // Changes not yet on disk, in the order made. Not an implicitly shared container: the
+    // writer reads its own copy while this one grows.
+    std::vector<Change> pending;
+    // Base with the changes on top. Copies of it are read on any thread; it is never
+    // changed in place, only replaced, so that no reader's copy is written under it.
+    Map view;
     quint64 lastSerial = 0;
     QVector<std::shared_ptr<Waiter>> waiters;
 
@@ -200,21 +206,60 @@ struct SettingsFile::Data {
         ++generation;
         view = withChanges(base, pending);
     }
+    void applyLast() {
+        Map next = view; // copied, not changed where a reader's copy may share it
+        apply(next, pending.back());
+        view = next;
+    }
 };
 
 namespace {
 
-void deliver(const std::shared_ptr<Waiter>& waiter, bool saved, const QString& error) {
+// Outcomes on their way to the main thread. What is posted there captures nothing: the
+// waiters travel through this queue, under its lock, so that they are read and freed on
+// the main thread only.
+struct Outcome {
+    std::shared_ptr<Waiter> waiter;
+    bool saved = false;
+    QString error;
+};
+
+struct Outcomes {
+    std::mutex mutex;
+    std::vector<Outcome> ready;
+};
+
+Outcomes& outcomes() {
+    static Outcomes* const all = new Outcomes; // never freed, like the writer
+    return *all;
+}
+
+void tellOutcomes() {
+    std::vector<Outcome> ready;
+    {
+        std::lock_guard<std::mutex> lock(outcomes().mutex);
+        ready.swap(outcomes().ready);
+    }
+    for (const Outcome& outcome : ready) {
+        if (!outcome.waiter->guarded || outcome.waiter->context)
+            outcome.waiter->done(outcome.saved, outcome.error);
+    }
+}
+
+// Takes the waiter over (the caller's pointer is left empty).
+void deliver(std::shared_ptr<Waiter>& waiter, bool saved, const QString& error) {
     QCoreApplication* app = QCoreApplication::instance();
     if (!app)
         return;
-    QMetaObject::invokeMethod(
-        app,
-        [waiter, saved, error] {
-            if (!waiter->guarded || waiter->context)
-                waiter->done(saved, error);
-        },
-        Qt::QueuedConnection);
+    bool post = false;
+    {
+        std::lock_guard<std::mutex> lock(outcomes().mutex);
+        post = outcomes().ready.empty();
+        outcomes().ready.push_back(Outcome{std::move(waiter), saved, error});
+    }
+    if (post)
+        QMetaObject::invokeMethod(
+            app, [] { tellOutcomes(); }, Qt::QueuedConnection);
 }
 
 } // namespace
@@ -253,8 +298,8 @@ private:
             lock.unlock();
             QString error;
             if (!file->writePending(&error))
-                qWarning("settings: %s was not written: %s", qUtf8Printable(file->path()),
-                         qUtf8Printable(error));
+                warnOnMainThread(
+                    QStringLiteral("settings: %1 was not written: %2").arg(file->path(), error));
             lock.lock();
         }
     }
@@ -311,14 +356,14 @@ Map SettingsFile::values() {
 
 void SettingsFile::set(const QString& key, const Value& value) {
     std::lock_guard<std::mutex> lock(d->mutex);
-    d->pending.append(Change{++d->lastSerial, key, false, value});
-    apply(d->view, d->pending.back());
+    d->pending.push_back(Change{++d->lastSerial, key, false, value});
+    d->applyLast();
 }
 
 void SettingsFile::remove(const QString& key) {
     std::lock_guard<std::mutex> lock(d->mutex);
-    d->pending.append(Change{++d->lastSerial, key, true, Value()});
-    apply(d->view, d->pending.back());
+    d->pending.push_back(Change{++d->lastSerial, key, true, Value()});
+    d->applyLast();
 }
 
 void SettingsFile::requestWrite() {
@@ -336,7 +381,7 @@ void SettingsFile::whenWritten(QObject* context, Done done) {
     waiter->done = std::move(done);
     {
         std::lock_guard<std::mutex> lock(d->mutex);
-        if (!d->pending.isEmpty()) {
+        if (!d->pending.empty()) {
             waiter->serial = d->lastSerial;
             d->waiters.append(waiter);
             waiter.reset();
@@ -350,7 +395,7 @@ void SettingsFile::whenWritten(QObject* context, Done done) {
 
 bool SettingsFile::writePending(QString* error) {
     std::lock_guard<std::mutex> io(d->io);
-    QVector<Change> changes;
+    std::vector<Change> changes;
     Map known;
     Stamp knownStamp;
     bool loaded = false;
@@ -358,7 +403,7 @@ bool SettingsFile::writePending(QString* error) {
     quint64 generation = 0;
     {
         std::lock_guard<std::mutex> lock(d->mutex);
-        if (d->pending.isEmpty())
+        if (d->pending.empty())
             return true;
         changes = d->pending;
         known = d->base;
@@ -367,7 +412,7 @@ bool SettingsFile::writePending(QString* error) {
         damaged = d->damaged;
         generation = d->generation;
     }
-    const quint64 upTo = changes.back().serial;
+    const quint64 upTo = changes.back().serial; // a copy of this thread's own
 
     QString why;
     const QString folder = QFileInfo(d->path).absolutePath();
@@ -400,7 +445,7 @@ bool SettingsFile::writePending(QString* error) {
     }
     const Stamp after = written ? stampOf(d->path) : Stamp();
 
-    QVector<std::shared_ptr<Waiter>> told;
+    std::vector<std::shared_ptr<Waiter>> told;
     {
         std::lock_guard<std::mutex> lock(d->mutex);
         if (written) {
@@ -413,14 +458,14 @@ bool SettingsFile::writePending(QString* error) {
         }
         for (auto it = d->waiters.begin(); it != d->waiters.end();) {
             if ((*it)->serial <= upTo) {
-                told.append(*it);
+                told.push_back(std::move(*it));
                 it = d->waiters.erase(it);
             } else {
                 ++it;
             }
         }
     }
-    for (const auto& waiter : told)
+    for (auto& waiter : told)
         deliver(waiter, written, why);
     if (!written && error)
         *error = why;

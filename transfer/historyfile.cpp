@@ -2,6 +2,7 @@
 
 #include "transfer/downloadenvironment.h"
 #include "platform/atomicfile.h"
+#include "platform/mainthreadlog.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -182,8 +183,8 @@ SaveResult write(const QString& path, const QByteArray& document) {
     if (damaged) {
         QString why;
         if (!platform::keepDamagedCopy(path, &why)) {
-            qWarning("history: %s could not be kept aside: %s", qUtf8Printable(path),
-                     qUtf8Printable(why));
+            platform::warnOnMainThread(
+                QStringLiteral("history: %1 could not be kept aside: %2").arg(path, why));
             return SaveResult::WriteFailed;
         }
         Writes& all = writes();
