@@ -1,5 +1,7 @@
 #include "core/backgroundsaver.h"
 
+#include "platform/mainthreadlog.h"
+
 #include <QMetaObject>
 
 #include <chrono>
@@ -35,6 +37,10 @@ void BackgroundSaver::save() {
         return;
     snapshotAsked = true;
     QMetaObject::invokeMethod(this, &BackgroundSaver::takeSnapshot, Qt::QueuedConnection);
+}
+
+void BackgroundSaver::handOver() {
+    takeSnapshot();
 }
 
 void BackgroundSaver::takeSnapshot() {
@@ -79,6 +85,10 @@ void BackgroundSaver::work(std::shared_ptr<State> state) {
             state->unreported = result;
             // Posted while the owner can't be destroyed: its destructor takes the mutex.
             QMetaObject::invokeMethod(owner, [owner] { owner->deliver(); }, Qt::QueuedConnection);
+        } else if (result != 0) {
+            platform::warnOnMainThread(
+                QStringLiteral("a file handed over by a closed window could not be written (%1)")
+                    .arg(result));
         }
     }
 }

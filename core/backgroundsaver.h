@@ -23,15 +23,18 @@ public:
     using Snapshot = std::function<Task()>;
 
     BackgroundSaver(Snapshot snapshot, QObject* parent);
-    // Does not wait: a save still running or waiting (after a flush that timed out) is
-    // finished by the writer thread on its own, unreported.
+    // Does not wait: a save still running or waiting is finished by the writer thread on
+    // its own; a failure of it is only logged.
     ~BackgroundSaver() override;
 
-    // How long closing a window or the program waits for the last save.
+    // How long closing the program waits for the last save.
     static constexpr int kClosingWaitMs = 10000;
 
     // Asks for a save: the snapshot is taken when control is back in the event loop.
     void save();
+    // Takes an asked-for snapshot now and hands it to the writer thread, without waiting
+    // (what an owner about to go does: the data goes with it).
+    void handOver();
     // Takes an asked-for snapshot now, waits up to timeoutMs for the running and the
     // waiting save, then reports what is finished. False when they did not end in time.
     bool flush(int timeoutMs);

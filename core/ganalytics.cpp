@@ -25,10 +25,8 @@ QString storedClientId() {
     // An empty stored id would make every hit invalid, so it is replaced like a missing one.
     if (id.isEmpty()) {
         id = QUuid::createUuid().toString(); // with braces
+        // Written off this thread as the store goes; a failure is logged there.
         settings.setValue(SettingsKeys::AnalyticsClientId, id);
-        if (!settings.sync())
-            qWarning("analytics: could not store the client id in %s",
-                     qUtf8Printable(settings.fileName()));
     }
     return id;
 }

@@ -64,8 +64,8 @@ void UpdateHelper::check_and_update(std::function<void()> callback, bool force) 
     this->force = force;
     SettingsStore settings;
     const QString status = settings.text(SettingsKeys::UpdateStatus);
+    // Written off the GUI thread as the store goes; a failure is logged there.
     settings.remove(SettingsKeys::UpdateStatus);
-    settings.sync();
     UserPrompt* prompt = UserPrompt::current();
     if (status == kSuccess) {
         prompt->information(parentWidget, kTitle,
@@ -224,8 +224,9 @@ void UpdateHelper::downloadFinished(int result) {
 
 void UpdateHelper::execute_update(std::string fn) {
     SettingsStore settings;
+    // On disk before the program ends (quitProgram), not before the script starts: it
+    // waits for this process to end.
     settings.setValue(SettingsKeys::UpdateStatus, QStringLiteral("updating"));
-    settings.sync();
     const QString setup = QFile::decodeName(QByteArray::fromStdString(fn));
     const QString script = setup.left(setup.size() - 4) + QStringLiteral(".sh");
     const QString statusFile = installStatusPath();
@@ -244,7 +245,6 @@ void UpdateHelper::execute_update(std::string fn) {
         QFile::remove(setup);
         QFile::remove(script);
         settings.setValue(SettingsKeys::UpdateStatus, kError);
-        settings.sync();
         finishWithoutUpdate();
         return;
     }
@@ -252,7 +252,9 @@ void UpdateHelper::execute_update(std::string fn) {
 }
 
 void UpdateHelper::quitProgram(int status) {
-    SettingsStore().sync();
+    QString error;
+    if (!SettingsStore().sync(&error))
+        qWarning("update: the settings could not be written: %s", qUtf8Printable(error));
     std::exit(status);
 }
 

@@ -1768,6 +1768,10 @@ Please add the files to the list again</translation>
         <source>Bạn có chắc muốn đăng xuất ?</source>
         <translation>Are you sure you want to log out?</translation>
     </message>
+    <message>
+        <source>Không lưu được tùy chỉnh (%1). Các thay đổi sẽ mất khi chương trình khởi động lại.</source>
+        <translation>The settings could not be saved (%1). The changes will be lost when the program starts again.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

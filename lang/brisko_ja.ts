@@ -1766,6 +1766,10 @@ Vui lòng thêm lại vào danh sách</source>
         <source>Bạn có chắc muốn đăng xuất ?</source>
         <translation>ログアウトしてもよろしいですか？</translation>
     </message>
+    <message>
+        <source>Không lưu được tùy chỉnh (%1). Các thay đổi sẽ mất khi chương trình khởi động lại.</source>
+        <translation>設定を保存できませんでした（%1）。変更はプログラムの再起動時に失われます。</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

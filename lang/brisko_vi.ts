@@ -1766,6 +1766,10 @@ Vui lòng thêm lại vào danh sách</translation>
         <source>Bạn có chắc muốn đăng xuất ?</source>
         <translation>Bạn có chắc muốn đăng xuất ?</translation>
     </message>
+    <message>
+        <source>Không lưu được tùy chỉnh (%1). Các thay đổi sẽ mất khi chương trình khởi động lại.</source>
+        <translation>Không lưu được tùy chỉnh (%1). Các thay đổi sẽ mất khi chương trình khởi động lại.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -7,6 +7,7 @@
 #include "mainwindow/dialogoption_formdownload.h"
 #include "mainwindow/dialogoption_formgeneral.h"
 #include "mainwindow/dialogoption_formupload.h"
+#include "mainwindow/settingssavereport.h"
 #include "ui_dialogoption.h"
 
 #include <QCoreApplication>
@@ -116,13 +117,19 @@ void DialogOption::btn_ok_clicked() {
     for (int index : {Connection, Download, Upload, General})
         pages[index]->saveSettings();
     emit settingChange();
-    if (!restartNeeded)
-        return;
-    restartNeeded = false;
-    const auto answer = UserPrompt::current()->warningWithButtons(
-        this, tr("Chú ý"), tr("Bạn cần khởi động lại chương trình để các tùy chỉnh có hiệu lực."),
-        tr("Khởi động lại"), tr("Khởi động sau"));
-    restartChosen = answer == QMessageBox::Yes;
+    if (restartNeeded) {
+        restartNeeded = false;
+        const auto answer = UserPrompt::current()->warningWithButtons(
+            this, tr("Chú ý"),
+            tr("Bạn cần khởi động lại chương trình để các tùy chỉnh có hiệu lực."),
+            tr("Khởi động lại"), tr("Khởi động sau"));
+        restartChosen = answer == QMessageBox::Yes;
+    }
+    // The writer thread writes what the pages saved; a failure is told over the window
+    // this dialog was opened from, which outlives it. A restart writes them itself first,
+    // and tells its own failure.
+    if (!restartChosen)
+        settingssavereport::whenNotSaved(parentWidget());
 }
 
 void DialogOption::applyTexts() {

@@ -16,6 +16,7 @@
 #include "mainwindow/loginrules.h"
 #include "mainwindow/programexit.h"
 #include "mainwindow/rememberedpassword.h"
+#include "mainwindow/settingssavereport.h"
 #include "platform/hostconfig.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
@@ -222,6 +223,8 @@ void LoginForm::login_success() {
     const QString password = ui->txt_password->text();
     saveRememberedAccount(email, password);
     SettingsStore().setValue(SettingsKeys::AutoLogin, ui->chckAutoLogin->isChecked());
+    // Written off the GUI thread; the user hears of it when the account could not be kept.
+    settingssavereport::whenNotSaved(this);
 
     // The account is read off the GUI thread; the form stays busy until it is here. The
     // session may already be gone again: one new login with the typed credentials.

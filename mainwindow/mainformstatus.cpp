@@ -146,6 +146,8 @@ bool MainForm::shutdownWindows() {
         formUpload->saveUploads();
         formUpload->waitForSaves();
     }
-    SettingsStore().sync();
+    QString error;
+    if (!SettingsStore().sync(&error))
+        qWarning("the settings could not be written: %s", qUtf8Printable(error));
     return platform::systemActions().requestPowerOff();
 }

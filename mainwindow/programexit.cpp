@@ -4,6 +4,7 @@
 #include "core/opensslthreads.h"
 #include "core/servicecallrunner.h"
 #include "core/userprompt.h"
+#include "mainwindow/settingssavereport.h"
 #include "platform/settingsstore.h"
 #include "platform/systemactions.h"
 #include "platform/userfolders.h"
@@ -39,7 +40,11 @@ int remaining(const QDeadlineTimer& deadline) {
 } // namespace
 
 void restart() {
-    SettingsStore().sync(); // the new copy reads what was just saved
+    // The new copy reads what was just saved, so it goes to disk first. The user saved what
+    // a restart applies (a language, a proxy): a failure is said; the restart goes on.
+    QString error;
+    if (!SettingsStore().sync(&error))
+        settingssavereport::showFailure(nullptr, error);
     if (instanceRelease())
         instanceRelease()();
     const QString program = platform::programFilePath();
@@ -73,7 +78,9 @@ void setHandler(std::function<void(int)> replacement) {
 void end(int status) {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
-    SettingsStore().sync();
+    QString error;
+    if (!SettingsStore().sync(&error))
+        qWarning("the settings could not be written: %s", qUtf8Printable(error));
     if (instanceRelease())
         instanceRelease()();
 

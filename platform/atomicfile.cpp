@@ -1,5 +1,6 @@
 #include "platform/atomicfile.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -45,6 +46,39 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return false;
     }
     return true;
+}
+
+QString damagedCopyPath(const QString& path) {
+    return path + QStringLiteral(".damaged");
+}
+
+bool keepDamagedCopy(const QString& path, QString* error) {
+    const QByteArray from = QFile::encodeName(path);
+    const QString copy = damagedCopyPath(path);
+    const QByteArray to = QFile::encodeName(copy);
+    if (::access(from.constData(), F_OK) != 0)
+        return true;
+    if (::unlink(to.constData()) != 0 && errno != ENOENT) {
+        if (error)
+            *error = systemError();
+        return false;
+    }
+    if (::link(from.constData(), to.constData()) == 0)
+        return true;
+    // A file system without a second name for a file (FAT on a portable copy's stick).
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return writeFileAtomically(copy, bytes, error);
 }
 
 } // namespace platform

@@ -23,4 +23,13 @@ bool flushAndSync(std::FILE* file);
 // says why. The folder must exist.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
+// Where keepDamagedCopy keeps the file at `path`: beside it, "<name>.damaged".
+QString damagedCopyPath(const QString& path);
+// Keeps the file at `path`, which could not be read whole, beside it before anything
+// writes over it: one copy, replacing an older one. A second name for the same file where
+// the file system allows it (no room needed), else a copy. True when it is kept, or when
+// there is no file; false (and why) when it could not be, and the file must then not be
+// replaced.
+bool keepDamagedCopy(const QString& path, QString* error = nullptr);
+
 } // namespace platform

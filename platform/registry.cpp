@@ -137,7 +137,13 @@ Registry::Registry(const QString& storeFile, SettingsStore* programSettings)
     QFile file(m_file);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const QJsonObject stored = QJsonDocument::fromJson(file.readAll()).object();
+    const QByteArray bytes = file.readAll();
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    // What does not parse is kept aside before the first save writes over it.
+    m_damaged = (error.error != QJsonParseError::NoError || !document.isObject()) &&
+                !bytes.trimmed().isEmpty();
+    const QJsonObject stored = document.object();
     for (int i = 0; i < 3; ++i)
         fromJson(stored.value(QString::fromLatin1(rootName(i))).toObject(), m_roots[i].get());
 }
@@ -305,7 +311,12 @@ bool Registry::save() {
     for (int i = 0; i < 3; ++i)
         stored.insert(QString::fromLatin1(rootName(i)), toJson(*m_roots[i]));
     QDir().mkpath(QFileInfo(m_file).absolutePath());
-    return writeFileAtomically(m_file, QJsonDocument(stored).toJson());
+    if (m_damaged && !keepDamagedCopy(m_file))
+        return false;
+    if (!writeFileAtomically(m_file, QJsonDocument(stored).toJson()))
+        return false;
+    m_damaged = false;
+    return true;
 }
 
 Registry& userRegistry() {

@@ -69,7 +69,8 @@ public:
                             const RegistryValue& value);
     RegistryStatus deleteValue(RegistryRoot root, const QString& path, const QString& name);
 
-    // Writes the file now; false when it could not be written.
+    // Writes the file now; false when it could not be written. A file that did not parse
+    // when it was read is kept aside first (keepDamagedCopy), and stays when it cannot be.
     bool save();
 
     struct Node;
@@ -83,6 +84,7 @@ private:
     QString m_file;
     SettingsStore* m_settings;
     bool m_perUser = false;
+    bool m_damaged = false; // the file read did not parse, and is not kept aside yet
     std::unique_ptr<Node> m_roots[3];
 };
 

@@ -1,35 +1,50 @@
 #include "platform/settingsstore.h"
 
-#include "platform/settingsformat.h"
+#include "platform/settingsfile.h"
 
-SettingsStore::SettingsStore()
-    // The INI file "Brisko Tool.conf", where the native format keeps it.
-    : m_settings(std::make_unique<QSettings>(platform::settingsFormat(), QSettings::UserScope,
-                                             QStringLiteral("Brisko"),
-                                             QStringLiteral("Brisko Tool"))) {}
+#include <QStandardPaths>
+
+namespace {
+
+QString userSettingsPath() {
+    // Where QSettings keeps the INI file of organisation "Brisko", application "Brisko Tool".
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Brisko/Brisko Tool.conf");
+}
+
+// The stored value of the key, matched without regard to case; null when there is none.
+const settingsformat::Value* find(const settingsformat::Map& values, const QString& key) {
+    const QString wanted = settingsformat::normalizedKey(key);
+    auto it = values.constFind(wanted);
+    if (it != values.cend())
+        return &it.value();
+    for (it = values.cbegin(); it != values.cend(); ++it) {
+        if (it.key().compare(wanted, Qt::CaseInsensitive) == 0)
+            return &it.value();
+    }
+    return nullptr;
+}
+
+} // namespace
+
+SettingsStore::SettingsStore() : m_file(&platform::SettingsFile::of(userSettingsPath())) {}
 
 SettingsStore::SettingsStore(const QString& iniFile)
-    : m_settings(std::make_unique<QSettings>(iniFile, platform::settingsFormat())) {}
+    : m_file(&platform::SettingsFile::of(iniFile)) {}
 
-SettingsStore::~SettingsStore() = default;
-
-QString SettingsStore::storedKey(const QString& key) const {
-    if (m_settings->contains(key))
-        return key;
-    const QStringList keys = m_settings->allKeys();
-    for (const QString& stored : keys) {
-        if (stored.compare(key, Qt::CaseInsensitive) == 0)
-            return stored;
-    }
-    return key;
+SettingsStore::~SettingsStore() {
+    if (m_changed)
+        m_file->requestWrite();
 }
 
 bool SettingsStore::contains(const QString& key) const {
-    return m_settings->contains(storedKey(key));
+    return find(m_file->values(), key) != nullptr;
 }
 
 QVariant SettingsStore::value(const QString& key, const QVariant& fallback) const {
-    return m_settings->value(storedKey(key), fallback);
+    const settingsformat::Map values = m_file->values();
+    const settingsformat::Value* stored = find(values, key);
+    return stored ? settingsformat::toVariant(*stored) : fallback;
 }
 
 QString SettingsStore::text(const QString& key, const QString& fallback) const {
@@ -57,27 +72,31 @@ bool SettingsStore::boolean(const QString& key, bool fallback) const {
 }
 
 void SettingsStore::setValue(const QString& key, const QVariant& value) {
-    // Drop other spellings of the key so that exactly one copy remains.
-    const QString target = storedKey(key);
-    const QStringList keys = m_settings->allKeys();
-    for (const QString& stored : keys) {
-        if (stored != target && stored.compare(key, Qt::CaseInsensitive) == 0)
-            m_settings->remove(stored);
-    }
-    m_settings->setValue(target, value);
+    const QString normalized = settingsformat::normalizedKey(key);
+    if (normalized.isEmpty())
+        return;
+    m_file->set(normalized, settingsformat::fromVariant(value));
+    m_changed = true;
 }
 
 void SettingsStore::remove(const QString& key) {
-    const QStringList keys = m_settings->allKeys();
-    for (const QString& stored : keys) {
-        if (stored.compare(key, Qt::CaseInsensitive) == 0)
-            m_settings->remove(stored);
-    }
+    const QString normalized = settingsformat::normalizedKey(key);
+    if (normalized.isEmpty())
+        return;
+    m_file->remove(normalized);
+    m_changed = true;
 }
 
-bool SettingsStore::sync() {
-    m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+bool SettingsStore::sync(QString* error) {
+    m_changed = false;
+    return m_file->writeNow(error);
 }
 
-QString SettingsStore::fileName() const { return m_settings->fileName(); }
+void SettingsStore::whenSaved(QObject* context,
+                              std::function<void(bool saved, const QString& error)> done) const {
+    m_file->whenWritten(context, std::move(done));
+}
+
+QString SettingsStore::fileName() const {
+    return m_file->path();
+}

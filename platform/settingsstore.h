@@ -1,11 +1,22 @@
 #pragma once
-// The program's settings: one INI file per user (~/.config/Brisko/Brisko Tool.conf).
-// Keys are matched without regard to case, as the store of the original platform did,
-// and values come back as text (use the typed helpers for numbers).
-#include <QSettings>
+// The program's settings: one INI file per user (~/.config/Brisko/Brisko Tool.conf), in
+// the format QSettings writes. Keys are matched without regard to case, as the store of the
+// original platform did, and values come back as text (use the typed helpers for numbers).
+//
+// A store is a light handle on the file as this process sees it: what one store sets,
+// every store of the process reads at once. The disk gets the changes from a writer thread
+// when the store that made them goes (or through sync() and whenSaved()), so that a window
+// never waits for the disk; a failed write keeps the changes for the next one.
 #include <QString>
 #include <QVariant>
-#include <memory>
+
+#include <functional>
+
+class QObject;
+
+namespace platform {
+class SettingsFile;
+}
 
 class SettingsStore {
 public:
@@ -13,6 +24,7 @@ public:
     SettingsStore();
     // A store kept in the given INI file (tests, companions given an explicit file).
     explicit SettingsStore(const QString& iniFile);
+    // Hands what this store changed to the writer thread; does not wait.
     ~SettingsStore();
 
     SettingsStore(const SettingsStore&) = delete;
@@ -28,13 +40,20 @@ public:
     void setValue(const QString& key, const QVariant& value);
     void remove(const QString& key);
 
-    // Writes pending changes; false when the file could not be written.
-    bool sync();
+    // Writes every change made in this process now, on the calling thread, after a write
+    // already running; false (and why) when the file could not be written. Waits for the
+    // disk: for the end of the program, start-up and the companions, never for a window's
+    // action (see whenSaved).
+    bool sync(QString* error = nullptr);
+    // Hands every change made in this process to the writer thread, and calls `done` on
+    // the main thread, while `context` lives, once the file holds them (true) or the write
+    // that took them failed (false, and why): once.
+    void whenSaved(QObject* context,
+                   std::function<void(bool saved, const QString& error)> done) const;
+
     QString fileName() const;
 
 private:
-    // The spelling under which the key is stored, or the key itself when it is new.
-    QString storedKey(const QString& key) const;
-
-    std::unique_ptr<QSettings> m_settings;
+    platform::SettingsFile* m_file;
+    bool m_changed = false;
 };

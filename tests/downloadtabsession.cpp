@@ -6,6 +6,7 @@
 #include "core/ruridudi.h"
 #include "platform/userfolders.h"
 #include "tools/devservice/demoaccount.h"
+#include "transfer/historyfile.h"
 
 DownloadTabSession::~DownloadTabSession() {
     stop();
@@ -30,6 +31,10 @@ bool DownloadTabSession::start() {
 }
 
 void DownloadTabSession::stop() {
+    // The program folder, where the history is, goes with the session: the last saves of
+    // the tabs closed in it land first.
+    if (!historyfile::waitForWrites(20000))
+        qWarning("a history save did not end");
     delete currentUser;
     currentUser = nullptr;
 }

@@ -10,10 +10,13 @@
 #include <condition_variable>
 #include <mutex>
 
-// Holds every save at its free-space query until the test lets it go on.
+// Holds every save at its free-space query until the test lets it go on; or only the
+// first one, the later ones answering at once.
 class HeldDisk : public TransferEnvironment {
 public:
-    HeldDisk() : replaced(TransferEnvironment::install(this)) {}
+    enum Holds { Every, FirstOnly };
+    explicit HeldDisk(Holds holds = Every)
+        : replaced(TransferEnvironment::install(this)), holds(holds) {}
     ~HeldDisk() override {
         release();
         TransferEnvironment::install(replaced);
@@ -22,15 +25,15 @@ public:
         std::unique_lock<std::mutex> lock(mutex);
         ++asked;
         changed.notify_all();
-        changed.wait(lock, [this] { return open; });
+        if (holds == Every || asked == 1)
+            changed.wait(lock, [this] { return open; });
         total = qint64(1) << 41;
         freeForCaller = freeBytes;
         return true;
     }
     bool waitUntilAsked(int count) {
         std::unique_lock<std::mutex> lock(mutex);
-        return changed.wait_for(lock, std::chrono::seconds(20),
-                                [&] { return asked >= count; });
+        return changed.wait_for(lock, std::chrono::seconds(20), [&] { return asked >= count; });
     }
     // The next queries block again.
     void hold() {
@@ -52,6 +55,7 @@ public:
 
 private:
     TransferEnvironment* replaced;
+    const Holds holds;
     std::mutex mutex;
     std::condition_variable changed;
     int asked = 0;

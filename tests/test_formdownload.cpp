@@ -13,6 +13,7 @@
 #include "tests/faketransferenvironment.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/analyticscollector.h"
+#include "transfer/historyfile.h"
 #include "transfer/transferrowlook.h"
 
 #include <QApplication>
@@ -230,6 +231,7 @@ bool TestDownloadTab::historyWritten() {
 void TestDownloadTab::forgetHistory() {
     if (tab)
         tab->waitForSaves();
+    QVERIFY(historyfile::waitForWrites(20000)); // a closed tab's last save
     QFile::remove(session->historyPath());
 }
 
@@ -536,6 +538,7 @@ void TestDownloadTab::failedSaveAtCloseShowsNoBox() {
     QFile::remove(session->historyPath());
     QVERIFY(QDir().mkpath(session->historyPath()));
     tab.reset();
+    QVERIFY(historyfile::waitForWrites(20000)); // failed by now, unreported
     QVERIFY(prompt->asked().isEmpty());
 }
 

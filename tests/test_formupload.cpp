@@ -20,6 +20,7 @@
 #include "tools/devservice/urltext.h"
 #include "transfer/transferrowlook.h"
 #include "upload/uploadhistory.h"
+#include "transfer/historyfile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -110,6 +111,8 @@ private:
 
 void TestFormUpload::init() {
     QVERIFY(fx.start());
+    // The last tab's last save may still be on its way.
+    QVERIFY(historyfile::waitForWrites(20000));
     QFile::remove(historyPath());
     prompt = std::make_unique<ScriptedUserPrompt>();
     uploadStoppedByUser = false;

@@ -12,6 +12,7 @@
 #include "platform/settingsstore.h"
 #include "tests/mainwindowsession.h"
 #include "tests/support/environmentvalue.h"
+#include "tests/support/filesizelimit.h"
 #include "tools/devservice/demoaccount.h"
 
 #include <QCheckBox>
@@ -92,6 +93,7 @@ private slots:
     void passphraseNamesMachineAndUser();
     void loginStoresTheAccount_data();
     void loginStoresTheAccount();
+    void rememberedAccountNotSavedIsTold();
     void restoresTheAccount_data();
     void restoresTheAccount();
     void resultCodes_data();
@@ -314,6 +316,41 @@ void TestLoginForm::loginStoresTheAccount() {
     QCOMPARE(handed->getPassword(), demoPassword());
     QCOMPARE(handed->getSessionId(),
              QString::fromStdString(apiClient.get_session()->get_session_id()));
+}
+
+// On a full disk the remembered account is not kept: the login goes on, and the user is
+// told once, with the program's error box.
+void TestLoginForm::rememberedAccountNotSavedIsTold() {
+    {
+        SettingsStore settings; // a file the next write cannot fit under the limit
+        settings.setValue(QStringLiteral("Download_Dir"), QString(4000, 'd'));
+        QVERIFY(settings.sync());
+    }
+    ScriptedUserPrompt prompt;
+    prompt.answer(QMessageBox::Ok);
+    LoginForm form;
+    QVERIFY(showReady(form));
+    Fields fields(form);
+    fields.email->setText(demoEmail());
+    fields.password->setText(demoPassword());
+    fields.remember->setChecked(true);
+    LoginCounter logins(form);
+    const bool told = withFileSizeLimit(2048, [&] {
+        fields.login->click();
+        return QTest::qWaitFor([&] { return logins.count() == 1 && !prompt.asked().isEmpty(); },
+                               20000);
+    });
+    QVERIFY(told);
+    QCOMPARE(prompt.asked().size(), 1);
+    const auto& box = prompt.asked().first();
+    QCOMPARE(box.kind, ScriptedUserPrompt::Kind::Critical);
+    QCOMPARE(box.title, QStringLiteral("Lỗi!"));
+    QVERIFY2(box.text.startsWith(QStringLiteral("Không lưu được tùy chỉnh (")), qPrintable(box.text));
+    QCOMPARE(box.parent.data(), &form);
+    // In force for this run all the same, and written once there is room.
+    QCOMPARE(SettingsStore().text(SettingsKeys::AccountEmail), demoEmail());
+    QVERIFY(SettingsStore().sync());
+    SettingsStore().remove(QStringLiteral("Download_Dir"));
 }
 
 void TestLoginForm::restoresTheAccount_data() {

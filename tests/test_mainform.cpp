@@ -36,6 +36,7 @@
 #include "tests/modalanswerer.h"
 #include "tests/support/windowsystemstub.h"
 #include "tools/devservice/demoaccount.h"
+#include "transfer/historyfile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -201,6 +202,7 @@ std::unique_ptr<TrayMainForm> TestMainForm::loggedInWindow() {
 
 void TestMainForm::endToEnd() {
     const QString link = session.addFile("hai-phut-hon.txt", 70000);
+    QVERIFY(historyfile::waitForWrites(20000)); // the last tabs' last saves
     QFile::remove(downloadHistoryFilePath(session.accountId().toLongLong()));
     TrayMainForm window;
     ModalAnswerer modals;
@@ -623,6 +625,7 @@ void TestMainForm::shutdown() {
 // login (the tabs' own, then the account panel's) nor "start all" is a completion: no
 // countdown comes up, nothing powers off.
 void TestMainForm::emptyQueuesStartedAfterLoginOpenNoCountdown() {
+    QVERIFY(historyfile::waitForWrites(20000)); // the last tabs' last saves
     QFile::remove(downloadHistoryFilePath(session.accountId().toLongLong()));
     QFile::remove(uploadHistoryFilePath(session.accountId().toLongLong()));
     SettingsStore settings;
@@ -809,6 +812,7 @@ void TestMainForm::quitting() {
     QFETCH(QString, how);
     QFETCH(bool, confirm);
     const QString history = downloadHistoryFilePath(session.accountId().toLongLong());
+    QVERIFY(historyfile::waitForWrites(20000)); // the last tabs' last saves
     QFile::remove(history);
     auto window = loggedInWindow();
     QVERIFY(window);

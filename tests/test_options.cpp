@@ -15,6 +15,7 @@
 #include "tests/mainformprobe.h"
 #include "tests/mainwindowsession.h"
 #include "tests/modalanswerer.h"
+#include "tests/support/filesizelimit.h"
 #include "tests/support/scripteduserprompt.h"
 
 #include <QCheckBox>
@@ -58,6 +59,7 @@ void storeOnly(const Values& values) {
         settings.remove(QLatin1String(key));
     for (auto it = values.begin(); it != values.end(); ++it)
         settings.setValue(it.key(), it.value());
+    QVERIFY(settings.sync());
 }
 
 QString stored(const QString& key) {
@@ -142,6 +144,8 @@ private slots:
     void restartFromLogin_data();
     void restartFromLogin();
     void restartFromMainWindow();
+    void failedSaveIsTold_data();
+    void failedSaveIsTold();
 
     void aboutTexts_data();
     void aboutTexts();
@@ -691,6 +695,57 @@ void TestOptions::restartFromMainWindow() {
     for (const auto& call : system.calls())
         starts += call.program == platform::programFilePath() ? 1 : 0;
     QCOMPARE(starts, 1);
+}
+
+void TestOptions::failedSaveIsTold_data() {
+    QTest::addColumn<bool>("restart");
+    QTest::newRow("OK") << false;
+    QTest::newRow("OK, then a restart") << true;
+}
+
+// On a full disk, what OK saved is told once with the program's error box: over the window
+// the dialog was opened from, or before the restart, which goes on.
+void TestOptions::failedSaveIsTold() {
+    QFETCH(bool, restart);
+    // A file that the next write cannot fit under the limit.
+    storeOnly({{"Download_Dir", QString(4000, 'd')}, {"useProxy", "0"}});
+    quitStatuses.clear();
+    platform::RecordingSystemActions system;
+    ScriptedUserPrompt prompt;
+    if (restart)
+        prompt.answer(QMessageBox::Yes); // the restart question
+    prompt.answer(QMessageBox::Ok);
+    QWidget window;
+    const auto failures = [&] {
+        int count = 0;
+        for (const auto& asked : prompt.asked())
+            count += asked.kind == ScriptedUserPrompt::Kind::Critical;
+        return count;
+    };
+    const bool told = withFileSizeLimit(2048, [&] {
+        auto* dialog = new DialogOption(DialogOption::AllPages, &window);
+        if (restart)
+            child<QRadioButton>(*dialog, "rd_autodetectproxy")->click();
+        else
+            child<QCheckBox>(*dialog, "chk_ontop")->click();
+        okButton(*dialog)->click();
+        const bool restartChosen = dialog->restartRequested();
+        delete dialog; // as the callers do, once exec() returned
+        if (restartChosen)
+            programexit::restart();
+        return QTest::qWaitFor([&] { return failures() > 0; }, 20000);
+    });
+    QVERIFY(told);
+    QCoreApplication::processEvents(); // a second report would be on its way by now
+    QCOMPARE(failures(), 1);
+    const auto& box = prompt.asked().last();
+    QCOMPARE(box.title, QStringLiteral("Lỗi!"));
+    QVERIFY2(box.text.startsWith(QStringLiteral("Không lưu được tùy chỉnh (")), qPrintable(box.text));
+    QCOMPARE(box.parent.data(), restart ? nullptr : &window);
+    QCOMPARE(quitStatuses, restart ? QList<int>{0} : QList<int>{});
+    // The change holds for this run, and is written once there is room.
+    QCOMPARE(stored(restart ? "useProxy" : "Stay_on_top"), QString(restart ? "1" : "true"));
+    QVERIFY(SettingsStore().sync());
 }
 
 void TestOptions::aboutTexts_data() {

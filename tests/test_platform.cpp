@@ -1,5 +1,7 @@
+#include "platform/atomicfile.h"
 #include "platform/autostart.h"
 #include "platform/recordingsystemactions.h"
+#include "platform/registry.h"
 #include "platform/userfolders.h"
 #include "platform/volumes.h"
 
@@ -26,6 +28,8 @@ private slots:
     void unsafeTempNameIsAvoided();
     void recordingActions();
     void realProcessRuns();
+    void damagedRegistryIsKeptAside_data();
+    void damagedRegistryIsKeptAside();
 };
 
 namespace {
@@ -246,6 +250,41 @@ void TestPlatform::realProcessRuns() {
     QVERIFY(real.startDetached("sh", {"-c", "echo ok > \"$1\"", "sh", marker}));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker) && !readAll(marker).isEmpty(), 20000);
     QVERIFY(!real.startDetached("/nonexistent/program", {}));
+}
+
+void TestPlatform::damagedRegistryIsKeptAside_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("cut") << QByteArray("{\"HKEY_CURRENT_USER\": {\"keys\": {\"Softw") << true;
+    QTest::newRow("not an object") << QByteArray("[1, 2]") << true;
+    QTest::newRow("empty") << QByteArray("") << false;
+    QTest::newRow("sound") << QByteArray("{}") << false;
+}
+
+// A registry file that does not parse is read as empty, and kept beside the new one
+// before the first save writes over it; later saves keep no further copy.
+void TestPlatform::damagedRegistryIsKeptAside() {
+    QFETCH(QByteArray, text);
+    QFETCH(bool, damaged);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("registry.json");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    const QString copy = platform::damagedCopyPath(path);
+    platform::Registry registry(path, nullptr);
+    registry.setValue(platform::RegistryRoot::CurrentUser, "Software\\X", "v",
+                      platform::RegistryValue::dword(1));
+    QVERIFY(registry.save());
+    QCOMPARE(QFile::exists(copy), damaged);
+    if (damaged)
+        QCOMPARE(readAll(copy), text);
+    QVERIFY(readAll(path).contains("Software"));
+    QFile::remove(copy);
+    QVERIFY(registry.save());
+    QVERIFY(!QFile::exists(copy));
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

@@ -1,6 +1,7 @@
 // The upload history file: what is written for each job and read back into the same
 // fields, the bound on finished uploads, entries whose local file is gone, broken and
 // truncated documents, entries without text, and saves that must leave the old file.
+#include "platform/atomicfile.h"
 #include "tests/faketransferenvironment.h"
 #include "transfer/historyfile.h"
 #include "upload/uploadhistory.h"
@@ -19,6 +20,11 @@
 namespace {
 
 const QString kAccount = QStringLiteral("1001");
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 struct Jobs {
     QList<UploadFile*> list;
@@ -197,6 +203,12 @@ void TestUploadHistory::brokenDocuments() {
     QVERIFY(!loaded.error.isEmpty());
     QCOMPARE(loaded.jobs.size(), jobs);
     QCOMPARE(loaded.jobs.first()->getName(), QString("a.bin"));
+    // The first save keeps the unreadable file beside the new one.
+    const QByteArray broken = readAll(historyPath());
+    const QByteArray document = UploadHistory::document(loaded.jobs, "u");
+    QCOMPARE(UploadHistory::write(historyPath(), document), historyfile::SaveResult::Saved);
+    QCOMPARE(readAll(platform::damagedCopyPath(historyPath())), broken);
+    QCOMPARE(readAll(historyPath()), document);
 }
 
 void TestUploadHistory::emptyElementTakesNothingFromTheOneBefore() {

@@ -1,13 +1,107 @@
 #include "transfer/historyfile.h"
 
 #include "platform/atomicfile.h"
+#include "platform/mainthreadlog.h"
 #include "transfer/transferenvironment.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <list>
+#include <mutex>
 
 namespace historyfile {
+
+namespace {
+
+// The writes of every history file not run yet, each file's in the order asked for, and
+// the files noted damaged. One lock for all: a few entries at a time.
+struct Writes {
+    std::mutex mutex;
+    std::condition_variable changed; // a write ended
+    QHash<QString, std::list<const PendingWrite*>> byFile;
+    QSet<QString> damaged;
+};
+
+Writes& writes() {
+    // Never freed: a writer thread may still end its write while the process ends.
+    static Writes* const all = new Writes;
+    return *all;
+}
+
+} // namespace
+
+PendingWrite::PendingWrite(const QString& path, std::function<QByteArray()> build)
+    : m_path(path), m_build(std::move(build)) {
+    Writes& all = writes();
+    std::lock_guard<std::mutex> lock(all.mutex);
+    all.byFile[m_path].push_back(this);
+}
+
+PendingWrite::~PendingWrite() {
+    Writes& all = writes();
+    {
+        std::lock_guard<std::mutex> lock(all.mutex);
+        auto it = all.byFile.find(m_path);
+        if (it != all.byFile.end()) {
+            it->remove(this);
+            if (it->empty())
+                all.byFile.erase(it);
+        }
+    }
+    all.changed.notify_all();
+}
+
+void PendingWrite::waitForEarlier() const {
+    Writes& all = writes();
+    std::unique_lock<std::mutex> lock(all.mutex);
+    all.changed.wait(lock, [&] {
+        const auto it = all.byFile.constFind(m_path);
+        return it == all.byFile.cend() || it->front() == this;
+    });
+}
+
+bool pendingDocument(const QString& path, QByteArray* document) {
+    std::function<QByteArray()> build;
+    {
+        Writes& all = writes();
+        std::lock_guard<std::mutex> lock(all.mutex);
+        const auto it = all.byFile.constFind(path);
+        if (it == all.byFile.cend())
+            return false;
+        build = it->back()->m_build;
+    }
+    // Built here from its own copies: nothing waits for the writer thread.
+    *document = build();
+    return true;
+}
+
+bool waitForWrites(int timeoutMs) {
+    Writes& all = writes();
+    std::unique_lock<std::mutex> lock(all.mutex);
+    return all.changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                [&] { return all.byFile.isEmpty(); });
+}
+
+void noteDamaged(const QString& path) {
+    Writes& all = writes();
+    std::lock_guard<std::mutex> lock(all.mutex);
+    all.damaged.insert(path);
+}
+
+bool readDocument(const QString& path, QByteArray* bytes) {
+    if (pendingDocument(path, bytes))
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    *bytes = file.readAll();
+    return true;
+}
 
 void appendEscaped(QString& out, const QString& text, bool attribute) {
     const QChar* const begin = text.constData();
@@ -79,6 +173,24 @@ double progressFromText(const QString& text) {
 }
 
 SaveResult write(const QString& path, const QByteArray& document) {
+    bool damaged = false;
+    {
+        Writes& all = writes();
+        std::lock_guard<std::mutex> lock(all.mutex);
+        damaged = all.damaged.contains(path);
+    }
+    // What could not be read of the old file stays beside the new one.
+    if (damaged) {
+        QString why;
+        if (!platform::keepDamagedCopy(path, &why)) {
+            platform::warnOnMainThread(
+                QStringLiteral("history: %1 could not be kept aside: %2").arg(path, why));
+            return SaveResult::WriteFailed;
+        }
+        Writes& all = writes();
+        std::lock_guard<std::mutex> lock(all.mutex);
+        all.damaged.remove(path);
+    }
     qint64 total = 0;
     qint64 freeBytes = 0;
     if (TransferEnvironment::current().diskSpace(QFileInfo(path).absolutePath(), total,

@@ -11,6 +11,7 @@
 #include <QXmlStreamReader>
 
 #include <functional>
+#include <memory>
 
 namespace historyfile {
 
@@ -73,17 +74,53 @@ QByteArray document(const char* root, const QVector<Entry>& entries, const QStri
     return out.toUtf8();
 }
 
+// One write of a history file, from the moment it is asked for until it has run or was
+// dropped for a newer one. The writes of one file keep the order in which they were asked
+// for, whichever tab asks: each waits, on its writer thread, for the earlier ones. Until
+// the newest has run, a reader of the file gets its document instead of the file, so that
+// the tab of the next login reads what the last one handed over, without waiting for it.
+class PendingWrite;
+// The document of the newest write of `path` not run yet, built now (on the caller's
+// thread, from the write's own copies); false when none waits.
+bool pendingDocument(const QString& path, QByteArray* document);
+
+class PendingWrite {
+public:
+    PendingWrite(const QString& path, std::function<QByteArray()> build);
+    ~PendingWrite();
+    PendingWrite(const PendingWrite&) = delete;
+    PendingWrite& operator=(const PendingWrite&) = delete;
+
+    // Returns once every earlier write of the file has run or was dropped.
+    void waitForEarlier() const;
+    QByteArray document() const { return m_build(); }
+
+private:
+    friend bool pendingDocument(const QString& path, QByteArray* document);
+
+    QString m_path;
+    std::function<QByteArray()> m_build;
+};
+
+// Waits up to `timeoutMs` for every history write asked for so far, of any file, to end.
+// False when some did not end in time. For the end of the program.
+bool waitForWrites(int timeoutMs);
+
 // The save of `jobs` into `path` as History writes its file: the entries are copied now,
 // on the jobs' thread; the returned task builds the document and commits it, anywhere,
-// and gives the SaveResult as a number. Empty when there is no path.
+// after every earlier write of the file, and gives the SaveResult as a number. Empty when
+// there is no path.
 template <class History, class Job>
 std::function<int()> saveTask(const QString& path, const QList<Job*>& jobs, const QString& user) {
     if (path.isEmpty())
         return {};
     const auto entries = History::snapshot(jobs);
     const QDateTime created = QDateTime::currentDateTime();
-    return [path, entries, user, created] {
-        return int(History::write(path, History::document(entries, user, created)));
+    const auto pending = std::make_shared<PendingWrite>(
+        path, [entries, user, created] { return History::document(entries, user, created); });
+    return [path, pending] {
+        pending->waitForEarlier();
+        return int(History::write(path, pending->document()));
     };
 }
 
@@ -94,18 +131,24 @@ template <class Job> struct Loaded {
     QString error;       // the XML reader's text when broken
 };
 
+// Notes that the file at `path` could not be read whole: the next write keeps it beside
+// the new one (keepDamagedCopy) before it replaces it, and fails if it cannot.
+void noteDamaged(const QString& path);
+
+// What the file at `path` holds, or is about to hold (pendingDocument); false when there is
+// no file or it cannot be read.
+bool readDocument(const QString& path, QByteArray* bytes);
+
 // Reads the file at `path` and calls `read(reader, jobs)` at every start element named
 // `element`; `read` appends the jobs it makes of it. A missing or unreadable file gives
-// none, and is not broken.
+// none, and is not broken. A broken one is kept aside by the next write (noteDamaged).
 template <class Job, class Read>
 Loaded<Job> load(const QString& path, const char* element, Read read) {
     Loaded<Job> loaded;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return loaded;
     // Read whole: the reader is much quicker on bytes in memory than on a device.
-    const QByteArray bytes = file.readAll();
-    file.close();
+    QByteArray bytes;
+    if (!readDocument(path, &bytes))
+        return loaded;
     QXmlStreamReader reader(bytes);
     while (!reader.atEnd() && !reader.hasError()) {
         reader.readNext();
@@ -115,6 +158,7 @@ Loaded<Job> load(const QString& path, const char* element, Read read) {
     if (reader.hasError()) {
         loaded.broken = true;
         loaded.error = reader.errorString();
+        noteDamaged(path);
     }
     return loaded;
 }
@@ -123,7 +167,8 @@ Loaded<Job> load(const QString& path, const char* element, Read read) {
 double progressFromText(const QString& text);
 
 // Replaces the file atomically: on any failure the previous file stays as it was. The
-// free space is asked of the file's own folder, where the document lands.
+// free space is asked of the file's own folder, where the document lands. A file noted
+// damaged is kept aside first.
 SaveResult write(const QString& path, const QByteArray& document);
 
 } // namespace historyfile
