@@ -103,16 +103,7 @@ void DialogPlayVideo::on_pushPlayVideo_clicked() {
         return;
     }
     playOnline = true;
-    fetchDirectLink([this](const QString& location) {
-        getDownloadInfor(location);
-        // The player did not start: the user may choose again.
-        if (playOnline) {
-            showFailure(-1);
-            return;
-        }
-        saveMediaPlayer();
-        close();
-    });
+    fetchDirectLink([this](const QString& location) { getDownloadInfor(location); });
 }
 
 void DialogPlayVideo::installChosenPlayer(MEDIAPLAYER_ID id) {
@@ -172,6 +163,16 @@ void DialogPlayVideo::fetchDirectLink(std::function<void(const QString& location
         });
 }
 
+void DialogPlayVideo::startChosenPlayer(const QString& media,
+                                        std::function<void(bool started)> then) {
+    linkCalls->run<bool>(
+        QStringLiteral("player"),
+        [player = player, media, subtitle = subtitlePath] {
+            return player.startPlayer(media, subtitle);
+        },
+        [then = std::move(then)](const bool& started) { then(started); });
+}
+
 void DialogPlayVideo::hideEvent(QHideEvent* event) {
     // The window manager hides a minimised window (a spontaneous hide): the dialog is
     // still there and its link still wanted.
@@ -181,16 +182,27 @@ void DialogPlayVideo::hideEvent(QHideEvent* event) {
 }
 
 void DialogPlayVideo::getDownloadInfor(QString link) {
-    if (link.isEmpty())
-        return;
     if (playOnline) {
-        videoPath = link;
-        if (!player.startPlayer(videoPath, subtitlePath))
+        // Without a location, or when the player does not start, the user may choose again.
+        if (link.isEmpty()) {
+            showFailure(-1);
             return;
-        emit viewOline();
-        playOnline = false;
+        }
+        videoPath = link;
+        startChosenPlayer(videoPath, [this](bool started) {
+            if (!started) {
+                showFailure(-1);
+                return;
+            }
+            emit viewOline();
+            playOnline = false;
+            saveMediaPlayer();
+            close();
+        });
         return;
     }
+    if (link.isEmpty())
+        return;
     playStreamLink = videoplay::streamsFromLink(link);
     streamLink = link;
     emit sigOpenVideoOffline();
@@ -213,14 +225,16 @@ void DialogPlayVideo::openVideoOffline() {
     if (fraction >= videoplay::kPlayableFraction) {
         emit startDownload(row);
         const QString media = playStreamLink ? streamLink : QDir::toNativeSeparators(videoPath);
-        if (!player.startPlayer(media, subtitlePath)) {
-            showFailure(-1);
-            return;
-        }
-        // Playing now: a request waiting for this very download is done with.
-        videoplay::clearPendingVideo(videoPath);
-        saveMediaPlayer();
-        close();
+        startChosenPlayer(media, [this](bool started) {
+            if (!started) {
+                showFailure(-1);
+                return;
+            }
+            // Playing now: a request waiting for this very download is done with.
+            videoplay::clearPendingVideo(videoPath);
+            saveMediaPlayer();
+            close();
+        });
         return;
     }
     if (videoplay::isVideoPending() && videoplay::pendingVideoPath() == videoPath) {

@@ -63,6 +63,9 @@ private:
     // is told to the user instead. The dialog shows the wait cursor and takes no second
     // play meanwhile.
     void fetchDirectLink(std::function<void(const QString& location)> use);
+    // Starts the chosen player off the GUI thread (a start waits until the new process
+    // has run its program), then `started(true or false)` back here.
+    void startChosenPlayer(const QString& media, std::function<void(bool started)> then);
     // Says the play step failed; code 11 is a network fault.
     void showFailure(int code);
 

@@ -107,6 +107,21 @@ public:
     bool dialogOpen = false;
 };
 
+// A player start that takes as long as the test wants (a process start waits for the new
+// process to run its program).
+class HeldPlayerStart : public platform::RecordingSystemActions {
+public:
+    ~HeldPlayerStart() override { go.release(16); }
+    bool startDetached(const QString& program, const QStringList& arguments,
+                       const QString& workingFolder = QString()) override {
+        entered.release();
+        go.tryAcquire(1, 5000);
+        return RecordingSystemActions::startDetached(program, arguments, workingFolder);
+    }
+    QSemaphore entered;
+    QSemaphore go;
+};
+
 // Every move crosses to another file system, and each copy waits for the test's word.
 class OtherDisk : public TransferEnvironment {
 public:
@@ -420,7 +435,7 @@ void TestWindowCalls::playLinkKeepsTheDialogTurning() {
     QVERIFY(user);
     currentUser = user.get();
     EnvironmentValue searched(kPlayerSearchPathVariable, QFile::encodeName(players.path()));
-    platform::RecordingSystemActions actions;
+    HeldPlayerStart actions;
     const auto job = videoJob();
     DialogPlayVideo dialog(job.get(), 0);
     QSignalSpy viewed(&dialog, &DialogPlayVideo::viewOline);
@@ -435,6 +450,11 @@ void TestWindowCalls::playLinkKeepsTheDialogTurning() {
     QVERIFY(!play->isEnabled());
     QCOMPARE(dialog.cursor().shape(), Qt::WaitCursor);
     play->click(); // refused while the link is asked for
+    // The player's start is on its way too: the dialog stays busy and the GUI turns.
+    QTRY_COMPARE_WITH_TIMEOUT(actions.entered.available(), 1, kWaitMs);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!play->isEnabled());
+    actions.go.release();
     QTRY_COMPARE_WITH_TIMEOUT(viewed.count(), 1, kWaitMs);
     qInfo("worst pause of the GUI thread: %lld ms", turns.worstPause());
     QVERIFY(turns.worstPause() < kSlowLatency.count());
