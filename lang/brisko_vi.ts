@@ -2534,7 +2534,7 @@ Vui lòng kiểm tra lại tên thư mục.</translation>
     <name>TableUploadModel</name>
     <message>
         <source>Queued</source>
-        <translation>Queued</translation>
+        <translation>Trong hàng đợi</translation>
     </message>
 </context>
 <context>
