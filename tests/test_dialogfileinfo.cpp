@@ -10,6 +10,7 @@
 #include "download/localfilename.h"
 #include "tests/downloadtabprobe.h"
 #include "tests/downloadtabsession.h"
+#include "tests/otherdisk.h"
 #include "tests/shortwaits.h"
 #include "tests/support/filesizelimit.h"
 #include "tests/support/scripteduserprompt.h"
@@ -58,27 +59,6 @@ bool touch(const QString& path, const QByteArray& content = "partial") {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
-
-// Every move crosses to another file system, and each copy waits for the test's word.
-class OtherDisk : public TransferEnvironment {
-public:
-    OtherDisk() : replaced(install(this)) {}
-    ~OtherDisk() override {
-        go.release(16);
-        install(replaced);
-    }
-    bool sameFileSystem(const QString&, const QString&) override { return false; }
-    bool copyAcross(const QString& from, const QString& to) override {
-        offGuiThread = QThread::currentThread() != qApp->thread();
-        go.acquire();
-        return TransferEnvironment::copyAcross(from, to);
-    }
-    QSemaphore go;
-    std::atomic<bool> offGuiThread{false};
-
-private:
-    TransferEnvironment* replaced;
-};
 
 } // namespace
 

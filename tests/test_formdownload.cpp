@@ -11,6 +11,7 @@
 #include "tests/downloadtabprobe.h"
 #include "tests/downloadtabsession.h"
 #include "tests/faketransferenvironment.h"
+#include "tests/support/contextmenuprobe.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/analyticscollector.h"
 #include "transfer/historyfile.h"
@@ -950,17 +951,7 @@ void TestDownloadTab::contextMenusOpenAtThePointer() {
     select(view, {0});
     QVERIFY(view->viewport()->y() > 10); // below the column titles
     const QPoint at(40, 12);
-    QPoint shownAt;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            shownAt = popup->pos();
-            popup->close();
-        }
-    });
-    closer.start(10);
-    emit view->customContextMenuRequested(at);
-    QCOMPARE(shownAt, view->viewport()->mapToGlobal(at));
+    QCOMPARE(contextMenuShownAt(view, at), view->viewport()->mapToGlobal(at));
 }
 
 void TestDownloadTab::properties_data() {

@@ -4,6 +4,7 @@
 #include "tests/formmanagefixture.h"
 #include "tests/guiturns.h"
 #include "tests/modalanswerer.h"
+#include "tests/support/contextmenuprobe.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -459,17 +460,7 @@ void TestFormManageOps::noLinkSaysWhy() {
 void TestFormManageOps::contextMenuAtThePointer() {
     selectRows({"ghi chú.txt"});
     const QPoint at(30, 40); // in the viewport, as the view reports it
-    QPoint shownAt;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            shownAt = popup->pos();
-            popup->close();
-        }
-    });
-    closer.start(10);
-    emit table()->customContextMenuRequested(at);
-    QCOMPARE(shownAt, table()->viewport()->mapToGlobal(at));
+    QCOMPARE(contextMenuShownAt(table(), at), table()->viewport()->mapToGlobal(at));
 }
 
 namespace {

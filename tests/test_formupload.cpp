@@ -13,6 +13,7 @@
 #include "tests/guiturns.h"
 #include "tests/helddisk.h"
 #include "tests/modalanswerer.h"
+#include "tests/support/contextmenuprobe.h"
 #include "tests/support/locationfetch.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tests/uploadfixture.h"
@@ -465,17 +466,7 @@ void TestFormUpload::contextMenusOpenAtThePointer() {
                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QVERIFY(view->viewport()->y() > 10); // below the column titles
     const QPoint at(40, 12);
-    QPoint shownAt;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            shownAt = popup->pos();
-            popup->close();
-        }
-    });
-    closer.start(10);
-    emit view->customContextMenuRequested(at);
-    QCOMPARE(shownAt, view->viewport()->mapToGlobal(at));
+    QCOMPARE(contextMenuShownAt(view, at), view->viewport()->mapToGlobal(at));
 }
 
 void TestFormUpload::uploadsFromTheDialogFinish() {

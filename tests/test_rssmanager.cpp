@@ -9,6 +9,7 @@
 #include "platform/settingsstore.h"
 #include "tests/mediatesthelpers.h"
 #include "tests/rssmanagerprobe.h"
+#include "tests/support/contextmenuprobe.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tests/support/stalledserver.h"
 #include "tools/devservice/mediasite.h"
@@ -647,17 +648,7 @@ void TestRssManager::contextMenusOpenAtThePointer() {
     QVERIFY(QTest::qWaitForWindowExposed(&tab));
     QVERIFY(view->viewport()->pos() != QPoint(0, 0));
     const QPoint at(40, 12);
-    QPoint shownAt;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            shownAt = popup->pos();
-            popup->close();
-        }
-    });
-    closer.start(10);
-    emit view->customContextMenuRequested(at);
-    QCOMPARE(shownAt, view->viewport()->mapToGlobal(at));
+    QCOMPARE(contextMenuShownAt(view, at), view->viewport()->mapToGlobal(at));
 }
 
 QTEST_MAIN(TestRssManager)

@@ -16,6 +16,7 @@
 #include "filemanager/dialogcreatefol.h"
 #include "filemanager/dialogmovefile.h"
 #include "filemanager/formchangefilepassword.h"
+#include "tests/otherdisk.h"
 #include "transfer/transferenvironment.h"
 #include "mainwindow/forminfo.h"
 #include "mainwindow/loginform.h"
@@ -120,25 +121,6 @@ public:
     }
     QSemaphore entered;
     QSemaphore go;
-};
-
-// Every move crosses to another file system, and each copy waits for the test's word.
-class OtherDisk : public TransferEnvironment {
-public:
-    OtherDisk() : replaced(install(this)) {}
-    ~OtherDisk() override {
-        go.release(16);
-        install(replaced);
-    }
-    bool sameFileSystem(const QString&, const QString&) override { return false; }
-    bool copyAcross(const QString& from, const QString& to) override {
-        go.acquire();
-        return TransferEnvironment::copyAcross(from, to);
-    }
-    QSemaphore go;
-
-private:
-    TransferEnvironment* replaced;
 };
 
 // Lets the results of every call that has ended reach their windows.
