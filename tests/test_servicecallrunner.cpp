@@ -331,6 +331,8 @@ void TestServiceCallRunner::callNeverRunsUnderTheNextLogin() {
     QCOMPARE(result.code, int(brisko::kCodeSessionExpired));
     QCOMPARE(calls(kCreateFolder) - creates, when == QLatin1String("relogin") ? 1 : 0);
     QCOMPARE(topNames(service, otherId), otherBefore);
+    // The busy workers may still be waking on the semaphore, which dies with this scope.
+    QVERIFY(ServiceCallRunner::waitForAllCalls(30000));
 }
 
 // Cancelled, a call waiting for a held reply ends within about a second, as a call
