@@ -304,6 +304,7 @@ void TestMainForm::endToEnd() {
     // The account panel's logout, confirmed: one logout request, the history written, the
     // login dialog back; the next login brings the download back from the history.
     const int logoutsBefore = calls(kLogoutPath);
+    const int loginsBefore = calls(kLoginPath);
     QPointer<FormDownload> firstTab(download);
     {
         ScriptedUserPrompt prompt;
@@ -316,7 +317,11 @@ void TestMainForm::endToEnd() {
     QTRY_VERIFY_WITH_TIMEOUT(!firstTab, 20000);
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible() && MainFormProbe::formDownload(window), 20000);
     QCOMPARE(driver.logins, 2);
-    QCOMPARE(calls(kLogoutPath) - logoutsBefore, 1);
+    // One logout for the account. A request of the first login that met the ended session
+    // before the logout's answer came back logs in again; that session is logged out too,
+    // so every such re-login adds one logout.
+    const int reLogins = calls(kLoginPath) - loginsBefore - 1; // less the next login
+    QCOMPARE(calls(kLogoutPath) - logoutsBefore, 1 + reLogins);
     const QString history = downloadHistoryFilePath(session.accountId().toLongLong());
     QFile written(history);
     QVERIFY(written.open(QIODevice::ReadOnly));
