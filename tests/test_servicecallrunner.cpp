@@ -27,12 +27,14 @@
 #include <QProcess>
 #include <QSemaphore>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
 #include <QtTest>
 
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
 #include <chrono>
 #include <set>
 
@@ -379,6 +381,11 @@ void TestServiceCallRunner::quitWithACallOnItsWay() {
     child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kQuitChildArgument)});
     QVERIFY(child.waitForStarted(10000));
     QTRY_COMPARE_WITH_TIMEOUT(calls(kCreateFolder), creates + 1, 30000);
+    // Timed from a turning event loop, as a user's quit is: the child's start-up (its first
+    // paint loads the fonts, seconds on a busy machine) is not the quit's time.
+    while (!child.canReadLine())
+        QVERIFY(child.waitForReadyRead(30000));
+    QCOMPARE(child.readLine(), QByteArray("turning\n"));
 
     QElapsedTimer clock;
     clock.start();
@@ -412,10 +419,16 @@ int quitWhileCalling(int argc, char** argv) {
         new RuriDudi("1", devservice::demo::kEmail, "", devservice::demo::kPassword, 0, 1800.0);
     QWidget window;
     window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 5;
     auto* runner = new ServiceCallRunner(&window);
     runner->call<brisko::file_api>("create", createFolder("giu"), [](const ServiceCallResult&) {});
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [] { programexit::quit(1); });
+    QTimer::singleShot(0, [] {
+        std::fputs("turning\n", stdout);
+        std::fflush(stdout);
+    });
     return app.exec();
 }
 
