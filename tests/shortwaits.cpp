@@ -35,6 +35,9 @@ std::chrono::milliseconds ShortWaits::duration(Wait kind, std::chrono::milliseco
     case Wait::SpeedLimit:
         set = &speedLimit;
         break;
+    case Wait::FetchDeadline:
+        set = &fetchDeadline;
+        break;
     default: // kinds the tests don't shorten
         return designed;
     }

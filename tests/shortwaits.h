@@ -30,6 +30,7 @@ public:
     Duration chunkPause{std::chrono::milliseconds(1)};
     Duration countdownStep{std::chrono::milliseconds(1)};
     Duration speedLimit{std::chrono::milliseconds(1)};
+    Duration fetchDeadline{std::chrono::milliseconds(0)}; // as designed unless a test sets it
 
 private:
     mutable QMutex mutex;

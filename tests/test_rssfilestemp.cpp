@@ -1,6 +1,8 @@
 #include "core/timesource.h"
 #include "media/rssfilestemp.h"
+#include "tests/shortwaits.h"
 #include "tests/support/stalledserver.h"
+#include "tests/support/tricklingbody.h"
 #include "tools/devservice/mediasite.h"
 
 #include <QElapsedTimer>
@@ -8,9 +10,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <atomic>
 #include <chrono>
-#include <thread>
 
 class TestRssFilesTemp : public QObject {
     Q_OBJECT
@@ -124,43 +124,13 @@ devservice::Response bytes(qint64 size, bool announced) {
     return response;
 }
 
-// A body that trickles out a byte every 50 ms until the client goes away.
-devservice::Response trickle() {
-    devservice::Response response;
-    response.streamLength = 100000;
-    response.producer = [](const devservice::BodySink& sink) {
-        for (int i = 0; i < 2000 && sink("x", 1); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    };
-    return response;
-}
-
-// Shortens a fetch's deadline to a moment and keeps the one it was designed with.
-class ShortDeadline : public TimeSource {
-public:
-    ShortDeadline() : replaced(install(this)) {}
-    ~ShortDeadline() override { install(replaced); }
-
-    std::chrono::milliseconds duration(Wait kind, std::chrono::milliseconds designed) override {
-        if (kind != Wait::FetchDeadline)
-            return designed;
-        asked = designed.count();
-        return std::chrono::milliseconds(300);
-    }
-
-    std::atomic<qint64> asked{0};
-
-private:
-    TimeSource* replaced;
-};
-
 } // namespace
 
 void TestRssFilesTemp::initTestCase() {
     std::string error;
     QVERIFY2(site.start("127.0.0.1", 0, &error), error.c_str());
     site.setPage("/page", "<html>page</html>");
-    site.setPage("/slow", trickle());
+    site.setPage("/slow", tricklingBody(100000));
 }
 
 void TestRssFilesTemp::signalChosenByFileName_data() {
@@ -345,14 +315,18 @@ void TestRssFilesTemp::slowAnswersMeetTheDeadline_data() {
 void TestRssFilesTemp::slowAnswersMeetTheDeadline() {
     QFETCH(QString, fileName);
     QFETCH(qint64, designed);
-    ShortDeadline deadline;
+    ShortWaits waits; // the deadline lasts a moment
+    waits.fetchDeadline = std::chrono::milliseconds(300);
     site.requests().clear();
     RssFilesTemp fetcher;
     AllSignals spies(fetcher);
     fetcher.fetch(fileName, url("/slow")); // would trickle on for 100 s
     QCOMPARE(spies.wait(), QStringLiteral("fetchFailed"));
     QVERIFY(fetcher.wait());
-    QCOMPARE(deadline.asked.load(), designed);
+    const QList<qint64> asked = waits.designed(TimeSource::Wait::FetchDeadline);
+    QVERIFY(!asked.isEmpty());
+    for (qint64 each : asked)
+        QCOMPARE(each, designed);
     QCOMPARE(site.requests().size(), std::size_t(1));
     QVERIFY(!QFile::exists(RssFilesTemp::resultPath(fileName)));
 }

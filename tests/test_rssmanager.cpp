@@ -1,6 +1,5 @@
 #include "core/localpaths.h"
 #include "core/ruridudi.h"
-#include "core/timesource.h"
 #include "media/popup_rss_setdownloadfolder.h"
 #include "media/rssfilestemp.h"
 #include "media/searchsubtitleonline.h"
@@ -9,9 +8,11 @@
 #include "platform/settingsstore.h"
 #include "tests/mediatesthelpers.h"
 #include "tests/rssmanagerprobe.h"
+#include "tests/shortwaits.h"
 #include "tests/support/contextmenuprobe.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tests/support/stalledserver.h"
+#include "tests/support/tricklingbody.h"
 #include "tools/devservice/mediasite.h"
 
 #include <QApplication>
@@ -31,7 +32,6 @@
 #include <QtTest>
 
 #include <chrono>
-#include <thread>
 
 class TestRssManager : public QObject {
     Q_OBJECT
@@ -74,31 +74,6 @@ private:
 using mediatest::child;
 
 namespace {
-
-// Fetches of the partner sites end after a moment instead of a minute.
-class ShortFetchDeadline : public TimeSource {
-public:
-    ShortFetchDeadline() : replaced(install(this)) {}
-    ~ShortFetchDeadline() override { install(replaced); }
-    std::chrono::milliseconds duration(Wait kind, std::chrono::milliseconds designed) override {
-        return kind == Wait::FetchDeadline ? std::chrono::milliseconds(300) : designed;
-    }
-
-private:
-    TimeSource* replaced;
-};
-
-// A feed that trickles out a byte every 50 ms, for 100 s, fast enough for the low-speed
-// limit.
-devservice::Response tricklingFeed() {
-    devservice::Response response;
-    response.streamLength = 2000;
-    response.producer = [](const devservice::BodySink& sink) {
-        for (int i = 0; i < 2000 && sink("x", 1); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    };
-    return response;
-}
 
 const QString kVi = QStringLiteral("Phụ đề Việt");
 
@@ -388,9 +363,10 @@ void TestRssManager::failedFeedEndsBusyState_data() {
 
 void TestRssManager::failedFeedEndsBusyState() {
     QFETCH(bool, trickles);
-    ShortFetchDeadline deadline;
+    ShortWaits waits; // fetches of the partner sites end after a moment, not a minute
+    waits.fetchDeadline = std::chrono::milliseconds(300);
     if (trickles)
-        site.setPage("/?feed=brisko&search=x", tricklingFeed());
+        site.setPage("/?feed=brisko&search=x", tricklingBody(2000));
     else
         qputenv("BRISKO_FEED_HOST", "127.0.0.1:1");
     ScriptedUserPrompt prompt;
