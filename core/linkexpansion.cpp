@@ -96,7 +96,6 @@ LinkExpansion::Step LinkExpansion::expandFolder(const QString& given, const QStr
         addError(given, QCoreApplication::translate("ActionThread", "tập tin rỗng"));
         return Step::Done;
     }
-    bool reported = false;
     // Pages 0 to total / size inclusive, as the service counts them, but no further than
     // the first short page: the total is only the service's word, and a wrong one must
     // not cost a request for every 500 entries it claims. A failed page ends it too.
@@ -108,10 +107,8 @@ LinkExpansion::Step LinkExpansion::expandFolder(const QString& given, const QStr
             brisko::delete_all(entries);
             return Step::SessionExpired;
         }
-        if (code != brisko::kCodeSuccess && !reported) {
-            reported = true; // one line per link, however many pages fail
-            addError(given, failure());
-        }
+        if (code != brisko::kCodeSuccess)
+            addError(given, failure()); // what the failed page brought (nothing) ends it
         const qint64 count = static_cast<qint64>(entries.size());
         const qint64 done = offset + std::min<qint64>(count, kPageSize);
         takePage(entries);

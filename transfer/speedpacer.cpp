@@ -1,5 +1,7 @@
 #include "transfer/speedpacer.h"
 
+#include <limits>
+
 #include <algorithm>
 
 namespace {
@@ -34,8 +36,12 @@ std::chrono::nanoseconds SpeedPacer::account(std::size_t count) {
 }
 
 std::size_t SpeedPacer::piece(std::size_t asked) const {
+    return std::min(asked, pieceSize());
+}
+
+std::size_t SpeedPacer::pieceSize() const {
     if (limit <= 0)
-        return asked;
+        return std::numeric_limits<std::size_t>::max();
     const auto share = static_cast<std::size_t>(limit / kPiecesPerSecond);
-    return std::min(asked, std::max(share, kSmallestPiece));
+    return std::max(share, kSmallestPiece);
 }

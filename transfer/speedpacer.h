@@ -24,6 +24,8 @@ public:
     // How much of `asked` to move before the next pause: a limited transfer goes in pieces
     // of a fraction of a second, so that what it sends is smooth at any scale of time.
     std::size_t piece(std::size_t asked) const;
+    // The largest piece; unlimited when there is no limit.
+    std::size_t pieceSize() const;
 
 private:
     double limit;

@@ -5,11 +5,13 @@
 #include <QBrush>
 #include <QColor>
 #include <QIcon>
+#include <QPixmap>
 
-TransferRowLook::TransferRowLook(QObject* parent) : QStyledItemDelegate(parent) {}
+namespace {
 
-// Both kinds of job share the state numbers; 7 (a password is needed) is a download's.
-QPixmap TransferRowLook::stateIcon(int state) {
+// The icon of a state; null for a state shown without one. Both kinds of job share the
+// state numbers; 7 (a password is needed) is a download's.
+QPixmap stateIcon(int state) {
     switch (state) {
     case 0: // running
         return QPixmap(QStringLiteral(":/images/bt_start.png"));
@@ -23,6 +25,10 @@ QPixmap TransferRowLook::stateIcon(int state) {
         return QPixmap();
     }
 }
+
+} // namespace
+
+TransferRowLook::TransferRowLook(QObject* parent) : QStyledItemDelegate(parent) {}
 
 void TransferRowLook::initStyleOption(QStyleOptionViewItem* option,
                                       const QModelIndex& index) const {

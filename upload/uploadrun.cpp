@@ -51,18 +51,11 @@ constexpr milliseconds kLinePoll{10};
 // A reply is a small JSON object; anything past this is not kept.
 constexpr int kLargestReply = 1024 * 1024;
 
-// Bytes handed to the connection that its peer has not acknowledged yet; 0 when unknown.
-qint64 unacknowledgedBytes(curl_socket_t socket) {
+// Bytes handed to the connection that wait in its send queue; 0 when unknown. SIOCOUTQ
+// counts those the peer has not acknowledged yet, SIOCOUTQNSD those not sent yet.
+qint64 queuedBytes(curl_socket_t socket, unsigned long request) {
     int queued = 0;
-    if (socket == CURL_SOCKET_BAD || ioctl(socket, SIOCOUTQ, &queued) != 0)
-        return 0;
-    return queued;
-}
-
-// Bytes handed to the connection that have not been sent yet; 0 when unknown.
-qint64 unsentBytes(curl_socket_t socket) {
-    int queued = 0;
-    if (socket == CURL_SOCKET_BAD || ioctl(socket, SIOCOUTQNSD, &queued) != 0)
+    if (socket == CURL_SOCKET_BAD || ioctl(socket, request, &queued) != 0)
         return 0;
     return queued;
 }
@@ -503,7 +496,7 @@ int UploadFile::onProgress(qint64 total, qint64 now) {
         return 0;
     // What left the machine, not what the kernel took: it takes megabytes of the body at
     // once, long before a slow line has carried them.
-    const qint64 out = std::clamp<qint64>(now - unacknowledgedBytes(transferSocket), 0, now);
+    const qint64 out = std::clamp<qint64>(now - queuedBytes(transferSocket, SIOCOUTQ), 0, now);
     bool refresh = false;
     {
         QMutexLocker lock(&fieldsMutex);
@@ -561,15 +554,15 @@ size_t UploadFile::onRead(char* buffer, size_t size, size_t count) {
 // not the limit's, as soon as a slow line frees up (when another upload pauses, say). A
 // line that sends nothing for the stall limit ends the attempt. False to abort.
 bool UploadFile::waitForLine() {
-    const qint64 most = std::max<qint64>(qint64(pacer.piece(size_t(-1))), kSmallestBacklog);
-    qint64 unsent = unsentBytes(transferSocket);
+    const qint64 most = std::max<qint64>(qint64(pacer.pieceSize()), kSmallestBacklog);
+    qint64 unsent = queuedBytes(transferSocket, SIOCOUTQNSD);
     QDeadlineTimer stalled(static_cast<qint64>(stallLimit.count()));
     while (unsent > most) {
         if (!pauseUnlessStopped(kLinePoll)) {
             endProgress();
             return false;
         }
-        const qint64 now = unsentBytes(transferSocket);
+        const qint64 now = queuedBytes(transferSocket, SIOCOUTQNSD);
         if (now != unsent)
             stalled.setRemainingTime(static_cast<qint64>(stallLimit.count()));
         else if (stalled.hasExpired()) {
