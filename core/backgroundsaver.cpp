@@ -40,7 +40,12 @@ void BackgroundSaver::save() {
 }
 
 void BackgroundSaver::handOver() {
+    snapshotAsked = true;
     takeSnapshot();
+    // The owner is going: from here on the writer thread logs what fails.
+    std::lock_guard<std::mutex> lock(state->mutex);
+    state->owner = nullptr;
+    state->wake.notify_all();
 }
 
 void BackgroundSaver::takeSnapshot() {

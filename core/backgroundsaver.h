@@ -32,8 +32,9 @@ public:
 
     // Asks for a save: the snapshot is taken when control is back in the event loop.
     void save();
-    // Takes an asked-for snapshot now and hands it to the writer thread, without waiting
-    // (what an owner about to go does: the data goes with it).
+    // Takes a snapshot now and hands it to the writer thread, without waiting (what an
+    // owner about to go does: the data goes with it). Nothing is reported after it: a
+    // failure is only logged.
     void handOver();
     // Takes an asked-for snapshot now, waits up to timeoutMs for the running and the
     // waiting save, then reports what is finished. False when they did not end in time.

@@ -93,8 +93,6 @@ FormDownload::~FormDownload() {
     // The last list goes to the writer now, while the jobs are here; it is written on
     // the writer's thread, after any earlier write of the file (the next login's tab
     // reads it even before), so nothing here waits for the disk.
-    saveAllDownloads();
-    tearingDown = true;
     historySaver->handOver();
     const QList<DownloadFile*> jobs = downloadModel->getJobs() + downloadedFiles;
     // The jobs still report while they stop; none of it may reach this form's slots,

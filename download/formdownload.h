@@ -133,7 +133,6 @@ private:
     // Writes the history file off the GUI thread; saves asked for while one runs end in
     // one more write with the newest lists.
     BackgroundSaver* historySaver;
-    bool tearingDown = false;
     int playingRow = 0;
     // The job handed to the play dialog last; its requests reach this job wherever its
     // row is now, and nothing once it has left the queue.

@@ -27,12 +27,6 @@ void FormDownload::waitForSaves() {
 }
 
 void FormDownload::reportSave(int result) {
-    // A tab being torn down shows no box.
-    if (tearingDown) {
-        if (result != int(DownloadHistory::SaveResult::Saved))
-            qWarning("the download list could not be saved");
-        return;
-    }
     // Shown on the GUI thread, with no lock held.
     if (result == int(DownloadHistory::SaveResult::NoRoom))
         UserPrompt::current()->critical(

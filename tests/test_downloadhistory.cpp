@@ -2,6 +2,7 @@
 // bound on finished entries, sizes written in floating point, broken files, saves that
 // cannot complete (no room, an interrupted write), and saves off the GUI thread: asked
 // for during a save or while a failure is shown, and the last one at closing.
+#include "core/backgroundsaver.h"
 #include "core/crypto.h"
 #include "platform/atomicfile.h"
 #include "download/downloadhistory.h"
@@ -17,12 +18,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtTest>
 
+#include <atomic>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -158,6 +161,28 @@ public:
     }
 };
 
+// Counts the warnings logged that contain a text, while it lives.
+class WarningWatch {
+public:
+    explicit WarningWatch(const char* text) {
+        watched = text;
+        seen = 0;
+        previous = qInstallMessageHandler(&WarningWatch::handle);
+    }
+    ~WarningWatch() { qInstallMessageHandler(previous); }
+    int count() const { return seen.load(); }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg && text.contains(QLatin1String(watched)))
+            ++seen;
+        previous(type, context, text);
+    }
+    static inline const char* watched = nullptr;
+    static inline std::atomic<int> seen{0};
+    static inline QtMessageHandler previous = nullptr;
+};
+
 } // namespace
 
 class TestDownloadHistory : public QObject {
@@ -188,6 +213,7 @@ private slots:
     void saveAskedWhileAFailureIsShownIsWritten();
     void savesAskedDuringASaveAreCoalesced();
     void nextTabWritesAfterTheClosedOne();
+    void handedOverSaveFailureIsLogged();
 
 private:
     std::unique_ptr<DownloadTabSession> session;
@@ -831,6 +857,21 @@ void TestDownloadHistory::nextTabWritesAfterTheClosedOne() {
     QCOMPARE(names, QStringList({"added last", "queued", "next login", "finished"}));
     deleteAll(loaded.jobs);
     QVERIFY(prompt.asked().isEmpty());
+}
+
+// A list handed over by a tab that is going is written after the tab went: nothing is
+// reported to it any more (the report would reach a half-destroyed tab, or be dropped with
+// it), and a failure is logged instead.
+void TestDownloadHistory::handedOverSaveFailureIsLogged() {
+    WarningWatch warnings("could not be written");
+    QObject tab;
+    auto* saver = new BackgroundSaver([] { return BackgroundSaver::Task([] { return 2; }); }, &tab);
+    QSignalSpy reported(saver, &BackgroundSaver::saved);
+    saver->handOver();
+    QVERIFY(saver->flush(20000)); // the write has ended
+    QCoreApplication::processEvents();
+    QTRY_COMPARE_WITH_TIMEOUT(warnings.count(), 1, 20000);
+    QCOMPARE(reported.count(), 0);
 }
 
 QTEST_MAIN(TestDownloadHistory)

@@ -79,8 +79,6 @@ FormUpload::~FormUpload() {
     // The last list goes to the writer now, while the jobs are here; it is written on
     // the writer's thread, after any earlier write of the file (the next login's tab
     // reads it even before), so nothing here waits for the disk.
-    saveUploads();
-    tearingDown = true;
     historySaver->handOver();
     // Nothing reaches this half-destroyed tab any more.
     model->disconnect(this);

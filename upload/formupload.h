@@ -124,5 +124,4 @@ private:
     // Writes the history file off the GUI thread; saves asked for while one runs end in
     // one more write with the newest lists.
     BackgroundSaver* historySaver;
-    bool tearingDown = false;
 };

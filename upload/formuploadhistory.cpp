@@ -28,12 +28,6 @@ void FormUpload::waitForSaves() {
 }
 
 void FormUpload::reportSave(int result) {
-    // A tab being torn down shows no box.
-    if (tearingDown) {
-        if (result != int(historyfile::SaveResult::Saved))
-            qWarning("the upload list could not be saved");
-        return;
-    }
     if (result == int(historyfile::SaveResult::NoRoom))
         UserPrompt::current()->critical(
             this, tr("Lỗi"), tr("Không đủ dung lượng trống để lưu thông tin tải lên"));
