@@ -4,7 +4,6 @@
 #include "platform/settingsstore.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 
 namespace settingssavereport {
 
@@ -19,10 +18,10 @@ void showFailure(QWidget* parent, const QString& reason) {
 }
 
 void whenNotSaved(QWidget* window) {
-    const QPointer<QWidget> owner = window;
-    SettingsStore().whenSaved(window, [owner](bool saved, const QString& reason) {
+    // Not called once the window is gone.
+    SettingsStore().whenSaved(window, [window](bool saved, const QString& reason) {
         if (!saved)
-            showFailure(owner, reason);
+            showFailure(window, reason);
     });
 }
 

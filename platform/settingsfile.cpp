@@ -87,18 +87,6 @@ settingsformat::Parsed readFile(const QString& path, const Stamp& stamp) {
     return parsed;
 }
 
-// The spelling under which `key` is stored: itself, else the first one equal but for case.
-Map::iterator findKey(Map& values, const QString& key) {
-    auto it = values.find(key);
-    if (it != values.end())
-        return it;
-    for (it = values.begin(); it != values.end(); ++it) {
-        if (it.key().compare(key, Qt::CaseInsensitive) == 0)
-            return it;
-    }
-    return values.end();
-}
-
 // Whether the text reads back as the values it was made of. Keys are compared without
 // regard to case, like the store compares them: a section named "general" is written
 // "[%General]", as QSettings writes it.
@@ -120,8 +108,8 @@ struct Change {
 };
 
 void apply(Map& values, const Change& change) {
-    const auto found = findKey(values, change.key);
-    const QString kept = change.remove || found == values.end() ? QString() : found.key();
+    const auto found = settingsformat::findKey(values, change.key);
+    const QString kept = change.remove || found == values.cend() ? QString() : found.key();
     for (auto it = values.begin(); it != values.end();) {
         if (it.key() != kept && it.key().compare(change.key, Qt::CaseInsensitive) == 0)
             it = values.erase(it);
@@ -297,7 +285,7 @@ private:
             queue.pop_front();
             lock.unlock();
             QString error;
-            if (!file->writePending(&error))
+            if (!file->writeNow(&error))
                 warnOnMainThread(
                     QStringLiteral("settings: %1 was not written: %2").arg(file->path(), error));
             lock.lock();
@@ -370,10 +358,6 @@ void SettingsFile::requestWrite() {
     SettingsWriter::instance().request(this);
 }
 
-bool SettingsFile::writeNow(QString* error) {
-    return writePending(error);
-}
-
 void SettingsFile::whenWritten(QObject* context, Done done) {
     auto waiter = std::make_shared<Waiter>();
     waiter->guarded = context != nullptr;
@@ -393,7 +377,7 @@ void SettingsFile::whenWritten(QObject* context, Done done) {
         requestWrite();
 }
 
-bool SettingsFile::writePending(QString* error) {
+bool SettingsFile::writeNow(QString* error) {
     std::lock_guard<std::mutex> io(d->io);
     std::vector<Change> changes;
     Map known;

@@ -58,7 +58,6 @@ private:
     SettingsFile& operator=(const SettingsFile&) = delete;
 
     void refresh();
-    bool writePending(QString* error);
 
     std::unique_ptr<Data> d;
 

@@ -536,6 +536,17 @@ QString normalizedKey(const QString& key) {
     return key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
 }
 
+Map::const_iterator findKey(const Map& values, const QString& key) {
+    auto it = values.constFind(key);
+    if (it != values.cend())
+        return it;
+    for (it = values.cbegin(); it != values.cend(); ++it) {
+        if (it.key().compare(key, Qt::CaseInsensitive) == 0)
+            return it;
+    }
+    return values.cend();
+}
+
 Parsed parse(const QByteArray& bytes) {
     Parsed parsed;
     int pos = 0;

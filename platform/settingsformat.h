@@ -47,4 +47,8 @@ Value fromVariant(const QVariant& value);
 // left, which no value can be stored under.
 QString normalizedKey(const QString& key);
 
+// Where `key` is stored: under itself, else under the first key equal to it but for case
+// (the store compares keys without regard to case). values.cend() when nowhere.
+Map::const_iterator findKey(const Map& values, const QString& key);
+
 } // namespace settingsformat

@@ -14,15 +14,8 @@ QString userSettingsPath() {
 
 // The stored value of the key, matched without regard to case; null when there is none.
 const settingsformat::Value* find(const settingsformat::Map& values, const QString& key) {
-    const QString wanted = settingsformat::normalizedKey(key);
-    auto it = values.constFind(wanted);
-    if (it != values.cend())
-        return &it.value();
-    for (it = values.cbegin(); it != values.cend(); ++it) {
-        if (it.key().compare(wanted, Qt::CaseInsensitive) == 0)
-            return &it.value();
-    }
-    return nullptr;
+    const auto it = settingsformat::findKey(values, settingsformat::normalizedKey(key));
+    return it == values.cend() ? nullptr : &it.value();
 }
 
 } // namespace
