@@ -68,7 +68,8 @@ public slots:
     // parts joined by "|".
     void handleMessage(const QString& message);
     void loginDone(RuriDudi& user);
-    // "" logs out at the service and shows the login again; "1": the program is closing.
+    // Tears the login down without asking the service: "1", the program is closing; ""
+    // shows the login again. The user's logout is logOut.
     void logout(QString reason);
 
     // Links to download: opens the add-links dialog with them.
@@ -222,8 +223,6 @@ private:
     QMetaObject::Connection uploadShutdown;
     // The logout request, off the GUI thread.
     ServiceCallRunner* logoutCalls;
-    // The loop depth the logout on its way was asked from.
-    int logoutAskedAt = 0;
     QShortcut* uploadShortcut = nullptr;
     QAction* trayOpenEntry = nullptr; // brings the window back; the tray's other entries act
     // A teardown asked for and waiting for the windows over the main window to close.

@@ -218,7 +218,7 @@ struct LogoutOutcome {
 void MainForm::sendLogout(QPointer<QWidget> asking, LogoutRefusal refused, bool mayLogInAgain) {
     if (!currentUser || loggingOut())
         return;
-    logoutAskedAt = OpenWindows::loopLevel();
+    const int askedAt = OpenWindows::loopLevel();
     const ReLoginCredentials credentials = ReLoginCredentials::ofCurrentUser();
     const bool started = logoutCalls->run<LogoutOutcome>(
         QStringLiteral("logout"),
@@ -242,9 +242,9 @@ void MainForm::sendLogout(QPointer<QWidget> asking, LogoutRefusal refused, bool 
             }
             return outcome;
         },
-        [this, asking, refused, mayLogInAgain](const LogoutOutcome& outcome) {
+        [this, asking, refused, mayLogInAgain, askedAt](const LogoutOutcome& outcome) {
             if (outcome.result.ok) {
-                tearDown(QString(), {}, logoutAskedAt);
+                tearDown(QString(), {}, askedAt);
                 return;
             }
             // Still logged in, with every re-login of the account intact.
@@ -283,18 +283,7 @@ void MainForm::blockInput(bool blocked) {
 }
 
 void MainForm::logout(QString reason) {
-    if (!reason.isEmpty() || !currentUser || loggingOut()) {
-        tearDown(reason);
-        return;
-    }
-    // The service is told first; the tabs go whatever it answers.
-    const bool started = logoutCalls->call<brisko::user_api>(
-        QStringLiteral("logout"), [](brisko::user_api& api) { return api.logout(); },
-        [this](const ServiceCallResult&) { tearDown(QString(), {}, logoutAskedAt); });
-    if (started) {
-        logoutAskedAt = OpenWindows::loopLevel();
-        blockInput(true);
-    }
+    tearDown(reason);
 }
 
 void MainForm::tearDown(const QString& reason, std::function<void()> then, int askedAt) {
