@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
     if (startup::handOver(instance, message).otherCopyRuns)
         return 0;
     programexit::setInstanceRelease([&instance] { instance.release(); });
+    UpdateHelper::setProgramEnd(&programexit::quit);
 
     SettingsStore settings;
     analytics = new GAnalytics(&app, QStringLiteral("UA-00000000-1"), QString());

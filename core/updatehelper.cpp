@@ -251,7 +251,24 @@ void UpdateHelper::execute_update(std::string fn) {
     quitProgram(0);
 }
 
+namespace {
+
+std::function<void(int)>& programEnd() {
+    static std::function<void(int)> end;
+    return end;
+}
+
+} // namespace
+
+void UpdateHelper::setProgramEnd(std::function<void(int status)> end) {
+    programEnd() = std::move(end);
+}
+
 void UpdateHelper::quitProgram(int status) {
+    if (programEnd()) {
+        programEnd()(status);
+        return;
+    }
     QString error;
     if (!SettingsStore().sync(&error))
         qWarning("update: the settings could not be written: %s", qUtf8Printable(error));

@@ -43,10 +43,13 @@ public:
     // setup and itself.
     static QByteArray installScript(const QString& setup, const QString& program,
                                     const QString& statusFile, qint64 waitForPid);
+    // The program's own end (windows hidden, settings written, the single-copy lock let
+    // go, calls cancelled), which an update that ends the program goes through. Until it
+    // is set, the settings are written and the process exits.
+    static void setProgramEnd(std::function<void(int status)> end);
 
 protected:
-    // Ends the program with this exit status after the settings are written. Tests
-    // replace it.
+    // Ends the program with this exit status (setProgramEnd). Tests replace it.
     virtual void quitProgram(int status);
 
 private slots:
