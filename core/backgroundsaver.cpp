@@ -40,12 +40,9 @@ void BackgroundSaver::save() {
 }
 
 void BackgroundSaver::handOver() {
-    snapshotAsked = true;
-    takeSnapshot();
-    // The owner is going: from here on the writer thread logs what fails.
-    std::lock_guard<std::mutex> lock(state->mutex);
-    state->owner = nullptr;
-    state->wake.notify_all();
+    snapshotAsked = false;
+    // The owner is going: from the hand-over on, the writer thread logs what fails.
+    hand(snapshot(), true);
 }
 
 void BackgroundSaver::takeSnapshot() {
@@ -56,14 +53,17 @@ void BackgroundSaver::takeSnapshot() {
         hand(std::move(task));
 }
 
-void BackgroundSaver::hand(Task task) {
+void BackgroundSaver::hand(Task task, bool ownerGoes) {
     bool startThread = false;
     {
         std::lock_guard<std::mutex> lock(state->mutex);
+        if (ownerGoes)
+            state->owner = nullptr;
         // The replaced task (an older snapshot) is freed below, outside the lock.
-        std::swap(state->waiting, task);
-        startThread = !state->threadStarted;
-        state->threadStarted = true;
+        if (task)
+            std::swap(state->waiting, task);
+        startThread = state->waiting && !state->threadStarted;
+        state->threadStarted = state->threadStarted || startThread;
     }
     state->wake.notify_all();
     if (startThread)

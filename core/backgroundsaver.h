@@ -48,7 +48,9 @@ signals:
 private:
     struct State;
     void takeSnapshot();
-    void hand(Task task);
+    // Hands a task (if any) to the writer thread; `ownerGoes`: nothing is reported to
+    // the owner from then on, a failure is logged.
+    void hand(Task task, bool ownerGoes = false);
     static void work(std::shared_ptr<State> state);
     void deliver();
 

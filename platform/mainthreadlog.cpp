@@ -12,42 +12,46 @@ namespace {
 
 struct Waiting {
     std::mutex mutex;
-    std::vector<QString> messages;
+    std::vector<std::function<void()>> work;
 };
 
 Waiting& waiting() {
-    static Waiting* const all = new Waiting; // never freed: a thread may still log at exit
+    static Waiting* const all = new Waiting; // never freed: a thread may still hand work at exit
     return *all;
 }
 
-void logWaiting() {
-    std::vector<QString> messages;
+void runWaiting() {
+    std::vector<std::function<void()>> work;
     {
         std::lock_guard<std::mutex> lock(waiting().mutex);
-        messages.swap(waiting().messages);
+        work.swap(waiting().work);
     }
-    for (const QString& message : messages)
-        qWarning("%s", qUtf8Printable(message));
+    for (const auto& each : work)
+        each();
 }
 
 } // namespace
 
-void warnOnMainThread(const QString& message) {
+bool runOnMainThread(std::function<void()> work) {
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app) {
-        qWarning("%s", qUtf8Printable(message));
-        return;
-    }
+    if (!app)
+        return false;
     bool post = false;
     {
         std::lock_guard<std::mutex> lock(waiting().mutex);
-        post = waiting().messages.empty();
-        waiting().messages.push_back(message);
+        post = waiting().work.empty();
+        waiting().work.push_back(std::move(work));
     }
-    // Posted with nothing captured: the messages go through the list, under its lock.
+    // Posted with nothing captured: the work goes through the list, under its lock.
     if (post)
         QMetaObject::invokeMethod(
-            app, [] { logWaiting(); }, Qt::QueuedConnection);
+            app, [] { runWaiting(); }, Qt::QueuedConnection);
+    return true;
+}
+
+void warnOnMainThread(const QString& message) {
+    if (!runOnMainThread([message] { qWarning("%s", qUtf8Printable(message)); }))
+        qWarning("%s", qUtf8Printable(message));
 }
 
 } // namespace platform

@@ -1,9 +1,17 @@
 #pragma once
-// A warning from a thread of the program's own, logged by the main thread: Qt's message
-// handlers (a test's above all) read state of the main thread's while they format.
+// Work of the program's own threads handed to the main thread: results for windows, and
+// warnings (Qt's message handlers, a test's above all, read state of the main thread's
+// while they format).
 #include <QString>
 
+#include <functional>
+
 namespace platform {
+
+// Runs `work` on the main thread, soon, in the order asked. The work travels through a
+// locked queue, not a posted event's captures, so it is read and freed on the main thread
+// only. False, running nothing, when there is no application object.
+bool runOnMainThread(std::function<void()> work);
 
 // Logs `message` with qWarning on the main thread, soon; at once when there is no
 // application object.

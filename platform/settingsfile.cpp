@@ -203,51 +203,12 @@ struct SettingsFile::Data {
 
 namespace {
 
-// Outcomes on their way to the main thread. What is posted there captures nothing: the
-// waiters travel through this queue, under its lock, so that they are read and freed on
-// the main thread only.
-struct Outcome {
-    std::shared_ptr<Waiter> waiter;
-    bool saved = false;
-    QString error;
-};
-
-struct Outcomes {
-    std::mutex mutex;
-    std::vector<Outcome> ready;
-};
-
-Outcomes& outcomes() {
-    static Outcomes* const all = new Outcomes; // never freed, like the writer
-    return *all;
-}
-
-void tellOutcomes() {
-    std::vector<Outcome> ready;
-    {
-        std::lock_guard<std::mutex> lock(outcomes().mutex);
-        ready.swap(outcomes().ready);
-    }
-    for (const Outcome& outcome : ready) {
-        if (!outcome.waiter->guarded || outcome.waiter->context)
-            outcome.waiter->done(outcome.saved, outcome.error);
-    }
-}
-
 // Takes the waiter over (the caller's pointer is left empty).
 void deliver(std::shared_ptr<Waiter>& waiter, bool saved, const QString& error) {
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app)
-        return;
-    bool post = false;
-    {
-        std::lock_guard<std::mutex> lock(outcomes().mutex);
-        post = outcomes().ready.empty();
-        outcomes().ready.push_back(Outcome{std::move(waiter), saved, error});
-    }
-    if (post)
-        QMetaObject::invokeMethod(
-            app, [] { tellOutcomes(); }, Qt::QueuedConnection);
+    platform::runOnMainThread([waiter = std::move(waiter), saved, error] {
+        if (!waiter->guarded || waiter->context)
+            waiter->done(saved, error);
+    });
 }
 
 } // namespace
