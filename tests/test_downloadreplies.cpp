@@ -224,6 +224,8 @@ void TestDownloadReplies::cleanupTestCase() {
 
 void TestDownloadReplies::init() {
     fixture.waits.retry = std::chrono::milliseconds(1);
+    // Every answer here ends by itself; a loaded machine must not turn one into a stall.
+    fixture.waits.stallLimit = std::chrono::milliseconds(0);
     fixture.waits.clear();
     fixture.service().requests().clear();
     QFile::remove(fixture.localPath("tiny.bin"));
