@@ -77,6 +77,7 @@ struct DownloadAttempt {
     qint64 rangeFirst = -1;
     qint64 rangeLast = -1;
     qint64 rangeTotal = -1;
+    bool chunked = false;       // the body's framing marks its end: libcurl checks it came
     bool answered = false;      // a status line came: the location answers
     bool bodyChecked = false;   // the final answer's headers have been judged
     bool discard = false;       // the final status is not a success: the body is dropped
@@ -92,6 +93,7 @@ struct DownloadAttempt {
     void newResponse(long code) {
         status = code;
         contentLength = rangeFirst = rangeLast = rangeTotal = -1;
+        chunked = false;
     }
 
     void readContentRange(const QByteArray& value) {
@@ -154,7 +156,7 @@ struct DownloadAttempt {
     // Whether the file, `local` bytes long after this answer, is proven whole: a part
     // must have arrived up to its range's last byte (short of it, it was cut, whatever
     // its total says), and the file's end must be known (the service's size, else the
-    // part's total or a whole answer's length) and reached.
+    // part's total or a whole answer's length or its chunked framing) and reached.
     bool completes(qint64 local, qint64 size) const {
         qint64 end = size;
         if (status == 206) {
@@ -163,7 +165,9 @@ struct DownloadAttempt {
             if (end < 0)
                 end = rangeTotal;
         } else if (end < 0) {
-            end = contentLength;
+            // A whole answer sent in chunks without a length ends where its last chunk
+            // says (a streamed archive does); libcurl fails one cut before that.
+            end = contentLength < 0 && chunked ? local : contentLength;
         }
         return end >= 0 && local == end;
     }
@@ -566,6 +570,8 @@ size_t DownloadFile::parseHeader(char* line, size_t size, size_t count, void* us
     QByteArray value;
     if (headerValue(text, "content-length", value))
         at->readContentLength(value);
+    else if (headerValue(text, "transfer-encoding", value))
+        at->chunked = value.toLower().contains("chunked");
     else if (headerValue(text, "content-range", value))
         at->readContentRange(value);
     return at->badNumber ? 0 : bytes;

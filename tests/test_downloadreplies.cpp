@@ -130,11 +130,14 @@ struct Shape {
     }
 
     // A whole answer with a length, when nothing else knows the size, is the file as far
-    // as anyone can tell: the bytes it announced, when they all arrived.
+    // as anyone can tell: the bytes it announced, when they all arrived. So is one sent in
+    // chunks without a length, whose framing says where it ends.
     QByteArray announcedFile(bool sizeKnown) const {
-        if (sizeKnown || status != 200 || !usable() || lengths().isEmpty())
+        if (sizeKnown || status != 200 || !usable())
             return QByteArray();
         const QByteArray bytes = bodyBytes();
+        if (lengths().isEmpty())
+            return body == Body::Shorter ? bytes : QByteArray();
         const qint64 announced = lengths().first();
         return body == Body::Exact || body == Body::Longer ? bytes.left(int(announced))
                                                            : QByteArray();
@@ -193,6 +196,7 @@ private slots:
     void everyShape();
     void namedShapes_data();
     void namedShapes();
+    void wholeAnswerInChunks();
 
 private:
     std::unique_ptr<DownloadFile> job(bool sizeKnown) {
@@ -369,6 +373,23 @@ void TestDownloadReplies::namedShapes() {
     QCOMPARE(QString::fromStdString(gets[1].header("Range").value_or("")), resumedAt);
     QCOMPARE(download->getState(), 3);
     QCOMPARE(readFile(download->getPath()), truth);
+}
+
+// A file streamed whole in chunks with no length (as an archive made on the fly is) is
+// complete when its last chunk came: no second request.
+void TestDownloadReplies::wholeAnswerInChunks() {
+    const QByteArray truth = serverFile();
+    auto download = job(false);
+    download->setSession(location);
+    Response reply;
+    reply.body = truth.toStdString();
+    reply.chunked = true;
+    script(reply);
+    JobRecorder run(download.get());
+    QVERIFY(run.runToEnd());
+    QCOMPARE(download->getStatusText(), QString("Completed"));
+    QCOMPARE(readFile(download->getPath()), truth);
+    QCOMPARE(fixture.locationRequests().size(), size_t(1));
 }
 
 QTEST_GUILESS_MAIN(TestDownloadReplies)
