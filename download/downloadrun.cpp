@@ -75,7 +75,9 @@ struct DownloadAttempt {
     long status = 0;   // of the response being received
     qint64 contentLength = -1;
     qint64 rangeFirst = -1;
+    qint64 rangeLast = -1;
     qint64 rangeTotal = -1;
+    bool chunked = false;       // the body's framing marks its end: libcurl checks it came
     bool answered = false;      // a status line came: the location answers
     bool bodyChecked = false;   // the final answer's headers have been judged
     bool discard = false;       // the final status is not a success: the body is dropped
@@ -90,7 +92,8 @@ struct DownloadAttempt {
 
     void newResponse(long code) {
         status = code;
-        contentLength = rangeFirst = rangeTotal = -1;
+        contentLength = rangeFirst = rangeLast = rangeTotal = -1;
+        chunked = false;
     }
 
     void readContentRange(const QByteArray& value) {
@@ -106,6 +109,7 @@ struct DownloadAttempt {
             !readCount(range.mid(dash + 1).trimmed(), last) || last < first)
             first = last = -1;
         rangeFirst = first;
+        rangeLast = last;
         const QByteArray totalText = slash >= 0 ? spec.mid(slash + 1).trimmed() : QByteArray();
         qint64 total = -1;
         if (totalText == "*")
@@ -137,15 +141,44 @@ struct DownloadAttempt {
             // Also a part that doesn't say where it starts: appending it could only guess.
             rangeMismatch = true;
             return false;
+        } else if (status == 206) {
+            // A length that isn't the range's leaves unknown which bytes the body holds.
+            if (contentLength >= 0 && contentLength != rangeLast - rangeFirst + 1) {
+                badNumber = true;
+                return false;
+            }
+            // Nothing past the range's last byte is the part.
+            limit = limit < 0 ? rangeLast + 1 : std::min(limit, rangeLast + 1);
         }
         return true;
     }
 
+    // Whether the file, `local` bytes long after this answer, is proven whole: a part
+    // must have arrived up to its range's last byte (short of it, it was cut, whatever
+    // its total says), and the file's end must be known (the service's size, else the
+    // part's total or a whole answer's length or its chunked framing) and reached.
+    bool completes(qint64 local, qint64 size) const {
+        qint64 end = size;
+        if (status == 206) {
+            if (local != rangeLast + 1)
+                return false;
+            if (end < 0)
+                end = rangeTotal;
+        } else if (end < 0) {
+            // A whole answer sent in chunks without a length ends where its last chunk
+            // says (a streamed archive does); libcurl fails one cut before that.
+            end = contentLength < 0 && chunked ? local : contentLength;
+        }
+        return end >= 0 && local == end;
+    }
+
     // A Content-Length is taken only when it is a count and the file's length it gives,
     // offset + length, is one too: an unreadable one must not pass for "no length known".
+    // Given twice with different values, the body's end is anybody's guess.
     void readContentLength(const QByteArray& value) {
         qint64 length = -1;
-        if (!readCount(value, length) || length > std::numeric_limits<qint64>::max() - offset) {
+        if (!readCount(value, length) || length > std::numeric_limits<qint64>::max() - offset ||
+            (contentLength >= 0 && length != contentLength)) {
             contentLength = -1;
             badNumber = true;
             return;
@@ -347,17 +380,10 @@ DownloadFile::Outcome DownloadFile::classify(RunContext& run, DownloadAttempt& a
         return Outcome::Stopped;
     }
     if (result == CURLE_OK) {
-        // Completion is proven by the length, never assumed from a clean end: the
-        // service's size when it gave one, else what the server announced: a part's total
-        // or its end, a whole file's own length alone.
-        qint64 expected = run.sizeKnown ? run.size : -1;
-        if (!run.sizeKnown && status == 206 && at.rangeTotal >= 0)
-            expected = at.rangeTotal;
-        else if (!run.sizeKnown && status == 206 && at.contentLength >= 0)
-            expected = at.offset + at.contentLength;
-        else if (!run.sizeKnown)
-            expected = at.contentLength;
-        if (!at.discard && isSuccess(status) && (expected < 0 || local == expected))
+        // Completion is proven by the length, never assumed from a clean end. A file whose
+        // end nobody announced is asked for again from its length: the server's answer
+        // to that says where it ends.
+        if (!at.discard && isSuccess(status) && at.completes(local, run.sizeKnown ? run.size : -1))
             return Outcome::Completed;
         failure = tr("Partial file downloaded");
     } else if (result == CURLE_ABORTED_BY_CALLBACK) {
@@ -372,9 +398,10 @@ DownloadFile::Outcome DownloadFile::classify(RunContext& run, DownloadAttempt& a
     } else if (status == 416 && at.rangeTotal >= 0 && at.rangeTotal == local &&
                (!run.sizeKnown || local == run.size)) {
         return Outcome::Completed; // the server says the file ends where ours does
-    } else if (status == 416 && at.rangeTotal >= 0 && at.rangeTotal < local) {
-        // What is on disk came from a longer file than the server has now: no retry
-        // mends that, and the bytes are not ours to cut.
+    } else if (status == 416 && at.rangeTotal >= 0 && at.rangeTotal <= local) {
+        // What is on disk came from another file than the server has now (a longer one,
+        // or one of the service's size while the server's ends here): no retry mends
+        // that, and the bytes are not ours to cut.
         setStateAndText(StateFailed,
                         tr("Tập tin trên máy chủ đã thay đổi. Vui lòng tải lại tập tin."));
         emitChanged(StatusChanged);
@@ -543,6 +570,8 @@ size_t DownloadFile::parseHeader(char* line, size_t size, size_t count, void* us
     QByteArray value;
     if (headerValue(text, "content-length", value))
         at->readContentLength(value);
+    else if (headerValue(text, "transfer-encoding", value))
+        at->chunked = value.toLower().contains("chunked");
     else if (headerValue(text, "content-range", value))
         at->readContentRange(value);
     return at->badNumber ? 0 : bytes;

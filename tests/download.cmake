@@ -12,3 +12,8 @@ brisko_add_test(test_downloadstart
         faketransferenvironment.cpp faketransferenvironment.h shortwaits.cpp shortwaits.h
     LIBS testsupport download core)
 brisko_add_test(test_speedpacer SOURCES test_speedpacer.cpp LIBS transfer)
+# Download jobs against scripted answers of every shape.
+brisko_add_test(test_downloadreplies
+    SOURCES test_downloadreplies.cpp downloadjobfixture.cpp downloadjobfixture.h
+        faketransferenvironment.cpp faketransferenvironment.h shortwaits.cpp shortwaits.h
+    LIBS testsupport download core)

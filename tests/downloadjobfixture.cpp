@@ -69,6 +69,10 @@ bool DownloadJobFixture::start(int level) {
     return true;
 }
 
+bool DownloadJobFixture::addFile(const TestFile& file) {
+    return service().files().addFile(accountId, "/", entryOf(file)).has_value();
+}
+
 void DownloadJobFixture::stop() {
     delete currentUser;
     currentUser = nullptr;

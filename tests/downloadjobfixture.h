@@ -35,6 +35,8 @@ public:
     // logged-in account (level 5 unless given). False, with a warning, on failure.
     bool start(int level = 5);
     void stop();
+    // Adds a file to the account's root, after start().
+    bool addFile(const TestFile& file);
 
     devservice::Service& service() { return stand_in.service(); }
     quint16 port() const { return stand_in.port(); }
