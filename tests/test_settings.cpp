@@ -4,6 +4,7 @@
 #include "platform/atomicfile.h"
 #include "platform/hostconfig.h"
 #include "platform/settingsstore.h"
+#include "tests/support/filemodesinforce.h"
 #include "tests/support/filesizelimit.h"
 
 #include <QDir>
@@ -85,6 +86,7 @@ private slots:
     void readsWhatQSettingsReads();
     void damagedFileKeepsWhatParsed_data();
     void damagedFileKeepsWhatParsed();
+    void unreadableFileIsKeptAsideAndReplacedReadable();
     void readingNeedsNoRoom();
     void writesLeaveTheCallersThread();
     void failedWriteIsToldOnce();
@@ -318,6 +320,37 @@ void TestSettings::damagedFileKeepsWhatParsed() {
     store.setValue("Upload_Dir", "/home/u/up2");
     QVERIFY(store.sync());
     QVERIFY(!QFile::exists(copy));
+}
+
+// A settings file its owner cannot read (mode 0200) is damaged: kept aside before the
+// first write, which leaves a file its owner can read at the next start. A later damage
+// keeps its own copy beside the first.
+void TestSettings::unreadableFileIsKeptAsideAndReplacedReadable() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Brisko Tool.conf");
+    const QByteArray original = "[General]\nLanguage=brisko_en.qm\n";
+    writeRaw(path, original);
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    withFileModesInForce([&] {
+        QVERIFY2(!QFile(path).open(QIODevice::ReadOnly), "file modes are not in force");
+        SettingsStore store(path);
+        QVERIFY(store.text("Language").isEmpty());
+        store.setValue("Upload_Dir", "/up");
+        QString error;
+        QVERIFY2(store.sync(&error), qPrintable(error));
+        QCOMPARE(readAll(path), QByteArray("[General]\nUpload_Dir=/up\n"));
+    });
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(readAll(platform::damagedCopyPath(path)), original);
+
+    const QByteArray cut = "[General]\nUpload_Dir=/up\nLangu";
+    writeRaw(path, cut);
+    SettingsStore store(path);
+    store.setValue("Language", "brisko_vi.qm");
+    QVERIFY(store.sync());
+    QCOMPARE(readAll(platform::damagedCopyPath(path)), original);
+    QCOMPARE(readAll(platform::damagedCopyPath(path, 1)), cut);
 }
 
 // Reading writes nothing anywhere: with no room to write (no file may grow, as on a full
