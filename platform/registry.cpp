@@ -251,9 +251,13 @@ QStringList Registry::valueNames(RegistryRoot root, const QString& path) const {
 RegistryStatus Registry::queryValue(RegistryRoot root, const QString& path, const QString& name,
                                     RegistryValue* value) const {
     if (isProgramKey(root, path)) {
-        if (name.isEmpty() || !m_settings->contains(name))
+        if (name.isEmpty())
             return RegistryStatus::NotFound;
-        *value = settingAsValue(m_settings->value(name));
+        // A setting that is missing or unusable (damaged) is no value.
+        const QVariant stored = m_settings->value(name);
+        if (!stored.isValid())
+            return RegistryStatus::NotFound;
+        *value = settingAsValue(stored);
         return RegistryStatus::Ok;
     }
     const Node* node = find(root, path);
