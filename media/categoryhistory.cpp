@@ -30,8 +30,11 @@ ReadResult read(const QString& path) {
     QFile file(path);
     if (!file.exists())
         return result;
+    // A file that cannot be read, or not whole, is kept aside before the next choice
+    // writes over it (or removes it): what could not be read is not lost.
     if (!file.open(QIODevice::ReadOnly)) {
         result.openFailed = true;
+        platform::noteDamaged(path);
         return result;
     }
     QXmlStreamReader reader(&file);
@@ -40,12 +43,20 @@ ReadResult read(const QString& path) {
         if (reader.isStartElement() && reader.name() == QLatin1String("sourceFilm"))
             readCategoryHistoryEntries(reader, result.categories);
     }
-    if (reader.hasError())
+    if (reader.hasError()) {
         result.error = reader.errorString();
+        platform::noteDamaged(path);
+    }
     return result;
 }
 
 bool write(const QString& path, const QList<AutoDownloadCategory>& categories, QString* error) {
+    QString why;
+    if (!platform::keepIfNotedDamaged(path, &why)) {
+        if (error)
+            *error = why;
+        return false;
+    }
     if (categories.isEmpty()) {
         QFile file(path);
         if (!file.exists() || file.remove())

@@ -19,11 +19,13 @@ struct ReadResult {
     bool openFailed = false;
     QString error; // the XML reader's error text; empty when read whole
 };
-// A missing file is an empty list.
+// A missing file is an empty list. One that cannot be read, or not whole, is kept beside
+// the new one (platform::keepDamagedCopy) by the next write.
 ReadResult read(const QString& path);
 
 // Replaces the file (atomically) by the list; an empty list removes it. False, with the
-// reason in `error` and the old file kept, when it can't be written or removed.
+// reason in `error` and the old file kept, when it can't be written or removed, or when it
+// could not be read last time and cannot be kept aside.
 bool write(const QString& path, const QList<AutoDownloadCategory>& categories, QString* error);
 
 } // namespace categoryhistory

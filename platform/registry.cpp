@@ -135,14 +135,18 @@ Registry::Registry(const QString& storeFile, SettingsStore* programSettings)
         m_roots[i]->name = QString::fromLatin1(rootName(i));
     }
     QFile file(m_file);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        // One that is there but cannot be read is damaged, and kept aside as such.
+        m_damaged = file.exists();
         return;
+    }
     const QByteArray bytes = file.readAll();
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     // What does not parse is kept aside before the first save writes over it.
-    m_damaged = (error.error != QJsonParseError::NoError || !document.isObject()) &&
-                !bytes.trimmed().isEmpty();
+    m_damaged = file.error() != QFileDevice::NoError ||
+                ((error.error != QJsonParseError::NoError || !document.isObject()) &&
+                 !bytes.trimmed().isEmpty());
     const QJsonObject stored = document.object();
     for (int i = 0; i < 3; ++i)
         fromJson(stored.value(QString::fromLatin1(rootName(i))).toObject(), m_roots[i].get());
@@ -247,9 +251,13 @@ QStringList Registry::valueNames(RegistryRoot root, const QString& path) const {
 RegistryStatus Registry::queryValue(RegistryRoot root, const QString& path, const QString& name,
                                     RegistryValue* value) const {
     if (isProgramKey(root, path)) {
-        if (name.isEmpty() || !m_settings->contains(name))
+        if (name.isEmpty())
             return RegistryStatus::NotFound;
-        *value = settingAsValue(m_settings->value(name));
+        // A setting that is missing or unusable (damaged) is no value.
+        const QVariant stored = m_settings->value(name);
+        if (!stored.isValid())
+            return RegistryStatus::NotFound;
+        *value = settingAsValue(stored);
         return RegistryStatus::Ok;
     }
     const Node* node = find(root, path);

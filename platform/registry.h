@@ -69,8 +69,9 @@ public:
                             const RegistryValue& value);
     RegistryStatus deleteValue(RegistryRoot root, const QString& path, const QString& name);
 
-    // Writes the file now; false when it could not be written. A file that did not parse
-    // when it was read is kept aside first (keepDamagedCopy), and stays when it cannot be.
+    // Writes the file now; false when it could not be written. A file that could not be
+    // read, or did not parse, when it was read is kept aside first (keepDamagedCopy), and
+    // stays when it cannot be.
     bool save();
 
     struct Node;
@@ -84,7 +85,7 @@ private:
     QString m_file;
     SettingsStore* m_settings;
     bool m_perUser = false;
-    bool m_damaged = false; // the file read did not parse, and is not kept aside yet
+    bool m_damaged = false; // the file could not be read or parsed, and is not kept aside yet
     std::unique_ptr<Node> m_roots[3];
 };
 

@@ -5,9 +5,9 @@
 // through a writer thread, so that nobody waits for the disk unless they ask to.
 //
 // A write reads the file again when another program changed it, puts this process's
-// changes on top, keeps a damaged file aside (one copy, "<file>.damaged") before the first
-// write replaces it, and replaces the file atomically. Writes of one file, from any process
-// of ours, hold a lock on its folder for that while.
+// changes on top, keeps a damaged or unreadable file aside ("<file>.damaged",
+// keepDamagedCopy) before the first write replaces it, and replaces the file atomically.
+// Writes of one file, from any process of ours, hold a lock on its folder for that while.
 #include "platform/settingsformat.h"
 
 #include <QPointer>

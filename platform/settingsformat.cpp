@@ -6,6 +6,9 @@
 #include <QRect>
 #include <QSet>
 #include <QSize>
+#include <QtEndian>
+
+#include <algorithm>
 
 // The reading follows QSettings' own INI reader step by step (its line rules, its escapes,
 // its lists), so that a file means here what it means to every other reader of it; the
@@ -433,47 +436,126 @@ QStringList splitArgs(const QString& s, int idx) {
     return result;
 }
 
-QVariant streamed(const QString& s, int offset, QDataStream::Version version) {
-    QByteArray bytes = s.midRef(offset).toLatin1();
-    QDataStream stream(&bytes, QIODevice::ReadOnly);
-    stream.setVersion(version);
-    QVariant result;
-    stream >> result;
-    return result;
+// The type a streamed value names in its first four bytes, numbered as this Qt numbers
+// types; streams older than Qt 5 carry Qt 4's numbers, which QVariant maps so.
+int streamedTypeId(const QByteArray& bytes, QDataStream::Version version) {
+    if (bytes.size() < 4)
+        return QMetaType::UnknownType;
+    const quint32 id = qFromBigEndian<quint32>(bytes.constData());
+    if (version >= QDataStream::Qt_5_0)
+        return int(id);
+    if (id == 127)
+        return QMetaType::User;
+    if (id >= 128 && id != QMetaType::User)
+        return int(id - 97);
+    if (id == 75)
+        return QMetaType::QSizePolicy;
+    if (id > 75 && id <= 86)
+        return int(id - 1);
+    return int(id);
 }
 
-QVariant textToVariant(const QString& s) {
+// What the program may find streamed in its settings: numbers, booleans, characters and
+// texts, and a date and time. Each reads a fixed size, or its text in bounded steps;
+// a list, a polygon and the like allocate the count their bytes claim before reading
+// one element, so a few damaged bytes ask for all the memory there is.
+bool isStreamableType(int type, bool dateTime) {
+    if (dateTime)
+        return type == QMetaType::QDateTime;
+    switch (type) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::QChar:
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The value streamed between the form's "(" at `offset` and its closing ")". Unusable
+// (false) unless it is of a type above and its stream reads cleanly to its last byte:
+// the type is looked at before anything is streamed.
+bool streamed(const QString& s, int offset, bool dateTime, QVariant* result) {
+    // As QSettings streams them: a date and time in Qt 5.6's form, the rest in Qt 4.0's.
+    const QDataStream::Version version = dateTime ? QDataStream::Qt_5_6 : QDataStream::Qt_4_0;
+    const QStringRef inner = s.midRef(offset, s.size() - offset - 1);
+    for (const QChar c : inner) {
+        if (c.unicode() > 0xff)
+            return false; // not a byte
+    }
+    QByteArray bytes = inner.toLatin1();
+    if (!isStreamableType(streamedTypeId(bytes, version), dateTime))
+        return false;
+    QDataStream stream(&bytes, QIODevice::ReadOnly);
+    stream.setVersion(version);
+    QVariant read;
+    stream >> read;
+    if (stream.status() != QDataStream::Ok || !stream.atEnd() || !read.isValid())
+        return false;
+    *result = read;
+    return true;
+}
+
+// What QSettings reads from a stored text; false when the text streams a value the
+// program cannot use (see streamed).
+bool textToVariant(const QString& s, QVariant* result) {
+    *result = QVariant(s);
     if (!s.startsWith(QLatin1Char('@')))
-        return QVariant(s);
+        return true;
     if (s.endsWith(QLatin1Char(')'))) {
-        if (s.startsWith(QLatin1String("@ByteArray(")))
-            return QVariant(s.midRef(11, s.size() - 12).toLatin1());
-        if (s.startsWith(QLatin1String("@String(")))
-            return QVariant(s.midRef(8, s.size() - 9).toString());
+        if (s.startsWith(QLatin1String("@ByteArray("))) {
+            *result = QVariant(s.midRef(11, s.size() - 12).toLatin1());
+            return true;
+        }
+        if (s.startsWith(QLatin1String("@String("))) {
+            *result = QVariant(s.midRef(8, s.size() - 9).toString());
+            return true;
+        }
         if (s.startsWith(QLatin1String("@Variant(")))
-            return streamed(s, 9, QDataStream::Qt_4_0);
+            return streamed(s, 9, false, result);
         if (s.startsWith(QLatin1String("@DateTime(")))
-            return streamed(s, 10, QDataStream::Qt_5_6);
+            return streamed(s, 10, true, result);
         if (s.startsWith(QLatin1String("@Rect("))) {
             const QStringList args = splitArgs(s, 5);
-            if (args.size() == 4)
-                return QVariant(
+            if (args.size() == 4) {
+                *result = QVariant(
                     QRect(args[0].toInt(), args[1].toInt(), args[2].toInt(), args[3].toInt()));
+                return true;
+            }
         } else if (s.startsWith(QLatin1String("@Size("))) {
             const QStringList args = splitArgs(s, 5);
-            if (args.size() == 2)
-                return QVariant(QSize(args[0].toInt(), args[1].toInt()));
+            if (args.size() == 2) {
+                *result = QVariant(QSize(args[0].toInt(), args[1].toInt()));
+                return true;
+            }
         } else if (s.startsWith(QLatin1String("@Point("))) {
             const QStringList args = splitArgs(s, 6);
-            if (args.size() == 2)
-                return QVariant(QPoint(args[0].toInt(), args[1].toInt()));
+            if (args.size() == 2) {
+                *result = QVariant(QPoint(args[0].toInt(), args[1].toInt()));
+                return true;
+            }
         } else if (s == QLatin1String("@Invalid()")) {
-            return QVariant();
+            *result = QVariant();
+            return true;
         }
     }
     if (s.startsWith(QLatin1String("@@")))
-        return QVariant(s.mid(1));
-    return QVariant(s);
+        *result = QVariant(s.mid(1));
+    return true;
 }
 
 QString variantToText(const QVariant& v) {
@@ -653,24 +735,34 @@ QByteArray text(const Map& values) {
     return out;
 }
 
-QVariant toVariant(const Value& value) {
-    if (!value.list)
-        return textToVariant(value.texts.value(0));
-    for (const QString& text : value.texts) {
-        if (text.startsWith(QLatin1Char('@')) && !text.startsWith(QLatin1String("@@"))) {
-            QVariantList variants;
-            variants.reserve(value.texts.size());
-            for (const QString& each : value.texts)
-                variants.append(textToVariant(each));
-            return variants;
+QVariant toVariant(const Value& value, bool* usable) {
+    bool ok = true;
+    QVariant result;
+    if (!value.list) {
+        ok = textToVariant(value.texts.value(0), &result);
+    } else if (std::any_of(value.texts.cbegin(), value.texts.cend(), [](const QString& text) {
+                   return text.startsWith(QLatin1Char('@')) &&
+                          !text.startsWith(QLatin1String("@@"));
+               })) {
+        QVariantList variants;
+        variants.reserve(value.texts.size());
+        for (const QString& each : value.texts) {
+            QVariant read;
+            ok = textToVariant(each, &read) && ok;
+            variants.append(read);
         }
+        result = variants;
+    } else {
+        QStringList texts = value.texts;
+        for (QString& text : texts) {
+            if (text.startsWith(QLatin1String("@@")))
+                text.remove(0, 1);
+        }
+        result = texts;
     }
-    QStringList texts = value.texts;
-    for (QString& text : texts) {
-        if (text.startsWith(QLatin1String("@@")))
-            text.remove(0, 1);
-    }
-    return texts;
+    if (usable)
+        *usable = ok;
+    return ok ? result : QVariant();
 }
 
 Value fromVariant(const QVariant& value) {

@@ -39,8 +39,11 @@ Parsed parse(const QByteArray& bytes);
 // The whole file for the values; an empty map gives an empty file.
 QByteArray text(const Map& values);
 
-// What QSettings reads from a stored value, and how it stores a value of any type.
-QVariant toVariant(const Value& value);
+// What QSettings reads from a stored value, and how it stores a value of any type. A value
+// that streams a type the program does not store (anything but numbers, booleans, texts
+// and a date and time), or whose stream does not read cleanly within its own bytes, is
+// unusable: `usable` is set false and the result is invalid. Its text stays as it is.
+QVariant toVariant(const Value& value, bool* usable = nullptr);
 Value fromVariant(const QVariant& value);
 
 // The key as QSettings uses it: no leading, trailing or doubled "/". Empty when nothing is

@@ -37,7 +37,12 @@ bool SettingsStore::contains(const QString& key) const {
 QVariant SettingsStore::value(const QString& key, const QVariant& fallback) const {
     const settingsformat::Map values = m_file->values();
     const settingsformat::Value* stored = find(values, key);
-    return stored ? settingsformat::toVariant(*stored) : fallback;
+    if (!stored)
+        return fallback;
+    // A value damaged past use reads as missing; its text stays in the file.
+    bool usable = false;
+    const QVariant read = settingsformat::toVariant(*stored, &usable);
+    return usable ? read : fallback;
 }
 
 QString SettingsStore::text(const QString& key, const QString& fallback) const {

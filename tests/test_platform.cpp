@@ -4,6 +4,7 @@
 #include "platform/registry.h"
 #include "platform/userfolders.h"
 #include "platform/volumes.h"
+#include "tests/support/filemodesinforce.h"
 
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -254,17 +255,23 @@ void TestPlatform::realProcessRuns() {
 
 void TestPlatform::damagedRegistryIsKeptAside_data() {
     QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("readable");
     QTest::addColumn<bool>("damaged");
-    QTest::newRow("cut") << QByteArray("{\"HKEY_CURRENT_USER\": {\"keys\": {\"Softw") << true;
-    QTest::newRow("not an object") << QByteArray("[1, 2]") << true;
-    QTest::newRow("empty") << QByteArray("") << false;
-    QTest::newRow("sound") << QByteArray("{}") << false;
+    QTest::newRow("cut") << QByteArray("{\"HKEY_CURRENT_USER\": {\"keys\": {\"Softw") << true
+                         << true;
+    QTest::newRow("not an object") << QByteArray("[1, 2]") << true << true;
+    QTest::newRow("empty") << QByteArray("") << true << false;
+    QTest::newRow("sound") << QByteArray("{}") << true << false;
+    QTest::newRow("sound but unreadable (mode 0200)")
+        << QByteArray("{\"HKEY_CURRENT_USER\": {}}") << false << true;
 }
 
-// A registry file that does not parse is read as empty, and kept beside the new one
-// before the first save writes over it; later saves keep no further copy.
+// A registry file that does not parse, or cannot be read, is read as empty, and kept
+// beside the new one before the first save writes over it; the new one is readable, and
+// later saves keep no further copy.
 void TestPlatform::damagedRegistryIsKeptAside() {
     QFETCH(QByteArray, text);
+    QFETCH(bool, readable);
     QFETCH(bool, damaged);
     QTemporaryDir folder;
     const QString path = folder.filePath("registry.json");
@@ -273,14 +280,23 @@ void TestPlatform::damagedRegistryIsKeptAside() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(text);
     }
+    if (!readable)
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     const QString copy = platform::damagedCopyPath(path);
-    platform::Registry registry(path, nullptr);
-    registry.setValue(platform::RegistryRoot::CurrentUser, "Software\\X", "v",
-                      platform::RegistryValue::dword(1));
-    QVERIFY(registry.save());
+    withFileModesInForce([&] {
+        QCOMPARE(QFile(path).open(QIODevice::ReadOnly), readable);
+        platform::Registry registry(path, nullptr);
+        registry.setValue(platform::RegistryRoot::CurrentUser, "Software\\X", "v",
+                          platform::RegistryValue::dword(1));
+        QVERIFY(registry.save());
+        QVERIFY(readAll(path).contains("Software"));
+    });
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(QFile::exists(copy), damaged);
     if (damaged)
         QCOMPARE(readAll(copy), text);
+    platform::Registry registry(path, nullptr);
     QVERIFY(readAll(path).contains("Software"));
     QFile::remove(copy);
     QVERIFY(registry.save());

@@ -1,5 +1,7 @@
 #include "media/categoryhistory.h"
 #include "media/rssfeed.h"
+#include "platform/atomicfile.h"
+#include "tests/support/filemodesinforce.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -27,6 +29,8 @@ private slots:
     void storedTimeRoundTrip();
     void historyRoundTrip();
     void historyEdgeCases();
+    void damagedHistoryIsKeptAside_data();
+    void damagedHistoryIsKeptAside();
 };
 
 namespace {
@@ -301,6 +305,53 @@ void TestRssFeed::historyEdgeCases() {
     QVERIFY(!categoryhistory::write(blocked, {}, &error));
     QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EISDIR)));
     QVERIFY(QFileInfo(blocked).isDir());
+}
+
+void TestRssFeed::damagedHistoryIsKeptAside_data() {
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<int>("read");
+    QTest::addColumn<bool>("unchooseAll");
+    QTest::newRow("a bad byte, then a choice") << true << 1 << false;
+    QTest::newRow("a bad byte, then the last unchoosing") << true << 1 << true;
+    QTest::newRow("unreadable (mode 0200), then a choice") << false << 0 << false;
+}
+
+// A file that cannot be read whole (a bad byte loses every category after it) or at all is
+// kept beside the new one before the next choice writes over it or removes it.
+void TestRssFeed::damagedHistoryIsKeptAside() {
+    QFETCH(bool, readable);
+    QFETCH(int, read);
+    QFETCH(bool, unchooseAll);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("phimmot_rssCategoryHistory.tmp");
+    const QByteArray damaged = "<?xml version=\"1.0\"?>\n<sourceFilm>\n"
+                               "    <category id=\"a\" folder=\"/a\"/>\n\x01"
+                               "    <category id=\"b\" folder=\"/b\"/>\n</sourceFilm>\n";
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(damaged), qint64(damaged.size()));
+    }
+    if (!readable)
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    const QList<AutoDownloadCategory> chosen =
+        unchooseAll ? QList<AutoDownloadCategory>() : QList<AutoDownloadCategory>{{"c", "/c"}};
+    withFileModesInForce([&] {
+        const categoryhistory::ReadResult result = categoryhistory::read(path);
+        QCOMPARE(result.openFailed, !readable);
+        QCOMPARE(result.error.isEmpty(), !readable);
+        QCOMPARE(result.categories.size(), read);
+        QString error;
+        QVERIFY2(categoryhistory::write(path, chosen, &error), qPrintable(error));
+        const categoryhistory::ReadResult now = categoryhistory::read(path);
+        QVERIFY(!now.openFailed && now.error.isEmpty());
+        QCOMPARE(now.categories.size(), chosen.size());
+    });
+    if (QTest::currentTestFailed())
+        return;
+    QFile copy(platform::damagedCopyPath(path));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), damaged);
 }
 
 QTEST_GUILESS_MAIN(TestRssFeed)

@@ -3,7 +3,9 @@
 // the caller's thread but are still reported.
 #include "platform/atomicfile.h"
 #include "platform/hostconfig.h"
+#include "platform/registry.h"
 #include "platform/settingsstore.h"
+#include "tests/support/filemodesinforce.h"
 #include "tests/support/filesizelimit.h"
 
 #include <QDir>
@@ -85,6 +87,9 @@ private slots:
     void readsWhatQSettingsReads();
     void damagedFileKeepsWhatParsed_data();
     void damagedFileKeepsWhatParsed();
+    void unusableStreamedValueReadsAsMissing_data();
+    void unusableStreamedValueReadsAsMissing();
+    void unreadableFileIsKeptAsideAndReplacedReadable();
     void readingNeedsNoRoom();
     void writesLeaveTheCallersThread();
     void failedWriteIsToldOnce();
@@ -190,6 +195,7 @@ void TestSettings::writesWhatQSettingsWrites_data() {
         {"none", QStringList{}},
         {"bytes", QByteArray("raw\x01bytes")},
         {"rect", QRect(1, 2, 3, 4)},
+        {"streamed", QVariant(1.5f)},
     };
     QTest::newRow("keys and sections") << QVariantMap{
         {"Key With Spaces", "1"},
@@ -320,6 +326,77 @@ void TestSettings::damagedFileKeepsWhatParsed() {
     QVERIFY(!QFile::exists(copy));
 }
 
+void TestSettings::unusableStreamedValueReadsAsMissing_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("read");
+    // A point list claiming 1.7 thousand million points: streaming it asks for all of them
+    // at once, with the GUI types loaded (as they are here).
+    QTest::newRow("a point list") << QByteArray("@Variant(\\0\\0\\0Gf)y)") << "fallback";
+    QTest::newRow("a number cut short") << QByteArray("@Variant(\\0\\0\\0\\x2\\0)") << "fallback";
+    QTest::newRow("bytes after a number")
+        << QByteArray("@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5xy)") << "fallback";
+    QTest::newRow("a number") << QByteArray("@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)") << "5";
+}
+
+// A streamed value of a type the program never stores, or that does not stream cleanly
+// within its own bytes, reads as missing (the key's fallback), here and for the
+// companions; the other keys read, and a save writes its text back as it stands.
+void TestSettings::unusableStreamedValueReadsAsMissing() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, read);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Brisko Tool.conf");
+    const QByteArray line = "Language=" + stored + "\n";
+    writeRaw(path, "[General]\nDownload_Dir=/home/u/d\n" + line);
+    SettingsStore store(path);
+    QCOMPARE(store.text("Language", "fallback"), read);
+    QCOMPARE(store.text("download_dir"), QString("/home/u/d"));
+    QVERIFY(store.contains("Language"));
+    platform::Registry registry(folder.filePath("registry.json"), &store);
+    platform::RegistryValue value;
+    QCOMPARE(registry.queryValue(platform::RegistryRoot::CurrentUser,
+                                 platform::programRegistryKey(), "Language", &value),
+             read == "fallback" ? platform::RegistryStatus::NotFound
+                                : platform::RegistryStatus::Ok);
+
+    store.setValue("Upload_Dir", "/up");
+    QString error;
+    QVERIFY2(store.sync(&error), qPrintable(error));
+    QCOMPARE(readAll(path), "[General]\nDownload_Dir=/home/u/d\n" + line + "Upload_Dir=/up\n");
+    QVERIFY(!QFile::exists(platform::damagedCopyPath(path)));
+}
+
+// A settings file its owner cannot read (mode 0200) is damaged: kept aside before the
+// first write, which leaves a file its owner can read at the next start. A later damage
+// keeps its own copy beside the first.
+void TestSettings::unreadableFileIsKeptAsideAndReplacedReadable() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Brisko Tool.conf");
+    const QByteArray original = "[General]\nLanguage=brisko_en.qm\n";
+    writeRaw(path, original);
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    withFileModesInForce([&] {
+        QVERIFY2(!QFile(path).open(QIODevice::ReadOnly), "file modes are not in force");
+        SettingsStore store(path);
+        QVERIFY(store.text("Language").isEmpty());
+        store.setValue("Upload_Dir", "/up");
+        QString error;
+        QVERIFY2(store.sync(&error), qPrintable(error));
+        QCOMPARE(readAll(path), QByteArray("[General]\nUpload_Dir=/up\n"));
+    });
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(readAll(platform::damagedCopyPath(path)), original);
+
+    const QByteArray cut = "[General]\nUpload_Dir=/up\nLangu";
+    writeRaw(path, cut);
+    SettingsStore store(path);
+    store.setValue("Language", "brisko_vi.qm");
+    QVERIFY(store.sync());
+    QCOMPARE(readAll(platform::damagedCopyPath(path)), original);
+    QCOMPARE(readAll(platform::damagedCopyPath(path, 1)), cut);
+}
+
 // Reading writes nothing anywhere: with no room to write (no file may grow, as on a full
 // disk that holds the temporary folder), every value still reads.
 void TestSettings::readingNeedsNoRoom() {
@@ -412,5 +489,6 @@ void TestSettings::keepsWhatAnotherProgramWrote() {
     QCOMPARE(store.text("IE_download"), QString("0"));
 }
 
-QTEST_GUILESS_MAIN(TestSettings)
+// With the GUI types loaded: their streamed forms are what a damaged value may claim.
+QTEST_MAIN(TestSettings)
 #include "test_settings.moc"

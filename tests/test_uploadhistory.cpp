@@ -3,6 +3,7 @@
 // truncated documents, entries without text, and saves that must leave the old file.
 #include "platform/atomicfile.h"
 #include "tests/faketransferenvironment.h"
+#include "tests/support/filemodesinforce.h"
 #include "transfer/historyfile.h"
 #include "upload/uploadhistory.h"
 #include "upload/uploadjobs.h"
@@ -43,6 +44,7 @@ private slots:
     void missingLocalFile();
     void brokenDocuments_data();
     void brokenDocuments();
+    void unreadableFileIsKeptAside();
     void emptyElementTakesNothingFromTheOneBefore();
     void interruptedSaveKeepsTheOldFile_data();
     void interruptedSaveKeepsTheOldFile();
@@ -209,6 +211,30 @@ void TestUploadHistory::brokenDocuments() {
     QCOMPARE(UploadHistory::write(historyPath(), document), historyfile::SaveResult::Saved);
     QCOMPARE(readAll(platform::damagedCopyPath(historyPath())), broken);
     QCOMPARE(readAll(historyPath()), document);
+}
+
+// A file that is there but cannot be read is broken, as a damaged one is: the first save
+// keeps it beside the new one, and the new one is readable.
+void TestUploadHistory::unreadableFileIsKeptAside() {
+    const QByteArray old = "<?xml version=\"1.0\"?>\n<uploadfiles><file name=\"/A\" path=\"" +
+                           local(QStringLiteral("a.bin"), 3).toUtf8() +
+                           "\">a.bin</file></uploadfiles>\n";
+    Jobs owned{loadText(old).jobs};
+    QVERIFY(QFile::setPermissions(historyPath(), QFileDevice::WriteOwner));
+    const QByteArray document = UploadHistory::document(QList<UploadFile*>(), "u");
+    withFileModesInForce([&] {
+        QVERIFY2(!QFile(historyPath()).open(QIODevice::ReadOnly), "file modes are not in force");
+        const UploadHistory::Loaded loaded = UploadHistory::load(historyPath(), kAccount);
+        Jobs none{loaded.jobs};
+        QVERIFY(loaded.broken);
+        QVERIFY(!loaded.error.isEmpty());
+        QVERIFY(loaded.jobs.isEmpty());
+        QCOMPARE(UploadHistory::write(historyPath(), document), historyfile::SaveResult::Saved);
+        QCOMPARE(readAll(historyPath()), document);
+    });
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(readAll(platform::damagedCopyPath(historyPath())), old);
 }
 
 void TestUploadHistory::emptyElementTakesNothingFromTheOneBefore() {

@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 
 #include <chrono>
 #include <cmath>
@@ -18,13 +17,12 @@ namespace historyfile {
 
 namespace {
 
-// The writes of every history file not run yet, each file's in the order asked for, and
-// the files noted damaged. One lock for all: a few entries at a time.
+// The writes of every history file not run yet, each file's in the order asked for. One
+// lock for all: a few entries at a time.
 struct Writes {
     std::mutex mutex;
     std::condition_variable changed; // a write ended
     QHash<QString, std::list<const PendingWrite*>> byFile;
-    QSet<QString> damaged;
 };
 
 Writes& writes() {
@@ -87,19 +85,21 @@ bool waitForWrites(int timeoutMs) {
                                 [&] { return all.byFile.isEmpty(); });
 }
 
-void noteDamaged(const QString& path) {
-    Writes& all = writes();
-    std::lock_guard<std::mutex> lock(all.mutex);
-    all.damaged.insert(path);
-}
-
-bool readDocument(const QString& path, QByteArray* bytes) {
+bool readDocument(const QString& path, QByteArray* bytes, QString* unreadable) {
     if (pendingDocument(path, bytes))
         return true;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        // No file is an empty list; one that is there but will not open is damaged.
+        if (file.exists())
+            *unreadable = file.errorString();
         return false;
+    }
     *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *unreadable = file.errorString();
+        return false;
+    }
     return true;
 }
 
@@ -173,23 +173,12 @@ double progressFromText(const QString& text) {
 }
 
 SaveResult write(const QString& path, const QByteArray& document) {
-    bool damaged = false;
-    {
-        Writes& all = writes();
-        std::lock_guard<std::mutex> lock(all.mutex);
-        damaged = all.damaged.contains(path);
-    }
     // What could not be read of the old file stays beside the new one.
-    if (damaged) {
-        QString why;
-        if (!platform::keepDamagedCopy(path, &why)) {
-            platform::warnOnMainThread(
-                QStringLiteral("history: %1 could not be kept aside: %2").arg(path, why));
-            return SaveResult::WriteFailed;
-        }
-        Writes& all = writes();
-        std::lock_guard<std::mutex> lock(all.mutex);
-        all.damaged.remove(path);
+    QString why;
+    if (!platform::keepIfNotedDamaged(path, &why)) {
+        platform::warnOnMainThread(
+            QStringLiteral("history: %1 could not be kept aside: %2").arg(path, why));
+        return SaveResult::WriteFailed;
     }
     qint64 total = 0;
     qint64 freeBytes = 0;

@@ -2,6 +2,8 @@
 // What the download and upload history files share: their XML text, built in one pass
 // the way QXmlStreamWriter writes it (but for a carriage return in text), and the atomic
 // save that refuses to fill the disk.
+#include "platform/atomicfile.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QFile>
@@ -127,28 +129,30 @@ std::function<int()> saveTask(const QString& path, const QList<Job*>& jobs, cons
 // What reading a history file gave.
 template <class Job> struct Loaded {
     QList<Job*> jobs;    // new jobs, owned by the caller, in file order
-    bool broken = false; // the document ended early or is malformed
-    QString error;       // the XML reader's text when broken
+    bool broken = false; // the file cannot be read, or ended early, or is malformed
+    QString error;       // why, when broken: the file's error or the XML reader's text
 };
 
-// Notes that the file at `path` could not be read whole: the next write keeps it beside
-// the new one (keepDamagedCopy) before it replaces it, and fails if it cannot.
-void noteDamaged(const QString& path);
-
-// What the file at `path` holds, or is about to hold (pendingDocument); false when there is
-// no file or it cannot be read.
-bool readDocument(const QString& path, QByteArray* bytes);
+// What the file at `path` holds, or is about to hold (pendingDocument). False when there is
+// no file, or, with the reason in `unreadable`, when there is one that cannot be read.
+bool readDocument(const QString& path, QByteArray* bytes, QString* unreadable);
 
 // Reads the file at `path` and calls `read(reader, jobs)` at every start element named
-// `element`; `read` appends the jobs it makes of it. A missing or unreadable file gives
-// none, and is not broken. A broken one is kept aside by the next write (noteDamaged).
+// `element`; `read` appends the jobs it makes of it. A missing file gives none, and is not
+// broken. A file that cannot be read, or not whole, is broken, and the next write keeps
+// it beside the new one (platform::noteDamaged) before it replaces it, or fails.
 template <class Job, class Read>
 Loaded<Job> load(const QString& path, const char* element, Read read) {
     Loaded<Job> loaded;
     // Read whole: the reader is much quicker on bytes in memory than on a device.
     QByteArray bytes;
-    if (!readDocument(path, &bytes))
+    if (!readDocument(path, &bytes, &loaded.error)) {
+        if (!loaded.error.isEmpty()) {
+            loaded.broken = true;
+            platform::noteDamaged(path);
+        }
         return loaded;
+    }
     QXmlStreamReader reader(bytes);
     while (!reader.atEnd() && !reader.hasError()) {
         reader.readNext();
@@ -158,7 +162,7 @@ Loaded<Job> load(const QString& path, const char* element, Read read) {
     if (reader.hasError()) {
         loaded.broken = true;
         loaded.error = reader.errorString();
-        noteDamaged(path);
+        platform::noteDamaged(path);
     }
     return loaded;
 }
