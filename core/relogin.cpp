@@ -1,7 +1,6 @@
 #include "core/relogin.h"
 
 #include "api/client.h"
-#include "core/actionthread.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
 
@@ -45,10 +44,6 @@ void endLogin() {
 
 bool hasEnded(quint64 login) {
     return login != currentLogin();
-}
-
-bool logInAgain(const ReLoginCredentials& credentials) {
-    return ActionThread::reLogin(credentials);
 }
 
 bool installSession(quint64 login, std::shared_ptr<brisko::session> fresh) {

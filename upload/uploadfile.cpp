@@ -2,6 +2,7 @@
 
 #include "api/sessionapi.h"
 #include "api/userapi.h"
+#include "core/actionthread.h"
 #include "core/crypto.h"
 #include "core/globals.h"
 
@@ -172,7 +173,7 @@ bool UploadFile::reLogin() {
         QMutexLocker lock(&fieldsMutex);
         account = credentials;
     }
-    return relogin::logInAgain(account); // refused once the account logged out
+    return ActionThread::reLogin(account); // refused once the account logged out
 }
 
 void UploadFile::stopUpload() {
