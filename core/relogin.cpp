@@ -77,8 +77,7 @@ LoginBoundClient::LoginBoundClient(const ReLoginCredentials& credentials) {
     std::shared_ptr<brisko::session> session = relogin::sessionOf(credentials.login);
     if (!session)
         return;
-    own = std::make_unique<brisko::client>(apiClient.get_app_key());
-    own->set_session(std::move(session));
+    own = std::make_unique<brisko::client>(apiClient, std::move(session));
     chosen = own.get();
 }
 
