@@ -6,6 +6,7 @@
 #include "api/httputil.h"
 #include "api/sessionapi.h"
 #include "api/userapi.h"
+#include "tests/cancelmoments.h"
 #include "tests/support/devservicefixture.h"
 #include "tools/devservice/demoaccount.h"
 
@@ -207,10 +208,7 @@ void TestApiAsync::shareLinkRepliesOfEitherShape() {
 }
 
 void TestApiAsync::cancelEndsAWaitingCallAtOnce_data() {
-    QTest::addColumn<int>("heldMs"); // how long the reply has been awaited at the cancel
-    QTest::newRow("just sent") << 0;
-    QTest::newRow("a third of a second") << 350;
-    QTest::newRow("two thirds of a second") << 700;
+    addCancelMoments();
 }
 
 // The worker's wait for a held reply is woken by the cancel: the call ends at once, as a

@@ -17,6 +17,7 @@
 #include "mainwindow/programexit.h"
 #include "platform/singleinstance.h"
 #include "platform/userfolders.h"
+#include "tests/cancelmoments.h"
 #include "tests/guiturns.h"
 #include "tests/support/devservicefixture.h"
 #include "tools/devservice/demoaccount.h"
@@ -343,13 +344,8 @@ void TestServiceCallRunner::callNeverRunsUnderTheNextLogin() {
     QVERIFY(ServiceCallRunner::waitForAllCalls(30000));
 }
 
-// Whenever the cancel comes while a call waits for its reply (libcurl looks at a waiting
-// transfer only about once a second by itself), the call ends at once.
 void TestServiceCallRunner::cancelledCallsEndAtOnce_data() {
-    QTest::addColumn<int>("heldMs"); // how long the reply has been awaited at the cancel
-    QTest::newRow("just sent") << 0;
-    QTest::newRow("a third of a second") << 350;
-    QTest::newRow("two thirds of a second") << 700;
+    addCancelMoments();
 }
 
 // Cancelled, a call waiting for a held reply ends at once, as a call without a reply; a
