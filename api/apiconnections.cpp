@@ -29,7 +29,7 @@ public:
 
     // Kept handles: taken and given back under the pool's own lock.
     std::mutex poolMutex;
-    std::vector<CURL*> kept;
+    std::vector<utils::api_handle> kept;
 
 private:
     static void lock(CURL*, curl_lock_data data, curl_lock_access, void* self) {
@@ -54,9 +54,9 @@ ApiShare& apiShare() {
 
 namespace utils {
 
-CURL* take_api_handle() {
+api_handle take_api_handle() {
     ApiShare& share = apiShare();
-    CURL* handle = nullptr;
+    api_handle handle;
     {
         std::lock_guard<std::mutex> lock(share.poolMutex);
         if (!share.kept.empty()) {
@@ -64,21 +64,27 @@ CURL* take_api_handle() {
             share.kept.pop_back();
         }
     }
-    if (!handle) {
-        handle = create_curl_handle();
-        if (handle)
-            join_api_share(handle);
+    if (handle.easy) {
+        // Every option back to its default (the connection, the caches and the share
+        // stay), then ours again.
+        curl_easy_reset(handle.easy);
+        configure_curl_handle(handle.easy);
         return handle;
     }
-    // Every option back to its default (the connection, the caches and the share stay),
-    // then ours again.
-    curl_easy_reset(handle);
-    configure_curl_handle(handle);
-    return handle;
+    api_handle made{create_curl_handle(), curl_multi_init()};
+    if (!made.easy || !made.multi) {
+        if (made.easy)
+            curl_easy_cleanup(made.easy);
+        if (made.multi)
+            curl_multi_cleanup(made.multi);
+        return {};
+    }
+    join_api_share(made.easy);
+    return made;
 }
 
-void return_api_handle(CURL* handle) {
-    if (!handle)
+void return_api_handle(api_handle handle) {
+    if (!handle.easy)
         return;
     ApiShare& share = apiShare();
     {
@@ -88,7 +94,8 @@ void return_api_handle(CURL* handle) {
             return;
         }
     }
-    curl_easy_cleanup(handle);
+    curl_easy_cleanup(handle.easy);
+    curl_multi_cleanup(handle.multi);
 }
 
 void join_api_share(CURL* handle) {

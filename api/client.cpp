@@ -66,8 +66,11 @@ utils::httpReqData session::make_request(const std::string& body) const {
 client::client(const std::string& appKey)
     : app_key(appKey), current(std::make_shared<session>()) {
     curl_global_init(CURL_GLOBAL_ALL);
-    transport = std::make_unique<utils::http_util>();
+    transport = std::make_shared<utils::http_util>();
 }
+
+client::client(const client& base, std::shared_ptr<session> bound)
+    : app_key(base.get_app_key()), current(std::move(bound)), transport(base.transport) {}
 
 client::~client() = default;
 

@@ -51,6 +51,10 @@ private:
 class client {
 public:
     explicit client(const std::string& appKey);
+    // A client for calls under `bound`, sharing the application key and the transport of
+    // `base`: nothing is set up anew (no library initialisation, no transport of its
+    // own), so one costs little enough to be made for every attempt of a call.
+    client(const client& base, std::shared_ptr<session> bound);
     virtual ~client();
     client(const client&) = delete;
     client& operator=(const client&) = delete;
@@ -73,7 +77,7 @@ private:
     mutable std::mutex mutex;
     std::string app_key;
     std::shared_ptr<session> current;
-    std::unique_ptr<utils::http_util> transport;
+    std::shared_ptr<utils::http_util> transport;
 };
 
 } // namespace brisko

@@ -25,6 +25,9 @@ struct CallCount {
     std::condition_variable idle;
     int inside = 0;
     std::atomic<bool> cancelled{false};
+    // The multi handles that calls wait on, which a cancel wakes. A handle leaves the
+    // list, under the lock, before anything may free it.
+    std::vector<CURLM*> waiting;
 };
 
 // Never freed: calls on other threads may still leave it while the process ends.
@@ -49,6 +52,25 @@ void leaveCall() {
         count.idle.notify_all();
 }
 
+// Puts `multi` on the list a cancel wakes; with `unlessCancelled`, not once the calls
+// are cancelled (false then).
+bool listWaiting(CURLM* multi, bool unlessCancelled) {
+    CallCount& count = callCount();
+    std::lock_guard<std::mutex> lock(count.mutex);
+    if (unlessCancelled && count.cancelled.load())
+        return false;
+    count.waiting.push_back(multi);
+    return true;
+}
+
+void unlistWaiting(CURLM* multi) {
+    CallCount& count = callCount();
+    std::lock_guard<std::mutex> lock(count.mutex);
+    const auto found = std::find(count.waiting.begin(), count.waiting.end(), multi);
+    if (found != count.waiting.end())
+        count.waiting.erase(found);
+}
+
 // libcurl's progress callback of every API call; non-zero ends the transfer.
 int endIfCancelled(void*, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     return callCount().cancelled.load() ? 1 : 0;
@@ -66,11 +88,20 @@ struct SlistDeleter {
 };
 using HeaderList = std::unique_ptr<curl_slist, SlistDeleter>;
 
-// A blocking call's handle goes back to the kept ones, with its connection.
-struct EasyDeleter {
-    void operator()(CURL* handle) const { return_api_handle(handle); }
+// A blocking call's handles, given back to the kept ones with their connection.
+class KeptHandle {
+public:
+    KeptHandle() : handle(take_api_handle()) {}
+    ~KeptHandle() { return_api_handle(handle); }
+    KeptHandle(const KeptHandle&) = delete;
+    KeptHandle& operator=(const KeptHandle&) = delete;
+
+    CURL* easy() const { return handle.easy; }
+    CURLM* multi() const { return handle.multi; }
+
+private:
+    api_handle handle;
 };
-using EasyHandle = std::unique_ptr<CURL, EasyDeleter>;
 
 curl_slist* append(curl_slist* list, const std::string& line) {
     curl_slist* grown = curl_slist_append(list, line.c_str());
@@ -140,22 +171,22 @@ http_response* perform(Method method, const std::string& url, const httpReqData&
         response->set_transfer_result(CURLE_ABORTED_BY_CALLBACK);
         return response.release();
     }
-    EasyHandle handle(take_api_handle());
-    if (!handle) {
+    const KeptHandle handle;
+    if (!handle.easy()) {
         response->set_transfer_result(CURLE_FAILED_INIT);
         return response.release();
     }
-    setCommonOptions(handle.get(), url, &body, &headerText);
+    setCommonOptions(handle.easy(), url, &body, &headerText);
     if (method == Method::Post) {
-        curl_easy_setopt(handle.get(), CURLOPT_POST, 1L);
-        curl_easy_setopt(handle.get(), CURLOPT_POSTFIELDS, sentBody.c_str());
+        curl_easy_setopt(handle.easy(), CURLOPT_POST, 1L);
+        curl_easy_setopt(handle.easy(), CURLOPT_POSTFIELDS, sentBody.c_str());
     }
     if (list)
-        curl_easy_setopt(handle.get(), CURLOPT_HTTPHEADER, list.get());
+        curl_easy_setopt(handle.easy(), CURLOPT_HTTPHEADER, list.get());
 
-    const CURLcode result = curl_easy_perform(handle.get());
+    const CURLcode result = http_util::perform_call(handle.easy(), handle.multi());
     long status = 0;
-    curl_easy_getinfo(handle.get(), CURLINFO_RESPONSE_CODE, &status);
+    curl_easy_getinfo(handle.easy(), CURLINFO_RESPONSE_CODE, &status);
 
     int code = 0;
     if (method == Method::Get)
@@ -188,13 +219,19 @@ struct async_request {
     }
 };
 
-http_util::http_util() : multi(curl_multi_init()) {}
+http_util::http_util() : multi(curl_multi_init()) {
+    // The worker's wait is woken by a cancel like a blocking call's.
+    if (multi)
+        listWaiting(multi, false);
+}
 
 http_util::~http_util() {
     {
         std::lock_guard<std::mutex> lock(mutex);
         stopping = true;
     }
+    if (multi)
+        unlistWaiting(multi);
     if (multi)
         curl_multi_wakeup(multi);
     if (workerThread.joinable())
@@ -302,6 +339,15 @@ bool http_util::runOnce() {
     curl_multi_perform(multi, &stillRunning);
 
     std::vector<std::pair<async_request*, http_response*>> finished;
+    if (calls_cancelled()) {
+        // Ended at once, as calls without a reply.
+        for (async_request* request : pending) {
+            curl_multi_remove_handle(multi, request->easy);
+            finished.emplace_back(request, refusedCall(CURLE_ABORTED_BY_CALLBACK));
+        }
+        pending.clear();
+        stillRunning = 0;
+    }
     int queuedMessages = 0;
     while (CURLMsg* message = curl_multi_info_read(multi, &queuedMessages)) {
         if (message->msg != CURLMSG_DONE)
@@ -361,6 +407,40 @@ bool http_util::runOnce() {
     return true;
 }
 
+CURLcode http_util::perform_call(CURL* handle, CURLM* multi) {
+    if (!listWaiting(multi, true))
+        return CURLE_ABORTED_BY_CALLBACK;
+    CURLcode result = CURLE_FAILED_INIT;
+    if (curl_multi_add_handle(multi, handle) == CURLM_OK) {
+        for (;;) {
+            int running = 0;
+            if (curl_multi_perform(multi, &running) != CURLM_OK)
+                break;
+            int queued = 0;
+            const CURLMsg* message = curl_multi_info_read(multi, &queued);
+            if (message && message->msg == CURLMSG_DONE) {
+                result = message->data.result;
+                break;
+            }
+            if (running == 0) {
+                result = CURLE_GOT_NOTHING;
+                break;
+            }
+            // Looked at between the rounds; a cancel that comes during the wait wakes it.
+            if (calls_cancelled()) {
+                result = CURLE_ABORTED_BY_CALLBACK;
+                break;
+            }
+            // libcurl shortens the wait to its own next deadline.
+            if (curl_multi_poll(multi, nullptr, 0, 1000, nullptr) != CURLM_OK)
+                break;
+        }
+        curl_multi_remove_handle(multi, handle);
+    }
+    unlistWaiting(multi);
+    return result;
+}
+
 http_response* http_util::get(const std::string& url, const httpReqData& request) {
     return perform(Method::Get, url, request);
 }
@@ -390,6 +470,9 @@ void http_util::cancel_calls() {
     CallCount& count = callCount();
     std::lock_guard<std::mutex> lock(count.mutex);
     count.cancelled = true;
+    // Thread-safe, and no listed handle is freed while the lock is held.
+    for (CURLM* multi : count.waiting)
+        curl_multi_wakeup(multi);
 }
 
 void http_util::allow_calls() {

@@ -1,7 +1,8 @@
 #pragma once
 // The thin HTTP layer under every service call: one blocking request per call, each on an
 // easy handle set up as create_curl_handle() sets one up, kept between calls with its
-// connection (apiconnections.h).
+// connection (apiconnections.h), and run on a multi handle of its own, so that a cancel
+// can wake the wait for the reply.
 #include "api/httprecords.h"
 
 #include <curl/curl.h>
@@ -37,8 +38,13 @@ public:
     // error, a failed call without a reply.
     static size_t bounded_write(char* data, size_t size, size_t count, std::string* target);
     // The total deadline (and the stall limit) of an API call on `handle`, and its end
-    // once the calls are cancelled (libcurl's progress callback reads the flag).
+    // once the calls are cancelled while libcurl moves data (its progress callback reads
+    // the flag).
     static void limit_call_time(CURL* handle);
+    // Runs the transfer of `handle` on `multi`, which holds no other handle, to its end:
+    // libcurl's result, or CURLE_ABORTED_BY_CALLBACK once the calls are cancelled, at once
+    // even while the reply is awaited. `multi` keeps the connection for a later call.
+    static CURLcode perform_call(CURL* handle, CURLM* multi);
     static std::map<std::string, std::string> parse_headers(const std::string& headerText);
 
     // The asynchronous path: the request is queued and sent by the transport's worker
@@ -71,9 +77,9 @@ public:
     // For tests: later calls use the new bounds.
     static void set_reply_limits(const reply_limits& limits);
 
-    // The program's end: every API call on its way ends (a call waiting for its reply
-    // within about a second, when libcurl next looks at its progress) and later calls
-    // fail at once without sending anything, all as calls without a reply.
+    // The program's end: every API call on its way ends at once, a call waiting for its
+    // reply included, and later calls fail at once without sending anything, all as calls
+    // without a reply.
     static void cancel_calls();
     // Lets calls through again (tests).
     static void allow_calls();

@@ -112,16 +112,22 @@ std::string sessionapi::postPlain(const std::string& url, const std::string& bod
     CURL* handle = utils::create_curl_handle();
     if (!handle)
         return received;
+    CURLM* multi = curl_multi_init(); // so that a cancel ends the wait for the reply
+    if (!multi) {
+        curl_easy_cleanup(handle);
+        return received;
+    }
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
     curl_easy_setopt(handle, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
     curl_easy_setopt(handle, CURLOPT_POSTFIELDS, body.c_str());
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &sessionapi::write_callback);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &received);
     utils::http_util::limit_call_time(handle);
-    const CURLcode result = curl_easy_perform(handle);
+    const CURLcode result = utils::http_util::perform_call(handle, multi);
     if (result != CURLE_OK)
         std::fprintf(stderr, "curl_easy_perform() failed: %s\n", curl_easy_strerror(result));
     curl_easy_cleanup(handle);
+    curl_multi_cleanup(multi);
     return received;
 }
 

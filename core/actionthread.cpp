@@ -123,7 +123,7 @@ bool ActionThread::reLogin(const ReLoginCredentials& credentials) {
         return false;
     // The login goes through a client of its own, so that its session reaches the
     // program's client only if the login is still the current one when it arrives.
-    brisko::client own(apiClient.get_app_key());
+    brisko::client own(apiClient, std::make_shared<brisko::session>());
     brisko::user_api api(&own);
     if (!api.login(utf8(credentials.email), utf8(credentials.password)))
         return false;

@@ -7,9 +7,9 @@ GAnalytics* analytics = nullptr;
 BriskoLogger* statisticsLogger = nullptr;
 
 MediaPlayerInfo playbackPlayer;
-QString playbackPath;
-QString playbackMediaText;
-bool playbackUseMediaText = false;
+QString playbackWaitPath;
+QString playbackMedia;
+bool playbackUseMedia = false;
 bool playbackPending = false;
 
 bool downloadStoppedByUser = false;

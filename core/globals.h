@@ -17,9 +17,9 @@ extern BriskoLogger* statisticsLogger;
 // A request to play a download once enough of it has arrived: written by the video-play
 // dialog, read by the download queue on the GUI thread.
 extern MediaPlayerInfo playbackPlayer; // the player to start
-extern QString playbackPath;           // local path of the download waited for
-extern bool playbackUseMediaText;      // the player gets playbackMediaText instead
-extern QString playbackMediaText;      // the direct link to stream
+extern QString playbackWaitPath;       // local path of the download waited for
+extern bool playbackUseMedia;          // the player gets playbackMedia instead
+extern QString playbackMedia;          // the direct link to stream
 extern bool playbackPending;           // a request is waiting for its download
 
 // Set by the download tab's pause commands, cleared by its start commands; while set, the

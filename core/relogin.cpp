@@ -1,7 +1,6 @@
 #include "core/relogin.h"
 
 #include "api/client.h"
-#include "core/actionthread.h"
 #include "core/globals.h"
 #include "core/ruridudi.h"
 
@@ -47,10 +46,6 @@ bool hasEnded(quint64 login) {
     return login != currentLogin();
 }
 
-bool logInAgain(const ReLoginCredentials& credentials) {
-    return ActionThread::reLogin(credentials);
-}
-
 bool installSession(quint64 login, std::shared_ptr<brisko::session> fresh) {
     std::lock_guard<std::mutex> lock(loginMutex());
     if (login != loginNumber())
@@ -82,8 +77,7 @@ LoginBoundClient::LoginBoundClient(const ReLoginCredentials& credentials) {
     std::shared_ptr<brisko::session> session = relogin::sessionOf(credentials.login);
     if (!session)
         return;
-    own = std::make_unique<brisko::client>(apiClient.get_app_key());
-    own->set_session(std::move(session));
+    own = std::make_unique<brisko::client>(apiClient, std::move(session));
     chosen = own.get();
 }
 

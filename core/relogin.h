@@ -34,10 +34,6 @@ void endLogin();
 // Whether a logout has ended `login` since. Any thread.
 bool hasEnded(quint64 login);
 
-// Logs the process-wide client in again for a request made under `credentials.login`:
-// ActionThread::reLogin, for callers that are not jobs.
-bool logInAgain(const ReLoginCredentials& credentials);
-
 // Makes `fresh`, logged in for `login`, the program's session, unless that login has
 // ended meanwhile. True when it did.
 bool installSession(quint64 login, std::shared_ptr<brisko::session> fresh);

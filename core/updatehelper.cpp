@@ -59,8 +59,8 @@ UpdateHelper::~UpdateHelper() {
     delete dialog.data();
 }
 
-void UpdateHelper::check_and_update(std::function<void()> callback, bool force) {
-    this->callback = std::move(callback);
+void UpdateHelper::check_and_update(std::function<void()> onDone, bool force) {
+    callback = std::move(onDone);
     this->force = force;
     SettingsStore settings;
     const QString status = settings.text(SettingsKeys::UpdateStatus);

@@ -28,9 +28,9 @@ public:
     explicit UpdateHelper(QWidget* parent);
     ~UpdateHelper() override;
 
-    // GUI thread. `callback` runs (on the GUI thread) when the check ends without an
+    // GUI thread. `onDone` runs (on the GUI thread) when the check ends without an
     // update being installed; `force` makes a newer version a required update.
-    void check_and_update(std::function<void()> callback, bool force);
+    void check_and_update(std::function<void()> onDone, bool force);
 
     static VersionOrder versionNewer(const QString& current, const QString& candidate);
 

@@ -147,10 +147,10 @@ void TableDownloadModel::downloadChanged(DownloadFile* dfile,
 }
 
 void TableDownloadModel::playWhenReady(DownloadFile* job) {
-    if (!playbackPending || job->getPath() != playbackPath || job->progress() < 0.01)
+    if (!playbackPending || job->getPath() != playbackWaitPath || job->progress() < 0.01)
         return;
     playbackPending = false;
     const QString media =
-        playbackUseMediaText ? playbackMediaText : QDir::toNativeSeparators(playbackPath);
+        playbackUseMedia ? playbackMedia : QDir::toNativeSeparators(playbackWaitPath);
     playbackPlayer.startPlayer(media, QString());
 }

@@ -5,6 +5,7 @@
 
 #include "api/client.h"
 #include "api/userapi.h"
+#include "core/actionthread.h"
 #include "core/backgroundsaver.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
@@ -238,7 +239,7 @@ void MainForm::sendLogout(QPointer<QWidget> asking, LogoutRefusal refused, bool 
                 if (apiClient.get_session() != session)
                     brisko::user_api(&apiClient).logout();
             } else if (outcome.result.code == brisko::kCodeSessionExpired && mayLogInAgain) {
-                outcome.loggedInAgain = relogin::logInAgain(credentials);
+                outcome.loggedInAgain = ActionThread::reLogin(credentials);
             }
             return outcome;
         },

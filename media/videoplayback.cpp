@@ -53,7 +53,7 @@ bool isVideoPending() {
 }
 
 QString pendingVideoPath() {
-    return playbackPath;
+    return playbackWaitPath;
 }
 
 MediaPlayerInfo pendingPlayer() {
@@ -63,14 +63,14 @@ MediaPlayerInfo pendingPlayer() {
 void setPendingVideo(const QString& localPath, const MediaPlayerInfo& player, bool useMediaText,
                      const QString& mediaText) {
     playbackPlayer = player;
-    playbackPath = localPath;
-    playbackUseMediaText = useMediaText;
-    playbackMediaText = useMediaText ? mediaText : QString();
+    playbackWaitPath = localPath;
+    playbackUseMedia = useMediaText;
+    playbackMedia = useMediaText ? mediaText : QString();
     playbackPending = true;
 }
 
 void clearPendingVideo(const QString& localPath) {
-    if (playbackPending && playbackPath == localPath)
+    if (playbackPending && playbackWaitPath == localPath)
         playbackPending = false;
 }
 

@@ -1,6 +1,7 @@
 // The background job thread against the local stand-in: results and failures of each
 // job, the one re-login after an expired session, and what the jobs put on the wire.
 #include "api/apiresult.h"
+#include "api/client.h"
 #include "api/userapi.h"
 #include "core/actionthread.h"
 #include "core/globals.h"
@@ -14,9 +15,27 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <curl/curl.h>
+#include <dlfcn.h>
+
 #include <atomic>
 
 using devservice::Fault;
+
+namespace {
+
+std::atomic<int> g_curlInits{0};
+
+} // namespace
+
+// Counts libcurl's set-up, which only a whole client does: an attempt or a re-login
+// must not make one.
+extern "C" CURLcode curl_global_init(long flags) {
+    ++g_curlInits;
+    using Real = CURLcode (*)(long);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "curl_global_init"));
+    return real(flags);
+}
 
 namespace {
 
@@ -68,6 +87,7 @@ private slots:
     void login();
     void reLogin_data();
     void reLogin();
+    void boundClientSharesTheTransport();
     void reLoginFailsOrIsRefused_data();
     void reLoginFailsOrIsRefused();
     void accountInfo_data();
@@ -132,12 +152,15 @@ void TestActionThread::expiredSession() {
     if (expiries == 1 && !c.success.empty())
         faults().next(c.path, Fault::status(200, c.success));
     const size_t loginsBefore = logins();
+    const int initsBefore = g_curlInits;
 
     JobLog log;
     QVERIFY(run(c.start, log));
 
-    // One re-login with the account's credentials, one repeat, however it ends.
+    // One re-login with the account's credentials, one repeat, however it ends; each
+    // attempt on the login's session and the program's transport, not a client of its own.
     QCOMPARE(logins(), loginsBefore + 1);
+    QCOMPARE(g_curlInits.load(), initsBefore);
     QCOMPARE(bodyOf(sent("/api/user/login").back())["user_email"].asString(),
              std::string(devservice::demo::kEmail));
     QCOMPARE(sent(c.path).size(), size_t(2));
@@ -213,6 +236,18 @@ void TestActionThread::reLogin() {
         ActionThread::reLogin({true, devservice::demo::kEmail, password, relogin::currentLogin()}),
         replaced);
     QCOMPARE(apiClient.get_session() != before, replaced);
+}
+
+// What an attempt runs on: its login's session and the program's transport.
+void TestActionThread::boundClientSharesTheTransport() {
+    const int initsBefore = g_curlInits;
+    const LoginBoundClient bound(ReLoginCredentials::ofCurrentUser());
+    QVERIFY(bound.get());
+    QVERIFY(bound.get() != &apiClient);
+    QVERIFY(bound.get()->get_session() == apiClient.get_session());
+    QVERIFY(bound.get()->get_http_util() == apiClient.get_http_util());
+    QCOMPARE(bound.get()->get_app_key(), apiClient.get_app_key());
+    QCOMPARE(g_curlInits.load(), initsBefore);
 }
 
 void TestActionThread::reLoginFailsOrIsRefused_data() {

@@ -3,11 +3,15 @@
 #include "api/appkey.h"
 #include "api/client.h"
 #include "api/fileapi.h"
+#include "api/httputil.h"
 #include "api/sessionapi.h"
 #include "api/userapi.h"
+#include "tests/cancelmoments.h"
 #include "tests/support/devservicefixture.h"
 #include "tools/devservice/demoaccount.h"
 
+#include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <condition_variable>
@@ -93,6 +97,8 @@ private slots:
     void failuresReachTheReader_data();
     void failuresReachTheReader();
     void shareLinkRepliesOfEitherShape();
+    void cancelEndsAWaitingCallAtOnce_data();
+    void cancelEndsAWaitingCallAtOnce();
 
 private:
     DevServiceFixture fixture;
@@ -199,6 +205,30 @@ void TestApiAsync::shareLinkRepliesOfEitherShape() {
     QCOMPARE(heard.calls[0], std::make_pair(0, std::string("https://a;https://b;")));
     QCOMPARE(heard.calls[1], std::make_pair(0, std::string()));
     QCOMPARE(heard.calls[2].first, 201);
+}
+
+void TestApiAsync::cancelEndsAWaitingCallAtOnce_data() {
+    addCancelMoments();
+}
+
+// The worker's wait for a held reply is woken by the cancel: the call ends at once, as a
+// call without a reply.
+void TestApiAsync::cancelEndsAWaitingCallAtOnce() {
+    QFETCH(int, heldMs);
+    const auto allow = qScopeGuard([] { utils::http_util::allow_calls(); });
+    fixture.service().faults().next("/api/fileops/delete", Fault::wait(std::chrono::seconds(20)));
+    brisko::file_api files(client.get());
+    files.deleteItemsAsync({"A"}, &onCode);
+    QTRY_COMPARE(fixture.service().requests().forPath("/api/fileops/delete").size(), size_t(1));
+    QTest::qWait(heldMs);
+
+    QElapsedTimer clock;
+    clock.start();
+    utils::http_util::cancel_calls();
+    QVERIFY(heard.waitFor(1));
+    qInfo("ended %lld ms after the cancel", clock.elapsed());
+    QVERIFY(clock.elapsed() < 300);
+    QCOMPARE(heard.calls[0].first, 600);
 }
 
 QTEST_GUILESS_MAIN(TestApiAsync)

@@ -101,9 +101,9 @@ void waitForLink(DialogPlayVideo& dialog) {
 
 void clearPending() {
     playbackPending = false;
-    playbackPath.clear();
-    playbackMediaText.clear();
-    playbackUseMediaText = false;
+    playbackWaitPath.clear();
+    playbackMedia.clear();
+    playbackUseMedia = false;
     playbackPlayer = MediaPlayerInfo();
 }
 
@@ -564,7 +564,7 @@ void TestDialogPlayVideo::offlinePlay() {
     auto job = makeJob(name, total, onDisk);
     if (waiting) {
         playbackPending = true;
-        playbackPath = job->getPath();
+        playbackWaitPath = job->getPath();
     }
     if (!box.isEmpty())
         prompt->answer(answer ? QMessageBox::StandardButton(answer) : QMessageBox::Ok);
@@ -635,7 +635,7 @@ void TestDialogPlayVideo::playingAnotherJobLeavesTheWaitingRequest() {
     // The waiting request keeps its own choice: the local file, not the other's stream.
     QVERIFY(videoplay::isVideoPending());
     QCOMPARE(videoplay::pendingVideoPath(), waiting->getPath());
-    QVERIFY(!playbackUseMediaText);
+    QVERIFY(!playbackUseMedia);
 }
 
 void TestDialogPlayVideo::secondWaitingRequestReplacesTheFirst() {
@@ -653,7 +653,7 @@ void TestDialogPlayVideo::secondWaitingRequestReplacesTheFirst() {
     QVERIFY(videoplay::isVideoPending());
     QCOMPARE(videoplay::pendingVideoPath(), jobB->getPath());
     QCOMPARE(videoplay::pendingPlayer().id, MEDIAPLAYER_MPCHC);
-    QVERIFY(!playbackUseMediaText);
+    QVERIFY(!playbackUseMedia);
     // B was asked to wait, not told that a video already waits.
     QCOMPARE(prompt->asked().at(1).text, kAskToWait);
     QVERIFY(actions->calls().isEmpty());

@@ -620,8 +620,8 @@ void TestTableDownloadModel::playHookFiresOnce() {
     const QList<FakeJob*> two = makeJobs(2);
     playbackPlayer.id = MEDIAPLAYER_VLC;
     playbackPlayer.path = "/usr/bin/vlc";
-    playbackPath = two[1]->getPath();
-    playbackUseMediaText = false;
+    playbackWaitPath = two[1]->getPath();
+    playbackUseMedia = false;
     playbackPending = true;
     static double now = 0;
     auto progressOf = [&](FakeJob* job, qint64 bytes) {
@@ -642,12 +642,12 @@ void TestTableDownloadModel::playHookFiresOnce() {
     QCOMPARE(actions.calls().first().arguments, QStringList{"/tmp/fake/job1.bin"});
     QVERIFY(!playbackPending);
 
-    playbackMediaText = "https://example.invalid/stream";
-    playbackUseMediaText = true;
+    playbackMedia = "https://example.invalid/stream";
+    playbackUseMedia = true;
     playbackPending = true;
     progressOf(two[1], 30);
     QCOMPARE(actions.calls().last().arguments, QStringList{"https://example.invalid/stream"});
-    playbackUseMediaText = false;
+    playbackUseMedia = false;
 }
 
 void TestTableDownloadModel::destructorStopsAndWaits() {

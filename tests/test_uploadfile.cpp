@@ -2,13 +2,18 @@
 // the bounded re-login on an expired session, stops of jobs that do not run, and the
 // speed shown between chunks.
 #include "api/apiresult.h"
+#include "api/userapi.h"
 #include "core/globals.h"
+#include "core/relogin.h"
 #include "core/ruridudi.h"
 #include "tests/uploadfixture.h"
 #include "tools/devservice/demoaccount.h"
 #include "tools/devservice/uploadendpoints.h"
 
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <atomic>
 
 using devservice::Fault;
 
@@ -37,6 +42,8 @@ private slots:
     void forcedSessionAsksAgain();
     void startReturnsBeforeTheLocation();
     void stopOfJobNotRunning();
+    void endedLoginOrStopAsksNothing_data();
+    void endedLoginOrStopAsksNothing();
     void record();
     void speedRule_data();
     void speedRule();
@@ -242,6 +249,58 @@ void TestUploadFile::stopOfJobNotRunning() {
     QCOMPARE(job->getStatusText(), QString("Dừng"));
     QCOMPARE(recorder.flags(), QList<int>{UploadFile::StatusChanged});
     QCOMPARE(recorder.releases(), 0);
+}
+
+void TestUploadFile::endedLoginOrStopAsksNothing_data() {
+    QTest::addColumn<bool>("atRenewal"); // else: while the account is checked at the start
+    QTest::addColumn<bool>("loggedOut"); // else: stopped
+    QTest::newRow("logged out during the start") << false << true;
+    QTest::newRow("logged out before a new location") << true << true;
+    QTest::newRow("stopped before a new location") << true << false;
+}
+
+// A job that outlives its login (the next account already logged in) or that was stopped
+// asks the service for nothing more: above all no upload location, which the program's
+// client would now ask for in the next account.
+void TestUploadFile::endedLoginOrStopAsksNothing() {
+    QFETCH(bool, atRenewal);
+    QFETCH(bool, loggedOut);
+    devservice::Account other;
+    other.email = "khac@brisko.local";
+    other.password = "khac1234";
+    service().accounts().add(other);
+    std::atomic<bool> release{false};
+    const auto letGo = qScopeGuard([&release] { release = true; });
+    const Fault held = Fault::waitFor([&release] { return release.load(); });
+    std::string token;
+    QString kept;
+    if (atRenewal) {
+        kept = fx.issueLocation(1000, &token, "r.bin");
+        service().uploadStore().invalidate(token);
+        service().faults().next("/up/" + token, held);
+    } else {
+        service().faults().next("/api/user/get", held);
+    }
+    const auto job = fx.job(fx.writeFile("r.bin", 1000), kept);
+    UploadRecorder recorder(job.get());
+    job->startUpload();
+    QTRY_COMPARE(fx.sent(atRenewal ? "/up/" + token : "/api/user/get"), std::size_t(1));
+    if (loggedOut) {
+        relogin::endLogin();
+        delete currentUser;
+        currentUser = nullptr;
+        QVERIFY(brisko::user_api(&apiClient).login(other.email, other.password));
+    } else {
+        job->stopUpload();
+    }
+    release = true;
+    QVERIFY(recorder.waitForEnd());
+
+    QCOMPARE(fx.sent("/api/session/upload"), std::size_t(0));
+    QCOMPARE(fx.locationRequests().size(), std::size_t(atRenewal ? 1 : 0));
+    QCOMPARE(recorder.releases(), 1);
+    QCOMPARE(job->getState(), int(loggedOut ? UploadFile::StateFailed : UploadFile::StateStopped));
+    QCOMPARE(job->getStatusText(), loggedOut ? relogin::endedLoginMessage() : QString("Dừng"));
 }
 
 void TestUploadFile::record() {

@@ -350,7 +350,7 @@ void TestWindowCalls::reLoginOnItsWayAtLogoutIsUndone() {
     const int logins = calls(kLoginPath);
     const int logouts = calls(kLogoutPath);
     bool installed = true;
-    std::thread reLogin([&] { installed = relogin::logInAgain(credentials); });
+    std::thread reLogin([&] { installed = ActionThread::reLogin(credentials); });
     QTRY_COMPARE_WITH_TIMEOUT(calls(kLoginPath), logins + 1, kWaitMs);
     relogin::endLogin();
     release = true;
@@ -359,7 +359,7 @@ void TestWindowCalls::reLoginOnItsWayAtLogoutIsUndone() {
     QVERIFY(apiClient.get_session() == sessionBefore);
     QCOMPARE(calls(kLogoutPath), logouts + 1);
     // And once ended, nothing is sent at all.
-    QVERIFY(!relogin::logInAgain(credentials));
+    QVERIFY(!ActionThread::reLogin(credentials));
     QCOMPARE(calls(kLoginPath), logins + 1);
 }
 

@@ -2,8 +2,8 @@
 
 #include "api/sessionapi.h"
 #include "api/userapi.h"
+#include "core/actionthread.h"
 #include "core/crypto.h"
-#include "core/globals.h"
 
 #include <QMutexLocker>
 
@@ -45,11 +45,7 @@ void UploadFile::startUpload() {
 }
 
 bool UploadFile::beginRun() {
-    bool canReLogin = false;
-    {
-        QMutexLocker lock(&fieldsMutex);
-        canReLogin = credentials.present;
-    }
+    const bool canReLogin = jobCredentials().present;
     bool gotLocation = false;
     // One re-login and one repeat of the whole sequence when the session expired.
     if (tryStart(!canReLogin, gotLocation) == StartStep::Expired)
@@ -67,7 +63,14 @@ bool UploadFile::endIfStopped() {
 
 UploadFile::StartStep UploadFile::tryStart(bool lastRound, bool& gotLocation) {
     gotLocation = false;
-    brisko::user_api api(&apiClient);
+    if (endIfStopped())
+        return StartStep::Done;
+    const LoginBoundClient client(jobCredentials());
+    if (!client.get()) {
+        refuseStart(relogin::endedLoginMessage());
+        return StartStep::Done;
+    }
+    brisko::user_api api(client.get());
     const std::unique_ptr<brisko::user> account = api.get();
     {
         QMutexLocker lock(&fieldsMutex);
@@ -123,7 +126,12 @@ UploadFile::StartStep UploadFile::askForSession(bool force, bool lastRound, bool
         fileSize = size;
     }
     int secured = getFileSecure().toInt(nullptr, 10);
-    brisko::sessionapi api(&apiClient);
+    const LoginBoundClient client(jobCredentials());
+    if (!client.get()) {
+        refuseStart(relogin::endedLoginMessage());
+        return StartStep::Done;
+    }
+    brisko::sessionapi api(client.get());
     const std::string location =
         api.upload(toUtf8StdString(fileName), fileSize, toUtf8StdString(folderPath), secured);
     const int code = api.get_error_code();
@@ -144,11 +152,7 @@ UploadFile::StartStep UploadFile::askForSession(bool force, bool lastRound, bool
 }
 
 bool UploadFile::createUploadSession(bool force) {
-    bool canReLogin = false;
-    {
-        QMutexLocker lock(&fieldsMutex);
-        canReLogin = credentials.present;
-    }
+    const bool canReLogin = jobCredentials().present;
     bool gotLocation = false;
     if (askForSession(force, !canReLogin, gotLocation) == StartStep::Expired)
         askForSession(force, true, gotLocation);
@@ -166,13 +170,13 @@ void UploadFile::copyCredentials() {
     credentials = ReLoginCredentials::ofCurrentUser();
 }
 
+ReLoginCredentials UploadFile::jobCredentials() const {
+    QMutexLocker lock(&fieldsMutex);
+    return credentials;
+}
+
 bool UploadFile::reLogin() {
-    ReLoginCredentials account;
-    {
-        QMutexLocker lock(&fieldsMutex);
-        account = credentials;
-    }
-    return relogin::logInAgain(account); // refused once the account logged out
+    return ActionThread::reLogin(jobCredentials()); // refused once the account logged out
 }
 
 void UploadFile::stopUpload() {

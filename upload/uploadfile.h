@@ -164,6 +164,9 @@ private:
     StartStep askForSession(bool force, bool lastRound, bool& gotLocation);
     void refuseStart(const QString& text);
     void copyCredentials();
+    // The login the job was started under: its calls go out under that login's session,
+    // and not at all once it has ended.
+    ReLoginCredentials jobCredentials() const;
     // True when the client holds a fresh session for this job's login.
     bool reLogin();
 

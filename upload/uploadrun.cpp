@@ -255,8 +255,11 @@ bool UploadFile::queryOffset(RunContext& run, qint64& offset, Outcome& outcome, 
     return true;
 }
 
-// The location is no longer valid: a new one, and the attempt counts.
+// The location is no longer valid: a new one, and the attempt counts. A job stopped
+// meanwhile asks for none.
 UploadFile::Outcome UploadFile::newSession(RunContext& run, bool& again) {
+    if (stopRequested)
+        return Outcome::Stopped;
     if (!createUploadSession(true))
         return Outcome::Failed; // the refusal has been reported
     if (!applyLocation(run)) {
