@@ -572,6 +572,7 @@ void TestLoginForm::whileBusy() {
         QTest::keyClick(fields.password, Qt::Key_Return);
     }
     QTRY_COMPARE_WITH_TIMEOUT(calls(held.toLatin1().constData()), before + 1, 20000);
+    leaveShot(form, checking ? QStringLiteral("login-update-check") : QStringLiteral("login-held"));
     QVERIFY(!fields.login->isEnabled());
     QVERIFY(status->isVisible() && spinner->isVisible());
     QCOMPARE(status->text(), checking ? QStringLiteral("<b>Đang kiểm tra phiên bản mới</b>")
@@ -582,8 +583,6 @@ void TestLoginForm::whileBusy() {
                             .arg(spinner->y())
                             .arg(spinner->width())
                             .arg(spinner->height())));
-
-    leaveShot(form, checking ? QStringLiteral("login-update-check") : QStringLiteral("login-held"));
 
     // The keys go where the user's keyboard sends them: to the widget with the focus.
     QWidget* keys = form.focusWidget() ? form.focusWidget() : &form;
