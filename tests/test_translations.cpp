@@ -2,6 +2,7 @@
 // the toolkit's own buttons and file choosers following the chosen language.
 #include "app/startup.h"
 #include "core/dialogmsg.h"
+#include "core/servicecallrunner.h"
 #include "download/dialogdownload.h"
 #include "download/dialogfileinfo.h"
 #include "filemanager/dialogcopyfile.h"
@@ -807,6 +808,9 @@ void TestTranslations::labelsShowWholeUnderTitleBands() {
         popup_inputPassword filePassword(QStringLiteral("a.mp4"), QStringLiteral("1 MB"));
         check("file password", filePassword);
     }
+    // The folder trees' listings of the dialogs gone end before the next case.
+    QVERIFY(ServiceCallRunner::waitForAllCalls(30000));
+    QCoreApplication::sendPostedEvents();
     QCoreApplication::removeTranslator(&translator);
     QVERIFY2(cut.isEmpty(), qUtf8Printable(cut.join(QStringLiteral("\n"))));
 }
