@@ -229,9 +229,9 @@ int bandBottom(const QImage& background, int x) {
     return y;
 }
 
-// The labels of a shown window whose text is cut at its top: by the label's own edge, or
-// by the title band of the window's background, on which the text starts and off which
-// it ends. "name: text (why)".
+// The labels under the title band of a shown window whose text is cut at its top: by the
+// label's own edge, or by the band, on which the text starts and off which it ends. The
+// titles on the band are left out. "name: text (why)".
 QStringList labelsCutAtTheTop(QWidget& window) {
     window.show();
     QCoreApplication::processEvents();
@@ -261,10 +261,12 @@ QStringList labelsCutAtTheTop(QWidget& window) {
         const int band = bandBottom(background, at.x() + (left + right) / 2);
         // Text under the band sits in a box wholly under it: how high a font reaches
         // above its letters (accents, Japanese glyphs) varies from desktop to desktop.
+        if (at.y() + last < band)
+            continue; // a title
         QString why;
         if (first == 0)
             why = QStringLiteral("cut by its own top at %1").arg(at.y());
-        else if (at.y() + first < band && at.y() + last >= band)
+        else if (at.y() + first < band)
             why = QStringLiteral("rows %1 to %2 across the band's edge at %3")
                       .arg(at.y() + first)
                       .arg(at.y() + last)
