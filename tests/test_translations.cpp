@@ -59,6 +59,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
 // The letter an entry's accelerator takes, upper case; empty when it has none.
@@ -471,6 +473,61 @@ bool fillChooserFolder(const QTemporaryDir& folder) {
            file.open(QIODevice::WriteOnly) && file.write("x") == 1;
 }
 
+using WindowCheck = std::function<void(const QString& name, QWidget& window)>;
+
+// Opens the windows whose texts are measured one at a time and hands each to `check`;
+// `popups` adds the popups of the file manager (whose folder trees list the account's
+// folders) and of the subtitles and feeds.
+void measureWindows(const WindowCheck& check, bool popups) {
+    {
+        LoginForm login;
+        check("login", login);
+    }
+    for (int page : {DialogOption::General, DialogOption::Upload, DialogOption::Download,
+                     DialogOption::Connection}) {
+        DialogOption options(page);
+        check("options", options);
+    }
+    {
+        formChangeFilePassword password({"CODE"});
+        check("password", password);
+        password.setCurrentPassword(QStringLiteral("cũ"));
+        check("password (change)", password);
+    }
+    {
+        Dialogcreatefol create(QStringLiteral("0"));
+        check("create folder", create);
+        DialogDownload download(QStringLiteral(" "));
+        check("add links", download);
+        dialogabout about;
+        check("about", about);
+        DialogMsg notice(QStringLiteral("Thông báo"), QStringLiteral("chi tiết"));
+        check("notice", notice);
+        DialogUpload upload({});
+        check("upload", upload);
+        DialogTurnOff turnOff;
+        check("power off", turnOff);
+        DialogFileInfo info({});
+        check("download properties", info);
+    }
+    if (!popups)
+        return;
+    DialogMoveFIle move({"CODE"});
+    check("move", move);
+    DialogCopyFile copy({"CODE"});
+    check("copy", copy);
+    SearchSubtitleOnline keywords(true, QStringLiteral("Phim"));
+    check("subtitles by keyword", keywords);
+    Search_subtitles subtitles(QStringLiteral("Phim.mp4"), QStringLiteral("/tmp/Phim.mp4"));
+    check("subtitles", subtitles);
+    setFolderSaveSubtitle subtitleFolder;
+    check("subtitle folder", subtitleFolder);
+    Popup_rss_SetDownloadFolder feedFolder(QStringLiteral("Phim"));
+    check("feed folder", feedFolder);
+    popup_inputPassword filePassword(QStringLiteral("a.mp4"), QStringLiteral("1 MB"));
+    check("file password", filePassword);
+}
+
 } // namespace
 
 class TestTranslations : public QObject {
@@ -712,37 +769,7 @@ void TestTranslations::textsShowWhole() {
         for (const QString& text : clippedTexts(window))
             clipped << name + QStringLiteral(" ") + text;
     };
-    {
-        LoginForm login;
-        check("login", login);
-    }
-    for (int page : {DialogOption::General, DialogOption::Upload, DialogOption::Download,
-                     DialogOption::Connection}) {
-        DialogOption options(page);
-        check("options", options);
-    }
-    {
-        formChangeFilePassword password({"CODE"});
-        check("password", password);
-        password.setCurrentPassword(QStringLiteral("cũ"));
-        check("password (change)", password);
-    }
-    {
-        Dialogcreatefol create(QStringLiteral("0"));
-        check("create folder", create);
-        DialogDownload download(QStringLiteral(" "));
-        check("add links", download);
-        dialogabout about;
-        check("about", about);
-        DialogMsg notice(QStringLiteral("Thông báo"), QStringLiteral("chi tiết"));
-        check("notice", notice);
-        DialogUpload upload({});
-        check("upload", upload);
-        DialogTurnOff turnOff;
-        check("power off", turnOff);
-        DialogFileInfo info({});
-        check("download properties", info);
-    }
+    measureWindows(check, false);
     QCoreApplication::removeTranslator(&translator);
     QVERIFY2(clipped.isEmpty(), qUtf8Printable(clipped.join(QStringLiteral("\n"))));
 }
@@ -769,47 +796,7 @@ void TestTranslations::labelsShowWholeUnderTitleBands() {
             cut << name + QStringLiteral(" ") + text;
         leaveShot(window, language.section(QLatin1Char('.'), 0, 0) + QLatin1Char('-') + name);
     };
-    {
-        LoginForm login;
-        check("login", login);
-    }
-    for (int page : {DialogOption::General, DialogOption::Upload, DialogOption::Download,
-                     DialogOption::Connection}) {
-        DialogOption options(page);
-        check("options", options);
-    }
-    {
-        formChangeFilePassword password({"CODE"});
-        check("password", password);
-        Dialogcreatefol create(QStringLiteral("0"));
-        check("create folder", create);
-        DialogDownload download(QStringLiteral(" "));
-        check("add links", download);
-        dialogabout about;
-        check("about", about);
-        DialogMsg notice(QStringLiteral("Thông báo"), QStringLiteral("chi tiết"));
-        check("notice", notice);
-        DialogUpload upload({});
-        check("upload", upload);
-        DialogTurnOff turnOff;
-        check("power off", turnOff);
-        DialogFileInfo info({});
-        check("download properties", info);
-        DialogMoveFIle move({"CODE"});
-        check("move", move);
-        DialogCopyFile copy({"CODE"});
-        check("copy", copy);
-        SearchSubtitleOnline keywords(true, QStringLiteral("Phim"));
-        check("subtitles by keyword", keywords);
-        Search_subtitles subtitles(QStringLiteral("Phim.mp4"), QStringLiteral("/tmp/Phim.mp4"));
-        check("subtitles", subtitles);
-        setFolderSaveSubtitle subtitleFolder;
-        check("subtitle folder", subtitleFolder);
-        Popup_rss_SetDownloadFolder feedFolder(QStringLiteral("Phim"));
-        check("feed folder", feedFolder);
-        popup_inputPassword filePassword(QStringLiteral("a.mp4"), QStringLiteral("1 MB"));
-        check("file password", filePassword);
-    }
+    measureWindows(check, true);
     // The folder trees' listings of the dialogs gone end before the next case.
     QVERIFY(ServiceCallRunner::waitForAllCalls(30000));
     QCoreApplication::sendPostedEvents();
