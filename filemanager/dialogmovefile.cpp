@@ -10,15 +10,15 @@
 
 #include <QEvent>
 
+#include <utility>
+
 DialogMoveFIle::DialogMoveFIle(std::vector<std::string> codes, QWidget* parent)
     : FramelessPopup(parent), ui(new Ui::DialogMoveFIle), calls(new ServiceCallRunner(this)) {
     ui->setupUi(this);
     linkcodes = std::move(codes);
     picker = std::make_unique<FolderPickTree>(ui->treeFldMove, this, calls, QStringLiteral(";"),
-                                              "DialogMoveFIle", [this](bool busy) {
-                                                  busy ? disableForm() : enableForm();
-                                                  ui->img_loading->setVisible(busy);
-                                              });
+                                              "DialogMoveFIle",
+                                              [this](bool busy) { listingBusy(busy); });
     makeFrameless(QStringLiteral(":/images/popup_movefile.png"));
     ui->treeFldMove->setColumnCount(1);
     picker->buildRoot();
@@ -66,7 +66,25 @@ void DialogMoveFIle::enableForm() {
     ui->btn_accept->setEnabled(true);
 }
 
+// "Đồng ý" stays usable while a folder's subfolders load (the target is the folder
+// clicked, whatever the listing brings): a press then is kept until the listing is over.
+void DialogMoveFIle::listingBusy(bool busy) {
+    ui->img_loading->setVisible(busy);
+    if (busy)
+        return;
+    enableForm();
+    // A failed listing is told instead; a closed dialog asked for nothing more.
+    if (std::exchange(acceptKept, false) && !picker->lastListingFailed && isVisible())
+        on_btn_accept_clicked();
+}
+
 void DialogMoveFIle::on_btn_accept_clicked() {
+    if (picker->isListing()) {
+        acceptKept = true;
+        ui->img_loading->show();
+        ui->btn_accept->setEnabled(false);
+        return;
+    }
     // The top level is "0" to the service; the choice keeps it for another try.
     if (targetLinkcode.isEmpty())
         targetLinkcode = QStringLiteral("0");

@@ -41,12 +41,16 @@ private slots:
     void moveUncomplete(int errorCode, QString errorMsg);
 
 private:
+    void listingBusy(bool busy);
+
     Ui::DialogMoveFIle* ui;
     std::vector<std::string> linkcodes;
     // The folder last clicked in the tree, whose subfolders were listed last, and the
     // target it makes (empty: the top level, "0" once a move was asked for it).
     QString currentPath;
     QString targetLinkcode;
+    // "Đồng ý" was pressed while a listing ran: the move starts once it is over.
+    bool acceptKept = false;
     ServiceCallRunner* calls;
     std::unique_ptr<FolderPickTree> picker;
 };

@@ -85,11 +85,12 @@ bool FolderPickTree::holds(const QTreeWidgetItem* item) const {
 }
 
 void FolderPickTree::listed(QTreeWidgetItem* item, bool ok, int code, const QString& message) {
-    if (busy)
-        busy(false);
+    lastListingFailed = !ok;
     if (!ok) {
         folderList.clear();
         tree->setEnabled(true);
+        if (busy)
+            busy(false);
         // A listing of a dialog closed meanwhile is of no interest any more.
         if (!dialog->isVisible())
             return;
@@ -108,6 +109,8 @@ void FolderPickTree::listed(QTreeWidgetItem* item, bool ok, int code, const QStr
         tree->setEnabled(true);
     else
         fill(item);
+    if (busy)
+        busy(false);
 }
 
 void addFolderItems(QTreeWidgetItem* parent, const std::vector<brisko::file>& folders) {

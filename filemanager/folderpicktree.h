@@ -21,7 +21,8 @@ class FolderPickTree {
 public:
     // `calls` runs the listings (a child of `dialog`, so that a listing still running
     // when the dialog goes is dropped); `rootData` is the root item's key (";" or "");
-    // `busy` is told around each listing; `context` translates the error title.
+    // `busy` is told around each listing (its end once the tree is filled, or before a
+    // failure is shown); `context` translates the error title.
     FolderPickTree(QTreeWidget* tree, QWidget* dialog, ServiceCallRunner* calls, QString rootData,
                    const char* context, std::function<void(bool)> busy = {});
 
@@ -40,6 +41,7 @@ public:
     QString selectedFolderPath;     // the folder last clicked; empty: the root
     QString selectedFolderLinkcode; // its link code; empty: the root
     std::vector<brisko::file> folderList;
+    bool lastListingFailed = false; // read when `busy` tells the listing is over
 
 private:
     void listed(QTreeWidgetItem* item, bool ok, int code, const QString& message);

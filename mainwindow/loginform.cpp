@@ -194,6 +194,7 @@ void LoginForm::on_btn_login_clicked() {
     if (!passwordGiven)
         return;
     disableForm();
+    ui->lblStatus->setText(tr("Loading..."));
     auto* job = new ActionThread;
     connect(job, SIGNAL(loginSuccess()), this, SLOT(login_success()));
     connect(job, SIGNAL(loginError(int, QString)), this, SLOT(login_error(int, QString)));
@@ -271,6 +272,11 @@ void LoginForm::disableForm() {
     ui->lblStatus->clear();
     ui->lblStatus->show();
     ui->img_loading->show();
+    // An Enter pressed again while busy does nothing: the dialog keeps the keys rather
+    // than letting the focus fall on the quit button, the only one left usable, and that
+    // button answers no Enter meanwhile. Escape, the close button or a click still quit.
+    ui->btn_quit->setAutoDefault(false);
+    setFocus(Qt::OtherFocusReason);
     for (QWidget* widget : formWidgets())
         widget->setEnabled(false);
 }
@@ -279,6 +285,7 @@ void LoginForm::enableForm() {
     ui->lblStatus->clear();
     ui->lblStatus->hide();
     ui->img_loading->hide();
+    ui->btn_quit->setAutoDefault(true);
     for (QWidget* widget : formWidgets())
         widget->setEnabled(true);
     ui->txt_email->setFocus(Qt::OtherFocusReason);

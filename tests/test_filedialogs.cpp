@@ -37,6 +37,8 @@ private slots:
     void cleanup() { stopTab(); }
     void folderTreeListsNestedNonAsciiFolders();
     void moveTargetsAndBusyState();
+    void acceptDuringAListing_data();
+    void acceptDuringAListing();
     void copyTargetsAndExpiredSession();
     void passwordRules();
     void passwordSentAsTypedAndRetried();
@@ -133,6 +135,59 @@ void TestFileDialogs::moveTargetsAndBusyState() {
         QTRY_COMPARE(done.size(), 1);
         QCOMPARE(done[0][0].toString(), codeOf("/Tài liệu"));
         QVERIFY(session->service().files().findByPath(accountId(), "/Tài liệu/ghi chú.txt"));
+    }
+}
+
+void TestFileDialogs::acceptDuringAListing_data() {
+    QTest::addColumn<QString>("listing"); // how the held listing ends
+    QTest::newRow("listed") << "listed";
+    QTest::newRow("refused") << "refused";
+    QTest::newRow("dialog closed meanwhile") << "closed";
+}
+
+// "Đồng ý" pressed while the clicked folder's subfolders load is kept: once they are in,
+// the entry moves into that folder. A refused listing is told instead, and a dialog closed
+// meanwhile moves nothing.
+void TestFileDialogs::acceptDuringAListing() {
+    QFETCH(QString, listing);
+    DialogMoveFIle dialog(codes({"/ghi chú.txt"}), nullptr);
+    dialog.show();
+    settle(&dialog);
+    auto* tree = dialog.findChild<QTreeWidget*>("treeFldMove");
+    auto* accept = dialog.findChild<QPushButton*>("btn_accept");
+    QSignalSpy done(&dialog, &DialogMoveFIle::getlistToReresh);
+    std::atomic<bool> released{false};
+    Fault held = listing == "refused" ? Fault::status(200, R"({"code":500,"msg":"Bận"})") : Fault();
+    held.until = [&released] { return released.load(); };
+    const std::string documents = listPath(QStringLiteral("/Tài liệu"));
+    session->service().faults().next(documents, held);
+    if (listing == "refused")
+        prompt->answer(QMessageBox::Ok);
+
+    QTreeWidgetItem* folder = childNamed(tree->topLevelItem(0), "Tài liệu");
+    tree->setCurrentItem(folder);
+    emit tree->itemClicked(folder, 0);
+    QTRY_COMPARE(requests(documents).size(), size_t(1));
+    accept->click();
+    QVERIFY(!accept->isEnabled()); // taken once
+    if (listing == "closed")
+        dialog.close();
+    released = true;
+    settle(&dialog);
+
+    const bool moves = listing == "listed";
+    QCOMPARE(requests("/api/fileops/move").size(), size_t(moves ? 1 : 0));
+    QCOMPARE(done.size(), moves ? 1 : 0);
+    QCOMPARE(prompt->asked().size(), listing == "refused" ? 1 : 0);
+    QCOMPARE(bool(session->service().files().findByPath(accountId(), "/Tài liệu/ghi chú.txt")),
+             moves);
+    if (moves) {
+        QCOMPARE(done[0][0].toString(), codeOf("/Tài liệu"));
+        QVERIFY(!dialog.isVisible());
+    } else if (listing == "refused") {
+        // The press went with the refusal: the dialog waits for another.
+        QVERIFY(dialog.isVisible());
+        QVERIFY(accept->isEnabled() && tree->isEnabled());
     }
 }
 

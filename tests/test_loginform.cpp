@@ -13,14 +13,19 @@
 #include "tests/mainwindowsession.h"
 #include "tests/support/environmentvalue.h"
 #include "tests/support/filesizelimit.h"
+#include "tests/support/windowshots.h"
 #include "tools/devservice/demoaccount.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QHostInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <atomic>
 
 namespace {
 
@@ -102,6 +107,8 @@ private slots:
     void automaticLogin();
     void quitting_data();
     void quitting();
+    void whileBusy_data();
+    void whileBusy();
 
 private:
     // Shows the dialog and waits until its update check has handed the form back.
@@ -518,6 +525,88 @@ void TestLoginForm::quitting() {
     else
         form.close();
     QCOMPARE(quitStatuses, QList<int>{1});
+}
+
+void TestLoginForm::whileBusy_data() {
+    QTest::addColumn<QString>("held"); // the call held while the user acts
+    QTest::addColumn<QString>("act");
+    QTest::addColumn<bool>("quits");
+    QTest::newRow("Enter again during the login") << kLoginPath << "enter" << false;
+    QTest::newRow("Enter again during the account read") << kAccountPath << "enter" << false;
+    QTest::newRow("Enter during the update check") << kVersionPath << "enter" << false;
+    QTest::newRow("Escape during the login") << kLoginPath << "escape" << true;
+    QTest::newRow("closed during the login") << kLoginPath << "close" << true;
+    QTest::newRow("quit clicked during the login") << kLoginPath << "click quit" << true;
+}
+
+// While the form waits for a call, the user typed, pressed Enter and presses it again:
+// nothing happens until the call is back, and then the login goes on (the focus must not
+// have fallen on the quit button). Escape, closing and the quit button still quit. The
+// status line says what the form waits for, and the spinner leaves it room.
+void TestLoginForm::whileBusy() {
+    QFETCH(QString, held);
+    QFETCH(QString, act);
+    QFETCH(bool, quits);
+    const bool checking = held == QLatin1String(kVersionPath);
+    std::atomic<bool> released{false};
+    const auto release = qScopeGuard([&released] { released = true; });
+    auto& faults = session.service().faults();
+    LoginForm form;
+    Fields fields(form);
+    auto* status = form.findChild<QLabel*>(QStringLiteral("lblStatus"));
+    auto* spinner = form.findChild<QLabel*>(QStringLiteral("img_loading"));
+    LoginCounter logins(form);
+    const int before = calls(held.toLatin1().constData());
+    faults.next(held.toStdString(),
+                devservice::Fault::waitFor([&released] { return released.load(); }));
+    if (checking) {
+        // Shown with the focus in the e-mail field, as the window system gives it.
+        form.show();
+        fields.email->setFocus(Qt::ActiveWindowFocusReason);
+    } else {
+        QVERIFY(showReady(form));
+        QApplication::setActiveWindow(&form);
+        fields.email->setText(demoEmail());
+        fields.password->setText(demoPassword());
+        fields.password->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(fields.password, Qt::Key_Return);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(calls(held.toLatin1().constData()), before + 1, 20000);
+    leaveShot(form, checking ? QStringLiteral("login-update-check") : QStringLiteral("login-held"));
+    QVERIFY(!fields.login->isEnabled());
+    QVERIFY(status->isVisible() && spinner->isVisible());
+    QCOMPARE(status->text(), checking ? QStringLiteral("<b>Đang kiểm tra phiên bản mới</b>")
+                                      : QStringLiteral("Loading..."));
+    QVERIFY2(!spinner->geometry().intersects(status->geometry()),
+             qPrintable(QStringLiteral("spinner %1,%2 %3x%4 over the status line")
+                            .arg(spinner->x())
+                            .arg(spinner->y())
+                            .arg(spinner->width())
+                            .arg(spinner->height())));
+
+    // The keys go where the user's keyboard sends them: to the widget with the focus.
+    QWidget* keys = form.focusWidget() ? form.focusWidget() : &form;
+    if (act == QLatin1String("enter"))
+        QTest::keyClick(keys, Qt::Key_Return);
+    else if (act == QLatin1String("escape"))
+        QTest::keyClick(keys, Qt::Key_Escape);
+    else if (act == QLatin1String("close"))
+        form.close();
+    else
+        fields.quit->click();
+    QCOMPARE(quitStatuses.isEmpty(), !quits);
+    if (quits) {
+        QCOMPARE(quitStatuses.first(), 1);
+        return;
+    }
+    released = true;
+    if (checking) {
+        QTRY_VERIFY_WITH_TIMEOUT(fields.login->isEnabled(), 20000);
+        QCOMPARE(logins.count(), 0);
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(logins.count(), 1, 20000);
+    }
+    QVERIFY(quitStatuses.isEmpty());
 }
 
 QTEST_MAIN(TestLoginForm)

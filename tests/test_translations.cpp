@@ -2,9 +2,12 @@
 // the toolkit's own buttons and file choosers following the chosen language.
 #include "app/startup.h"
 #include "core/dialogmsg.h"
+#include "core/servicecallrunner.h"
 #include "download/dialogdownload.h"
 #include "download/dialogfileinfo.h"
+#include "filemanager/dialogcopyfile.h"
 #include "filemanager/dialogcreatefol.h"
+#include "filemanager/dialogmovefile.h"
 #include "filemanager/formchangefilepassword.h"
 #include "filemanager/namerules.h"
 #include "mainwindow/dialogabout.h"
@@ -13,11 +16,17 @@
 #include "mainwindow/loginform.h"
 #include "mainwindow/logoutquestion.h"
 #include "mainwindow/mainform.h"
+#include "media/popup_inputpassword.h"
+#include "media/popup_rss_setdownloadfolder.h"
+#include "media/search_subtitles.h"
+#include "media/searchsubtitleonline.h"
+#include "media/setfoldersavesubtitle.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "tests/mainformprobe.h"
 #include "tests/mainwindowsession.h"
 #include "tests/support/scripteduserprompt.h"
+#include "tests/support/windowshots.h"
 #include "upload/dialogupload.h"
 
 #include <QAbstractButton>
@@ -27,6 +36,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QImageReader>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -37,6 +47,7 @@
 #include <QProcess>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleFactory>
@@ -47,6 +58,8 @@
 #include <QTreeView>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -102,7 +115,42 @@ QSet<QString> messagesOf(const QString& path) {
     return found;
 }
 
-// The texts of a shown window that their widgets cut off: "name: text".
+// The picture a button without text shows: its icon, or the border image its own style
+// sheet draws it with; an invalid size when it has neither.
+QSize pictureOf(const QAbstractButton& button) {
+    if (!button.icon().isNull())
+        return button.iconSize();
+    static const QRegularExpression image(
+        QStringLiteral(R"re(border-image\s*:\s*url\(\s*"?([^")]*)"?\s*\))re"));
+    const QRegularExpressionMatch found = image.match(button.styleSheet());
+    return found.hasMatch() ? QImageReader(found.captured(1)).size() : QSize();
+}
+
+// A picture button drawn out of shape (its picture stretched one way more than the
+// other) or cut by the window's edge: "name: why"; nothing when it shows whole.
+QStringList squeezedPicture(const QWidget& window, const QAbstractButton& button) {
+    const QSize picture = pictureOf(button);
+    const QRect shown(button.mapTo(&window, QPoint()), button.size());
+    if (!picture.isValid() || shown.isEmpty())
+        return {};
+    const double stretch =
+        double(shown.width()) / picture.width() * picture.height() / shown.height();
+    if (stretch > 0.9 && stretch < 1.1 && window.rect().contains(shown))
+        return {};
+    return {QStringLiteral("%1: picture of %2x%3 shown %4x%5 at %6,%7 in %8x%9")
+                .arg(button.objectName())
+                .arg(picture.width())
+                .arg(picture.height())
+                .arg(shown.width())
+                .arg(shown.height())
+                .arg(shown.x())
+                .arg(shown.y())
+                .arg(window.width())
+                .arg(window.height())};
+}
+
+// The texts of a shown window that their widgets cut off: "name: text". Buttons that show
+// a picture alone must show all of it.
 QStringList clippedTexts(QWidget& window) {
     window.show();
     QCoreApplication::processEvents();
@@ -116,8 +164,10 @@ QStringList clippedTexts(QWidget& window) {
                 continue;
             text = label->text();
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            if (button->text().isEmpty())
+            if (button->text().isEmpty()) {
+                clipped << squeezedPicture(window, *button);
                 continue;
+            }
             text = button->text();
         } else {
             continue;
@@ -150,6 +200,85 @@ QStringList clippedTexts(QWidget& window) {
                            .arg(room);
     }
     return clipped;
+}
+
+// The picture a window's own style sheet paints it with, as it shows on the screen: a
+// border image stretched over the window, a background image as it is.
+QImage backgroundOf(const QWidget& window) {
+    const QRegularExpression rule(
+        QStringLiteral(
+            R"re(#%1\s*\{[^}]*(background-image|border-image)\s*:\s*url\(\s*"?([^")]*))re")
+            .arg(window.objectName()));
+    const QRegularExpressionMatch found = rule.match(window.styleSheet());
+    const QImage image = found.hasMatch() ? QImage(found.captured(2)) : QImage();
+    if (image.isNull() || found.captured(1) == QLatin1String("background-image"))
+        return image;
+    return image.scaled(window.size());
+}
+
+// The first row under the coloured title band across the top of `background` at column
+// `x`; 0 when there is no band there.
+int bandBottom(const QImage& background, int x) {
+    if (background.isNull())
+        return 0;
+    x = qBound(0, x, background.width() - 1);
+    int y = 0;
+    for (; y < background.height(); ++y) {
+        const QColor pixel = background.pixelColor(x, y);
+        if (pixel.alpha() < 128 || (pixel.hsvSaturation() < 60 && pixel.value() > 160))
+            break;
+    }
+    return y;
+}
+
+// The labels under the title band of a shown window whose text is cut at its top: by the
+// label's own edge, or by the band, on which the text starts and off which it ends. The
+// titles on the band are left out. "name: text (why)".
+QStringList labelsCutAtTheTop(QWidget& window) {
+    window.show();
+    QCoreApplication::processEvents();
+    const QImage background = backgroundOf(window);
+    QStringList cut;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&window) || label->text().isEmpty() || label->movie())
+            continue;
+        QImage drawn(label->size(), QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        label->render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
+        // The rows its glyphs ink (faint edges of their smoothing left out).
+        int first = -1, last = -1, left = drawn.width(), right = -1;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (qAlpha(drawn.pixel(x, y)) < 96)
+                    continue;
+                first = first < 0 ? y : first;
+                last = y;
+                left = qMin(left, x);
+                right = qMax(right, x);
+            }
+        }
+        if (first < 0)
+            continue;
+        const QPoint at = label->mapTo(&window, QPoint());
+        const int band = bandBottom(background, at.x() + (left + right) / 2);
+        // Text under the band sits in a box wholly under it: how high a font reaches
+        // above its letters (accents, Japanese glyphs) varies from desktop to desktop.
+        if (at.y() + last < band)
+            continue; // a title
+        QString why;
+        if (first == 0)
+            why = QStringLiteral("cut by its own top at %1").arg(at.y());
+        else if (at.y() + first < band)
+            why = QStringLiteral("rows %1 to %2 across the band's edge at %3")
+                      .arg(at.y() + first)
+                      .arg(at.y() + last)
+                      .arg(band);
+        else if (at.y() + first >= band && at.y() < band)
+            why = QStringLiteral("from %1, on the band down to %2").arg(at.y()).arg(band);
+        if (!why.isEmpty())
+            cut << QStringLiteral("%1: %2 (%3)").arg(label->objectName(), label->text(), why);
+    }
+    return cut;
 }
 
 // The column titles of a table that do not show whole as it stands: a section narrower
@@ -344,6 +473,61 @@ bool fillChooserFolder(const QTemporaryDir& folder) {
            file.open(QIODevice::WriteOnly) && file.write("x") == 1;
 }
 
+using WindowCheck = std::function<void(const QString& name, QWidget& window)>;
+
+// Opens the windows whose texts are measured one at a time and hands each to `check`;
+// `popups` adds the popups of the file manager (whose folder trees list the account's
+// folders) and of the subtitles and feeds.
+void measureWindows(const WindowCheck& check, bool popups) {
+    {
+        LoginForm login;
+        check("login", login);
+    }
+    for (int page : {DialogOption::General, DialogOption::Upload, DialogOption::Download,
+                     DialogOption::Connection}) {
+        DialogOption options(page);
+        check("options", options);
+    }
+    {
+        formChangeFilePassword password({"CODE"});
+        check("password", password);
+        password.setCurrentPassword(QStringLiteral("cũ"));
+        check("password (change)", password);
+    }
+    {
+        Dialogcreatefol create(QStringLiteral("0"));
+        check("create folder", create);
+        DialogDownload download(QStringLiteral(" "));
+        check("add links", download);
+        dialogabout about;
+        check("about", about);
+        DialogMsg notice(QStringLiteral("Thông báo"), QStringLiteral("chi tiết"));
+        check("notice", notice);
+        DialogUpload upload({});
+        check("upload", upload);
+        DialogTurnOff turnOff;
+        check("power off", turnOff);
+        DialogFileInfo info({});
+        check("download properties", info);
+    }
+    if (!popups)
+        return;
+    DialogMoveFIle move({"CODE"});
+    check("move", move);
+    DialogCopyFile copy({"CODE"});
+    check("copy", copy);
+    SearchSubtitleOnline keywords(true, QStringLiteral("Phim"));
+    check("subtitles by keyword", keywords);
+    Search_subtitles subtitles(QStringLiteral("Phim.mp4"), QStringLiteral("/tmp/Phim.mp4"));
+    check("subtitles", subtitles);
+    setFolderSaveSubtitle subtitleFolder;
+    check("subtitle folder", subtitleFolder);
+    Popup_rss_SetDownloadFolder feedFolder(QStringLiteral("Phim"));
+    check("feed folder", feedFolder);
+    popup_inputPassword filePassword(QStringLiteral("a.mp4"), QStringLiteral("1 MB"));
+    check("file password", filePassword);
+}
+
 } // namespace
 
 class TestTranslations : public QObject {
@@ -360,6 +544,8 @@ private slots:
     void everyMarkedTextIsInTheCatalogues();
     void textsShowWhole_data();
     void textsShowWhole();
+    void labelsShowWholeUnderTitleBands_data();
+    void labelsShowWholeUnderTitleBands();
     void tableTitlesShowWhole_data();
     void tableTitlesShowWhole();
     void textsMarkedOutsideAClassAreTranslated();
@@ -583,39 +769,39 @@ void TestTranslations::textsShowWhole() {
         for (const QString& text : clippedTexts(window))
             clipped << name + QStringLiteral(" ") + text;
     };
-    {
-        LoginForm login;
-        check("login", login);
-    }
-    for (int page : {DialogOption::General, DialogOption::Upload, DialogOption::Download,
-                     DialogOption::Connection}) {
-        DialogOption options(page);
-        check("options", options);
-    }
-    {
-        formChangeFilePassword password({"CODE"});
-        check("password", password);
-        password.setCurrentPassword(QStringLiteral("cũ"));
-        check("password (change)", password);
-    }
-    {
-        Dialogcreatefol create(QStringLiteral("0"));
-        check("create folder", create);
-        DialogDownload download(QStringLiteral(" "));
-        check("add links", download);
-        dialogabout about;
-        check("about", about);
-        DialogMsg notice(QStringLiteral("Thông báo"), QStringLiteral("chi tiết"));
-        check("notice", notice);
-        DialogUpload upload({});
-        check("upload", upload);
-        DialogTurnOff turnOff;
-        check("power off", turnOff);
-        DialogFileInfo info({});
-        check("download properties", info);
-    }
+    measureWindows(check, false);
     QCoreApplication::removeTranslator(&translator);
     QVERIFY2(clipped.isEmpty(), qUtf8Printable(clipped.join(QStringLiteral("\n"))));
+}
+
+void TestTranslations::labelsShowWholeUnderTitleBands_data() {
+    textsShowWhole_data();
+}
+
+// The labels of the popups show the tops of their glyphs, in the line right under the
+// title band too (stacked Vietnamese accents, Japanese glyphs).
+void TestTranslations::labelsShowWholeUnderTitleBands() {
+    QFETCH(QString, language);
+    if (!sessionStarted)
+        QVERIFY(sessionStarted = session.start());
+    const auto user = session.logIn(); // the folder trees list the demo account's folders
+    QVERIFY(user);
+    const DesktopLook desktop;
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(BRISKO_LANG_DIR "/") + language));
+    QCoreApplication::installTranslator(&translator);
+    QStringList cut;
+    auto check = [&cut, &language](const QString& name, QWidget& window) {
+        for (const QString& text : labelsCutAtTheTop(window))
+            cut << name + QStringLiteral(" ") + text;
+        leaveShot(window, language.section(QLatin1Char('.'), 0, 0) + QLatin1Char('-') + name);
+    };
+    measureWindows(check, true);
+    // The folder trees' listings of the dialogs gone end before the next case.
+    QVERIFY(ServiceCallRunner::waitForAllCalls(30000));
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(cut.isEmpty(), qUtf8Printable(cut.join(QStringLiteral("\n"))));
 }
 
 void TestTranslations::tableTitlesShowWhole_data() {
