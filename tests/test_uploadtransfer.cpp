@@ -19,6 +19,8 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <atomic>
+
 using devservice::Fault;
 using devservice::UploadStore;
 
@@ -67,6 +69,13 @@ SpeedPacer::TimePoint frozenPacerClock() {
     return SpeedPacer::TimePoint(std::chrono::seconds(1000));
 }
 
+// A tracker clock that moves a millisecond at every reading: by it a small chunk takes a
+// fraction of a second, never a whole one.
+std::atomic<int> clockReadings{0};
+double steppingClock() {
+    return 5000.0 + 0.001 * ++clockReadings;
+}
+
 } // namespace
 
 class TestUploadTransfer : public QObject {
@@ -97,6 +106,7 @@ private slots:
     void speedLimitPacesEveryByte();
     void cappedUploadOnASilentLine_data();
     void cappedUploadOnASilentLine();
+    void chunkTimedInFractionsOfASecond();
 
 private:
     devservice::Service& service() { return fx.service(); }
@@ -671,6 +681,20 @@ void TestUploadTransfer::cappedUploadOnASilentLine() {
     QVERIFY(recorder.waitForEnd(stop ? 5000 : 15000));
     QCOMPARE(job->getStatusText(), state);
     QCOMPARE(recorder.releases(), 1);
+}
+
+void TestUploadTransfer::chunkTimedInFractionsOfASecond() {
+    // A chunk sent within a second makes the next one larger: its time counts with its
+    // fraction. (In whole seconds it would read 0 and keep the size, chunk after chunk.)
+    const qint64 size = 4 * kChunk;
+    const auto job = fx.job(fx.writeFile("fast.bin", size));
+    clockReadings = 0;
+    job->setClock(&steppingClock);
+    UploadRecorder recorder(job.get());
+    runToEnd(*job, recorder);
+    QVERIFY(job->isFinished());
+    QCOMPARE(fx.locationSteps(), (QStringList{"GET", range(0, kChunk - 1, size), "GET",
+                                              range(kChunk, size - 1, size)}));
 }
 
 QTEST_GUILESS_MAIN(TestUploadTransfer)

@@ -218,8 +218,8 @@ private:
     int state = StateIdle;
     bool finished = false;
     qint64 size = 0;
-    TransferProgress tracker{10};
-    TransferProgress::Clock clock = &TransferProgress::systemSeconds;
+    TransferProgress tracker{10, &TransferProgress::steadySeconds};
+    TransferProgress::Clock clock = &TransferProgress::steadySeconds;
     int nextChunk = 20000000;
     int markCount = 0;
     mutable double storedSpeed = 0; // the speed rule clears it when read
@@ -241,8 +241,8 @@ private:
     SpeedPacer pacer;
     SpeedPacer::Clock pacerClock = &std::chrono::steady_clock::now;
     std::chrono::milliseconds stallLimit{0};
-    quint32 chunkStartSecond = 0; // the tracker's clock when the chunk began
-    quint32 lastUpdateSecond = 0; // ... and at its last progress update
+    double chunkStarted = 0; // the tracker's clock when the chunk began
+    double lastUpdate = 0;   // ... and when the last of its bytes so far left
     QElapsedTimer progressTimer;  // coalesces progress signals
 
     std::atomic<bool> stopRequested{false};

@@ -280,7 +280,7 @@ UploadFile::Outcome UploadFile::sendChunk(RunContext& run, qint64 offset, bool& 
     {
         QMutexLocker lock(&fieldsMutex);
         tracker.start(offset);
-        chunkStartSecond = lastUpdateSecond = static_cast<quint32>(clock());
+        chunkStarted = lastUpdate = clock();
     }
     HeaderList headers;
     headers.add("Content-Type: application/octet-stream");
@@ -321,9 +321,8 @@ UploadFile::Outcome UploadFile::sendChunk(RunContext& run, qint64 offset, bool& 
 }
 
 void UploadFile::adaptChunkSize() {
-    const qint64 seconds = qint64(lastUpdateSecond) - qint64(chunkStartSecond);
     QMutexLocker lock(&fieldsMutex);
-    nextChunk = uploadprotocol::nextChunkSize(nextChunk, seconds);
+    nextChunk = uploadprotocol::nextChunkSize(nextChunk, lastUpdate - chunkStarted);
 }
 
 UploadFile::Outcome UploadFile::readChunkReply(RunContext& run, long status, bool& again) {
@@ -502,7 +501,7 @@ int UploadFile::onProgress(qint64 total, qint64 now) {
         QMutexLocker lock(&fieldsMutex);
         // The chunk's time is what its bytes took, not the wait for the reply after them.
         if (out != tracker.getCurrentBytes())
-            lastUpdateSecond = static_cast<quint32>(clock());
+            lastUpdate = clock();
         tracker.update(out);
         if (tracker.secondsSinceMark() >= 2) {
             ++markCount;
