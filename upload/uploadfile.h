@@ -12,6 +12,7 @@
 #include <curl/curl.h>
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QMetaType>
 #include <QMutex>
@@ -235,14 +236,17 @@ private:
     qint64 bytesSupplied = 0;
     enum class ReadError { None, Unreadable, Shorter };
     ReadError readError = ReadError::None; // of the local file while a chunk was read
-    bool lineStalled = false;              // the connection sent nothing for the stall limit
+    // What the job found wrong with the connection while libcurl waited in its callbacks.
+    enum class LineFault { None, Stalled, Lost };
+    LineFault lineFault = LineFault::None;
+    QDeadlineTimer lineQuiet; // runs out when nothing of the chunk has left for sendStall
     // The speed limit: kept across the attempts of a run while the setting stays, so the
     // pauses between chunks count too.
     SpeedPacer pacer;
     SpeedPacer::Clock pacerClock = &std::chrono::steady_clock::now;
-    std::chrono::milliseconds stallLimit{0};
-    double chunkStarted = 0; // the tracker's clock when the chunk began
-    double lastUpdate = 0;   // ... and when the last of its bytes so far left
+    std::chrono::milliseconds sendStall{0};
+    double chunkStarted = 0;      // the tracker's clock when the chunk began
+    double lastUpdate = 0;        // ... and when the last of its bytes so far left
     QElapsedTimer progressTimer;  // coalesces progress signals
 
     std::atomic<bool> stopRequested{false};
