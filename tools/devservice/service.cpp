@@ -45,9 +45,10 @@ bool Service::start(std::string* error) {
         return fail("no application key given");
     if (!accounts_.open(options_.dataFolder, error) || !files_.open(options_.dataFolder, error))
         return false;
-    // Uploaded files live beside a kept store, else in a private temporary folder.
-    if (!uploadStore_.open(options_.dataFolder.empty() ? "" : options_.dataFolder + "/uploads",
-                           error))
+    // Uploaded files live beside a kept store, else in a private temporary folder; a kept
+    // store keeps its upload locations there too.
+    const std::string uploads = options_.dataFolder.empty() ? "" : options_.dataFolder + "/uploads";
+    if (!uploadStore_.open(uploads, error) || !uploads_.open(uploads, error))
         return false;
     if (options_.seedDemoAccount && accounts_.empty())
         demo::seedFiles(files_, accounts_.add(demo::account()));
