@@ -67,6 +67,15 @@ bool readJsonFile(const std::string& path, Json::Value& out, std::string* error)
     return true;
 }
 
+bool readJsonFileIfThere(const std::string& path, Json::Value& out, std::string* error) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) {
+        out = Json::Value(Json::objectValue);
+        return true;
+    }
+    return readJsonFile(path, out, error);
+}
+
 bool writeFileAtomically(const std::string& path, const std::string& content, std::string* error,
                          unsigned mode) {
     std::string temporary = path + ".XXXXXX";

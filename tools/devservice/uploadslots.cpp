@@ -3,8 +3,6 @@
 #include "tools/devservice/jsonfiles.h"
 #include "tools/devservice/randomtext.h"
 
-#include <sys/stat.h>
-
 #include <iostream>
 
 namespace devservice {
@@ -13,11 +11,10 @@ bool UploadSlots::open(const std::string& folder, std::string* error) {
     std::lock_guard<std::mutex> lock(mutex_);
     slots_.clear();
     path_ = folder.empty() ? std::string() : folder + "/locations.json";
-    struct stat info {};
-    if (path_.empty() || ::stat(path_.c_str(), &info) != 0)
-        return true; // nothing kept yet
+    if (path_.empty())
+        return true;
     Json::Value root;
-    if (!readJsonFile(path_, root, error))
+    if (!readJsonFileIfThere(path_, root, error))
         return false;
     try {
         const Json::Value& kept = root["locations"];

@@ -202,11 +202,8 @@ bool UploadStore::readKept(std::string* error) {
         ::closedir(dir);
     }
     const std::string path = folder_ + kFinishedFile;
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return true;
     Json::Value root;
-    if (!readJsonFile(path, root, error))
+    if (!readJsonFileIfThere(path, root, error))
         return false;
     try {
         const Json::Value& finished = root["finished"];
