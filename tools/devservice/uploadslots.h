@@ -20,8 +20,8 @@ struct UploadSlot {
 
 class UploadSlots {
 public:
-    // Keeps the slots in `folder` (read back now, written at every issue); empty: in
-    // memory only. False, with `error`, when a kept file cannot be read.
+    // Keeps the slots in `folder` (read back now, written whenever one is handed out);
+    // empty: in memory only. False, with `error`, when a kept file cannot be read.
     bool open(const std::string& folder, std::string* error = nullptr);
 
     std::string issue(UploadSlot slot); // a new unguessable token
