@@ -366,12 +366,17 @@ int main(int argc, char** argv) {
         const auto [first, last] = activeSpan(samples, i, o.size);
         const double end = last > 0 ? last : samples.back().at;
         // The paused upload's whole rate leaves its pause out.
-        const double idle = i == 0 && pausedAt > 0 ? resumedAt - pausedAt : 0;
+        const bool paused = i == 0 && pausedAt > 0;
+        const double idle = paused ? resumedAt - pausedAt : 0;
         const double whole = (bytesAt(samples, i, end) - bytesAt(samples, i, first)) /
                              std::max(1e-9, end - first - idle);
-        const double sending =
-            (bytesAt(samples, i, end) - bytesAt(samples, i, first)) /
-            std::max(1e-9, end - first - idle - idleSeconds(samples, i, first, end, o.chunk));
+        // Its pauses between chunks too, but not the pause again: stopped between two
+        // chunks, it holds a whole chunk all through it.
+        const double betweenChunks = paused ? idleSeconds(samples, i, first, pausedAt, o.chunk) +
+                                                  idleSeconds(samples, i, resumedAt, end, o.chunk)
+                                            : idleSeconds(samples, i, first, end, o.chunk);
+        const double sending = (bytesAt(samples, i, end) - bytesAt(samples, i, first)) /
+                               std::max(1e-9, end - first - idle - betweenChunks);
         const double fastest = fastestWindow(samples, i, first, end, o.window);
         std::printf("upload%d_finished=%d\nupload%d_span_s=%.2f\nupload%d_whole=rate %.0f ratio "
                     "%.3f sending %.3f column/arrived %.3f\nupload%d_fastest_%gs=rate %.0f ratio "

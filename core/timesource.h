@@ -12,6 +12,7 @@ public:
         Retry,             // between two attempts of a transfer
         AccountWait,       // one second of the wait before a transfer of an ordinary account
         StallLimit,        // how long a transfer may deliver (almost) nothing before it is dropped
+        SendStall,         // how long an upload's chunk may have bytes waiting that never leave
         ChunkPause,        // after an upload chunk was taken, before the next offset query
         CountdownStep,     // one step of the countdown after the service refused a chunk
         ShutdownCountdown, // the whole countdown before an automatic power-off

@@ -26,6 +26,9 @@ std::chrono::milliseconds ShortWaits::duration(Wait kind, std::chrono::milliseco
     case Wait::StallLimit:
         set = &stallLimit;
         break;
+    case Wait::SendStall:
+        set = &sendStall;
+        break;
     case Wait::ChunkPause:
         set = &chunkPause;
         break;

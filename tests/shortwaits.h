@@ -27,6 +27,7 @@ public:
     Duration retry{std::chrono::milliseconds(20)};
     Duration accountWait{std::chrono::milliseconds(5)};
     Duration stallLimit{std::chrono::milliseconds(0)}; // as designed unless a test sets it
+    Duration sendStall{std::chrono::milliseconds(0)};  // as designed unless a test sets it
     Duration chunkPause{std::chrono::milliseconds(1)};
     Duration countdownStep{std::chrono::milliseconds(1)};
     Duration speedLimit{std::chrono::milliseconds(1)};

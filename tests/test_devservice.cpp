@@ -6,6 +6,7 @@
 #include "tools/devservice/jsonfiles.h"
 
 #include <curl/curl.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -137,6 +138,7 @@ private slots:
     void tlsNeedsTheInstanceCa();
     void stopEndsWaitingConnections();
     void storePersistsInDataFolder();
+    void authorityKeptInDataFolder();
 
 private:
     std::string url(const std::string& path, const std::string& host = "127.0.0.1") {
@@ -385,6 +387,12 @@ void TestDevService::stopEndsWaitingConnections() {
     client.join();
     QCOMPARE(reply.result, CURLE_GOT_NOTHING);
     QCOMPARE(get("/api/user/get").result, CURLE_COULDNT_CONNECT);
+
+    // Back on its port, with its CA and what it had recorded.
+    std::string error;
+    QVERIFY2(fixture_.service().restart(&error), error.c_str());
+    QCOMPARE(get("/api/user/get").result, CURLE_OK);
+    QCOMPARE(fixture_.service().requests().size(), size_t(2));
 }
 
 void TestDevService::storePersistsInDataFolder() {
@@ -407,7 +415,7 @@ void TestDevService::storePersistsInDataFolder() {
     QVERIFY(fixture_.start(options)); // a new instance on the same folder
     QCOMPARE(fixture_.service().accounts().all().size(), size_t(2)); // demo not seeded again
     QCOMPARE(QDir(data.path()).entryList(QDir::Files),
-             (QStringList{"accounts.json", "files.json"}));
+             (QStringList{"accounts.json", "ca.crt", "ca.key", "files.json"}));
     QCOMPARE(post("/api/user/login", loginBody(devservice::demo::kEmail, "changed"))
                  .json()["code"]
                  .asInt(),
@@ -419,6 +427,37 @@ void TestDevService::storePersistsInDataFolder() {
     QCOMPARE(account["id"].asString(), id);
     QCOMPARE(QString::fromStdString(account["name"].asString()), QString("Trần Thị B"));
     QCOMPARE(account["amount"].asInt(), 12);
+}
+
+// A stand-in started again on its data folder keeps its CA, so a client that trusted the
+// first start reaches the next one. A half-kept authority is refused and left as it is.
+void TestDevService::authorityKeptInDataFolder() {
+    QTemporaryDir data;
+    auto options = DevServiceFixture::defaultOptions();
+    options.dataFolder = QFile::encodeName(data.path()).toStdString();
+    QVERIFY(fixture_.start(options));
+    const QString trusted = data.filePath("trusted.crt");
+    QVERIFY(QFile::copy(fixture_.caPath(), trusted));
+    struct stat key {};
+    QCOMPARE(::stat(QFile::encodeName(data.filePath("ca.key")).constData(), &key), 0);
+    QCOMPARE(key.st_mode & 0777, mode_t(0600));
+
+    QVERIFY(fixture_.start(options)); // a new instance on the same folder
+    QCOMPARE(perform({url("/api/user/get"), {}, {}, false, trusted}).result, CURLE_OK);
+    DevServiceFixture fresh; // without a folder: an authority of its own
+    QVERIFY(fresh.start());
+    QVERIFY(fresh.service().caPem() != fixture_.service().caPem());
+
+    fixture_.stop();
+    QVERIFY(QFile::remove(data.filePath("ca.key")));
+    devservice::Service halfKept(options);
+    std::string error;
+    QVERIFY(!halfKept.start(&error));
+    QVERIFY2(QString::fromStdString(error).contains("ca.key"), error.c_str());
+    QFile caFile(data.filePath("ca.crt"));
+    QVERIFY(caFile.open(QIODevice::ReadOnly));
+    QCOMPARE(caFile.readAll().toStdString(), fixture_.service().caPem());
+    QVERIFY(!QFileInfo::exists(data.filePath("ca.key")));
 }
 
 QTEST_GUILESS_MAIN(TestDevService)

@@ -726,7 +726,7 @@ void TestDevServiceFiles::treePersistsInDataFolder() {
 
     QVERIFY(fixture.start(options)); // a new instance on the same folder
     QCOMPARE(QDir(data.path()).entryList(QDir::Files),
-             (QStringList{"accounts.json", "files.json"}));
+             (QStringList{"accounts.json", "ca.crt", "ca.key", "files.json"}));
     login(devservice::demo::kEmail, devservice::demo::kPassword);
     accountId = demo->id;
     QVERIFY(listed("/Tài liệu/Lưu lại"));

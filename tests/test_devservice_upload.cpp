@@ -10,6 +10,7 @@
 #include "tools/devservice/urltext.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using devservice::UploadStore;
@@ -77,6 +78,7 @@ private slots:
     void invalidLocation();
     void cutKeepsWhatArrived();
     void streamedBodiesPassTheBodyLimit();
+    void locationsKeptInDataFolder();
 
 private:
     devservice::Service& service() { return fixture.service(); }
@@ -88,6 +90,11 @@ private:
                                     secured};
         token = service().uploads().issue(slot);
         return "https://127.0.0.1:" + std::to_string(fixture.port()) + "/up/" + token;
+    }
+
+    // The location of `issued` on the running instance.
+    std::string at(const std::string& issued) {
+        return "https://127.0.0.1:" + std::to_string(fixture.port()) + "/up/" + issued;
     }
 
     DevServiceFixture fixture;
@@ -215,6 +222,36 @@ void TestDevServiceUpload::streamedBodiesPassTheBodyLimit() {
     const Posted login = post(
         "https://127.0.0.1:" + std::to_string(fixture.port()) + "/api/user/login", "x", big, true);
     QCOMPARE(login.status, 413L);
+}
+
+void TestDevServiceUpload::locationsKeptInDataFolder() {
+    // Started again on its data folder, the stand-in still knows its upload locations and
+    // what each holds, as the service does after a restart.
+    QTemporaryDir data;
+    auto options = DevServiceFixture::defaultOptions();
+    options.dataFolder = QFile::encodeName(data.path()).toStdString();
+    QVERIFY2(fixture.start(options), qPrintable(fixture.error()));
+    const std::string bytes = devservice::generateContent(8, 0, 10000);
+    location(bytes.size(), "half.bin");
+    const std::string half = token;
+    service().uploadStore().cutNextChunkAfter(4000);
+    QVERIFY(post(at(half), range(0, 9999, 10000), bytes).result != CURLE_OK);
+    location(500, "done.bin");
+    const std::string done = token;
+    const std::string link =
+        post(at(done), range(0, 499, 500), bytes.substr(0, 500)).reply["url"].asString();
+    QVERIFY(!link.empty());
+
+    QVERIFY2(fixture.start(options), qPrintable(fixture.error())); // a new instance
+    QCOMPARE(fetch(at(half)).body, std::string(R"({"offset":4000})"));
+    const std::string rest =
+        post(at(half), range(4000, 9999, 10000), bytes.substr(4000)).reply["url"].asString();
+    const auto share = devservice::parseShareLink(rest);
+    QVERIFY(share);
+    QVERIFY(readFile(service().files().find(share->code)->contentFile) == bytes);
+    QCOMPARE(fetch(at(done)).body, std::string(R"({"offset":500})"));
+    QCOMPARE(post(at(done), range(500, 499, 500), "").reply["url"].asString(), link);
+    QVERIFY(fetch(at("0123456789abcdef")).body.find("INVALID_UPLOAD_SESSION") != std::string::npos);
 }
 
 QTEST_GUILESS_MAIN(TestDevServiceUpload)

@@ -87,25 +87,32 @@ void TestUploadProtocol::contentRange() {
 
 void TestUploadProtocol::nextChunkSize_data() {
     QTest::addColumn<int>("current");
-    QTest::addColumn<qint64>("seconds");
+    QTest::addColumn<double>("seconds");
     QTest::addColumn<int>("next");
-    QTest::newRow("no whole second") << 20000000 << qint64(0) << 20000000;
-    QTest::newRow("clock went back") << 20000000 << qint64(-3) << 20000000;
-    QTest::newRow("10 s: six times") << 20000000 << qint64(10) << 120000000;
-    QTest::newRow("1 s: the cap") << 20000000 << qint64(1) << 1000000000;
-    QTest::newRow("30 s: doubled") << 20000000 << qint64(30) << 40000000;
-    QTest::newRow("60 s: kept") << 20000000 << qint64(60) << 20000000;
-    QTest::newRow("120 s: kept") << 500000000 << qint64(120) << 500000000;
-    QTest::newRow("121 s: halved") << 1000000000 << qint64(121) << 500000000;
-    QTest::newRow("halving steps") << 60000000 << qint64(200) << 40000000;
-    QTest::newRow("never below the step") << 20000000 << qint64(500) << 20000000;
-    QTest::newRow("small size: floor") << 65536 << qint64(500) << 20000000;
-    QTest::newRow("truncated") << 1000 << qint64(7) << 8571;
+    QTest::newRow("no time measured") << 20000000 << 0.0 << 20000000;
+    QTest::newRow("clock went back") << 20000000 << -3.0 << 20000000;
+    QTest::newRow("10 s: six times") << 20000000 << 10.0 << 120000000;
+    QTest::newRow("1 s: the cap") << 20000000 << 1.0 << 1000000000;
+    QTest::newRow("30 s: doubled") << 20000000 << 30.0 << 40000000;
+    QTest::newRow("60 s: kept") << 20000000 << 60.0 << 20000000;
+    QTest::newRow("120 s: kept") << 500000000 << 120.0 << 500000000;
+    QTest::newRow("121 s: halved") << 1000000000 << 121.0 << 500000000;
+    QTest::newRow("halving steps") << 60000000 << 200.0 << 40000000;
+    QTest::newRow("never below the step") << 20000000 << 500.0 << 20000000;
+    QTest::newRow("small size: floor") << 65536 << 500.0 << 20000000;
+    QTest::newRow("truncated") << 1000 << 7.0 << 8571;
+    // A fast line sends a chunk within a second; its fraction is what counts.
+    QTest::newRow("0.19 s: the cap") << 20000000 << 0.19 << 1000000000;
+    QTest::newRow("0.5 s: 120 times") << 1000000 << 0.5 << 120000000;
+    QTest::newRow("1.5 s: forty times") << 20000000 << 1.5 << 800000000;
+    QTest::newRow("30.5 s") << 20000000 << 30.5 << 39344262;
+    QTest::newRow("60.5 s: kept") << 20000000 << 60.5 << 20000000;
+    QTest::newRow("120.5 s: halved") << 1000000000 << 120.5 << 500000000;
 }
 
 void TestUploadProtocol::nextChunkSize() {
     QFETCH(int, current);
-    QFETCH(qint64, seconds);
+    QFETCH(double, seconds);
     QFETCH(int, next);
     QCOMPARE(uploadprotocol::nextChunkSize(current, seconds), next);
 }

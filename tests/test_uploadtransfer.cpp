@@ -19,6 +19,8 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <atomic>
+
 using devservice::Fault;
 using devservice::UploadStore;
 
@@ -67,6 +69,32 @@ SpeedPacer::TimePoint frozenPacerClock() {
     return SpeedPacer::TimePoint(std::chrono::seconds(1000));
 }
 
+// A tracker clock that moves a millisecond at every reading: by it a small chunk takes a
+// fraction of a second, never a whole one.
+std::atomic<int> clockReadings{0};
+double steppingClock() {
+    return 5000.0 + 0.001 * ++clockReadings;
+}
+
+// The most bytes any established connection to this port on the machine holds in its
+// send queue, not yet taken by the peer (the kernel's table of TCP sockets).
+qint64 sendQueueTo(quint16 port) {
+    QFile table("/proc/net/tcp");
+    if (!table.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray remote = ":" + QByteArray::number(port, 16).toUpper().rightJustified(4, '0');
+    qint64 most = 0;
+    table.readLine(); // the column names
+    while (!table.atEnd()) {
+        // sl local_address rem_address st tx_queue:rx_queue ...
+        const QList<QByteArray> fields = table.readLine().simplified().split(' ');
+        if (fields.size() < 5 || !fields[2].endsWith(remote) || fields[3] != "01")
+            continue;
+        most = std::max(most, fields[4].split(':').first().toLongLong(nullptr, 16));
+    }
+    return most;
+}
+
 } // namespace
 
 class TestUploadTransfer : public QObject {
@@ -95,8 +123,10 @@ private slots:
     void pausedRowShowsNoTimeLeft();
     void speedLimitPacesEveryByte_data();
     void speedLimitPacesEveryByte();
-    void cappedUploadOnASilentLine_data();
-    void cappedUploadOnASilentLine();
+    void uploadOnAStalledLine_data();
+    void uploadOnAStalledLine();
+    void cappedUploadResumesAfterTheServiceDied();
+    void chunkTimedInFractionsOfASecond();
 
 private:
     devservice::Service& service() { return fx.service(); }
@@ -634,29 +664,41 @@ void TestUploadTransfer::speedLimitPacesEveryByte() {
     }
 }
 
-void TestUploadTransfer::cappedUploadOnASilentLine_data() {
+void TestUploadTransfer::uploadOnAStalledLine_data() {
+    QTest::addColumn<int>("limit");        // KB/s; 0: no speed limit
+    QTest::addColumn<quint64>("lineRate"); // bytes a second the stand-in reads
     QTest::addColumn<bool>("stop");
-    QTest::addColumn<QString>("state");
-    QTest::newRow("ends at the stall limit") << false << "Timeout was reached";
-    QTest::newRow("a stop ends it at once") << true << "Dừng";
+    QTest::addColumn<QString>("state"); // the status text at the end
+    // The stand-in takes a few kilobytes and then nothing more.
+    QTest::newRow("capped: ends at the send stall")
+        << 64 << quint64(1) << false << "Timeout was reached";
+    QTest::newRow("capped: a stop ends it at once") << 64 << quint64(1) << true << "Dừng";
+    QTest::newRow("not capped: ends at the send stall")
+        << 0 << quint64(1) << false << "Timeout was reached";
+    // A line slower than the limit that still moves is no stalled line.
+    QTest::newRow("capped, slow line: goes on") << 512 << quint64(128 * 1024) << false << "";
 }
 
-void TestUploadTransfer::cappedUploadOnASilentLine() {
-    // The stand-in takes a few kilobytes and then nothing more: a capped upload holds its
-    // next pieces back while the line has not sent the earlier ones, and still ends.
+void TestUploadTransfer::uploadOnAStalledLine() {
+    // A capped upload holds its next pieces back while the line has not sent the earlier
+    // ones, and still ends when nothing leaves; an upload without a cap ends the same way.
+    QFETCH(int, limit);
+    QFETCH(quint64, lineRate);
     QFETCH(bool, stop);
     QFETCH(QString, state);
     auto options = DevServiceFixture::defaultOptions();
-    options.limits.receiveBuffer = 4096;
+    options.limits.receiveBuffer = lineRate > 1 ? 16 * 1024 : 4096;
     fx.stop();
     QVERIFY2(fx.start(options), qPrintable(fx.standIn().error()));
-    service().uploadStore().setBandwidthCap(1);
-    setSetting(SettingsKeys::UseUploadLimit, true);
-    setSetting(SettingsKeys::UploadLimit, 64);
+    service().uploadStore().setBandwidthCap(lineRate);
+    setSetting(SettingsKeys::UseUploadLimit, limit > 0);
+    setSetting(SettingsKeys::UploadLimit, limit);
     setSetting(SettingsKeys::UploadFailTry, 1);
     // Real pauses: the pieces must go out at the line's pace, not all at once.
     fx.waits().speedLimit = std::chrono::milliseconds(0);
-    fx.waits().stallLimit = std::chrono::milliseconds(stop ? 0 : 500);
+    // The short stall while bytes wait to leave; the service's long one to store a chunk
+    // stays as designed.
+    fx.waits().sendStall = std::chrono::milliseconds(stop ? 0 : lineRate > 1 ? 1500 : 500);
     const qint64 size = 4 * kChunk;
     const auto job = fx.job(fx.writeFile("silent.bin", size));
     job->setChunkSize(int(size));
@@ -670,7 +712,71 @@ void TestUploadTransfer::cappedUploadOnASilentLine() {
     }
     QVERIFY(recorder.waitForEnd(stop ? 5000 : 15000));
     QCOMPARE(job->getStatusText(), state);
+    QCOMPARE(job->isFinished(), state.isEmpty());
     QCOMPARE(recorder.releases(), 1);
+}
+
+void TestUploadTransfer::cappedUploadResumesAfterTheServiceDied() {
+    // The service takes the first bytes of a capped upload's chunk, stops reading and
+    // dies. The job's connection is then no longer established, and its send queue keeps
+    // its last count for ever: the attempt ends at once, well within the send stall, and
+    // once the service is back the next one goes on from the service's offset.
+    auto options = DevServiceFixture::defaultOptions();
+    options.limits.receiveBuffer = 4096;
+    fx.stop();
+    QVERIFY2(fx.start(options), qPrintable(fx.standIn().error()));
+    service().uploadStore().setBandwidthCap(1); // a first piece, then nothing
+    setSetting(SettingsKeys::UseUploadLimit, true);
+    setSetting(SettingsKeys::UploadLimit, 1024); // pieces of 52428 bytes
+    fx.waits().retry = std::chrono::milliseconds(100);
+    std::string bytes;
+    const qint64 size = 4 * kChunk;
+    const auto job = fx.job(fx.writeFile("died.bin", size, 6, &bytes));
+    job->setChunkSize(int(size));
+    UploadRecorder recorder(job.get());
+    job->startUpload();
+    std::string token;
+    QTRY_VERIFY((token = job->getRealUrl().section('/', -1).toStdString(),
+                 !token.empty() && service().uploadStore().progress(token).received > 0));
+    // More waits in the job's connection than one piece and what the stand-in's buffer
+    // can take: the job holds its next piece back, for good.
+    QTRY_VERIFY(sendQueueTo(fx.standIn().port()) > 52428 + 8192);
+
+    service().stop();
+    const std::uint64_t held = service().uploadStore().progress(token).received;
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.texts().contains("Failed sending data to the peer"), 5000);
+    service().uploadStore().setBandwidthCap(0);
+    std::string error;
+    QVERIFY2(service().restart(&error), error.c_str());
+    QVERIFY(recorder.waitForEnd(15000));
+
+    QVERIFY(job->isFinished());
+    QCOMPARE(recorder.releases(), 1);
+    QStringList posts;
+    for (const QString& step : fx.locationSteps()) {
+        if (step != "GET")
+            posts << step;
+    }
+    // Nothing the service held is sent again.
+    QCOMPARE(posts, (QStringList{range(0, size - 1, size), range(qint64(held), size - 1, size)}));
+    const auto entry =
+        service().files().find(devservice::parseShareLink(job->getMlink().toStdString())->code);
+    QVERIFY(entry);
+    QCOMPARE(fileSha256(entry->contentFile), sha256(QByteArray::fromStdString(bytes)));
+}
+
+void TestUploadTransfer::chunkTimedInFractionsOfASecond() {
+    // A chunk sent within a second makes the next one larger: its time counts with its
+    // fraction. (In whole seconds it would read 0 and keep the size, chunk after chunk.)
+    const qint64 size = 4 * kChunk;
+    const auto job = fx.job(fx.writeFile("fast.bin", size));
+    clockReadings = 0;
+    job->setClock(&steppingClock);
+    UploadRecorder recorder(job.get());
+    runToEnd(*job, recorder);
+    QVERIFY(job->isFinished());
+    QCOMPARE(fx.locationSteps(), (QStringList{"GET", range(0, kChunk - 1, size), "GET",
+                                              range(kChunk, size - 1, size)}));
 }
 
 QTEST_GUILESS_MAIN(TestUploadTransfer)

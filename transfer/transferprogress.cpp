@@ -12,6 +12,12 @@ double TransferProgress::systemSeconds() {
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
+double TransferProgress::steadySeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
 TransferProgress::TransferProgress(int windowSeconds, Clock clock)
     : clock(clock), windowSeconds(static_cast<quint32>(windowSeconds)) {}
 

@@ -12,6 +12,9 @@ public:
     // enough for every progress callback; tests pass a fake.
     using Clock = double (*)();
     static double systemSeconds();
+    // Seconds of a clock that never steps (since boot), to the nanosecond: for timing a
+    // stretch of work, which a change of the system's time must not lengthen or cut.
+    static double steadySeconds();
 
     explicit TransferProgress(int windowSeconds, Clock clock = &TransferProgress::systemSeconds);
 

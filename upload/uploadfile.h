@@ -12,6 +12,7 @@
 #include <curl/curl.h>
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QMetaType>
 #include <QMutex>
@@ -221,8 +222,8 @@ private:
     int state = StateIdle;
     bool finished = false;
     qint64 size = 0;
-    TransferProgress tracker{10};
-    TransferProgress::Clock clock = &TransferProgress::systemSeconds;
+    TransferProgress tracker{10, &TransferProgress::steadySeconds};
+    TransferProgress::Clock clock = &TransferProgress::steadySeconds;
     int nextChunk = 20000000;
     int markCount = 0;
     mutable double storedSpeed = 0; // the speed rule clears it when read
@@ -238,14 +239,17 @@ private:
     qint64 bytesSupplied = 0;
     enum class ReadError { None, Unreadable, Shorter };
     ReadError readError = ReadError::None; // of the local file while a chunk was read
-    bool lineStalled = false;              // the connection sent nothing for the stall limit
+    // What the job found wrong with the connection while libcurl waited in its callbacks.
+    enum class LineFault { None, Stalled, Lost };
+    LineFault lineFault = LineFault::None;
+    QDeadlineTimer lineQuiet; // runs out when nothing of the chunk has left for sendStall
     // The speed limit: kept across the attempts of a run while the setting stays, so the
     // pauses between chunks count too.
     SpeedPacer pacer;
     SpeedPacer::Clock pacerClock = &std::chrono::steady_clock::now;
-    std::chrono::milliseconds stallLimit{0};
-    quint32 chunkStartSecond = 0; // the tracker's clock when the chunk began
-    quint32 lastUpdateSecond = 0; // ... and at its last progress update
+    std::chrono::milliseconds sendStall{0};
+    double chunkStarted = 0;      // the tracker's clock when the chunk began
+    double lastUpdate = 0;        // ... and when the last of its bytes so far left
     QElapsedTimer progressTimer;  // coalesces progress signals
 
     std::atomic<bool> stopRequested{false};

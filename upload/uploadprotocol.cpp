@@ -45,10 +45,10 @@ QByteArray contentRange(qint64 first, qint64 last, qint64 size) {
            QByteArray::number(size);
 }
 
-int nextChunkSize(int current, qint64 seconds) {
-    if (seconds <= 0)
+int nextChunkSize(int current, double seconds) {
+    if (!(seconds > 0)) // no time measured (or a clock that went back)
         return current;
-    const double factor = kTargetChunkSeconds / double(seconds);
+    const double factor = kTargetChunkSeconds / seconds;
     if (factor > 1) {
         const double grown = double(current) * factor;
         return grown >= kLargestChunkSize ? kLargestChunkSize : static_cast<int>(grown);

@@ -25,10 +25,11 @@ bool isInvalidSession(const QByteArray& body);
 QByteArray contentRange(qint64 first, qint64 last, qint64 size);
 
 // The size of the next chunk after one of `current` bytes whose sending took `seconds`
-// whole seconds: scaled towards a minute each, at most kLargestChunkSize; a chunk that
-// took more than two minutes roughly halves it, in steps of kFirstChunkSize and never
-// below that. Unchanged when no whole second passed.
-int nextChunkSize(int current, qint64 seconds);
+// (with their fraction: on a fast line a chunk takes well under one): scaled towards a
+// minute each, at most kLargestChunkSize; a chunk that took more than two minutes
+// roughly halves it, in steps of kFirstChunkSize and never below that. Unchanged when
+// no time was measured.
+int nextChunkSize(int current, double seconds);
 
 // Bytes per second the sending is capped at by the settings' speed limit (kilobytes per
 // second); 0, no cap, when the limit is off or not above 0.

@@ -18,7 +18,10 @@
 #include <QMutexLocker>
 
 #include <linux/sockios.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -36,6 +39,10 @@ constexpr int kCountdownStepMs = 300;
 // The service may store a whole chunk (up to 1 GB) before it answers; only a connection
 // that stays silent far longer than that is given up.
 constexpr milliseconds kChunkStallLimit{600000};
+// While bytes of a chunk wait to leave, nothing leaving for this long means the line or
+// the service is gone (as a download judges a silent connection); the next attempt asks
+// the service where to go on.
+constexpr milliseconds kSendStallLimit{60000};
 // Progress reaches the GUI a few times a second at most.
 constexpr qint64 kProgressIntervalMs = 250;
 // Bigger send buffers cost fewer callbacks on fast links; a speed cap keeps them at one
@@ -58,6 +65,16 @@ qint64 queuedBytes(curl_socket_t socket, unsigned long request) {
     if (socket == CURL_SOCKET_BAD || ioctl(socket, request, &queued) != 0)
         return 0;
     return queued;
+}
+
+// False once the connection is no longer established (the service reset or closed it):
+// its send queue then keeps its last count for ever, which must not pass for a slow line.
+bool isEstablished(curl_socket_t socket) {
+    tcp_info info{};
+    socklen_t length = sizeof info;
+    if (socket == CURL_SOCKET_BAD || getsockopt(socket, IPPROTO_TCP, TCP_INFO, &info, &length) != 0)
+        return true; // not known: the stall limit still ends a dead line
+    return info.tcpi_state == TCP_ESTABLISHED;
 }
 
 QString curlText(int result) {
@@ -158,7 +175,7 @@ bool UploadFile::prepare(RunContext& run) {
     curl_easy_setopt(handle, CURLOPT_POST, 1L);
     const auto stall =
         TimeSource::current().duration(TimeSource::Wait::StallLimit, kChunkStallLimit);
-    stallLimit = stall;
+    sendStall = TimeSource::current().duration(TimeSource::Wait::SendStall, kSendStallLimit);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME,
                      std::max<long>(1, static_cast<long>((stall.count() + 999) / 1000)));
@@ -279,11 +296,12 @@ UploadFile::Outcome UploadFile::sendChunk(RunContext& run, qint64 offset, bool& 
     chunkLength = end - offset;
     bytesSupplied = 0;
     readError = ReadError::None;
-    lineStalled = false;
+    lineFault = LineFault::None;
+    lineQuiet.setRemainingTime(static_cast<qint64>(sendStall.count()));
     {
         QMutexLocker lock(&fieldsMutex);
         tracker.start(offset);
-        chunkStartSecond = lastUpdateSecond = static_cast<quint32>(clock());
+        chunkStarted = lastUpdate = clock();
     }
     HeaderList headers;
     headers.add("Content-Type: application/octet-stream");
@@ -310,8 +328,11 @@ UploadFile::Outcome UploadFile::sendChunk(RunContext& run, qint64 offset, bool& 
     }
     if (result == CURLE_ABORTED_BY_CALLBACK && stopRequested)
         return Outcome::Stopped;
-    if (lineStalled)
-        return transportFailure(run, curlText(CURLE_OPERATION_TIMEDOUT), again);
+    if (lineFault != LineFault::None) {
+        const CURLcode seen =
+            lineFault == LineFault::Lost ? CURLE_SEND_ERROR : CURLE_OPERATION_TIMEDOUT;
+        return transportFailure(run, curlText(seen), again);
+    }
     if (result == CURLE_OK || result == CURLE_PARTIAL_FILE) {
         // An offset answer that spoke of an error says nothing about the line's speed.
         if (result == CURLE_OK && !run.offsetBody.contains("\"error\""))
@@ -324,9 +345,8 @@ UploadFile::Outcome UploadFile::sendChunk(RunContext& run, qint64 offset, bool& 
 }
 
 void UploadFile::adaptChunkSize() {
-    const qint64 seconds = qint64(lastUpdateSecond) - qint64(chunkStartSecond);
     QMutexLocker lock(&fieldsMutex);
-    nextChunk = uploadprotocol::nextChunkSize(nextChunk, seconds);
+    nextChunk = uploadprotocol::nextChunkSize(nextChunk, lastUpdate - chunkStarted);
 }
 
 UploadFile::Outcome UploadFile::readChunkReply(RunContext& run, long status, bool& again) {
@@ -499,13 +519,16 @@ int UploadFile::onProgress(qint64 total, qint64 now) {
         return 0;
     // What left the machine, not what the kernel took: it takes megabytes of the body at
     // once, long before a slow line has carried them.
-    const qint64 out = std::clamp<qint64>(now - queuedBytes(transferSocket, SIOCOUTQ), 0, now);
+    const qint64 queued = queuedBytes(transferSocket, SIOCOUTQ);
+    const qint64 out = std::clamp<qint64>(now - queued, 0, now);
     bool refresh = false;
+    bool moved = false;
     {
         QMutexLocker lock(&fieldsMutex);
         // The chunk's time is what its bytes took, not the wait for the reply after them.
-        if (out != tracker.getCurrentBytes())
-            lastUpdateSecond = static_cast<quint32>(clock());
+        moved = out != tracker.getCurrentBytes();
+        if (moved)
+            lastUpdate = clock();
         tracker.update(out);
         if (tracker.secondsSinceMark() >= 2) {
             ++markCount;
@@ -517,6 +540,14 @@ int UploadFile::onProgress(qint64 total, qint64 now) {
     if (refresh) {
         emitChanged(SpeedChanged);
         emitChanged(RemainingChanged);
+    }
+    // Bytes wait in the connection and none has left for the send stall. (Once all have
+    // left, the service may take its time to store the chunk: libcurl's own limit holds.)
+    if (moved || queued == 0) {
+        lineQuiet.setRemainingTime(static_cast<qint64>(sendStall.count()));
+    } else if (lineQuiet.hasExpired()) {
+        lineFault = LineFault::Stalled;
+        return 1;
     }
     return 0;
 }
@@ -555,21 +586,26 @@ size_t UploadFile::onRead(char* buffer, size_t size, size_t count) {
 // A capped upload holds its next piece back while the connection has more than a little
 // of the earlier ones still to send: what waits in the kernel leaves at the line's pace,
 // not the limit's, as soon as a slow line frees up (when another upload pauses, say). A
-// line that sends nothing for the stall limit ends the attempt. False to abort.
+// connection no longer established ends the attempt at once, a line that sends nothing
+// for the send stall limit ends it too. False to abort.
 bool UploadFile::waitForLine() {
     const qint64 most = std::max<qint64>(qint64(pacer.pieceSize()), kSmallestBacklog);
     qint64 unsent = queuedBytes(transferSocket, SIOCOUTQNSD);
-    QDeadlineTimer stalled(static_cast<qint64>(stallLimit.count()));
+    QDeadlineTimer stalled(static_cast<qint64>(sendStall.count()));
     while (unsent > most) {
+        if (!isEstablished(transferSocket)) {
+            lineFault = LineFault::Lost;
+            return false;
+        }
         if (!pauseUnlessStopped(kLinePoll)) {
             endProgress();
             return false;
         }
         const qint64 now = queuedBytes(transferSocket, SIOCOUTQNSD);
         if (now != unsent)
-            stalled.setRemainingTime(static_cast<qint64>(stallLimit.count()));
+            stalled.setRemainingTime(static_cast<qint64>(sendStall.count()));
         else if (stalled.hasExpired()) {
-            lineStalled = true;
+            lineFault = LineFault::Stalled;
             return false;
         }
         unsent = now;

@@ -67,12 +67,24 @@ bool readJsonFile(const std::string& path, Json::Value& out, std::string* error)
     return true;
 }
 
-bool writeFileAtomically(const std::string& path, const std::string& content, std::string* error) {
+bool readJsonFileIfThere(const std::string& path, Json::Value& out, std::string* error) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) {
+        out = Json::Value(Json::objectValue);
+        return true;
+    }
+    return readJsonFile(path, out, error);
+}
+
+bool writeFileAtomically(const std::string& path, const std::string& content, std::string* error,
+                         unsigned mode) {
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return fail(error, path + ": " + std::strerror(errno));
-    const bool written = writeAll(fd, content) && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+    // mkstemp made it 0600, so the content is never readable wider than `mode`.
+    const bool written =
+        ::fchmod(fd, static_cast<mode_t>(mode)) == 0 && writeAll(fd, content) && ::fsync(fd) == 0;
     const int savedErrno = errno;
     ::close(fd);
     if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {

@@ -13,9 +13,11 @@ std::string compactJson(const Json::Value& value);
 
 // Whole-file read; false when the file is missing or not a JSON object.
 bool readJsonFile(const std::string& path, Json::Value& out, std::string* error = nullptr);
+// The same for a file that may not be there yet: then `out` is an empty object.
+bool readJsonFileIfThere(const std::string& path, Json::Value& out, std::string* error = nullptr);
 // Writes a temporary file beside `path` and renames it over, so readers never see
-// half a file.
+// half a file. The file gets `mode` (0600 for a key), never wider for a moment.
 bool writeFileAtomically(const std::string& path, const std::string& content,
-                         std::string* error = nullptr);
+                         std::string* error = nullptr, unsigned mode = 0644);
 
 } // namespace devservice

@@ -24,7 +24,8 @@ constexpr std::uint64_t kMaxLatencyMs = 600000;
 void usage(std::ostream& out) {
     out << "Usage: brisko-devservice [--listen 127.0.0.1:PORT] [--data DIR] [--ca-out FILE]\n"
            "  --listen  address to listen on (default 127.0.0.1:8443; port 0 picks a free one)\n"
-           "  --data    folder that keeps the accounts across runs (default: memory only)\n"
+           "  --data    folder that keeps the accounts and the CA across runs\n"
+           "            (default: memory only, a new CA at every start)\n"
            "  --ca-out  where to write the CA certificate clients must trust\n"
            "            (default: ca.crt in this program's folder)\n"
            "  --upload-cap BYTES   bytes per second one connection may send into an upload\n"

@@ -45,30 +45,46 @@ bool Service::start(std::string* error) {
         return fail("no application key given");
     if (!accounts_.open(options_.dataFolder, error) || !files_.open(options_.dataFolder, error))
         return false;
-    // Uploaded files live beside a kept store, else in a private temporary folder.
-    if (!uploadStore_.open(options_.dataFolder.empty() ? "" : options_.dataFolder + "/uploads",
-                           error))
+    // Uploaded files live beside a kept store, else in a private temporary folder; a kept
+    // store keeps its upload locations there too.
+    const std::string uploads = options_.dataFolder.empty() ? "" : options_.dataFolder + "/uploads";
+    if (!uploadStore_.open(uploads, error) || !uploads_.open(uploads, error))
         return false;
     if (options_.seedDemoAccount && accounts_.empty())
         demo::seedFiles(files_, accounts_.add(demo::account()));
 
-    std::shared_ptr<SSL_CTX> tls;
     if (options_.tls) {
-        ca_ = std::make_unique<TestCa>();
+        // A kept store keeps its authority too: clients that trusted it reach it again.
+        ca_ = std::make_unique<TestCa>(options_.dataFolder);
         if (!ca_->valid())
             return fail(ca_->error());
-        tls = ca_->serverContext();
-        alpn_.attach(tls.get());
+        alpn_.attach(ca_->serverContext().get());
     }
-    server_ = std::make_unique<HttpServer>(
-        tls, [this](const Request& request) { return dispatch(request); }, options_.limits,
-        [this](const Request& request) { return streamsBody(request); });
-    return server_->start(options_.host, options_.port, error);
+    return listen(options_.port, error);
 }
 
 void Service::stop() {
     if (server_)
         server_->stop();
+}
+
+bool Service::restart(std::string* error) {
+    if (!server_) {
+        if (error)
+            *error = "not started";
+        return false;
+    }
+    const std::uint16_t port = server_->port();
+    server_->stop();
+    return listen(port, error);
+}
+
+bool Service::listen(std::uint16_t port, std::string* error) {
+    server_ = std::make_unique<HttpServer>(
+        ca_ ? ca_->serverContext() : nullptr,
+        [this](const Request& request) { return dispatch(request); }, options_.limits,
+        [this](const Request& request) { return streamsBody(request); });
+    return server_->start(options_.host, port, error);
 }
 
 std::uint16_t Service::port() const {

@@ -50,9 +50,13 @@ public:
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;
 
-    // Opens the store, makes the certificates and starts listening. Once only.
+    // Opens the store, makes the certificates (keeps them in the data folder, when there
+    // is one) and starts listening. Once only.
     bool start(std::string* error = nullptr);
     void stop();
+    // After stop(): listens again on the same port, with the same certificates, store and
+    // upload locations, as the service back from a restart over its kept data.
+    bool restart(std::string* error = nullptr);
 
     std::uint16_t port() const;
     const ServiceOptions& options() const { return options_; }
@@ -130,6 +134,7 @@ private:
         bool streamed = false;
     };
 
+    bool listen(std::uint16_t port, std::string* error);
     Response dispatch(const Request& request);
     bool streamsBody(const Request& request) const;
     Response answer(const Request& request);

@@ -1,10 +1,15 @@
 #include "tools/devservice/testca.h"
 
+#include "tools/devservice/jsonfiles.h"
+
 #include <openssl/bn.h>
 #include <openssl/err.h>
 #include <openssl/evp.h>
 #include <openssl/pem.h>
 #include <openssl/x509v3.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <utility>
 #include <vector>
@@ -71,32 +76,114 @@ Certificate makeCertificate(EVP_PKEY* key, const char* commonName, X509* issuer,
     return certificate;
 }
 
+using Bio = std::unique_ptr<BIO, decltype(&BIO_free)>;
+
+std::string memoryText(BIO* bio) {
+    char* data = nullptr;
+    const long size = BIO_get_mem_data(bio, &data);
+    return std::string(data, static_cast<std::size_t>(size));
+}
+
 std::string toPem(X509* certificate) {
-    std::unique_ptr<BIO, decltype(&BIO_free)> bio(BIO_new(BIO_s_mem()), BIO_free);
+    Bio bio(BIO_new(BIO_s_mem()), BIO_free);
     if (!bio || PEM_write_bio_X509(bio.get(), certificate) != 1)
         return {};
-    char* data = nullptr;
-    const long size = BIO_get_mem_data(bio.get(), &data);
-    return std::string(data, static_cast<std::size_t>(size));
+    return memoryText(bio.get());
+}
+
+std::string keyToPem(EVP_PKEY* key) {
+    Bio bio(BIO_new(BIO_s_mem()), BIO_free);
+    if (!bio ||
+        PEM_write_bio_PrivateKey(bio.get(), key, nullptr, nullptr, 0, nullptr, nullptr) != 1)
+        return {};
+    return memoryText(bio.get());
+}
+
+bool makeAuthority(Key& key, Certificate& ca, std::string& error) {
+    key.reset(EVP_EC_gen("P-256"));
+    if (!key) {
+        error = opensslError("key generation");
+        return false;
+    }
+    ca = makeCertificate(key.get(), "Brisko devservice test CA", nullptr, nullptr,
+                         {{NID_basic_constraints, "critical,CA:TRUE,pathlen:0"},
+                          {NID_key_usage, "critical,keyCertSign,cRLSign"},
+                          {NID_subject_key_identifier, "hash"},
+                          {NID_authority_key_identifier, "keyid:always"}});
+    if (!ca) {
+        error = opensslError("CA certificate");
+        return false;
+    }
+    return true;
+}
+
+bool exists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+bool readAuthority(const std::string& caPath, const std::string& keyPath, Key& key, Certificate& ca,
+                   std::string& error) {
+    Bio caFile(BIO_new_file(caPath.c_str(), "r"), BIO_free);
+    Bio keyFile(BIO_new_file(keyPath.c_str(), "r"), BIO_free);
+    if (caFile)
+        ca.reset(PEM_read_bio_X509(caFile.get(), nullptr, nullptr, nullptr));
+    if (keyFile)
+        key.reset(PEM_read_bio_PrivateKey(keyFile.get(), nullptr, nullptr, nullptr));
+    if (!ca || !key) {
+        error = opensslError((ca ? keyPath : caPath).c_str());
+        return false;
+    }
+    if (X509_check_private_key(ca.get(), key.get()) != 1) {
+        error = opensslError((keyPath + " is not the key of " + caPath).c_str());
+        return false;
+    }
+    return true;
+}
+
+// The authority kept in `folder`: read when it is there, else made and kept there (the
+// key readable by its owner only). A half-kept one (either file alone) is refused.
+bool keptAuthority(const std::string& folder, Key& key, Certificate& ca, std::string& error) {
+    const std::string caPath = folder + "/ca.crt";
+    const std::string keyPath = folder + "/ca.key";
+    const bool haveCa = exists(caPath);
+    const bool haveKey = exists(keyPath);
+    if (haveCa && haveKey)
+        return readAuthority(caPath, keyPath, key, ca, error);
+    if (haveCa || haveKey) {
+        error = (haveCa ? caPath : keyPath) + " has no " + (haveCa ? keyPath : caPath) +
+                " beside it: remove it to make a new authority";
+        return false;
+    }
+    if (!makeAuthority(key, ca, error))
+        return false;
+    const std::string keyText = keyToPem(key.get());
+    const std::string caText = toPem(ca.get());
+    if (keyText.empty() || caText.empty()) {
+        error = opensslError("PEM encoding");
+        return false;
+    }
+    if (!writeFileAtomically(keyPath, keyText, &error, 0600))
+        return false;
+    if (!writeFileAtomically(caPath, caText, &error)) {
+        ::unlink(keyPath.c_str()); // the next start makes both again
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
-TestCa::TestCa() {
-    Key caKey(EVP_EC_gen("P-256"), EVP_PKEY_free);
-    Key serverKey(EVP_EC_gen("P-256"), EVP_PKEY_free);
-    if (!caKey || !serverKey) {
-        error_ = opensslError("key generation");
+TestCa::TestCa(const std::string& folder) {
+    Key caKey(nullptr, EVP_PKEY_free);
+    Certificate ca(nullptr, X509_free);
+    const bool haveAuthority = folder.empty() ? makeAuthority(caKey, ca, error_)
+                                              : keptAuthority(folder, caKey, ca, error_);
+    if (!haveAuthority)
         return;
-    }
-    const Certificate ca =
-        makeCertificate(caKey.get(), "Brisko devservice test CA", nullptr, nullptr,
-                        {{NID_basic_constraints, "critical,CA:TRUE,pathlen:0"},
-                         {NID_key_usage, "critical,keyCertSign,cRLSign"},
-                         {NID_subject_key_identifier, "hash"},
-                         {NID_authority_key_identifier, "keyid:always"}});
-    if (!ca) {
-        error_ = opensslError("CA certificate");
+    Key serverKey(EVP_EC_gen("P-256"), EVP_PKEY_free);
+    if (!serverKey) {
+        error_ = opensslError("key generation");
         return;
     }
     const Certificate server =

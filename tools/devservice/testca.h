@@ -1,7 +1,9 @@
 #pragma once
-// A throw-away certificate authority made in memory when the stand-in starts, and the
-// server certificate it signs (for 127.0.0.1, localhost and www.localhost). Nothing of it
-// is ever written but the CA certificate, which clients load as their CA bundle.
+// The stand-in's certificate authority and the server certificate it signs (for
+// 127.0.0.1, localhost and www.localhost). Without a folder the authority is a throw-away
+// one made in memory, of which nothing is written but the CA certificate that clients
+// load as their CA bundle. With a folder (a kept store) the authority lives there, made
+// on the first start, so clients that trust it reach every later start on that folder.
 #include <openssl/ssl.h>
 
 #include <memory>
@@ -11,8 +13,9 @@ namespace devservice {
 
 class TestCa {
 public:
-    // Empty (see valid()) when OpenSSL fails; error() then says why.
-    TestCa();
+    // Empty (see valid()) when OpenSSL fails or the folder's authority cannot be read or
+    // kept; error() then says why. A folder's files that cannot be read are left alone.
+    explicit TestCa(const std::string& folder = std::string());
 
     bool valid() const { return context_ != nullptr; }
     const std::string& error() const { return error_; }

@@ -1,5 +1,7 @@
 #include "tools/devservice/uploadstore.h"
 
+#include "tools/devservice/jsonfiles.h"
+
 #include <algorithm>
 
 #include <dirent.h>
@@ -9,6 +11,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <vector>
 
 namespace devservice {
@@ -25,6 +28,14 @@ void removeFolder(const std::string& folder) {
         ::closedir(dir);
     }
     ::rmdir(folder.c_str());
+}
+
+constexpr char kPartSuffix[] = ".part";
+constexpr char kFinishedFile[] = "/finished.json";
+
+bool endsWith(const std::string& text, const std::string& tail) {
+    return text.size() > tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 } // namespace
@@ -46,7 +57,7 @@ bool UploadStore::open(const std::string& folder, std::string* error) {
         if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
             return fail("cannot make " + folder);
         folder_ = folder;
-        return true;
+        return readKept(error);
     }
     const char* tmp = std::getenv("TMPDIR");
     std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/brisko-uploads.XXXXXX";
@@ -175,6 +186,60 @@ void UploadStore::setComplete(const std::string& token, const std::string& linkc
     progress.complete = true;
     progress.linkcode = linkcode;
     progress.link = link;
+    saveFinished();
+}
+
+// Under the lock, from open().
+bool UploadStore::readKept(std::string* error) {
+    if (DIR* dir = ::opendir(folder_.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            struct stat info {};
+            if (endsWith(name, kPartSuffix) && ::stat((folder_ + "/" + name).c_str(), &info) == 0)
+                progress_[name.substr(0, name.size() - std::strlen(kPartSuffix))].received =
+                    static_cast<std::uint64_t>(info.st_size);
+        }
+        ::closedir(dir);
+    }
+    const std::string path = folder_ + kFinishedFile;
+    Json::Value root;
+    if (!readJsonFileIfThere(path, root, error))
+        return false;
+    try {
+        const Json::Value& finished = root["finished"];
+        for (const std::string& token : finished.getMemberNames()) {
+            Progress& progress = progress_[token];
+            progress.complete = true;
+            progress.received = finished[token]["size"].asUInt64();
+            progress.linkcode = finished[token]["linkcode"].asString();
+            progress.link = finished[token]["link"].asString();
+        }
+    } catch (const Json::Exception& e) {
+        if (error)
+            *error = path + ": " + e.what();
+        return false;
+    }
+    return true;
+}
+
+// Under the lock. Only a kept folder outlives the store.
+void UploadStore::saveFinished() const {
+    if (ownsFolder_ || folder_.empty())
+        return;
+    Json::Value root;
+    Json::Value& finished = root["finished"] = Json::Value(Json::objectValue);
+    for (const auto& [token, progress] : progress_) {
+        if (!progress.complete)
+            continue;
+        Json::Value& entry = finished[token];
+        entry["size"] = static_cast<Json::UInt64>(progress.received);
+        entry["linkcode"] = progress.linkcode;
+        entry["link"] = progress.link;
+    }
+    std::string error;
+    if (!writeFileAtomically(folder_ + kFinishedFile,
+                             Json::writeString(Json::StreamWriterBuilder(), root) + "\n", &error))
+        std::cerr << "devservice: cannot save finished uploads: " << error << '\n';
 }
 
 } // namespace devservice

@@ -37,7 +37,9 @@ public:
     UploadStore& operator=(const UploadStore&) = delete;
 
     // Where the bytes go: `folder` (made when missing, kept afterwards), or, when empty,
-    // a private folder in the temporary folder that is removed with the store.
+    // a private folder in the temporary folder that is removed with the store. A kept
+    // folder tells what each location held before: the bytes of its partial file, and
+    // the finished ones it lists.
     bool open(const std::string& folder, std::string* error = nullptr);
     std::string folder() const;
 
@@ -81,6 +83,9 @@ public:
                      const std::string& link);
 
 private:
+    bool readKept(std::string* error);
+    void saveFinished() const;
+
     mutable std::mutex mutex_;
     std::string folder_;
     bool ownsFolder_ = false;
