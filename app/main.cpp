@@ -68,6 +68,12 @@ int main(int argc, char** argv) {
     startup::loadTranslation(translator, settings);
     QTranslator toolkitTranslator;
     startup::loadToolkitTranslation(toolkitTranslator, settings);
+    if (instance.lockFailed()) {
+        // Without the lock a later copy could not find this one, and two copies would run
+        // the same transfers into the same files.
+        startup::tellLockFailure(instance.lockFolder());
+        programexit::end(1);
+    }
 
     // Never deleted: it lives as long as the process.
     auto* window = new MainForm;

@@ -50,6 +50,7 @@ private slots:
     void handOverRetriesWithinItsBudget();
     void laterCopyHandsItsMessageOver_data();
     void laterCopyHandsItsMessageOver();
+    void lockThatCannotBeWrittenIsTold();
     void proxyChoice_data();
     void proxyChoice();
     void translation_data();
@@ -161,6 +162,33 @@ void TestStartup::laterCopyHandsItsMessageOver() {
     const QByteArray line = "message (gui thread): " + received.toUtf8() + "\n";
     QTRY_VERIFY_WITH_TIMEOUT(firstOutput.contains(line), 10000);
     QCOMPARE(first.state(), QProcess::Running);
+}
+
+// A start whose temporary folder takes no file (a full disk: no byte can be written) has
+// no single-copy lock and nobody to hand over to: it says why instead of ending silently.
+void TestStartup::lockThatCannotBeWrittenIsTold() {
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    QProcess full;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+    full.setProcessEnvironment(environment);
+    full.setReadChannel(QProcess::StandardError);
+    // SIGXFSZ ignored: a write past the limit fails as on a full disk.
+    full.start(QStringLiteral("/bin/sh"),
+               {QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 0; exec \"$0\""),
+                QStringLiteral(BRISKOTOOL_PATH)});
+    QVERIFY(full.waitForStarted(10000));
+    QByteArray errors;
+    const QByteArray told = "cannot run: the single-copy lock cannot be written in " +
+                            QFile::encodeName(temporary.path());
+    while (!errors.contains(told) && full.waitForReadyRead(30000))
+        errors += full.readAllStandardError();
+    QVERIFY2(errors.contains(told), errors.constData());
+    // Its box waits for the user.
+    QCOMPARE(full.state(), QProcess::Running);
+    full.kill();
+    QVERIFY(full.waitForFinished(10000));
 }
 
 void TestStartup::proxyChoice_data() {
