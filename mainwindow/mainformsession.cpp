@@ -5,7 +5,6 @@
 
 #include "api/client.h"
 #include "api/userapi.h"
-#include "core/backgroundsaver.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/linkparser.h"
@@ -27,7 +26,6 @@
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "platform/userfolders.h"
-#include "transfer/historyfile.h"
 #include "ui_mainform.h"
 #include "upload/dialogupload.h"
 #include "upload/formupload.h"
@@ -350,16 +348,10 @@ void MainForm::removeAccount(const QString& reason) {
     currentUser = nullptr;
     currentUserId.clear();
     currentUserLevel.clear();
-    if (reason == QLatin1String("1")) {
-        // The program ends: what the tabs handed over, and the settings, reach the disk
-        // first. Nobody asked for these writes, so a failure is only logged.
-        if (!historyfile::waitForWrites(BackgroundSaver::kClosingWaitMs))
-            qWarning("the transfer lists are still being written");
-        QString error;
-        if (!SettingsStore().sync(&error))
-            qWarning("the settings could not be written: %s", qUtf8Printable(error));
+    // The program ends: its end writes the settings and waits for what the tabs handed
+    // over, after letting go of the single-copy lock.
+    if (reason == QLatin1String("1"))
         return;
-    }
     loginForm->setStartupLogin(false);
     loginForm->exec();
 }
