@@ -116,6 +116,9 @@ void MainForm::connectTabs() {
     connect(formDownload, qOverload<DownloadFile*>(&FormDownload::filedownloadDone), this,
             &MainForm::fileDownloadComplete);
     connect(formDownload, &FormDownload::downloadComplete, this, &MainForm::setIconSytemTray);
+    // Queued: the restart tears the tab down, and the tab asks from inside its own call.
+    connect(formDownload, &FormDownload::restartAsked, this, &MainForm::restartProgram,
+            Qt::QueuedConnection);
     connect(formManage, &FormManage::downloadFile, this, &MainForm::downloadFiles);
     connect(formManage, &FormManage::uploadIntoFolder, this, &MainForm::uploadFileIntoFolder);
     connect(formManage, &FormManage::needCheckFolderIsUse, this, &MainForm::checkFolderIsUse);
