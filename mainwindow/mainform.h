@@ -9,6 +9,7 @@
 #include "core/megafile.h"
 #include "core/servicecall.h"
 
+#include <QDeadlineTimer>
 #include <QMainWindow>
 #include <QMap>
 #include <QMetaObject>
@@ -230,6 +231,7 @@ private:
         QString reason;
         int level = 0; // the loop depth it was asked from
         std::function<void()> then;
+        QDeadlineTimer hold; // how long hidden windows that seem to be in their run may hold it
     };
     std::optional<PendingTearDown> pendingTearDown;
     QTimer* tearDownRetry;

@@ -13,6 +13,7 @@
 #include "core/ruridudi.h"
 #include "core/servicecall.h"
 #include "core/servicecallrunner.h"
+#include "core/timesource.h"
 #include "core/userprompt.h"
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
@@ -42,6 +43,8 @@
 namespace {
 
 constexpr int kMaxDownloadThreads = 10;
+// How long a teardown waits for a hidden window that seems to be inside its run.
+constexpr std::chrono::milliseconds kHiddenWindowHold{5000};
 
 QString boxText(const char* text) {
     return QCoreApplication::translate("QApplication", text);
@@ -311,7 +314,10 @@ void MainForm::tearDown(const QString& reason, std::function<void()> then, int a
         // Requests on their way for this login log in no more.
         relogin::endLogin();
         blockInput(true);
-        pendingTearDown = PendingTearDown{reason, level, std::move(then)};
+        const auto hold =
+            TimeSource::current().duration(TimeSource::Wait::HiddenWindowHold, kHiddenWindowHold);
+        pendingTearDown =
+            PendingTearDown{reason, level, std::move(then), QDeadlineTimer(qint64(hold.count()))};
     }
     tearDownWhenUnwound();
 }
@@ -322,9 +328,22 @@ void MainForm::tearDownWhenUnwound() {
     // What opened over the window goes first; the tabs go from the loop the teardown was
     // asked from, once every modal run of those windows has returned.
     openWindows->closeAll();
-    if (openWindows->anyOpen() || !openWindows->unwound(pendingTearDown->level)) {
+    const int level = pendingTearDown->level;
+    if (openWindows->anyOpen() || OpenWindows::loopLevel() > level) {
         tearDownRetry->start();
         return;
+    }
+    if (!openWindows->unwound(level)) {
+        // A hidden window seems to be inside its run. A run that was closed returns as soon
+        // as control is back in its loop; one hidden this long is a window kept alive after
+        // its run, and waiting on would keep the program hidden, and its lock, for ever.
+        if (!pendingTearDown->hold.hasExpired()) {
+            tearDownRetry->start();
+            return;
+        }
+        qWarning("the account is torn down past hidden windows that seemed to be in their "
+                 "run: %s",
+                 qUtf8Printable(openWindows->possiblyInRuns().join(QStringLiteral(", "))));
     }
     const PendingTearDown pending = std::move(*pendingTearDown);
     pendingTearDown.reset();
