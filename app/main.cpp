@@ -9,6 +9,7 @@
 #include "core/updatehelper.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/programexit.h"
+#include "platform/endsignals.h"
 #include "platform/hostconfig.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
@@ -77,6 +78,9 @@ int main(int argc, char** argv) {
 
     // Never deleted: it lives as long as the process.
     auto* window = new MainForm;
+    // From here on a SIGTERM, SIGINT or SIGHUP ends the program through its own end.
+    EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::received, window, &MainForm::endBySignal);
     window->handleMessage(message);
 
     curl_global_init(CURL_GLOBAL_ALL);

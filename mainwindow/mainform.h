@@ -72,6 +72,10 @@ public slots:
     // Tears the login down without asking the service: "1", the program is closing; ""
     // shows the login again. The user's logout is logOut.
     void logout(QString reason);
+    // A signal asked the program to end (the desktop session ends, a kill, Ctrl+C in a
+    // terminal): it ends as the quit does, without the question, with the shell's status
+    // for that signal (128 + its number).
+    void endBySignal(int signalNumber);
 
     // Links to download: opens the add-links dialog with them.
     void downloadFiles(QStringList links);
