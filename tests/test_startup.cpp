@@ -25,6 +25,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <csignal>
+
 namespace {
 
 // Every match of a pattern in a text, sorted, so that word order may change.
@@ -50,6 +52,7 @@ private slots:
     void handOverRetriesWithinItsBudget();
     void laterCopyHandsItsMessageOver_data();
     void laterCopyHandsItsMessageOver();
+    void runningCopyEndsThroughItsEndOnSigterm();
     void lockThatCannotBeWrittenIsTold();
     void proxyChoice_data();
     void proxyChoice();
@@ -162,6 +165,18 @@ void TestStartup::laterCopyHandsItsMessageOver() {
     const QByteArray line = "message (gui thread): " + received.toUtf8() + "\n";
     QTRY_VERIFY_WITH_TIMEOUT(firstOutput.contains(line), 10000);
     QCOMPARE(first.state(), QProcess::Running);
+}
+
+// The copy of the hand-over rows, at its login dialog, gets a SIGTERM (a logout of the
+// desktop, a kill): it ends through its own end, letting go of its lock.
+void TestStartup::runningCopyEndsThroughItsEndOnSigterm() {
+    if (first.state() == QProcess::NotRunning)
+        QSKIP("needs the running copy of laterCopyHandsItsMessageOver");
+    first.terminate();
+    QVERIFY(first.waitForFinished(30000));
+    QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(first.exitCode(), 128 + SIGTERM);
+    QVERIFY(!SingleInstance().isRunning());
 }
 
 // A start whose temporary folder takes no file (a full disk: no byte can be written) has
