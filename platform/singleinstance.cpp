@@ -34,6 +34,7 @@ SingleInstance::SingleInstance(const QString& id, QObject* parent) : QObject(par
         listen();
     else
         otherCopy_ = heldByLiveCopy();
+    lockFailed_ = !primary_ && !otherCopy_;
 }
 
 bool SingleInstance::heldByLiveCopy() const {

@@ -23,7 +23,7 @@ public:
     // True when this copy could not take the lock although no live copy holds it: the
     // lock file cannot be written (a full or read-only disk), or a dead copy's cannot be
     // removed. Such a copy is not the running one and has nobody to hand over to.
-    bool lockFailed() const { return !primary_ && !otherCopy_; }
+    bool lockFailed() const { return lockFailed_; }
     // The folder the lock file goes into.
     QString lockFolder() const { return lockFolder_; }
     // Hands `message` to the running copy and waits for its acknowledgement; false when
@@ -52,5 +52,6 @@ private:
     std::unique_ptr<QLockFile> lock_;
     bool primary_ = false;
     bool otherCopy_ = false;
+    bool lockFailed_ = false;
     QLocalServer* server_ = nullptr;
 };
