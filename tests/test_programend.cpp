@@ -5,7 +5,6 @@
 // the order a new copy needs. The child's disk takes 300 ms for every free-space query a
 // history save makes, as a slow disk does. In process: an account's teardown past a
 // hidden dialog kept alive.
-#include "api/userapi.h"
 #include "app/startup.h"
 #include "core/globals.h"
 #include "core/localpaths.h"
@@ -148,21 +147,6 @@ brisko::file* record(const std::string& name, const std::string& code, std::uint
     return made;
 }
 
-std::unique_ptr<RuriDudi> logIn() {
-    brisko::user_api api(&apiClient);
-    std::unique_ptr<brisko::user> account;
-    if (api.login(devservice::demo::kEmail, devservice::demo::kPassword))
-        account = api.get();
-    if (!account)
-        return nullptr;
-    currentUserId = QString::fromStdString(account->get_id());
-    currentUserLevel = QString::fromStdString(account->get_level());
-    return std::make_unique<RuriDudi>(
-        currentUserId, QString::fromLatin1(devservice::demo::kEmail),
-        QString::fromStdString(apiClient.get_session()->get_session_id()),
-        QString::fromLatin1(devservice::demo::kPassword), currentUserLevel.toInt(), 1800.0);
-}
-
 // Runs `act` once the login dialog that follows a logout shows.
 void whenLoginShows(MainForm& window, std::function<void()> act) {
     auto* poll = new QTimer(&window);
@@ -197,7 +181,7 @@ int run(int argc, char** argv, const QString& mode) {
     MainForm window;
     EndSignals endSignals;
     QObject::connect(&endSignals, &EndSignals::received, &window, &MainForm::endBySignal);
-    const auto user = logIn();
+    const auto user = MainWindowSession::logIn();
     if (!user)
         return 4;
     onDisk.account = user->getUserId().toLongLong();
