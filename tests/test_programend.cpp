@@ -23,6 +23,7 @@
 #include "tests/mainformprobe.h"
 #include "tests/mainwindowsession.h"
 #include "tests/shortwaits.h"
+#include "tests/support/childenvironment.h"
 #include "tests/support/scripteduserprompt.h"
 #include "tools/devservice/demoaccount.h"
 #include "transfer/transferenvironment.h"
@@ -302,12 +303,7 @@ bool TestProgramEnd::startChild(QProcess& child, const QString& mode, QList<QByt
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("BRISKO_TEST_PROGRAM"),
                        session.programFolder() + QStringLiteral("/briskotool"));
-    // The child ends through exit() with its windows alive, as the program does.
-    const QString asan = environment.value(QStringLiteral("ASAN_OPTIONS"));
-    environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                       asan.isEmpty() ? QStringLiteral("detect_leaks=0")
-                                      : asan + QStringLiteral(":detect_leaks=0"));
-    child.setProcessEnvironment(environment);
+    child.setProcessEnvironment(withoutLeakCheck(environment));
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     lines.clear();
     child.start(QCoreApplication::applicationFilePath(),

@@ -9,6 +9,7 @@
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "platform/userfolders.h"
+#include "tests/support/childenvironment.h"
 #include "tests/support/devservicefixture.h"
 #include "tests/support/environmentvalue.h"
 #include "tools/devservice/demoaccount.h"
@@ -145,7 +146,8 @@ void TestStartup::laterCopyHandsItsMessageOver() {
     if (first.state() == QProcess::NotRunning) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("BRISKO_PRINT_MESSAGES"), QStringLiteral("1"));
-        first.setProcessEnvironment(environment);
+        // It ends through its own end (runningCopyEndsThroughItsEndOnSigterm).
+        first.setProcessEnvironment(withoutLeakCheck(environment));
         first.setProcessChannelMode(QProcess::SeparateChannels);
         connect(&first, &QProcess::readyReadStandardOutput, this,
                 [this] { firstOutput += first.readAllStandardOutput(); });
