@@ -9,6 +9,7 @@
 #include "core/updatehelper.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/programexit.h"
+#include "platform/endsignals.h"
 #include "platform/hostconfig.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
@@ -68,9 +69,18 @@ int main(int argc, char** argv) {
     startup::loadTranslation(translator, settings);
     QTranslator toolkitTranslator;
     startup::loadToolkitTranslation(toolkitTranslator, settings);
+    if (instance.lockFailed()) {
+        // Without the lock a later copy could not find this one, and two copies would run
+        // the same transfers into the same files.
+        startup::tellLockFailure(instance.lockFolder());
+        programexit::end(1);
+    }
 
     // Never deleted: it lives as long as the process.
     auto* window = new MainForm;
+    // From here on a SIGTERM, SIGINT or SIGHUP ends the program through its own end.
+    EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::received, window, &MainForm::endBySignal);
     window->handleMessage(message);
 
     curl_global_init(CURL_GLOBAL_ALL);

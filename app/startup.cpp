@@ -2,6 +2,7 @@
 
 #include "api/curlhandle.h"
 #include "core/proxysettings.h"
+#include "core/userprompt.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
@@ -204,6 +205,19 @@ bool loadToolkitTranslation(QTranslator& translator, const SettingsStore& settin
         return false;
     QCoreApplication::installTranslator(&translator);
     return true;
+}
+
+void tellLockFailure(const QString& folder) {
+    qWarning("cannot run: the single-copy lock cannot be written in %s", qUtf8Printable(folder));
+    UserPrompt::current()->critical(
+        nullptr, QCoreApplication::translate("QApplication", "Lỗi!"),
+        QCoreApplication::translate(
+            "QApplication",
+            "Brisko Tool không thể chạy: không ghi được tệp khóa vào thư mục tạm\n%1\n"
+            "Ổ đĩa có thể đã đầy hoặc chỉ cho phép đọc. Hãy giải phóng dung lượng hoặc "
+            "kiểm tra quyền ghi, rồi mở lại chương trình.")
+            .arg(QDir::toNativeSeparators(folder)),
+        QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 void installCaBundle(const QString& path) {

@@ -49,6 +49,10 @@ bool loadTranslation(QTranslator& translator, SettingsStore& settings);
 // language the "Language" setting names, where the system has one; false when it has none.
 bool loadToolkitTranslation(QTranslator& translator, const SettingsStore& settings);
 
+// Tells the user that this copy cannot run, as its single-copy lock cannot be written in
+// `folder` (a full or read-only disk), and logs it.
+void tellLockFailure(const QString& folder);
+
 // Every transfer, and the toolkit's own TLS, trusts the certificates in this PEM file.
 void installCaBundle(const QString& path);
 

@@ -18,6 +18,7 @@ public:
         ShutdownCountdown, // the whole countdown before an automatic power-off
         FetchDeadline,     // the whole of a partner site's fetch (feed, page, poster, archive)
         SpeedLimit,        // a pause that holds an upload to its speed limit
+        HiddenWindowHold,  // how long an account's teardown waits for hidden windows' runs
     };
 
     virtual ~TimeSource();

@@ -9,17 +9,14 @@
 #include "download/localfilename.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
-#include "platform/systemactions.h"
 #include "transfer/transferrowlook.h"
 #include "ui_formdownload.h"
 
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QResizeEvent>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -199,11 +196,10 @@ void FormDownload::showRestartOnError() {
         downloadModel->queueItem(-1);
         return;
     }
-    // The list is kept before this process ends without its usual shutdown.
-    saveAllDownloads();
-    waitForSaves();
-    platform::systemActions().startDetached(QCoreApplication::applicationFilePath(), {});
-    std::exit(0);
+    // The main window restarts the program as its options do: the transfers stop, both
+    // lists and the settings are written, the single-copy lock is let go and a new copy
+    // starts. Not from here: this tab goes with that, and this call is inside it.
+    emit restartAsked();
 }
 
 void FormDownload::rss_get_dir(QMap<QString, MegaFile>, QString, QString) {}

@@ -57,6 +57,8 @@ signals:
     void addCompleted();
     void delCompleted();
     void isDownloadingSign(bool downloading);
+    // The user chose to restart the program after a download error.
+    void restartAsked();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

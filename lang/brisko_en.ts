@@ -1772,6 +1772,14 @@ Please add the files to the list again</translation>
         <source>Không lưu được tùy chỉnh (%1). Các thay đổi sẽ mất khi chương trình khởi động lại.</source>
         <translation>The settings could not be saved (%1). The changes will be lost when the program starts again.</translation>
     </message>
+    <message>
+        <source>Brisko Tool không thể chạy: không ghi được tệp khóa vào thư mục tạm
+%1
+Ổ đĩa có thể đã đầy hoặc chỉ cho phép đọc. Hãy giải phóng dung lượng hoặc kiểm tra quyền ghi, rồi mở lại chương trình.</source>
+        <translation>Brisko Tool cannot run: its lock file cannot be written in the temporary folder
+%1
+The disk may be full or read-only. Free some space or check the write permission, then open the program again.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

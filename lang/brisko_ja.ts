@@ -1770,6 +1770,14 @@ Vui lòng thêm lại vào danh sách</source>
         <source>Không lưu được tùy chỉnh (%1). Các thay đổi sẽ mất khi chương trình khởi động lại.</source>
         <translation>設定を保存できませんでした（%1）。変更はプログラムの再起動時に失われます。</translation>
     </message>
+    <message>
+        <source>Brisko Tool không thể chạy: không ghi được tệp khóa vào thư mục tạm
+%1
+Ổ đĩa có thể đã đầy hoặc chỉ cho phép đọc. Hãy giải phóng dung lượng hoặc kiểm tra quyền ghi, rồi mở lại chương trình.</source>
+        <translation>Brisko Tool を実行できません: 一時フォルダーにロックファイルを書き込めません
+%1
+ディスクがいっぱいか、読み取り専用になっている可能性があります。空き容量を確保するか書き込み権限を確認してから、プログラムをもう一度開いてください。</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -1770,6 +1770,14 @@ Vui lòng thêm lại vào danh sách</translation>
         <source>Không lưu được tùy chỉnh (%1). Các thay đổi sẽ mất khi chương trình khởi động lại.</source>
         <translation>Không lưu được tùy chỉnh (%1). Các thay đổi sẽ mất khi chương trình khởi động lại.</translation>
     </message>
+    <message>
+        <source>Brisko Tool không thể chạy: không ghi được tệp khóa vào thư mục tạm
+%1
+Ổ đĩa có thể đã đầy hoặc chỉ cho phép đọc. Hãy giải phóng dung lượng hoặc kiểm tra quyền ghi, rồi mở lại chương trình.</source>
+        <translation>Brisko Tool không thể chạy: không ghi được tệp khóa vào thư mục tạm
+%1
+Ổ đĩa có thể đã đầy hoặc chỉ cho phép đọc. Hãy giải phóng dung lượng hoặc kiểm tra quyền ghi, rồi mở lại chương trình.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

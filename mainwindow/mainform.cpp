@@ -251,6 +251,15 @@ void MainForm::quitProgram() {
     tearDown(QStringLiteral("1"), [] { programexit::quit(1); });
 }
 
+void MainForm::endBySignal(int signalNumber) {
+    const int status = 128 + signalNumber;
+    // With an account, its transfers stop and their lists are handed over first.
+    if (currentUser || pendingTearDown)
+        tearDown(QStringLiteral("1"), [status] { programexit::quit(status); });
+    else
+        programexit::quit(status);
+}
+
 void MainForm::restartProgram() {
     tearDown(QStringLiteral("1"), [] { programexit::restart(); });
 }

@@ -9,6 +9,7 @@
 #include "core/megafile.h"
 #include "core/servicecall.h"
 
+#include <QDeadlineTimer>
 #include <QMainWindow>
 #include <QMap>
 #include <QMetaObject>
@@ -71,6 +72,10 @@ public slots:
     // Tears the login down without asking the service: "1", the program is closing; ""
     // shows the login again. The user's logout is logOut.
     void logout(QString reason);
+    // A signal asked the program to end (the desktop session ends, a kill, Ctrl+C in a
+    // terminal): it ends as the quit does, without the question, with the shell's status
+    // for that signal (128 + its number).
+    void endBySignal(int signalNumber);
 
     // Links to download: opens the add-links dialog with them.
     void downloadFiles(QStringList links);
@@ -230,6 +235,7 @@ private:
         QString reason;
         int level = 0; // the loop depth it was asked from
         std::function<void()> then;
+        QDeadlineTimer hold; // how long hidden windows that seem to be in their run may hold it
     };
     std::optional<PendingTearDown> pendingTearDown;
     QTimer* tearDownRetry;

@@ -6,7 +6,6 @@
 #include "api/client.h"
 #include "api/userapi.h"
 #include "core/actionthread.h"
-#include "core/backgroundsaver.h"
 #include "core/ganalytics.h"
 #include "core/globals.h"
 #include "core/linkparser.h"
@@ -15,6 +14,7 @@
 #include "core/ruridudi.h"
 #include "core/servicecall.h"
 #include "core/servicecallrunner.h"
+#include "core/timesource.h"
 #include "core/userprompt.h"
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
@@ -28,7 +28,6 @@
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
 #include "platform/userfolders.h"
-#include "transfer/historyfile.h"
 #include "ui_mainform.h"
 #include "upload/dialogupload.h"
 #include "upload/formupload.h"
@@ -45,6 +44,8 @@
 namespace {
 
 constexpr int kMaxDownloadThreads = 10;
+// How long a teardown waits for a hidden window that seems to be inside its run.
+constexpr std::chrono::milliseconds kHiddenWindowHold{5000};
 
 QString boxText(const char* text) {
     return QCoreApplication::translate("QApplication", text);
@@ -119,6 +120,9 @@ void MainForm::connectTabs() {
     connect(formDownload, qOverload<DownloadFile*>(&FormDownload::filedownloadDone), this,
             &MainForm::fileDownloadComplete);
     connect(formDownload, &FormDownload::downloadComplete, this, &MainForm::setIconSytemTray);
+    // Queued: the restart tears the tab down, and the tab asks from inside its own call.
+    connect(formDownload, &FormDownload::restartAsked, this, &MainForm::restartProgram,
+            Qt::QueuedConnection);
     connect(formManage, &FormManage::downloadFile, this, &MainForm::downloadFiles);
     connect(formManage, &FormManage::uploadIntoFolder, this, &MainForm::uploadFileIntoFolder);
     connect(formManage, &FormManage::needCheckFolderIsUse, this, &MainForm::checkFolderIsUse);
@@ -311,7 +315,10 @@ void MainForm::tearDown(const QString& reason, std::function<void()> then, int a
         // Requests on their way for this login log in no more.
         relogin::endLogin();
         blockInput(true);
-        pendingTearDown = PendingTearDown{reason, level, std::move(then)};
+        const auto hold =
+            TimeSource::current().duration(TimeSource::Wait::HiddenWindowHold, kHiddenWindowHold);
+        pendingTearDown =
+            PendingTearDown{reason, level, std::move(then), QDeadlineTimer(qint64(hold.count()))};
     }
     tearDownWhenUnwound();
 }
@@ -322,9 +329,22 @@ void MainForm::tearDownWhenUnwound() {
     // What opened over the window goes first; the tabs go from the loop the teardown was
     // asked from, once every modal run of those windows has returned.
     openWindows->closeAll();
-    if (openWindows->anyOpen() || !openWindows->unwound(pendingTearDown->level)) {
+    const int level = pendingTearDown->level;
+    if (openWindows->anyOpen() || OpenWindows::loopLevel() > level) {
         tearDownRetry->start();
         return;
+    }
+    if (!openWindows->unwound(level)) {
+        // A hidden window seems to be inside its run. A run that was closed returns as soon
+        // as control is back in its loop; one hidden this long is a window kept alive after
+        // its run, and waiting on would keep the program hidden, and its lock, for ever.
+        if (!pendingTearDown->hold.hasExpired()) {
+            tearDownRetry->start();
+            return;
+        }
+        qWarning("the account is torn down past hidden windows that seemed to be in their "
+                 "run: %s",
+                 qUtf8Printable(openWindows->possiblyInRuns().join(QStringLiteral(", "))));
     }
     const PendingTearDown pending = std::move(*pendingTearDown);
     pendingTearDown.reset();
@@ -351,16 +371,10 @@ void MainForm::removeAccount(const QString& reason) {
     currentUser = nullptr;
     currentUserId.clear();
     currentUserLevel.clear();
-    if (reason == QLatin1String("1")) {
-        // The program ends: what the tabs handed over, and the settings, reach the disk
-        // first. Nobody asked for these writes, so a failure is only logged.
-        if (!historyfile::waitForWrites(BackgroundSaver::kClosingWaitMs))
-            qWarning("the transfer lists are still being written");
-        QString error;
-        if (!SettingsStore().sync(&error))
-            qWarning("the settings could not be written: %s", qUtf8Printable(error));
+    // The program ends: its end writes the settings and waits for what the tabs handed
+    // over, after letting go of the single-copy lock.
+    if (reason == QLatin1String("1"))
         return;
-    }
     loginForm->setStartupLogin(false);
     loginForm->exec();
 }

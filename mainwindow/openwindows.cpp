@@ -56,15 +56,18 @@ bool OpenWindows::anyOpen() const {
 }
 
 bool OpenWindows::unwound(int level) const {
+    return loopLevel() <= level && possiblyInRuns().isEmpty();
+}
+
+QStringList OpenWindows::possiblyInRuns() const {
     const int now = loopLevel();
-    if (now > level)
-        return false;
+    QStringList names;
     // A window closed a moment ago may still be inside its modal run, hidden, until control
     // goes back to the loop below it.
     for (QWidget* window : QApplication::topLevelWidgets()) {
         const QVariant shownAt = window->property(kShownAt);
         if (shownAt.isValid() && watches(window) && now > shownAt.toInt())
-            return false;
+            names << QString::fromLatin1(window->metaObject()->className());
     }
-    return true;
+    return names;
 }

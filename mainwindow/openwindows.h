@@ -6,6 +6,7 @@
 // would destroy the window and the code the loop returns to.
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 class QWidget;
 
@@ -24,6 +25,10 @@ public:
     // asked for) nor than any of the modal runs of these windows, which have then all
     // returned to the code that started them.
     bool unwound(int level) const;
+    // The class names of the hidden windows that unwound() still waits for: shown from a
+    // shallower loop than the one running now, they may be inside their run. One kept
+    // alive after its run looks the same, for ever.
+    QStringList possiblyInRuns() const;
 
     // The depth of the event loops running on this thread.
     static int loopLevel();

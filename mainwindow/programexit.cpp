@@ -1,6 +1,7 @@
 #include "mainwindow/programexit.h"
 
 #include "api/httputil.h"
+#include "core/backgroundsaver.h"
 #include "core/opensslthreads.h"
 #include "core/servicecallrunner.h"
 #include "core/userprompt.h"
@@ -37,6 +38,17 @@ int remaining(const QDeadlineTimer& deadline) {
     return int(qMax<qint64>(0, deadline.remainingTime()));
 }
 
+void letGoOfInstance() {
+    if (instanceRelease())
+        instanceRelease()();
+}
+
+// Nobody asked for these writes at this moment, so a failure is only logged.
+void waitForTransferLists() {
+    if (!BackgroundSaver::waitForHandedOver(BackgroundSaver::kClosingWaitMs))
+        qWarning("the transfer lists are still being written; the program ends without them");
+}
+
 } // namespace
 
 void restart() {
@@ -45,8 +57,9 @@ void restart() {
     QString error;
     if (!SettingsStore().sync(&error))
         settingssavereport::showFailure(nullptr, error);
-    if (instanceRelease())
-        instanceRelease()();
+    // The new copy reads the transfer lists too, at its first login.
+    waitForTransferLists();
+    letGoOfInstance();
     const QString program = platform::programFilePath();
     if (!platform::systemActions().startDetached(program, {})) {
         UserPrompt::current()->critical(
@@ -78,14 +91,16 @@ void setHandler(std::function<void(int)> replacement) {
 void end(int status) {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
+    // Let go before the disk is waited for: a copy started meanwhile would otherwise hand
+    // its command line to this one, which no longer reads it, and end.
+    letGoOfInstance();
+    // No result is delivered from here on: the event loop is not entered again. The calls
+    // wind down while the disk is waited for.
+    utils::http_util::cancel_calls();
     QString error;
     if (!SettingsStore().sync(&error))
         qWarning("the settings could not be written: %s", qUtf8Printable(error));
-    if (instanceRelease())
-        instanceRelease()();
-
-    // No result is delivered from here on: the event loop is not entered again.
-    utils::http_util::cancel_calls();
+    waitForTransferLists();
     const QDeadlineTimer deadline(kCallsWaitMs);
     const bool callsEnded = ServiceCallRunner::waitForAllCalls(remaining(deadline)) &&
                             utils::http_util::wait_for_calls(remaining(deadline));

@@ -4,8 +4,14 @@
 
 #include <QDataStream>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/types.h>
 
 namespace {
 
@@ -18,6 +24,7 @@ constexpr quint32 kMaxMessageBytes = 1 << 20; // a command line, not a file
 SingleInstance::SingleInstance(const QString& id, QObject* parent) : QObject(parent) {
     const QString folder = platform::privateTempFolder();
     socketPath_ = folder + QLatin1Char('/') + id + QStringLiteral(".socket");
+    lockFolder_ = folder;
     lock_ = std::make_unique<QLockFile>(folder + QLatin1Char('/') + id + QStringLiteral(".lock"));
     // A lock left by a crashed copy names a process that is gone; QLockFile then takes
     // it over, so only a live copy blocks this one.
@@ -25,6 +32,30 @@ SingleInstance::SingleInstance(const QString& id, QObject* parent) : QObject(par
     primary_ = lock_->tryLock(0);
     if (primary_)
         listen();
+    else
+        otherCopy_ = heldByLiveCopy();
+    lockFailed_ = !primary_ && !otherCopy_;
+}
+
+bool SingleInstance::heldByLiveCopy() const {
+    // Any other error means the lock file could not be made: nobody holds it.
+    if (lock_->error() != QLockFile::LockFailedError)
+        return false;
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    // A copy starting this moment may not have written its lock yet.
+    if (!lock_->getLockInfo(&pid, &host, &program) || pid <= 0)
+        return true;
+    if (!host.isEmpty() && host != QSysInfo::machineHostName())
+        return true; // not ours to judge
+    // QLockFile takes a dead copy's lock over; it stays only where nothing can be removed.
+    if (kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+        return false;
+    // A number a new process took over.
+    const QString running =
+        QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid))).fileName();
+    return running.isEmpty() || program.isEmpty() || running == program;
 }
 
 SingleInstance::~SingleInstance() {
@@ -43,7 +74,7 @@ void SingleInstance::release() {
     }
 }
 
-bool SingleInstance::isRunning() const { return !primary_; }
+bool SingleInstance::isRunning() const { return otherCopy_; }
 
 void SingleInstance::listen() {
     QLocalServer::removeServer(socketPath_); // a socket file left by a crashed copy

@@ -18,8 +18,14 @@ public:
                             QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when another copy is the running one (this copy is not listening).
+    // True when another copy is the running one: a live copy holds the lock.
     bool isRunning() const;
+    // True when this copy could not take the lock although no live copy holds it: the
+    // lock file cannot be written (a full or read-only disk), or a dead copy's cannot be
+    // removed. Such a copy is not the running one and has nobody to hand over to.
+    bool lockFailed() const { return lockFailed_; }
+    // The folder the lock file goes into.
+    QString lockFolder() const { return lockFolder_; }
     // Hands `message` to the running copy and waits for its acknowledgement; false when
     // there is none or a step took longer than `timeoutMs`.
     bool sendMessage(const QString& message, int timeoutMs);
@@ -38,9 +44,14 @@ signals:
 private:
     void listen();
     void readFrom(QLocalSocket* socket);
+    // After a failed tryLock: whether a live copy holds the lock.
+    bool heldByLiveCopy() const;
 
     QString socketPath_;
+    QString lockFolder_;
     std::unique_ptr<QLockFile> lock_;
     bool primary_ = false;
+    bool otherCopy_ = false;
+    bool lockFailed_ = false;
     QLocalServer* server_ = nullptr;
 };

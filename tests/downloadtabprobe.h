@@ -23,4 +23,5 @@ struct DownloadTabProbe {
                        const QString& downloadZip, const QString& dir) {
         tab.get_dir(records, downloadZip, dir);
     }
+    static void restartQuestion(FormDownload& tab) { tab.showRestartOnError(); }
 };

@@ -25,3 +25,7 @@ target_compile_definitions(test_translations PRIVATE
 # Frameless windows under a real X server and window manager: runs only when
 # BRISKO_TEST_WM_DISPLAY names a display with one (Xvfb with openbox, say), skipped otherwise.
 brisko_add_test(test_windowmanager SOURCES test_windowmanager.cpp LIBS mainwindow uitestsupport xcb)
+# The ends of the program, each in a child process of its own (quits, restarts, the
+# self-update's end, signals), and an account's teardown that a hidden dialog holds.
+brisko_add_test(test_programend SOURCES test_programend.cpp shortwaits.cpp shortwaits.h
+    LIBS mainwindowtestsupport app)

@@ -24,8 +24,8 @@ public:
     QString programFolder() const { return program.path(); }
 
     // Logs the program's client in as the demo account; the record the login dialog
-    // makes of it (null, with a warning, on failure).
-    std::unique_ptr<RuriDudi> logIn();
+    // makes of it (null, with a warning, on failure). Needs only a running stand-in.
+    static std::unique_ptr<RuriDudi> logIn();
 
     // The canonical share link of a link code, or of a path in the demo account.
     QString link(const std::string& code, bool folder = false) const;

@@ -835,6 +835,7 @@ void TestMainForm::quitting() {
     QCOMPARE(prompt.asked().size(), 1);
     QCOMPARE(prompt.asked().first().title, QStringLiteral("Thoát!"));
     QCOMPARE(MainFormProbe::formDownload(*window) == nullptr, confirm);
+    QVERIFY(historyfile::waitForWrites(20000)); // the program's end waits for it too
     QCOMPARE(QFile::exists(history), confirm);
     QCOMPARE(window->isVisible(), !confirm);
     // Ending the program logs nothing out at the service and shows no login.

@@ -1,4 +1,5 @@
 #include "platform/singleinstance.h"
+#include "tests/support/filesizelimit.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -14,6 +15,7 @@ private slots:
     void noRunningCopyMeansNoHandOver();
     void staleLockDoesNotBlock();
     void releasedInstanceLetsTheNextCopyRun();
+    void unwritableLockIsNoRunningCopy();
 };
 
 void TestSingleInstance::secondCopyHandsItsMessageOver() {
@@ -68,6 +70,28 @@ void TestSingleInstance::releasedInstanceLetsTheNextCopyRun() {
     running.release();
     SingleInstance next(id);
     QVERIFY(!next.isRunning());
+}
+
+// A lock file that cannot be written (here the disk takes no byte more) means no other
+// copy: this one neither runs nor hands over, and says so; nothing is left behind.
+void TestSingleInstance::unwritableLockIsNoRunningCopy() {
+    struct Seen {
+        bool running, failed, sent;
+    };
+    const Seen seen = withFileSizeLimit(0, [] {
+        SingleInstance full("full");
+        return Seen{full.isRunning(), full.lockFailed(), full.sendMessage("x", 500)};
+    });
+    QVERIFY(!seen.running);
+    QVERIFY(seen.failed);
+    QVERIFY(!seen.sent);
+    SingleInstance later("full");
+    QVERIFY(!later.isRunning());
+    QVERIFY(!later.lockFailed());
+    // A live copy's lock is no failure.
+    SingleInstance second("full");
+    QVERIFY(second.isRunning());
+    QVERIFY(!second.lockFailed());
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

@@ -9,6 +9,7 @@
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "platform/userfolders.h"
+#include "tests/support/childenvironment.h"
 #include "tests/support/devservicefixture.h"
 #include "tests/support/environmentvalue.h"
 #include "tools/devservice/demoaccount.h"
@@ -24,6 +25,8 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <csignal>
 
 namespace {
 
@@ -50,6 +53,8 @@ private slots:
     void handOverRetriesWithinItsBudget();
     void laterCopyHandsItsMessageOver_data();
     void laterCopyHandsItsMessageOver();
+    void runningCopyEndsThroughItsEndOnSigterm();
+    void lockThatCannotBeWrittenIsTold();
     void proxyChoice_data();
     void proxyChoice();
     void translation_data();
@@ -141,7 +146,8 @@ void TestStartup::laterCopyHandsItsMessageOver() {
     if (first.state() == QProcess::NotRunning) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("BRISKO_PRINT_MESSAGES"), QStringLiteral("1"));
-        first.setProcessEnvironment(environment);
+        // It ends through its own end (runningCopyEndsThroughItsEndOnSigterm).
+        first.setProcessEnvironment(withoutLeakCheck(environment));
         first.setProcessChannelMode(QProcess::SeparateChannels);
         connect(&first, &QProcess::readyReadStandardOutput, this,
                 [this] { firstOutput += first.readAllStandardOutput(); });
@@ -161,6 +167,45 @@ void TestStartup::laterCopyHandsItsMessageOver() {
     const QByteArray line = "message (gui thread): " + received.toUtf8() + "\n";
     QTRY_VERIFY_WITH_TIMEOUT(firstOutput.contains(line), 10000);
     QCOMPARE(first.state(), QProcess::Running);
+}
+
+// The copy of the hand-over rows, at its login dialog, gets a SIGTERM (a logout of the
+// desktop, a kill): it ends through its own end, letting go of its lock.
+void TestStartup::runningCopyEndsThroughItsEndOnSigterm() {
+    if (first.state() == QProcess::NotRunning)
+        QSKIP("needs the running copy of laterCopyHandsItsMessageOver");
+    first.terminate();
+    QVERIFY(first.waitForFinished(30000));
+    QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(first.exitCode(), 128 + SIGTERM);
+    QVERIFY(!SingleInstance().isRunning());
+}
+
+// A start whose temporary folder takes no file (a full disk: no byte can be written) has
+// no single-copy lock and nobody to hand over to: it says why instead of ending silently.
+void TestStartup::lockThatCannotBeWrittenIsTold() {
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    QProcess full;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+    full.setProcessEnvironment(environment);
+    full.setReadChannel(QProcess::StandardError);
+    // SIGXFSZ ignored: a write past the limit fails as on a full disk.
+    full.start(QStringLiteral("/bin/sh"),
+               {QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 0; exec \"$0\""),
+                QStringLiteral(BRISKOTOOL_PATH)});
+    QVERIFY(full.waitForStarted(10000));
+    QByteArray errors;
+    const QByteArray told = "cannot run: the single-copy lock cannot be written in " +
+                            QFile::encodeName(temporary.path());
+    while (!errors.contains(told) && full.waitForReadyRead(30000))
+        errors += full.readAllStandardError();
+    QVERIFY2(errors.contains(told), errors.constData());
+    // Its box waits for the user.
+    QCOMPARE(full.state(), QProcess::Running);
+    full.kill();
+    QVERIFY(full.waitForFinished(10000));
 }
 
 void TestStartup::proxyChoice_data() {

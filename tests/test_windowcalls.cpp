@@ -17,6 +17,7 @@
 #include "filemanager/dialogmovefile.h"
 #include "filemanager/formchangefilepassword.h"
 #include "tests/otherdisk.h"
+#include "transfer/historyfile.h"
 #include "transfer/transferenvironment.h"
 #include "mainwindow/forminfo.h"
 #include "mainwindow/loginform.h"
@@ -630,6 +631,7 @@ void TestWindowCalls::closingWaitsForTheWindowsOverTheTabs() {
     if (copy) {
         const QString moved = QDir(target.path()).filePath(QStringLiteral("trailer.mp4"));
         QVERIFY(QFile::exists(moved));
+        QVERIFY(historyfile::waitForWrites(20000)); // the program's end waits for it too
         QFile history(downloadHistoryFilePath(session.accountId().toLongLong()));
         QVERIFY(history.open(QIODevice::ReadOnly));
         QVERIFY(history.readAll().contains(moved.toUtf8()));
