@@ -2,8 +2,6 @@
 
 #include "tools/devservice/jsonfiles.h"
 
-#include <sys/stat.h>
-
 #include <ctime>
 #include <iostream>
 
@@ -27,11 +25,8 @@ bool FileStore::open(const std::string& folder, std::string* error) {
     if (folder.empty())
         return true;
     const std::string path = folder + kFileName;
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return true; // nothing stored yet
     Json::Value root;
-    if (!readJsonFile(path, root, error))
+    if (!readJsonFileIfThere(path, root, error))
         return false;
     try {
         const Json::Value& accounts = root["trees"];
