@@ -70,10 +70,10 @@ void moveInsideScreen(QWidget* window, QPoint topLeft) {
     const QSize size = window->frameGeometry().size();
     if (const QScreen* screen = QGuiApplication::screenAt(QRect(topLeft, size).center())) {
         const QRect free = screen->availableGeometry();
-        topLeft.setX(qBound(free.left(), topLeft.x(),
-                            qMax(free.left(), free.right() - size.width() + 1)));
-        topLeft.setY(qBound(free.top(), topLeft.y(),
-                            qMax(free.top(), free.bottom() - size.height() + 1)));
+        topLeft.setX(
+            qBound(free.left(), topLeft.x(), qMax(free.left(), free.right() - size.width() + 1)));
+        topLeft.setY(
+            qBound(free.top(), topLeft.y(), qMax(free.top(), free.bottom() - size.height() + 1)));
     }
     window->move(topLeft);
 }
@@ -101,8 +101,7 @@ public:
             const QSize old = static_cast<QResizeEvent*>(event)->oldSize();
             const QRect frame = windowposition::knownFrame(m_box);
             const QSize margins = frame.size() - m_box->size();
-            place(QRect(frame.topLeft(), (old.isValid() ? old : m_box->size()) + margins)
-                      .center());
+            place(QRect(frame.topLeft(), (old.isValid() ? old : m_box->size()) + margins).center());
         }
         return false;
     }
@@ -181,8 +180,8 @@ private:
     // A popup is placed from where the toolkit believes the window it opens from stands: a
     // stale belief moves the popup along with the correction.
     static void popupShown(QWidget* popup) {
-        QWidget* from = popup->parentWidget() ? popup->parentWidget()->window()
-                                              : QApplication::activeWindow();
+        QWidget* from =
+            popup->parentWidget() ? popup->parentWidget()->window() : QApplication::activeWindow();
         if (!from || !isFramelessWindow(from))
             return;
         const QPoint shift = windowposition::correctKnownPosition(from);

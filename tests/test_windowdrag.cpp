@@ -70,11 +70,10 @@ void TestWindowDrag::initTestCase() {
     prompt = std::make_unique<ScriptedUserPrompt>();
     QVERIFY(folder.isValid());
     QVERIFY(stalled.port() != 0);
-    job = std::make_unique<DownloadFile>(QStringLiteral("phim hay.mkv"),
-                                         folder.filePath(QStringLiteral("phim hay.mkv")),
-                                         QStringLiteral("code"), QString(), QStringLiteral("1"),
-                                         QStringLiteral("false"),
-                                         session.link("code"), QString(), 1536);
+    job = std::make_unique<DownloadFile>(
+        QStringLiteral("phim hay.mkv"), folder.filePath(QStringLiteral("phim hay.mkv")),
+        QStringLiteral("code"), QString(), QStringLiteral("1"), QStringLiteral("false"),
+        session.link("code"), QString(), 1536);
 }
 
 void TestWindowDrag::cleanupTestCase() {
@@ -126,21 +125,36 @@ std::unique_ptr<QDialog> TestWindowDrag::make(const QString& kind) {
 void TestWindowDrag::popupsDragByTitleAndFace_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("grip"); // the title label's name; "" for a bare spot
-    QTest::newRow("create folder, title") << "create folder" << "label_2";
-    QTest::newRow("create folder, band") << "create folder" << "";
-    QTest::newRow("add links, title") << "add links" << "label";
-    QTest::newRow("move, title") << "move" << "label_3";
-    QTest::newRow("copy, title") << "copy" << "label_3";
-    QTest::newRow("file password, title") << "file password" << "lblMessTitle";
-    QTest::newRow("properties, title") << "properties" << "label_2";
-    QTest::newRow("notice, title") << "notice" << "titleDlg";
-    QTest::newRow("play, title") << "play" << "titleDlg";
-    QTest::newRow("upload, title") << "upload" << "label_5";
-    QTest::newRow("attach subtitles, title") << "attach subtitles" << "titleDlg";
-    QTest::newRow("subtitle search, title") << "subtitle search" << "titleDlg";
-    QTest::newRow("file password prompt") << "file password prompt" << "";
-    QTest::newRow("feed download folder") << "feed download folder" << "";
-    QTest::newRow("simple download") << "simple download" << "";
+    QTest::newRow("create folder, title") << "create folder"
+                                          << "label_2";
+    QTest::newRow("create folder, band") << "create folder"
+                                         << "";
+    QTest::newRow("add links, title") << "add links"
+                                      << "label";
+    QTest::newRow("move, title") << "move"
+                                 << "label_3";
+    QTest::newRow("copy, title") << "copy"
+                                 << "label_3";
+    QTest::newRow("file password, title") << "file password"
+                                          << "lblMessTitle";
+    QTest::newRow("properties, title") << "properties"
+                                       << "label_2";
+    QTest::newRow("notice, title") << "notice"
+                                   << "titleDlg";
+    QTest::newRow("play, title") << "play"
+                                 << "titleDlg";
+    QTest::newRow("upload, title") << "upload"
+                                   << "label_5";
+    QTest::newRow("attach subtitles, title") << "attach subtitles"
+                                             << "titleDlg";
+    QTest::newRow("subtitle search, title") << "subtitle search"
+                                            << "titleDlg";
+    QTest::newRow("file password prompt") << "file password prompt"
+                                          << "";
+    QTest::newRow("feed download folder") << "feed download folder"
+                                          << "";
+    QTest::newRow("simple download") << "simple download"
+                                     << "";
 }
 
 void TestWindowDrag::popupsDragByTitleAndFace() {

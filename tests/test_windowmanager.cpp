@@ -1,9 +1,9 @@
 // Frameless windows under a real X server and window manager, where the toolkit can hear a
 // stale position of a window the window manager just framed: popups open beside what they
-// belong to, drags by a popup's band and by its title follow the pointer, a box dragged through the window manager keeps its
-// place when it resizes, and the shut-down countdown is drawn without the window manager's
-// frame. Opt-in: runs when BRISKO_TEST_WM_DISPLAY names a display with a window manager
-// (for instance Xvfb with openbox), skipped otherwise. The pointer is driven with xdotool;
+// belong to, drags by a popup's band and by its title follow the pointer, a box dragged through the
+// window manager keeps its place when it resizes, and the shut-down countdown is drawn without the
+// window manager's frame. Opt-in: runs when BRISKO_TEST_WM_DISPLAY names a display with a window
+// manager (for instance Xvfb with openbox), skipped otherwise. The pointer is driven with xdotool;
 // with BRISKO_TEST_WM_SHOTS naming a folder, each case leaves a screenshot there.
 #include "core/dialogmsg.h"
 #include "core/userprompt.h"
@@ -242,9 +242,9 @@ void TestWindowManager::popupDragFollowsThePointer() {
     auto* popup = new Dialogcreatefol(QStringLiteral("0"), &windows.main);
     auto* title = popup->findChild<QLabel*>(QStringLiteral("label_2"));
     QVERIFY(title);
-    const QPoint spot = grip == QLatin1String("title")
-                          ? title->mapTo(popup, title->rect().center())
-                          : QPoint(title->geometry().right() + 40, title->geometry().center().y());
+    const QPoint spot = grip == QLatin1String("title") ? title->mapTo(popup, title->rect().center())
+                                                       : QPoint(title->geometry().right() + 40,
+                                                                title->geometry().center().y());
     QCOMPARE(popup->childAt(spot), grip == QLatin1String("title") ? title : nullptr);
     for (int showing = 0; showing < kShowings; ++showing) {
         QVERIFY(showAgain(popup));

@@ -97,11 +97,10 @@ void TestWindowPosition::framelessWindowsArePlacedByTheProgram() {
 
 void TestWindowPosition::boxesKeepWhereTheWindowSystemPutThem_data() {
     QTest::addColumn<QPoint>("reported");
-    QTest::addColumn<bool>("tells");   // the window system answers when asked afresh
+    QTest::addColumn<bool>("tells");    // the window system answers when asked afresh
     QTest::addColumn<bool>("truthful"); // the report was where the box stands
     QTest::newRow("dragged through the window manager") << QPoint(90, 70) << true << true;
-    QTest::newRow("dragged, the window system cannot be asked") << QPoint(90, 70) << false
-                                                                << true;
+    QTest::newRow("dragged, the window system cannot be asked") << QPoint(90, 70) << false << true;
     QTest::newRow("stale report after the window manager framed it")
         << QPoint(0, 0) << true << false;
 }
@@ -150,8 +149,8 @@ void TestWindowPosition::popupsOpenWhereTheirWindowIs() {
     QDialog dialog(nullptr, Qt::FramelessWindowHint);
     dialog.resize(500, 300);
     auto* combo = new QComboBox(&dialog);
-    combo->addItems({QStringLiteral("English"), QStringLiteral("Japan"),
-                     QStringLiteral("Tiếng Việt")});
+    combo->addItems(
+        {QStringLiteral("English"), QStringLiteral("Japan"), QStringLiteral("Tiếng Việt")});
     combo->setCurrentIndex(2);
     combo->setGeometry(300, 40, 150, 24);
     auto* edit = new QLineEdit(&dialog);
