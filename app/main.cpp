@@ -5,8 +5,8 @@
 #include "core/globals.h"
 #include "core/opensslthreads.h"
 #include "app/startup.h"
-#include "core/userprompt.h"
 #include "core/updatehelper.h"
+#include "core/windowposition.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/programexit.h"
 #include "platform/endsignals.h"
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Brisko Tool"));
     QCoreApplication::setApplicationVersion(QStringLiteral("5.3.0"));
     QApplication app(argc, argv);
-    UserPrompt::placeFramelessWindows();
+    windowposition::placeFramelessWindows();
 
     SingleInstance instance;
     const QString message =

@@ -1,7 +1,6 @@
 #include "core/dialogmsg.h"
 
-#include "core/userprompt.h"
-#include "core/windowdrag.h"
+#include "core/windowposition.h"
 #include "core/windowshape.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
@@ -21,8 +20,7 @@ DialogMsg::DialogMsg(const QString& message, const QString& details, QWidget* pa
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     shapeWindowFromImage(this, QStringLiteral(":/images/popup_msg.png"));
-    UserPrompt::keepCentredOver(this, parent);
-    new WindowDrag(this);
+    windowposition::keepCentredOver(this, parent);
     ui->title->setText(m_message);
     // Details may be a list the program marked up itself (bold labels, line breaks), with
     // every link and server text in it escaped; plain details keep their line breaks.
@@ -56,4 +54,12 @@ void DialogMsg::changeEvent(QEvent* event) {
     // The form's texts are placeholders for these.
     ui->title->setText(m_message);
     applyExpanded();
+}
+
+void DialogMsg::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void DialogMsg::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
 }

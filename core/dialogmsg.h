@@ -1,6 +1,8 @@
 #pragma once
 // A frameless notice: a title line, a short message and a details pane that the user can
 // show (the window grows to 220 px) or hide again (110 px). Shown with exec().
+#include "core/windowdrag.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -20,6 +22,9 @@ public slots:
     void on_pushButton_clicked();
 
 protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -30,4 +35,5 @@ private:
     QString m_message;
     QString m_details;
     bool m_expanded = false;
+    WindowDrag windowDrag{this};
 };

@@ -240,3 +240,11 @@ int SimpleDownloadDialog::progressCallback(void* client, curl_off_t total, curl_
     dialog->reportProgress(total, now, false);
     return 0;
 }
+
+void SimpleDownloadDialog::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void SimpleDownloadDialog::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
+}

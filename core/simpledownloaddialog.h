@@ -3,6 +3,8 @@
 // shows the progress, optionally checks the file against a SHA-256 digest and refuses a
 // text page in place of the file. The outcome is the dialog's result (exec() or the
 // finished() signal): see Result.
+#include "core/windowdrag.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -40,6 +42,9 @@ public:
     void done(int result) override;
 
 protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -71,4 +76,5 @@ private:
     int givenResult = -1;           // ... and this one
     std::int64_t lastReportMs = -1; // worker only: throttles progress to the GUI
     bool abortLocked = false;       // worker only: the Abort button was switched off
+    WindowDrag windowDrag{this};
 };

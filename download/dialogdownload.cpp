@@ -7,7 +7,6 @@
 #include "core/globals.h"
 #include "core/linkparser.h"
 #include "core/userprompt.h"
-#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
@@ -39,7 +38,6 @@ QString parentShown(const QString& folder) {
 DialogDownload::DialogDownload(QString links, QWidget* parent)
     : QDialog(parent), ui(new Ui::DialogDownload) {
     ui->setupUi(this);
-    new WindowDrag(this);
     const SettingsStore settings;
     if (settings.boolean(SettingsKeys::StayOnTop, false))
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
@@ -178,4 +176,12 @@ void DialogDownload::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);
+}
+
+void DialogDownload::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void DialogDownload::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
 }

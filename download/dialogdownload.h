@@ -4,6 +4,7 @@
 // records on a background job and hands them, with the folder, to whoever listens to
 // send_dir; then it closes.
 #include "api/file.h"
+#include "core/windowdrag.h"
 
 #include <QDialog>
 #include <QList>
@@ -31,6 +32,9 @@ signals:
     void viewVideoOnline();
 
 protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private slots:
@@ -50,4 +54,5 @@ private:
     void setEnabledFields(bool enabled);
 
     Ui::DialogDownload* ui;
+    WindowDrag windowDrag{this};
 };

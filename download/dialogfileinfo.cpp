@@ -5,7 +5,6 @@
 #include "core/globals.h"
 #include "core/sizetext.h"
 #include "core/userprompt.h"
-#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "download/folderquestion.h"
 #include "download/localfilename.h"
@@ -57,7 +56,6 @@ QString folderPath(const QString& folder) {
 DialogFileInfo::DialogFileInfo(QList<DownloadFile*> jobs, QWidget* parent, TabJobs tabJobs)
     : QDialog(parent), ui(new Ui::DialogFileInfo), jobs(jobs), tabJobs(std::move(tabJobs)) {
     ui->setupUi(this);
-    new WindowDrag(this);
     if (SettingsStore().boolean(SettingsKeys::StayOnTop))
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowCloseButtonHint);
@@ -325,4 +323,12 @@ void DialogFileInfo::changeEvent(QEvent* event) {
         if (jobs.size() > 1)
             ui->lbl_status->setText(kPlaceholder);
     }
+}
+
+void DialogFileInfo::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void DialogFileInfo::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
 }

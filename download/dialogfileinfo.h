@@ -3,6 +3,7 @@
 // share link, password and kept download location, and renames or moves the file and sets
 // the password; for several it moves them all to one folder and gives them one password.
 // A job whose thread runs keeps its name and folder. The caller saves the list afterwards.
+#include "core/windowdrag.h"
 #include "download/downloadfile.h"
 
 #include <QDialog>
@@ -24,6 +25,9 @@ public:
     ~DialogFileInfo() override;
 
 protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private slots:
@@ -53,4 +57,5 @@ private:
     Ui::DialogFileInfo* ui;
     QList<DownloadFile*> jobs; // not owned
     TabJobs tabJobs;           // the jobs it gives are not owned
+    WindowDrag windowDrag{this};
 };

@@ -84,3 +84,11 @@ void DialogCopyFile::setCopying(bool copying) {
 void DialogCopyFile::on_btn_cancel_clicked() {
     close();
 }
+
+void DialogCopyFile::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void DialogCopyFile::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
+}

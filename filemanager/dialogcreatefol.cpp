@@ -85,3 +85,11 @@ void Dialogcreatefol::createFol_success() {
     emit signCreateFolderComplete(0);
     close();
 }
+
+void Dialogcreatefol::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void Dialogcreatefol::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
+}

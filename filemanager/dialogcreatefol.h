@@ -21,6 +21,9 @@ signals:
     void signCreateFolderError1108();
 
 protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private slots:

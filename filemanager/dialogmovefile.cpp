@@ -124,3 +124,11 @@ void DialogMoveFIle::moveUncomplete(int errorCode, QString errorMsg) {
                                     tr("Lỗi ") + '(' + QString::number(errorCode) + ')', errorMsg,
                                     QMessageBox::Ok);
 }
+
+void DialogMoveFIle::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void DialogMoveFIle::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
+}

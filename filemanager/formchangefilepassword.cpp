@@ -128,3 +128,11 @@ void formChangeFilePassword::enableForm() {
 void formChangeFilePassword::on_btn_cancel_clicked() {
     close();
 }
+
+void formChangeFilePassword::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void formChangeFilePassword::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
+}

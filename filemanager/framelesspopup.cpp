@@ -1,6 +1,5 @@
 #include "filemanager/framelesspopup.h"
 
-#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "platform/settingskeys.h"
 #include "platform/settingsstore.h"
@@ -8,9 +7,7 @@
 #include <QLabel>
 #include <QMovie>
 
-FramelessPopup::FramelessPopup(QWidget* parent) : QDialog(parent) {
-    new WindowDrag(this);
-}
+FramelessPopup::FramelessPopup(QWidget* parent) : QDialog(parent), windowDrag(this) {}
 
 void FramelessPopup::makeFrameless(const QString& background, bool alwaysOnTop) {
     makeFramelessShaped(this, background, alwaysOnTop);

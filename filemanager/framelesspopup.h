@@ -1,7 +1,10 @@
 #pragma once
 // What the file manager's small popup dialogs share: no frame, the outline of their
-// background picture, dragging by the background with the left button, staying on top
+// background picture, dragging by the background with the left button (each dialog's
+// mousePressEvent() and mouseMoveEvent() hand their events to windowDrag), staying on top
 // when the settings ask for it, and a loading animation that survives a language change.
+#include "core/windowdrag.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -22,6 +25,8 @@ protected:
     // hidden children of the tab.
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+
+    WindowDrag windowDrag;
 
 private:
     QMovie* loadingMovie = nullptr;

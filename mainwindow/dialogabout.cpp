@@ -2,7 +2,6 @@
 
 #include "core/ganalytics.h"
 #include "core/globals.h"
-#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "platform/hostconfig.h"
 #include "platform/systemactions.h"
@@ -25,7 +24,6 @@ dialogabout::dialogabout(QWidget* parent) : QDialog(parent), ui(new Ui::dialogab
     ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint);
     makeFramelessShaped(this, QStringLiteral(":/images/popup_about.png"));
-    new WindowDrag(this);
     ui->lb_value_version->setText(versionText());
     ui->lb_value_release->setText(releaseDateText(QLatin1String(kBuildDate)));
     applyContactLink();
@@ -70,4 +68,12 @@ void dialogabout::changeEvent(QEvent* event) {
         return;
     ui->retranslateUi(this);
     applyContactLink();
+}
+
+void dialogabout::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void dialogabout::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
 }

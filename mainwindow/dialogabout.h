@@ -2,6 +2,8 @@
 // The about box: a frameless, image-shaped dialog with the version and build number, the
 // release date, the rights holder and a link to the service's support page. It is
 // dragged by its face.
+#include "core/windowdrag.h"
+
 #include <QDialog>
 
 namespace Ui {
@@ -24,10 +26,14 @@ public slots:
     void on_lb_value_version_linkActivated(QString link);
 
 protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void applyContactLink();
 
     Ui::dialogabout* ui;
+    WindowDrag windowDrag{this};
 };

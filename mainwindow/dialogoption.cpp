@@ -1,7 +1,6 @@
 #include "mainwindow/dialogoption.h"
 
 #include "core/userprompt.h"
-#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "mainwindow/dialogoption_formconnect.h"
 #include "mainwindow/dialogoption_formdownload.h"
@@ -34,8 +33,6 @@ DialogOption::DialogOption(int page, QWidget* parent)
     : QDialog(parent), ui(new Ui::DialogOption), initialPage(page) {
     ui->setupUi(this);
     makeFramelessShaped(this, QStringLiteral(":/images/popup_option_container.png"));
-    // Also by the pages' surfaces, which leave mouse presses to the dialog.
-    new WindowDrag(this);
     init_Dialogoption();
     applyTexts();
     ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
@@ -155,4 +152,12 @@ void DialogOption::changeEvent(QEvent* event) {
     // The form puts its placeholder back; the title names the page on view.
     if (shownPage >= 0)
         ui->lb_title->setText(entries[shownPage]->text());
+}
+
+void DialogOption::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void DialogOption::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
 }

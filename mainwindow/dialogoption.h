@@ -4,6 +4,8 @@
 // change and saves every page; after a change that only a new start applies (language,
 // connection) it asks whether to restart now. The restart itself is the caller's, after
 // exec() returned, through the program's normal quit path.
+#include "core/windowdrag.h"
+
 #include <QDialog>
 
 class OptionsPage;
@@ -31,6 +33,10 @@ signals:
     void settingChange();
 
 protected:
+    // Dragging the frameless window (WindowDrag), also by the pages' surfaces, which leave
+    // mouse presses and moves to the dialog.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private slots:
@@ -54,4 +60,5 @@ private:
     int shownPage = -1;
     Ui::DialogOption* ui;
     int initialPage;
+    WindowDrag windowDrag{this};
 };

@@ -1,7 +1,6 @@
 #include "mainwindow/dialogturnoff.h"
 
 #include "core/timesource.h"
-#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "ui_dialogturnoff.h"
 
@@ -24,7 +23,6 @@ DialogTurnOff::DialogTurnOff(QWidget* parent)
     // Drawn like the program's other popups: no frame, the outline and title band of its
     // picture, the title in the band; dragged by its face.
     makeFramelessShaped(this, QStringLiteral(":/images/popup_about.png"), true);
-    new WindowDrag(this);
     // Sixty steps always; a step lasts a second unless a test shortened the countdown.
     const qint64 lengthMs =
         TimeSource::current()
@@ -73,4 +71,12 @@ void DialogTurnOff::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);
+}
+
+void DialogTurnOff::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void DialogTurnOff::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
 }

@@ -4,6 +4,8 @@
 // count runs out, which tells the caller to power off. Its button, Escape and closing the
 // window (the cross in its title band) stop the power-off: they end it with Accepted. A
 // frameless popup drawn by its picture, kept above other windows.
+#include "core/windowdrag.h"
+
 #include <QDialog>
 #include <QElapsedTimer>
 
@@ -30,6 +32,9 @@ public slots:
     void done(int result) override;
 
 protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     // Milliseconds since the countdown started; tests replace the clock.
     virtual qint64 elapsedMs() const;
@@ -43,4 +48,5 @@ private:
     QElapsedTimer startTime;
     qint64 stepMs;
     bool ranOut = false;
+    WindowDrag windowDrag{this};
 };

@@ -10,7 +10,6 @@
 #include "core/servicecallrunner.h"
 #include "core/updatehelper.h"
 #include "core/userprompt.h"
-#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "mainwindow/dialogoption.h"
 #include "mainwindow/loginrules.h"
@@ -68,7 +67,6 @@ LoginForm::LoginForm(QWidget* parent)
     ui->img_loading->hide();
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     shapeWindowFromImage(this, QStringLiteral(":/images/form_logins.png"));
-    new WindowDrag(this);
 
     const SettingsStore settings;
     ui->chckAutoLogin->setChecked(settings.boolean(SettingsKeys::AutoLogin));
@@ -347,4 +345,12 @@ void LoginForm::changeEvent(QEvent* event) {
     ui->retranslateUi(this);
     applyWebLinks();
     ui->lbl_version->setText(QCoreApplication::applicationVersion());
+}
+
+void LoginForm::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void LoginForm::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
 }

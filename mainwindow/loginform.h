@@ -6,6 +6,7 @@
 // program with status 1.
 #include "api/user.h"
 #include "core/servicecall.h"
+#include "core/windowdrag.h"
 
 #include <QDialog>
 #include <QList>
@@ -56,6 +57,9 @@ private slots:
     void on_lblOption_linkActivated(QString link);
 
 protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -82,4 +86,5 @@ private:
     Ui::LoginForm* ui;
     bool startupLogin = false;
     ServiceCallRunner* accountReads;
+    WindowDrag windowDrag{this};
 };

@@ -8,7 +8,6 @@
 #include "core/ruridudi.h"
 #include "core/servicecallrunner.h"
 #include "core/userprompt.h"
-#include "core/windowdrag.h"
 #include "download/dialogdownload.h"
 #include "download/formdownload.h"
 #include "filemanager/formmanage.h"
@@ -62,9 +61,9 @@ QString boxText(const char* text) {
 } // namespace
 
 MainForm::MainForm(QWidget* parent)
-    : QMainWindow(parent), titleBarDrag(new WindowDrag(this, WindowDrag::Grip::HandedIn)),
-      ui(new Ui::MainForm), loginForm(nullptr), trayIcon(nullptr), logTimer(new QTimer(this)),
-      logoutCalls(new ServiceCallRunner(this)), tearDownRetry(new QTimer(this)) {
+    : QMainWindow(parent), ui(new Ui::MainForm), loginForm(nullptr), trayIcon(nullptr),
+      logTimer(new QTimer(this)), logoutCalls(new ServiceCallRunner(this)),
+      tearDownRetry(new QTimer(this)) {
     ui->setupUi(this);
     showWaitCursorWhileBusy(logoutCalls, this);
     ui->centralwidget->setAcceptDrops(true);
@@ -199,10 +198,10 @@ bool MainForm::eventFilter(QObject*, QEvent* event) {
     }
     // Other buttons, and moves while maximised, do nothing; the title bar takes them all.
     case QEvent::MouseButtonPress:
-        titleBarDrag->grip(static_cast<QMouseEvent*>(event));
+        titleBarDrag.grip(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::MouseMove:
-        titleBarDrag->follow(static_cast<QMouseEvent*>(event));
+        titleBarDrag.follow(static_cast<QMouseEvent*>(event));
         return true;
     default:
         return false;

@@ -8,6 +8,7 @@
 // off when a queue runs empty and the options ask for it.
 #include "core/megafile.h"
 #include "core/servicecall.h"
+#include "core/windowdrag.h"
 
 #include <QDeadlineTimer>
 #include <QMainWindow>
@@ -39,7 +40,6 @@ class RssManager;
 class RuriDudi;
 class ServiceCallRunner;
 class UploadFile;
-class WindowDrag;
 
 namespace Ui {
 class MainForm;
@@ -200,7 +200,7 @@ private:
     // Tears down like quitting and starts a new copy (settings that apply at start-up).
     void restartProgram();
 
-    WindowDrag* titleBarDrag; // the title bar drags the window
+    WindowDrag titleBarDrag{this}; // the title bar drags the window
     Ui::MainForm* ui;
     QPointer<FormDownload> formDownload;
     QPointer<FormUpload> formUpload;

@@ -7,7 +7,6 @@
 #include "core/servicecallrunner.h"
 #include "core/sizetext.h"
 #include "core/userprompt.h"
-#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "download/downloadfile.h"
 #include "media/searchsubtitleonline.h"
@@ -52,7 +51,6 @@ DialogPlayVideo::DialogPlayVideo(DownloadFile* job, int row, QWidget* parent)
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setWindowModality(modality);
     shapeWindowFromImage(this, QStringLiteral(":/images/popup_download.png"));
-    new WindowDrag(this);
     if (settings.text(SettingsKeys::MediaPlayer) == QLatin1String("MPC"))
         ui->MediaClassic->setChecked(true);
     else
@@ -288,4 +286,12 @@ void DialogPlayVideo::changeEvent(QEvent* event) {
         // The form's texts empty the job's name and size.
         fillJobInfo();
     }
+}
+
+void DialogPlayVideo::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void DialogPlayVideo::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
 }

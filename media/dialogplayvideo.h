@@ -4,6 +4,7 @@
 // (the offline play) once enough of it has arrived. Installs a missing player on request.
 // It borrows the job and never frees it.
 #include "core/mediaplayerinfo.h"
+#include "core/windowdrag.h"
 #include "download/downloadfile.h"
 
 #include <QDialog>
@@ -41,6 +42,9 @@ signals:
     void viewOline();
 
 protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     // A dialog closed while its link is asked for drops the answer; minimised, it keeps it.
     void hideEvent(QHideEvent* event) override;
@@ -83,4 +87,5 @@ private:
     bool playStreamLink = false;
     QString streamLink;
     ServiceCallRunner* linkCalls;
+    WindowDrag windowDrag{this};
 };

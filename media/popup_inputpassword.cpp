@@ -39,3 +39,11 @@ QString popup_inputPassword::sizeText(const QString& size) {
 void popup_inputPassword::on_buttonBox_accepted() {
     emit send_pass(ui->txtPassword->text());
 }
+
+void popup_inputPassword::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void popup_inputPassword::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
+}

@@ -1,6 +1,8 @@
 #pragma once
 // Asks for the password of one file, showing its name and size; the typed text goes to the
 // opener through send_pass when the user confirms.
+#include "core/windowdrag.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -22,9 +24,15 @@ public:
 signals:
     void send_pass(QString password);
 
+protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
 private slots:
     void on_buttonBox_accepted();
 
 private:
     Ui::popup_inputPassword* ui;
+    WindowDrag windowDrag{this};
 };

@@ -37,3 +37,11 @@ void Popup_rss_SetDownloadFolder::on_pushButton_clicked() {
 void Popup_rss_SetDownloadFolder::on_pushButton_2_clicked() {
     close();
 }
+
+void Popup_rss_SetDownloadFolder::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void Popup_rss_SetDownloadFolder::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
+}

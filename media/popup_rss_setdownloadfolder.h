@@ -1,5 +1,7 @@
 #pragma once
 // Asks the download folder of a category chosen for auto-download.
+#include "core/windowdrag.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -16,6 +18,11 @@ public:
 signals:
     void send_downloadFolder(const QString& folder);
 
+protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
 private slots:
     void on_selectFolder_clicked();
     void on_pushButton_clicked();
@@ -24,4 +31,5 @@ private slots:
 private:
     Ui::Popup_rss_SetDownloadFolder* ui;
     QString downloadFolder;
+    WindowDrag windowDrag{this};
 };

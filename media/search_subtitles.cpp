@@ -1,7 +1,6 @@
 #include "media/search_subtitles.h"
 
 #include "core/userprompt.h"
-#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "media/searchsubtitleonline.h"
 #include "platform/settingskeys.h"
@@ -20,7 +19,6 @@ Search_subtitles::Search_subtitles(const QString& videoName, const QString& vide
     if (SettingsStore().boolean(SettingsKeys::StayOnTop, false))
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     shapeWindowFromImage(this, QStringLiteral(":/images/popup_subtitle.png"));
-    new WindowDrag(this);
     ui->pathSub->setEnabled(false);
     ui->lbVideoName->setText(videoName);
 }
@@ -86,4 +84,12 @@ void Search_subtitles::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);
+}
+
+void Search_subtitles::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void Search_subtitles::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
 }

@@ -2,6 +2,8 @@
 // Attaches a subtitle file to a video: a local .srt file, or one the online subtitle
 // search fetched. The opener connects readyGetPathSubtitle and shows the dialog modally.
 
+#include "core/windowdrag.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -20,6 +22,9 @@ signals:
     void readyGetPathSubtitle(const QString& path);
 
 protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private slots:
@@ -36,4 +41,5 @@ private:
     Ui::Search_subtitles* ui;
     QString videoPath;
     QString lastFolder;
+    WindowDrag windowDrag{this};
 };

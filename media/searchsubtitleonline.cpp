@@ -1,7 +1,6 @@
 #include "media/searchsubtitleonline.h"
 
 #include "core/userprompt.h"
-#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "media/rssfilestemp.h"
 #include "media/setfoldersavesubtitle.h"
@@ -20,7 +19,6 @@ SearchSubtitleOnline::SearchSubtitleOnline(bool keywordMode, const QString& text
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     shapeWindowFromImage(this, QStringLiteral(":/images/searchTitle_1.png"));
-    new WindowDrag(this);
 
     if (keywordMode) {
         ui->fileName->setText(text);
@@ -246,4 +244,12 @@ void SearchSubtitleOnline::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);
+}
+
+void SearchSubtitleOnline::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void SearchSubtitleOnline::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
 }

@@ -2,6 +2,7 @@
 // Finds subtitles of a film on the subtitle site, downloads the chosen one and unpacks
 // it: beside the video under the video's name (video mode), or into a folder the user
 // chooses (keyword mode, the film browser's).
+#include "core/windowdrag.h"
 #include "media/subtitleextraction.h"
 #include "media/subtitlepages.h"
 
@@ -33,6 +34,9 @@ signals:
     void readyGetSubtitleOnline(const QString& path);
 
 protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 public slots:
@@ -74,4 +78,5 @@ private:
     QList<SubtitleEntry> entries;
     // Bumped by done(): results of fetches started before it are dropped.
     int fetchRound = 0;
+    WindowDrag windowDrag{this};
 };

@@ -391,7 +391,7 @@ void TestMainForm::framelessWindowsDragWhereTheyStand() {
     QFETCH(QString, window);
     QFETCH(int, button);
     QFETCH(bool, moves);
-    UserPrompt::placeFramelessWindows();
+    windowposition::placeFramelessWindows();
     WindowSystemStub windows;
     std::unique_ptr<QWidget> target;
     QWidget* grip = nullptr;

@@ -1,19 +1,20 @@
 // Frameless windows under a real X server and window manager, where the toolkit can hear a
 // stale position of a window the window manager just framed: popups open beside what they
-// belong to, drags follow the pointer, a box dragged through the window manager keeps its
-// place when it resizes, and the shut-down countdown is drawn without the window manager's
-// frame. Opt-in: runs when BRISKO_TEST_WM_DISPLAY names a display with a window manager
-// (for instance Xvfb with openbox), skipped otherwise. The pointer is driven with xdotool;
+// belong to, drags by a popup's band and by its title follow the pointer, a box dragged through the
+// window manager keeps its place when it resizes, and the shut-down countdown is drawn without the
+// window manager's frame. Opt-in: runs when BRISKO_TEST_WM_DISPLAY names a display with a window
+// manager (for instance Xvfb with openbox), skipped otherwise. The pointer is driven with xdotool;
 // with BRISKO_TEST_WM_SHOTS naming a folder, each case leaves a screenshot there.
 #include "core/dialogmsg.h"
 #include "core/userprompt.h"
-#include "core/windowdrag.h"
 #include "core/windowposition.h"
+#include "filemanager/dialogcreatefol.h"
 #include "mainwindow/dialogturnoff.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPixmap>
@@ -121,7 +122,8 @@ private slots:
     void init();
     void comboListOpensAtItsField();
     void contextMenuOpensAtThePointer();
-    void dragFollowsThePointer();
+    void popupDragFollowsThePointer_data();
+    void popupDragFollowsThePointer();
     void boxDraggedThroughTheWindowManagerKeepsItsPlace();
     void countdownHasNoWindowManagerFrame();
 
@@ -138,7 +140,7 @@ void TestWindowManager::initTestCase() {
     if (qEnvironmentVariableIsEmpty(kDisplayVariable))
         QSKIP("BRISKO_TEST_WM_DISPLAY names no display with a window manager");
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    UserPrompt::placeFramelessWindows();
+    windowposition::placeFramelessWindows();
 }
 
 void TestWindowManager::init() {
@@ -225,23 +227,44 @@ void TestWindowManager::contextMenuOpensAtThePointer() {
     }
 }
 
-// Dragging by the face moves the window with the pointer, from where it stands.
-void TestWindowManager::dragFollowsThePointer() {
+void TestWindowManager::popupDragFollowsThePointer_data() {
+    QTest::addColumn<QString>("grip"); // "band": a bare spot of the title band
+    QTest::newRow("by the band") << "band";
+    QTest::newRow("by the title") << "title";
+}
+
+// Dragging a popup by its title band, or by the white title on it, moves the window with
+// the pointer, from where it stands.
+void TestWindowManager::popupDragFollowsThePointer() {
+    QFETCH(QString, grip);
     Windows windows;
     showWindows(windows);
-    new WindowDrag(windows.dialog);
+    auto* popup = new Dialogcreatefol(QStringLiteral("0"), &windows.main);
+    auto* title = popup->findChild<QLabel*>(QStringLiteral("label_2"));
+    QVERIFY(title);
+    const QPoint spot = grip == QLatin1String("title") ? title->mapTo(popup, title->rect().center())
+                                                       : QPoint(title->geometry().right() + 40,
+                                                                title->geometry().center().y());
+    QCOMPARE(popup->childAt(spot), grip == QLatin1String("title") ? title : nullptr);
     for (int showing = 0; showing < kShowings; ++showing) {
-        QVERIFY(showAgain(windows.dialog));
-        const QPoint before = stands(windows.dialog);
-        const QPoint grab = before + QPoint(100, 20);
+        QVERIFY(showAgain(popup));
+        const QPoint before = stands(popup);
+        const QPoint grab = before + spot;
+        if (showing == 0)
+            screenshot(QStringLiteral("drag-by-") + grip + QStringLiteral("-before"));
         QVERIFY(xdotool(at(grab) << QStringLiteral("mousedown") << QStringLiteral("1")
                                  << at(grab + QPoint(20, 10)) << at(grab + QPoint(60, 40))
                                  << QStringLiteral("mouseup") << QStringLiteral("1")));
         settle();
         if (showing == 0)
-            screenshot(QStringLiteral("dragged"));
-        QVERIFY(near(stands(windows.dialog), before + QPoint(60, 40)));
-        windows.dialog->move(windows.dialog->pos() - QPoint(60, 40));
+            screenshot(QStringLiteral("drag-by-") + grip + QStringLiteral("-after"));
+        QVERIFY2(near(stands(popup), before + QPoint(60, 40)),
+                 qPrintable(QStringLiteral("stands at %1,%2, was at %3,%4")
+                                .arg(stands(popup).x())
+                                .arg(stands(popup).y())
+                                .arg(before.x())
+                                .arg(before.y())));
+        popup->move(popup->pos() - QPoint(60, 40));
     }
 }
 

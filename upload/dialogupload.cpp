@@ -6,7 +6,6 @@
 #include "core/ruridudi.h"
 #include "core/servicecallrunner.h"
 #include "core/userprompt.h"
-#include "core/windowdrag.h"
 #include "core/windowshape.h"
 #include "filemanager/dialogcalls.h"
 #include "filemanager/dialogcreatefol.h"
@@ -41,7 +40,6 @@ QString tooltipOf(const QString& paths) {
 DialogUpload::DialogUpload(const QList<QUrl>& files, QWidget* parent)
     : QDialog(parent), ui(new Ui::DialogUpload) {
     ui->setupUi(this);
-    new WindowDrag(this);
     setTermsText();
     QTreeWidget* tree = ui->treeMegaFolderWidget;
     auto* calls = new ServiceCallRunner(this);
@@ -268,4 +266,12 @@ void DialogUpload::changeEvent(QEvent* event) {
         ui->retranslateUi(this);
         setTermsText();
     }
+}
+
+void DialogUpload::mousePressEvent(QMouseEvent* event) {
+    windowDrag.grip(event);
+}
+
+void DialogUpload::mouseMoveEvent(QMouseEvent* event) {
+    windowDrag.follow(event);
 }

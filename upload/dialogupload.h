@@ -5,6 +5,7 @@
 // transfers nothing. Each owner keeps one and shows it again for every upload.
 #include "api/file.h"
 #include "core/megafile.h"
+#include "core/windowdrag.h"
 #include "filemanager/folderpicktree.h"
 
 #include <QDialog>
@@ -47,6 +48,9 @@ public slots:
     void setCheckZidUdarDirectLink();
 
 protected:
+    // Dragging the frameless window (WindowDrag).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -72,4 +76,5 @@ private:
     QString presetFolder;
     // The account's folders; its target is the folder last clicked.
     std::unique_ptr<FolderPickTree> folderTree;
+    WindowDrag windowDrag{this};
 };
