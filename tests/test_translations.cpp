@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "core/dialogmsg.h"
 #include "core/servicecallrunner.h"
+#include "core/userprompt.h"
 #include "download/dialogdownload.h"
 #include "download/dialogfileinfo.h"
 #include "filemanager/dialogcopyfile.h"
@@ -33,17 +34,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QImageReader>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -473,6 +478,103 @@ bool fillChooserFolder(const QTemporaryDir& folder) {
            file.open(QIODevice::WriteOnly) && file.write("x") == 1;
 }
 
+// Hands each chooser that shows while it lives to `look`, once the chooser's modal loop
+// runs, and then closes the chooser.
+class ChooserWatch : public QObject {
+public:
+    explicit ChooserWatch(std::function<void(QFileDialog&)> look) : m_look(std::move(look)) {
+        qApp->installEventFilter(this);
+    }
+    ~ChooserWatch() override { qApp->removeEventFilter(this); }
+    int seen = 0;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* chooser = qobject_cast<QFileDialog*>(watched);
+        if (!chooser || event->type() != QEvent::Show)
+            return false;
+        QMetaObject::invokeMethod(
+            this,
+            [this, chooser = QPointer<QFileDialog>(chooser)] {
+                if (!chooser)
+                    return;
+                ++seen;
+                m_look(*chooser);
+                chooser->reject();
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    std::function<void(QFileDialog&)> m_look;
+};
+
+// What a shown chooser cuts: its labels' and buttons' texts (clippedTexts()), its buttons'
+// texts that run into the buttons' edges, and its buttons where they do not lie whole
+// inside the window with the layout's margins to spare. "name: why".
+QStringList chooserCuts(QFileDialog& chooser) {
+    QStringList cut = clippedTexts(chooser);
+    const auto* box = chooser.findChild<QDialogButtonBox*>();
+    if (!box || !chooser.layout())
+        return cut << QStringLiteral("no buttons: not the toolkit's own chooser");
+    const QRect room = chooser.rect().marginsRemoved(chooser.layout()->contentsMargins());
+    for (const QAbstractButton* button : box->buttons()) {
+        // A text that fits only to the pixel runs into the button's edges.
+        const int contents =
+            button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() +
+            (button->icon().isNull() ? 0 : button->iconSize().width() + 4);
+        if (contents + 2 * 4 > button->width())
+            cut << QStringLiteral("%1: %2 wide, its text and icon %3, touching its edges")
+                       .arg(button->text())
+                       .arg(button->width())
+                       .arg(contents);
+        const QRect shown(button->mapTo(&chooser, QPoint()), button->size());
+        if (!room.contains(shown))
+            cut << QStringLiteral("%1: at %2,%3 %4x%5, out of %6,%7 %8x%9")
+                       .arg(button->text())
+                       .arg(shown.x())
+                       .arg(shown.y())
+                       .arg(shown.width())
+                       .arg(shown.height())
+                       .arg(room.x())
+                       .arg(room.y())
+                       .arg(room.width())
+                       .arg(room.height());
+    }
+    return cut;
+}
+
+// A font for Japanese, without which Japanese texts are measured in the boxes drawn for
+// missing glyphs: the Debian package fonts-ipafont-gothic gives one.
+bool haveJapaneseFont() {
+    return !QFontDatabase().families(QFontDatabase::Japanese).isEmpty();
+}
+
+// Opens a chooser as the program does, with the button that asks for it in a window of
+// the program: "upload" (files; the upload popup's style sheet fixes every push button's
+// width), "options" (a folder; theirs fixes those in a box named as the chooser's is),
+// "add links" (a folder); or, over "nothing" of ours, one to save a file.
+void openChooserOver(const QString& over) {
+    if (over == QLatin1String("upload")) {
+        DialogUpload upload({});
+        upload.show();
+        upload.findChild<QPushButton*>(QStringLiteral("btn_filebrowser"))->click();
+    } else if (over == QLatin1String("options")) {
+        DialogOption options(DialogOption::Download);
+        options.show();
+        for (QPushButton* button : options.findChildren<QPushButton*>(QStringLiteral("btn_chon"))) {
+            if (button->isVisible())
+                button->click();
+        }
+    } else if (over == QLatin1String("add links")) {
+        DialogDownload download(QStringLiteral(" "));
+        download.show();
+        download.findChild<QPushButton*>(QStringLiteral("btn_chon"))->click();
+    } else {
+        QtUserPrompt().saveFile(nullptr, QStringLiteral("Lưu"), QString(), QString());
+    }
+}
+
 using WindowCheck = std::function<void(const QString& name, QWidget& window)>;
 
 // Opens the windows whose texts are measured one at a time and hands each to `check`;
@@ -549,6 +651,8 @@ private slots:
     void tableTitlesShowWhole_data();
     void tableTitlesShowWhole();
     void textsMarkedOutsideAClassAreTranslated();
+    void choosersShowTheirButtonsWhole_data();
+    void choosersShowTheirButtonsWhole();
 
 private:
     MainWindowSession session;
@@ -839,6 +943,46 @@ void TestTranslations::tableTitlesShowWhole() {
     QCoreApplication::removeTranslator(&translator);
     SettingsStore().remove(QString::fromLatin1(SettingsKeys::Language));
     QVERIFY2(clipped.isEmpty(), qUtf8Printable(clipped.join(QStringLiteral("\n"))));
+}
+
+void TestTranslations::choosersShowTheirButtonsWhole_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("over"); // see openChooserOver()
+    for (const char* language : {"brisko_vi.qm", "brisko_en.qm", "brisko_ja.qm"}) {
+        for (const char* over : {"upload", "options", "add links", "nothing"})
+            QTest::addRow("%s over %s", language, over)
+                << QString::fromLatin1(language) << QString::fromLatin1(over);
+    }
+}
+
+// The choosers open at a size that shows their labels and buttons whole, the buttons with
+// the window's margins around them, also over the windows whose style sheets reach them,
+// in each language as start-up loads the catalogues.
+void TestTranslations::choosersShowTheirButtonsWhole() {
+    QFETCH(QString, language);
+    QFETCH(QString, over);
+    QVERIFY2(haveJapaneseFont(), "no font for Japanese is installed (fonts-ipafont-gothic)");
+    const DesktopLook desktop;
+    SettingsStore settings;
+    settings.setValue(SettingsKeys::Language, language);
+    QTranslator program;
+    QVERIFY(program.load(QStringLiteral(BRISKO_LANG_DIR "/") + language));
+    QCoreApplication::installTranslator(&program);
+    QTranslator toolkit;
+    startup::loadToolkitTranslation(toolkit, settings);
+    QStringList cut;
+    const QString shot =
+        language.section(QLatin1Char('.'), 0, 0) + QStringLiteral("-chooser-over-") + over;
+    ChooserWatch watch([&cut, &shot](QFileDialog& chooser) {
+        cut = chooserCuts(chooser);
+        leaveShot(chooser, shot);
+    });
+    openChooserOver(over);
+    QCoreApplication::removeTranslator(&toolkit);
+    QCoreApplication::removeTranslator(&program);
+    settings.remove(QString::fromLatin1(SettingsKeys::Language));
+    QCOMPARE(watch.seen, 1);
+    QVERIFY2(cut.isEmpty(), qUtf8Printable(cut.join(QStringLiteral("\n"))));
 }
 
 QTEST_MAIN(TestTranslations)
