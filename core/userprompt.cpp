@@ -324,30 +324,26 @@ QMessageBox::StandardButton QtUserPrompt::warningWithButtons(QWidget* parent, co
 
 namespace {
 
-// The width a push button needs to show each of `texts` beside its icon with the room the
+// The width a push button needs to show its text beside its icon with the room the
 // application's style gives them where no style sheet fixes a button's width (as in a
 // chooser over a window without one), and never less than its own face needs around them.
-int widthForTexts(const QPushButton& button, const QStringList& texts) {
+int widthForText(const QPushButton& button) {
     QStyleOptionButton option;
     option.initFrom(&button);
+    option.text = button.text();
     option.icon = button.icon();
     option.iconSize = button.iconSize();
     const int face =
         button.width() -
         button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
-    int width = 0;
-    for (const QString& text : texts) {
-        option.text = text;
-        QSize contents = button.fontMetrics().size(Qt::TextShowMnemonic, text);
-        // The style puts 4 pixels between a button's icon and its text.
-        if (!button.icon().isNull())
-            contents.rwidth() += button.iconSize().width() + 4;
-        const int plain = QApplication::style()
-                              ->sizeFromContents(QStyle::CT_PushButton, &option, contents, nullptr)
-                              .width();
-        width = qMax(width, qMax(plain, contents.width() + face));
-    }
-    return width;
+    QSize contents = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
+    // The style puts 4 pixels between a button's icon and its text.
+    if (!button.icon().isNull())
+        contents.rwidth() += button.iconSize().width() + 4;
+    const int plain = QApplication::style()
+                          ->sizeFromContents(QStyle::CT_PushButton, &option, contents, nullptr)
+                          .width();
+    return qMax(plain, contents.width() + face);
 }
 
 // A chooser opened over one of our skinned windows takes its style sheet, which fixes the
@@ -360,19 +356,13 @@ void fitChooserButtons(QFileDialog& chooser) {
     auto* box = chooser.findChild<QDialogButtonBox*>();
     if (!box)
         return;
-    // The accept button also reads "&Open" while a folder is selected, in every mode.
-    const QString open = QFileDialog::tr("&Open");
     QList<QPushButton*> buttons;
     int width = 0;
     for (QAbstractButton* abstract : box->buttons()) {
-        auto* button = qobject_cast<QPushButton*>(abstract);
-        if (!button)
-            continue;
-        QStringList texts{button->text()};
-        if (box->buttonRole(button) == QDialogButtonBox::AcceptRole)
-            texts << open;
-        width = qMax(width, widthForTexts(*button, texts));
-        buttons << button;
+        if (auto* button = qobject_cast<QPushButton*>(abstract)) {
+            width = qMax(width, widthForText(*button));
+            buttons << button;
+        }
     }
     for (QPushButton* button : buttons)
         button->setMinimumWidth(qMax(button->minimumWidth(), width));
