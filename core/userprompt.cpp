@@ -3,8 +3,11 @@
 #include "core/windowposition.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <atomic>
 
@@ -121,25 +124,92 @@ QMessageBox::StandardButton QtUserPrompt::warningWithButtons(QWidget* parent, co
     return box.clickedButton() == first ? QMessageBox::Yes : QMessageBox::No;
 }
 
+namespace {
+
+// The width a push button needs to show its text beside its icon with the room the
+// application's style gives them where no style sheet fixes a button's width (as in a
+// chooser over a window without one), and never less than its own face needs around them.
+int widthForText(const QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    option.icon = button.icon();
+    option.iconSize = button.iconSize();
+    const int face =
+        button.width() -
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
+    QSize contents = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
+    // The style puts 4 pixels between a button's icon and its text.
+    if (!button.icon().isNull())
+        contents.rwidth() += button.iconSize().width() + 4;
+    const int plain = QApplication::style()
+                          ->sizeFromContents(QStyle::CT_PushButton, &option, contents, nullptr)
+                          .width();
+    return qMax(plain, contents.width() + face);
+}
+
+// A chooser opened over one of our skinned windows takes its style sheet, which fixes the
+// width of every push button (or of those in a box named "buttonBox", as the chooser's
+// is) at what the window's own short texts need: the chooser's "Cancel" and "Open" are
+// longer in some languages and would be cut. Its buttons get the width their texts need,
+// one width for both, as the chooser's column of buttons has where no sheet interferes.
+void fitChooserButtons(QFileDialog& chooser) {
+    chooser.ensurePolished();
+    auto* box = chooser.findChild<QDialogButtonBox*>();
+    if (!box)
+        return;
+    QList<QPushButton*> buttons;
+    int width = 0;
+    for (QAbstractButton* abstract : box->buttons()) {
+        if (auto* button = qobject_cast<QPushButton*>(abstract)) {
+            width = qMax(width, widthForText(*button));
+            buttons << button;
+        }
+    }
+    for (QPushButton* button : buttons)
+        button->setMinimumWidth(qMax(button->minimumWidth(), width));
+}
+
+// Runs `chooser` as QFileDialog's static functions do, its buttons fitted first; what the
+// user chose, or nothing when the user cancelled.
+QStringList runChooser(QFileDialog& chooser) {
+    // Local files only, which is what the callers take the answers for.
+    chooser.setSupportedSchemes({QStringLiteral("file")});
+    fitChooserButtons(chooser);
+    if (chooser.exec() != QDialog::Accepted)
+        return {};
+    return chooser.selectedFiles();
+}
+
+} // namespace
+
 QString QtUserPrompt::openFile(QWidget* parent, const QString& caption, const QString& dir,
                                const QString& filter) {
-    return QFileDialog::getOpenFileName(ownerFor(parent), caption, dir, filter);
+    QFileDialog chooser(ownerFor(parent), caption, dir, filter);
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    return runChooser(chooser).value(0);
 }
 
 QStringList QtUserPrompt::openFiles(QWidget* parent, const QString& caption, const QString& dir,
                                     const QString& filter) {
-    return QFileDialog::getOpenFileNames(ownerFor(parent), caption, dir, filter);
+    QFileDialog chooser(ownerFor(parent), caption, dir, filter);
+    chooser.setFileMode(QFileDialog::ExistingFiles);
+    return runChooser(chooser);
 }
 
 QString QtUserPrompt::saveFile(QWidget* parent, const QString& caption, const QString& dir,
                                const QString& filter) {
-    return QFileDialog::getSaveFileName(ownerFor(parent), caption, dir, filter);
+    QFileDialog chooser(ownerFor(parent), caption, dir, filter);
+    chooser.setFileMode(QFileDialog::AnyFile);
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    return runChooser(chooser).value(0);
 }
 
 QString QtUserPrompt::chooseFolder(QWidget* parent, const QString& caption, const QString& dir) {
+    QFileDialog chooser(ownerFor(parent), caption, dir);
+    chooser.setFileMode(QFileDialog::Directory);
     // The path the user chose, not a link's target: a link stays valid when what it
     // points to moves, and the user recognises it in the settings.
-    return QFileDialog::getExistingDirectory(ownerFor(parent), caption, dir,
-                                             QFileDialog::ShowDirsOnly |
-                                                 QFileDialog::DontResolveSymlinks);
+    chooser.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    return runChooser(chooser).value(0);
 }

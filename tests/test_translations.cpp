@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "core/dialogmsg.h"
 #include "core/servicecallrunner.h"
+#include "core/userprompt.h"
 #include "download/dialogdownload.h"
 #include "download/dialogfileinfo.h"
 #include "filemanager/dialogcopyfile.h"
@@ -33,17 +34,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QImageReader>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -377,6 +382,34 @@ public:
     }
 };
 
+// The messages a catalogue translates (obsolete and unfinished ones left out).
+QList<RecordingTranslator::Lookup> translatedIn(const QString& path) {
+    QList<RecordingTranslator::Lookup> found;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return found;
+    QXmlStreamReader xml(&file);
+    RecordingTranslator::Lookup message;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            message.context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            message.source.clear();
+            message.comment.clear();
+        } else if (xml.name() == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("comment")) {
+            message.comment = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation") &&
+                   xml.attributes().value(QStringLiteral("type")).isEmpty()) {
+            found << message;
+        }
+    }
+    return found;
+}
+
 // The choosers the program opens (through UserPrompt), as the toolkit's static functions
 // build them: their modes by name.
 const char* const kChooserKinds[] = {"open file", "open files", "save file", "folder"};
@@ -473,6 +506,103 @@ bool fillChooserFolder(const QTemporaryDir& folder) {
            file.open(QIODevice::WriteOnly) && file.write("x") == 1;
 }
 
+// Hands each chooser that shows while it lives to `look`, once the chooser's modal loop
+// runs, and then closes the chooser.
+class ChooserWatch : public QObject {
+public:
+    explicit ChooserWatch(std::function<void(QFileDialog&)> look) : m_look(std::move(look)) {
+        qApp->installEventFilter(this);
+    }
+    ~ChooserWatch() override { qApp->removeEventFilter(this); }
+    int seen = 0;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* chooser = qobject_cast<QFileDialog*>(watched);
+        if (!chooser || event->type() != QEvent::Show)
+            return false;
+        QMetaObject::invokeMethod(
+            this,
+            [this, chooser = QPointer<QFileDialog>(chooser)] {
+                if (!chooser)
+                    return;
+                ++seen;
+                m_look(*chooser);
+                chooser->reject();
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    std::function<void(QFileDialog&)> m_look;
+};
+
+// What a shown chooser cuts: its labels' and buttons' texts (clippedTexts()), its buttons'
+// texts that run into the buttons' edges, and its buttons where they do not lie whole
+// inside the window with the layout's margins to spare. "name: why".
+QStringList chooserCuts(QFileDialog& chooser) {
+    QStringList cut = clippedTexts(chooser);
+    const auto* box = chooser.findChild<QDialogButtonBox*>();
+    if (!box || !chooser.layout())
+        return cut << QStringLiteral("no buttons: not the toolkit's own chooser");
+    const QRect room = chooser.rect().marginsRemoved(chooser.layout()->contentsMargins());
+    for (const QAbstractButton* button : box->buttons()) {
+        // A text that fits only to the pixel runs into the button's edges.
+        const int contents =
+            button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() +
+            (button->icon().isNull() ? 0 : button->iconSize().width() + 4);
+        if (contents + 2 * 4 > button->width())
+            cut << QStringLiteral("%1: %2 wide, its text and icon %3, touching its edges")
+                       .arg(button->text())
+                       .arg(button->width())
+                       .arg(contents);
+        const QRect shown(button->mapTo(&chooser, QPoint()), button->size());
+        if (!room.contains(shown))
+            cut << QStringLiteral("%1: at %2,%3 %4x%5, out of %6,%7 %8x%9")
+                       .arg(button->text())
+                       .arg(shown.x())
+                       .arg(shown.y())
+                       .arg(shown.width())
+                       .arg(shown.height())
+                       .arg(room.x())
+                       .arg(room.y())
+                       .arg(room.width())
+                       .arg(room.height());
+    }
+    return cut;
+}
+
+// A font for Japanese, without which Japanese texts are measured in the boxes drawn for
+// missing glyphs: the Debian package fonts-ipafont-gothic gives one.
+bool haveJapaneseFont() {
+    return !QFontDatabase().families(QFontDatabase::Japanese).isEmpty();
+}
+
+// Opens a chooser as the program does, with the button that asks for it in a window of
+// the program: "upload" (files; the upload popup's style sheet fixes every push button's
+// width), "options" (a folder; theirs fixes those in a box named as the chooser's is),
+// "add links" (a folder); or, over "nothing" of ours, one to save a file.
+void openChooserOver(const QString& over) {
+    if (over == QLatin1String("upload")) {
+        DialogUpload upload({});
+        upload.show();
+        upload.findChild<QPushButton*>(QStringLiteral("btn_filebrowser"))->click();
+    } else if (over == QLatin1String("options")) {
+        DialogOption options(DialogOption::Download);
+        options.show();
+        for (QPushButton* button : options.findChildren<QPushButton*>(QStringLiteral("btn_chon"))) {
+            if (button->isVisible())
+                button->click();
+        }
+    } else if (over == QLatin1String("add links")) {
+        DialogDownload download(QStringLiteral(" "));
+        download.show();
+        download.findChild<QPushButton*>(QStringLiteral("btn_chon"))->click();
+    } else {
+        QtUserPrompt().saveFile(nullptr, QStringLiteral("Lưu"), QString(), QString());
+    }
+}
+
 using WindowCheck = std::function<void(const QString& name, QWidget& window)>;
 
 // Opens the windows whose texts are measured one at a time and hands each to `check`;
@@ -538,7 +668,7 @@ private slots:
     void noTwoEntriesOfOneMenuShareALetter();
     void toolkitButtonsFollowTheLanguage_data();
     void toolkitButtonsFollowTheLanguage();
-    void chooserTextsAreInTheCatalogues();
+    void toolkitTextsAreInTheCataloguesThatNeedThem();
     void chooserSpeaksVietnameseOnly_data();
     void chooserSpeaksVietnameseOnly();
     void everyMarkedTextIsInTheCatalogues();
@@ -549,6 +679,8 @@ private slots:
     void tableTitlesShowWhole_data();
     void tableTitlesShowWhole();
     void textsMarkedOutsideAClassAreTranslated();
+    void choosersShowTheirButtonsWhole_data();
+    void choosersShowTheirButtonsWhole();
 
 private:
     MainWindowSession session;
@@ -625,16 +757,22 @@ void TestTranslations::toolkitButtonsFollowTheLanguage() {
     QCOMPARE(shown, texts);
 }
 
-// Every text the toolkit's choosers ask for is in the three catalogues, for systems
-// without the toolkit's own catalogue of the language (none is made for Vietnamese); the
-// Japanese ones are the toolkit's own Japanese.
-void TestTranslations::chooserTextsAreInTheCatalogues() {
+// The toolkit's texts that its choosers and the boxes' standard buttons ask for read in the
+// window's language, as start-up loads the catalogues: the Vietnamese catalogue carries
+// them all (no toolkit catalogue is made for Vietnamese); the Japanese one only what the
+// toolkit's own Japanese catalogue lacks, as that one is asked first and a copy would only
+// drift from it; the English one none, the texts being English already.
+void TestTranslations::toolkitTextsAreInTheCataloguesThatNeedThem() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid() && fillChooserFolder(folder));
     RecordingTranslator recorder;
     QCoreApplication::installTranslator(&recorder);
     for (const char* kind : kChooserKinds)
         QVERIFY2(!chooserWords(QLatin1String(kind), folder.path()).isEmpty(), kind);
+    // Its standard buttons ask for their texts.
+    const QMessageBox box(QMessageBox::Question, QStringLiteral("Hỏi"), QStringLiteral("Tiếp tục?"),
+                          QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes |
+                              QMessageBox::No | QMessageBox::Retry | QMessageBox::Close);
     QCoreApplication::removeTranslator(&recorder);
 
     QList<RecordingTranslator::Lookup> asked;
@@ -645,26 +783,35 @@ void TestTranslations::chooserTextsAreInTheCatalogues() {
     }
     QVERIFY(asked.size() > 30); // labels, buttons, tips, menu, columns, kinds were asked for
     QTranslator toolkitJapanese;
-    const bool haveToolkitJapanese = toolkitJapanese.load(
-        QStringLiteral("qtbase_ja"), QLibraryInfo::location(QLibraryInfo::TranslationsPath));
-    QStringList missing;
-    for (const char* file : {"brisko_vi.qm", "brisko_en.qm", "brisko_ja.qm"}) {
-        QTranslator catalogue;
-        QVERIFY(catalogue.load(QStringLiteral(BRISKO_LANG_DIR "/") + QLatin1String(file)));
-        const bool japanese = QLatin1String(file) == QLatin1String("brisko_ja.qm");
-        for (const RecordingTranslator::Lookup& lookup : asked) {
-            const QByteArray context = lookup.context.toUtf8(), source = lookup.source.toUtf8(),
-                             comment = lookup.comment.toUtf8();
-            const QString ours = catalogue.translate(context, source, comment);
-            const QString toolkits = toolkitJapanese.translate(context, source, comment);
-            if (ours.isEmpty())
-                missing << QStringLiteral("%1: %2 | %3").arg(file, lookup.context, lookup.source);
-            else if (japanese && haveToolkitJapanese && !toolkits.isEmpty() && ours != toolkits)
-                missing << QStringLiteral("%1: %2 | %3 reads %4, the toolkit's %5")
-                               .arg(file, lookup.context, lookup.source, ours, toolkits);
-        }
+    QVERIFY2(toolkitJapanese.load(QStringLiteral("qtbase_ja"),
+                                  QLibraryInfo::location(QLibraryInfo::TranslationsPath)),
+             "the toolkit's Japanese catalogue (qttranslations5-l10n) is not installed");
+    QTranslator vietnamese, english, japanese;
+    QVERIFY(vietnamese.load(QStringLiteral(BRISKO_LANG_DIR "/brisko_vi.qm")));
+    QVERIFY(english.load(QStringLiteral(BRISKO_LANG_DIR "/brisko_en.qm")));
+    QVERIFY(japanese.load(QStringLiteral(BRISKO_LANG_DIR "/brisko_ja.qm")));
+    auto translate = [](const QTranslator& catalogue, const RecordingTranslator::Lookup& text) {
+        return catalogue.translate(text.context.toUtf8(), text.source.toUtf8(),
+                                   text.comment.toUtf8());
+    };
+    QStringList wrong;
+    for (const RecordingTranslator::Lookup& text : asked) {
+        const QString where = text.context + QStringLiteral(" | ") + text.source;
+        if (translate(vietnamese, text).isEmpty())
+            wrong << QStringLiteral("Vietnamese lacks ") + where;
+        if (!translate(english, text).isEmpty())
+            wrong << QStringLiteral("English needlessly has ") + where;
+        if (translate(japanese, text).isEmpty() && translate(toolkitJapanese, text).isEmpty())
+            wrong << QStringLiteral("Japanese lacks ") + where;
     }
-    QVERIFY2(missing.isEmpty(), qUtf8Printable(missing.join(QLatin1Char('\n'))));
+    // Also texts no chooser asked for here (a refused new name, say).
+    for (const RecordingTranslator::Lookup& text :
+         translatedIn(QStringLiteral(BRISKO_SOURCE_DIR "/lang/brisko_ja.ts"))) {
+        if (!translate(toolkitJapanese, text).isEmpty())
+            wrong << QStringLiteral("Japanese copies the toolkit's ") + text.context +
+                         QStringLiteral(" | ") + text.source;
+    }
+    QVERIFY2(wrong.isEmpty(), qUtf8Printable(wrong.join(QLatin1Char('\n'))));
 }
 
 void TestTranslations::chooserSpeaksVietnameseOnly_data() {
@@ -702,31 +849,33 @@ void TestTranslations::chooserSpeaksVietnameseOnly() {
     QVERIFY2(untranslated.isEmpty(), qUtf8Printable(untranslated.join(QStringLiteral("; "))));
 }
 
-// The scan that refreshes the catalogues finds no text the program marks that they lack:
-// a text that the scan cannot see, or that nobody added, would show untranslated.
+// The scans that refresh the catalogues find no text the program marks that they lack: a
+// text that the scans cannot see, or that nobody added, would show untranslated. Each
+// catalogue's scan also reads the list of the toolkit's texts it carries, where it has one
+// (lang/CMakeLists.txt).
 void TestTranslations::everyMarkedTextIsInTheCatalogues() {
     QTemporaryDir copies;
     QVERIFY(copies.isValid());
-    const QStringList names = {QStringLiteral("brisko_vi.ts"), QStringLiteral("brisko_en.ts"),
-                               QStringLiteral("brisko_ja.ts")};
-    QStringList arguments = QStringLiteral(BRISKO_LUPDATE_ARGS).split(QLatin1Char('|'));
-    arguments << QStringLiteral("-ts");
-    for (const QString& name : names) {
-        QVERIFY(
-            QFile::copy(QStringLiteral(BRISKO_SOURCE_DIR "/lang/") + name, copies.filePath(name)));
-        arguments << copies.filePath(name);
-    }
-    QProcess lupdate;
-    lupdate.setWorkingDirectory(QStringLiteral(BRISKO_SOURCE_DIR));
-    lupdate.setProcessChannelMode(QProcess::MergedChannels);
-    lupdate.start(QStringLiteral(BRISKO_LUPDATE), arguments);
-    QVERIFY(lupdate.waitForFinished(300000));
-    QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0,
-             lupdate.readAll().constData());
-    for (const QString& name : names) {
-        const QSet<QString> kept = messagesOf(QStringLiteral(BRISKO_SOURCE_DIR "/lang/") + name);
-        QVERIFY(!kept.isEmpty());
-        QStringList missing = (messagesOf(copies.filePath(name)) - kept).values();
+    for (const char* language : {"vi", "en", "ja"}) {
+        const QString name = QStringLiteral("brisko_%1.ts").arg(QLatin1String(language));
+        const QString kept = QStringLiteral(BRISKO_SOURCE_DIR "/lang/") + name;
+        QVERIFY(QFile::copy(kept, copies.filePath(name)));
+        QStringList arguments = QStringLiteral(BRISKO_LUPDATE_ARGS).split(QLatin1Char('|'));
+        const QString toolkit = QStringLiteral(BRISKO_SOURCE_DIR "/lang/toolkittexts_%1.cpp")
+                                    .arg(QLatin1String(language));
+        if (QFile::exists(toolkit))
+            arguments << toolkit;
+        arguments << QStringLiteral("-ts") << copies.filePath(name);
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(QStringLiteral(BRISKO_SOURCE_DIR));
+        lupdate.setProcessChannelMode(QProcess::MergedChannels);
+        lupdate.start(QStringLiteral(BRISKO_LUPDATE), arguments);
+        QVERIFY(lupdate.waitForFinished(300000));
+        QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0,
+                 lupdate.readAll().constData());
+        const QSet<QString> held = messagesOf(kept);
+        QVERIFY(!held.isEmpty());
+        QStringList missing = (messagesOf(copies.filePath(name)) - held).values();
         missing.sort();
         QVERIFY2(missing.isEmpty(), qUtf8Printable(name + QStringLiteral(" lacks: ") +
                                                    missing.join(QStringLiteral("; "))));
@@ -839,6 +988,46 @@ void TestTranslations::tableTitlesShowWhole() {
     QCoreApplication::removeTranslator(&translator);
     SettingsStore().remove(QString::fromLatin1(SettingsKeys::Language));
     QVERIFY2(clipped.isEmpty(), qUtf8Printable(clipped.join(QStringLiteral("\n"))));
+}
+
+void TestTranslations::choosersShowTheirButtonsWhole_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("over"); // see openChooserOver()
+    for (const char* language : {"brisko_vi.qm", "brisko_en.qm", "brisko_ja.qm"}) {
+        for (const char* over : {"upload", "options", "add links", "nothing"})
+            QTest::addRow("%s over %s", language, over)
+                << QString::fromLatin1(language) << QString::fromLatin1(over);
+    }
+}
+
+// The choosers open at a size that shows their labels and buttons whole, the buttons with
+// the window's margins around them, also over the windows whose style sheets reach them,
+// in each language as start-up loads the catalogues.
+void TestTranslations::choosersShowTheirButtonsWhole() {
+    QFETCH(QString, language);
+    QFETCH(QString, over);
+    QVERIFY2(haveJapaneseFont(), "no font for Japanese is installed (fonts-ipafont-gothic)");
+    const DesktopLook desktop;
+    SettingsStore settings;
+    settings.setValue(SettingsKeys::Language, language);
+    QTranslator program;
+    QVERIFY(program.load(QStringLiteral(BRISKO_LANG_DIR "/") + language));
+    QCoreApplication::installTranslator(&program);
+    QTranslator toolkit;
+    startup::loadToolkitTranslation(toolkit, settings);
+    QStringList cut;
+    const QString shot =
+        language.section(QLatin1Char('.'), 0, 0) + QStringLiteral("-chooser-over-") + over;
+    ChooserWatch watch([&cut, &shot](QFileDialog& chooser) {
+        cut = chooserCuts(chooser);
+        leaveShot(chooser, shot);
+    });
+    openChooserOver(over);
+    QCoreApplication::removeTranslator(&toolkit);
+    QCoreApplication::removeTranslator(&program);
+    settings.remove(QString::fromLatin1(SettingsKeys::Language));
+    QCOMPARE(watch.seen, 1);
+    QVERIFY2(cut.isEmpty(), qUtf8Printable(cut.join(QStringLiteral("\n"))));
 }
 
 QTEST_MAIN(TestTranslations)
