@@ -322,6 +322,9 @@ void TestMainForm::endToEnd() {
     // so every such re-login adds one logout.
     const int reLogins = calls(kLoginPath) - loginsBefore - 1; // less the next login
     QCOMPARE(calls(kLogoutPath) - logoutsBefore, 1 + reLogins);
+    // The first tab handed its last list to the writer thread as it went; the next tab
+    // read it from there, and the disk has it once that write has ended.
+    QVERIFY(historyfile::waitForWrites(20000));
     const QString history = downloadHistoryFilePath(session.accountId().toLongLong());
     QFile written(history);
     QVERIFY(written.open(QIODevice::ReadOnly));
