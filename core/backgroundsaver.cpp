@@ -1,6 +1,6 @@
 #include "core/backgroundsaver.h"
 
-#include "platform/mainthreadlog.h"
+#include "platform/mainthread.h"
 
 #include <QMetaObject>
 

@@ -18,7 +18,8 @@ void showFailure(QWidget* parent, const QString& reason) {
 }
 
 void whenNotSaved(QWidget* window) {
-    // Not called once the window is gone.
+    // Not called once the window is gone. Called among the work handed to the main thread,
+    // in turn: outcomes and warnings that come after it wait while its box is open.
     SettingsStore().whenSaved(window, [window](bool saved, const QString& reason) {
         if (!saved)
             showFailure(window, reason);

@@ -1,7 +1,7 @@
 #include "platform/settingsfile.h"
 
 #include "platform/atomicfile.h"
-#include "platform/mainthreadlog.h"
+#include "platform/mainthread.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,9 @@
 // The settings store: keys without regard to case, typed reads, the INI text QSettings
 // reads and writes, damaged files, reading with no room anywhere, and writes that leave
-// the caller's thread but are still reported.
+// the caller's thread but are still reported, in the order asked.
 #include "platform/atomicfile.h"
 #include "platform/hostconfig.h"
+#include "platform/mainthread.h"
 #include "platform/registry.h"
 #include "platform/settingsstore.h"
 #include "tests/support/filemodesinforce.h"
@@ -13,6 +14,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -94,6 +98,8 @@ private slots:
     void writesLeaveTheCallersThread();
     void failedWriteIsToldOnce();
     void keepsWhatAnotherProgramWrote();
+    void mainThreadWorkRunsInOrderAroundABox();
+    void mainThreadWorkOutlivesALostPost();
 };
 
 void TestSettings::keysIgnoreCase() {
@@ -471,6 +477,38 @@ void TestSettings::failedWriteIsToldOnce() {
     QTRY_COMPARE_WITH_TIMEOUT(outcomes.size(), 2, 20000);
     QCOMPARE(outcomes.last(), QString("saved"));
     QVERIFY(readAll(path).contains("Upload_limit=" + QByteArray(6000, '7')));
+}
+
+// Outcomes reach the main thread in the order asked, one at a time: one that opens a box
+// (a loop of its own) holds back those asked for after it until the box is closed.
+void TestSettings::mainThreadWorkRunsInOrderAroundABox() {
+    auto ran = std::make_shared<QStringList>();
+    QEventLoop box;
+    QVERIFY(platform::runOnMainThread([ran, &box] {
+        *ran << "box opens";
+        std::thread asker([ran] { // as the writer threads ask
+            platform::runOnMainThread([ran] { *ran << "second"; });
+            platform::runOnMainThread([ran] { *ran << "third"; });
+        });
+        asker.join();
+        // Posted after the two, so the box's loop gets to them before it ends.
+        QMetaObject::invokeMethod(&box, &QEventLoop::quit, Qt::QueuedConnection);
+        box.exec();
+        *ran << "box closed";
+    }));
+    QTRY_COMPARE(ran->size(), 4);
+    QCOMPARE(*ran, (QStringList{"box opens", "box closed", "second", "third"}));
+}
+
+// A request whose post is never delivered holds nothing up: the next one runs it, first.
+void TestSettings::mainThreadWorkOutlivesALostPost() {
+    auto ran = std::make_shared<QStringList>();
+    QVERIFY(platform::runOnMainThread([ran] { *ran << "first"; }));
+    QCoreApplication::removePostedEvents(qApp, QEvent::MetaCall);
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(ran->isEmpty());
+    QVERIFY(platform::runOnMainThread([ran] { *ran << "second"; }));
+    QTRY_COMPARE(*ran, (QStringList{"first", "second"}));
 }
 
 // A companion changed the file meanwhile: its value stays beside this process's change.

@@ -1,7 +1,7 @@
 #include "transfer/historyfile.h"
 
 #include "platform/atomicfile.h"
-#include "platform/mainthreadlog.h"
+#include "platform/mainthread.h"
 #include "transfer/transferenvironment.h"
 
 #include <QFileInfo>
