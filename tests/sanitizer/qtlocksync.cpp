@@ -41,6 +41,9 @@
 // Events sent synchronously (sendEvent), the end of an emission (the slots called after
 // the post) and emissions nobody receives order nothing.
 //
+// A saved file's descriptor (QSaveFile), which our code checks and syncs, is closed inside
+// Qt; the close is told to the sanitizer just before (see the end of this file).
+//
 // What ThreadSanitizer cannot see in this tree (test_qtlocksync has a row for each but the
 // chance one, expected silent):
 // - a race whose one side runs inside Qt's uninstrumented code;
@@ -51,13 +54,14 @@
 // - a race that a copy made through the meta-type system hides: its destruction is
 //   ordered after the copy wherever it runs, so a copy handed to another thread by means
 //   the sanitizer doesn't see (a QVariant behind a plain pointer) reads as handed over.
-// What crosses threads in our queued signals is a value with no shared mutable state or a
-// pointer to one nobody changes any more (std::shared_ptr<const T>); the objects whose
-// pointers our signals carry (a transfer job) guard their fields with mutexes the tree
-// sees. None of the three hides anything of ours there.
 // The other way round, an order made only inside Qt (a QRunnable started on a pool, a
 // timer's call moved to another thread, an event Qt posts by itself) is not seen either:
 // data handed over that way reads as a race.
+// What crosses threads in our queued signals is a value with no shared mutable state (a
+// list of records handed over whole, of which the sender keeps none, counts as one), a
+// pointer to a value nobody changes any more (std::shared_ptr<const T>), or a transfer
+// job, whose fields are read under its own mutex, which the tree sees. Values of our types
+// are ordered by their copies, not by a mark.
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QMetaType>
