@@ -3,6 +3,7 @@
 // cipher, how it answers the service's result codes, and quitting.
 #include "core/globals.h"
 #include "core/ruridudi.h"
+#include "tests/support/scripteduserprompt.h"
 #include "mainwindow/loginform.h"
 #include "mainwindow/loginrules.h"
 #include "mainwindow/programexit.h"
@@ -12,7 +13,6 @@
 #include "tests/mainwindowsession.h"
 #include "tests/support/environmentvalue.h"
 #include "tests/support/filesizelimit.h"
-#include "tests/support/scripteduserprompt.h"
 #include "tests/support/windowshots.h"
 #include "tools/devservice/demoaccount.h"
 
@@ -353,8 +353,7 @@ void TestLoginForm::rememberedAccountNotSavedIsTold() {
     const auto& box = prompt.asked().first();
     QCOMPARE(box.kind, ScriptedUserPrompt::Kind::Critical);
     QCOMPARE(box.title, QStringLiteral("Lỗi!"));
-    QVERIFY2(box.text.startsWith(QStringLiteral("Không lưu được tùy chỉnh (")),
-             qPrintable(box.text));
+    QVERIFY2(box.text.startsWith(QStringLiteral("Không lưu được tùy chỉnh (")), qPrintable(box.text));
     QCOMPARE(box.parent.data(), &form);
     // In force for this run all the same, and written once there is room.
     QCOMPARE(SettingsStore().text(SettingsKeys::AccountEmail), demoEmail());
@@ -438,7 +437,8 @@ void TestLoginForm::resultCodes() {
         // On a kept connection a call that gets no reply is sent once more on a new one.
         faults.next(kLoginPath, devservice::Fault::cutBeforeReply());
         faults.next(kLoginPath, devservice::Fault::cutBeforeReply());
-    } else if (fault == QLatin1String("433") || fault == QLatin1String("33"))
+    }
+    else if (fault == QLatin1String("433") || fault == QLatin1String("33"))
         faults.next(kLoginPath,
                     devservice::Fault::status(200, R"({"code":)" + fault.toStdString() +
                                                        R"(,"msg":"Phiên bản quá cũ"})"));
