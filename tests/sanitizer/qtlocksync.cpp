@@ -26,8 +26,10 @@
 // doesn't see either. Qt orders a post only with the delivery of that event, so each post
 // gets a mark that the delivery acquires:
 // - an event posted by our code: the event itself;
-// - a queued call (QMetaObject::invokeMethod): a mark of the receiver's, acquired by the
-//   delivery of a call that no signal made;
+// - a queued call of a function (QMetaObject::invokeMethod with a functor): the object
+//   that holds the function, made for that call alone;
+// - a queued call of a method by its name: a mark of the receiver's, acquired by the
+//   delivery of such a call;
 // - a queued signal, posted inside Qt: a mark of the emitting object's signal, released
 //   when the emission begins and acquired by the delivery of a call that this signal of
 //   this object made. Marks live in a table of their own, so a call delivered after its
@@ -50,7 +52,9 @@
 // - a race that a mark hides by ordering more than Qt does: the delivery of a signal that
 //   carries no value of ours is ordered after every emission of that signal by that
 //   object that began before the delivery, not only after its own; and by chance (one
-//   key in 65536) after another object's signal that shares its mark;
+//   key in 65536) after another object's signal that shares its mark; likewise the
+//   delivery of a call by name that carries no value of ours, after every call by name
+//   to that receiver posted before it;
 // - a race that a copy made through the meta-type system hides: its destruction is
 //   ordered after the copy wherever it runs, so a copy handed to another thread by means
 //   the sanitizer doesn't see (a QVariant behind a plain pointer) reads as handed over.
@@ -135,6 +139,7 @@ struct CallEventLayout {
     std::size_t signal = 0;
     std::size_t args = 0;
     std::size_t count = 0;
+    std::size_t slot = 0; // the function a call of a function runs
 };
 
 template <typename T> T fieldAt(const void* event, std::size_t offset) {
@@ -150,12 +155,17 @@ CallEventLayout findCallEventLayout() {
     static const char probe = 0;
     const auto* probeSender = reinterpret_cast<const QObject*>(&probe);
     constexpr int probeSignal = 0x5EED1D;
+    // Counted by the event, never run.
+    struct ProbeSlot : QtPrivate::QSlotObjectBase {
+        ProbeSlot() : QSlotObjectBase([](int, QSlotObjectBase*, QObject*, void**, bool*) {}) {}
+    };
+    static ProbeSlot probeSlot;
     // One and three places (the return value's and two arguments'): both fit the event's
     // own room for arguments, so the place of the arguments points into the event.
     alignas(16) unsigned char one[512] = {};
     alignas(16) unsigned char three[512] = {};
-    construct(one, nullptr, probeSender, probeSignal, 1);
-    construct(three, nullptr, probeSender, probeSignal, 3);
+    construct(one, &probeSlot, probeSender, probeSignal, 1);
+    construct(three, &probeSlot, probeSender, probeSignal, 3);
     CallEventLayout layout;
     layout.vtable = fieldAt<const void*>(one, 0);
     // Past the event's virtual table and private data; the index may sit in the tail
@@ -166,6 +176,9 @@ CallEventLayout findCallEventLayout() {
             layout.sender = at;
         if (at % alignof(void*) == 0 && pointer > one && pointer < one + sizeof one)
             layout.args = at;
+        if (at % alignof(void*) == 0 &&
+            pointer == reinterpret_cast<const unsigned char*>(static_cast<void*>(&probeSlot)))
+            layout.slot = at;
         if (fieldAt<int>(one, at) == probeSignal)
             layout.signal = at;
         if (fieldAt<int>(one, at) == 1 && fieldAt<int>(three, at) == 3)
@@ -173,7 +186,7 @@ CallEventLayout findCallEventLayout() {
     }
     destroy(one);
     destroy(three);
-    if (!layout.sender || !layout.signal || !layout.args || !layout.count) {
+    if (!layout.sender || !layout.signal || !layout.args || !layout.count || !layout.slot) {
         std::fprintf(stderr, "qtlocksync: Qt's queued call event has an unknown layout\n");
         std::abort();
     }
@@ -245,6 +258,14 @@ bool acquiredCopies(const QEvent* event) {
     return acquired;
 }
 
+// The function that a queued call of a function (not of a method by its name) runs: made
+// for that call alone, so it marks the call.
+const void* calledFunction(const QEvent* event) {
+    if (fieldAt<const void*>(event, 0) != callEvent.vtable)
+        return nullptr;
+    return fieldAt<const void*>(event, callEvent.slot);
+}
+
 // Runs first in every delivery of an event, posted or sent.
 bool eventDelivered(void** data) {
     const auto* receiver = static_cast<const QObject*>(data[0]);
@@ -253,7 +274,12 @@ bool eventDelivered(void** data) {
     if (event->type() == QEvent::MetaCall && !acquiredCopies(event)) {
         const auto* sender = fieldAt<const QObject*>(event, callEvent.sender);
         const int signal = fieldAt<int>(event, callEvent.signal);
-        __tsan_acquire(sender ? callMark(sender, signal) : callMark(receiver, kQueuedCall));
+        if (sender)
+            __tsan_acquire(callMark(sender, signal));
+        else if (const void* function = calledFunction(event))
+            __tsan_acquire(const_cast<void*>(function));
+        else
+            __tsan_acquire(callMark(receiver, kQueuedCall));
     }
     return false; // the event goes on as usual
 }
@@ -424,7 +450,7 @@ QtFunction<bool (*)(QObject*, QtPrivate::QSlotObjectBase*, Qt::ConnectionType, v
 bool QMetaObject::invokeMethodImpl(QObject* object, QtPrivate::QSlotObjectBase* slot,
                                    Qt::ConnectionType type, void* ret) {
     if (isQueued(object, type))
-        __tsan_release(callMark(object, kQueuedCall));
+        __tsan_release(slot);
     return qtInvokeSlot(object, slot, type, ret);
 }
 

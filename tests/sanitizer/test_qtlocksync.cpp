@@ -79,6 +79,14 @@ signals:
     void carried(Carried value);
 };
 
+// Called by name.
+class Callee : public QObject {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void read();
+    Q_INVOKABLE void nothing() {}
+};
+
 namespace {
 
 void assignOverEmpty() {
@@ -213,6 +221,39 @@ int laterEmissionOfTheSignal() {
     return 0;
 }
 
+// Each queued call of a function is ordered on its own, not by a later one.
+int laterCallOfAFunction() {
+    QObject receiver;
+    std::thread posting([&receiver] {
+        QMetaObject::invokeMethod(
+            &receiver, [] { use(unorderedValue); }, Qt::QueuedConnection);
+        unorderedValue = 1;
+        QMetaObject::invokeMethod(
+            &receiver, [] {}, Qt::QueuedConnection);
+        markFirstDone();
+    });
+    waitForFirst();
+    QCoreApplication::sendPostedEvents();
+    posting.join();
+    return 0;
+}
+
+// Blind: the delivery of a call by name (without values of ours) is ordered after every
+// call by name to that receiver posted before it.
+int laterCallByName() {
+    Callee receiver;
+    std::thread posting([&receiver] {
+        QMetaObject::invokeMethod(&receiver, "read", Qt::QueuedConnection);
+        unorderedValue = 1;
+        QMetaObject::invokeMethod(&receiver, "nothing", Qt::QueuedConnection);
+        markFirstDone();
+    });
+    waitForFirst();
+    QCoreApplication::sendPostedEvents();
+    posting.join();
+    return 0;
+}
+
 // Blind: the destruction of a copy made through the meta-type system is ordered after the
 // copy, whatever handed it over.
 int copyDestroyedElsewhere() {
@@ -340,6 +381,10 @@ int runFixture(int argc, char** argv) {
         return dropOfQueuedArgument();
     if (name == "directAfterPost")
         return directSlotAfterQueuedPost();
+    if (name == "laterCall")
+        return laterCallOfAFunction();
+    if (name == "laterCallByName")
+        return laterCallByName();
     if (name == "laterEmission")
         return laterEmissionOfTheSignal();
     if (name == "copyDestroyed")
@@ -352,6 +397,10 @@ int runFixture(int argc, char** argv) {
 }
 
 } // namespace
+
+void Callee::read() {
+    use(unorderedValue);
+}
 
 class TestQtLockSync : public QObject {
     Q_OBJECT
@@ -369,9 +418,11 @@ void TestQtLockSync::fixtures_data() {
     QTest::newRow("a queued argument's copy") << "queuedCopy" << true;
     QTest::newRow("a queued argument's destruction") << "queuedDrop" << true;
     QTest::newRow("a direct slot after a queued post") << "directAfterPost" << true;
+    QTest::newRow("a later queued call of a function") << "laterCall" << true;
     QTest::newRow("handed over by Qt") << "ordered" << false;
     // Races all the same, which the tree cannot see.
     QTest::newRow("blind: a later emission of the signal") << "laterEmission" << false;
+    QTest::newRow("blind: a later call by name") << "laterCallByName" << false;
     QTest::newRow("blind: a copy destroyed on another thread") << "copyDestroyed" << false;
     QTest::newRow("blind: one side inside Qt") << "insideQt" << false;
 }
