@@ -38,7 +38,7 @@ ActionThread::~ActionThread() {
 }
 
 void ActionThread::registerMetaTypes() {
-    qRegisterMetaType<std::shared_ptr<brisko::user>>("std::shared_ptr<brisko::user>");
+    qRegisterMetaType<std::shared_ptr<const brisko::user>>("std::shared_ptr<const brisko::user>");
     qRegisterMetaType<QList<brisko::file*>>("QList<brisko::file*>");
 }
 
@@ -148,7 +148,7 @@ ActionThread::Expiry ActionThread::doGetUserInfo(brisko::client& client, bool la
     if (retryAfterExpiry(code, lastAttempt))
         return {true, fromUtf8(api.get_error_msg())};
     if (code == brisko::kCodeSuccess && record) {
-        emit getUserInfoSuccess(std::shared_ptr<brisko::user>(std::move(record)));
+        emit getUserInfoSuccess(std::shared_ptr<const brisko::user>(std::move(record)));
         return {};
     }
     if (code == brisko::kCodeSuccess) // success without a record: nothing a receiver can use

@@ -15,8 +15,9 @@
 class LinkExpansion;
 
 // Records travel in queued signals from the job's thread to the GUI thread. The account
-// goes shared: a delivery dropped undelivered (the process ends first) still frees it.
-Q_DECLARE_METATYPE(std::shared_ptr<brisko::user>)
+// goes shared, and read-only, as every receiver holds the same record: a delivery dropped
+// undelivered (the process ends first) still frees it.
+Q_DECLARE_METATYPE(std::shared_ptr<const brisko::user>)
 Q_DECLARE_METATYPE(brisko::file*)
 
 // One object, one job: create it with new and no parent, connect the signals of the job,
@@ -24,7 +25,8 @@ Q_DECLARE_METATYPE(brisko::file*)
 //
 // Records handed out by the list signals (loadFolderTreeSuccess and getAllFileSuccess)
 // belong to the receiver, which deletes them; connect exactly one receiver to each of
-// these signals. The account of getUserInfoSuccess is shared.
+// these signals; the job keeps none of them. The account of getUserInfoSuccess is shared
+// and read-only.
 //
 // Jobs 1, 2 and 7 run under the session of the login they were started in, looked at
 // before every attempt. When the service answers that the session expired they log in
@@ -65,7 +67,7 @@ public:
 signals:
     void loginSuccess();
     void loginError(int errorCode, QString errorMsg);
-    void getUserInfoSuccess(std::shared_ptr<brisko::user> user);
+    void getUserInfoSuccess(std::shared_ptr<const brisko::user> user);
     void getUserInfoError(int errorCode, QString errorMsg);
     void loadFolderTreeSuccess(QList<brisko::file*> listData);
     void loadFolderTreeError(int errorCode, QString errorMsg);

@@ -15,7 +15,7 @@ struct FolderListing {
     std::vector<brisko::file> folders; // the entries that are folders, in the same order
     std::vector<filetable::Row> rows;  // the table's rows, one per entry
 };
-using FolderListingPtr = std::shared_ptr<FolderListing>;
+using FolderListingPtr = std::shared_ptr<const FolderListing>;
 Q_DECLARE_METATYPE(FolderListingPtr)
 
 // Copies the records into a listing with its rows made, and frees them.

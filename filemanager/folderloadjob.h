@@ -1,7 +1,8 @@
 #pragma once
 // Lists one folder of the account on a job thread and prepares what the file manager
 // shows of it there too (records copied, rows made), so that even a folder of tens of
-// thousands of entries reaches the GUI thread ready to be swapped in.
+// thousands of entries reaches the GUI thread ready to be shown. The listing travels
+// read-only; the tab copies what it keeps and changes.
 #include "filemanager/folderlisting.h"
 
 #include <QObject>

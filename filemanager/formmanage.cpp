@@ -232,8 +232,9 @@ void FormManage::loadFolderTree_success(FolderListingPtr listing) {
     if (!loadLock)
         return;
     const LoadRequest done = *loadLock;
-    entryList = std::move(listing->entries);
-    folderList = std::move(listing->folders);
+    // The listing is read-only: the tab works on copies of its own (a password set, say).
+    entryList = listing->entries;
+    folderList = listing->folders;
     // The folders become children of the item the load was made for; when that item is
     // gone (the tree was rebuilt meanwhile) the tree is left alone.
     QTreeWidgetItem* target = findItem(done.place.itemKey);
@@ -241,7 +242,7 @@ void FormManage::loadFolderTree_success(FolderListingPtr listing) {
         qDeleteAll(target->takeChildren());
     if (target && !folderList.empty())
         loadFolders(target);
-    getFilesInFolder(std::move(listing->rows));
+    getFilesInFolder(listing->rows);
     shownPlace = done.place;
     endLoad();
 }

@@ -121,7 +121,7 @@ FormInfo::~FormInfo() {
 void FormInfo::getUserInfo() {
     auto* job = new ActionThread;
     connect(job, &ActionThread::getUserInfoSuccess, this,
-            [this](const std::shared_ptr<brisko::user>& user) {
+            [this](const std::shared_ptr<const brisko::user>& user) {
                 getUserInfo_Success(user ? new brisko::user(*user) : nullptr);
             });
     connect(job, &ActionThread::getUserInfoError, this, &FormInfo::getUserInfo_Error);

@@ -58,7 +58,7 @@ void JobLog::loginSuccess() {
 void JobLog::loginError(int errorCode, QString errorMsg) {
     add("loginError", {errorCode, errorMsg});
 }
-void JobLog::getUserInfoSuccess(std::shared_ptr<brisko::user> user) {
+void JobLog::getUserInfoSuccess(std::shared_ptr<const brisko::user> user) {
     add("getUserInfoSuccess", {user ? QString::fromStdString(user->get_email()) : QVariant()});
 }
 void JobLog::getUserInfoError(int errorCode, QString errorMsg) {

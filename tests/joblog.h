@@ -32,7 +32,7 @@ public:
 private slots:
     void loginSuccess();
     void loginError(int errorCode, QString errorMsg);
-    void getUserInfoSuccess(std::shared_ptr<brisko::user> user);
+    void getUserInfoSuccess(std::shared_ptr<const brisko::user> user);
     void getUserInfoError(int errorCode, QString errorMsg);
     void loadFolderTreeSuccess(QList<brisko::file*> listData);
     void loadFolderTreeError(int errorCode, QString errorMsg);

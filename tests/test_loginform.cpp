@@ -26,6 +26,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <memory>
 
 namespace {
 
@@ -548,8 +549,9 @@ void TestLoginForm::whileBusy() {
     QFETCH(QString, act);
     QFETCH(bool, quits);
     const bool checking = held == QLatin1String(kVersionPath);
-    std::atomic<bool> released{false};
-    const auto release = qScopeGuard([&released] { released = true; });
+    // Shared with the stand-in, which may look at it once more after the row has ended.
+    const auto released = std::make_shared<std::atomic<bool>>(false);
+    const auto release = qScopeGuard([released] { *released = true; });
     auto& faults = session.service().faults();
     LoginForm form;
     Fields fields(form);
@@ -558,7 +560,7 @@ void TestLoginForm::whileBusy() {
     LoginCounter logins(form);
     const int before = calls(held.toLatin1().constData());
     faults.next(held.toStdString(),
-                devservice::Fault::waitFor([&released] { return released.load(); }));
+                devservice::Fault::waitFor([released] { return released->load(); }));
     if (checking) {
         // Shown with the focus in the e-mail field, as the window system gives it.
         form.show();
@@ -599,7 +601,7 @@ void TestLoginForm::whileBusy() {
         QCOMPARE(quitStatuses.first(), 1);
         return;
     }
-    released = true;
+    *released = true;
     if (checking) {
         QTRY_VERIFY_WITH_TIMEOUT(fields.login->isEnabled(), 20000);
         QCOMPARE(logins.count(), 0);
