@@ -230,10 +230,10 @@ http_util::~http_util() {
         std::lock_guard<std::mutex> lock(mutex);
         stopping = true;
     }
-    if (multi)
+    if (multi) {
         unlistWaiting(multi);
-    if (multi)
         curl_multi_wakeup(multi);
+    }
     if (workerThread.joinable())
         workerThread.join();
     // Requests still queued at shutdown are dropped without a reply.

@@ -103,27 +103,6 @@ QMessageBox::StandardButton QtUserPrompt::showBox(QMessageBox::Icon icon, QWidge
     return box.standardButton(box.clickedButton());
 }
 
-QMessageBox::StandardButton QtUserPrompt::warningWithButtons(QWidget* parent, const QString& title,
-                                                             const QString& text,
-                                                             const QString& firstButton,
-                                                             const QString& secondButton) {
-    QWidget* owner = ownerFor(parent);
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner);
-    windowposition::keepCentredOver(&box, owner);
-    QPushButton* first = box.addButton(firstButton, QMessageBox::AcceptRole);
-    QPushButton* second = box.addButton(secondButton, QMessageBox::RejectRole);
-    // Windows with button images fix their buttons' width in their style sheets, which
-    // reach a box opened over them; these texts are longer than such a button.
-    for (QPushButton* button : {first, second}) {
-        const int width = button->fontMetrics().horizontalAdvance(button->text()) + 24;
-        button->setStyleSheet(QStringLiteral("QPushButton { width: %1px; }").arg(width));
-    }
-    box.setDefaultButton(first);
-    box.setEscapeButton(second);
-    box.exec();
-    return box.clickedButton() == first ? QMessageBox::Yes : QMessageBox::No;
-}
-
 namespace {
 
 // The width a push button needs to show its text beside its icon with the room the
@@ -148,27 +127,55 @@ int widthForText(const QPushButton& button) {
     return qMax(plain, contents.width() + face);
 }
 
-// A chooser opened over one of our skinned windows takes its style sheet, which fixes the
-// width of every push button (or of those in a box named "buttonBox", as the chooser's
-// is) at what the window's own short texts need: the chooser's "Cancel" and "Open" are
-// longer in some languages and would be cut. Its buttons get the width their texts need,
-// one width for both, as the chooser's column of buttons has where no sheet interferes.
-void fitChooserButtons(QFileDialog& chooser) {
-    chooser.ensurePolished();
-    auto* box = chooser.findChild<QDialogButtonBox*>();
-    if (!box)
-        return;
-    QList<QPushButton*> buttons;
+// A box or chooser opened over one of our skinned windows takes its style sheet, which
+// fixes the width of every push button (or of those in a box named "buttonBox", as the
+// chooser's is) at what the window's own short texts need: longer texts ("Cancel" and
+// "Open" in some languages, a question's own answers) would be cut. The buttons get the
+// width their texts need, one width for all, as a column or row of buttons has where no
+// sheet interferes. Call it on buttons already in their window (its sheet applies).
+void fitButtonsToTexts(const QList<QPushButton*>& buttons) {
     int width = 0;
-    for (QAbstractButton* abstract : box->buttons()) {
-        if (auto* button = qobject_cast<QPushButton*>(abstract)) {
-            width = qMax(width, widthForText(*button));
-            buttons << button;
-        }
+    for (QPushButton* button : buttons) {
+        button->window()->ensurePolished();
+        width = qMax(width, widthForText(*button));
     }
     for (QPushButton* button : buttons)
         button->setMinimumWidth(qMax(button->minimumWidth(), width));
 }
+
+// The chooser's buttons, fitted as above.
+void fitChooserButtons(QFileDialog& chooser) {
+    auto* box = chooser.findChild<QDialogButtonBox*>();
+    if (!box)
+        return;
+    QList<QPushButton*> buttons;
+    for (QAbstractButton* abstract : box->buttons()) {
+        if (auto* button = qobject_cast<QPushButton*>(abstract))
+            buttons << button;
+    }
+    fitButtonsToTexts(buttons);
+}
+
+} // namespace
+
+QMessageBox::StandardButton QtUserPrompt::warningWithButtons(QWidget* parent, const QString& title,
+                                                             const QString& text,
+                                                             const QString& firstButton,
+                                                             const QString& secondButton) {
+    QWidget* owner = ownerFor(parent);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner);
+    windowposition::keepCentredOver(&box, owner);
+    QPushButton* first = box.addButton(firstButton, QMessageBox::AcceptRole);
+    QPushButton* second = box.addButton(secondButton, QMessageBox::RejectRole);
+    // These texts are longer than the buttons of the skinned window the box opens over.
+    fitButtonsToTexts({first, second});
+    box.setDefaultButton(first);
+    box.setEscapeButton(second);
+    box.exec();
+    return box.clickedButton() == first ? QMessageBox::Yes : QMessageBox::No;
+}
+
+namespace {
 
 // Runs `chooser` as QFileDialog's static functions do, its buttons fitted first; what the
 // user chose, or nothing when the user cancelled.
