@@ -10,22 +10,6 @@
 #include <optional>
 #include <thread>
 
-namespace {
-
-// The writer threads whose owner has gone and that still have work, or are finishing it.
-struct Orphans {
-    std::mutex mutex;
-    std::condition_variable none;
-    int count = 0;
-};
-
-Orphans& orphans() {
-    static Orphans* const all = new Orphans; // never freed: a writer may end during exit
-    return *all;
-}
-
-} // namespace
-
 struct BackgroundSaver::State {
     std::mutex mutex;
     std::condition_variable wake; // a task waits, or the owner is gone
@@ -34,17 +18,7 @@ struct BackgroundSaver::State {
     bool running = false;
     bool threadStarted = false;
     BackgroundSaver* owner = nullptr; // cleared, under the mutex, before the owner goes
-    bool orphaned = false;            // counted in orphans() until the thread returns
     std::optional<int> unreported;    // the newest finished save's result, not yet told
-
-    // Under the mutex, once the owner is gone: a started thread is counted until it ends.
-    void countOrphan() {
-        if (owner || !threadStarted || orphaned)
-            return;
-        orphaned = true;
-        std::lock_guard<std::mutex> lock(orphans().mutex);
-        ++orphans().count;
-    }
 };
 
 BackgroundSaver::BackgroundSaver(Snapshot snapshot, QObject* parent)
@@ -55,15 +29,7 @@ BackgroundSaver::BackgroundSaver(Snapshot snapshot, QObject* parent)
 BackgroundSaver::~BackgroundSaver() {
     std::lock_guard<std::mutex> lock(state->mutex);
     state->owner = nullptr;
-    state->countOrphan();
     state->wake.notify_all();
-}
-
-bool BackgroundSaver::waitForHandedOver(int timeoutMs) {
-    Orphans& all = orphans();
-    std::unique_lock<std::mutex> lock(all.mutex);
-    return all.none.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                             [&] { return all.count == 0; });
 }
 
 void BackgroundSaver::save() {
@@ -98,7 +64,6 @@ void BackgroundSaver::hand(Task task, bool ownerGoes) {
             std::swap(state->waiting, task);
         startThread = state->waiting && !state->threadStarted;
         state->threadStarted = state->threadStarted || startThread;
-        state->countOrphan();
     }
     state->wake.notify_all();
     if (startThread)
@@ -110,7 +75,7 @@ void BackgroundSaver::work(std::shared_ptr<State> state) {
     for (;;) {
         state->wake.wait(lock, [&] { return state->waiting || !state->owner; });
         if (!state->waiting)
-            break; // the owner is gone and nothing is left to write
+            return; // the owner is gone and nothing is left to write
         Task task = std::move(state->waiting);
         state->waiting = nullptr;
         state->running = true;
@@ -131,14 +96,6 @@ void BackgroundSaver::work(std::shared_ptr<State> state) {
                     .arg(result));
         }
     }
-    // The owner is gone, so this thread was counted (countOrphan) under the mutex.
-    lock.unlock();
-    Orphans& all = orphans();
-    {
-        std::lock_guard<std::mutex> countLock(all.mutex);
-        --all.count;
-    }
-    all.none.notify_all();
 }
 
 bool BackgroundSaver::flush(int timeoutMs) {

@@ -30,12 +30,6 @@ public:
     // How long closing the program waits for the last save.
     static constexpr int kClosingWaitMs = 10000;
 
-    // Waits up to timeoutMs until every save handed over by an owner that went (handOver,
-    // or the destructor with a save still waiting) has been written and its writer thread
-    // is done. False when some did not end in time. For the end of the program, which
-    // would otherwise take those writes with it.
-    static bool waitForHandedOver(int timeoutMs);
-
     // Asks for a save: the snapshot is taken when control is back in the event loop.
     void save();
     // Takes a snapshot now and hands it to the writer thread, without waiting (what an

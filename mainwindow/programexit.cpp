@@ -9,6 +9,7 @@
 #include "platform/settingsstore.h"
 #include "platform/systemactions.h"
 #include "platform/userfolders.h"
+#include "transfer/historyfile.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -43,9 +44,10 @@ void letGoOfInstance() {
         instanceRelease()();
 }
 
-// Nobody asked for these writes at this moment, so a failure is only logged.
+// The lists that closed tabs handed to their writers. Nobody asked for these writes at
+// this moment, so a failure is only logged.
 void waitForTransferLists() {
-    if (!BackgroundSaver::waitForHandedOver(BackgroundSaver::kClosingWaitMs))
+    if (!historyfile::waitForWrites(BackgroundSaver::kClosingWaitMs))
         qWarning("the transfer lists are still being written; the program ends without them");
 }
 
