@@ -1,8 +1,8 @@
 #include "api/sessionapi.h"
 
 #include "api/apicall.h"
+#include "api/apiconnections.h"
 #include "api/client.h"
-#include "api/curlhandle.h"
 #include "api/httputil.h"
 #include "platform/hostconfig.h"
 
@@ -109,25 +109,20 @@ std::string sessionapi::postPlain(const std::string& url, const std::string& bod
     const utils::http_util::call_scope call;
     if (!call.entered())
         return received;
-    CURL* handle = utils::create_curl_handle();
+    const utils::api_handle kept = utils::take_api_handle();
+    CURL* const handle = kept.easy;
     if (!handle)
         return received;
-    CURLM* multi = curl_multi_init(); // so that a cancel ends the wait for the reply
-    if (!multi) {
-        curl_easy_cleanup(handle);
-        return received;
-    }
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
     curl_easy_setopt(handle, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
     curl_easy_setopt(handle, CURLOPT_POSTFIELDS, body.c_str());
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &sessionapi::write_callback);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &received);
     utils::http_util::limit_call_time(handle);
-    const CURLcode result = utils::http_util::perform_call(handle, multi);
+    const CURLcode result = utils::http_util::perform_call(handle, kept.multi);
     if (result != CURLE_OK)
         std::fprintf(stderr, "curl_easy_perform() failed: %s\n", curl_easy_strerror(result));
-    curl_easy_cleanup(handle);
-    curl_multi_cleanup(multi);
+    utils::return_api_handle(kept);
     return received;
 }
 
