@@ -37,11 +37,8 @@ bool AccountStore::open(const std::string& folder, std::string* error) {
         return false;
     }
     const std::string path = folder + kFileName;
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return true; // a new folder
     Json::Value root;
-    if (!readJsonFile(path, root, error))
+    if (!readJsonFileIfThere(path, root, error))
         return false;
     try {
         for (const Json::Value& entry : root["accounts"]) {

@@ -158,7 +158,7 @@ UploadStore::Progress UploadStore::progress(const std::string& token) const {
 
 std::string UploadStore::partPath(const std::string& token) const {
     std::lock_guard<std::mutex> lock(mutex_);
-    return folder_ + "/" + token + ".part";
+    return folder_ + "/" + token + kPartSuffix;
 }
 
 std::string UploadStore::finishedPath(const std::string& linkcode) const {
