@@ -303,7 +303,7 @@ bool TestProgramEnd::startChild(QProcess& child, const QString& mode, QList<QByt
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("BRISKO_TEST_PROGRAM"),
                        session.programFolder() + QStringLiteral("/briskotool"));
-    child.setProcessEnvironment(withoutLeakCheck(environment));
+    child.setProcessEnvironment(childEnvironment(environment));
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     lines.clear();
     child.start(QCoreApplication::applicationFilePath(),

@@ -19,6 +19,7 @@
 #include "platform/userfolders.h"
 #include "tests/cancelmoments.h"
 #include "tests/guiturns.h"
+#include "tests/support/childenvironment.h"
 #include "tests/support/devservicefixture.h"
 #include "tools/devservice/demoaccount.h"
 
@@ -382,14 +383,7 @@ void TestServiceCallRunner::quitWithACallOnItsWay() {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QString::fromLatin1(kCaVariable), fixture.caPath());
-    // The child ends as the program does, through exit() with its application object
-    // still alive: a leak check there would report that application's caches (the font
-    // database's among them), and its scan would count as the child's time.
-    const QString asan = environment.value(QStringLiteral("ASAN_OPTIONS"));
-    environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                       asan.isEmpty() ? QStringLiteral("detect_leaks=0")
-                                      : asan + QStringLiteral(":detect_leaks=0"));
-    child.setProcessEnvironment(environment);
+    child.setProcessEnvironment(childEnvironment(environment));
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kQuitChildArgument)});
     QVERIFY(child.waitForStarted(10000));

@@ -147,7 +147,7 @@ void TestStartup::laterCopyHandsItsMessageOver() {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("BRISKO_PRINT_MESSAGES"), QStringLiteral("1"));
         // It ends through its own end (runningCopyEndsThroughItsEndOnSigterm).
-        first.setProcessEnvironment(withoutLeakCheck(environment));
+        first.setProcessEnvironment(childEnvironment(environment));
         first.setProcessChannelMode(QProcess::SeparateChannels);
         connect(&first, &QProcess::readyReadStandardOutput, this,
                 [this] { firstOutput += first.readAllStandardOutput(); });
