@@ -59,8 +59,10 @@
 //   ordered after the copy wherever it runs, so a copy handed to another thread by means
 //   the sanitizer doesn't see (a QVariant behind a plain pointer) reads as handed over.
 // The other way round, an order made only inside Qt (a QRunnable started on a pool, a
-// timer's call moved to another thread, an event Qt posts by itself) is not seen either:
-// data handed over that way reads as a race.
+// timer's call moved to another thread, an event Qt posts by itself, and what the slots
+// connected before a queued connection did, for a signal that carries no value of ours,
+// since its mark is released when the emission begins) is not seen either: data handed
+// over that way reads as a race.
 // What crosses threads in our queued signals is a value with no shared mutable state (a
 // list of records handed over whole, of which the sender keeps none, counts as one), a
 // pointer to a value nobody changes any more (std::shared_ptr<const T>), or a transfer
