@@ -83,7 +83,7 @@ signals:
 class Callee : public QObject {
     Q_OBJECT
 public:
-    Q_INVOKABLE void read();
+    Q_INVOKABLE void read() { use(unorderedValue); }
     Q_INVOKABLE void nothing() {}
 };
 
@@ -166,27 +166,35 @@ int copyOfQueuedArgument() {
     return 0;
 }
 
-// The delivery, and the copy's destruction after it, come after the emission, not after
-// what the emitting thread does next.
-int dropOfQueuedArgument() {
-    QObject receiver;
-    std::thread emitting([&receiver] {
-        Emitter sender;
-        QObject::connect(&sender, &Emitter::readOnDrop, &receiver, [](const ReadOnDrop&) {});
-        emit sender.readOnDrop(ReadOnDrop());
-        unorderedValue = 1;
+// Runs `post` on a thread of its own and, once it is done, delivers what it posted to this
+// thread's objects.
+template <typename Post> int deliverAfter(Post post) {
+    std::thread posting([&post] {
+        post();
         markFirstDone();
     });
     waitForFirst();
     QCoreApplication::sendPostedEvents();
-    emitting.join();
+    posting.join();
     return 0;
+}
+
+// The delivery, and the copy's destruction after it, come after the emission, not after
+// what the emitting thread does next.
+int dropOfQueuedArgument() {
+    QObject receiver;
+    return deliverAfter([&receiver] {
+        Emitter sender;
+        QObject::connect(&sender, &Emitter::readOnDrop, &receiver, [](const ReadOnDrop&) {});
+        emit sender.readOnDrop(ReadOnDrop());
+        unorderedValue = 1;
+    });
 }
 
 // Qt posts the queued call before it calls the slot connected after it.
 int directSlotAfterQueuedPost() {
     QObject receiver;
-    std::thread emitting([&receiver] {
+    return deliverAfter([&receiver] {
         QObject sender;
         QObject::connect(&sender, &QObject::objectNameChanged, &receiver,
                          [] { use(unorderedValue); });
@@ -194,64 +202,44 @@ int directSlotAfterQueuedPost() {
             &sender, &QObject::objectNameChanged, &sender, [] { unorderedValue = 1; },
             Qt::DirectConnection);
         sender.setObjectName(QStringLiteral("posted, then called"));
-        markFirstDone();
     });
-    waitForFirst();
-    QCoreApplication::sendPostedEvents();
-    emitting.join();
-    return 0;
 }
 
 // Blind: the delivery of a signal (without arguments of ours) is ordered after every
 // emission of that signal by that object that began before it, not only its own.
 int laterEmissionOfTheSignal() {
     QObject receiver;
-    std::thread emitting([&receiver] {
+    return deliverAfter([&receiver] {
         QObject sender;
         QObject::connect(&sender, &QObject::objectNameChanged, &receiver,
                          [] { use(unorderedValue); });
         sender.setObjectName(QStringLiteral("first"));
         unorderedValue = 1;
         sender.setObjectName(QStringLiteral("second"));
-        markFirstDone();
     });
-    waitForFirst();
-    QCoreApplication::sendPostedEvents();
-    emitting.join();
-    return 0;
 }
 
 // Each queued call of a function is ordered on its own, not by a later one.
 int laterCallOfAFunction() {
     QObject receiver;
-    std::thread posting([&receiver] {
+    return deliverAfter([&receiver] {
         QMetaObject::invokeMethod(
             &receiver, [] { use(unorderedValue); }, Qt::QueuedConnection);
         unorderedValue = 1;
         QMetaObject::invokeMethod(
             &receiver, [] {}, Qt::QueuedConnection);
-        markFirstDone();
     });
-    waitForFirst();
-    QCoreApplication::sendPostedEvents();
-    posting.join();
-    return 0;
 }
 
 // Blind: the delivery of a call by name (without values of ours) is ordered after every
 // call by name to that receiver posted before it.
 int laterCallByName() {
     Callee receiver;
-    std::thread posting([&receiver] {
+    return deliverAfter([&receiver] {
         QMetaObject::invokeMethod(&receiver, "read", Qt::QueuedConnection);
         unorderedValue = 1;
         QMetaObject::invokeMethod(&receiver, "nothing", Qt::QueuedConnection);
-        markFirstDone();
     });
-    waitForFirst();
-    QCoreApplication::sendPostedEvents();
-    posting.join();
-    return 0;
 }
 
 // Blind: the destruction of a copy made through the meta-type system is ordered after the
@@ -317,7 +305,7 @@ protected:
     }
 };
 
-int orderedByQt(QCoreApplication& app) {
+int orderedByQt() {
     Receiver receiver;
     auto* dropping = new QObject; // deleted before its call arrives
     std::thread worker([&receiver, dropping] {
@@ -358,49 +346,47 @@ int orderedByQt(QCoreApplication& app) {
     byTask = 1;
     QThreadPool::globalInstance()->start([] { use(byTask); });
     QThreadPool::globalInstance()->waitForDone();
-    app.exec();
+    QCoreApplication::exec();
     worker.join();
     return 0;
 }
+
+struct Fixture {
+    const char* row;
+    const char* key; // the child's argument
+    int (*run)();
+    bool reported; // whether the sanitizer must report a race on unorderedValue
+};
+
+const Fixture kFixtures[] = {
+    {"strings assigned over empty ones", "strings", stringsOverEmptyOnes, true},
+    {"an emission, then a sent event", "sentEvent", emissionThenSentEvent, true},
+    {"tasks of two pools", "pools", tasksOfTwoPools, true},
+    {"a queued argument's copy", "queuedCopy", copyOfQueuedArgument, true},
+    {"a queued argument's destruction", "queuedDrop", dropOfQueuedArgument, true},
+    {"a direct slot after a queued post", "directAfterPost", directSlotAfterQueuedPost, true},
+    {"a later queued call of a function", "laterCall", laterCallOfAFunction, true},
+    {"handed over by Qt", "ordered", orderedByQt, false},
+    // Races all the same, which the tree cannot see.
+    {"blind: a later emission of the signal", "laterEmission", laterEmissionOfTheSignal, false},
+    {"blind: a later call by name", "laterCallByName", laterCallByName, false},
+    {"blind: a copy destroyed on another thread", "copyDestroyed", copyDestroyedElsewhere, false},
+    {"blind: one side inside Qt", "insideQt", oneSideInsideQt, false},
+};
 
 int runFixture(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     qRegisterMetaType<ReadOnCopy>();
     qRegisterMetaType<ReadOnDrop>();
     qRegisterMetaType<Carried>();
-    const QByteArray name = argv[2];
-    if (name == "strings")
-        return stringsOverEmptyOnes();
-    if (name == "sentEvent")
-        return emissionThenSentEvent();
-    if (name == "pools")
-        return tasksOfTwoPools();
-    if (name == "queuedCopy")
-        return copyOfQueuedArgument();
-    if (name == "queuedDrop")
-        return dropOfQueuedArgument();
-    if (name == "directAfterPost")
-        return directSlotAfterQueuedPost();
-    if (name == "laterCall")
-        return laterCallOfAFunction();
-    if (name == "laterCallByName")
-        return laterCallByName();
-    if (name == "laterEmission")
-        return laterEmissionOfTheSignal();
-    if (name == "copyDestroyed")
-        return copyDestroyedElsewhere();
-    if (name == "insideQt")
-        return oneSideInsideQt();
-    if (name == "ordered")
-        return orderedByQt(app);
+    for (const Fixture& fixture : kFixtures) {
+        if (qstrcmp(argv[2], fixture.key) == 0)
+            return fixture.run();
+    }
     return 2;
 }
 
 } // namespace
-
-void Callee::read() {
-    use(unorderedValue);
-}
 
 class TestQtLockSync : public QObject {
     Q_OBJECT
@@ -412,19 +398,8 @@ private slots:
 void TestQtLockSync::fixtures_data() {
     QTest::addColumn<QString>("fixture");
     QTest::addColumn<bool>("reported");
-    QTest::newRow("strings assigned over empty ones") << "strings" << true;
-    QTest::newRow("an emission, then a sent event") << "sentEvent" << true;
-    QTest::newRow("tasks of two pools") << "pools" << true;
-    QTest::newRow("a queued argument's copy") << "queuedCopy" << true;
-    QTest::newRow("a queued argument's destruction") << "queuedDrop" << true;
-    QTest::newRow("a direct slot after a queued post") << "directAfterPost" << true;
-    QTest::newRow("a later queued call of a function") << "laterCall" << true;
-    QTest::newRow("handed over by Qt") << "ordered" << false;
-    // Races all the same, which the tree cannot see.
-    QTest::newRow("blind: a later emission of the signal") << "laterEmission" << false;
-    QTest::newRow("blind: a later call by name") << "laterCallByName" << false;
-    QTest::newRow("blind: a copy destroyed on another thread") << "copyDestroyed" << false;
-    QTest::newRow("blind: one side inside Qt") << "insideQt" << false;
+    for (const Fixture& fixture : kFixtures)
+        QTest::newRow(fixture.row) << QString::fromLatin1(fixture.key) << fixture.reported;
 }
 
 void TestQtLockSync::fixtures() {
