@@ -77,32 +77,6 @@ QMessageBox::StandardButton QtUserPrompt::question(QWidget* parent, const QStrin
     return showBox(QMessageBox::Question, parent, title, text, buttons, defaultButton);
 }
 
-// As QMessageBox's static functions do it, but placed by us.
-QMessageBox::StandardButton QtUserPrompt::showBox(QMessageBox::Icon icon, QWidget* parent,
-                                                  const QString& title, const QString& text,
-                                                  QMessageBox::StandardButtons buttons,
-                                                  QMessageBox::StandardButton defaultButton) {
-    QWidget* owner = ownerFor(parent);
-    QMessageBox box(icon, title, text, QMessageBox::NoButton, owner);
-    windowposition::keepCentredOver(&box, owner);
-    for (uint mask = QMessageBox::FirstButton; mask <= QMessageBox::LastButton; mask <<= 1) {
-        const auto standard = static_cast<QMessageBox::StandardButton>(uint(buttons) & mask);
-        if (standard == QMessageBox::NoButton)
-            continue;
-        QPushButton* button = box.addButton(standard);
-        // The asked default, else the first button that accepts.
-        if (box.defaultButton())
-            continue;
-        if (defaultButton == QMessageBox::NoButton
-                ? box.buttonRole(button) == QMessageBox::AcceptRole
-                : standard == defaultButton)
-            box.setDefaultButton(button);
-    }
-    if (box.exec() == -1)
-        return QMessageBox::Cancel;
-    return box.standardButton(box.clickedButton());
-}
-
 namespace {
 
 // The width a push button needs to show its text beside its icon with the room the
@@ -137,7 +111,8 @@ void fitButtonsToTexts(const QList<QPushButton*>& buttons) {
     int width = 0;
     for (QPushButton* button : buttons) {
         button->window()->ensurePolished();
-        width = qMax(width, widthForText(*button));
+        // Never narrower than the sheet makes it: a row that fits gets no tighter.
+        width = qMax(width, qMax(widthForText(*button), button->sizeHint().width()));
     }
     for (QPushButton* button : buttons)
         button->setMinimumWidth(qMax(button->minimumWidth(), width));
@@ -157,6 +132,36 @@ void fitChooserButtons(QFileDialog& chooser) {
 }
 
 } // namespace
+
+// As QMessageBox's static functions do it, but placed by us.
+QMessageBox::StandardButton QtUserPrompt::showBox(QMessageBox::Icon icon, QWidget* parent,
+                                                  const QString& title, const QString& text,
+                                                  QMessageBox::StandardButtons buttons,
+                                                  QMessageBox::StandardButton defaultButton) {
+    QWidget* owner = ownerFor(parent);
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, owner);
+    windowposition::keepCentredOver(&box, owner);
+    QList<QPushButton*> added;
+    for (uint mask = QMessageBox::FirstButton; mask <= QMessageBox::LastButton; mask <<= 1) {
+        const auto standard = static_cast<QMessageBox::StandardButton>(uint(buttons) & mask);
+        if (standard == QMessageBox::NoButton)
+            continue;
+        QPushButton* button = box.addButton(standard);
+        added << button;
+        // The asked default, else the first button that accepts.
+        if (box.defaultButton())
+            continue;
+        if (defaultButton == QMessageBox::NoButton
+                ? box.buttonRole(button) == QMessageBox::AcceptRole
+                : standard == defaultButton)
+            box.setDefaultButton(button);
+    }
+    fitButtonsToTexts(added);
+    if (box.exec() == -1)
+        return QMessageBox::Cancel;
+    return box.standardButton(box.clickedButton());
+}
+
 
 QMessageBox::StandardButton QtUserPrompt::warningWithButtons(QWidget* parent, const QString& title,
                                                              const QString& text,

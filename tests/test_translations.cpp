@@ -506,23 +506,25 @@ bool fillChooserFolder(const QTemporaryDir& folder) {
            file.open(QIODevice::WriteOnly) && file.write("x") == 1;
 }
 
-// Hands each chooser that shows while it lives to `look`, once the chooser's modal loop
-// runs, and then closes the chooser.
-class ChooserWatch : public QObject {
+// Hands each chooser or box that shows while it lives to `look`, once its modal loop runs,
+// and then closes it.
+class DialogWatch : public QObject {
 public:
-    explicit ChooserWatch(std::function<void(QFileDialog&)> look) : m_look(std::move(look)) {
+    explicit DialogWatch(std::function<void(QDialog&)> look) : m_look(std::move(look)) {
         qApp->installEventFilter(this);
     }
-    ~ChooserWatch() override { qApp->removeEventFilter(this); }
+    ~DialogWatch() override { qApp->removeEventFilter(this); }
     int seen = 0;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* chooser = qobject_cast<QFileDialog*>(watched);
-        if (!chooser || event->type() != QEvent::Show)
+        if (!qobject_cast<QFileDialog*>(watched) && !qobject_cast<QMessageBox*>(watched))
+            return false;
+        auto* chooser = static_cast<QDialog*>(watched);
+        if (event->type() != QEvent::Show)
             return false;
         QMetaObject::invokeMethod(
             this,
-            [this, chooser = QPointer<QFileDialog>(chooser)] {
+            [this, chooser = QPointer<QDialog>(chooser)] {
                 if (!chooser)
                     return;
                 ++seen;
@@ -534,17 +536,17 @@ public:
     }
 
 private:
-    std::function<void(QFileDialog&)> m_look;
+    std::function<void(QDialog&)> m_look;
 };
 
-// What a shown chooser cuts: its labels' and buttons' texts (clippedTexts()), its buttons'
-// texts that run into the buttons' edges, and its buttons where they do not lie whole
-// inside the window with the layout's margins to spare. "name: why".
-QStringList chooserCuts(QFileDialog& chooser) {
+// What a shown chooser or box cuts: its labels' and buttons' texts (clippedTexts()), its
+// buttons' texts that run into the buttons' edges, and its buttons where they do not lie
+// whole inside the window with the layout's margins to spare. "name: why".
+QStringList buttonCuts(QDialog& chooser) {
     QStringList cut = clippedTexts(chooser);
     const auto* box = chooser.findChild<QDialogButtonBox*>();
     if (!box || !chooser.layout())
-        return cut << QStringLiteral("no buttons: not the toolkit's own chooser");
+        return cut << QStringLiteral("no buttons: not the toolkit's own chooser or box");
     const QRect room = chooser.rect().marginsRemoved(chooser.layout()->contentsMargins());
     for (const QAbstractButton* button : box->buttons()) {
         // A text that fits only to the pixel runs into the button's edges.
@@ -681,6 +683,8 @@ private slots:
     void textsMarkedOutsideAClassAreTranslated();
     void choosersShowTheirButtonsWhole_data();
     void choosersShowTheirButtonsWhole();
+    void boxesShowTheirButtonsWhole_data();
+    void boxesShowTheirButtonsWhole();
 
 private:
     MainWindowSession session;
@@ -1018,11 +1022,64 @@ void TestTranslations::choosersShowTheirButtonsWhole() {
     QStringList cut;
     const QString shot =
         language.section(QLatin1Char('.'), 0, 0) + QStringLiteral("-chooser-over-") + over;
-    ChooserWatch watch([&cut, &shot](QFileDialog& chooser) {
-        cut = chooserCuts(chooser);
+    DialogWatch watch([&cut, &shot](QDialog& chooser) {
+        cut = buttonCuts(chooser);
         leaveShot(chooser, shot);
     });
     openChooserOver(over);
+    QCoreApplication::removeTranslator(&toolkit);
+    QCoreApplication::removeTranslator(&program);
+    settings.remove(QString::fromLatin1(SettingsKeys::Language));
+    QCOMPARE(watch.seen, 1);
+    QVERIFY2(cut.isEmpty(), qUtf8Printable(cut.join(QStringLiteral("\n"))));
+}
+
+void TestTranslations::boxesShowTheirButtonsWhole_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("overUpload"); // whose style sheet fixes every push button's width
+    QTest::addColumn<bool>("ownAnswers"); // two answers of the program's, or standard buttons
+    for (const char* language : {"brisko_vi.qm", "brisko_en.qm", "brisko_ja.qm"}) {
+        for (bool overUpload : {true, false}) {
+            for (bool ownAnswers : {false, true})
+                QTest::addRow("%s %s over %s", language,
+                              ownAnswers ? "two answers" : "ok retry cancel",
+                              overUpload ? "upload" : "nothing")
+                    << QString::fromLatin1(language) << overUpload << ownAnswers;
+        }
+    }
+}
+
+// The boxes show their buttons whole, also over a window whose style sheet reaches them, in
+// each language as start-up loads the catalogues.
+void TestTranslations::boxesShowTheirButtonsWhole() {
+    QFETCH(QString, language);
+    QFETCH(bool, overUpload);
+    QFETCH(bool, ownAnswers);
+    QVERIFY2(haveJapaneseFont(), "no font for Japanese is installed (fonts-ipafont-gothic)");
+    const DesktopLook desktop;
+    SettingsStore settings;
+    settings.setValue(SettingsKeys::Language, language);
+    QTranslator program;
+    QVERIFY(program.load(QStringLiteral(BRISKO_LANG_DIR "/") + language));
+    QCoreApplication::installTranslator(&program);
+    QTranslator toolkit;
+    startup::loadToolkitTranslation(toolkit, settings);
+    QStringList cut;
+    DialogWatch watch([&cut](QDialog& box) { cut = buttonCuts(box); });
+    DialogUpload upload({});
+    if (overUpload)
+        upload.show();
+    QWidget* const parent = overUpload ? &upload : nullptr;
+    QtUserPrompt prompt;
+    if (ownAnswers) {
+        prompt.warningWithButtons(parent, QStringLiteral("Brisko"), QStringLiteral("?"),
+                                  QCoreApplication::translate("DialogOption", "Khởi động lại"),
+                                  QCoreApplication::translate("DialogOption", "Khởi động sau"));
+    } else {
+        prompt.warning(parent, QStringLiteral("Brisko"), QStringLiteral("?"),
+                       QMessageBox::Ok | QMessageBox::Retry | QMessageBox::Cancel,
+                       QMessageBox::NoButton);
+    }
     QCoreApplication::removeTranslator(&toolkit);
     QCoreApplication::removeTranslator(&program);
     settings.remove(QString::fromLatin1(SettingsKeys::Language));
