@@ -13,8 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 #include <atomic>
+#include <memory>
 
 using devservice::Fault;
 
@@ -156,9 +158,11 @@ void TestFileDialogs::acceptDuringAListing() {
     auto* tree = dialog.findChild<QTreeWidget*>("treeFldMove");
     auto* accept = dialog.findChild<QPushButton*>("btn_accept");
     QSignalSpy done(&dialog, &DialogMoveFIle::getlistToReresh);
-    std::atomic<bool> released{false};
+    // Shared with the stand-in, which may poll it after a failed check has left this scope.
+    const auto released = std::make_shared<std::atomic<bool>>(false);
+    const auto release = qScopeGuard([released] { *released = true; });
     Fault held = listing == "refused" ? Fault::status(200, R"({"code":500,"msg":"Bận"})") : Fault();
-    held.until = [&released] { return released.load(); };
+    held.until = [released] { return released->load(); };
     const std::string documents = listPath(QStringLiteral("/Tài liệu"));
     session->service().faults().next(documents, held);
     if (listing == "refused")
@@ -172,7 +176,7 @@ void TestFileDialogs::acceptDuringAListing() {
     QVERIFY(!accept->isEnabled()); // taken once
     if (listing == "closed")
         dialog.close();
-    released = true;
+    *released = true;
     settle(&dialog);
 
     const bool moves = listing == "listed";
