@@ -228,19 +228,17 @@ void FormManage::endLoad() {
     setCursor(Qt::ArrowCursor);
 }
 
-void FormManage::loadFolderTree_success(FolderListingPtr listing) {
+void FormManage::loadFolderTree_success(FolderListingPtr loaded) {
     if (!loadLock)
         return;
     const LoadRequest done = *loadLock;
-    // The listing is read-only: the tab works on copies of its own (a password set, say).
-    entryList = listing->entries;
-    folderList = listing->folders;
+    listing = std::move(loaded);
     // The folders become children of the item the load was made for; when that item is
     // gone (the tree was rebuilt meanwhile) the tree is left alone.
     QTreeWidgetItem* target = findItem(done.place.itemKey);
     if (target)
         qDeleteAll(target->takeChildren());
-    if (target && !folderList.empty())
+    if (target && !listing->folders.empty())
         loadFolders(target);
     getFilesInFolder(listing->rows);
     shownPlace = done.place;
@@ -248,7 +246,7 @@ void FormManage::loadFolderTree_success(FolderListingPtr listing) {
 }
 
 void FormManage::loadFolders(QTreeWidgetItem* parent) {
-    addFolderItems(parent, folderList);
+    addFolderItems(parent, listing->folders);
     parent->setExpanded(true);
 }
 
@@ -319,9 +317,9 @@ void FormManage::getFilesInFolder(std::vector<filetable::Row> rows) {
 
 const brisko::file* FormManage::recordAt(int viewRow) const {
     const QModelIndex source = proxyModel->mapToSource(proxyModel->index(viewRow, 0));
-    if (!source.isValid() || static_cast<size_t>(source.row()) >= entryList.size())
+    if (!source.isValid() || static_cast<size_t>(source.row()) >= listing->entries.size())
         return nullptr;
-    return &entryList[static_cast<size_t>(source.row())];
+    return &listing->entries[static_cast<size_t>(source.row())];
 }
 
 void FormManage::on_tableManage_doubleClicked(QModelIndex index) {
@@ -331,7 +329,7 @@ void FormManage::on_tableManage_doubleClicked(QModelIndex index) {
         view->model()->index(index.row(), filetable::ColLink).data().toString());
     const QString name = view->model()->index(index.row(), filetable::ColName).data().toString();
     const std::string code8 = code.toStdString();
-    for (const brisko::file& entry : entryList) {
+    for (const brisko::file& entry : listing->entries) {
         if (!code.isEmpty() && entry.get_linkcode() == code8 && entry.get_type() != "0") {
             // A file: the view's own double-click handling opens the name editor.
             view->setEditTriggers(QAbstractItemView::DoubleClicked |
@@ -340,7 +338,7 @@ void FormManage::on_tableManage_doubleClicked(QModelIndex index) {
         }
     }
     const brisko::file* folder = nullptr;
-    for (const brisko::file& entry : folderList) {
+    for (const brisko::file& entry : listing->folders) {
         if (code.isEmpty() ? QString::fromStdString(entry.get_name()) == name
                            : entry.get_linkcode() == code8) {
             folder = &entry;

@@ -158,8 +158,9 @@ private:
     QStringList linkList;
     QString currentFolderPath;
     QString currentFolderLinkCode;
-    std::vector<brisko::file> folderList;
-    std::vector<brisko::file> entryList;
+    // The shown folder's listing, read-only as it came from the load: a change (a password
+    // set) makes the tab a copy of its own.
+    FolderListingPtr listing = std::make_shared<const FolderListing>();
     QString keptLink;
 
     // The tab's own service calls (rename, delete, the flags): off the GUI thread, their

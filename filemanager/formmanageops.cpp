@@ -125,7 +125,7 @@ void FormManage::editFile(QModelIndex topLeft, QModelIndex) {
 void FormManage::renameDone(const QString& code, const QString& name,
                             const ServiceCallResult& result) {
     if (result.ok) {
-        for (const brisko::file& folder : folderList) {
+        for (const brisko::file& folder : listing->folders) {
             if (QString::fromStdString(folder.get_linkcode()) == code) {
                 const QString path = QString::fromStdString(folder.get_path());
                 currentFolderPath = path == QLatin1String("/") ? QString() : path;
@@ -310,15 +310,17 @@ void FormManage::changeFilePassword() {
 
 void FormManage::createPasswordSuccess(const std::vector<std::string>& codes,
                                        const QString& strPassword) {
+    auto edited = std::make_shared<FolderListing>(*listing);
     for (int row : sourceRowsOf(codes)) {
-        if (static_cast<size_t>(row) < entryList.size())
-            entryList[static_cast<size_t>(row)].set_pwd(strPassword.toUtf8().toStdString());
+        if (static_cast<size_t>(row) < edited->entries.size())
+            edited->entries[static_cast<size_t>(row)].set_pwd(strPassword.toUtf8().toStdString());
         if (!model->row(row).folder)
             model->setData(model->index(row, filetable::ColPassword),
                            QString::fromLatin1(strPassword.isEmpty() ? ":/images/unpassword.png"
                                                                      : ":/images/password.png"),
                            Qt::DecorationRole);
     }
+    listing = std::move(edited);
 }
 
 // ---- move, copy, new folder

@@ -55,7 +55,7 @@ public:
     static void createFolder(FormManage& f) { f.on_btnCreate_2_clicked(); }
     static void rename(FormManage& f) { f.context_Edit_Filename(); }
     static std::string recordPassword(FormManage& f, const std::string& code) {
-        for (const brisko::file& entry : f.entryList)
+        for (const brisko::file& entry : f.listing->entries)
             if (entry.get_linkcode() == code)
                 return entry.get_pwd();
         return "?";
