@@ -574,6 +574,33 @@ QStringList buttonCuts(QDialog& chooser) {
     return cut;
 }
 
+// The language setting, and the program's and the toolkit's catalogues for it, installed
+// as start-up installs them, while it lives.
+class StartupCatalogues {
+public:
+    explicit StartupCatalogues(const QString& language) {
+        settings.setValue(SettingsKeys::Language, language);
+        programLoaded = program.load(QStringLiteral(BRISKO_LANG_DIR "/") + language);
+        QCoreApplication::installTranslator(&program);
+        toolkitLoaded = startup::loadToolkitTranslation(toolkit, settings);
+    }
+    ~StartupCatalogues() {
+        QCoreApplication::removeTranslator(&toolkit);
+        QCoreApplication::removeTranslator(&program);
+        settings.remove(QString::fromLatin1(SettingsKeys::Language));
+    }
+    StartupCatalogues(const StartupCatalogues&) = delete;
+    StartupCatalogues& operator=(const StartupCatalogues&) = delete;
+
+    bool programLoaded = false;
+    bool toolkitLoaded = false; // the toolkit has a catalogue of its own for the language
+
+private:
+    SettingsStore settings;
+    QTranslator program;
+    QTranslator toolkit;
+};
+
 // A font for Japanese, without which Japanese texts are measured in the boxes drawn for
 // missing glyphs: the Debian package fonts-ipafont-gothic gives one.
 bool haveJapaneseFont() {
@@ -739,13 +766,9 @@ void TestTranslations::toolkitButtonsFollowTheLanguage() {
     QFETCH(QString, language);
     QFETCH(bool, toolkitCatalogue);
     QFETCH(QStringList, texts);
-    SettingsStore settings;
-    settings.setValue(SettingsKeys::Language, language);
-    QTranslator program;
-    QVERIFY(program.load(QStringLiteral(BRISKO_LANG_DIR "/") + language));
-    QCoreApplication::installTranslator(&program);
-    QTranslator toolkit;
-    QCOMPARE(startup::loadToolkitTranslation(toolkit, settings), toolkitCatalogue);
+    const StartupCatalogues catalogues(language);
+    QVERIFY(catalogues.programLoaded);
+    QCOMPARE(catalogues.toolkitLoaded, toolkitCatalogue);
 
     QMessageBox box(QMessageBox::Question, QStringLiteral("Hỏi"), QStringLiteral("Tiếp tục?"),
                     QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No |
@@ -756,8 +779,6 @@ void TestTranslations::toolkitButtonsFollowTheLanguage() {
     QStringList shown;
     for (QMessageBox::StandardButton button : buttons)
         shown << box.button(button)->text();
-    QCoreApplication::removeTranslator(&toolkit);
-    QCoreApplication::removeTranslator(&program);
     QCOMPARE(shown, texts);
 }
 
@@ -833,16 +854,12 @@ void TestTranslations::chooserSpeaksVietnameseOnly() {
     const QMap<QString, QString> english = chooserWords(kind, folder.path());
     QVERIFY(english.size() > 10);
 
-    SettingsStore settings;
-    settings.setValue(SettingsKeys::Language, QStringLiteral("brisko_vi.qm"));
-    QTranslator program;
-    QVERIFY(program.load(QStringLiteral(BRISKO_LANG_DIR "/brisko_vi.qm")));
-    QCoreApplication::installTranslator(&program);
-    QTranslator toolkit;
-    startup::loadToolkitTranslation(toolkit, settings);
-    const QMap<QString, QString> vietnamese = chooserWords(kind, folder.path());
-    QCoreApplication::removeTranslator(&toolkit);
-    QCoreApplication::removeTranslator(&program);
+    QMap<QString, QString> vietnamese;
+    {
+        const StartupCatalogues catalogues(QStringLiteral("brisko_vi.qm"));
+        QVERIFY(catalogues.programLoaded);
+        vietnamese = chooserWords(kind, folder.path());
+    }
 
     QCOMPARE(vietnamese.keys(), english.keys());
     QStringList untranslated;
@@ -1012,13 +1029,8 @@ void TestTranslations::choosersShowTheirButtonsWhole() {
     QFETCH(QString, over);
     QVERIFY2(haveJapaneseFont(), "no font for Japanese is installed (fonts-ipafont-gothic)");
     const DesktopLook desktop;
-    SettingsStore settings;
-    settings.setValue(SettingsKeys::Language, language);
-    QTranslator program;
-    QVERIFY(program.load(QStringLiteral(BRISKO_LANG_DIR "/") + language));
-    QCoreApplication::installTranslator(&program);
-    QTranslator toolkit;
-    startup::loadToolkitTranslation(toolkit, settings);
+    const StartupCatalogues catalogues(language);
+    QVERIFY(catalogues.programLoaded);
     QStringList cut;
     const QString shot =
         language.section(QLatin1Char('.'), 0, 0) + QStringLiteral("-chooser-over-") + over;
@@ -1027,9 +1039,6 @@ void TestTranslations::choosersShowTheirButtonsWhole() {
         leaveShot(chooser, shot);
     });
     openChooserOver(over);
-    QCoreApplication::removeTranslator(&toolkit);
-    QCoreApplication::removeTranslator(&program);
-    settings.remove(QString::fromLatin1(SettingsKeys::Language));
     QCOMPARE(watch.seen, 1);
     QVERIFY2(cut.isEmpty(), qUtf8Printable(cut.join(QStringLiteral("\n"))));
 }
@@ -1057,13 +1066,8 @@ void TestTranslations::boxesShowTheirButtonsWhole() {
     QFETCH(bool, ownAnswers);
     QVERIFY2(haveJapaneseFont(), "no font for Japanese is installed (fonts-ipafont-gothic)");
     const DesktopLook desktop;
-    SettingsStore settings;
-    settings.setValue(SettingsKeys::Language, language);
-    QTranslator program;
-    QVERIFY(program.load(QStringLiteral(BRISKO_LANG_DIR "/") + language));
-    QCoreApplication::installTranslator(&program);
-    QTranslator toolkit;
-    startup::loadToolkitTranslation(toolkit, settings);
+    const StartupCatalogues catalogues(language);
+    QVERIFY(catalogues.programLoaded);
     QStringList cut;
     DialogWatch watch([&cut](QDialog& box) { cut = buttonCuts(box); });
     DialogUpload upload({});
@@ -1080,9 +1084,6 @@ void TestTranslations::boxesShowTheirButtonsWhole() {
                        QMessageBox::Ok | QMessageBox::Retry | QMessageBox::Cancel,
                        QMessageBox::NoButton);
     }
-    QCoreApplication::removeTranslator(&toolkit);
-    QCoreApplication::removeTranslator(&program);
-    settings.remove(QString::fromLatin1(SettingsKeys::Language));
     QCOMPARE(watch.seen, 1);
     QVERIFY2(cut.isEmpty(), qUtf8Printable(cut.join(QStringLiteral("\n"))));
 }
