@@ -1069,7 +1069,13 @@ void TestTranslations::boxesShowTheirButtonsWhole() {
     const StartupCatalogues catalogues(language);
     QVERIFY(catalogues.programLoaded);
     QStringList cut;
-    DialogWatch watch([&cut](QDialog& box) { cut = buttonCuts(box); });
+    const QString shot = language.section(QLatin1Char('.'), 0, 0) +
+                         (ownAnswers ? QStringLiteral("-two-answers") : QStringLiteral("-box")) +
+                         (overUpload ? QStringLiteral("-over-upload") : QString());
+    DialogWatch watch([&cut, &shot](QDialog& box) {
+        cut = buttonCuts(box);
+        leaveShot(box, shot);
+    });
     DialogUpload upload({});
     if (overUpload)
         upload.show();
